@@ -1,0 +1,251 @@
+#include "taxdataform.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <QTextStream>
+#include <QXmlStreamWriter>
+
+#include "formtables.h"
+#include "mydatastream.h"
+
+namespace {
+
+template <typename F>
+F* typedField(const CFieldList& list, const CString& name, CField::Type type)
+{
+    CField* f = list.find(name);
+    return (f && f->GetType() == type) ? static_cast<F*>(f) : nullptr;
+}
+
+const char* typeName(CField::Type t)
+{
+    switch (t) {
+    case CField::String: return "string";
+    case CField::Int: return "int";
+    case CField::Bool: return "bool";
+    case CField::Date: return "date";
+    case CField::Float: return "float";
+    }
+    return "string";
+}
+
+// Java identifiers for fields named by line number ("15000") need a letter first.
+QString javaMember(const CString& fieldName)
+{
+    QString name = fieldName.toQString();
+    for (QChar& c : name)
+        if (!c.isLetterOrNumber() && c != QLatin1Char('_')) c = QLatin1Char('_');
+    return QStringLiteral("f_") + name;
+}
+
+} // namespace
+
+CTaxData_Form::CTaxData_Form(ENUMTYPE_FROM itemKind, int type, QObject* parent)
+    : QObject(parent), m_itemKind(itemKind), m_type(short(type))
+{
+}
+
+CTaxData_Form::~CTaxData_Form() = default;
+
+double CTaxData_Form::getFloat(const CString& name) const
+{
+    auto* f = typedField<CFloatField>(m_fields, name, CField::Float);
+    return f ? f->GetValue() : 0.0;
+}
+
+bool CTaxData_Form::setFloat(const CString& name, double value)
+{
+    auto* f = typedField<CFloatField>(m_fields, name, CField::Float);
+    if (f) f->SetValue(value);
+    return f != nullptr;
+}
+
+int CTaxData_Form::getInt(const CString& name) const
+{
+    auto* f = typedField<CIntField>(m_fields, name, CField::Int);
+    return f ? f->GetValue() : 0;
+}
+
+bool CTaxData_Form::setInt(const CString& name, int value)
+{
+    auto* f = typedField<CIntField>(m_fields, name, CField::Int);
+    if (f) f->SetValue(value);
+    return f != nullptr;
+}
+
+bool CTaxData_Form::getBool(const CString& name) const
+{
+    auto* f = typedField<CBoolField>(m_fields, name, CField::Bool);
+    return f ? f->GetValue() : false;
+}
+
+bool CTaxData_Form::setBool(const CString& name, bool value)
+{
+    auto* f = typedField<CBoolField>(m_fields, name, CField::Bool);
+    if (f) f->SetValue(value);
+    return f != nullptr;
+}
+
+CString CTaxData_Form::getString(const CString& name) const
+{
+    auto* f = typedField<CStringField>(m_fields, name, CField::String);
+    return f ? f->GetValue() : CString();
+}
+
+bool CTaxData_Form::setString(const CString& name, const CString& value)
+{
+    auto* f = typedField<CStringField>(m_fields, name, CField::String);
+    if (f) f->SetValue(value);
+    return f != nullptr;
+}
+
+QDate CTaxData_Form::getDate(const CString& name) const
+{
+    auto* f = typedField<CDateField>(m_fields, name, CField::Date);
+    return f ? f->GetValue() : QDate();
+}
+
+bool CTaxData_Form::setDate(const CString& name, const QDate& value)
+{
+    auto* f = typedField<CDateField>(m_fields, name, CField::Date);
+    if (f) f->SetValue(value);
+    return f != nullptr;
+}
+
+void CTaxData_Form::FillPageList(std::list<BaseTaxPage*>&, QWidget*) {}
+
+bool CTaxData_Form::CopyFrom(const CTaxData_Form* other)
+{
+    if (!other || other->m_itemKind != m_itemKind || other->m_type != m_type) return false;
+    if (other == this) return true;
+    return m_fields.copyValuesFrom(other->m_fields);
+}
+
+bool CTaxData_Form::Differs(const CTaxData_Form* other) const
+{
+    if (!other) return true;
+    if (other == this) return false;
+    return other->m_itemKind != m_itemKind || other->m_type != m_type || m_fields.differsFrom(other->m_fields);
+}
+
+bool CTaxData_Form::IsCarriedToNewYear(unsigned char, ENUMTYPE_PROVINCE) const { return false; }
+
+void CTaxData_Form::CarryToNewYear(bool withData)
+{
+    if (!withData) m_fields.resetAll();
+}
+
+void CTaxData_Form::CopyFromShared(const CTaxData_Form* changed)
+{
+    CopyFrom(changed);
+}
+
+bool CTaxData_Form::HasSharedComponent() const { return false; }
+
+int CTaxData_Form::Serialize(int, const CString&, MyDataStream& stream)
+{
+    if (stream.IsStoring()) {
+        stream << kObjectFormat;
+        m_fields.write(stream);
+        return 0;
+    }
+    qint32 format = 0;
+    stream >> format;
+    if (stream.failed() || format != kObjectFormat) {
+        stream.setStatus(QDataStream::ReadCorruptData);
+        return -1;
+    }
+    return m_fields.read(stream) ? 0 : -1;
+}
+
+CString CTaxData_Form::GetDisplayName() const
+{
+    switch (m_itemKind) {
+    case FROM_FORM:
+        if (const FormInfo* f = formInfo(m_type)) return f->shortName;
+        break;
+    case FROM_SLIP:
+        if (const SlipInfo* s = slipInfo(m_type)) return s->name;
+        break;
+    case FROM_WIZARD:
+        if (const TaxWizardInfo* w = taxWizardInfo(m_type)) return w->name;
+        break;
+    case FROM_NOTE:
+        return "Note";
+    default:
+        break;
+    }
+    return CString();
+}
+
+int CTaxData_Form::Calculate() { return 0; }
+void CTaxData_Form::BeforeCalculate() {}
+void CTaxData_Form::BeforeReadSlip() {}
+void CTaxData_Form::AnyMsgBeforeNetfile(unsigned char, std::list<CString>&) {}
+int CTaxData_Form::Validate(unsigned char, std::list<CString>&) { return 0; }
+int CTaxData_Form::WriteFreeData(unsigned char, NetfileGenObjParamStru&) { return 0; }
+void CTaxData_Form::SetDependantInfo(DependantInfoStruct* dependants) { m_dependants = dependants; }
+
+int CTaxData_Form::WriteJavaFile(const CString& folder, const CString& javaId)
+{
+    QSaveFile file(QDir(folder.toQString()).filePath(javaId.toQString() + QStringLiteral(".java")));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return -1;
+    QTextStream out(&file);
+    out << "package quillmere.makereport;\n\n"
+        << "public class " << javaId.toQString() << "\n{\n";
+    for (const CField* f : m_fields.all()) {
+        const char* type = f->GetType() == CField::Float ? "double"
+                         : f->GetType() == CField::Int   ? "int"
+                         : f->GetType() == CField::Bool  ? "boolean" : "String";
+        out << "    public " << type << ' ' << javaMember(f->GetName()) << ";\n";
+    }
+    out << "}\n";
+    out.flush();
+    return file.commit() ? 0 : -1;
+}
+
+int CTaxData_Form::writeLayout(const CString& folder, const CString& layoutName, int version, const char* root) const
+{
+    QSaveFile file(QDir(folder.toQString()).filePath(layoutName.toQString()));
+    if (!file.open(QIODevice::WriteOnly)) return -1;
+    QXmlStreamWriter xml(&file);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeStartElement(QLatin1String(root));
+    xml.writeAttribute(QStringLiteral("type"), QString::number(m_type));
+    xml.writeAttribute(QStringLiteral("kind"), QString::number(m_itemKind));
+    xml.writeAttribute(QStringLiteral("version"), QString::number(version));
+    for (const CField* f : m_fields.all()) {
+        xml.writeEmptyElement(QStringLiteral("field"));
+        xml.writeAttribute(QStringLiteral("name"), f->GetName().toQString());
+        xml.writeAttribute(QStringLiteral("type"), QLatin1String(typeName(f->GetType())));
+    }
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return file.commit() ? 0 : -1;
+}
+
+int CTaxData_Form::WriteXMLFile(const CString& folder, const CString& layoutName, int version)
+{
+    return writeLayout(folder, layoutName, version, "layout");
+}
+
+int CTaxData_Form::WriteBFormXMLFile(const CString& folder, const CString& layoutName, int version)
+{
+    return writeLayout(folder, layoutName, version, "blanklayout");
+}
+
+void CTaxData_Form::FillTestData()
+{
+    int n = 1;
+    for (CField* f : m_fields.all()) {
+        switch (f->GetType()) {
+        case CField::String: static_cast<CStringField*>(f)->SetValue(CString("Test ") + f->GetName()); break;
+        case CField::Int: static_cast<CIntField*>(f)->SetValue(n); break;
+        case CField::Bool: static_cast<CBoolField*>(f)->SetValue(true); break;
+        case CField::Date: static_cast<CDateField*>(f)->SetValue(QDate(2021, 1 + n % 12, 1 + n % 28)); break;
+        case CField::Float: static_cast<CFloatField*>(f)->SetValue(n * 100.25); break;
+        }
+        ++n;
+    }
+}

@@ -1,0 +1,117 @@
+#pragma once
+// The base of every form, slip, note and interview-data object of a return.
+// Its values live in named typed fields; the default operations below work
+// on those fields, so a form class mostly declares its fields and overrides
+// only what its own rules need.
+
+#include <list>
+
+#include <QObject>
+
+#include "cstring.h"
+#include "enumtypes.h"
+#include "fieldlist.h"
+
+class BaseTaxPage;
+class DependantInfoStruct;
+class MyDataStream;
+class QWidget;
+struct NetfileGenObjParamStru;
+
+class CTaxData_Form : public QObject
+{
+    Q_OBJECT
+public:
+    // Objects written by this format version store their fields by name.
+    static constexpr qint32 kObjectFormat = 1;
+
+    CTaxData_Form(ENUMTYPE_FROM itemKind, int type, QObject* parent = nullptr);
+    ~CTaxData_Form() override;
+
+    // What the object is: the calculation reads both from a changed object.
+    ENUMTYPE_FROM getItemKind() const { return m_itemKind; }
+    short getType() const { return m_type; }
+
+    void setCoupledReturn(bool coupled) { m_coupled = coupled; }
+    bool isCoupledReturn() const { return m_coupled; }
+    void setMainTaxProvince(ENUMTYPE_PROVINCE province) { m_mainProvince = province; }
+    ENUMTYPE_PROVINCE getMainTaxProvince() const { return m_mainProvince; }
+    // Set on items that the auto-fill from downloaded data made.
+    void setAutoFilled(bool on) { m_autoFilled = on; }
+    bool isAutoFilled() const { return m_autoFilled; }
+    // A mandatory object cannot be removed from its return.
+    void setMandatory(bool on) { m_mandatory = on; }
+    bool isMandatory() const { return m_mandatory; }
+    DependantInfoStruct* dependants() const { return m_dependants; }
+
+    CFieldList& fields() { return m_fields; }
+    const CFieldList& fields() const { return m_fields; }
+    CField* field(const CString& name) const { return m_fields.find(name); }
+    // Typed reads and writes by field name; reads answer the empty value and
+    // writes do nothing when no field of that name and type exists.
+    double getFloat(const CString& name) const;
+    bool setFloat(const CString& name, double value);
+    int getInt(const CString& name) const;
+    bool setInt(const CString& name, int value);
+    bool getBool(const CString& name) const;
+    bool setBool(const CString& name, bool value);
+    CString getString(const CString& name) const;
+    bool setString(const CString& name, const CString& value);
+    QDate getDate(const CString& name) const;
+    bool setDate(const CString& name, const QDate& value);
+
+    // ---- the object's operations, in the order the libraries rely on
+
+    // Appends the object's editing pages, made with `parent`; none by default.
+    virtual void FillPageList(std::list<BaseTaxPage*>& pages, QWidget* parent);
+    // Copies every value of another object of the same type; false otherwise.
+    virtual bool CopyFrom(const CTaxData_Form* other);
+    // True when another object, or its type, or any value differs.
+    virtual bool Differs(const CTaxData_Form* other) const;
+    // Whether the object belongs in next year's return of that edition and province.
+    virtual bool IsCarriedToNewYear(unsigned char edition, ENUMTYPE_PROVINCE province) const;
+    // Turns this year's object into next year's: without data every value restarts.
+    virtual void CarryToNewYear(bool withData);
+    // Refreshes this spouse's copy of a shared object from the changed one.
+    virtual void CopyFromShared(const CTaxData_Form* changed);
+    virtual bool HasSharedComponent() const;
+    // Writes or reads the object: int format, then the non-default fields by
+    // name, type and value. Answers 0, or -1 on damaged data.
+    virtual int Serialize(int version, const CString& reservedText, MyDataStream& stream);
+    // The caption of the object in the return's tree; the type's name by default.
+    virtual CString GetDisplayName() const;
+    // The object's own calculation; 0 when nothing else needs recalculating.
+    virtual int Calculate();
+    // Runs on every object before the return is calculated.
+    virtual void BeforeCalculate();
+    // Runs on every slip before its amounts are read into the totals.
+    virtual void BeforeReadSlip();
+    // Appends the warnings to confirm before the return is filed.
+    virtual void AnyMsgBeforeNetfile(unsigned char mode, std::list<CString>& messages);
+    // Appends the object's own validation messages; non-zero when it added any.
+    virtual int Validate(unsigned char flag, std::list<CString>& messages);
+    // Writes the object's lines of the electronic return; 0 on success.
+    virtual int WriteFreeData(unsigned char mode, NetfileGenObjParamStru& param);
+    // Hands the object the family's dependants record (not owned).
+    virtual void SetDependantInfo(DependantInfoStruct* dependants);
+    // The report maker's sources: a Java class and the two XML layouts. 0 on success.
+    virtual int WriteJavaFile(const CString& folder, const CString& javaId);
+    virtual int WriteXMLFile(const CString& folder, const CString& layoutName, int version);
+    virtual int WriteBFormXMLFile(const CString& folder, const CString& layoutName, int version);
+    // Fills every field with a sample value (for testing printed layouts).
+    virtual void FillTestData();
+
+protected:
+    CFieldList m_fields;
+
+private:
+    int writeLayout(const CString& folder, const CString& layoutName, int version, const char* root) const;
+
+    ENUMTYPE_FROM m_itemKind;
+    short m_type;
+    bool m_coupled = false;
+    ENUMTYPE_PROVINCE m_mainProvince = 0;
+    bool m_autoFilled = false;
+    bool m_mandatory = false;
+    DependantInfoStruct* m_dependants = nullptr;
+};

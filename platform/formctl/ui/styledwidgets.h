@@ -1,0 +1,39 @@
+#pragma once
+// The input widgets the program's pages are built from.
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLineEdit>
+
+class StringLineEdit : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit StringLineEdit(QWidget* parent = nullptr);
+};
+
+// Dates shown as "yyyy/MM/dd" with a calendar pop-up.
+class StyledDateEdit : public QDateEdit
+{
+    Q_OBJECT
+public:
+    explicit StyledDateEdit(QWidget* parent = nullptr);
+};
+
+class StyledCheckBox : public QCheckBox
+{
+    Q_OBJECT
+public:
+    explicit StyledCheckBox(QWidget* parent = nullptr);
+};
+
+// An amount: shown with two decimals, read in the C locale whatever the
+// user's locale ("1234.56"; blanks, '$' and thousands commas are ignored).
+class DoubleLineEdit : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit DoubleLineEdit(QWidget* parent = nullptr);
+    double value() const;
+    void setValue(double value);
+};

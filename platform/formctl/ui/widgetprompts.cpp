@@ -1,0 +1,85 @@
+#include "widgetprompts.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+QWidget* parentWidget(QObject* parent)
+{
+    if (auto* w = qobject_cast<QWidget*>(parent)) return w;
+    return QApplication::activeWindow();
+}
+
+QMessageBox::Icon iconOf(Prompt::Kind kind)
+{
+    switch (kind) {
+    case Prompt::Kind::Warning: return QMessageBox::Warning;
+    case Prompt::Kind::Critical: return QMessageBox::Critical;
+    case Prompt::Kind::Question: return QMessageBox::Question;
+    default: return QMessageBox::Information;
+    }
+}
+
+Prompt::Answer showMessage(const Prompt::Request& r)
+{
+    QMessageBox box(iconOf(r.kind), r.title, r.text, QMessageBox::StandardButtons(r.buttons), parentWidget(r.parent));
+    if (r.defaultButton != Prompt::NoButton)
+        box.setDefaultButton(QMessageBox::StandardButton(r.defaultButton));
+    if (!r.link.isEmpty()) {
+        box.setTextFormat(Qt::RichText);
+        box.setTextInteractionFlags(Qt::TextBrowserInteraction);
+        box.setText(r.text.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>"))
+                    + QStringLiteral("<br><a href=\"%1\">%1</a>").arg(r.link.toHtmlEscaped()));
+    }
+    if (r.width > 0 && r.height > 0)
+        box.setMinimumSize(r.width, r.height);
+    const int pressed = box.exec();
+    return Prompt::Answer::pressed(pressed == 0 ? Prompt::Cancel : pressed);
+}
+
+} // namespace
+
+Prompt::Answer WidgetPrompts::ask(const Prompt::Request& r)
+{
+    QWidget* parent = parentWidget(r.parent);
+    switch (r.kind) {
+    case Prompt::Kind::Information:
+    case Prompt::Kind::Warning:
+    case Prompt::Kind::Critical:
+    case Prompt::Kind::Question:
+        return showMessage(r);
+    case Prompt::Kind::TextInput: {
+        bool ok = false;
+        const QString text = QInputDialog::getText(parent, r.title, r.text,
+                                                   r.password ? QLineEdit::Password : QLineEdit::Normal, r.initial, &ok);
+        return ok ? Prompt::Answer::typed(text) : Prompt::Answer::cancelled();
+    }
+    case Prompt::Kind::OpenFile: {
+        const QString path = QFileDialog::getOpenFileName(parent, r.title, r.initial, r.filter);
+        return path.isEmpty() ? Prompt::Answer::cancelled() : Prompt::Answer::typed(path);
+    }
+    case Prompt::Kind::SaveFile: {
+        const QString path = QFileDialog::getSaveFileName(parent, r.title, r.initial, r.filter);
+        return path.isEmpty() ? Prompt::Answer::cancelled() : Prompt::Answer::typed(path);
+    }
+    case Prompt::Kind::Directory: {
+        const QString path = QFileDialog::getExistingDirectory(parent, r.title, r.initial);
+        return path.isEmpty() ? Prompt::Answer::cancelled() : Prompt::Answer::typed(path);
+    }
+    case Prompt::Kind::Color: {
+        const QColor c = QColorDialog::getColor(r.color, parent, r.title);
+        return c.isValid() ? Prompt::Answer::chosenColor(c) : Prompt::Answer::cancelled();
+    }
+    }
+    return Prompt::Answer::cancelled();
+}
+
+void installWidgetPrompts()
+{
+    static WidgetPrompts prompts;
+    Prompt::setHandler(&prompts);
+}

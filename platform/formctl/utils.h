@@ -1,0 +1,64 @@
+#pragma once
+// Small services used across the program: folders and file names, times and
+// dates, numbers from text, and identity checks.
+
+#include <string>
+#include <vector>
+
+#include <QDate>
+#include <QString>
+
+#include "cstring.h"
+
+// Creates the folder and any missing parents; true when it exists afterwards.
+bool makeFolderExists(const QString& folder);
+// Replaces every character that cannot stand in a file name with '_' and
+// trims blanks and dots at both ends.
+void makeValidFilename(CString& name);
+// The platform's file name of a shared library called `name`
+// ("qlmr21on" -> "libqlmr21on.so"), inside `folder` when it is not empty.
+void getOSLibFilename(const QString& folder, QString& name);
+
+// Local date and time as "yyyy-MM-dd HH:mm:ss".
+CString getCurTimeStr();
+// Local date and time as text; format 0 is "yyyy-MM-dd HH:mm:ss".
+CString GetCurTime(int format);
+// Now as an XML date-time: UTC with a 'Z' when `utc`, else local time.
+CString getXMLDateTimeString(bool utc);
+// A date as text: form 1 "yyyyMMdd", form 2 "yyyy-MM-dd"; empty when invalid.
+CString GetDateStr(const QDate& date, int form);
+
+// A number from text in the C locale, whatever the user's locale: blanks,
+// a leading '$' and thousands commas are ignored; empty or unreadable is 0.
+double myStringToDouble(const char* text);
+double myStringToDouble(const CString& text);
+double myStringToDouble(const std::string& text);
+
+int GetDaysInYear(int year);
+// Days of `year` spent resident in Canada, counting the day of entry and the
+// day of departure; an invalid date (or one outside the year) means resident
+// from the year's start or to its end.
+int DaysInCanadaInTaxYear(int year, const QDate& entry, const QDate& departure);
+
+// A social insurance number: nine digits (optionally grouped 3-3-3 by single
+// blanks or hyphens) passing the check-digit test. On failure `extra`, when
+// given, points at the reason.
+bool CheckSIN(const char* text, const char** extra = nullptr);
+// A plausible e-mail address: name@domain.tld, no blanks.
+bool checkEmail(const char* text);
+// The postal code without blanks, in capitals.
+CString GetRawPostcode(const CString& postcode);
+// The digits of a telephone number; with `digitsOnly` false, as typed.
+CString GetRawPhoneStr(const CString& number, bool digitsOnly);
+
+// Splits CSV text into rows of fields; double quotes enclose fields holding
+// commas, line ends or doubled quotes. Blank lines are skipped.
+std::vector<std::vector<std::string>> ParseCSV(const std::string& text);
+
+class CPostCodeInfo
+{
+public:
+    // The province of a Canadian postal code from its first characters (the
+    // forward sortation area); 0 when none matches.
+    static int ProvFromPostCode(const char* postcode);
+};
