@@ -7,6 +7,7 @@
 namespace {
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 }
 
 char CString::GetAt(int index) const
@@ -95,15 +96,17 @@ CString& CString::TrimRight(char ch)
     return *this;
 }
 
+// ASCII letters only: QByteArray's case mapping treats bytes as Latin-1 and
+// would rewrite the lead bytes of UTF-8 sequences ("É" -> invalid bytes).
 CString& CString::MakeUpper()
 {
-    m_bytes = m_bytes.toUpper();
+    for (char& c : m_bytes) c = upperAscii(c);
     return *this;
 }
 
 CString& CString::MakeLower()
 {
-    m_bytes = m_bytes.toLower();
+    for (char& c : m_bytes) c = lowerAscii(c);
     return *this;
 }
 

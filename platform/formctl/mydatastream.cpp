@@ -27,11 +27,18 @@ bool MyDataStream::IsStoring() const
 
 QDataStream& operator<<(QDataStream& stream, const CString& text)
 {
-    return stream << text.bytes();
+    // Empty is always written as length 0, never as Qt's "null" marker, so
+    // equal returns give equal files.
+    const QByteArray& bytes = text.bytes();
+    stream << qint32(bytes.size());
+    stream.writeRawData(bytes.constData(), bytes.size());
+    return stream;
 }
 
 QDataStream& operator>>(QDataStream& stream, CString& text)
 {
+    // Same layout as QByteArray's, whose reader grows its buffer as the data
+    // really arrive, so a damaged length cannot allocate gigabytes.
     QByteArray bytes;
     stream >> bytes;
     text = CString(bytes);
