@@ -7,7 +7,6 @@
 namespace {
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 }
 
 char CString::GetAt(int index) const
@@ -100,13 +99,14 @@ CString& CString::TrimRight(char ch)
 // would rewrite the lead bytes of UTF-8 sequences ("É" -> invalid bytes).
 CString& CString::MakeUpper()
 {
-    for (char& c : m_bytes) c = upperAscii(c);
+    // Through QString: the bytes are UTF-8, and accented names change case too.
+    m_bytes = toQString().toUpper().toUtf8();
     return *this;
 }
 
 CString& CString::MakeLower()
 {
-    for (char& c : m_bytes) c = lowerAscii(c);
+    m_bytes = toQString().toLower().toUtf8();
     return *this;
 }
 

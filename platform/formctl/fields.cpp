@@ -63,6 +63,12 @@ bool CStringField::CopyFrom(const CField& other)
     return true;
 }
 
+void CStringField::RemoveBlanks()
+{
+    m_value.Remove(' ');
+    m_value.Remove('\t');
+}
+
 void CStringField::WriteValue(MyDataStream& stream) const { stream << m_value; }
 void CStringField::ReadValue(MyDataStream& stream) { stream >> m_value; }
 

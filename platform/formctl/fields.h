@@ -55,6 +55,12 @@ public:
     Type GetType() const override { return String; }
     const CString& GetValue() const { return m_value; }
     void SetValue(const CString& value) { m_value = value; }
+    // The value without blanks at either end.
+    CString GetTrimedString() const { CString t = m_value; t.Trim(); return t; }
+    // True when the value holds nothing but blanks.
+    bool IsEmptyIfRemoveBlank() const { return GetTrimedString().IsEmpty(); }
+    // Removes every blank from the value itself ("046 454 286" -> "046454286").
+    void RemoveBlanks();
     QVariant GetVariant() const override { return m_value.toQString(); }
     bool SetVariant(const QVariant& value) override;
     bool IsDefault() const override { return m_value == m_initial; }
@@ -119,6 +125,7 @@ public:
     Type GetType() const override { return Date; }
     const QDate& GetValue() const { return m_value; }
     void SetValue(const QDate& value) { m_value = value.isValid() ? value : QDate(); }
+    bool IsValid() const { return m_value.isValid(); }
     QVariant GetVariant() const override { return m_value; }
     bool SetVariant(const QVariant& value) override;
     bool IsDefault() const override { return m_value == m_initial; }

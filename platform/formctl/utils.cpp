@@ -91,18 +91,16 @@ int GetDaysInYear(int year)
 int DaysInCanadaInTaxYear(int year, const QDate& entry, const QDate& departure)
 {
     const QDate first(year, 1, 1), last(year, 12, 31);
-    const bool entered = entry.isValid() && entry.year() == year;
-    const bool left = departure.isValid() && departure.year() == year;
-    // Arrived after the year or left before it: not resident at all in it.
-    if (entry.isValid() && entry.year() > year && !(departure.isValid() && departure.year() <= year)) return 0;
-    if (departure.isValid() && departure.year() < year && !(entry.isValid() && entry.year() <= year)) return 0;
-
-    const QDate start = entered ? entry : first;
-    const QDate end = left ? departure : last;
-    if (start <= end)
-        return int(start.daysTo(end)) + 1;
-    // Left during the year and came back later in it.
-    return int(first.daysTo(end)) + 1 + int(start.daysTo(last)) + 1;
+    // Days of [from, to] that fall in the year; an invalid bound is open.
+    auto daysWithin = [&](const QDate& from, const QDate& to) {
+        const QDate a = (from.isValid() && from > first) ? from : first;
+        const QDate b = (to.isValid() && to < last) ? to : last;
+        return a <= b ? int(a.daysTo(b)) + 1 : 0;
+    };
+    const bool hasEntry = entry.isValid(), hasDeparture = departure.isValid();
+    if (hasEntry && hasDeparture && entry > departure)
+        return daysWithin(QDate(), departure) + daysWithin(entry, QDate());   // left, then came back
+    return daysWithin(hasEntry ? entry : QDate(), hasDeparture ? departure : QDate());
 }
 
 bool CheckSIN(const char* text, const char** extra)

@@ -46,6 +46,14 @@ PpgWizardPage::PpgWizardPage(CWSBaseData* data, CTaxData_Form* form, QWidget* pa
 {
 }
 
+PpgWizardPage::~PpgWizardPage()
+{
+    // Child widgets are deleted after this page's members, and a focused line
+    // edit still reports editing finished as it goes: cut them off first.
+    for (auto it = m_bindings.constBegin(); it != m_bindings.constEnd(); ++it)
+        disconnect(it.key(), nullptr, this, nullptr);
+}
+
 bool PpgWizardPage::bindField(QObject* object, const QString& fieldName)
 {
     if (!m_data || !object) return false;
@@ -69,6 +77,8 @@ bool PpgWizardPage::bindField(QObject* object, const QString& fieldName)
     } else {
         return false;
     }
+    // A widget deleted before the page must not stay behind in the bindings.
+    connect(object, &QObject::destroyed, this, [this](QObject* gone) { m_bindings.remove(gone); });
     m_bindings.insert(object, field);
     return true;
 }
@@ -143,7 +153,9 @@ void PpgWizardPage::storeValue(QObject* widget)
     if (auto* group = qobject_cast<QButtonGroup*>(widget)) {
         field->SetVariant(group->checkedId());
     } else if (auto* date = qobject_cast<QDateEdit*>(widget)) {
-        field->SetVariant(date->date());
+        // The earliest date is how a missing date is shown: store it as none.
+        const QDate d = date->date();
+        field->SetVariant(d == date->minimumDate() ? QDate() : d);
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         const QVariant data = combo->currentData();
         if (data.isValid()) field->SetVariant(data);

@@ -18,6 +18,7 @@ class PpgWizardPage : public QWizardPage
     Q_OBJECT
 public:
     PpgWizardPage(CWSBaseData* data, CTaxData_Form* form, QWidget* parent = nullptr);
+    ~PpgWizardPage() override;
 
     CWSBaseData* data() const { return m_data; }
     CTaxData_Form* form() const { return m_form; }
