@@ -16,6 +16,11 @@ public:
     // Stored in files next to each value: never renumber.
     enum Type : qint8 { String = 1, Int = 2, Bool = 3, Date = 4, Float = 5 };
 
+    // Attribute bits a field may carry.
+    enum Attribute : unsigned {
+        Calculated = 0x1,   // filled by the calculation, never entered by the user
+    };
+
     explicit CField(const CString& name) : m_name(name) {}
     virtual ~CField() = default;
     CField(const CField&) = delete;
@@ -23,6 +28,9 @@ public:
 
     const CString& GetName() const { return m_name; }
     virtual Type GetType() const = 0;
+    unsigned GetAttributes() const { return m_attributes; }
+    void SetAttributes(unsigned attributes) { m_attributes = attributes; }
+    bool IsCalculated() const { return m_attributes & Calculated; }
 
     virtual QVariant GetVariant() const = 0;
     // False, and the value unchanged, when `value` cannot be read as this type.
@@ -45,6 +53,7 @@ public:
 
 private:
     CString m_name;
+    unsigned m_attributes = 0;
 };
 
 class CStringField : public CField

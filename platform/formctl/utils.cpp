@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstring>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -33,12 +34,32 @@ void makeValidFilename(CString& name)
     name = CString(bytes.mid(start, end - start));
 }
 
+namespace {
+QString g_libraryFolder;
+}
+
+QString programLibraryFolder()
+{
+    if (!g_libraryFolder.isEmpty()) return g_libraryFolder;
+    if (!QCoreApplication::instance()) return QString();
+    const QString folder = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../lib"));
+    return QFileInfo(folder).isDir() ? QDir::cleanPath(folder) : QString();
+}
+
+void setProgramLibraryFolder(const QString& folder)
+{
+    g_libraryFolder = folder;
+}
+
 void getOSLibFilename(const QString& folder, QString& name)
 {
     if (!name.endsWith(QLatin1String(".so")) && !name.contains(QLatin1String(".so.")))
         name = QStringLiteral("lib") + name + QStringLiteral(".so");
-    if (!folder.isEmpty())
-        name = QDir(folder).filePath(name);
+    // A bare name would be looked up on the system's paths only, never
+    // beside the program: anchor it in the program's library folder.
+    const QString in = folder.isEmpty() ? programLibraryFolder() : folder;
+    if (!in.isEmpty())
+        name = QDir(in).filePath(name);
 }
 
 CString getCurTimeStr()

@@ -16,8 +16,14 @@ bool makeFolderExists(const QString& folder);
 // trims blanks and dots at both ends.
 void makeValidFilename(CString& name);
 // The platform's file name of a shared library called `name`
-// ("qlmr21on" -> "libqlmr21on.so"), inside `folder` when it is not empty.
+// ("qlmr21on" -> "libqlmr21on.so"), inside `folder`; an empty folder means
+// the program's own library folder (see programLibraryFolder).
 void getOSLibFilename(const QString& folder, QString& name);
+// Where the program's own shared libraries are: "<root>/lib" beside
+// "<root>/bin/<program>", or what setProgramLibraryFolder set. Empty when
+// neither is known (no application object yet).
+QString programLibraryFolder();
+void setProgramLibraryFolder(const QString& folder);
 
 // Local date and time as "yyyy-MM-dd HH:mm:ss".
 CString getCurTimeStr();

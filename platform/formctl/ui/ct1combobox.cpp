@@ -39,6 +39,8 @@ void CT1ComboBox::SetCurSelData(int code)
 
 void CT1ComboBox::LoadTaxForms(unsigned char edition, std::list<unsigned int> provinces, const QString& filter)
 {
+    // Each load replaces the list: a new filter must not add to the last one's forms.
+    clear();
     const QString needle = filter.trimmed();
     for (int type = 1; type <= MAX_FORM_TYPE; ++type) {
         const FormInfo& info = Global_Forms_Info[type];
