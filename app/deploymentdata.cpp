@@ -1,0 +1,42 @@
+#include "deploymentdata.h"
+
+namespace {
+// 0 while the deployment hosts are in use.
+quint16 s_localPort = 0;
+
+CString pick(const char* deployed)
+{
+    if (s_localPort == 0) return CString(deployed);
+    return CString(QByteArrayLiteral("127.0.0.1:") + QByteArray::number(s_localPort));
+}
+} // namespace
+
+CString CDeploymentData::agencyProductionHost() { return pick("services.agency.example"); }
+CString CDeploymentData::agencyTestHost() { return pick("certtest.agency.example"); }
+CString CDeploymentData::agencyTaxDataHost() { return pick("taxdata.agency.example"); }
+CString CDeploymentData::agencySignInHost() { return pick("signin.agency.example"); }
+CString CDeploymentData::makerWebHost() { return pick("www.quillmere.example"); }
+CString CDeploymentData::esignProductionHost() { return pick("esign.example"); }
+CString CDeploymentData::esignTestHost() { return pick("test.esign.example"); }
+
+void CDeploymentData::useLocalServices(quint16 port) { s_localPort = port; }
+void CDeploymentData::useDeploymentServices() { s_localPort = 0; }
+bool CDeploymentData::localServicesInUse() { return s_localPort != 0; }
+
+const char* const CDeploymentData::s_TDDWEBSERVICE_AFR_SPKEY_NETFILE_dbg = "Tb7KwQ2nVx9RpL4cHj6sMd3zYf8GqA5u";
+const char* const CDeploymentData::s_TDDWEBSERVICE_AFR_SPKEY_EFILE_dbg = "Hp3VcN8rKz5LwT1bQm7xGd4sYj9FtR2e";
+const char* const CDeploymentData::s_TDDWEBSERVICE_AFR_SPKEY_NETFILE_PLATFORM_dbg = "Wd6QyB2kPn8XhC4vLs7tJm3gRz5NfK9a";
+const char* const CDeploymentData::s_TDDWEBSERVICE_AFR_SPKEY_EFILE_PLATFORM_dbg = "Ls2GdT9qVc4MwP7bXk3nHy8rJf5ZtB6u";
+const char* const CDeploymentData::s_TDDWEBSERVICE_AFR_SPKEY_NETFILE = "Rk8NpW3hTz6GbQ2xCv9mLd4sYf7JqH5e";
+const char* const CDeploymentData::s_TDDWEBSERVICE_AFR_SPKEY_EFILE = "Cz5JmV8tRq2KwB6pNx3hGd9sLf4YtP7a";
+const char* const CDeploymentData::s_TDDWEBSERVICE_AFR_SPKEY_NETFILE_PLATFORM = "Qn9HtL4bWz7CkR2vMp6xJd3gTs8FyB5u";
+const char* const CDeploymentData::s_TDDWEBSERVICE_AFR_SPKEY_EFILE_PLATFORM = "Vf3PkX6rNq9GtD2wLb8mHz5sCj4RyK7e";
+
+const char* const CDeploymentData::s_TDDWEBSERVICE_NOA_SPKEY_NETFILE_dbg = "Tb7KwQ2nVx9RpL4cHj6sMd3zYf8GqA5u";
+const char* const CDeploymentData::s_TDDWEBSERVICE_NOA_SPKEY_EFILE_dbg = "Hp3VcN8rKz5LwT1bQm7xGd4sYj9FtR2e";
+const char* const CDeploymentData::s_TDDWEBSERVICE_NOA_SPKEY_NETFILE_PLATFORM_dbg = "Wd6QyB2kPn8XhC4vLs7tJm3gRz5NfK9a";
+const char* const CDeploymentData::s_TDDWEBSERVICE_NOA_SPKEY_EFILE_PLATFORM_dbg = "Ls2GdT9qVc4MwP7bXk3nHy8rJf5ZtB6u";
+const char* const CDeploymentData::s_TDDWEBSERVICE_NOA_SPKEY_NETFILE = "Rk8NpW3hTz6GbQ2xCv9mLd4sYf7JqH5e";
+const char* const CDeploymentData::s_TDDWEBSERVICE_NOA_SPKEY_EFILE = "Cz5JmV8tRq2KwB6pNx3hGd9sLf4YtP7a";
+const char* const CDeploymentData::s_TDDWEBSERVICE_NOA_SPKEY_NETFILE_PLATFORM = "Qn9HtL4bWz7CkR2vMp6xJd3gTs8FyB5u";
+const char* const CDeploymentData::s_TDDWEBSERVICE_NOA_SPKEY_EFILE_PLATFORM = "Vf3PkX6rNq9GtD2wLb8mHz5sCj4RyK7e";

@@ -1,0 +1,53 @@
+#pragma once
+// Where the program's online services live, and the software-provider keys of
+// the tax-data service. Everything a deployment changes is kept here.
+//
+// The host names are neutral placeholders to be replaced for a release. Tests
+// call useLocalServices(port) before the configuration is built to send every
+// service to 127.0.0.1 on that port.
+
+#include <QtGlobal>
+
+#include "cstring.h"
+
+class CDeploymentData
+{
+public:
+    // Host names, without scheme or path; "127.0.0.1:<port>" while local
+    // services are in use.
+    static CString agencyProductionHost();   // the agency's filing services
+    static CString agencyTestHost();         // its certification-test host
+    static CString agencyTaxDataHost();      // production host of the tax-data SOAP services
+    static CString agencySignInHost();       // production host of the browser sign-in pages
+    static CString makerWebHost();           // our product web site
+    static CString esignProductionHost();    // e-signature and e-delivery service
+    static CString esignTestHost();
+
+    // Every host above becomes "127.0.0.1:<port>" until
+    // useDeploymentServices() is called. Takes effect for configurations
+    // built (or files read) afterwards.
+    static void useLocalServices(quint16 port);
+    static void useDeploymentServices();
+    static bool localServicesInUse();
+
+    // Software-provider keys of the tax-data and notice services: 32 letters
+    // and digits each. "Platform" is the variant for a non-Windows platform.
+    static const char* const s_TDDWEBSERVICE_AFR_SPKEY_NETFILE_dbg;
+    static const char* const s_TDDWEBSERVICE_AFR_SPKEY_EFILE_dbg;
+    static const char* const s_TDDWEBSERVICE_AFR_SPKEY_NETFILE_PLATFORM_dbg;
+    static const char* const s_TDDWEBSERVICE_AFR_SPKEY_EFILE_PLATFORM_dbg;
+    static const char* const s_TDDWEBSERVICE_AFR_SPKEY_NETFILE;
+    static const char* const s_TDDWEBSERVICE_AFR_SPKEY_EFILE;
+    static const char* const s_TDDWEBSERVICE_AFR_SPKEY_NETFILE_PLATFORM;
+    static const char* const s_TDDWEBSERVICE_AFR_SPKEY_EFILE_PLATFORM;
+    // The notice-of-assessment service uses the same key as the tax-data
+    // service of the same edition and variant.
+    static const char* const s_TDDWEBSERVICE_NOA_SPKEY_NETFILE_dbg;
+    static const char* const s_TDDWEBSERVICE_NOA_SPKEY_EFILE_dbg;
+    static const char* const s_TDDWEBSERVICE_NOA_SPKEY_NETFILE_PLATFORM_dbg;
+    static const char* const s_TDDWEBSERVICE_NOA_SPKEY_EFILE_PLATFORM_dbg;
+    static const char* const s_TDDWEBSERVICE_NOA_SPKEY_NETFILE;
+    static const char* const s_TDDWEBSERVICE_NOA_SPKEY_EFILE;
+    static const char* const s_TDDWEBSERVICE_NOA_SPKEY_NETFILE_PLATFORM;
+    static const char* const s_TDDWEBSERVICE_NOA_SPKEY_EFILE_PLATFORM;
+};

@@ -1,0 +1,90 @@
+#pragma once
+// One open return file: the taxpayer's and the spouse's returns, the
+// dependants they share, the person being worked on and the view settings.
+
+#include <list>
+
+#include "dependantinfo.h"
+#include "individualtaxdata.h"
+#include "personalsettings.h"
+
+class CFamilyTaxData
+{
+public:
+    static constexpr int kPersons = 14;
+    static constexpr int kTaxpayer = -2;
+    static constexpr int kSpouse = -1;
+
+    explicit CFamilyTaxData(ENUM_MultiProvsTaxMgrMode mode);
+    ~CFamilyTaxData();
+    CFamilyTaxData(const CFamilyTaxData&) = delete;
+
+    void FreeData();
+    ENUM_MultiProvsTaxMgrMode mode() const { return m_mode; }
+    CPersonalSettings& settings() { return m_settings; }
+    DependantInfoStruct& dependants() { return m_dependants; }
+    const DependantInfoStruct& dependants() const { return m_dependants; }
+
+    // ---- the current person: -2 the taxpayer, -1 the spouse
+    // Only -2 and -1 are taken: the dependant slots never hold a return, and
+    // making one current would leave every operation without a person.
+    int setCurIndv(int index);
+    int getCurIndv() const { return m_current; }
+    IndividualTaxData* getCurIndvTaxData() const { return _getIndvTaxData(m_current); }
+    IndividualTaxData* getNonCurIndvTaxData() const;
+    IndividualTaxData* _getIndvTaxData(int index) const;
+    IndividualTaxData* taxpayer() const { return m_persons[0]; }
+    IndividualTaxData* spouse() const { return m_persons[1]; }
+    bool IsCoupledReturn() const;
+
+    // ---- forwarded to the current person
+    int GetCountOfForm(ENUMTYPE_FORM type) const;
+    bool HasForm(ENUMTYPE_FORM type) const;
+    CTaxData_Form* GetFormData(ENUMTYPE_FORM type, bool create);
+    STRUCT_FORMDATA_ITEM_2004* GetFormDataItem(ENUMTYPE_FORM type, bool create);
+    STRUCT_SLIPDATA_ITEM_2004* NewSlipData(ENUMTYPE_SLIP type, int id, int sharedId);
+    STRUCT_NOTEDATA_ITEM_2004* NewNoteData(int id);
+    void RemoveNoteData(CTaxData_Form* note);
+    void RemoveSlipData(CTaxData_Form* slip);
+    void RemoveFormData(CTaxData_Form* form, bool inList);
+    ENUMTYPE_FORM FindExtraFormToBeAdded(ENUMTYPE_FORM type);
+    CString GetReturnStatusString(int flag) const;
+    bool getFedStringClaimed(int number, CString& value) const;
+    bool getFedAmountClaimed(int number, double& value) const;
+    bool getFedAmountClaimed(int number, int& value) const;
+    bool setFedString(int number, const CString& value);
+    CString GetNetfileNameWithoutSuffix() const;
+    void GetActiveProvinces(std::list<unsigned int>& provinces) const;
+
+    // ---- operations with rules of their own
+    STRUCT_FORMDATA_ITEM_2004* NewFormDataItem(ENUMTYPE_FORM type, int id, bool addToList, int sharedId, bool initNew);
+    bool setFedAmount(int number, int flag, double value);
+    void CoupleTaxReturn(CFamilyTaxData* other);
+    void SyncMailingAddrToSpouseReturn();
+    void GetFamilyReturnStatus(double& principal, double& spouse, double& total) const;
+    int ValidateTaxReturn(unsigned char flag, std::list<_STRUCT_FORM_VALIDATE_INFO*>& items, CString& fullName,
+                          bool spouse, bool);
+    bool AnyMsgBeforeNetfile(unsigned char flag, bool b);
+    bool MaySchedule6Needed();
+
+    // ---- sharing an item with the spouse
+    bool IsTaxFormSharedWithSpouse(CTaxData_Form* form) const;
+    bool IsTaxSlipSharedWithSpouse(CTaxData_Form* slip) const;
+    void ShareTaxFormWithSpouse(CTaxData_Form* form, int otherId);
+    void ShareTaxSlipWithSpouse(CTaxData_Form* slip, int otherId);
+    void UnShareTaxFormWithSpouse(CTaxData_Form* form);
+    void UnShareTaxSlipWithSpouse(CTaxData_Form* slip);
+
+    // ---- copy and compare
+    CFamilyTaxData& operator=(const CFamilyTaxData& other);
+    bool softCopy(const CFamilyTaxData& other);
+    bool operator==(const CFamilyTaxData& other) const;
+    bool operator!=(const CFamilyTaxData& other) const;
+
+private:
+    ENUM_MultiProvsTaxMgrMode m_mode;
+    CPersonalSettings m_settings;
+    IndividualTaxData* m_persons[kPersons] = {};
+    DependantInfoStruct m_dependants;
+    int m_current = kTaxpayer;
+};

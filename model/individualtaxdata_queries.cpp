@@ -1,0 +1,228 @@
+// The queries of a person's return by number, its status line and file name,
+// and its validation and pre-filing questions.
+
+#include <cmath>
+
+#include "individualtaxdata.h"
+#include "messages.h"
+#include "summaryforms.h"
+#include "t1.h"
+#include "utils.h"
+
+namespace {
+
+// The T1 lines behind the federal amount numbers.
+const char* amountField(int number)
+{
+    switch (number) {
+    case 150: return "15000";
+    case 236: return "23600";
+    case 260: return "26000";
+    case 367: return "30500";
+    case 484: return "48400";
+    case 485: return "48500";
+    default: return nullptr;
+    }
+}
+
+const char* stringField(int number)
+{
+    switch (number) {
+    case 1: return "sin";
+    case 11: return "first_name";
+    case 12: return "last_name";
+    case 15: return "initial";
+    case 16: return "mailing_address";
+    case 19: return "email";
+    default: return nullptr;
+    }
+}
+
+constexpr double kPresent = 0.009;
+
+} // namespace
+
+bool IndividualTaxData::getFedAmountClaimed(int number, double& value) const
+{
+    const TaxData_T1New* form = t1();
+    if (!form) {
+        if (const TaxData_T1159* nonResident = t1159()) return nonResident->getFedAmountClaimed(number, value);
+        return false;
+    }
+    if (number == 483) {
+        // Above 0 a balance due, else the refund negated.
+        const double owing = form->getFloat("48500");
+        value = owing >= kPresent ? owing : -form->getFloat("48400");
+        return true;
+    }
+    const char* field = amountField(number);
+    if (!field) return false;
+    value = form->getFloat(field);
+    return number == 367 ? value >= kPresent : true;
+}
+
+bool IndividualTaxData::getFedAmountClaimed(int number, int& value) const
+{
+    double amount = 0.0;
+    const bool known = getFedAmountClaimed(number, amount);
+    value = int(amount);
+    return known;
+}
+
+bool IndividualTaxData::getFedStringClaimed(int number, CString& value) const
+{
+    const TaxData_T1New* form = t1();
+    if (!form) {
+        if (const TaxData_T1159* nonResident = t1159()) return nonResident->getFedStringClaimed(number, value);
+        return false;
+    }
+    if (number == 17) {
+        form->ConstructFullName(value);
+        return true;
+    }
+    const char* field = stringField(number);
+    if (!field) return false;
+    value = form->getString(field);
+    return true;
+}
+
+bool IndividualTaxData::setFedAmount(int number, int flag, double value)
+{
+    switch (number) {
+    case 3:
+        if (TaxData_T1New* form = t1()) return form->setBool("multi_year_filing", flag != 0);
+        return false;
+    case 10321:
+        if (CTaxData_Form* t1032 = GetFormData(118, false)) return t1032->setBool("is_transferor", flag != 0);
+        return false;
+    case 10322:
+        if (CTaxData_Form* t1032 = GetFormData(118, false)) return t1032->setFloat("split_amount", value);
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool IndividualTaxData::setFedString(int number, const CString& value)
+{
+    switch (number) {
+    case 10002:
+        if (CTaxData_Form* t183 = GetFormData(96, false)) return t183->setString("esign_request_id", value);
+        return false;
+    case 10005:
+        if (CTaxData_Form* rc71 = GetFormData(53, false)) return rc71->setString("esign_request_id", value);
+        return false;
+    default:
+        return false;
+    }
+}
+
+CString IndividualTaxData::GetReturnStatusString(int) const
+{
+    if (m_mainProvince == PROV_T1159) return CString();
+    if (!t1()) return "No tax return is opened.";
+    double income = 0, net = 0, taxable = 0, owing = 0, refund = 0;
+    getFedAmountClaimed(150, income);
+    getFedAmountClaimed(236, net);
+    getFedAmountClaimed(260, taxable);
+    getFedAmountClaimed(485, owing);
+    getFedAmountClaimed(484, refund);
+    CString out;
+    if (owing >= kPresent)
+        out.Format("[Total Income]=%.2f [Net Income]=%.2f [Taxable Income]=%.2f [Balance Due]=%.2f", income, net,
+                   taxable, owing);
+    else
+        out.Format("[Total Income]=%.2f [Net Income]=%.2f [Taxable Income]=%.2f [Refund]=%.2f", income, net,
+                   taxable, refund);
+    return out;
+}
+
+CString IndividualTaxData::GetNetfileNameWithoutSuffix() const
+{
+    CString first, last;
+    if (m_mainProvince == PROV_T1159) {
+        getFedStringClaimed(11, first);
+        getFedStringClaimed(12, last);
+    } else {
+        getFedStringClaimed(11, first);
+        getFedStringClaimed(12, last);
+        if (last.IsEmpty()) last = "unknown";
+    }
+    CString name = first + "_" + last;
+    makeValidFilename(name);
+    return name;
+}
+
+int IndividualTaxData::Validate(unsigned char flag, std::list<_STRUCT_FORM_VALIDATE_INFO*>& items)
+{
+    const size_t before = items.size();
+    for (STRUCT_SLIPDATA_ITEM_2004* slip : m_slips) {
+        std::list<CString> messages;
+        slip->object->Validate(flag, messages);
+        if (messages.empty()) continue;
+        auto* entry = new _STRUCT_FORM_VALIDATE_INFO;
+        entry->kind = _STRUCT_FORM_VALIDATE_INFO::Slip;
+        entry->type = slip->slipType;
+        entry->messages = std::move(messages);
+        items.push_back(entry);
+    }
+    for (STRUCT_FORMDATA_ITEM_2004* form : m_forms) {
+        std::list<CString> messages;
+        form->object->Validate(flag, messages);
+        if (messages.empty()) continue;
+        auto* entry = new _STRUCT_FORM_VALIDATE_INFO;
+        entry->kind = _STRUCT_FORM_VALIDATE_INFO::Form;
+        entry->type = form->formType;
+        entry->messages = std::move(messages);
+        items.push_back(entry);
+    }
+    std::list<CString> returnMessages;
+    m_provMgr.Validate(returnMessages, t1(), dynamic_cast<TaxData_Sch2*>(GetFormData(3, false)),
+                       dynamic_cast<TaxData_Sch5*>(GetFormData(6, false)),
+                       dynamic_cast<TaxData_Sch9*>(GetFormData(9, false)),
+                       dynamic_cast<TaxData_Sch11*>(GetFormData(11, false)),
+                       dynamic_cast<TaxData_T691New*>(GetFormData(31, false)),
+                       dynamic_cast<TaxData_T1206New*>(GetFormData(29, false)));
+    if (!returnMessages.empty()) {
+        auto* entry = new _STRUCT_FORM_VALIDATE_INFO;
+        entry->kind = _STRUCT_FORM_VALIDATE_INFO::Return;
+        entry->messages = std::move(returnMessages);
+        items.push_back(entry);
+    }
+    return int(items.size() - before);
+}
+
+bool IndividualTaxData::AnyMsgBeforeNetfile(unsigned char flag, bool)
+{
+    const QString title = QStringLiteral("Quillmere Warning Message");
+    auto confirmAll = [&](CTaxData_Form* object) {
+        std::list<CString> warnings;
+        object->AnyMsgBeforeNetfile(flag, warnings);
+        for (const CString& text : warnings)
+            if (!CYesNoContinueDlg::warnYesNoMsg(nullptr, title, text)) return false;
+        return true;
+    };
+    for (STRUCT_SLIPDATA_ITEM_2004* slip : m_slips)
+        if (!confirmAll(slip->object)) return false;
+    for (STRUCT_FORMDATA_ITEM_2004* form : m_forms)
+        if (!confirmAll(form->object)) return false;
+    return m_provMgr.AnyMsgBeforeNetfile(t1(), dynamic_cast<TaxData_Sch11*>(GetFormData(11, false)));
+}
+
+bool IndividualTaxData::MaySchedule6Needed()
+{
+    // The person's own Schedule 6 test comes with the special calculations;
+    // until then no return is told that it may need one.
+    return false;
+}
+
+void IndividualTaxData::SyncDepInfo(int formType, DependantInfoStruct*)
+{
+    if (formType != 81) return;
+    if (CProvincialTaxManager* m = m_provMgr.getProvMgr(PROV_SK, false)) m->SyncDepInfo(81, m_dependants);
+}
+
+void IndividualTaxData::SyncDepSelAcrossMultiProvinces(int value, int province)
+{
+    if (CProvincialTaxManager* m = m_provMgr.getProvMgr(province, false)) m->SyncDepSelAcrossMultiProvinces(value, t1());
+}

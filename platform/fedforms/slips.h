@@ -1,0 +1,116 @@
+#pragma once
+// The information slips of a return, one class per slip type. Each holds
+// the boxes of its 2021 slip by their printed numbers, the payer's name, a
+// description of the user's own, and what the calculation needs beside.
+
+#include "tableform.h"
+
+// 1: T4 Statement of Remuneration Paid.
+class CSlipData_T4 : public TableForm
+{
+public:
+    CSlipData_T4();
+
+    // Income exempt under the Indian Act: the slip is marked so, or one of
+    // the other-information codes for exempt income holds an amount.
+    bool containIndianItem() const;
+};
+
+// 2: T4A Statement of Pension, Retirement, Annuity, and Other Income.
+class TaxData_Slip_T4A : public TableForm
+{
+public:
+    // How the scholarships of code 105 are taxed.
+    enum ScholarshipKind : int {
+        SCHOLARSHIP_NONE = 0,
+        SCHOLARSHIP_FULL_EXEMPTION = 1,
+        SCHOLARSHIP_PART_TIME = 2,
+        SCHOLARSHIP_NOT_EXEMPT = 3,
+    };
+
+    TaxData_Slip_T4A();
+};
+
+// 3: T4A(P) Statement of Canada Pension Plan Benefits.
+class CSlipData_T4AP : public TableForm { public: CSlipData_T4AP(); };
+
+// 4: T4RSP Statement of RRSP Income.
+class TaxData_Slip_T4RSP : public TableForm { public: TaxData_Slip_T4RSP(); };
+
+// 5: T4E Statement of Employment Insurance and Other Benefits.
+class TaxData_Slip_T4E : public TableForm { public: TaxData_Slip_T4E(); };
+
+// 6: T4A(OAS) Statement of Old Age Security.
+class CSlipData_T4AOAS : public TableForm { public: CSlipData_T4AOAS(); };
+
+// 7: T4RIF Statement of Income From a Registered Retirement Income Fund.
+class TaxData_Slip_T4RIF : public TableForm { public: TaxData_Slip_T4RIF(); };
+
+// 8: T5 Statement of Investment Income.
+class TaxData_Slip_T5 : public TableForm
+{
+public:
+    TaxData_Slip_T5();
+    // The recipient's share is below 100 percent: the slip is held jointly.
+    bool HasSharedComponent() const override;
+};
+
+// 9: T3 Statement of Trust Income Allocations and Designations.
+class TaxData_Slip_T3 : public TableForm
+{
+public:
+    TaxData_Slip_T3();
+    bool HasSharedComponent() const override;
+};
+
+// 10: T5003 Statement of Tax Shelter Information.
+class CSlipData_T5003 : public TableForm { public: CSlipData_T5003(); };
+
+// 11: T5007 Statement of Benefits.
+class CSlipData_T5007 : public TableForm { public: CSlipData_T5007(); };
+
+// 13: T5013 Statement of Partnership Income.
+class TaxData_Slip_T5013 : public TableForm
+{
+public:
+    TaxData_Slip_T5013();
+    // The partner's share is below 100 percent.
+    bool HasSharedComponent() const override;
+};
+
+// 14: T4PS Statement of Employee Profit-Sharing Plan Allocations and Payments.
+class TaxData_Slip_T4PS : public TableForm { public: TaxData_Slip_T4PS(); };
+
+// 15: T4A-RCA Statement of Distributions From a Retirement Compensation Arrangement.
+class TaxData_Slip_T4ARCA : public TableForm { public: TaxData_Slip_T4ARCA(); };
+
+// 16: T5006 Statement of Registered Labour-Sponsored Venture Capital Corporation Class A Shares.
+class TaxData_Slip_T5006 : public TableForm { public: TaxData_Slip_T5006(); };
+
+// 17: RC62 Universal Child Care Benefit Statement.
+class TaxData_Slip_RC62 : public TableForm { public: TaxData_Slip_RC62(); };
+
+// 18: RC210 Canada Workers Benefit Advance Payments Statement.
+class CSlipData_RC210 : public TableForm { public: CSlipData_RC210(); };
+
+// 21: Manitoba shelter benefit (Rent Assist) statement.
+class TaxData_Slip_MBShelterAssist : public TableForm { public: TaxData_Slip_MBShelterAssist(); };
+
+// 22: Pooled registered pension plan contribution receipt.
+class TaxData_Slip_PRPP : public TableForm { public: TaxData_Slip_PRPP(); };
+
+// 23: T1204 Government Service Contract Payments.
+class TaxData_Slip_T1204 : public TableForm { public: TaxData_Slip_T1204(); };
+
+// 24: NR4 Statement of Amounts Paid or Credited to Non-Residents of Canada.
+class TaxData_Slip_NR4 : public TableForm { public: TaxData_Slip_NR4(); };
+
+// 25: T2202 Tuition and Enrolment Certificate.
+class TaxData_Slip_T2202 : public TableForm
+{
+public:
+    // Session lines of the certificate.
+    static constexpr int kSessions = 4;
+
+    TaxData_Slip_T2202();
+};

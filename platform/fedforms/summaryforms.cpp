@@ -1,0 +1,160 @@
+#include "summaryforms.h"
+
+namespace {
+
+// The lines of the 2021 T1159 follow the T1's numbering.
+const FieldSpec kT1159Fields[] = {
+    // ---- identification
+    QM_STR("first_name"),
+    QM_STR("initial"),
+    QM_STR("last_name"),
+    QM_STR("sin"),                      // or the individual tax number
+    QM_DATE("birth_date"),
+    QM_STR("country_of_residence"),
+    QM_STR("mailing_care_of"),
+    QM_STR("mailing_address"),
+    QM_STR("mailing_city"),
+    QM_STR("mailing_province"),         // province, state or region
+    QM_STR("mailing_postal_code"),
+    QM_STR("mailing_country"),
+    QM_STR("email"),
+    QM_INT("language"),                 // 0 English, 1 French
+    QM_STR("agent_name"),               // the agent who withheld the non-resident tax
+    QM_STR("agent_nr_account_number"),
+    QM_BOOL("nr6_filed"),               // the agent filed an NR6 undertaking for 2021
+    QM_STR("preparer_name"),
+    QM_STR("preparer_phone"),
+
+    // ---- the NR4 slips for the rents
+    QM_ROWS("nr4_slips.#.payer_name", CField::String, 10),
+    QM_ROWS("nr4_slips.#.gross_rent", CField::Float, 10),
+    QM_ROWS("nr4_slips.#.tax_withheld", CField::Float, 10),
+
+    // ---- income
+    QM_CALC("12599"),                   // gross rental income (T776)
+    QM_CALC("12600"),                   // net rental income (T776)
+    QM_CALC("cca_claimed"),             // capital cost allowance of all the T776 statements
+    QM_AMT("partnership_rental_income"),
+    QM_AMT("timber_royalties"),
+    QM_CALC("15000"),                   // total income
+    QM_AMT("23200"),                    // other deductions
+    QM_CALC("23600"),                   // net income
+    QM_AMT("25200"),                    // non-capital losses of other years
+    QM_CALC("26000"),                   // taxable income
+
+    // ---- tax
+    QM_CALC("federal_tax_on_taxable_income"),
+    QM_CALC("42900"),                   // basic federal tax
+    QM_CALC("non_resident_surtax"),     // 48% of basic federal tax
+    QM_CALC("42000"),                   // net federal tax
+    QM_CALC("43500"),                   // total payable
+    QM_CALC("43700"),                   // non-resident tax withheld (NR4 slips)
+    QM_AMT("47600"),                    // tax paid by instalments
+    QM_CALC("48200"),                   // total credits
+    QM_CALC("48400"),                   // refund
+    QM_CALC("48500"),                   // balance owing
+};
+
+const FieldSpec kT1KSFields[] = {
+    // ---- identity
+    QM_STR("full_name"),
+    QM_STR("sin"),
+    QM_DATE("birth_date"),
+    QM_STR("address"),                  // without the postal code
+    QM_STR("postal_code"),
+    QM_INT_INIT("marital_status", "-1"),
+    QM_INT("province"),                 // of residence on December 31
+    QM_STR("spouse_full_name"),
+    QM_STR("spouse_sin"),
+    QM_DATE("spouse_birth_date"),
+    QM_CALC("spouse_net_income"),
+
+    // ---- the return's key lines
+    QM_CALC("15000"),                   // total income
+    QM_CALC("23600"),                   // net income
+    QM_CALC("26000"),                   // taxable income
+    QM_CALC("35000"),                   // total federal non-refundable tax credits
+    QM_CALC("42000"),                   // net federal tax
+    QM_CALC("42800"),                   // provincial or territorial tax
+    QM_CALC("43700"),                   // total income tax deducted
+    QM_CALC("48200"),                   // total credits
+    QM_CALC("48400"),                   // refund
+    QM_CALC("48500"),                   // balance owing
+    QM_CALC("refund_or_balance"),       // above 0 a balance owing, below 0 a refund
+    QM_CALC("rrsp_deduction_limit_next_year"),
+
+    // ---- benefit estimates for the benefit year the return sets
+    QM_STR("tax_year"),
+    QM_STR("benefit_year"),
+    QM_DATE("prepared_date"),
+    QM_CALC("adjusted_net_income"),
+    QM_CALC("spouse_adjusted_net_income"),
+    QM_CALC("adjusted_family_net_income"),
+    QM_CALC("ccb_estimate"),            // Canada child benefit, for the year
+    QM_CALC("ccb_per_month"),
+    QM_CALC("gst_hst_credit_estimate"), // GST/HST credit, for the year
+    QM_CALC("gst_hst_credit_per_quarter"),
+    QM_CALC("climate_action_incentive"),
+    QM_CALC("climate_action_incentive_per_quarter"),
+    QM_ROWS("provincial_benefits.#.name", CField::String, 6),
+    FieldSpec{"provincial_benefits.#.amount", CField::Float, nullptr, 6, CField::Calculated},
+    QM_CALC("provincial_benefits_total"),
+    FieldSpec{"children_under_6", CField::Int, nullptr, 0, CField::Calculated},
+    FieldSpec{"children_6_to_17", CField::Int, nullptr, 0, CField::Calculated},
+    FieldSpec{"infirm_children_under_18", CField::Int, nullptr, 0, CField::Calculated},
+    // Of a couple both eligible, the spouse with the higher adjusted net income
+    // normally leaves the estimates to the other; this turns that round.
+    QM_BOOL("higher_income_spouse_claims"),
+    QM_STR("shared_note"),              // text shared by both spouses' returns
+};
+
+} // namespace
+
+TaxData_T1159::TaxData_T1159() : TableForm(FROM_FORM, 161, fieldTable(kT1159Fields)) {}
+
+bool TaxData_T1159::getFedAmountClaimed(int number, double& value) const
+{
+    switch (number) {
+    case 150: value = getFloat("15000"); return true;
+    case 236: value = getFloat("23600"); return true;
+    case 260: value = getFloat("26000"); return true;
+    case 484: value = getFloat("48400"); return true;
+    case 485: value = getFloat("48500"); return true;
+    case 483: {
+        const double due = getFloat("48500");
+        // 0.0 - refund rather than -refund: no refund must read 0, not -0.
+        value = due >= CFloatField::kTolerance ? due : 0.0 - getFloat("48400");
+        return true;
+    }
+    default: return false;
+    }
+}
+
+bool TaxData_T1159::getFedStringClaimed(int number, CString& value) const
+{
+    switch (number) {
+    case 1: value = getString("sin"); return true;
+    case 11: value = getString("first_name"); return true;
+    case 12: value = getString("last_name"); return true;
+    case 17: {
+        CString first = getString("first_name"), last = getString("last_name");
+        first.Trim();
+        last.Trim();
+        value = first;
+        if (!first.IsEmpty() && !last.IsEmpty()) value += " ";
+        value += last;
+        return true;
+    }
+    default: return false;
+    }
+}
+
+TaxData_T1KSNew::TaxData_T1KSNew(int type) : TableForm(FROM_FORM, type, fieldTable(kT1KSFields)) {}
+
+TaxData_T1KSNew& TaxData_T1KSNew::operator=(const TaxData_T1KSNew& other)
+{
+    // Field by field: the copy keeps its own type, unlike CopyFrom, which
+    // refuses an object of another type.
+    if (&other != this) m_fields.copyValuesFrom(other.m_fields);
+    return *this;
+}

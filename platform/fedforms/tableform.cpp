@@ -1,0 +1,77 @@
+#include "tableform.h"
+
+#include <QByteArray>
+
+TableForm::TableForm(ENUMTYPE_FROM kind, int type, const FieldTable& table, QObject* parent)
+    : CTaxData_Form(kind, type, parent)
+{
+    addFields(table);
+}
+
+TableForm::TableForm(ENUMTYPE_FROM kind, int type, std::initializer_list<FieldTable> tables, QObject* parent)
+    : CTaxData_Form(kind, type, parent)
+{
+    for (const FieldTable& t : tables) addFields(t);
+}
+
+CString TableForm::rowField(const char* pattern, int row)
+{
+    QByteArray name(pattern);
+    name.replace('#', QByteArray::number(row));
+    return CString(name);
+}
+
+int TableForm::usedRows(std::initializer_list<const char*> columns, int maxRows) const
+{
+    for (int row = maxRows; row >= 1; --row)
+        for (const char* column : columns)
+            if (const CField* f = m_fields.find(rowField(column, row)))
+                if (!f->IsDefault()) return row;
+    return 0;
+}
+
+namespace {
+CField* makeField(const CString& name, CField::Type type)
+{
+    switch (type) {
+    case CField::String: return new CStringField(name);
+    case CField::Int: return new CIntField(name);
+    case CField::Bool: return new CBoolField(name);
+    case CField::Date: return new CDateField(name);
+    case CField::Float: return new CFloatField(name);
+    }
+    return nullptr;
+}
+
+CField* makeInitialised(const CString& name, const FieldSpec& spec)
+{
+    if (!spec.initial) return makeField(name, spec.type);
+    // The starting value is what Reset() returns to: build the field with it.
+    switch (spec.type) {
+    case CField::String: return new CStringField(name, CString(spec.initial));
+    case CField::Int: return new CIntField(name, QByteArray(spec.initial).toInt());
+    case CField::Bool: return new CBoolField(name, QByteArray(spec.initial) == "true" || QByteArray(spec.initial) == "1");
+    case CField::Date: return new CDateField(name, QDate::fromString(QString::fromLatin1(spec.initial), Qt::ISODate));
+    case CField::Float: return new CFloatField(name, QByteArray(spec.initial).toDouble());
+    }
+    return nullptr;
+}
+}
+
+void TableForm::addFields(const FieldTable& table)
+{
+    for (int i = 0; i < table.count; ++i) {
+        const FieldSpec& spec = table.rows[i];
+        if (spec.repeat <= 0) {
+            CField* f = makeInitialised(CString(spec.name), spec);
+            f->SetAttributes(spec.attributes);
+            m_fields.adopt(f);
+            continue;
+        }
+        for (int row = 1; row <= spec.repeat; ++row) {
+            CField* f = makeInitialised(rowField(spec.name, row), spec);
+            f->SetAttributes(spec.attributes);
+            m_fields.adopt(f);
+        }
+    }
+}
