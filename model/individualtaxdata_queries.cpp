@@ -4,7 +4,9 @@
 #include <cmath>
 
 #include "individualtaxdata.h"
+#include "federalforms.h"
 #include "messages.h"
+#include "schedules.h"
 #include "summaryforms.h"
 #include "t1.h"
 #include "utils.h"
@@ -107,10 +109,10 @@ bool IndividualTaxData::setFedString(int number, const CString& value)
 {
     switch (number) {
     case 10002:
-        if (CTaxData_Form* t183 = GetFormData(96, false)) return t183->setString("esign_request_id", value);
+        if (CTaxData_Form* t183 = GetFormData(96, false)) return t183->setString("esignature", value);
         return false;
     case 10005:
-        if (CTaxData_Form* rc71 = GetFormData(53, false)) return rc71->setString("esign_request_id", value);
+        if (CTaxData_Form* rc71 = GetFormData(53, false)) return rc71->setString("esignature", value);
         return false;
     default:
         return false;

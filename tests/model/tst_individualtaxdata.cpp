@@ -26,8 +26,6 @@ private:
     int m_stopAfter;
 };
 
-int typeOf(CTaxData_Form* f) { return f ? f->getType() : 0; }
-
 } // namespace
 
 class IndividualTaxDataTest : public QObject

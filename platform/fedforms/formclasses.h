@@ -1,0 +1,40 @@
+#pragma once
+// The form-class library: the forms that carry filing, consent and
+// authorisation data, and a few federal calculation forms shared with it.
+
+#include "tableform.h"
+
+// RC71, Statement of Discounting Transaction (form type 53).
+class CTaxData_RC71 : public TableForm { public: CTaxData_RC71(); };
+// T1ADJ, T1 Adjustment Request (form type 116).
+class CTaxData_T1ADJ : public TableForm { public: CTaxData_T1ADJ(); };
+// T2205, Calculating Amounts From a Spousal or Common-law Partner RRSP, RRIF
+// or SPP to Include in Income (form type 124).
+class CTaxData_T2205 : public TableForm { public: CTaxData_T2205(); };
+// RC59, Business Consent for Offline Access (form type 184).
+class TaxData_RC59_e : public TableForm { public: TaxData_RC59_e(); };
+// RC59X, Cancel Business Consent or Delegated Authority (form type 185).
+class TaxData_RC59X_e : public TableForm { public: TaxData_RC59X_e(); };
+// T1044, Non-Profit Organization (NPO) Information Return (form type 186).
+class TaxData_T1044 : public TableForm { public: TaxData_T1044(); };
+// T183, Information Return for Electronic Filing of an Individual's Income
+// Tax and Benefit Return (form type 96).
+class TaxData_T183New : public TableForm { public: TaxData_T183New(); };
+// T185: the pre-authorised debit agreement sent with a return (form type 181).
+class TaxData_T185 : public TableForm { public: TaxData_T185(); };
+// T657, Calculation of Capital Gains Deduction for 2021 (form type 40).
+class TaxData_T657New : public TableForm { public: TaxData_T657New(); };
+// T746, Calculating Your Deduction for Refund of Unused RRSP, PRPP, and SPP
+// Contributions (form type 105).
+class TaxData_T746New : public TableForm { public: TaxData_T746New(); };
+// T936, Calculation of Cumulative Net Investment Loss (CNIL) to
+// December 31, 2021 (form type 32).
+class TaxData_T936New : public TableForm { public: TaxData_T936New(); };
+// T1013, Authorizing or Cancelling a Representative (form type 117).
+class TaxData_T1013New : public TableForm { public: TaxData_T1013New(); };
+// T1135, Foreign Income Verification Statement (form type 101).
+class TaxData_T1135New : public TableForm { public: TaxData_T1135New(); };
+// T1172, Additional Tax on Accumulated Income Payments from RESPs (form type 17).
+class TaxData_T1172New : public TableForm { public: TaxData_T1172New(); };
+// T2038(IND), Investment Tax Credit (Individuals) (form type 20).
+class TaxData_T2038New : public TableForm { public: TaxData_T2038New(); };
