@@ -1,0 +1,272 @@
+#pragma once
+// The 2021 federal rules that the return's calculation applies: brackets,
+// credit amounts and their income tests, CPP and EI, dividends, donations,
+// the OAS recovery and the refundable credits. Pure functions of plain
+// amounts; every figure is the agency's 2021 value, named by the form and
+// line it belongs to. Results are rounded to the cent, as the forms are
+// filled in dollars and cents.
+
+namespace Federal2021 {
+
+// ---------------------------------------------------------------------------
+// Rates and brackets (Schedule 1, Part C; line 35000 credits)
+
+constexpr double kCreditRate = 0.15;            // line 35000: federal non-refundable tax credit rate
+
+constexpr double kBracket1 = 49020.0;           // Schedule 1 Part C: top of the 15% bracket
+constexpr double kBracket2 = 98040.0;           // Schedule 1 Part C: top of the 20.5% bracket
+constexpr double kBracket3 = 151978.0;          // Schedule 1 Part C: top of the 26% bracket
+constexpr double kBracket4 = 216511.0;          // Schedule 1 Part C: top of the 29% bracket
+constexpr double kRate1 = 0.15;                 // Schedule 1 Part C: rate up to 49,020
+constexpr double kRate2 = 0.205;                // Schedule 1 Part C: rate 49,020 to 98,040
+constexpr double kRate3 = 0.26;                 // Schedule 1 Part C: rate 98,040 to 151,978
+constexpr double kRate4 = 0.29;                 // Schedule 1 Part C: rate 151,978 to 216,511
+constexpr double kRate5 = 0.33;                 // Schedule 1 Part C: rate above 216,511
+constexpr double kTaxAtBracket1 = 7353.00;      // Schedule 1 Part C: tax on 49,020
+constexpr double kTaxAtBracket2 = 17402.10;     // Schedule 1 Part C: tax on 98,040
+constexpr double kTaxAtBracket3 = 31425.98;     // Schedule 1 Part C: tax on 151,978
+constexpr double kTaxAtBracket4 = 50140.55;     // Schedule 1 Part C: tax on 216,511
+
+// Half a cent and up rounds away from zero.
+double roundToCents(double amount);
+
+// Federal tax on taxable income (line 26000), as the Schedule 1 chart
+// computes it: the tax at the bracket's start plus its rate on the excess.
+double taxOnTaxableIncome(double taxable);
+
+// The value of non-refundable credit amounts (their total times 15%).
+double creditValue(double amounts);
+
+// A credit amount prorated for a newcomer or emigrant: days resident in
+// Canada over the days in the year.
+double prorateByDays(double amount, int days, int daysInYear);
+
+// ---------------------------------------------------------------------------
+// Basic personal, age, spouse and caregiver amounts
+
+constexpr double kBasicPersonalAmountMax = 13808.0;   // line 30000: net income up to 151,978
+constexpr double kBasicPersonalAmountMin = 12421.0;   // line 30000: net income 216,511 or more
+
+// Line 30000 worksheet: 13,808, less 1,387 x (net income - 151,978) / 64,533
+// between the 29% and 33% bracket starts, 12,421 from 216,511.
+double basicPersonalAmount(double netIncome);
+
+constexpr double kAgeAmountMax = 7713.0;              // line 30100: maximum age amount
+constexpr double kAgeAmountThreshold = 38893.0;       // line 30100: net income where the reduction starts
+constexpr double kAgeAmountReductionRate = 0.15;      // line 30100: reduction per dollar over the threshold
+
+// Line 30100 for a person resident all year.
+double ageAmount(double netIncome);
+
+// Line 30100 in general: zero when not eligible (65 or older on
+// December 31); for a newcomer or emigrant both the maximum and the income
+// threshold are prorated by days in Canada before the reduction, as the
+// agency's newcomer rules do. Pass days == daysInYear for a full year.
+double CalculateAgeAmount(bool eligible, double netIncome, int days, int daysInYear,
+                          double maxAmount = kAgeAmountMax,
+                          double threshold = kAgeAmountThreshold,
+                          double rate = kAgeAmountReductionRate);
+
+constexpr double kCaregiverAmountChild = 2295.0;      // line 30500, and the addition to lines 30300/30400 for an infirm person
+constexpr double kCaregiverAmountAdult = 7348.0;      // lines 30425/30450: maximum Canada caregiver amount
+constexpr double kCaregiverIncomeThreshold = 17256.0; // lines 30425/30450: dependant's net income where the reduction starts
+
+// Line 30300 (and line 30400 for an eligible dependant): the claimant's own
+// basic personal amount, plus 2,295 when the person is infirm, less the
+// person's net income; not below zero.
+double spouseAmount(double bpaOfClaimant, double spouseNetIncome, bool infirm = false);
+
+// Line 30450: 7,348 less the dependant's net income over 17,256; not below zero.
+double caregiverAmountForInfirmDependant(double dependantNetIncome);
+
+// Line 30425: the line 30450 amount for the spouse or eligible dependant
+// less what was already claimed for that person on line 30300 or 30400.
+double caregiverAmountForSpouseOrDependant(double netIncome, double claimedOnSpouseOrDependantLine);
+
+// ---------------------------------------------------------------------------
+// Other non-refundable credit amounts
+
+constexpr double kDisabilityAmount = 8662.0;              // line 31600: disability amount
+constexpr double kDisabilitySupplementMax = 5053.0;       // line 31600 worksheet: supplement for a person under 18
+constexpr double kDisabilitySupplementCareBase = 2959.0;  // line 31600 worksheet: care expenses that leave the supplement whole
+
+// Line 31600: the disability amount, plus for a person under 18 the
+// supplement less child care and attendant care claimed over 2,959.
+double disabilityAmount(bool under18, double careExpensesClaimed = 0.0);
+
+constexpr double kPensionIncomeAmountMax = 2000.0;        // line 31400: pension income amount (maximum)
+double pensionIncomeAmount(double eligiblePensionIncome);
+
+constexpr double kCanadaEmploymentAmountMax = 1257.0;     // line 31260: Canada employment amount (maximum)
+double canadaEmploymentAmount(double employmentIncome);
+
+constexpr double kMedicalThresholdRate = 0.03;            // line 33099: 3% of net income
+constexpr double kMedicalThresholdMax = 2421.0;           // line 33099: or 2,421, whichever is less
+
+// Line 33099 (and each dependant's row of line 33199): the part of the
+// expenses over the lesser of 3% of net income and 2,421.
+double medicalExpenseThreshold(double netIncome);
+double allowableMedicalExpenses(double expenses, double netIncome);
+
+constexpr double kAdoptionExpensesMax = 16729.0;          // line 31300: maximum per adopted child
+constexpr double kHomeBuyersAmount = 5000.0;              // line 31270: home buyers' amount
+constexpr double kVolunteerFirefighterAmount = 3000.0;    // line 31220: volunteer firefighters' amount
+constexpr double kSearchAndRescueAmount = 3000.0;         // line 31240: search and rescue volunteers' amount
+constexpr double kDigitalNewsMax = 500.0;                 // line 31350: digital news subscription expenses (maximum)
+constexpr double kHomeAccessibilityMax = 10000.0;         // line 31285: home accessibility expenses (maximum)
+constexpr double kTuitionTransferMax = 5000.0;            // Schedule 11: most of the current year's tuition a student may transfer
+
+double adoptionExpensesAmount(double expensesForOneChild);
+double digitalNewsAmount(double expenses);
+double homeAccessibilityAmount(double expenses);
+
+// Schedule 11: what the student may transfer (line 32400 / Schedule 2):
+// the lesser of this year's tuition and 5,000, less what the student used
+// of this year's tuition; not below zero.
+double tuitionTransferable(double currentYearTuition, double currentYearTuitionUsed);
+
+// ---------------------------------------------------------------------------
+// Canada Pension Plan (Schedule 8)
+
+constexpr double kCppYmpe = 61600.0;                  // Schedule 8: maximum pensionable earnings
+constexpr double kCppBasicExemption = 3500.0;         // Schedule 8: basic exemption
+constexpr double kCppEmployeeRate = 0.0545;           // Schedule 8 Part 3: employee contribution rate
+constexpr double kCppBaseRate = 0.0495;               // Schedule 8: base contribution rate (line 30800 credit)
+constexpr double kCppFirstEnhancedRate = 0.005;       // Schedule 8: first enhanced rate (line 22215 deduction)
+constexpr double kCppEmployeeMax = 3166.45;           // Schedule 8 Part 3: maximum employee contributions
+constexpr double kCppSelfEmployedRate = 0.109;        // Schedule 8 Part 4: self-employed rate (both shares)
+constexpr double kCppSelfEmployedMax = 6332.90;       // Schedule 8 Part 4: maximum self-employed contributions
+
+struct CppSplit
+{
+    double base = 0.0;      // line 30800: base contributions, credited
+    double enhanced = 0.0;  // line 22215: first enhanced contributions, deducted
+};
+
+// Employee contributions split as Schedule 8 does: the base share is
+// 4.95/5.45 of the contributions, the rest is enhanced.
+CppSplit cppBaseAndEnhanced(double contributions);
+
+// Contributions required on pensionable earnings through employment: 5.45%
+// of the earnings up to the maximum less the exemption, both prorated by the
+// months of the year the person contributes for (Schedule 8 Part 2).
+double cppRequiredContributions(double pensionableEarnings, int months = 12);
+
+// Line 44800: contributions deducted less those required; not below zero.
+double cppOverpayment(double pensionableEarnings, double contributionsPaid, int months = 12);
+
+struct CppSelfEmployment
+{
+    double contributions = 0.0;  // line 42100: contributions payable
+    double credit = 0.0;         // line 31000: half the base contributions
+    double deduction = 0.0;      // line 22200: the enhanced part plus the other half of the base
+};
+
+// Schedule 8 Part 4 (self-employment and other earnings, no employment
+// income): 10.9% of the earnings up to the maximum less the exemption, both
+// prorated by months.
+CppSelfEmployment cppOnSelfEmployment(double earnings, int months = 12);
+
+// ---------------------------------------------------------------------------
+// Employment insurance (T2204)
+
+constexpr double kEiMaxInsurable = 56300.0;           // T2204: maximum insurable earnings
+constexpr double kEiRate = 0.0158;                    // T2204: premium rate outside Quebec
+constexpr double kEiRateQuebec = 0.0118;              // T2204: premium rate for Quebec residents
+constexpr double kEiMaxPremium = 889.54;              // line 31200: maximum premiums outside Quebec
+constexpr double kEiMaxPremiumQuebec = 664.34;        // line 31200: maximum premiums for Quebec residents
+constexpr double kEiNoPremiumEarnings = 2000.0;       // line 31200: earnings on which no premiums are required
+constexpr double kEiMinRefund = 1.0;                  // T2204: an overpayment of $1 or less is not refunded
+
+double eiRequiredPremiums(double insurableEarnings, bool quebec = false);
+
+// Line 45000 by T2204: the larger of the premiums less the insurable
+// earnings over 2,000 and the premiums less those required, at most the
+// premiums; nothing when that is $1 or less.
+double eiOverpayment(double insurableEarnings, double premiumsPaid, bool quebec = false);
+
+// ---------------------------------------------------------------------------
+// Dividends and capital gains
+
+constexpr double kEligibleDividendGrossUp = 0.38;     // line 12000: eligible dividends grossed up by 38%
+constexpr double kOtherDividendGrossUp = 0.15;        // line 12010: other dividends grossed up by 15%
+constexpr double kEligibleDividendCreditRate = 0.150198;  // line 40425: 15.0198% of taxable eligible dividends
+constexpr double kOtherDividendCreditRate = 0.090301;     // line 40425: 9.0301% of taxable other dividends
+constexpr double kCapitalGainsInclusionRate = 0.5;        // Schedule 3: half of a capital gain is taxable
+
+double eligibleDividendTaxableAmount(double actualDividends);
+double otherDividendTaxableAmount(double actualDividends);
+
+// Line 40425: the federal dividend tax credit on the taxable amounts.
+double dividendTaxCredit(double taxableEligible, double taxableOther);
+
+double taxableCapitalGain(double capitalGain);
+
+// ---------------------------------------------------------------------------
+// Donations (Schedule 9)
+
+constexpr double kDonationLowPart = 200.0;            // Schedule 9: first 200 credited at 15%
+constexpr double kDonationLowRate = 0.15;             // Schedule 9: rate on the first 200
+constexpr double kDonationHighRate = 0.33;            // Schedule 9: rate on the part matched by taxable income over 216,511
+constexpr double kDonationMiddleRate = 0.29;          // Schedule 9: rate on the rest
+constexpr double kDonationNetIncomeLimit = 0.75;      // Schedule 9: claim limited to 75% of net income
+
+double donationClaimLimit(double netIncome);
+
+// Schedule 9 credit (line 34900) on the donations claimed, which are first
+// limited to 75% of net income.
+double donationCredit(double donations, double taxableIncome, double netIncome);
+
+// ---------------------------------------------------------------------------
+// OAS recovery (line 23500 chart, line 42200)
+
+constexpr double kOasRecoveryThreshold = 79845.0;     // line 23500: net income where the recovery starts
+constexpr double kOasRecoveryRate = 0.15;             // line 23500: 15% of net income over the threshold
+
+double oasRecovery(double netIncome, double oasReceived);
+
+// ---------------------------------------------------------------------------
+// Canada workers benefit (Schedule 6, line 45300)
+
+constexpr double kCwbWorkingIncomeBase = 3000.0;      // Schedule 6 Step 2: working income that earns nothing
+constexpr double kCwbRate = 0.27;                     // Schedule 6 Step 2: phase-in rate
+constexpr double kCwbMaxSingle = 1395.0;              // Schedule 6 Step 2: maximum without spouse or dependant
+constexpr double kCwbMaxFamily = 2403.0;              // Schedule 6 Step 2: maximum with an eligible spouse or dependant
+constexpr double kCwbReductionRate = 0.15;            // Schedule 6 Step 2: reduction per dollar over the threshold
+constexpr double kCwbThresholdSingle = 22944.0;       // Schedule 6 Step 2: adjusted net income where the reduction starts
+constexpr double kCwbThresholdFamily = 26177.0;       // Schedule 6 Step 2: adjusted family net income where it starts
+constexpr double kCwbSecondaryEarnerExemption = 14000.0;  // Schedule 6 Step 1: lower earner's working income left out
+constexpr double kCwbDisabilityBase = 1150.0;         // Schedule 6 Step 3: working income that earns nothing
+constexpr double kCwbDisabilityMax = 720.0;           // Schedule 6 Step 3: maximum disability supplement
+constexpr double kCwbDisabilityThresholdSingle = 32244.0;  // Schedule 6 Step 3: reduction start without spouse or dependant
+constexpr double kCwbDisabilityThresholdFamily = 42197.0;  // Schedule 6 Step 3: reduction start with spouse or dependant
+constexpr double kCwbDisabilityReductionRateBoth = 0.075;  // Schedule 6 Step 3: rate when both spouses get the supplement
+
+// Basic CWB: 27% of (family) working income over 3,000, up to the maximum,
+// less 15% of adjusted (family) net income over the threshold.
+double cwbBasic(double workingIncome, double adjustedNetIncome, bool family);
+
+// Disability supplement: 27% of the person's working income over 1,150, up
+// to 720, less 15% (7.5% when the spouse also gets it) of adjusted (family)
+// net income over the threshold.
+double cwbDisabilitySupplement(double workingIncome, double adjustedNetIncome, bool family,
+                               bool spouseAlsoEligible = false);
+
+// The part of the lower-earning spouse's working income left out of
+// adjusted family net income.
+double cwbSecondaryEarnerExemption(double lowerWorkingIncome);
+
+// ---------------------------------------------------------------------------
+// Refundable medical expense supplement (line 45200)
+
+constexpr double kMedicalSupplementRate = 0.25;            // line 45200: 25% of the eligible expenses
+constexpr double kMedicalSupplementMax = 1285.0;           // line 45200: maximum supplement
+constexpr double kMedicalSupplementMinWorkingIncome = 3751.0;  // line 45200: working income needed
+constexpr double kMedicalSupplementThreshold = 28446.0;    // line 45200: family net income where the reduction starts
+constexpr double kMedicalSupplementReductionRate = 0.05;   // line 45200: reduction per dollar over the threshold
+
+// eligibleExpenses: the allowable medical expenses (line 33200) plus the
+// disability supports deduction (line 21500).
+double medicalExpenseSupplement(double eligibleExpenses, double workingIncome, double familyNetIncome);
+
+} // namespace Federal2021
