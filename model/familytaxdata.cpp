@@ -10,31 +10,10 @@ namespace {
 constexpr double kPresent = 0.009;
 const char* const kWarningTitle = "Quillmere Warning Message";
 
-// The family working-income floor and net-income ceiling of Schedule 6 by
-// province code (0 to 13).
-struct S6Limits { double floor; double ceiling; };
-constexpr S6Limits kS6FamilyLimits[14] = {
-    {0, 0},         // 0
-    {910, 28183},   // 1 Alberta
-    {2295, 29264},  // 2 British Columbia
-    {1150, 28783}, {1150, 28783}, {1150, 28783}, {1150, 28783}, {1150, 28783},   // 3 to 7
-    {4800, 41933},  // 8 Nunavut
-    {1150, 28783}, {1150, 28783}, {1150, 28783}, {1150, 28783}, {1150, 28783},   // 9 to 13
-};
-
 double t1Amount(const IndividualTaxData* person, const char* line)
 {
     const TaxData_T1New* t1 = person ? person->t1() : nullptr;
     return t1 ? t1->getFloat(line) : 0.0;
-}
-
-// Net self-employment income of the T1 (business, professional, commission,
-// farming, fishing).
-double selfEmploymentIncome(const IndividualTaxData* person)
-{
-    double sum = 0;
-    for (const char* line : {"13500", "13700", "13900", "14100", "14300"}) sum += t1Amount(person, line);
-    return sum;
 }
 
 double result483(const IndividualTaxData* person)
@@ -55,6 +34,7 @@ CFamilyTaxData::CFamilyTaxData(ENUM_MultiProvsTaxMgrMode mode) : m_mode(mode)
 {
     m_persons[0] = new IndividualTaxData(mode, &m_dependants);
     m_persons[1] = new IndividualTaxData(mode, &m_dependants);
+    m_persons[1]->setSpouseReturn(true);
 }
 
 CFamilyTaxData::~CFamilyTaxData()
@@ -330,18 +310,21 @@ bool CFamilyTaxData::MaySchedule6Needed()
     if (current && current->HasForm(119)) return false;
     if (!IsCoupledReturn()) return m_persons[0]->MaySchedule6Needed();
 
+    // Working income and the net income the benefit is measured on: without
+    // the UCCB and RDSP income, their repayments put back.
     double working = 0, net = 0;
     for (const IndividualTaxData* p : {m_persons[0], m_persons[1]}) {
-        working += t1Amount(p, "10100") + t1Amount(p, "10400") + selfEmploymentIncome(p);
-        net += t1Amount(p, "23600") + t1Amount(p, "11700") + t1Amount(p, "12500") - t1Amount(p, "21300")
-            - t1Amount(p, "23200");
+        working += t1Amount(p, "10100") + t1Amount(p, "10400") + p->CalculatedSelfEmpIncomeForF5532();
+        net += t1Amount(p, "23600") + t1Amount(p, "21300") + t1Amount(p, "rdsp_repayment") - t1Amount(p, "11700")
+            - t1Amount(p, "12500");
     }
     const int province = m_persons[0]->getMainProvince();
     // Non-resident and T1159 returns get no Canada workers benefit.
     if (province < 0 || province > 13) return false;
-    const S6Limits& limits = kS6FamilyLimits[province];
-    if (working < limits.floor) return false;
-    if (net > limits.ceiling) return false;
+    // The couple's limits: those with dependants, of a disabled person.
+    const double* limits = IndividualTaxData::s_S6BoundaryIncome[province];
+    if (working < limits[1]) return false;
+    if (net > limits[3]) return false;
     return true;
 }
 
@@ -463,4 +446,11 @@ bool CFamilyTaxData::operator!=(const CFamilyTaxData& other) const
     // A change to the dependants alone is a change too: the editor asks this
     // to know whether there is anything to save.
     return !(*this == other);
+}
+
+int CFamilyTaxData::Calculate(int, CTaxData_Form*)
+{
+    // The calculation driver and its seven steps plug in here; until they
+    // do, a return keeps the amounts it holds and no form is added.
+    return 0;
 }

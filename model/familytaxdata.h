@@ -8,6 +8,11 @@
 #include "individualtaxdata.h"
 #include "personalsettings.h"
 
+class MyDataStream;
+class PPgDataNewReturnBasic;
+class QComboBox;
+class QString;
+
 class CFamilyTaxData
 {
 public:
@@ -74,6 +79,39 @@ public:
     void ShareTaxSlipWithSpouse(CTaxData_Form* slip, int otherId);
     void UnShareTaxFormWithSpouse(CTaxData_Form* form);
     void UnShareTaxSlipWithSpouse(CTaxData_Form* slip);
+
+    // ---- the return file
+    // 0 on success, -1 when damaged or too new (or the taxpayer has no
+    // province), -3/-4/-5 when a person's block names an item that cannot
+    // be made, 112 when the read password is not given correctly.
+    int serialize(unsigned char edition, MyDataStream& stream);
+    void _extraSerialize(unsigned char edition, MyDataStream& stream);
+    // A new family return read from the file, or none when the file cannot
+    // be opened (result 107); the caller tests `result` and owns the object.
+    static CFamilyTaxData* serializeFromFile(const CString& path, int& result);
+    // Writes the return to `path` whole or not at all: the file is replaced
+    // only when every byte was written.
+    bool saveToFile(const CString& path);
+    bool shouldCheckReadPassword() const;
+    bool checkReadPassword(const CString& text) const;
+
+    // ---- new returns
+    int NewData(PPgDataNewReturnBasic* page);
+    // The whole-return calculation; answers the number of forms added and removed.
+    int Calculate(int kind, CTaxData_Form* changed);
+
+    // ---- status texts and names
+    CString GetFamilyReturnStatusString() const;
+    static void getShortResult(const CString& name, double amount, CString& out);
+    void getFamilyResult(CString& principal, CString& spouse, CString& family) const;
+    void getFamilyFullName(CString& principal, CString& spouse) const;
+    void getReport(int, QString& out) const;
+    // Fills the person chooser: the taxpayer (-2) and, when coupled, the spouse (-1).
+    void fillComboBox(QComboBox* box, bool selectSpouse);
+    static void formDisplayName(bool markShared, const STRUCT_FORMDATA_ITEM_2004* item, CString& out);
+    CString GetReturnFileNameWithoutSuffix() const;
+    void updateFilingStatus(ENUMTYPE_FORM type, int status, const CString& text);
+    void ChangeProvince(ENUMTYPE_PROVINCE oldProvince, ENUMTYPE_PROVINCE newProvince, bool both);
 
     // ---- copy and compare
     CFamilyTaxData& operator=(const CFamilyTaxData& other);

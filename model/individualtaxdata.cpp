@@ -233,13 +233,6 @@ STRUCT_WIZDATA_ITEM_2004* IndividualTaxData::NewWizData(ENUMTYPE_TAXWIZARD kind)
     return item;
 }
 
-void IndividualTaxData::InitNewFormData(CTaxData_Form*)
-{
-    // The starting values from the T1 and the preparer settings come with
-    // the new-return rules; a form made here starts with its fields' own
-    // starting values until then.
-}
-
 // ---------------------------------------------------------------- removers
 
 void IndividualTaxData::freeFormObject(CTaxData_Form* object, bool inList)

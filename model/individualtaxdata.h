@@ -3,6 +3,9 @@
 // the counter that numbers forms and slips, and the provincial libraries.
 
 #include <list>
+#include <set>
+
+#include <QDate>
 
 #include "multiprovstaxmgr.h"
 #include "reservedarea.h"
@@ -12,6 +15,7 @@ class DependantInfoStruct;
 class MyDataStream;
 class TaxData_T1New;
 class TaxData_T1159;
+struct STRU_SLIPDATA_CALCULATION;
 
 class IndividualTaxData
 {
@@ -118,6 +122,69 @@ public:
     CString GetReturnStatusString(int) const;
     CString GetNetfileNameWithoutSuffix() const;
 
+    // ---- the return file
+    // Writes or reads the person's block; writing answers the version
+    // written, reading the file's version or -1 (damaged or too new), -3 (a
+    // form cannot be made), -4 (a slip type has no class), -5 (a note cannot
+    // be made).
+    int serialize(unsigned char edition, MyDataStream& stream);
+    int WriteBarcode(bool, MyDataStream& stream);
+    int ReadBarcode(MyDataStream& stream);
+
+    // ---- new returns and repairs after reading
+    void NewData(ENUMTYPE_PROVINCE province, const CString& firstName, const CString& lastName, const CString& sin,
+                 const QDate& birthDate, int maritalStatus, const CString& spouseFirstName,
+                 const CString& spouseLastName, const CString& spouseSin, const QDate& spouseBirthDate, bool);
+    void MakeSureSomeFormsExist(unsigned char edition, ENUMTYPE_PROVINCE province);
+    bool IsFormNeeded(ENUMTYPE_FORM type);
+    void DoSthAfterReading(unsigned char edition);
+    void SetTaxReturnDefaultValues();
+    // The single form of the type, made when there is none (none when there are several).
+    CTaxData_Form* makeFormExist(ENUMTYPE_FORM type);
+    // Makes each interview kind that every return holds.
+    void completeInterviewData();
+    // Whether the slips of the return require a form of the type; asks
+    // without making any form.
+    bool slipsRequireForm(ENUMTYPE_FORM type);
+
+    // ---- identity, names and status (the T1's, or the T1159's)
+    CString GetFirstName() const;
+    CString GetLastName() const;
+    void GetFirstName(CString& first, CString& middle) const;
+    CString GetSIN() const;
+    QDate GetDOB() const;
+    CString GetSpouseSIN() const;
+    CString GetSpouseFirstName() const;
+    CString GetSpouseLastName() const;
+    QDate GetSpouseDOB() const;
+    void GetPersonalBasicInfo(CString& sin, CString& first, CString& middle, CString& last, CString& other,
+                              QDate& birthDate, double& result) const;
+    int GetMaritalStatus() const;
+    void SetMaritalStatus(int status);
+    bool canBeCoupledReturn() const;
+    CString GetReturnFileNameWithoutSuffix() const { return GetNetfileNameWithoutSuffix(); }
+
+    // ---- income facts
+    bool HaveRentalIncome() const;
+    bool HaveBusinessIncome() const;
+    bool HaveProfessionalIncome() const;
+    bool HaveCommissionIncome() const;
+    bool HaveFishIncome() const;
+    bool HaveFarmIncome() const;
+    bool HaveSelfBusiness() const;
+    int GetCountOfSFDForms() const;
+    bool _isNonResidentReturn() const { return m_mainProvince > 13; }
+    bool _isProvInvolvedinMJ(ENUMTYPE_PROVINCE province);
+    bool IsNonrefundableCreditAllUsed();
+    int GetCPPMonths(int, int monthsOff) const;
+    int GetQPPMonths(int, int monthsOff) const;
+    CTaxData_Form* GetS11FormData();
+    CTaxData_Form* GetS2FormData();
+
+    // ---- province change and filing status
+    void ChangeProvince(ENUMTYPE_PROVINCE oldProvince, ENUMTYPE_PROVINCE newProvince);
+    void updateFilingStatus(ENUMTYPE_FORM type, int status, const CString& text);
+
     // ---- validation and filing checks
     int Validate(unsigned char flag, std::list<_STRUCT_FORM_VALIDATE_INFO*>& items);
     bool AnyMsgBeforeNetfile(unsigned char flag, bool b);
@@ -127,7 +194,57 @@ public:
     void SyncDepInfo(int formType, DependantInfoStruct* dependants);
     void SyncDepSelAcrossMultiProvinces(int value, int province);
 
+    // ---- calculation helpers
+    void ReadDataFromWizards(int kind);
+    void CopyTaxPreparerInfo();
+
+    // Slip totals (slippreparation.cpp). Preparing runs each slip's hook,
+    // fills the totals, and makes every form the slips need that the return
+    // lacks; collecting only asks, and leaves the return as it is.
+    void PrepareSlipsBeforeCalculate(STRU_SLIPDATA_CALCULATION& totals, std::set<ENUMTYPE_FORM>& needed);
+    void CollectSlipTotals(STRU_SLIPDATA_CALCULATION& totals, std::set<ENUMTYPE_FORM>& needed) const;
+
+    // Interview data (interviewtransfer.cpp): every kind back from the forms.
+    void WriteDataToWizards(bool);
+
+    // Special calculations (specialcalculations.cpp).
+    static const double s_S6BoundaryIncome[14][8];
+    double CalculatedSelfEmpIncomeForF5532() const;
+    double CalcF5532ForSch6OrRefMedSupp(double amount) const;
+    double CalculatedEarnedIncomeForT778() const;
+    double CalculateF5530ForT778() const;
+    double getF5548(double cap) const;
+    double getF50339(double) const;
+    int CalculateT2209Adjust15Percent();
+    int CalculateT2209FedPart();
+    int CalculateT2209FromFedToProv();
+    void PrepareT2209List(std::list<TaxData_T2209_2036*>& list) const;
+    int _calculateT2203BusiIncome();
+    void syncMultiProvFromT2203();
+    void _calculateT1032_step1();
+    void _calculateT1032_step2();
+    bool hasS6Dependants() const;
+    bool IsDisabled() const;
+    bool MaySchedule6Needed_v2() const;
+    bool claimedSpouseRelatedAmount() const;
+    void CalculateAdjustment();
+    void CopyT1013Pref1();
+    void CopyT1013Pref2();
+    TaxData_T1KSNew* GetSingleReturnOptimize(std::list<double>&);
+    int GetIncomeThresholds(std::list<double>& thresholds);
+
+    // Benefit summary and estimates (benefitsummary.cpp).
+    static bool isBenefitEligible(const IndividualTaxData* person);
+    void UpdateT1KS(bool isCurrent, IndividualTaxData* other);
+    void CalculateOtherBenefits(bool computes, IndividualTaxData*);
+    // The spouse's return of a family: a couple's equal incomes leave the
+    // benefit estimates to the taxpayer's return.
+    void setSpouseReturn(bool spouse) { m_spouseReturn = spouse; }
+    bool isSpouseReturn() const { return m_spouseReturn; }
+
 private:
+    bool m_spouseReturn = false;
+
     void freeFormObject(CTaxData_Form* object, bool inList);
     void freeWizardItems();
 

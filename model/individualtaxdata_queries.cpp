@@ -42,6 +42,13 @@ const char* stringField(int number)
 
 constexpr double kPresent = 0.009;
 
+// A shown amount that rounds to zero is 0.00, never "-0.00".
+double shown(double value)
+{
+    const double cents = std::round(value * 100.0) / 100.0;
+    return cents == 0.0 ? 0.0 : cents;
+}
+
 } // namespace
 
 bool IndividualTaxData::getFedAmountClaimed(int number, double& value) const
@@ -131,11 +138,11 @@ CString IndividualTaxData::GetReturnStatusString(int) const
     getFedAmountClaimed(484, refund);
     CString out;
     if (owing >= kPresent)
-        out.Format("[Total Income]=%.2f [Net Income]=%.2f [Taxable Income]=%.2f [Balance Due]=%.2f", income, net,
-                   taxable, owing);
+        out.Format("[Total Income]=%.2f [Net Income]=%.2f [Taxable Income]=%.2f [Balance Due]=%.2f", shown(income),
+                   shown(net), shown(taxable), shown(owing));
     else
-        out.Format("[Total Income]=%.2f [Net Income]=%.2f [Taxable Income]=%.2f [Refund]=%.2f", income, net,
-                   taxable, refund);
+        out.Format("[Total Income]=%.2f [Net Income]=%.2f [Taxable Income]=%.2f [Refund]=%.2f", shown(income),
+                   shown(net), shown(taxable), shown(refund));
     return out;
 }
 
@@ -209,13 +216,6 @@ bool IndividualTaxData::AnyMsgBeforeNetfile(unsigned char flag, bool)
     for (STRUCT_FORMDATA_ITEM_2004* form : m_forms)
         if (!confirmAll(form->object)) return false;
     return m_provMgr.AnyMsgBeforeNetfile(t1(), dynamic_cast<TaxData_Sch11*>(GetFormData(11, false)));
-}
-
-bool IndividualTaxData::MaySchedule6Needed()
-{
-    // The person's own Schedule 6 test comes with the special calculations;
-    // until then no return is told that it may need one.
-    return false;
 }
 
 void IndividualTaxData::SyncDepInfo(int formType, DependantInfoStruct*)

@@ -40,6 +40,7 @@ const FieldSpec kT778Fields[] = {
     QM_CALC("earned_income"),
     QM_CALC("earned_income_limit"),     // two-thirds of earned income
     QM_AMT("claimed_by_others"),        // amounts claimed by other persons for the same children
+    QM_AMT("other_earned_income"),      // earned income the return's lines do not show (training allowances, say)
     QM_CALC("part_b_claim"),
     // Part C – Spouse with the higher net income.
     QM_INT("spouse_student_full_time_weeks"),
@@ -197,6 +198,7 @@ const FieldSpec kT2209Fields[] = {
     QM_STR("country"),
     QM_AMT("foreign_non_business_income"),
     QM_AMT("foreign_non_business_tax_paid"),
+    QM_CALC("excess_over_15_percent"),  // tax above 15% of the income: deducted, not credited
     QM_INT("net_income_override"),      // non-zero: the net income below is the user's
     QM_AMT("net_income"),
     QM_CALC("deductions"),
@@ -634,6 +636,10 @@ bool holdsAmount(double value)
     return std::fabs(value) >= CFloatField::kTolerance;
 }
 
+// The amounts of a T2203 jurisdiction row.
+const char* const kT2203RowAmounts[] = {"provinces.#.gross_revenue", "provinces.#.salaries_wages",
+                                        "provinces.#.business_income"};
+
 } // namespace
 
 TaxData_T778New::TaxData_T778New() : TableForm(FROM_FORM, 13, fieldTable(kT778Fields)) {}
@@ -645,12 +651,63 @@ TaxData_T1206New::TaxData_T1206New() : TableForm(FROM_FORM, 29, fieldTable(kT120
 TaxData_T626_New::TaxData_T626_New() : TableForm(FROM_FORM, 30, fieldTable(kT626Fields)) {}
 TaxData_T691New::TaxData_T691New() : TableForm(FROM_FORM, 31, fieldTable(kT691Fields)) {}
 TaxData_T2209_2036::TaxData_T2209_2036() : TableForm(FROM_FORM, 35, fieldTable(kT2209Fields)) {}
+
+void TaxData_T2209_2036::Adjust15Percent()
+{
+    const double income = qMax(0.0, getFloat("foreign_non_business_income"));
+    const double paid = getFloat("foreign_non_business_tax_paid");
+    setFloat("excess_over_15_percent", qMax(0.0, paid - 0.15 * income));
+}
+
+int TaxData_T2209_2036::Calculate01()
+{
+    const double net = getFloat("net_income");
+    // The share of the Canadian tax that the foreign income bears.
+    auto share = [net](double foreignIncome) {
+        if (net < CFloatField::kTolerance || foreignIncome < CFloatField::kTolerance) return 0.0;
+        return qMin(1.0, foreignIncome / net);
+    };
+    const double basicTax = qMax(0.0, getFloat("basic_federal_tax"));
+    const double nonBusinessTax =
+        qMax(0.0, getFloat("foreign_non_business_tax_paid") - getFloat("excess_over_15_percent"));
+    const double nonBusiness = qMin(nonBusinessTax, share(getFloat("foreign_non_business_income")) * basicTax);
+    setFloat("non_business_credit", nonBusiness);
+
+    // The business credit is also held to the tax the non-business credit left.
+    const double taxBase = qMax(0.0, getFloat("federal_tax_base"));
+    const double businessTax =
+        qMax(0.0, getFloat("foreign_business_tax_paid") + getFloat("business_credit_carryforward"));
+    const double business = qMax(0.0, qMin(qMin(businessTax, share(getFloat("foreign_business_income")) * taxBase),
+                                           taxBase - nonBusiness));
+    setFloat("business_credit", business);
+    setFloat("federal_credit", nonBusiness + business);
+    return 0;
+}
 TaxData_T2017New::TaxData_T2017New() : TableForm(FROM_FORM, 37, fieldTable(kT2017Fields)) {}
 TaxData_T1ANew::TaxData_T1ANew() : TableForm(FROM_FORM, 39, fieldTable(kT1AFields)) {}
 CTaxData_T2222::CTaxData_T2222() : TableForm(FROM_FORM, 49, fieldTable(kT2222Fields)) {}
 CTaxData_T1DD::CTaxData_T1DD() : TableForm(FROM_FORM, 52, fieldTable(kT1DDFields)) {}
 CTaxData_T5004::CTaxData_T5004() : TableForm(FROM_FORM, 55, fieldTable(kT5004Fields)) {}
 TaxData_CPT20_New::TaxData_CPT20_New() : TableForm(FROM_FORM, 57, fieldTable(kCPT20Fields)) {}
+
+double TaxData_CPT20_New::electedAmount() const
+{
+    double rows = 0.0;
+    for (int row = 1; row <= kElectionEmployers; ++row)
+        rows += getFloat(rowField("employers.#.pensionable_earnings", row));
+    return holdsAmount(rows) ? rows : getFloat("elected_earnings");
+}
+
+bool TaxData_CPT20_New::hadElectedF399IncomeToPayCPP() const
+{
+    return electedAmount() >= CFloatField::kTolerance;
+}
+
+bool TaxData_CPT20_New::hadElectedIncomeToPayCPP() const
+{
+    const QDate elected = getDate("election_date");
+    return hadElectedF399IncomeToPayCPP() || (elected.isValid() && elected.year() <= 2021);
+}
 CTaxData_T1219::CTaxData_T1219() : TableForm(FROM_FORM, 89, fieldTable(kT1219Fields)) {}
 CTaxData_T1153::CTaxData_T1153() : TableForm(FROM_FORM, 97, fieldTable(kT1153Fields)) {}
 TaxData_T1MNew::TaxData_T1MNew() : TableForm(FROM_FORM, 102, fieldTable(kT1MFields)) {}
@@ -658,6 +715,39 @@ CTaxData_T1223::CTaxData_T1223() : TableForm(FROM_FORM, 103, fieldTable(kT1223Fi
 CTaxData_T1229::CTaxData_T1229() : TableForm(FROM_FORM, 107, fieldTable(kT1229Fields)) {}
 CTaxData_T1170::CTaxData_T1170() : TableForm(FROM_FORM, 113, fieldTable(kT1170Fields)) {}
 TaxData_T1032_New::TaxData_T1032_New() : TableForm(FROM_FORM, 118, fieldTable(kT1032Fields)) {}
+
+void TaxData_T1032_New::CalculateMaxSplitInc()
+{
+    const double eligible = qMax(0.0, getFloat("eligible_pension_11500") + getFloat("eligible_pension_12900")
+                                          + getFloat("68026") - getFloat("eligible_pension_foreign"));
+    setFloat("eligible_pension", eligible);
+    const double most = eligible * 0.5;
+    setFloat("max_split", most);
+    double split = getFloat("split_amount");
+    if (split < CFloatField::kTolerance && getFloat("percent_split") >= CFloatField::kTolerance)
+        split = eligible * getFloat("percent_split") / 100.0;
+    setFloat("split_amount", qBound(0.0, split, most));
+}
+
+void TaxData_T1032_New::CalculatePensionInc()
+{
+    const double split = getFloat("split_amount");
+    setFloat("pension_amount", role() == ROLE_PENSIONER ? qMax(0.0, getFloat("eligible_pension") - split) : split);
+}
+
+void TaxData_T1032_New::CalculateIncomeTax()
+{
+    const double eligible = getFloat("eligible_pension");
+    setFloat("68050", eligible >= CFloatField::kTolerance ? getFloat("68040") * getFloat("split_amount") / eligible
+                                                          : 0.0);
+}
+
+double TaxData_T1032_New::getF5344() const
+{
+    const double eligible = getFloat("eligible_pension");
+    if (eligible < CFloatField::kTolerance) return 0.0;
+    return getFloat("split_amount") * qMax(0.0, getFloat("eligible_pension_11500")) / eligible;
+}
 TaxData_RC267New::TaxData_RC267New() : TableForm(FROM_FORM, 136, fieldTable(kForeignPlanFields)) {}
 TaxData_RC268New::TaxData_RC268New() : TableForm(FROM_FORM, 137, fieldTable(kForeignPlanFields)) {}
 TaxData_RC269::TaxData_RC269() : TableForm(FROM_FORM, 138, fieldTable(kForeignPlanFields)) {}
@@ -674,6 +764,74 @@ bool TaxData_T2203::isProvActiveByBusiInc(int province) const
             && holdsAmount(getFloat(rowField("provinces.#.business_income", row))))
             return true;
     return false;
+}
+
+int TaxData_T2203::rowOf(int province) const
+{
+    for (int row = 1; row <= kJurisdictions; ++row) {
+        if (getInt(rowField("provinces.#.province", row)) != province) continue;
+        // A row of province 0 is free until it holds an amount.
+        if (province != 0) return row;
+        for (const char* column : kT2203RowAmounts)
+            if (holdsAmount(getFloat(rowField(column, row)))) return row;
+    }
+    return 0;
+}
+
+void TaxData_T2203::resetBusiIncFromAllProvs()
+{
+    for (int row = 1; row <= kJurisdictions; ++row) setFloat(rowField("provinces.#.business_income", row), 0.0);
+}
+
+void TaxData_T2203::addBusiInc(int province, double income)
+{
+    int row = rowOf(province);
+    if (row == 0) {
+        // The first row naming no jurisdiction and holding nothing.
+        for (int r = 1; r <= kJurisdictions && row == 0; ++r) {
+            if (getInt(rowField("provinces.#.province", r)) != 0) continue;
+            bool empty = true;
+            for (const char* column : kT2203RowAmounts)
+                if (holdsAmount(getFloat(rowField(column, r)))) empty = false;
+            if (empty) row = r;
+        }
+        if (row == 0) return;   // every row taken
+        setInt(rowField("provinces.#.province", row), province);
+    }
+    const CString name = rowField("provinces.#.business_income", row);
+    setFloat(name, getFloat(name) + income);
+}
+
+int TaxData_T2203::Calculate01()
+{
+    const int home = getMainTaxProvince();
+    if (rowOf(home) == 0) addBusiInc(home, 0.0);
+    const double net = getFloat("net_income");
+    const double taxable = getFloat("taxable_income");
+    double percentOthers = 0.0, taxableOthers = 0.0;
+    for (int row = 1; row <= kJurisdictions; ++row) {
+        const int province = getInt(rowField("provinces.#.province", row));
+        if (province == home) continue;
+        double share = 0.0;
+        if (net >= CFloatField::kTolerance)
+            share = qBound(0.0, getFloat(rowField("provinces.#.business_income", row)) / net, 1.0);
+        setFloat(rowField("provinces.#.percent", row), share * 100.0);
+        setFloat(rowField("provinces.#.taxable_income", row), taxable * share);
+        percentOthers += share * 100.0;
+        taxableOthers += taxable * share;
+    }
+    const int homeRow = rowOf(home);
+    if (homeRow != 0) {
+        setFloat(rowField("provinces.#.percent", homeRow), qMax(0.0, 100.0 - percentOthers));
+        setFloat(rowField("provinces.#.taxable_income", homeRow), qMax(0.0, taxable - taxableOthers));
+    }
+    return 0;
+}
+
+void TaxData_T2203::initAmounts()
+{
+    for (int row = 1; row <= kJurisdictions; ++row) setFloat(rowField("provinces.#.tax", row), 0.0);
+    setFloat("total_provincial_tax", 0.0);
 }
 
 TaxData_T90::TaxData_T90() : TableForm(FROM_FORM, 171, fieldTable(kT90Fields)) {}

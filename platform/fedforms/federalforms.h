@@ -23,7 +23,18 @@ class TaxData_T626_New : public TableForm { public: TaxData_T626_New(); };
 class TaxData_T691New : public TableForm { public: TaxData_T691New(); };
 // T2209, Federal Foreign Tax Credits, with T2036, Provincial or Territorial
 // Foreign Tax Credit, for one country (form type 35).
-class TaxData_T2209_2036 : public TableForm { public: TaxData_T2209_2036(); };
+class TaxData_T2209_2036 : public TableForm
+{
+public:
+    TaxData_T2209_2036();
+
+    // The non-business tax paid above 15% of the foreign non-business income:
+    // no credit is given for it, it is deducted from income instead.
+    void Adjust15Percent();
+    // The federal credits from the net income and the tax figures the
+    // return gave the form; answers 0.
+    int Calculate01();
+};
 // T2017, Summary of Reserves on Dispositions of Capital Property (form type 37).
 class TaxData_T2017New : public TableForm { public: TaxData_T2017New(); };
 // T1A, Request for Loss Carryback (form type 39).
@@ -35,7 +46,19 @@ class CTaxData_T1DD : public TableForm { public: CTaxData_T1DD(); };
 // T5004, Claim for Tax Shelter Loss or Deduction (form type 55).
 class CTaxData_T5004 : public TableForm { public: CTaxData_T5004(); };
 // CPT20, Election to Pay Canada Pension Plan Contributions (form type 57).
-class TaxData_CPT20_New : public TableForm { public: TaxData_CPT20_New(); };
+class TaxData_CPT20_New : public TableForm
+{
+public:
+    TaxData_CPT20_New();
+
+    // The employment earnings elected on: the employers' rows, else the
+    // elected earnings the form holds.
+    double electedAmount() const;
+    // Elected to contribute on employment earnings of the employers listed.
+    bool hadElectedF399IncomeToPayCPP() const;
+    // Any election in force for the year.
+    bool hadElectedIncomeToPayCPP() const;
+};
 // T1219, Provincial or Territorial Alternative Minimum Tax (form type 89).
 class CTaxData_T1219 : public TableForm { public: CTaxData_T1219(); };
 // T1153: the preparer's and discounter's details of a return (form type 97).
@@ -49,7 +72,28 @@ class CTaxData_T1229 : public TableForm { public: CTaxData_T1229(); };
 // T1170, Capital Gains on Gifts of Certain Capital Property (form type 113).
 class CTaxData_T1170 : public TableForm { public: CTaxData_T1170(); };
 // T1032, Joint Election to Split Pension Income (form type 118).
-class TaxData_T1032_New : public TableForm { public: TaxData_T1032_New(); };
+class TaxData_T1032_New : public TableForm
+{
+public:
+    enum Role : int {
+        ROLE_PENSIONER = 0,     // splits the pension ("is_transferor")
+        ROLE_TRANSFEREE = 1,    // receives the split pension
+    };
+
+    TaxData_T1032_New();
+
+    int role() const { return getBool("is_transferor") ? ROLE_PENSIONER : ROLE_TRANSFEREE; }
+    // The pensioner's eligible pension income and the most that may be split
+    // (half of it); the split amount is kept within that most.
+    void CalculateMaxSplitInc();
+    // This person's pension income amount after the split.
+    void CalculatePensionInc();
+    // The part of the tax deducted from the pension that moves with the split.
+    void CalculateIncomeTax();
+    // The part of the split amount that comes from line 11500 sources (life
+    // annuity payments from a pension plan).
+    double getF5344() const;
+};
 // RC267, Employee Contributions to a United States Retirement Plan –
 // Temporary Assignments (form type 136).
 class TaxData_RC267New : public TableForm { public: TaxData_RC267New(); };
@@ -81,6 +125,21 @@ public:
 
     // A row of that province holds business income of 0.009 or more either way.
     bool isProvActiveByBusiInc(int province) const;
+
+    // Clears the business income of every jurisdiction.
+    void resetBusiIncFromAllProvs();
+    // Adds business income to the row of `province` (0 outside Canada),
+    // taking a free row for a jurisdiction that has none yet.
+    void addBusiInc(int province, double income);
+    // Shares the taxable income among the jurisdictions by their business
+    // income; the province of residence (the form's main province) keeps
+    // what the others do not take. Answers 0.
+    int Calculate01();
+    // Clears the figures the provincial libraries fill for the summary.
+    void initAmounts();
+
+private:
+    int rowOf(int province) const;
 };
 
 // T90, Income Exempt from Tax under the Indian Act (form type 171).

@@ -358,6 +358,10 @@ const FieldSpec kSch9Fields[] = {
     QM_ROWS("donations.#.date", CField::Date, 20),
     QM_ROWS("donations.#.amount", CField::Float, 20),            // eligible amount of the gift
     QM_ROWS("donations.#.cultural_or_ecological", CField::Bool, 20),
+    // Totals of the gifts of you and of your spouse that the general
+    // interview gives instead of receipts.
+    QM_AMT("donations_self"),
+    QM_AMT("donations_spouse"),
     QM_CALC("total_eligible_donations"),
     QM_AMT("donations_carried_forward"),  // unclaimed gifts of the five years before
     QM_CALC("donation_limit"),            // 75% of net income

@@ -80,7 +80,7 @@ const FieldSpec kT4Fields[] = {
     QM_AMT("87"),                            // emergency services volunteer exempt amount
     QM_AMT("88"),                            // Indian (exempt income) - self-employment
     QM_BOOL("indian_act_exempt"),            // income on the slip is exempt under the Indian Act
-    QM_INT("marker"),
+    QM_INT("marker"),                        // non-zero: a T4F, Statement of Fishing Income
 };
 
 // The other-information codes that report income exempt under the Indian Act.
@@ -165,8 +165,10 @@ const FieldSpec kT4AFields[] = {
     QM_AMT("205"),
     QM_AMT("210"),                           // postdoctoral fellowship payments
     QM_AMT("211"),                           // Canada worker lockdown benefit
-    QM_INT("scholarship_kind"),              // TaxData_Slip_T4A::ScholarshipKind
-    QM_INT("marker"),
+    // TaxData_Slip_T4A::ScholarshipKind: 0 the $500 exemption applies, 1 fully
+    // exempt, any other value fully taxable.
+    QM_INT("scholarship_kind"),
+    QM_INT("marker"),                        // non-zero: the pension was received because of a spouse's death
 };
 
 const FieldSpec kT4APFields[] = {
@@ -203,7 +205,7 @@ const FieldSpec kT4RSPFields[] = {
     QM_AMT("37"),                            // advanced life deferred annuity purchase
     QM_AMT("40"),                            // tax-paid amount
     QM_STR("61"),                            // issuer's account number
-    QM_INT("marker"),
+    QM_INT("marker"),                        // non-zero: received because of a spouse's death
 };
 
 const FieldSpec kT4EFields[] = {
@@ -252,7 +254,7 @@ const FieldSpec kT4RIFFields[] = {
     QM_AMT("37"),                            // advanced life deferred annuity purchase
     QM_AMT("40"),                            // tax-paid amount
     QM_STR("61"),                            // issuer's account number
-    QM_INT("marker"),
+    QM_INT("marker"),                        // non-zero: received because of a spouse's death
 };
 
 const FieldSpec kT5Fields[] = {

@@ -20,12 +20,11 @@ public:
 class TaxData_Slip_T4A : public TableForm
 {
 public:
-    // How the scholarships of code 105 are taxed.
+    // How the scholarships of code 105 are taxed ("scholarship_kind").
     enum ScholarshipKind : int {
-        SCHOLARSHIP_NONE = 0,
-        SCHOLARSHIP_FULL_EXEMPTION = 1,
-        SCHOLARSHIP_PART_TIME = 2,
-        SCHOLARSHIP_NOT_EXEMPT = 3,
+        SCHOLARSHIP_BASIC_EXEMPTION = 0,   // the $500 exemption applies (to the return's total)
+        SCHOLARSHIP_FULL_EXEMPTION = 1,    // fully exempt (a qualifying student)
+        SCHOLARSHIP_TAXABLE = 2,           // fully taxable; so is any other value
     };
 
     TaxData_Slip_T4A();

@@ -856,6 +856,16 @@ int CTaxData_T5013::countSectionsOfKind(int kind) const
     return count;
 }
 
+double CTaxData_T5013::GetTotalNonLossNetIncome() const
+{
+    double sum = 0.0;
+    for (int section = 1; section <= kSections; ++section) {
+        if (getInt(rowField("partnerships.#.kind", section)) == KIND_RENTAL) continue;
+        sum += qMax(0.0, getFloat(rowField("partnerships.#.9946", section)));
+    }
+    return sum;
+}
+
 int CTaxData_T5013::GetCountOfSFDForms() const
 {
     int count = 0;

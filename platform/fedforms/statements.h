@@ -75,6 +75,9 @@ public:
     bool sectionHasAmount(int section) const;
     // A section with any value other than its starting one.
     bool sectionInUse(int section) const;
+    // The self-employment income of the partnerships: each section's net
+    // income (loss) that is not a loss, rental sections left out.
+    double GetTotalNonLossNetIncome() const;
 
 private:
     int countSectionsOfKind(int kind) const;

@@ -1,5 +1,7 @@
 #include "summaryforms.h"
 
+#include <cmath>
+
 namespace {
 
 // The lines of the 2021 T1159 follow the T1's numbering.
@@ -102,8 +104,10 @@ const FieldSpec kT1KSFields[] = {
     FieldSpec{"children_under_6", CField::Int, nullptr, 0, CField::Calculated},
     FieldSpec{"children_6_to_17", CField::Int, nullptr, 0, CField::Calculated},
     FieldSpec{"infirm_children_under_18", CField::Int, nullptr, 0, CField::Calculated},
-    // Of a couple both eligible, the spouse with the higher adjusted net income
-    // normally leaves the estimates to the other; this turns that round.
+    // The estimates of a couple both eligible are made once, by the spouse
+    // with the higher adjusted net income. In a return filed without the
+    // spouse's, this person makes them when its income is the higher; the
+    // switch turns that round.
     QM_BOOL("higher_income_spouse_claims"),
     QM_STR("shared_note"),              // text shared by both spouses' returns
 };
@@ -157,4 +161,43 @@ TaxData_T1KSNew& TaxData_T1KSNew::operator=(const TaxData_T1KSNew& other)
     // refuses an object of another type.
     if (&other != this) m_fields.copyValuesFrom(other.m_fields);
     return *this;
+}
+
+namespace {
+
+// What the summary takes from the T1.
+const char* const kT1PartFields[] = {
+    "full_name", "sin", "birth_date", "address", "postal_code", "marital_status", "province",
+    "spouse_full_name", "spouse_sin", "spouse_birth_date", "spouse_net_income",
+    "15000", "23600", "26000", "35000", "42000", "42800", "43700", "48200", "48400", "48500",
+    "refund_or_balance", "rrsp_deduction_limit_next_year",
+};
+
+double toCents(double amount)
+{
+    return std::round(amount * 100.0) / 100.0;
+}
+
+} // namespace
+
+void TaxData_T1KSNew::resetT1Part()
+{
+    for (const char* name : kT1PartFields)
+        if (CField* f = field(name)) f->Reset();
+}
+
+int TaxData_T1KSNew::Calculate01()
+{
+    // A 2021 return sets the benefits paid from July 2022 to June 2023.
+    setString("benefit_year", "July 2022 to June 2023");
+    setFloat("adjusted_family_net_income", getFloat("adjusted_net_income") + getFloat("spouse_adjusted_net_income"));
+    setFloat("refund_or_balance", getFloat("48500") - getFloat("48400"));
+    // The child benefit is paid monthly, the credits quarterly.
+    setFloat("ccb_per_month", toCents(getFloat("ccb_estimate") / 12.0));
+    setFloat("gst_hst_credit_per_quarter", toCents(getFloat("gst_hst_credit_estimate") / 4.0));
+    setFloat("climate_action_incentive_per_quarter", toCents(getFloat("climate_action_incentive") / 4.0));
+    double provincial = 0.0;
+    for (int row = 1; row <= 6; ++row) provincial += getFloat(rowField("provincial_benefits.#.amount", row));
+    setFloat("provincial_benefits_total", provincial);
+    return 0;
 }

@@ -31,4 +31,10 @@ public:
     // Copies every value of `other`; the object's own type is kept, so a
     // summary can be copied into its ReFILE copy.
     TaxData_T1KSNew& operator=(const TaxData_T1KSNew& other);
+
+    // Clears what the summary takes from the T1 (identity and key lines).
+    void resetT1Part();
+    // The figures the summary derives from its own: the benefit year, the
+    // family income and the estimates per payment. Answers 0.
+    int Calculate01();
 };

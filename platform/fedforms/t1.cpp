@@ -27,6 +27,7 @@ const FieldSpec kT1IdentityFields[] = {
     QM_DATE("date_of_departure"),
     QM_DATE("date_of_death"),
     QM_DATE("date_of_marital_change"),
+    QM_DATE("cpp_end_date"),            // the day pension-plan contributions stopped (a pension started, say)
     QM_BOOL("is_bankrupt"),
     QM_DATE("date_of_bankruptcy"),
     QM_STR("spouse_first_name"),
@@ -36,6 +37,11 @@ const FieldSpec kT1IdentityFields[] = {
     QM_AMT("spouse_net_income"),        // the spouse's line 23600
     QM_AMT("spouse_uccb"),              // the spouse's line 11700
     QM_AMT("spouse_uccb_repayment"),    // the spouse's line 21300
+    QM_AMT("spouse_rdsp_income"),       // the spouse's line 12500
+    QM_AMT("spouse_rdsp_repayment"),    // the spouse's RDSP income repayment (part of their line 23200)
+    // The spouse cannot receive the benefits the return estimates (a
+    // non-resident spouse, say); read when the spouse's return is not in this file.
+    QM_BOOL("spouse_benefit_ineligible"),
     QM_BOOL("spouse_self_employed"),
     QM_BOOL("spouse_claim_off"),        // the spouse amount is not claimed
     QM_BOOL("elections_canada_citizen"),
@@ -51,6 +57,34 @@ const FieldSpec kT1IdentityFields[] = {
     QM_STR("preparer_name"),
     QM_STR("preparer_efile_number"),
     QM_STR("preparer_discounter_code"),
+    QM_STR("preparer_phone"),
+    QM_STR("preparer_address"),
+    QM_STR("preparer_city"),            // "City, PR A1A 1A1"
+    // The new-return interview's general answers (0 no, 1 yes).
+    QM_INT("q_employment"),
+    QM_INT("q_self_employed"),
+    QM_INT("q_investment"),
+    QM_INT("q_pension"),
+    QM_INT("q_rrsp"),
+    // Amounts carried forward from earlier years (the 2020 notice of
+    // assessment), as last year's interview gives them.
+    QM_AMT("carryforward_rrsp_unused_contributions"),
+    QM_AMT("carryforward_rrsp_deduction_limit"),
+    QM_AMT("carryforward_hbp_balance"),
+    QM_AMT("carryforward_llp_balance"),
+    QM_AMT("carryforward_unused_tuition_federal"),
+    QM_AMT("carryforward_unused_tuition_provincial"),
+    QM_AMT("carryforward_t1212_deferred"),
+    QM_AMT("carryforward_net_capital_losses"),
+    QM_AMT("carryforward_capital_gains_deduction_used"),
+    QM_AMT("carryforward_non_capital_losses"),
+    QM_AMT("carryforward_cnil"),
+    // The medical expenses behind lines 33099 and 33199, as the medical
+    // interview gives them; the patient by CWizData_MedExp::Patient.
+    QM_ROWS("medical_expenses.#.patient", CField::Int, 30),
+    QM_ROWS("medical_expenses.#.description", CField::String, 30),
+    QM_ROWS("medical_expenses.#.date", CField::Date, 30),
+    QM_ROWS("medical_expenses.#.amount", CField::Float, 30),
     // Filled by the provincial library: its non-refundable credits.
     QM_CALC("provincial_credits"),
 };
@@ -117,4 +151,57 @@ void TaxData_T1New::SyncWithSpouseMailingAddr(const TaxData_T1New* from)
     for (const char* name : {"mailing_care_of", "mailing_address", "mailing_po_box", "mailing_rr", "mailing_city",
                              "mailing_province", "mailing_postal_code", "mailing_country", "home_phone"})
         setString(name, from->getString(name));
+}
+
+int TaxData_T1New::GetSpouseAge() const
+{
+    const QDate birth = getDate("spouse_birth_date");
+    if (!birth.isValid() || birth.year() > kTaxYear) return 0;
+    return kTaxYear - birth.year();
+}
+
+bool TaxData_T1New::IsImmigrant() const
+{
+    return getDate("date_of_entry").year() == kTaxYear;
+}
+
+bool TaxData_T1New::IsEmmigrant() const
+{
+    return getDate("date_of_departure").year() == kTaxYear;
+}
+
+bool TaxData_T1New::IsDeceasedForEfileReporting() const
+{
+    return getDate("date_of_death").year() == kTaxYear;
+}
+
+double TaxData_T1New::getSelfEmploymentIncomeWithoutLoss() const
+{
+    double sum = 0.0;
+    for (const char* line : {"13500", "13700", "13900", "14100", "14300"})
+        sum += qMax(0.0, getFloat(line));
+    return sum;
+}
+
+int TaxData_T1New::GetIncomeThresholds(std::list<double>& thresholds) const
+{
+    // The 2021 federal brackets: 15% to 49,020, 20.5% to 98,040, 26% to
+    // 151,978, 29% to 216,511, 33% above.
+    static const double kBrackets[] = {49020.0, 98040.0, 151978.0, 216511.0};
+    for (double limit : kBrackets) thresholds.push_back(limit);
+    return int(sizeof kBrackets / sizeof kBrackets[0]);
+}
+
+CString TaxData_T1New::GetFullAddressWithoutPostcode(int separator) const
+{
+    CString out;
+    for (const char* name : {"mailing_care_of", "mailing_address", "mailing_po_box", "mailing_rr", "mailing_city",
+                             "mailing_province"}) {
+        CString part = getString(name);
+        part.Trim();
+        if (part.IsEmpty()) continue;
+        if (!out.IsEmpty()) out += char(separator);
+        out += part;
+    }
+    return out;
 }

@@ -2,6 +2,8 @@
 // The T1 return: the person's identity and the lines of the T1 and of its
 // Schedule 1, by the agency's line numbers.
 
+#include <list>
+
 #include "tableform.h"
 
 // Marital status on December 31 (the interview's codes).
@@ -46,4 +48,22 @@ public:
     void ConstructFullName(CString& out) const;
     // Takes the other spouse's mailing address.
     void SyncWithSpouseMailingAddr(const TaxData_T1New* from);
+
+    // The spouse's age at the end of the tax year; 0 without a birth date.
+    int GetSpouseAge() const;
+    // Became a resident of Canada during the tax year (a date of entry in it).
+    bool IsImmigrant() const;
+    // Left Canada during the tax year (a date of departure in it).
+    bool IsEmmigrant() const;
+    // Died during the tax year: the return is filed for a deceased person.
+    bool IsDeceasedForEfileReporting() const;
+    // The net self-employment incomes (business, professional, commission,
+    // farming, fishing), each counted only when it is not a loss.
+    double getSelfEmploymentIncomeWithoutLoss() const;
+    // Appends the taxable incomes at which the federal rate changes;
+    // answers how many were added.
+    int GetIncomeThresholds(std::list<double>& thresholds) const;
+    // The mailing address without its postal code, its parts joined by the
+    // character `separator` (10: one part a line).
+    CString GetFullAddressWithoutPostcode(int separator) const;
 };

@@ -83,6 +83,8 @@ const FieldSpec kT1Lines[] = {
     QM_CALC("23100"),   // clergy residence deduction (T1223)
     QM_AMT("23200"),    // other deductions
     QM_STR("other_deductions_description"),   // the "specify" text of line 23200
+    QM_AMT("rdsp_repayment"),                 // RDSP income repayment included on line 23200
+    QM_CALC("foreign_tax_deduction"),         // foreign non-business tax above 15% (T2209), on line 23200
     QM_AMT("23210"),    // federal COVID-19 benefits repayment
     QM_CALC("23300"),   // total deductions
     QM_CALC("23400"),   // net income before adjustments
@@ -127,6 +129,8 @@ const FieldSpec kT1Lines[] = {
     QM_AMT("31300"),    // adoption expenses
     QM_AMT("31350"),    // digital news subscription expenses
     QM_CALC("31400"),   // pension income amount
+    QM_CALC("pension_amount_after_split"),    // pension income amount after the T1032 split
+    QM_CALC("split_pension_qualifying"),      // received split pension from line 11500 sources (T1032)
     QM_BOOL("disability_amount_eligible"),   // an approved T2201 for the line 31600 claim
     QM_CALC("31600"),   // disability amount for self
     QM_CALC("31800"),   // disability amount transferred from a dependant
@@ -150,6 +154,11 @@ const FieldSpec kT1Lines[] = {
     QM_CALC("42900"),   // basic federal tax
     QM_CALC("federal_surtax_outside_canada"),   // surtax on income earned outside Canada (T2203)
     QM_CALC("40500"),   // federal foreign tax credit (T2209)
+    // The T2209 totals over all countries.
+    QM_CALC("ftc_non_business_tax_paid"),
+    QM_CALC("ftc_net_foreign_non_business_income"),
+    QM_CALC("ftc_business_tax_paid"),
+    QM_CALC("ftc_net_foreign_business_income"),
     QM_CALC("itc_recapture"),        // recapture of investment tax credit (T2038(IND))
     QM_AMT("federal_logging_tax_credit"),
     QM_CALC("40600"),   // federal tax
@@ -172,6 +181,7 @@ const FieldSpec kT1Lines[] = {
     QM_CALC("42800"),   // provincial or territorial tax
     QM_CALC("43500"),   // total payable
     QM_CALC("43700"),   // total income tax deducted
+    QM_CALC("split_pension_tax_adjustment"),  // tax deducted moved with the split pension (T1032)
     QM_AMT("43800"),    // tax transfer for residents of Quebec
     QM_CALC("44000"),   // refundable Quebec abatement
     QM_AMT("44100"),    // federal refundable First Nations abatement
@@ -195,6 +205,11 @@ const FieldSpec kT1Lines[] = {
     QM_AMT("46500"),    // donation to the Ontario opportunities fund (Ontario returns)
     QM_CALC("46600"),   // net refund after that donation
     QM_BOOL("49000"),   // a fee was charged for preparing the return
+
+    // Marks for the minimum tax (T691) when the return has no T691: 1 when
+    // it holds taxable capital gains, or a loss that the minimum tax adds back.
+    QM_CALC("amt_capital_gains_marker"),
+    QM_CALC("amt_loss_marker"),
 };
 
 #undef QM_CALC_INT

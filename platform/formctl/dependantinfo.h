@@ -61,6 +61,8 @@ public:
 
     // Gives the record `count` empty entries (the previous ones are dropped).
     void AllocData(int count);
+    // Adds empty entries up to `count`, keeping those there are.
+    void growTo(int count) { if (count > this->count()) m_entries.resize(size_t(count)); }
     void FreeData() { m_entries.clear(); }
     int count() const { return int(m_entries.size()); }
     DependantEntry* entry(int index);

@@ -1,0 +1,7 @@
+#include "preparersettings.h"
+
+PreparerSettings& preparerSettings()
+{
+    static PreparerSettings settings;
+    return settings;
+}
