@@ -1,6 +1,7 @@
 // The return summary of a person: the key figures of the calculated return,
 // the next year's RRSP deduction limit and the benefit estimates.
 
+#include "amounts.h"
 #include "benefitsummary.h"
 
 #include <algorithm>
@@ -17,7 +18,6 @@
 
 namespace {
 
-constexpr double kPresent = 0.009;
 
 // ---- Canada child benefit, July 2022 to June 2023
 constexpr double kCcbUnder6 = 6997.0;

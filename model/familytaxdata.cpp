@@ -1,3 +1,4 @@
+#include "amounts.h"
 #include "familytaxdata.h"
 
 #include "formtables.h"
@@ -7,7 +8,6 @@
 
 namespace {
 
-constexpr double kPresent = 0.009;
 const char* const kWarningTitle = "Quillmere Warning Message";
 
 double t1Amount(const IndividualTaxData* person, const char* line)

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "amounts.h"
 #include "familytaxdata.h"
 #include "formtables.h"
 #include "t1.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr double kPresent = 0.009;
 
 double amount(const IndividualTaxData* person, int number)
 {

@@ -4,7 +4,6 @@
 
 #include "formtables.h"
 #include "individualtaxdata.h"
-#include "itemfactory.h"
 #include "mydatastream.h"
 #include "prompt.h"
 #include "returnfile.h"
@@ -179,15 +178,9 @@ int IndividualTaxData::serialize(unsigned char edition, MyDataStream& stream)
         stream >> type >> id;
         if (version >= kSince_SlipSharedId) stream >> sharedId;
         if (stream.failed()) return damaged();
-        CTaxData_Form* object = AllocSlipData(type);
-        if (!object) return kSlipNotCreated;
-        auto* item = new STRUCT_SLIPDATA_ITEM_2004;
-        item->slipType = type;
-        item->uniqueId = id < 1 ? GetNextUniqueID() : id;
-        item->sharedId = sharedId;
-        item->object = object;
-        m_slips.push_back(item);
-        if (object->Serialize(version, reservedText, stream) != 0 || stream.failed()) return damaged();
+        STRUCT_SLIPDATA_ITEM_2004* item = NewSlipData(type, id, sharedId);
+        if (!item) return kSlipNotCreated;
+        if (item->object->Serialize(version, reservedText, stream) != 0 || stream.failed()) return damaged();
     }
 
     if (version >= kSince_Notes) {

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "amounts.h"
 #include "individualtaxdata.h"
 #include "federalforms.h"
 #include "messages.h"
@@ -40,7 +41,6 @@ const char* stringField(int number)
     }
 }
 
-constexpr double kPresent = 0.009;
 
 // A shown amount that rounds to zero is 0.00, never "-0.00".
 double shown(double value)

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "amounts.h"
 #include "dependantinfo.h"
 #include "individualtaxdata.h"
 #include "t1.h"
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr double kPresent = 0.009;
 // The provincial library's code of its tuition amount carried forward.
 constexpr int kProvincialTuitionCode = 11001;
 
@@ -25,10 +25,6 @@ enum WizardKind : int {
     WIZ_PROVINCIAL = 6,
 };
 
-bool present(double amount)
-{
-    return std::fabs(amount) >= kPresent;
-}
 
 CString row(const char* pattern, int n)
 {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "amounts.h"
 #include "individualtaxdata.h"
 #include "slippreparation.h"
 #include "slips.h"
@@ -11,17 +12,12 @@
 
 namespace {
 
-constexpr double kPresent = 0.009;
 constexpr int kQuebec = 11;
 // Scholarships of kind 0 are exempt up to this, once for the return.
 constexpr double kScholarshipExemption = 500.0;
 // Death benefits are exempt up to this.
 constexpr double kDeathBenefitExemption = 10000.0;
 
-bool present(double amount)
-{
-    return std::fabs(amount) >= kPresent;
-}
 
 bool anyPresent(std::initializer_list<double> amounts)
 {

@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "amounts.h"
 #include "dependantinfo.h"
 #include "federalforms.h"
 #include "formtables.h"
@@ -20,17 +21,12 @@
 
 namespace {
 
-constexpr double kPresent = 0.009;
 constexpr int kQuebec = 11;
 // The 2021 maximum pensionable earnings (YMPE).
 constexpr double kMaxPensionableEarnings = 61600.0;
 // The pension income amount.
 constexpr double kMaxPensionAmount = 2000.0;
 
-bool present(double amount)
-{
-    return std::fabs(amount) >= kPresent;
-}
 
 double line(const CTaxData_Form* form, const char* name)
 {
