@@ -447,10 +447,3 @@ bool CFamilyTaxData::operator!=(const CFamilyTaxData& other) const
     // to know whether there is anything to save.
     return !(*this == other);
 }
-
-int CFamilyTaxData::Calculate(int, CTaxData_Form*)
-{
-    // The calculation driver and its seven steps plug in here; until they
-    // do, a return keeps the amounts it holds and no form is added.
-    return 0;
-}

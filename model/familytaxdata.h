@@ -99,6 +99,8 @@ public:
     int NewData(PPgDataNewReturnBasic* page);
     // The whole-return calculation; answers the number of forms added and removed.
     int Calculate(int kind, CTaxData_Form* changed);
+    // Carries between the spouses what each one's next step needs of the other.
+    void ExchangeCoupledTaxData(IndividualTaxData::EnumCalculateStep step);
 
     // ---- status texts and names
     CString GetFamilyReturnStatusString() const;

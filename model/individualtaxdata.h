@@ -242,7 +242,39 @@ public:
     void setSpouseReturn(bool spouse) { m_spouseReturn = spouse; }
     bool isSpouseReturn() const { return m_spouseReturn; }
 
+    // ---- the calculation (one step of one person's return)
+    enum EnumCalculateStep : int { STEP_0 = 0, STEP_1, STEP_2, STEP_3, STEP_4, STEP_5, STEP_6 };
+    // Runs one step; answers the forms it added or removed (steps 0, 1, 6).
+    int Calculate(bool fromInterview, int changedType, EnumCalculateStep step, bool isSpouse);
+    void _calculateForT1159Purpose();
+    int _autoAddSomeForms();
+    int _autoRemoveSomeForms();
+    int _autoCreateSch8RC381(int kind);
+    // The flag handed to the net-income, taxable-income and balance
+    // calculations (a per-return integer; -1 until a caller sets it).
+    int calculationFlag() const { return m_calculationFlag; }
+    void setCalculationFlag(int flag) { m_calculationFlag = flag; }
+
+    // The days figures worked out at the start of every step.
+    struct DaysFigures
+    {
+        int daysInYear = 365;
+        int bankruptDays = 0;
+        int daysInCanada = 365;
+    };
+    DaysFigures daysFigures() const;
+
 private:
+    // The steps, one file each.
+    int calculateStep0(bool fromInterview, int changedType, bool isSpouse);
+    int calculateStep1(bool fromInterview, int changedType, bool isSpouse);
+    int calculateStep2(bool isSpouse);
+    int calculateStep3(bool isSpouse);
+    int calculateStep4(bool isSpouse);
+    int calculateStep5(bool isSpouse);
+    int calculateStep6(bool isSpouse);
+
+    int m_calculationFlag = -1;
     bool m_spouseReturn = false;
 
     void freeFormObject(CTaxData_Form* object, bool inList);

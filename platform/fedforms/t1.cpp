@@ -34,11 +34,22 @@ const FieldSpec kT1IdentityFields[] = {
     QM_STR("spouse_last_name"),
     QM_STR("spouse_sin"),
     QM_DATE("spouse_birth_date"),
+    QM_DATE("spouse_date_of_entry"),    // the spouse's date of entry into Canada
     QM_AMT("spouse_net_income"),        // the spouse's line 23600
     QM_AMT("spouse_uccb"),              // the spouse's line 11700
     QM_AMT("spouse_uccb_repayment"),    // the spouse's line 21300
     QM_AMT("spouse_rdsp_income"),       // the spouse's line 12500
     QM_AMT("spouse_rdsp_repayment"),    // the spouse's RDSP income repayment (part of their line 23200)
+    QM_AMT("spouse_taxable_income"),    // the spouse's line 26000
+    QM_AMT("spouse_total_income"),      // the spouse's line 15000
+    QM_AMT("spouse_split_income"),      // the spouse's split income (their T1206)
+    QM_AMT("spouse_social_benefits_repayment"),  // the spouse's line 23500
+    QM_AMT("spouse_working_income"),    // the spouse's employment income (lines 10100 and 10400)
+    // Amounts from spousal or common-law partner plans (T2205), filled by the
+    // coupled exchange: the income adjustment, and the pension amounts by age.
+    QM_CALC("spousal_plan_income_adjustment"),
+    QM_CALC("spousal_plan_pension_under_65"),
+    QM_CALC("spousal_plan_pension_65_or_over"),
     // The spouse cannot receive the benefits the return estimates (a
     // non-resident spouse, say); read when the spouse's return is not in this file.
     QM_BOOL("spouse_benefit_ineligible"),
@@ -204,4 +215,11 @@ CString TaxData_T1New::GetFullAddressWithoutPostcode(int separator) const
         out += part;
     }
     return out;
+}
+
+int TaxData_T1New::GetBankruptDaysInTaxYear() const
+{
+    const QDate date = getDate("date_of_bankruptcy");
+    if (!getBool("is_bankrupt") || !date.isValid() || date.year() != kTaxYear) return 0;
+    return date.dayOfYear() - 1;
 }

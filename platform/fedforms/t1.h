@@ -53,6 +53,10 @@ public:
     int GetSpouseAge() const;
     // Became a resident of Canada during the tax year (a date of entry in it).
     bool IsImmigrant() const;
+    // Arrived or left during the year: credits are prorated by days in Canada.
+    bool shouldProrateAsImmigrant() const { return IsImmigrant() || IsEmmigrant(); }
+    // Days of the tax year before the bankruptcy; 0 without one in the year.
+    int GetBankruptDaysInTaxYear() const;
     // Left Canada during the tax year (a date of departure in it).
     bool IsEmmigrant() const;
     // Died during the tax year: the return is filed for a deceased person.

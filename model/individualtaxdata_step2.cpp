@@ -1,0 +1,8 @@
+// Calculation step 2 of a person's return.
+
+#include "individualtaxdata.h"
+
+int IndividualTaxData::calculateStep2(bool)
+{
+    return 0;
+}
