@@ -15,6 +15,10 @@ struct PreparerSettings
     CString BusinessPhone;
     CString BusinessEFileNum;
     CString DiscounterCode;
+    // Signs the preparer in to the agency's EFILE service: kept in the
+    // settings only, never in a client's return.
+    CString EFilePassword;
+    CString RepID;                // the preparer's representative identifier
     int PreAssessment = 0;
     int PostAssessment = 0;
 };

@@ -361,6 +361,12 @@ const FieldSpec kCPT20Fields[] = {
     QM_ROWS("employers.#.account_number", CField::String, kElectionEmployers),
     QM_ROWS("employers.#.pensionable_earnings", CField::Float, kElectionEmployers),
     QM_CALC("elected_earnings"),
+    // The T4 slips, as part 2 of the form lists them: the pensionable
+    // earnings (box 26, else box 14) and the contributions (boxes 16 and 17).
+    FieldSpec{"t4_slips.#.slip_number", CField::Int, nullptr, TaxData_CPT20_New::kT4Slips, CField::Calculated},
+    calcRows("t4_slips.#.pensionable_earnings", TaxData_CPT20_New::kT4Slips),
+    calcRows("t4_slips.#.cpp_contributions", TaxData_CPT20_New::kT4Slips),
+    calcRows("t4_slips.#.qpp_contributions", TaxData_CPT20_New::kT4Slips),
 };
 
 // ---- T1219
@@ -621,6 +627,12 @@ const FieldSpec kT90Fields[] = {
     QM_AMT("exempt_other_income"),
     QM_STR("exempt_other_description"),
     QM_CALC("total_exempt_income"),
+    // What the slips report: their exempt-income marker, the exempt
+    // employment income (T4 box 71) and the other exempt amounts (boxes 68,
+    // 69 and 88).
+    QM_INT("indian_act_exempt"),
+    QM_CALC("slip_exempt_employment"),
+    QM_CALC("slip_exempt_other"),
 };
 
 // ---- T224 and T225
@@ -696,6 +708,16 @@ double TaxData_CPT20_New::electedAmount() const
     for (int row = 1; row <= kElectionEmployers; ++row)
         rows += getFloat(rowField("employers.#.pensionable_earnings", row));
     return holdsAmount(rows) ? rows : getFloat("elected_earnings");
+}
+
+void TaxData_CPT20_New::clearT4Slips()
+{
+    for (int row = 1; row <= kT4Slips; ++row) {
+        setInt(rowField("t4_slips.#.slip_number", row), 0);
+        for (const char* column : {"t4_slips.#.pensionable_earnings", "t4_slips.#.cpp_contributions",
+                                   "t4_slips.#.qpp_contributions"})
+            setFloat(rowField(column, row), 0.0);
+    }
 }
 
 bool TaxData_CPT20_New::hadElectedF399IncomeToPayCPP() const

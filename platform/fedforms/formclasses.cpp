@@ -158,6 +158,8 @@ const FieldSpec kT183Fields[] = {
     QM_STR("province"),
     QM_STR("postal_code"),
     QM_STR("phone"),
+    QM_STR("email"),                    // for the agency's online mail
+    QM_BOOL("online_mail"),             // registers for online mail with that address
     QM_CALC("15000"),                   // total income
     QM_CALC("23600"),                   // net income
     QM_CALC("26000"),                   // taxable income
@@ -167,6 +169,7 @@ const FieldSpec kT183Fields[] = {
     QM_STR("preparer_name"),
     QM_STR("efile_number"),
     QM_STR("efile_password"),
+    QM_STR("rep_id"),                   // the preparer's representative identifier
     QM_STR("return_control_number"),
     QM_INT("pre_assessment"),           // whom to contact for a pre-assessment review
     QM_INT("post_assessment"),          // whom to contact for a post-assessment review
@@ -201,6 +204,7 @@ const FieldSpec kT185Fields[] = {
     QM_STR("preparer_name"),
     QM_STR("efile_number"),
     QM_STR("efile_password"),
+    QM_STR("rep_id"),                   // the preparer's representative identifier
     QM_DATE("date"),                    // date of the agreement
     QM_STR("signed_time"),
     QM_STR("filing_confirmation"),
@@ -404,6 +408,24 @@ const FieldSpec kT2038Fields[] = {
 CTaxData_RC71::CTaxData_RC71() : TableForm(FROM_FORM, 53, fieldTable(kRC71Fields)) {}
 CTaxData_T1ADJ::CTaxData_T1ADJ() : TableForm(FROM_FORM, 116, fieldTable(kT1ADJFields)) {}
 CTaxData_T2205::CTaxData_T2205() : TableForm(FROM_FORM, 124, fieldTable(kT2205Fields)) {}
+
+int CTaxData_T2205::Calculate01()
+{
+    constexpr int kRrif = 1;
+    const double received = qMax(0.0, getFloat("withdrawal"));
+    const double attributable =
+        getInt("plan_kind") == kRrif ? qMax(0.0, received - getFloat("rrif_minimum")) : received;
+    const double contributions =
+        qMax(0.0, getFloat("contributions_2019") + getFloat("contributions_2020") + getFloat("contributions_2021"));
+    const double contributor = qMin(attributable, contributions);
+    setFloat("contributor_income", contributor);
+    setFloat("annuitant_income", received - contributor);
+    const double tax = getFloat("tax_deducted");
+    const double contributorTax = received > 0.0 ? tax * contributor / received : 0.0;
+    setFloat("contributor_tax_deducted", contributorTax);
+    setFloat("annuitant_tax_deducted", tax - contributorTax);
+    return 0;
+}
 TaxData_RC59_e::TaxData_RC59_e() : TableForm(FROM_FORM, 184, fieldTable(kRC59Fields)) {}
 TaxData_RC59X_e::TaxData_RC59X_e() : TableForm(FROM_FORM, 185, fieldTable(kRC59XFields)) {}
 TaxData_T1044::TaxData_T1044() : TableForm(FROM_FORM, 186, fieldTable(kT1044Fields)) {}

@@ -10,7 +10,18 @@ class CTaxData_RC71 : public TableForm { public: CTaxData_RC71(); };
 class CTaxData_T1ADJ : public TableForm { public: CTaxData_T1ADJ(); };
 // T2205, Calculating Amounts From a Spousal or Common-law Partner RRSP, RRIF
 // or SPP to Include in Income (form type 124).
-class CTaxData_T2205 : public TableForm { public: CTaxData_T2205(); };
+class CTaxData_T2205 : public TableForm
+{
+public:
+    CTaxData_T2205();
+
+    // The part of the amount received that the contributor includes: the
+    // spousal contributions of 2019 to 2021, at most the amount (for a RRIF,
+    // at most its excess over the year's minimum); the rest is the
+    // annuitant's. The tax deducted is shared in the same proportion.
+    // Answers 0.
+    int Calculate01();
+};
 // RC59, Business Consent for Offline Access (form type 184).
 class TaxData_RC59_e : public TableForm { public: TaxData_RC59_e(); };
 // RC59X, Cancel Business Consent or Delegated Authority (form type 185).
@@ -23,7 +34,14 @@ class TaxData_T183New : public TableForm { public: TaxData_T183New(); };
 // T185: the pre-authorised debit agreement sent with a return (form type 181).
 class TaxData_T185 : public TableForm { public: TaxData_T185(); };
 // T657, Calculation of Capital Gains Deduction for 2021 (form type 40).
-class TaxData_T657New : public TableForm { public: TaxData_T657New(); };
+class TaxData_T657New : public TableForm
+{
+public:
+    TaxData_T657New();
+    // The capital gains deduction (line 25400): the least of the annual
+    // gains limit, the cumulative gains limit and the lifetime limit left. Answers 0.
+    int Calculate01();
+};
 // T746, Calculating Your Deduction for Refund of Unused RRSP, PRPP, and SPP
 // Contributions (form type 105).
 class TaxData_T746New : public TableForm { public: TaxData_T746New(); };

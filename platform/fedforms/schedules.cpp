@@ -1,5 +1,7 @@
 #include "schedules.h"
 
+#include <cmath>
+
 // A line a schedule prints only as a pointer to the return ("enter on line
 // 32600 of your return") is named by that return line: it is the amount the
 // schedule hands over. Lines the schedule numbers only within itself and whose
@@ -159,6 +161,9 @@ const FieldSpec kSch3Fields[] = {
     QM_CALC_ROWS("listed_personal.#.gain", 10),
     QM_AMT("unapplied_lpp_losses"),     // listed-personal-property losses of other years
     QM_CALC("15900"),   // net gain only
+    // Gains on the disposition of a principal residence left after the
+    // exemption (Form T2091(IND) or T1255); part of section 4.
+    QM_CALC("principal_residence_gain"),
 
     // Principal residence designation
     QM_INT("17900"),    // the box ticked: 1, 2 or 3
@@ -195,6 +200,18 @@ const FieldSpec kSch4Fields[] = {
     QM_ROWS("carrying_charges.#.description", CField::String, 20),
     QM_ROWS("carrying_charges.#.amount", CField::Float, 20),
     QM_CALC("22100"),   // carrying charges, interest expenses, and other expenses
+    // What the slips give: the T5 payers (interest, taxable dividends) with
+    // what does not fit the rows, and the totals of all slips.
+    QM_ROWS("t5_interest.#.payer", CField::String, TaxData_Sch4::kT5InterestRows),
+    QM_CALC_ROWS("t5_interest.#.amount", TaxData_Sch4::kT5InterestRows),
+    QM_CALC("t5_interest_other_payers"),
+    QM_ROWS("t5_dividends.#.payer", CField::String, TaxData_Sch4::kT5DividendRows),
+    QM_CALC_ROWS("t5_dividends.#.amount", TaxData_Sch4::kT5DividendRows),
+    QM_CALC("t5_dividends_other_payers"),
+    QM_CALC("slip_eligible_dividends"),   // taxable amount of eligible dividends
+    QM_CALC("slip_other_dividends"),      // taxable amount of other dividends
+    QM_CALC("slip_interest"),             // interest and other investment income
+    QM_CALC("slip_carrying_charges"),
 };
 
 // ---- Schedule 5
@@ -342,9 +359,11 @@ const FieldSpec kSch8_14Fields[] = {
     // Self-employment and other earnings
     QM_CALC("self_employment_earnings"),       // net self-employment income
     QM_AMT("50373"),    // employment earnings not shown on a T4 slip (elected on CPT20)
+    QM_CALC("contributions_required"),        // on the employment earnings
     QM_CALC("contributions_payable"),
     QM_CALC("overpayment"),
     // Carried to the return
+    QM_CALC("30800"),   // base CPP contributions through employment
     QM_CALC("22200"),   // deduction for CPP contributions on self-employment and other earnings
     QM_CALC("22215"),   // deduction for enhanced CPP contributions on employment income
     QM_CALC("31000"),   // base CPP contributions on self-employment and other earnings
@@ -362,6 +381,7 @@ const FieldSpec kSch9Fields[] = {
     // interview gives instead of receipts.
     QM_AMT("donations_self"),
     QM_AMT("donations_spouse"),
+    QM_CALC("donations_slips"),           // gifts shown on T4 and T4A slips (box 46 and box 046)
     QM_CALC("total_eligible_donations"),
     QM_AMT("donations_carried_forward"),  // unclaimed gifts of the five years before
     QM_CALC("donation_limit"),            // 75% of net income
@@ -494,3 +514,125 @@ TaxData_Sch14::TaxData_Sch14() : TableForm(FROM_FORM, 166, fieldTable(kSch14Fiel
 TaxData_Sch1A::TaxData_Sch1A() : TableForm(FROM_FORM, 151, fieldTable(kSch1AFields)) {}
 TaxData_SchA_B::TaxData_SchA_B() : TableForm(FROM_FORM, 167, fieldTable(kSchABFields)) {}
 TaxData_SchC::TaxData_SchC() : TableForm(FROM_FORM, 168, fieldTable(kSchCFields)) {}
+
+// ---------------------------------------------------------------- calculations
+
+namespace {
+
+// Personal-use and listed personal property: cost and proceeds each count
+// as at least $1,000.
+constexpr double kPersonalUseFloor = 1000.0;
+
+struct Section
+{
+    const char* group;
+    int rows;
+    const char* proceedsTotal;   // null where the schedule prints none
+    const char* gainTotal;
+};
+
+const Section kSch3Sections[] = {
+    {"qsbc_shares", 10, "10699", "10700"},
+    {"farm_fishing", 10, "10999", "11000"},
+    {"farm_fishing_foreclosures", 5, "12399", "12400"},
+    {"shares", CTaxData_Schedule_3::kShareRows, "13199", "13200"},
+    {"real_estate", 10, "13599", "13800"},
+    {"bonds", 10, "15199", "15300"},
+    {"other_foreclosures", 5, "15499", "15500"},
+};
+
+CString column(const char* group, const char* name, int row)
+{
+    return TableForm::rowField((CString(group) + ".#." + name).c_str(), row);
+}
+
+// One row's gain; personal property with the $1,000 floor.
+double rowGain(CTaxData_Form& f, const char* group, int row, bool personal)
+{
+    double proceeds = f.getFloat(column(group, "proceeds", row));
+    double cost = f.getFloat(column(group, "adjusted_cost_base", row));
+    const double outlays = f.getFloat(column(group, "outlays", row));
+    const bool used = std::fabs(proceeds) >= CFloatField::kTolerance || std::fabs(cost) >= CFloatField::kTolerance;
+    if (personal && used) {
+        proceeds = qMax(proceeds, kPersonalUseFloor);
+        cost = qMax(cost, kPersonalUseFloor);
+    }
+    const double gain = used ? proceeds - cost - outlays : 0.0;
+    f.setFloat(column(group, "gain", row), gain);
+    return gain;
+}
+
+} // namespace
+
+void CTaxData_Schedule_3::CalculateBeforeLine193(double reserves)
+{
+    for (const Section& section : kSch3Sections) {
+        double proceeds = 0.0, gain = 0.0;
+        for (int row = 1; row <= section.rows; ++row) {
+            proceeds += getFloat(column(section.group, "proceeds", row));
+            gain += rowGain(*this, section.group, row, false);
+        }
+        if (CString(section.gainTotal) == "13800") gain += getFloat("principal_residence_gain");
+        setFloat(section.proceedsTotal, proceeds);
+        setFloat(section.gainTotal, gain);
+    }
+    // Personal-use property: its losses are not deductible.
+    double personal = 0.0;
+    for (int row = 1; row <= 10; ++row) personal += qMax(0.0, rowGain(*this, "personal_use", row, true));
+    setFloat("15800", personal);
+    // Listed personal property: losses only reduce its own gains, of this
+    // year and of other years.
+    double listed = 0.0;
+    for (int row = 1; row <= 10; ++row) listed += rowGain(*this, "listed_personal", row, true);
+    setFloat("15900", qMax(0.0, listed - getFloat("unapplied_lpp_losses")));
+
+    double total = getFloat("15800") + getFloat("15900") + getFloat("17400") + getFloat("17600") - getFloat("16100")
+                   - getFloat("17800");
+    for (const Section& section : kSch3Sections) total += getFloat(section.gainTotal);
+    setFloat("19100", total);
+    setFloat("19200", reserves);
+}
+
+void CTaxData_Schedule_3::CalculateToEnd()
+{
+    setFloat("19700", getFloat("19100") + getFloat("19200"));
+    setFloat("19900", getFloat("19700") * 0.5);
+    setFloat("12700", qMax(0.0, getFloat("19900")));
+}
+
+double CTaxData_Schedule_3::getMortgageForClosureAndConditionSale() const
+{
+    return getFloat("12400") + getFloat("15500");
+}
+
+int TaxData_Sch4::Calculate01()
+{
+    double eligible = getFloat("slip_eligible_dividends"), other = getFloat("slip_other_dividends");
+    double interest = getFloat("slip_interest"), charges = getFloat("slip_carrying_charges");
+    for (int row = 1; row <= 20; ++row) {
+        eligible += getFloat(rowField("dividends.#.eligible_amount", row));
+        other += getFloat(rowField("dividends.#.other_amount", row));
+        interest += getFloat(rowField("interest.#.amount", row));
+        charges += getFloat(rowField("carrying_charges.#.amount", row));
+    }
+    setFloat("12010", other);
+    setFloat("12000", eligible + other);
+    setFloat("12100", interest);
+    setFloat("22100", charges);
+    return 0;
+}
+
+void TaxData_Sch4::resetSlipAmounts()
+{
+    for (int row = 1; row <= kT5InterestRows; ++row) {
+        setString(rowField("t5_interest.#.payer", row), CString());
+        setFloat(rowField("t5_interest.#.amount", row), 0.0);
+    }
+    for (int row = 1; row <= kT5DividendRows; ++row) {
+        setString(rowField("t5_dividends.#.payer", row), CString());
+        setFloat(rowField("t5_dividends.#.amount", row), 0.0);
+    }
+    for (const char* name : {"t5_interest_other_payers", "t5_dividends_other_payers", "slip_eligible_dividends",
+                             "slip_other_dividends", "slip_interest", "slip_carrying_charges"})
+        setFloat(name, 0.0);
+}

@@ -17,6 +17,11 @@ class TaxData_Sch2 : public TableForm
 {
 public:
     TaxData_Sch2();
+
+    // The amounts the spouse may transfer (lines 35200 to 36000) less the
+    // part of them the spouse needs for their own tax: the spouse's adjusted
+    // taxable income (line 35100) over their own credits. Answers 0.
+    int Calculate01();
 };
 
 // Schedule 3, Capital Gains (or Losses) in 2021.
@@ -27,13 +32,34 @@ public:
     static constexpr int kShareRows = 60;
 
     CTaxData_Schedule_3();
+
+    // Each section's rows and totals, the slip gains and line 19100, and
+    // line 19200 = `reserves` (the reserves of Form T2017 brought into
+    // income less those claimed this year).
+    void CalculateBeforeLine193(double reserves);
+    // Lines 19700, 19900 and the taxable capital gains for line 12700 (not
+    // below zero: a net capital loss is carried to other years).
+    void CalculateToEnd();
+    // Gains (or losses) of the mortgage foreclosures and conditional sales
+    // repossessions (lines 12400 and 15500).
+    double getMortgageForClosureAndConditionSale() const;
 };
 
 // Schedule 4, Statement of Investment Income.
 class TaxData_Sch4 : public TableForm
 {
 public:
+    // Payer rows the T5 slips fill: interest, and taxable dividends.
+    static constexpr int kT5InterestRows = 10;
+    static constexpr int kT5DividendRows = 4;
+
     TaxData_Sch4();
+
+    // Lines 12000, 12010, 12100 and 22100 from the rows entered and the
+    // slip totals. Answers 0.
+    int Calculate01();
+    // Clears what the slips fill.
+    void resetSlipAmounts();
 };
 
 // Schedule 5, Amounts for Spouse or Common-Law Partner and Dependants.
@@ -41,6 +67,20 @@ class TaxData_Sch5 : public TableForm
 {
 public:
     TaxData_Sch5();
+
+    // What the return gives the schedule.
+    struct Inputs
+    {
+        int daysInCanada = 365;
+        int daysInYear = 365;
+        bool prorate = false;           // a newcomer or emigrant
+        double basicPersonalAmount = 0; // the person's line 30000, before proration
+        bool hasSpouse = false;
+        bool canClaimSpouse = false;
+        double spouseNetIncome = 0;
+    };
+    // Lines 30300, 30400, 30425, 30450 and 30500. Answers 0.
+    int Calculate01(const Inputs& in);
 };
 
 // Schedule 6, Canada Workers Benefit.
@@ -48,6 +88,11 @@ class TaxData_Sch6 : public TableForm
 {
 public:
     TaxData_Sch6();
+
+    // Working income, adjusted family net income, the basic benefit and the
+    // disability supplement (line 45300), from the figures the return and
+    // the spouse's return put into the schedule. Answers 0.
+    int Calculate01();
 };
 
 // Schedule 7, RRSP, PRPP and SPP Unused Contributions, Transfers, and HBP or LLP Activities.
@@ -55,6 +100,11 @@ class TaxData_Sch7 : public TableForm
 {
 public:
     TaxData_Sch7();
+
+    // The RRSP deduction (line 20800) and the unused contributions carried
+    // forward. The two figures stand in for the schedule's own when it holds
+    // none (the 2020 notice of assessment kept with the return). Answers 0.
+    int Calculate01(double deductionLimitFallback, double unusedContributionsFallback);
 };
 
 // Schedule 8 of the years before 2014; replaced by TaxData_Sch8_14.
@@ -65,10 +115,31 @@ public:
 };
 
 // Schedule 8, CPP Contributions on Self-Employment and Other Earnings.
+// The six CPP figures the return takes from Schedule 8 or RC381.
+struct CppRelatedAmounts
+{
+    double base30800 = 0;       // base contributions through employment (credit)
+    double enhanced22215 = 0;   // enhanced contributions through employment (deduction)
+    double credit31000 = 0;     // base contributions on self-employment (credit)
+    double deduction22200 = 0;  // deduction for contributions on self-employment
+    double payable42100 = 0;    // contributions payable on self-employment
+    double overpayment44800 = 0;
+};
+
+// The contributions on pensionable employment earnings and self-employment
+// earnings, over `months` months of the year (Schedule 8 Parts 2 to 5).
+CppRelatedAmounts cppContributions(double pensionableEarnings, double contributionsDeducted,
+                                   double selfEmploymentEarnings, int months);
+
 class TaxData_Sch8_14 : public TableForm
 {
 public:
     TaxData_Sch8_14();
+
+    // From the pensionable earnings and contributions of the T4 slips, the
+    // self-employment earnings and the elected earnings. Answers 0.
+    int Calculate01();
+    void getCPPRelatedAmounts(CppRelatedAmounts& out) const;
 };
 
 // Schedule 9, Donations and Gifts.
@@ -76,6 +147,10 @@ class TaxData_Sch9 : public TableForm
 {
 public:
     TaxData_Sch9();
+
+    // The gifts claimed within the limit (75% of net income; all of it in
+    // the year of death) and their credit (line 34900). Answers 0.
+    int Calculate01(double netIncome, double taxableIncome, bool deceased);
 };
 
 // Schedule 11, Federal Tuition, Education, and Textbook Amounts and Canada Training Credit.
@@ -83,6 +158,12 @@ class TaxData_Sch11 : public TableForm
 {
 public:
     TaxData_Sch11();
+
+    // The Canada training credit (line 45350) and the tuition amount claimed
+    // (line 32300): unused amounts of earlier years first, then this year's,
+    // as far as the tax on taxable income needs them after the other credits.
+    // Answers 0.
+    int Calculate01();
 };
 
 // Home accessibility expenses (line 31285): the expenses behind the claim.
@@ -90,6 +171,9 @@ class TaxData_Sch12_2016 : public TableForm
 {
 public:
     TaxData_Sch12_2016();
+
+    // Line 31285: the expenses less what others claim, at most 10,000. Answers 0.
+    int Calculate01();
 };
 
 // Schedule 13, Employment Insurance Premiums on Self-Employment and Other Eligible Earnings.
@@ -97,6 +181,10 @@ class TaxData_Sch13 : public TableForm
 {
 public:
     TaxData_Sch13();
+
+    // Premiums on the self-employment earnings up to the maximum insurable
+    // earnings (lines 31217 and 42120). Answers 0.
+    int Calculate01();
 };
 
 // Schedule 14, Climate Action Incentive: for 2021 only the supplement for

@@ -884,3 +884,367 @@ TaxData_TL2_New::TaxData_TL2_New() : TableForm(FROM_FORM, 92, fieldTable(kTL2Fie
 TaxData_T2091::TaxData_T2091(int type) : TableForm(FROM_FORM, type, fieldTable(kT2091Fields)) {}
 
 TaxData_T777Covid19::TaxData_T777Covid19() : TableForm(FROM_FORM, 179, fieldTable(kT777SFields)) {}
+
+// ---------------------------------------------------------------- calculations
+
+namespace {
+
+double sumOf(const CTaxData_Form& f, std::initializer_list<const char*> names)
+{
+    double sum = 0.0;
+    for (const char* name : names) sum += f.getFloat(name);
+    return sum;
+}
+
+double sumRows(const CTaxData_Form& f, const char* pattern, int rows)
+{
+    double sum = 0.0;
+    for (int row = 1; row <= rows; ++row) sum += f.getFloat(TableForm::rowField(pattern, row));
+    return sum;
+}
+
+// The owner's part of an amount, by the statement's percentage.
+double shareOf(const CTaxData_Form& f, double amount)
+{
+    return amount * f.getFloat("partnership_percent") / 100.0;
+}
+
+struct CcaResult
+{
+    double cca = 0.0;
+    double recapture = 0.0;
+    double terminalLoss = 0.0;
+};
+
+bool ccaRowInUse(const CTaxData_Form& f, int row)
+{
+    for (const char* column : {"cca.#.ucc_start", "cca.#.additions", "cca.#.dispositions"})
+        if (holdsAmount(f.getFloat(TableForm::rowField(column, row)))) return true;
+    return false;
+}
+
+// Area A of the capital cost allowance chart (2021): for each class, the
+// undepreciated capital cost after additions and dispositions, the
+// accelerated investment incentive (half of the net eligible additions
+// added to the base), the half-year rule on the other net additions, and
+// the allowance at the class rate, or the smaller claim. A negative balance
+// is recaptured. With `limit` >= 0 the allowance of all classes is kept
+// within it, the last classes giving way first. The areas of additions and
+// dispositions are totalled for the business part.
+CcaResult calculateCca(CTaxData_Form& f, double limit)
+{
+    auto col = [&](const char* pattern, int row) { return TableForm::rowField(pattern, row); };
+    CcaResult result;
+    double maxByRow[kCcaClasses + 1] = {};
+    for (int row = 1; row <= kCcaClasses; ++row) {
+        for (const char* column : {"cca.#.ucc_after", "cca.#.aiip_proceeds", "cca.#.aiip_adjustment",
+                                   "cca.#.half_year_adjustment", "cca.#.base", "cca.#.cca", "cca.#.recapture",
+                                   "cca.#.terminal_loss", "cca.#.ucc_end"})
+            f.setFloat(col(column, row), 0.0);
+        if (!ccaRowInUse(f, row)) continue;
+        const double additions = f.getFloat(col("cca.#.additions", row));
+        const double aiip = qBound(0.0, f.getFloat(col("cca.#.additions_aiip", row)), qMax(0.0, additions));
+        const double proceeds = f.getFloat(col("cca.#.dispositions", row));
+        const double after = f.getFloat(col("cca.#.ucc_start", row)) + additions - proceeds;
+        f.setFloat(col("cca.#.ucc_after", row), after);
+        if (after < 0.0) {
+            f.setFloat(col("cca.#.recapture", row), -after);
+            result.recapture += -after;
+            continue;
+        }
+        const double aiipProceeds = qMax(0.0, proceeds - (additions - aiip));
+        const double aiipAdjustment = qMax(0.0, aiip - aiipProceeds) * 0.5;
+        const double halfYear = qMax(0.0, (additions - aiip - proceeds) * 0.5);
+        const double base = qMax(0.0, after + aiipAdjustment - halfYear);
+        f.setFloat(col("cca.#.aiip_proceeds", row), aiipProceeds);
+        f.setFloat(col("cca.#.aiip_adjustment", row), aiipAdjustment);
+        f.setFloat(col("cca.#.half_year_adjustment", row), halfYear);
+        f.setFloat(col("cca.#.base", row), base);
+        double cca = base * f.getFloat(col("cca.#.rate", row)) / 100.0;
+        if (f.getBool(col("cca.#.claim_reduced", row)))
+            cca = qBound(0.0, f.getFloat(col("cca.#.claim_amount", row)), cca);
+        // The allowance can never exceed what the class holds.
+        maxByRow[row] = qMin(cca, after);
+        result.cca += maxByRow[row];
+    }
+    if (limit >= 0.0 && result.cca > limit) {
+        double excess = result.cca - limit;
+        for (int row = kCcaClasses; row >= 1 && excess > 0.0; --row) {
+            const double cut = qMin(excess, maxByRow[row]);
+            maxByRow[row] -= cut;
+            excess -= cut;
+        }
+        result.cca = limit;
+    }
+    for (int row = 1; row <= kCcaClasses; ++row) {
+        if (!ccaRowInUse(f, row) || f.getFloat(col("cca.#.ucc_after", row)) < 0.0) continue;
+        f.setFloat(col("cca.#.cca", row), maxByRow[row]);
+        f.setFloat(col("cca.#.ucc_end", row), f.getFloat(col("cca.#.ucc_after", row)) - maxByRow[row]);
+    }
+    struct Area { const char* prefix; const char* amount; const char* total; };
+    for (const Area& area : {Area{"equipment_additions", "cost", "9925"}, Area{"building_additions", "cost", "9927"},
+                             Area{"equipment_dispositions", "proceeds", "9926"},
+                             Area{"building_dispositions", "proceeds", "9928"}}) {
+        double total = 0.0;
+        for (int row = 1; row <= kAssetRows; ++row) {
+            const CString base = CString(area.prefix) + ".#.";
+            const double part = f.getFloat(col((base + area.amount).c_str(), row))
+                                - f.getFloat(col((base + "personal_part").c_str(), row));
+            f.setFloat(col((base + "business_part").c_str(), row), part);
+            total += part;
+        }
+        f.setFloat(area.total, total);
+    }
+    f.setFloat("9936", result.cca);
+    return result;
+}
+
+// The 2021 limits on a passenger vehicle's interest ($10 a day) and leasing
+// costs ($800 a month, before tax, less reimbursements).
+constexpr double kVehicleInterestPerDay = 10.0;
+constexpr double kVehicleLeasePerMonth = 800.0;
+
+// The motor vehicle expenses chart; answers the allowable expenses.
+double calculateVehicle(CTaxData_Form& f)
+{
+    double interest = f.getFloat("vehicle_interest_paid");
+    if (const int days = f.getInt("vehicle_interest_days"); days > 0)
+        interest = qMin(interest, kVehicleInterestPerDay * days);
+    double leasing = f.getFloat("vehicle_lease_paid");
+    if (const int days = f.getInt("vehicle_lease_days"); days > 0)
+        leasing = qMin(leasing, qMax(0.0, kVehicleLeasePerMonth * days / 30.0 - f.getFloat("vehicle_lease_reimbursements")));
+    f.setFloat("vehicle_interest", interest);
+    f.setFloat("vehicle_leasing", leasing);
+    const double total = sumOf(f, {"vehicle_fuel", "vehicle_insurance", "vehicle_licence", "vehicle_repairs",
+                                   "vehicle_electricity", "vehicle_other"})
+                         + interest + leasing;
+    f.setFloat("vehicle_total", total);
+    const double km = f.getFloat("vehicle_km_total");
+    const double business = km > 0.0 ? total * qBound(0.0, f.getFloat("vehicle_km_business") / km, 1.0) : 0.0;
+    f.setFloat("vehicle_business_part", business);
+    const double allowable = business + f.getFloat("vehicle_parking") + f.getFloat("vehicle_supplementary_insurance");
+    f.setFloat("vehicle_allowable", allowable);
+    return allowable;
+}
+
+// Business-use-of-home expenses: never more than the net income after
+// adjustments; the rest is carried to next year. Answers line 9945.
+double calculateHome(CTaxData_Form& f, double netIncomeAfterAdjustments)
+{
+    const double total = sumOf(f, {"home_heat", "home_electricity", "home_insurance", "home_maintenance",
+                                   "home_mortgage_interest", "home_property_taxes", "home_other"});
+    f.setFloat("home_total", total);
+    const double business = qMax(0.0, total - f.getFloat("home_personal_part"));
+    f.setFloat("home_business_part", business);
+    const double subtotal = business + f.getFloat("home_cca") + f.getFloat("home_carryforward_prior");
+    f.setFloat("home_subtotal", subtotal);
+    const double limit = qMax(0.0, netIncomeAfterAdjustments);
+    f.setFloat("home_income_limit", limit);
+    const double claim = qMin(subtotal, limit);
+    f.setFloat("9945", claim);
+    f.setFloat("home_carryforward_next", subtotal - claim);
+    return claim;
+}
+
+// Part 5 of a business, fishing or farming statement from the net income
+// before adjustments: the owner's share (or the T5013 slip's amount), the
+// partner's own deductions and the business-use-of-home expenses.
+double yourNetIncome(CTaxData_Form& f, double beforeAdjustments, double additions)
+{
+    const double share = shareOf(f, beforeAdjustments);
+    f.setFloat("line_5A", share);
+    const double fromSlip = f.getFloat("t5013_share");
+    f.setFloat("9943", sumRows(f, "partnership_deductions.#.amount", kPartnerDeductions));
+    const double afterAdjustments = (holdsAmount(fromSlip) ? fromSlip : share) + additions - f.getFloat("9943");
+    f.setFloat("net_income_after_adjustments", afterAdjustments);
+    const double net = afterAdjustments - calculateHome(f, afterAdjustments);
+    f.setFloat("9946", net);
+    return net;
+}
+
+} // namespace
+
+int CTaxData_T776::Calculate01()
+{
+    setFloat("8141", sumRows(*this, "properties.#.gross_rents", kRentalProperties));
+    const double gross = getFloat("8141") + getFloat("8230");
+    setFloat("8299", gross);
+    const double expenses = sumOf(*this, {"8521", "8690", "8710", "8810", "8860", "8871", "8960", "9060", "9180",
+                                          "9200", "9220", "9281", "9270"});
+    setFloat("total_expenses", expenses);
+    setFloat("9369", gross - (expenses - getFloat("9949")));
+    setFloat("co_owner_share", shareOf(*this, getFloat("9369")));
+    // The allowance is claimed after recapture and terminal loss are in, and
+    // only up to what leaves the rental income at nil.
+    CcaResult cca = calculateCca(*this, -1.0);
+    setFloat("9947", cca.recapture);
+    setFloat("9948", cca.terminalLoss);
+    const double beforeCca =
+        getFloat("co_owner_share") - getFloat("co_owner_other_expenses") + cca.recapture - cca.terminalLoss;
+    cca = calculateCca(*this, qMax(0.0, beforeCca));
+    setFloat("9946", beforeCca - cca.cca);
+    const double partner = getFloat("partner_share");
+    const double net = (holdsAmount(partner) ? partner : getFloat("9946")) - getFloat("partner_other_expenses");
+    setFloat("net_income", net);
+    setFloat("12599", gross);
+    setFloat("12600", net);
+    return 0;
+}
+
+int CTaxData_T1163::Calculate01()
+{
+    setFloat("9950", sumRows(*this, "commodity_income.#.amount", kCommodityRows));
+    setFloat("other_income_total", sumOf(*this, {"9540", "9544", "9574", "9575", "9600", "9601", "9604", "9605",
+                                                  "9607", "9610", "9611", "9613", "9614"}));
+    const double gross = getFloat("9950") + getFloat("other_income_total");
+    setFloat("9959", gross);
+    setFloat("9960", sumRows(*this, "commodity_purchases.#.amount", kCommodityRows));
+    setFloat("allowable_expenses_total", sumOf(*this, {"9661", "9662", "9663", "9665", "9713", "9714", "9764",
+                                                        "9799", "9802", "9814", "9822", "9836"}));
+    const double cca = calculateCca(*this, -1.0).cca;
+    setFloat("non_allowable_expenses_total",
+             sumOf(*this, {"9760", "9765", "9792", "9795", "9796", "9798", "9804", "9805", "9807", "9808", "9809",
+                           "9810", "9811", "9816", "9819", "9820", "9821", "9823", "9824", "9825", "9826", "9827",
+                           "9829", "9937", "9938", "other_non_allowable_expenses"})
+                 + cca);
+    setFloat("9968", getFloat("9960") + getFloat("allowable_expenses_total") + getFloat("non_allowable_expenses_total"));
+    setFloat("9969", gross - getFloat("9968"));
+    setFloat("9944", getFloat("9969") - getFloat("9940") + getFloat("9941") + getFloat("9942"));
+    double share = getFloat("9944");
+    if (getBool("is_partnership")) {
+        const double fromSlip = getFloat("partnership_share");
+        share = holdsAmount(fromSlip) ? fromSlip : share * getFloat("partnership_percent") / 100.0;
+    }
+    const double net = share - getFloat("9945");
+    setFloat("9946", net);
+    setFloat("14099", gross);
+    setFloat("14100", net);
+    return 0;
+}
+
+int CTaxData_T2042::Calculate01()
+{
+    const double gross = sumOf(*this, {"9371", "9372", "9373", "9374", "9375", "9376", "9377", "9378", "9421", "9422",
+                                       "9423", "9424", "9425", "9426", "9471", "9472", "9473", "9474", "9475", "9476",
+                                       "9477", "9520", "9540", "9541", "9542", "9544", "9570", "9600", "9601", "9604",
+                                       "9605"});
+    setFloat("9659", gross);
+    setFloat("9819", calculateVehicle(*this));
+    const double cca = calculateCca(*this, -1.0).cca;
+    const double expenses = sumOf(*this, {"9661", "9662", "9663", "9664", "9711", "9712", "9713", "9760", "9764",
+                                          "9795", "9796", "9797", "9798", "9799", "9802", "9803", "9804", "9805",
+                                          "9808", "9809", "9810", "9811", "9814", "9820", "9937", "9938", "9790"})
+                            + getFloat("9819") + cca;
+    setFloat("9898", expenses);
+    setFloat("9899", gross - expenses);
+    setFloat("9944", getFloat("9899") + getFloat("9941") + getFloat("9942"));
+    const double net = yourNetIncome(*this, getFloat("9944"), 0.0);
+    setFloat("14099", gross);
+    setFloat("14100", net);
+    return 0;
+}
+
+int CTaxData_T2121::Calculate01()
+{
+    const double gross = sumOf(*this, {"8121", "8122", "8123", "8124", "8125", "8126", "8127"});
+    setFloat("8299", gross);
+    setFloat("8963", sumOf(*this, {"repairs_boat", "repairs_engine", "repairs_electrical"})
+                         - getFloat("repairs_insurance_recovery"));
+    setFloat("9281", calculateVehicle(*this));
+    const double cca = calculateCca(*this, -1.0).cca;
+    const double expenses = sumOf(*this, {"9138", "9062", "9224", "9136", "8690", "8710", "8523", "8760", "8810",
+                                          "9137", "8860", "9060", "9270", "8963", "9281"})
+                            + cca;
+    setFloat("9368", expenses);
+    setFloat("9369", gross - expenses);
+    const double net = yourNetIncome(*this, getFloat("9369"), 0.0);
+    setFloat("14299", gross);
+    setFloat("14300", net);
+    return 0;
+}
+
+int TaxData_T2125_New::Calculate01()
+{
+    setFloat("line_3C", getFloat("line_3A") + getFloat("line_3B"));
+    setFloat("8000", getFloat("line_3C") - getFloat("sales_tax_included") - getFloat("returns_allowances"));
+    const double gross = getFloat("8000") + getFloat("8290") + getFloat("8230");
+    setFloat("8299", gross);
+    setFloat("8518", sumOf(*this, {"8300", "8320", "8340", "8360", "8450"}) - getFloat("8500"));
+    setFloat("8519", gross - getFloat("8518"));
+    setFloat("9281", calculateVehicle(*this));
+    const double cca = calculateCca(*this, -1.0).cca;
+    const double expenses = sumOf(*this, {"8521", "8523", "8590", "8690", "8710", "8760", "8810", "8811", "8860",
+                                          "8871", "8910", "8960", "9060", "9180", "9200", "9220", "9224", "9275",
+                                          "9270", "9281"})
+                            + cca;
+    setFloat("9368", expenses);
+    setFloat("9369", getFloat("8519") - expenses);
+    const double net = yourNetIncome(*this, getFloat("9369"), getFloat("9974"));
+
+    const char* kinds[][2] = {{"13499", "13500"}, {"13699", "13700"}, {"13899", "13900"}};
+    const int kind = getType() == 131 ? 2 : (getBool("is_professional") ? 1 : 0);
+    for (int k = 0; k < 3; ++k) {
+        setFloat(kinds[k][0], k == kind ? gross : 0.0);
+        setFloat(kinds[k][1], k == kind ? net : 0.0);
+    }
+    return 0;
+}
+
+const char* CTaxData_T5013::incomeColumn(int kind)
+{
+    switch (kind) {
+    case KIND_RENTAL: return "partnerships.#.110";
+    case KIND_BUSINESS: return "partnerships.#.116";
+    case KIND_PROFESSIONAL: return "partnerships.#.120";
+    case KIND_COMMISSION: return "partnerships.#.122";
+    case KIND_FISHING: return "partnerships.#.126";
+    case KIND_FARMING: return "partnerships.#.124";
+    default: return nullptr;
+    }
+}
+
+const char* CTaxData_T5013::grossColumn(int kind)
+{
+    switch (kind) {
+    case KIND_RENTAL: return "partnerships.#.117";
+    case KIND_BUSINESS: return "partnerships.#.118";
+    case KIND_PROFESSIONAL: return "partnerships.#.121";
+    case KIND_COMMISSION: return "partnerships.#.123";
+    case KIND_FISHING: return "partnerships.#.127";
+    case KIND_FARMING: return "partnerships.#.125";
+    default: return nullptr;
+    }
+}
+
+int CTaxData_T5013::Calculate01()
+{
+    for (int section = 1; section <= kSections; ++section) {
+        const char* income = incomeColumn(getInt(rowField("partnerships.#.kind", section)));
+        double net = income ? getFloat(rowField(income, section)) : 0.0;
+        for (const char* less : {"partnerships.#.040", "partnerships.#.9943", "partnerships.#.9945"})
+            net -= getFloat(rowField(less, section));
+        setFloat(rowField("partnerships.#.9946", section), net);
+    }
+    return 0;
+}
+
+int TaxData_T2091::Calculate01()
+{
+    double total = 0.0;
+    for (int row = 1; row <= kResidences; ++row) {
+        auto col = [row](const char* pattern) { return rowField(pattern, row); };
+        const double before = getFloat(col("properties.#.proceeds")) - getFloat(col("properties.#.adjusted_cost_base"))
+                              - getFloat(col("properties.#.outlays"));
+        const int owned = getInt(col("properties.#.years_owned"));
+        double exemption = 0.0;
+        if (before > 0.0 && owned > 0)
+            exemption = before * qMin(1.0, (1.0 + getInt(col("properties.#.years_designated"))) / owned);
+        const double gain = qMax(0.0, before - exemption - getFloat(col("properties.#.reduction_1994")));
+        setFloat(col("properties.#.gain_before_exemption"), before);
+        setFloat(col("properties.#.exemption"), exemption);
+        setFloat(col("properties.#.gain"), gain);
+        total += gain;
+    }
+    setFloat("total_gain", total);
+    return 0;
+}

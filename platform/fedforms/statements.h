@@ -10,6 +10,12 @@ class CTaxData_T776 : public TableForm
 {
 public:
     CTaxData_T776();
+
+    // The statement from its lines: gross rents, expenses, the owner's
+    // share, the capital cost allowance (never more than makes the net
+    // income nil: rental allowance may not make or grow a loss), and the
+    // amounts for lines 12599 and 12600. Answers 0.
+    int Calculate01();
 };
 
 // T1163, Statement A – AgriStability and AgriInvest Programs Information and
@@ -18,6 +24,10 @@ class CTaxData_T1163 : public TableForm
 {
 public:
     CTaxData_T1163();
+
+    // Income, allowable and non-allowable expenses, the net income and the
+    // amounts for lines 14099 and 14100. Answers 0.
+    int Calculate01();
 };
 
 // T2042, Statement of Farming Activities (form type 21).
@@ -25,6 +35,9 @@ class CTaxData_T2042 : public TableForm
 {
 public:
     CTaxData_T2042();
+
+    // Parts 3 to 5 and the amounts for lines 14099 and 14100. Answers 0.
+    int Calculate01();
 };
 
 // T2121, Statement of Fishing Activities (form type 51).
@@ -32,6 +45,10 @@ class CTaxData_T2121 : public TableForm
 {
 public:
     CTaxData_T2121();
+
+    // Income, expenses, the net income and the amounts for lines 14299 and
+    // 14300. Answers 0.
+    int Calculate01();
 };
 
 // T2125, Statement of Business or Professional Activities: form type 125
@@ -40,6 +57,11 @@ class TaxData_T2125_New : public TableForm
 {
 public:
     explicit TaxData_T2125_New(int type);
+
+    // Parts 3 to 5 and the amounts for the return's lines of its kind
+    // (13499/13500 business, 13699/13700 professional, 13899/13900
+    // commission); the other kinds' lines are cleared. Answers 0.
+    int Calculate01();
 };
 
 // A partnership's T5013 amounts entered as a form (form type 38): up to four
@@ -79,6 +101,14 @@ public:
     // income (loss) that is not a loss, rental sections left out.
     double GetTotalNonLossNetIncome() const;
 
+    // Each section's net income (loss) (9946): its income box of its kind,
+    // less its capital cost allowance, other deductions and
+    // business-use-of-home expenses. Answers 0.
+    int Calculate01();
+    // The income box (net, and gross) of a kind, as the slip prints it.
+    static const char* incomeColumn(int kind);
+    static const char* grossColumn(int kind);
+
 private:
     int countSectionsOfKind(int kind) const;
 };
@@ -104,6 +134,11 @@ class TaxData_T2091 : public TableForm
 {
 public:
     explicit TaxData_T2091(int type);
+
+    // Each property's gain, less the principal residence exemption
+    // ((1 + years designated) / years owned of the gain) and the 1994
+    // election reduction; the total of the gains. Answers 0.
+    int Calculate01();
 };
 
 // T777S, Statement of Employment Expenses for Working at Home Due to
@@ -112,4 +147,7 @@ class TaxData_T777Covid19 : public TableForm
 {
 public:
     TaxData_T777Covid19();
+    // The expenses claimed (9368): the temporary flat rate of 2 a day, at
+    // most 500, or the work space's share of the home expenses. Answers 0.
+    int Calculate01();
 };

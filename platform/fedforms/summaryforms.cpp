@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "federal2021.h"
+
 namespace {
 
 // The lines of the 2021 T1159 follow the T1's numbering.
@@ -115,6 +117,33 @@ const FieldSpec kT1KSFields[] = {
 } // namespace
 
 TaxData_T1159::TaxData_T1159() : TableForm(FROM_FORM, 161, fieldTable(kT1159Fields)) {}
+
+int TaxData_T1159::Calculate01(int)
+{
+    // Surtax on the basic federal tax of a non-resident (T1159 line 43).
+    constexpr double kNonResidentSurtaxRate = 0.48;
+    const double total = getFloat("12600") + getFloat("partnership_rental_income") + getFloat("timber_royalties");
+    setFloat("15000", total);
+    setFloat("23600", total - getFloat("23200"));
+    const double taxable = qMax(0.0, getFloat("23600") - getFloat("25200"));
+    setFloat("26000", taxable);
+    const double tax = Federal2021::taxOnTaxableIncome(taxable);
+    setFloat("federal_tax_on_taxable_income", tax);
+    setFloat("42900", tax);
+    const double surtax = Federal2021::roundToCents(tax * kNonResidentSurtaxRate);
+    setFloat("non_resident_surtax", surtax);
+    setFloat("42000", tax + surtax);
+    setFloat("43500", tax + surtax);
+    double withheld = 0.0;
+    for (int row = 1; row <= 10; ++row) withheld += getFloat(rowField("nr4_slips.#.tax_withheld", row));
+    setFloat("43700", withheld);
+    const double credits = withheld + getFloat("47600");
+    setFloat("48200", credits);
+    const double owing = getFloat("43500") - credits;
+    setFloat("48400", owing < 0.0 ? -owing : 0.0);
+    setFloat("48500", owing > 0.0 ? owing : 0.0);
+    return 0;
+}
 
 bool TaxData_T1159::getFedAmountClaimed(int number, double& value) const
 {

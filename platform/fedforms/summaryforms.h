@@ -18,6 +18,14 @@ public:
     // 1 social insurance number, 11 first name, 12 last name, 17 full name
     // ("First Last"). False for other numbers.
     bool getFedStringClaimed(int number, CString& value) const;
+
+    // The return from its rental figures (which the T776 statements give)
+    // and its entries: total, net and taxable income, federal tax on the
+    // 2021 brackets with no personal credits (none are allowed on a section
+    // 216 return), the 48% surtax for non-residents, the tax withheld on the
+    // NR4 slips, and the refund or balance owing. `flag` is the return's
+    // calculation flag; the 2021 form does not depend on it. Answers 0.
+    int Calculate01(int flag);
 };
 
 // The return summary, per person: the key amounts of the return and the

@@ -98,6 +98,42 @@ const FieldSpec kT1IdentityFields[] = {
     QM_ROWS("medical_expenses.#.amount", CField::Float, 30),
     // Filled by the provincial library: its non-refundable credits.
     QM_CALC("provincial_credits"),
+    QM_INT("online_mail"),              // 1: registers for the agency's online mail with the email address
+    QM_BOOL("restricted_farm_loss"),    // farming is not the chief source of income: the loss is restricted
+
+    // ---- Filled by the calculation from the slips and the other forms.
+    FieldSpec{"cpp_form_kind", CField::Int, nullptr, 0, CField::Calculated},   // 0 none, 1 Schedule 8, 2 RC381
+    // The slips hold income exempt under the Indian Act (Form T90).
+    FieldSpec{"indian_act_exempt_income", CField::Int, nullptr, 0, CField::Calculated},
+    // The direct deposit request's account (Form T1DD(1)).
+    FieldSpec{"deposit_institution", CField::String, nullptr, 0, CField::Calculated},
+    FieldSpec{"deposit_branch", CField::String, nullptr, 0, CField::Calculated},
+    FieldSpec{"deposit_account", CField::String, nullptr, 0, CField::Calculated},
+    // Dependants: infirm and 18 or older, children under 19, all infirm.
+    FieldSpec{"dependants_infirm_18_or_older", CField::Int, nullptr, 0, CField::Calculated},
+    FieldSpec{"dependants_children_0_to_18", CField::Int, nullptr, 0, CField::Calculated},
+    FieldSpec{"dependants_infirm", CField::Int, nullptr, 0, CField::Calculated},
+    // Employee CPP/QPP contributions, EI and PPIP premiums and the earnings
+    // they were paid on, from the T4 slips (pensionable earnings: box 26,
+    // else box 14; insurable earnings: box 24, else box 14).
+    QM_CALC("cpp_contributions_paid"),      // box 16
+    QM_CALC("qpp_contributions_paid"),      // box 17
+    QM_CALC("cpp_pensionable_earnings"),    // slips of employment outside Quebec, or with CPP contributions
+    QM_CALC("qpp_pensionable_earnings"),    // slips of Quebec employment without CPP contributions
+    QM_CALC("ei_premiums_paid"),            // box 18
+    QM_CALC("ei_insurable_earnings"),
+    QM_CALC("ppip_premiums_paid"),          // box 55
+    QM_CALC("ppip_insurable_earnings"),     // box 56
+    QM_CALC("uccb_repaid"),                 // RC62 box 11: the UCCB repayment of line 21300
+    QM_CALC("farming_total"),               // net farming income (loss) before the restricted farm loss
+    FieldSpec{"partnership_income_description", CField::String, nullptr, 0, CField::Calculated},   // of line 12200
+    // Slip amounts beside the lines a user may also type (step 2 adds them).
+    QM_CALC("10400_slips"),
+    QM_CALC("13000_slips"),
+    QM_CALC("13010_slips"),
+    QM_CALC("21699_slips"),
+    QM_CALC("23200_slips"),
+    QM_CALC("23210_slips"),
 };
 
 } // namespace
@@ -215,6 +251,27 @@ CString TaxData_T1New::GetFullAddressWithoutPostcode(int separator) const
         out += part;
     }
     return out;
+}
+
+bool TaxData_T1New::canClaimT1032() const
+{
+    // The election is also made for the year the spouse died.
+    return HasSpouse() || IsWidowedInTaxYear();
+}
+
+void TaxData_T1New::clearSpouseInfo()
+{
+    for (const char* name : {"spouse_net_income", "spouse_uccb", "spouse_uccb_repayment", "spouse_rdsp_income",
+                             "spouse_rdsp_repayment", "spouse_taxable_income", "spouse_total_income",
+                             "spouse_split_income", "spouse_social_benefits_repayment", "spouse_working_income"})
+        setFloat(name, 0.0);
+    setBool("spouse_self_employed", false);
+}
+
+void TaxData_T1New::CalculateLine213ByWorkSheet()
+{
+    setFloat("21300", 0.0);
+    setFloat("21300", qMax(0.0, getFloat("uccb_repaid")));
 }
 
 int TaxData_T1New::GetBankruptDaysInTaxYear() const

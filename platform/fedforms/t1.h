@@ -20,12 +20,16 @@ enum MaritalStatus : int {
 // The T1's lines and amounts, defined with the line tables.
 extern const FieldTable kT1LineFields;
 
+struct STRUCT_TAX_STAIRS_JURISDICTION;
+
 class TaxData_T1New : public TableForm
 {
 public:
     static constexpr int kTaxYear = 2021;
 
     TaxData_T1New();
+
+    static const STRUCT_TAX_STAIRS_JURISDICTION m_taxStairs;
 
     // Age at the end of the tax year; 0 without a birth date.
     int GetAge() const;
@@ -70,4 +74,87 @@ public:
     // The mailing address without its postal code, its parts joined by the
     // character `separator` (10: one part a line).
     CString GetFullAddressWithoutPostcode(int separator) const;
+
+    // ---- the return's calculation (t1calc.cpp), in the order the steps call it.
+    // `flag` is the per-return calculation flag (negative: none); the 2021
+    // lines do not depend on it.
+
+    // Line 15000 from the income lines, with the slip amounts that steps
+    // before put beside the lines a user may type; `withSubtotals` also
+    // recomputes line 14700.
+    void CalculateTotalIncome(bool withSubtotals);
+    // The RRSP deduction of line 20800: Schedule 7's when the return holds one.
+    double rrspDeduction() const;
+    // Lines 23300 and 23400 without the child care deduction (line 21400).
+    void CalculateNetIncomeBeforeCCT();
+    // Lines 23300, 23400, 23500 (OAS recovery) and 23600.
+    void CalculateNetIncomeAfterCCT(int flag);
+    // Lines 25000, 25700 and 26000.
+    void CalculateTaxableIncome(int flag);
+    // Line 30100 (and Schedule 2's spouse age amount): the age amount of a
+    // person 65 or older, maximum and threshold prorated by days in Canada.
+    static double CalculateAgeAmount(bool eligible, double netIncome, int daysInCanada, int daysInYear,
+                                     double maxAmount, double threshold, double rate);
+    // Line 30000, prorated by the days figures the return holds.
+    void CalculateBasicPersonalAmount();
+    // Line 31400 by the federal worksheet: the pension income amount on the
+    // eligible pension income after a pension split (lines 11600 and 21000).
+    void CalculateLine314ByWorkSheet();
+    // The non-refundable credits (lines 30000 to 35000) and the tax credits
+    // of lines 41000 and 41400.
+    void CalculateField350AndField410_414();
+    // Line 73: the tax on taxable income by the 2021 brackets.
+    void CalculateFedTax1stStep();
+    // Lines 40400 and 40425.
+    void CalculateField404();
+    // Line 42900 and the surtax on income earned outside Canada.
+    void CalculateField429AndNonResiSurTax();
+    // Line 44000: the refundable Quebec abatement (residents of Quebec).
+    void CalculateLine440ByWorkSheet();
+    // Line 40600.
+    void CalculateField406();
+    // Lines 41600 and 41700.
+    void CalculateField417();
+    // Line 42000.
+    void CalculateFedTax();
+    // Lines 42200 and 43500.
+    void CalculateBeforeLine437(int flag);
+    // Line 45200 from the working income and the spouse's net income.
+    void CalculateMedicalExpenseSupplement(double workingIncome);
+    // Lines 48200, 48400 and 48500.
+    void CalculateBalance(int flag);
+
+    // Net self-employment income on which CPP contributions are due (losses
+    // of one business reduce the others); not below zero.
+    double getSelfEmploymentIncomeForCPP() const;
+    // The spouse's net income for the spouse amount; with `forSpouseAmount`
+    // the income the spouse amount is reduced by.
+    double getSpouseNetIncForSpouseCredit(bool forSpouseAmount) const;
+    // Amounts may be transferred from a spouse: married or common-law on
+    // December 31.
+    bool canClaimSch2() const;
+    // The pension-splitting election may be made: a spouse on December 31,
+    // or one who died in the year.
+    bool canClaimT1032() const;
+    // Clears the spouse's amounts (not the spouse's identity) when no spouse
+    // amount, transfer or election can be claimed.
+    void clearSpouseInfo();
+    // Line 21300: the UCCB repaid (RC62 box 11).
+    void CalculateLine213ByWorkSheet();
+    bool IsSpouseAgeNotUnder65() const { return GetSpouseAge() >= 65; }
+    bool IsSpouseAgeNotUnder18() const { return GetSpouseAge() >= 18; }
+    // The days figures the return holds (set by the calculation).
+    int daysInYear() const;
+    int daysInCanada() const;
+    // A credit amount prorated by days in Canada for a newcomer or emigrant.
+    double prorated(double amount) const;
+};
+
+// The federal tax brackets, for the figures that some schedules take from a
+// taxable income.
+struct STRUCT_TAX_STAIRS_JURISDICTION
+{
+    // Schedule 2: the spouse's taxable income, or, above the first bracket,
+    // the spouse's tax on it divided by the 15% rate.
+    double CalcAlgoForSpouseF260S2(double taxableIncome) const;
 };

@@ -24,6 +24,11 @@ const FieldSpec kT1Lines[] = {
     QM_CALC("11400"),   // CPP or QPP benefits
     QM_CALC("11410"),   // disability benefits included on line 11400
     QM_CALC("11500"),   // other pensions and superannuation
+    // The pension income amount's worksheet (line 31400): the part of line
+    // 11500 that does not count for a person under 65 (annuity payments, say),
+    // and the annuity payments of line 12900 that count for a person 65 or older.
+    QM_CALC("pension_ineligible_under65"),
+    QM_CALC("pension_eligible_12900"),
     QM_CALC("11600"),   // elected split-pension amount (T1032)
     QM_CALC("11700"),   // universal child care benefit (RC62)
     QM_AMT("11701"),    // UCCB amount designated to a dependant
@@ -62,7 +67,8 @@ const FieldSpec kT1Lines[] = {
     // ---- Step 3: net income
     QM_CALC("20600"),   // pension adjustment
     QM_CALC("20700"),   // registered pension plan deduction
-    QM_CALC("20800"),   // RRSP deduction (Schedule 7)
+    QM_AMT("20800"),    // RRSP deduction, as entered when the return holds no Schedule 7
+    QM_CALC("20800_sch7"),  // RRSP deduction from Schedule 7
     QM_CALC("20810"),   // PRPP employer contributions
     QM_CALC("21000"),   // deduction for elected split-pension amount
     QM_CALC("21200"),   // annual union, professional, or like dues
@@ -85,6 +91,11 @@ const FieldSpec kT1Lines[] = {
     QM_STR("other_deductions_description"),   // the "specify" text of line 23200
     QM_AMT("rdsp_repayment"),                 // RDSP income repayment included on line 23200
     QM_CALC("foreign_tax_deduction"),         // foreign non-business tax above 15% (T2209), on line 23200
+    // Tax on split income (T1206): the split income deducted on line 23200,
+    // and its dividends, which get their credit on the T1206 and not on line 40425.
+    QM_CALC("split_income"),
+    QM_CALC("split_dividends_eligible"),
+    QM_CALC("split_dividends_other"),
     QM_AMT("23210"),    // federal COVID-19 benefits repayment
     QM_CALC("23300"),   // total deductions
     QM_CALC("23400"),   // net income before adjustments
@@ -104,6 +115,15 @@ const FieldSpec kT1Lines[] = {
     QM_STR("additional_deductions_description"),   // the "specify" text of line 25600
     QM_CALC("25700"),   // lines 24400 to 25600
     QM_CALC("26000"),   // taxable income
+
+    // ---- Days figures of the year: the credits of a newcomer or emigrant are
+    // prorated by the days in Canada, a bankrupt person's by the days before
+    // the bankruptcy.
+    QM_CALC_INT("days_in_year"),
+    QM_CALC_INT("bankrupt_days"),
+    QM_CALC_INT("days_in_canada"),
+    QM_CALC_INT("days_in_canada_provincial"),
+    QM_CALC_INT("days_prorated"),       // the lesser of the two
 
     // ---- Step 5, Part A: federal tax on taxable income (the bracket chart)
     QM_CALC("line_73"), // federal tax on taxable income

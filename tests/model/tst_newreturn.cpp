@@ -58,10 +58,11 @@ void NewReturnTest::newReturnForAProvince_data()
     QTest::addColumn<int>("edition");
     QTest::addColumn<int>("province");
     QTest::addColumn<bool>("t183");
-    QTest::newRow("NETFILE, Ontario") << 2 << 9 << false;
-    QTest::newRow("EFILE, Ontario") << 1 << 9 << true;
-    QTest::newRow("NETFILE, British Columbia") << 2 << 2 << false;
-    QTest::newRow("EFILE, Yukon") << 1 << 13 << true;
+    QTest::addColumn<int>("added");   // forms the calculation adds: Schedule 14 where it is paid
+    QTest::newRow("NETFILE, Ontario") << 2 << 9 << false << 1;
+    QTest::newRow("EFILE, Ontario") << 1 << 9 << true << 1;
+    QTest::newRow("NETFILE, British Columbia") << 2 << 2 << false << 0;
+    QTest::newRow("EFILE, Yukon") << 1 << 13 << true << 0;
 }
 
 void NewReturnTest::newReturnForAProvince()
@@ -69,11 +70,14 @@ void NewReturnTest::newReturnForAProvince()
     QFETCH(int, edition);
     QFETCH(int, province);
     QFETCH(bool, t183);
+    QFETCH(int, added);
     setCurrentEdition(edition);
     CFamilyTaxData family(MULTIPROV_MODE_NEW);
     PPgDataNewReturnBasic page;
     answer(page, province, MARITAL_SINGLE);
-    QCOMPARE(family.NewData(&page), 0);
+    // A new return ends with its whole calculation, which answers the forms it added.
+    QCOMPARE(family.NewData(&page), added);
+    QCOMPARE(family.taxpayer()->GetCountOfForm(166), added);
     IndividualTaxData* person = family.taxpayer();
     QCOMPARE(person->getMainProvince(), province);
     for (int type : {93, 1, 156}) QVERIFY2(person->GetCountOfForm(type) == 1, qPrintable(QString::number(type)));
