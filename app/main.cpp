@@ -1,30 +1,80 @@
-#include <cstdio>
-#include <cstring>
+#include <QIcon>
+#include <QRect>
+#include <QSslSocket>
+#include <QString>
 
-#include <QApplication>
-#include <QMainWindow>
-
-#include "messages.h"
+#include "mainwindow.h"
 #include "numericlocale.h"
+#include "prompt.h"
+#include "runguard.h"
+#include "sessionend.h"
+#include "tabwndapp.h"
 #include "widgetprompts.h"
+
+namespace {
+
+bool isBatchRun(int argc, char* argv[])
+{
+    return argc >= 3 && QString::fromLocal8Bit(argv[1]).compare(QLatin1String("printresult"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    // The batch report is not part of this build yet: say so rather than
-    // opening a window that a script would wait on.
-    if (argc > 1 && std::strcmp(argv[1], "printresult") == 0) {
-        std::fprintf(stderr, "quillmere: the batch result report is not available in this build.\n");
-        return 1;
-    }
+    // Known from the arguments alone, before anything could ask a question:
+    // the batch run has no window and nobody to answer.
+    const bool batch = isBatchRun(argc, argv);
+    if (!batch) catchSessionEnd();
 
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QApplication app(argc, argv);
+    TabWndApp* app = TabWndApp::initMainApp(argc, argv);
     useCNumericLocale();
-    installWidgetPrompts();
+    static Prompt::CancelAll noOneToAsk;
+    if (batch) {
+        Prompt::setHandler(&noOneToAsk);
+    } else {
+        installWidgetPrompts();
+        watchSessionEnd();
+    }
 
-    QMainWindow window;
-    window.setWindowTitle(gMsgGetTitle(2));
-    window.resize(1024, 720);
-    window.show();
-    return app.exec();
+    const QString title = QStringLiteral("Quillmere 2021 for NetFile") + QStringLiteral(" (Special)");
+
+    if (app->initApp() != 0) {
+        delete app;
+        return -1;
+    }
+
+    if (batch) {
+        const QString folder = QString::fromLocal8Bit(argv[2]);
+        const QString listFile = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
+        qInfo("print result %s", qPrintable(listFile));
+        TabWndApp::CmdlinePrintResult(folder, listFile);
+        delete app;
+        return 0;
+    }
+
+    RunGuard guard(title);
+    if (!guard.tryToRun() && !app->allow2ndInstance()) {
+        TabWndApp::gAppInformation(QStringLiteral("%1 is already running!").arg(title), nullptr);
+        delete app;
+        return 0;
+    }
+
+    if (!QSslSocket::supportsSsl())
+        TabWndApp::gAppInformation(
+            QStringLiteral("This system does not support SSL/TLS, please email OS version to support."), nullptr);
+
+    app->setWindowIcon(QIcon(TabWndApp::s_appPurpose == 2 ? QStringLiteral(":/res/images/netfile-2021.ico")
+                                                         : QStringLiteral(":/res/images/efile-2021.ico")));
+
+    MainWindow* window = MainWindow::getInstance(nullptr);
+    app->setMainWidget(window);
+    QRect rect;
+    app->getStartRectPos(rect);
+    window->setGeometry(rect);
+    window->show();
+    const int result = app->exec();
+    delete app;
+    return result;
 }

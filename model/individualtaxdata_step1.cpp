@@ -220,7 +220,7 @@ void moveSlipTotals(IndividualTaxData& person, TaxData_T1New& t1, const STRU_SLI
 
     // Credits and payments.
     t1.setFloat("41500", t.rc210AdvancePayments);
-    t1.setFloat("43700", t.t4TaxDeducted + t.t4aTaxDeducted + t.t4apTaxDeducted + t.t4rspTaxDeducted
+    t1.setFloat("43700_slips", t.t4TaxDeducted + t.t4aTaxDeducted + t.t4apTaxDeducted + t.t4rspTaxDeducted
                              + t.t4eTaxDeducted + t.t4aoasTaxDeducted + t.t4rifTaxDeducted + t.t4arcaTaxDeducted);
     t1.setFloat("45600", t.t3PartXII2Credit);
 

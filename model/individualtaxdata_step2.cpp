@@ -85,6 +85,8 @@ int IndividualTaxData::calculateStep2(bool)
         sch7->Calculate01(t1->getFloat("carryforward_rrsp_deduction_limit"),
                           t1->getFloat("carryforward_rrsp_unused_contributions"));
     t1->setFloat("20800_sch7", amountOf(sch7, "20800"));
+    // With a Schedule 7 the deduction is claimed there: line 20800 shows it.
+    if (sch7) t1->setFloat("20800", amountOf(sch7, "20800"));
 
     // 3. Disability supports and moving expenses.
     if (auto* t929 = formOf<TaxData_T929New>(*this, 14)) {

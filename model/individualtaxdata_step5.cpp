@@ -103,7 +103,15 @@ int IndividualTaxData::calculateStep5(bool)
     double workersBenefit = 0.0;
     if (auto* sch6 = formOf<TaxData_Sch6>(*this, 119)) {
         sch6->setMainTaxProvince(m_mainProvince);
-        sch6->Calculate01();
+        // When both spouses' returns hold a Schedule 6, the one with the
+        // higher working income claims the basic benefit; on equal incomes
+        // the taxpayer.
+        bool claimsBasic = true;
+        if (IsCoupledReturn() && t1->HasSpouse() && sch6->getInt("spouse_without_schedule6") == 0) {
+            const double own = sch6->getFloat("38108"), spouse = sch6->getFloat("spouse_38108");
+            claimsBasic = own > spouse + kPresent || (qAbs(own - spouse) < kPresent && !isSpouseReturn());
+        }
+        sch6->Calculate01(claimsBasic);
         // Residents of Canada all year who are 19 or older, or who live with
         // a spouse or an eligible dependant.
         const bool family = t1->HasSpouse() || sch6->getBool("has_eligible_dependant");

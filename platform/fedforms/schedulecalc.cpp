@@ -119,7 +119,7 @@ int TaxData_Sch5::Calculate01(const Inputs& in)
 
 // ---------------------------------------------------------------- Schedule 6
 
-int TaxData_Sch6::Calculate01()
+int TaxData_Sch6::Calculate01(bool claimsBasic)
 {
     const bool spouse = !getBool("no_spouse");
     const bool family = spouse || getBool("has_eligible_dependant");
@@ -151,7 +151,7 @@ int TaxData_Sch6::Calculate01()
     setFloat("adjusted_family_net_income", familyIncome);
 
     // Steps 2 and 3.
-    setFloat("basic_cwb", cwbBasic(working + spouseWorking, familyIncome, family));
+    setFloat("basic_cwb", claimsBasic ? cwbBasic(working + spouseWorking, familyIncome, family) : 0.0);
     const double supplement = getBool("disability_supplement")
         ? cwbDisabilitySupplement(working, familyIncome, family, spouse && getBool("spouse_disability_supplement"))
         : 0.0;

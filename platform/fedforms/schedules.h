@@ -91,8 +91,9 @@ public:
 
     // Working income, adjusted family net income, the basic benefit and the
     // disability supplement (line 45300), from the figures the return and
-    // the spouse's return put into the schedule. Answers 0.
-    int Calculate01();
+    // the spouse's return put into the schedule. Of a couple only one claims
+    // the basic benefit: `claimsBasic` false leaves it to the spouse. Answers 0.
+    int Calculate01(bool claimsBasic = true);
 };
 
 // Schedule 7, RRSP, PRPP and SPP Unused Contributions, Transfers, and HBP or LLP Activities.

@@ -59,7 +59,7 @@ const char* const kCreditAmountLines[] = {
 };
 
 const char* const kRefundableCreditLines[] = {
-    "43700", "split_pension_tax_adjustment", "43800", "44000", "44100", "44800", "45000", "45200",
+    "43700", "43800", "44000", "44100", "44800", "45000", "45200",
     "45300", "45350", "45400", "45600", "45700", "46900", "47555", "47556", "47600", "47900",
 };
 
@@ -112,16 +112,22 @@ double totalDeductions(const TaxData_T1New& t1, bool withChildCare)
 
 } // namespace
 
+// Half of a business investment loss is allowable.
+static double allowableBusinessInvestmentLoss(const TaxData_T1New& t1)
+{
+    return roundToCents(std::max(0.0, lineWithSlips(t1, "21699")) * kCapitalGainsInclusionRate);
+}
+
 void TaxData_T1New::CalculateNetIncomeBeforeCCT()
 {
-    // Half of a business investment loss is allowable.
-    setFloat("21700", roundToCents(std::max(0.0, lineWithSlips(*this, "21699")) * kCapitalGainsInclusionRate));
+    setFloat("21700", allowableBusinessInvestmentLoss(*this));
     setFloat("23300", totalDeductions(*this, false));
     setFloat("23400", roundToCents(std::max(0.0, getFloat("15000") - getFloat("23300"))));
 }
 
 void TaxData_T1New::CalculateNetIncomeAfterCCT(int)
 {
+    setFloat("21700", allowableBusinessInvestmentLoss(*this));
     setFloat("23300", totalDeductions(*this, true));
     const double beforeAdjustments = roundToCents(std::max(0.0, getFloat("15000") - getFloat("23300")));
     setFloat("23400", beforeAdjustments);
@@ -337,6 +343,9 @@ void TaxData_T1New::CalculateBalance(int)
 {
     setFloat("46900", roundToCents(std::clamp(getFloat("46800"), 0.0, kEducatorExpensesMax) * kEducatorCreditRate));
     double credits = 0.0;
+    // A pension split moves the tax deducted on it with it: line 43700
+    // shows the tax after the split (form T1032, step 5).
+    setFloat("43700", roundToCents(getFloat("43700_slips") + getFloat("split_pension_tax_adjustment")));
     for (const char* line : kRefundableCreditLines) credits += getFloat(line);
     setFloat("48200", roundToCents(credits));
     const double difference = roundToCents(getFloat("48200") - getFloat("43500"));

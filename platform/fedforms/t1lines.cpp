@@ -200,7 +200,8 @@ const FieldSpec kT1Lines[] = {
     QM_CALC("42200"),   // social benefits repayment (line 23500)
     QM_CALC("42800"),   // provincial or territorial tax
     QM_CALC("43500"),   // total payable
-    QM_CALC("43700"),   // total income tax deducted
+    QM_CALC("43700"),   // total income tax deducted (after a pension split moves some)
+    QM_CALC("43700_slips"),   // income tax deducted on the slips
     QM_CALC("split_pension_tax_adjustment"),  // tax deducted moved with the split pension (T1032)
     QM_AMT("43800"),    // tax transfer for residents of Quebec
     QM_CALC("44000"),   // refundable Quebec abatement

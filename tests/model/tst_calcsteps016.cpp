@@ -216,7 +216,7 @@ void CalcSteps016Test::slipsIntoTheT1_data()
         << 40
         << Items{slip(1, {{"province_of_employment", 9}, {"14", 52000}, {"16", 2875.50}, {"18", 821.60},
                           {"20", 2500}, {"22", 8000}, {"24", 52000}, {"26", 52000}, {"44", 600}, {"52", 4000}})}
-        << Lines{{"10100", 52000}, {"20600", 4000}, {"20700", 2500}, {"21200", 600}, {"43700", 8000},
+        << Lines{{"10100", 52000}, {"20600", 4000}, {"20700", 2500}, {"21200", 600}, {"43700_slips", 8000},
                  {"cpp_contributions_paid", 2875.50}, {"cpp_pensionable_earnings", 52000},
                  {"ei_premiums_paid", 821.60}, {"ei_insurable_earnings", 52000}};
     // 30,000 + 12,000.55; tax 4,000 + 1,500.
@@ -224,13 +224,13 @@ void CalcSteps016Test::slipsIntoTheT1_data()
         << 40
         << Items{slip(1, {{"province_of_employment", 9}, {"14", 30000}, {"22", 4000}}),
                  slip(1, {{"province_of_employment", 2}, {"14", 12000.55}, {"22", 1500}})}
-        << Lines{{"10100", 42000.55}, {"43700", 5500}};
+        << Lines{{"10100", 42000.55}, {"43700_slips", 5500}};
     // Tax: 500 (OAS) + 1,200 (T4A).
     QTest::newRow("pensioner: T4A, OAS and CPP")
         << 70
         << Items{slip(2, {{"016", 12000}, {"022", 1200}}), slip(6, {{"18", 7400}, {"22", 500}}),
                  slip(3, {{"20", 9000}, {"16", 2000}})}
-        << Lines{{"11500", 12000}, {"11300", 7400}, {"11400", 9000}, {"11410", 2000}, {"43700", 1700},
+        << Lines{{"11500", 12000}, {"11300", 7400}, {"11400", 9000}, {"11410", 2000}, {"43700_slips", 1700},
                  {"pension_ineligible_under65", 0}};
     QTest::newRow("annuities of a person under 65 do not count for the pension amount")
         << 60 << Items{slip(2, {{"016", 10000}, {"024", 3000}})}
@@ -238,7 +238,7 @@ void CalcSteps016Test::slipsIntoTheT1_data()
     // An RRSP annuity at 70 counts for the pension amount.
     QTest::newRow("T4RSP on line 12900")
         << 70 << Items{slip(4, {{"16", 4000}, {"22", 5000}, {"30", 500}})}
-        << Lines{{"12900", 9000}, {"pension_eligible_12900", 4000}, {"43700", 500}};
+        << Lines{{"12900", 9000}, {"pension_eligible_12900", 4000}, {"43700_slips", 500}};
     // 1,200 interest; dividends 1,380 eligible + 115 other.
     QTest::newRow("T5 through Schedule 4")
         << 40 << Items{slip(8, {{"13", 1200}, {"25", 1380}, {"11", 115}})}
@@ -264,7 +264,7 @@ void CalcSteps016Test::slipsIntoTheT1_data()
     QTest::newRow("scholarships above the 500 exemption")
         << 20 << Items{slip(2, {{"105", 300}}), slip(2, {{"105", 300}})} << Lines{{"13010_slips", 100}};
     QTest::newRow("EI benefits")
-        << 40 << Items{slip(5, {{"14", 6000}, {"22", 600}})} << Lines{{"11900", 6000}, {"43700", 600}};
+        << 40 << Items{slip(5, {{"14", 6000}, {"22", 600}})} << Lines{{"11900", 6000}, {"43700_slips", 600}};
     // T5013 with a 25 percent share: 8,000 business income, 2,000 rental.
     QTest::newRow("partnership slip at 25 percent")
         << 40 << Items{slip(13, {{"partner_share_percent", 25}, {"116", 32000}, {"110", 8000}})}

@@ -67,25 +67,32 @@ struct Person
         for (int step = IndividualTaxData::STEP_2; step <= IndividualTaxData::STEP_5; ++step)
             QCOMPARE(person.Calculate(false, 0, IndividualTaxData::EnumCalculateStep(step), false), 0);
     }
-    // Every amount of every form.
-    QMap<QString, double> amounts() const
-    {
-        QMap<QString, double> all;
-        int index = 0;
-        for (const STRUCT_FORMDATA_ITEM_2004* item : person.forms()) {
-            ++index;
-            for (const CField* f : item->object->fields().all())
-                if (f->GetType() == CField::Float)
-                    all[QStringLiteral("%1/%2").arg(index).arg(QString(f->GetName().c_str()))] =
-                        static_cast<const CFloatField*>(f)->GetValue();
-        }
-        return all;
-    }
+    QMap<QString, double> amounts() const;
 
     DependantInfoStruct dependants;
     IndividualTaxData person;
     TaxData_T1New* t1 = nullptr;
 };
+
+// Every amount of every form of a return.
+QMap<QString, double> amountsOf(const IndividualTaxData& person)
+{
+    QMap<QString, double> all;
+    int index = 0;
+    for (const STRUCT_FORMDATA_ITEM_2004* item : person.forms()) {
+        ++index;
+        for (const CField* f : item->object->fields().all())
+            if (f->GetType() == CField::Float)
+                all[QStringLiteral("%1/%2").arg(index).arg(QString(f->GetName().c_str()))] =
+                    static_cast<const CFloatField*>(f)->GetValue();
+    }
+    return all;
+}
+
+QMap<QString, double> Person::amounts() const
+{
+    return amountsOf(person);
+}
 
 } // namespace
 
@@ -103,6 +110,9 @@ private slots:
     void pensionSplit();
     void partYearResident();
     void withoutT1NothingHappens();
+    void throughTheDriver_data();
+    void throughTheDriver();
+    void coupleClaimsOneWorkersBenefit();
 };
 
 // Schedule 8 (150), T2204 (23), Schedule 5 (6), Schedule 2 (3), Schedule 6
@@ -123,7 +133,7 @@ void CalcSteps2345Test::returns_data()
     // 13,808 + 2,875.95 + 889.54 + 1,257 = 18,830.49 x 15% = 2,824.57.
     // 42000 = 10,569.35 - 2,824.57 = 7,744.78; refund 9,000 - 7,744.78 = 1,255.22.
     QTest::newRow("employee at the CPP and EI maximums")
-        << 40 << int(MARITAL_SINGLE) << Values{{"10100", 65000}, {"43700", 9000}}
+        << 40 << int(MARITAL_SINGLE) << Values{{"10100", 65000}, {"43700_slips", 9000}}
         << Items{{150, {{"50339", 61600}, {"50340", 3166.45}}},
                  {23, {{"insurable_earnings", 56300}, {"premiums_deducted", 889.54}}}}
         << Items{{1, {{"14", 65000}, {"16", 3166.45}, {"18", 889.54}, {"24", 56300}, {"26", 61600}}}}
@@ -139,7 +149,7 @@ void CalcSteps2345Test::returns_data()
     // = 11,594.3475 -> 11,594.35; credits 2,824.57 as above; 42000 8,769.78.
     // Credits 12,000 + 333.55 + 110.46 = 12,444.01; refund 3,674.23.
     QTest::newRow("CPP and EI overpayments")
-        << 40 << int(MARITAL_SINGLE) << Values{{"10100", 70000}, {"43700", 12000}}
+        << 40 << int(MARITAL_SINGLE) << Values{{"10100", 70000}, {"43700_slips", 12000}}
         << Items{{150, {{"50339", 61600}, {"50340", 3500}}},
                  {23, {{"insurable_earnings", 70000}, {"premiums_deducted", 1000}}}}
         << Items{{1, {{"14", 35000}, {"16", 1750}, {"18", 500}, {"24", 35000}, {"26", 35000}}},
@@ -153,7 +163,7 @@ void CalcSteps2345Test::returns_data()
     // 6,571.95 + 2,000 = 22,379.95 x 15% = 3,356.9925 -> 3,356.99. Tax 6,975;
     // 42000 = 3,618.01; refund 6,000 - 3,618.01 = 2,381.99.
     QTest::newRow("pensioner with OAS, CPP and a pension")
-        << 70 << int(MARITAL_SINGLE) << Values{{"11300", 7500}, {"11400", 9000}, {"11500", 30000}, {"43700", 6000}}
+        << 70 << int(MARITAL_SINGLE) << Values{{"11300", 7500}, {"11400", 9000}, {"11500", 30000}, {"43700_slips", 6000}}
         << Items{} << Items{}
         << Values{{"15000", 46500}, {"23500", 0},      {"30100", 6571.95}, {"31400", 2000},
                   {"35000", 3356.99}, {"line_73", 6975}, {"42000", 3618.01}, {"48400", 2381.99}};
@@ -164,7 +174,7 @@ void CalcSteps2345Test::returns_data()
     // 2,000 = 15,808 x 15% = 2,371.20; 42000 = 13,506.06; 43500 = 13,506.06 +
     // 1,898.25 = 15,404.31; refund 20,000 - 15,404.31 = 4,595.69.
     QTest::newRow("OAS recovery")
-        << 72 << int(MARITAL_SINGLE) << Values{{"11300", 7500}, {"11500", 85000}, {"43700", 20000}} << Items{}
+        << 72 << int(MARITAL_SINGLE) << Values{{"11300", 7500}, {"11500", 85000}, {"43700_slips", 20000}} << Items{}
         << Items{}
         << Values{{"23400", 92500},   {"23500", 1898.25}, {"23600", 90601.75}, {"30100", 0},
                   {"line_73", 15877.26}, {"35000", 2371.20}, {"42000", 13506.06}, {"42200", 1898.25},
@@ -200,7 +210,7 @@ void CalcSteps2345Test::returns_data()
     // refund 5,000 - 4,637.70 = 362.30.
     QTest::newRow("donations and medical expenses")
         << 60 << int(MARITAL_SINGLE)
-        << Values{{"11500", 50000}, {"43700", 5000}, {"medical_expenses.1.amount", 3000}}
+        << Values{{"11500", 50000}, {"43700_slips", 5000}, {"medical_expenses.1.amount", 3000}}
         << Items{{9, {{"donations.1.amount", 1200}}}} << Items{}
         << Values{{"31400", 2000},  {"33099", 3000},   {"33200", 1500}, {"34900", 320}, {"35000", 2916.20},
                   {"line_73", 7553.90}, {"42000", 4637.70}, {"48400", 362.30}};
@@ -269,13 +279,13 @@ void CalcSteps2345Test::returns_data()
     // net income under 22,944. Tax 1,500 is under the credits 15,065 x 15%.
     // Refund 500 + 1,395 = 1,895.
     QTest::newRow("Canada workers benefit at its maximum")
-        << 30 << int(MARITAL_SINGLE) << Values{{"10100", 10000}, {"43700", 500}} << Items{{119, {}}} << Items{}
+        << 30 << int(MARITAL_SINGLE) << Values{{"10100", 10000}, {"43700_slips", 500}} << Items{{119, {}}} << Items{}
         << Values{{"45300", 1395}, {"42000", 0}, {"48400", 1895}};
 
     // 25,000: 1,395 - 15% x (25,000 - 22,944) = 1,395 - 308.40 = 1,086.60.
     // Tax 3,750 - 2,259.75 = 1,490.25; refund 2,000 + 1,086.60 - 1,490.25 = 1,596.35.
     QTest::newRow("Canada workers benefit reduced")
-        << 30 << int(MARITAL_SINGLE) << Values{{"10100", 25000}, {"43700", 2000}} << Items{{119, {}}} << Items{}
+        << 30 << int(MARITAL_SINGLE) << Values{{"10100", 25000}, {"43700_slips", 2000}} << Items{{119, {}}} << Items{}
         << Values{{"45300", 1086.60}, {"42000", 1490.25}, {"48400", 1596.35}};
 
     // Under 19 and alone: no benefit.
@@ -318,7 +328,7 @@ void CalcSteps2345Test::pensionSplit_data()
     // 40,000 - 10,000 = 30,000; age amount 7,713; pension amount on 30,000:
     // 2,000. Credits 13,808 + 7,713 + 2,000 = 23,521 x 15% = 3,528.15; tax
     // 4,500; 42000 971.85. Tax deducted 6,000 - 1,500 = 4,500; refund 3,528.15.
-    QTest::newRow("pensioner") << true << Values{{"11500", 40000}, {"21000", 10000}, {"43700", 6000}}
+    QTest::newRow("pensioner") << true << Values{{"11500", 40000}, {"21000", 10000}, {"43700_slips", 6000}}
                                << Values{{"23600", 30000}, {"31400", 2000}, {"42000", 971.85},
                                          {"split_pension_tax_adjustment", -1500}, {"48400", 3528.15}};
     // 10,000 received at 66: pension amount 2,000; tax 1,500 under the
@@ -375,6 +385,79 @@ void CalcSteps2345Test::withoutT1NothingHappens()
     for (int step = IndividualTaxData::STEP_2; step <= IndividualTaxData::STEP_5; ++step)
         QCOMPARE(person.Calculate(false, 0, IndividualTaxData::EnumCalculateStep(step), false), 0);
     QCOMPARE(sch9->getFloat("34900"), 0.0);
+}
+
+// Returns from their slips alone, through every step of the family driver:
+// the slips' amounts reach the lines steps 2 to 5 read.
+void CalcSteps2345Test::throughTheDriver_data()
+{
+    QTest::addColumn<int>("age");
+    QTest::addColumn<Items>("slips");
+    QTest::addColumn<Values>("expected");
+
+    // The first return above: refund 1,255.22.
+    QTest::newRow("employee from a T4")
+        << 40
+        << Items{{1, {{"14", 65000}, {"16", 3166.45}, {"18", 889.54}, {"22", 9000}, {"24", 56300}, {"26", 61600},
+                      {"ei_insurable_earnings_entered", 1}, {"pensionable_earnings_entered", 1}}}}
+        << Values{{"10100", 65000}, {"30800", 2875.95}, {"31200", 889.54}, {"42000", 7744.78}, {"48400", 1255.22}};
+    // The pensioner above: refund 2,381.99.
+    QTest::newRow("pensioner from T4A(OAS), T4A(P) and T4A")
+        << 70 << Items{{6, {{"18", 7500}}}, {3, {{"20", 9000}}}, {2, {{"016", 30000}, {"022", 6000}}}}
+        << Values{{"11300", 7500}, {"11400", 9000}, {"11500", 30000}, {"30100", 6571.95}, {"42000", 3618.01},
+                  {"48400", 2381.99}};
+    // Taxable dividends 27,600 + 4,600 and interest 20,000: 52,200. Tax
+    // 7,353 + 3,180 x 20.5% = 8,004.90; less 2,071.20 and the dividend credit
+    // 4,560.85: 1,372.85 owing.
+    QTest::newRow("investor from a T5")
+        << 50 << Items{{8, {{"24", 20000}, {"25", 27600}, {"10", 4000}, {"11", 4600}, {"13", 20000}}}}
+        << Values{{"12000", 32200}, {"12010", 4600}, {"15000", 52200}, {"40425", 4560.85}, {"42000", 1372.85},
+                  {"48500", 1372.85}};
+}
+
+void CalcSteps2345Test::throughTheDriver()
+{
+    QFETCH(int, age);
+    QFETCH(Items, slips);
+    QFETCH(Values, expected);
+    CFamilyTaxData family(MULTIPROV_MODE_NEW);
+    IndividualTaxData* person = family.taxpayer();
+    person->setMainProvince(PROV_ON);
+    TaxData_T1New* t1 = addT1(*person);
+    t1->setDate("birth_date", QDate(TaxData_T1New::kTaxYear - age, 3, 1));
+    for (const ItemSpec& slip : slips) apply(person->NewSlipData(slip.type, -1, 0)->object, slip.values);
+    family.Calculate(-1, nullptr);
+    // Calculating the calculated return again changes no amount.
+    const QMap<QString, double> first = amountsOf(*person);
+    family.Calculate(-1, nullptr);
+    QCOMPARE(amountsOf(*person), first);
+    for (const Value& v : expected)
+        QVERIFY2(qAbs(t1->getFloat(CString(v.name)) - v.value) < 0.005,
+                 qPrintable(QStringLiteral("%1: %2, expected %3").arg(v.name).arg(t1->getFloat(CString(v.name)), 0, 'f', 2).arg(v.value, 0, 'f', 2)));
+}
+
+// Both spouses file a Schedule 6: 20,000 and 10,000 of working income,
+// family 30,000 x 27% = 8,100, at most 2,403; adjusted family net income
+// 30,000 less the lower earner's 10,000 = 20,000, under 26,177. Only the
+// higher earner claims it.
+void CalcSteps2345Test::coupleClaimsOneWorkersBenefit()
+{
+    CFamilyTaxData family(MULTIPROV_MODE_NEW);
+    TaxData_T1New* t1s[2] = {};
+    IndividualTaxData* persons[2] = {family.taxpayer(), family.spouse()};
+    const double employment[2] = {10000, 20000};
+    for (int i = 0; i < 2; ++i) {
+        persons[i]->setMainProvince(PROV_ON);
+        persons[i]->SetCoupledReturn(true);
+        t1s[i] = addT1(*persons[i], MARITAL_MARRIED);
+        t1s[i]->setDate("birth_date", QDate(1985, 3, 1));
+        persons[i]->NewFormDataItem(119, -1, true, 0, false);
+        apply(persons[i]->NewSlipData(1, -1, 0)->object, {{"14", employment[i]}});
+    }
+    family.Calculate(-1, nullptr);
+    QCOMPARE(t1s[0]->getFloat("45300"), 0.0);
+    QCOMPARE(t1s[1]->getFloat("45300"), 2403.0);
+    QCOMPARE(persons[1]->GetFormData(119, false)->getFloat("adjusted_family_net_income"), 20000.0);
 }
 
 QTEST_MAIN(CalcSteps2345Test)

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "dependantinfo.h"
+#include "federal2021.h"
 #include "federalforms.h"
 #include "formclasses.h"
 #include "schedules.h"
@@ -310,12 +311,13 @@ void FedCalcsTest::t1Lines_data()
     QTest::addColumn<Values>("expected");
 
     // Lines typed on the return count with the slip amounts beside them;
-    // 14700 = 1,000 + 2,000 + 500; 12010 is part of 12000.
+    // 14700 = 1,000 + 2,000 + 500; 12010 is part of 12000. 30,000 + 100 +
+    // 900 + 1,380 + 3,500 + 250 = 36,130.
     QTest::newRow("total income") << int(TOTAL_INCOME) << 40
                                   << Values{{"10100", 30000}, {"13000", 100}, {"13000_slips", 900}, {"12000", 1380},
                                             {"12010", 115}, {"14400", 1000}, {"14500", 2000}, {"14600", 500},
                                             {"spousal_plan_income_adjustment", 250}}
-                                  << Values{{"14700", 3500}, {"15000", 35130}};
+                                  << Values{{"14700", 3500}, {"15000", 36130}};
     // 90,500 - 500 = 90,000 before adjustments; the recovery counts 90,000
     // - 1,000 of UCCB + 500 repaid = 89,500: (89,500 - 79,845) x 15% = 1,448.25.
     QTest::newRow("OAS recovery after the UCCB adjustments")
@@ -361,7 +363,7 @@ void FedCalcsTest::t1Lines_data()
     // 1,000 of school supplies = 900 in credits: 1,000 owing.
     QTest::newRow("balance owing")
         << int(BALANCE) << 40
-        << Values{{"42000", 1000}, {"42100", 200}, {"42120", 300}, {"23500", 400}, {"43700", 500}, {"44800", 100},
+        << Values{{"42000", 1000}, {"42100", 200}, {"42120", 300}, {"23500", 400}, {"43700_slips", 500}, {"44800", 100},
                   {"45000", 50}, {"46800", 1500}}
         << Values{{"42200", 400}, {"43500", 1900}, {"46900", 250}, {"48200", 900}, {"48500", 1000}, {"48400", 0}};
 }
