@@ -40,6 +40,12 @@ CField* CFieldList::find(const CString& name) const
     return m_byName.value(name.bytes(), nullptr);
 }
 
+CField* CFieldList::find(const char* name) const
+{
+    if (!name) return nullptr;
+    return m_byName.value(QByteArray::fromRawData(name, int(qstrlen(name))), nullptr);
+}
+
 bool CFieldList::copyValuesFrom(const CFieldList& other)
 {
     bool all = true;

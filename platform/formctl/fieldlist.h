@@ -29,6 +29,9 @@ public:
     void adopt(CField* field);
 
     CField* find(const CString& name) const;
+    // The same without building a string: the calculation asks by literal
+    // names thousands of times per recalculation.
+    CField* find(const char* name) const;
     const std::vector<CField*>& all() const { return m_fields; }
     int size() const { return int(m_fields.size()); }
 

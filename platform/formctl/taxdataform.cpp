@@ -11,7 +11,7 @@
 namespace {
 
 template <typename F>
-F* typedField(const CFieldList& list, const CString& name, CField::Type type)
+F* typedField(const CFieldList& list, const char* name, CField::Type type)
 {
     CField* f = list.find(name);
     return (f && f->GetType() == type) ? static_cast<F*>(f) : nullptr;
@@ -47,65 +47,65 @@ CTaxData_Form::CTaxData_Form(ENUMTYPE_FROM itemKind, int type, QObject* parent)
 
 CTaxData_Form::~CTaxData_Form() = default;
 
-double CTaxData_Form::getFloat(const CString& name) const
+double CTaxData_Form::getFloat(const char* name) const
 {
     auto* f = typedField<CFloatField>(m_fields, name, CField::Float);
     return f ? f->GetValue() : 0.0;
 }
 
-bool CTaxData_Form::setFloat(const CString& name, double value)
+bool CTaxData_Form::setFloat(const char* name, double value)
 {
     auto* f = typedField<CFloatField>(m_fields, name, CField::Float);
     if (f) f->SetValue(value);
     return f != nullptr;
 }
 
-int CTaxData_Form::getInt(const CString& name) const
+int CTaxData_Form::getInt(const char* name) const
 {
     auto* f = typedField<CIntField>(m_fields, name, CField::Int);
     return f ? f->GetValue() : 0;
 }
 
-bool CTaxData_Form::setInt(const CString& name, int value)
+bool CTaxData_Form::setInt(const char* name, int value)
 {
     auto* f = typedField<CIntField>(m_fields, name, CField::Int);
     if (f) f->SetValue(value);
     return f != nullptr;
 }
 
-bool CTaxData_Form::getBool(const CString& name) const
+bool CTaxData_Form::getBool(const char* name) const
 {
     auto* f = typedField<CBoolField>(m_fields, name, CField::Bool);
     return f ? f->GetValue() : false;
 }
 
-bool CTaxData_Form::setBool(const CString& name, bool value)
+bool CTaxData_Form::setBool(const char* name, bool value)
 {
     auto* f = typedField<CBoolField>(m_fields, name, CField::Bool);
     if (f) f->SetValue(value);
     return f != nullptr;
 }
 
-CString CTaxData_Form::getString(const CString& name) const
+CString CTaxData_Form::getString(const char* name) const
 {
     auto* f = typedField<CStringField>(m_fields, name, CField::String);
     return f ? f->GetValue() : CString();
 }
 
-bool CTaxData_Form::setString(const CString& name, const CString& value)
+bool CTaxData_Form::setString(const char* name, const CString& value)
 {
     auto* f = typedField<CStringField>(m_fields, name, CField::String);
     if (f) f->SetValue(value);
     return f != nullptr;
 }
 
-QDate CTaxData_Form::getDate(const CString& name) const
+QDate CTaxData_Form::getDate(const char* name) const
 {
     auto* f = typedField<CDateField>(m_fields, name, CField::Date);
     return f ? f->GetValue() : QDate();
 }
 
-bool CTaxData_Form::setDate(const CString& name, const QDate& value)
+bool CTaxData_Form::setDate(const char* name, const QDate& value)
 {
     auto* f = typedField<CDateField>(m_fields, name, CField::Date);
     if (f) f->SetValue(value);

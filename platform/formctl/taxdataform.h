@@ -47,18 +47,29 @@ public:
     CFieldList& fields() { return m_fields; }
     const CFieldList& fields() const { return m_fields; }
     CField* field(const CString& name) const { return m_fields.find(name); }
+    CField* field(const char* name) const { return m_fields.find(name); }
     // Typed reads and writes by field name; reads answer the empty value and
     // writes do nothing when no field of that name and type exists.
-    double getFloat(const CString& name) const;
-    bool setFloat(const CString& name, double value);
-    int getInt(const CString& name) const;
-    bool setInt(const CString& name, int value);
-    bool getBool(const CString& name) const;
-    bool setBool(const CString& name, bool value);
-    CString getString(const CString& name) const;
-    bool setString(const CString& name, const CString& value);
-    QDate getDate(const CString& name) const;
-    bool setDate(const CString& name, const QDate& value);
+    double getFloat(const CString& name) const { return getFloat(name.c_str()); }
+    bool setFloat(const CString& name, double value) { return setFloat(name.c_str(), value); }
+    int getInt(const CString& name) const { return getInt(name.c_str()); }
+    bool setInt(const CString& name, int value) { return setInt(name.c_str(), value); }
+    bool getBool(const CString& name) const { return getBool(name.c_str()); }
+    bool setBool(const CString& name, bool value) { return setBool(name.c_str(), value); }
+    CString getString(const CString& name) const { return getString(name.c_str()); }
+    bool setString(const CString& name, const CString& value) { return setString(name.c_str(), value); }
+    QDate getDate(const CString& name) const { return getDate(name.c_str()); }
+    bool setDate(const CString& name, const QDate& value) { return setDate(name.c_str(), value); }
+    double getFloat(const char* name) const;
+    bool setFloat(const char* name, double value);
+    int getInt(const char* name) const;
+    bool setInt(const char* name, int value);
+    bool getBool(const char* name) const;
+    bool setBool(const char* name, bool value);
+    CString getString(const char* name) const;
+    bool setString(const char* name, const CString& value);
+    QDate getDate(const char* name) const;
+    bool setDate(const char* name, const QDate& value);
 
     // ---- the object's operations, in the order the libraries rely on
 
