@@ -7,6 +7,7 @@
 #include "federalforms.h"
 #include "formclasses.h"
 #include "individualtaxdata.h"
+#include "stephelpers.h"
 #include "schedules.h"
 #include "statements.h"
 #include "t1.h"
@@ -15,16 +16,7 @@ namespace {
 
 constexpr int kQuebec = PROV_QC;
 
-template <typename T>
-T* formOf(IndividualTaxData& person, ENUMTYPE_FORM type)
-{
-    return dynamic_cast<T*>(person.GetFormData(type, false));
-}
 
-double amountOf(const CTaxData_Form* form, const char* name)
-{
-    return form ? form->getFloat(name) : 0.0;
-}
 
 // The sum of a field over every form of a type.
 double sumOverForms(IndividualTaxData& person, ENUMTYPE_FORM type, const char* name)

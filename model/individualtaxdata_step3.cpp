@@ -5,21 +5,13 @@
 #include "amounts.h"
 #include "federal2021.h"
 #include "individualtaxdata.h"
+#include "stephelpers.h"
 #include "schedules.h"
 #include "t1.h"
 
 namespace {
 
-template <typename T>
-T* formOf(IndividualTaxData& person, ENUMTYPE_FORM type)
-{
-    return dynamic_cast<T*>(person.GetFormData(type, false));
-}
 
-double amountOf(const CTaxData_Form* form, const char* name)
-{
-    return form ? form->getFloat(name) : 0.0;
-}
 
 // The credit amounts a student uses before the tuition amount.
 const char* const kCreditsBeforeTuition[] = {

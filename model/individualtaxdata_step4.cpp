@@ -8,21 +8,13 @@
 #include "federalforms.h"
 #include "formclasses.h"
 #include "individualtaxdata.h"
+#include "stephelpers.h"
 #include "schedules.h"
 #include "t1.h"
 
 namespace {
 
-template <typename T>
-T* formOf(IndividualTaxData& person, ENUMTYPE_FORM type)
-{
-    return dynamic_cast<T*>(person.GetFormData(type, false));
-}
 
-double amountOf(const CTaxData_Form* form, const char* name)
-{
-    return form ? form->getFloat(name) : 0.0;
-}
 
 } // namespace
 

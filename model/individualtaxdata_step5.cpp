@@ -7,22 +7,14 @@
 #include "federalforms.h"
 #include "formclasses.h"
 #include "individualtaxdata.h"
+#include "stephelpers.h"
 #include "preparersettings.h"
 #include "schedules.h"
 #include "t1.h"
 
 namespace {
 
-template <typename T>
-T* formOf(IndividualTaxData& person, ENUMTYPE_FORM type)
-{
-    return dynamic_cast<T*>(person.GetFormData(type, false));
-}
 
-double amountOf(const CTaxData_Form* form, const char* name)
-{
-    return form ? form->getFloat(name) : 0.0;
-}
 
 // The identity texts the filing forms share.
 struct Identity
