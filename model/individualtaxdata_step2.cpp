@@ -16,8 +16,6 @@ namespace {
 
 constexpr int kQuebec = PROV_QC;
 
-
-
 // The sum of a field over every form of a type.
 double sumOverForms(IndividualTaxData& person, ENUMTYPE_FORM type, const char* name)
 {

@@ -11,8 +11,6 @@
 
 namespace {
 
-
-
 // The credit amounts a student uses before the tuition amount.
 const char* const kCreditsBeforeTuition[] = {
     "30000", "30100", "30300", "30400", "30425", "30450", "30500", "30800", "31000", "31200", "31217",

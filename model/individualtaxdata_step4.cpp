@@ -14,8 +14,6 @@
 
 namespace {
 
-
-
 } // namespace
 
 int IndividualTaxData::calculateStep4(bool)

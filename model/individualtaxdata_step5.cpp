@@ -14,8 +14,6 @@
 
 namespace {
 
-
-
 // The identity texts the filing forms share.
 struct Identity
 {
