@@ -250,8 +250,7 @@ void CFamilyTaxData::ExchangeCoupledTaxData(IndividualTaxData::EnumCalculateStep
         CTaxData_Form* ownT778 = own->GetFormData(13, false);
         CTaxData_Form* otherT778 = other->GetFormData(13, false);
         if (ownT778 && otherT778) exchangeT778(ownT778, otherT778, ownT1, otherT1);
-        if (other->provMgr().mode() == MULTIPROV_MODE_FILE)
-            other->provMgr().ExchangeCoupledInfoAfterCalcTaxableIncome(&own->provMgr());
+        other->provMgr().ExchangeCoupledInfoAfterCalcTaxableIncome(&own->provMgr());
         break;
     }
     case IndividualTaxData::STEP_3:
@@ -265,8 +264,7 @@ void CFamilyTaxData::ExchangeCoupledTaxData(IndividualTaxData::EnumCalculateStep
         exchangeSchedule6(other, own);
         break;
     case IndividualTaxData::STEP_5:
-        if (other->provMgr().mode() == MULTIPROV_MODE_FILE)
-            other->provMgr().ExchangeCoupledInfoForProvTax_MainlyUnusedLowIncCredit_MXOption(&own->provMgr());
+        other->provMgr().ExchangeCoupledInfoForProvTax_MainlyUnusedLowIncCredit_MXOption(&own->provMgr());
         break;
     default:
         break;

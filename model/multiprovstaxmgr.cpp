@@ -256,7 +256,7 @@ void CMultiProvsTaxMgr::CalcBenefit(bool coupled, TaxData_T1New* t1, TaxData_T1K
 
 void CMultiProvsTaxMgr::ExchangeCoupledInfoAfterCalcTaxableIncome(CMultiProvsTaxMgr* spouse)
 {
-    if (m_mode != MULTIPROV_MODE_FILE || !spouse) return;
+    if (!spouse) return;
     CProvincialTaxManager* mine = firstManager();
     CProvincialTaxManager* theirs = spouse->firstManager();
     if (mine && theirs) mine->ExchangeCoupledInfoAfterCalcTaxableIncome(theirs);
@@ -264,7 +264,7 @@ void CMultiProvsTaxMgr::ExchangeCoupledInfoAfterCalcTaxableIncome(CMultiProvsTax
 
 void CMultiProvsTaxMgr::ExchangeCoupledInfoForProvTax_MainlyS2(CMultiProvsTaxMgr* spouse)
 {
-    if (m_mode != MULTIPROV_MODE_FILE || !spouse) return;
+    if (!spouse) return;
     CProvincialTaxManager* mine = firstManager();
     CProvincialTaxManager* theirs = spouse->firstManager();
     if (mine && theirs) mine->ExchangeCoupledInfoForProvTax_MainlyS2(theirs);
@@ -272,7 +272,7 @@ void CMultiProvsTaxMgr::ExchangeCoupledInfoForProvTax_MainlyS2(CMultiProvsTaxMgr
 
 void CMultiProvsTaxMgr::ExchangeCoupledInfoForProvTax_MainlyUnusedLowIncCredit_MXOption(CMultiProvsTaxMgr* spouse)
 {
-    if (m_mode != MULTIPROV_MODE_FILE || !spouse) return;
+    if (!spouse) return;
     CProvincialTaxManager* mine = firstManager();
     CProvincialTaxManager* theirs = spouse->firstManager();
     if (mine && theirs) mine->ExchangeCoupledInfoForProvTax_MainlyUnusedLowIncCredit_MXOption(theirs);
@@ -319,7 +319,6 @@ void CMultiProvsTaxMgr::Validate(std::list<CString>& messages, TaxData_T1New* t1
 
 void CMultiProvsTaxMgr::ValidateWithCoupled(std::list<CString>& messages, CMultiProvsTaxMgr* spouse)
 {
-    if (m_mode != MULTIPROV_MODE_FILE) return;
     CProvincialTaxManager* mine = firstManager();
     if (!mine) return;
     mine->ValidateWithCoupled(messages, spouse ? spouse->firstManager() : nullptr);

@@ -66,6 +66,9 @@ public:
     int beforeCalcFormData(int kind, CTaxData_Form* form);
     int afterCalcFormData(int kind, CTaxData_Form* form);
     void CalcBenefit(bool coupled, TaxData_T1New* t1, TaxData_T1KSNew* summary);
+    // The coupled exchanges run between the spouses' main-province managers
+    // in every mode: a new coupled return must get the same provincial
+    // result as the same return read back from its file.
     void ExchangeCoupledInfoAfterCalcTaxableIncome(CMultiProvsTaxMgr* spouse);
     void ExchangeCoupledInfoForProvTax_MainlyS2(CMultiProvsTaxMgr* spouse);
     void ExchangeCoupledInfoForProvTax_MainlyUnusedLowIncCredit_MXOption(CMultiProvsTaxMgr* spouse);
