@@ -32,6 +32,9 @@ const FieldSpec kProv428Fields[] = {
     QM_CALC("58840"),                       // the total at the lowest rate
     QM_CALC("58969"),                       // donations and gifts
     QM_CALC("61500"),                       // non-refundable tax credits
+    // The basic, spouse, dependant, CPP and EI amounts: what the person's
+    // own tax needs before a spouse may take the transferable amounts.
+    QM_CALC("credits_before_transfers"),
     // Tax
     QM_CALC("61510"),                       // tax on split income (T1206)
     QM_CALC("61520"),                       // dividend tax credit

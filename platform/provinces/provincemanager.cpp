@@ -6,8 +6,11 @@
 
 #include "fields.h"
 #include "formtables.h"
+#include "provincecalc.h"
 #include "provinceforms.h"
 #include "provincetables.h"
+#include "schedules.h"
+#include "t1.h"
 
 namespace {
 
@@ -26,7 +29,19 @@ constexpr AmountId kAmountIds[] = {
     // Unused provincial tuition and education amounts carried forward from
     // the 2020 notice of assessment (interview and prior-year import).
     {11001, "unused_tuition_carried_forward"},
+    // What the spouse's S2 needs of this return (the coupled exchange).
+    {11002, "taxable_income"},
+    {11003, "credits_before_transfers"},
 };
+
+// The federal basic personal amount the T1's line 30400 is measured from:
+// the dependant's net income is what that amount leaves unclaimed.
+constexpr double kFederalBasicPersonalAmount = 13808;   // line 30000 (CRA indexation 2021)
+
+double amountOf(const CTaxData_Form* form, const char* field)
+{
+    return form ? form->getFloat(field) : 0.0;
+}
 
 } // namespace
 
@@ -145,29 +160,136 @@ void CProvinceTaxManager::WriteDataToWizards() {}
 
 void CProvinceTaxManager::CalcLoggingCredit(TaxData_T1New* /*t1*/) {}
 
-void CProvinceTaxManager::CalcProvCredit(TaxData_T1New* /*t1*/, TaxData_T2203* /*t2203*/, TaxData_Sch5* /*sch5*/,
+void CProvinceTaxManager::CalcProvCredit(TaxData_T1New* t1, TaxData_T2203* /*t2203*/, TaxData_Sch5* /*sch5*/,
                                          std::list<TaxData_T2209_2036*>& /*t2209*/)
 {
+    if (!isMainProvince(t1)) return;
+    CTaxData_Form* form428 = current428();
+    ProvinceCalc calc(m_params);
+    calc.taxableIncome = t1->getFloat("26000");
+    calc.netIncome = t1->getFloat("23600");
+    calc.age = t1->GetAge();
+    calc.claimsSpouse = t1->CanClaimSpouse();
+    calc.spouseNetIncome = calc.claimsSpouse ? t1->getFloat("spouse_net_income") : 0.0;
+    calc.children = t1->getInt("dependants_children_0_to_18");
+    calc.calculateRefundable();
+    if (CTaxData_Form* form479 = m_params.form479 ? currentForm(m_params.form479) : nullptr) {
+        for (const auto& line : calc.own479) form479->setFloat(line.first, line.second);
+        form479->setFloat("47900", calc.refundable);
+    }
+    t1->setFloat("47900", calc.refundable);
+    t1->setFloat("provincial_credits", amountOf(form428, "61500"));
 }
 
 void CProvinceTaxManager::ExchangeDataBeforeCalc(bool /*coupled*/, int /*step*/, TaxData_T1New* /*t1*/) {}
 
-void CProvinceTaxManager::CalcProvTax_BeforeExchData(TaxData_T1New* /*t1*/, TaxData_Sch2* /*sch2*/,
+bool CProvinceTaxManager::isMainProvince(const TaxData_T1New* t1) const
+{
+    return t1 && t1->getInt("province") == m_params.province;
+}
+
+void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9)
+{
+    CTaxData_Form* form = current428();
+    if (!isMainProvince(t1) || !form) return;
+
+    ProvinceCalc calc(m_params);
+    calc.taxableIncome = t1->getFloat("26000");
+    calc.netIncome = t1->getFloat("23600");
+    calc.employmentIncome = t1->getFloat("10100") + t1->getFloat("10400") + t1->getFloat("10400_slips");
+    calc.age = t1->GetAge();
+    calc.claimsSpouse = t1->CanClaimSpouse();
+    calc.spouseNetIncome = t1->HasSpouse() ? t1->getFloat("spouse_net_income") : 0.0;
+    const double dependantLine = t1->getFloat("30400");
+    calc.claimsDependant = dependantLine > 0.0;
+    calc.dependantNetIncome = std::max(0.0, kFederalBasicPersonalAmount - dependantLine);
+    calc.cppEmployment = t1->getFloat("30800");
+    calc.cppSelfEmployed = t1->getFloat("31000");
+    calc.eiEmployment = t1->getFloat("31200");
+    calc.eiSelfEmployed = t1->getFloat("31217");
+    calc.pensionIncomeAmount = t1->getFloat("31400");
+    calc.disabilitySelf = t1->getFloat("31600") > 0.0;
+    calc.disabilityTransfer = t1->getFloat("31800") > 0.0;
+    calc.studentLoanInterest = t1->getFloat("31900");
+    // Line 33099 is net of the federal threshold; the province measures the
+    // same expenses against its own.
+    const double federalMedical = t1->getFloat("33099");
+    if (federalMedical > 0.0)
+        calc.medicalExpenses = federalMedical + std::min(0.03 * std::max(0.0, calc.netIncome), 2421.0);
+    calc.otherMedical = t1->getFloat("33199");
+    calc.donations = amountOf(sch9, "34000") + amountOf(sch9, "34200");
+    calc.eligibleDividends = std::max(0.0, t1->getFloat("12000") - t1->getFloat("12010"));
+    calc.otherDividends = t1->getFloat("12010");
+    calc.children = form->field(CString("60969")) ? form->getInt("60969") : t1->getInt("dependants_children_0_to_18");
+    calc.impairedDependants = form->field(CString("60970")) ? form->getInt("60970") : 0;
+    calc.spouseTransfer = calc.claimsSpouse || t1->HasSpouse() ? amountOf(currentForm(m_params.formS2), "amount_transferred") : 0.0;
+    calc.tuitionUsed = amountOf(currentForm(m_params.formS11), "used_this_year");
+    calc.calculate();
+
+    const std::pair<const char*, double> lines[] = {
+        {"taxable_income", calc.taxableIncome},
+        {"tax_on_taxable_income", calc.taxOnTaxableIncome},
+        {"58040", calc.basicPersonal},
+        {"58080", calc.ageAmount},
+        {"58120", calc.spouseAmount},
+        {"58160", calc.dependantAmount},
+        {"58240", calc.cppEmployment},
+        {"58280", calc.cppSelfEmployed},
+        {"58300", calc.eiEmployment},
+        {"58305", calc.eiSelfEmployed},
+        {"58360", calc.pensionAmount},
+        {"58440", calc.disabilityAmount},
+        {"58480", calc.disabilityTransferAmount},
+        {"58520", calc.studentLoanInterest},
+        {"58560", calc.tuitionUsed},
+        {"58640", calc.spouseTransfer},
+        {"58689", calc.medicalAllowable},
+        {"58729", calc.otherMedical},
+        {"58769", provRound(calc.medicalAllowable + calc.otherMedical)},
+        {"58800", calc.totalAmounts},
+        {"58840", calc.creditsAtLowestRate},
+        {"58969", calc.donationCredit},
+        {"61500", calc.nonRefundable},
+        {"credits_before_transfers", calc.creditsBeforeTransfers},
+        {"61520", calc.dividendCredit},
+        {"42800", calc.tax},
+    };
+    for (const auto& line : lines) form->setFloat(line.first, line.second);
+    for (const auto& line : calc.own428) form->setFloat(line.first, line.second);
+    t1->setFloat("42800", calc.tax);
+}
+
+void CProvinceTaxManager::calculateS2()
+{
+    CTaxData_Form* s2 = currentForm(m_params.formS2);
+    if (!s2) return;
+    const double total = s2->getFloat("spouse_age_amount") + s2->getFloat("spouse_pension_income_amount")
+        + s2->getFloat("spouse_disability_amount") + s2->getFloat("spouse_tuition_designated");
+    s2->setFloat("total_transferable", provRound(total));
+    s2->setFloat("amount_transferred", provRound(std::max(0.0, total - s2->getFloat("spouse_credits_used"))));
+}
+
+void CProvinceTaxManager::CalcProvTax_BeforeExchData(TaxData_T1New* t1, TaxData_Sch2* /*sch2*/,
                                                      CTaxData_Schedule_3* /*sch3*/, TaxData_Sch4* /*sch4*/,
-                                                     TaxData_Sch5* /*sch5*/, TaxData_Sch9* /*sch9*/,
+                                                     TaxData_Sch5* /*sch5*/, TaxData_Sch9* sch9,
                                                      TaxData_Sch11* /*sch11*/, TaxData_T1206New* /*t1206*/,
                                                      std::list<TaxData_T2209_2036*>& /*t2209*/,
                                                      TaxData_T691New* /*t691*/, CTaxData_T1219* /*t1219*/)
 {
+    // The spouse's exchange reads this 428's taxable income and basic credits.
+    calculate428(t1, sch9);
 }
 
-void CProvinceTaxManager::CalcProvTax_AfterExchData(TaxData_T1New* /*t1*/, TaxData_T2203* /*t2203*/,
+void CProvinceTaxManager::CalcProvTax_AfterExchData(TaxData_T1New* t1, TaxData_T2203* /*t2203*/,
                                                     TaxData_Sch2* /*sch2*/, CTaxData_Schedule_3* /*sch3*/,
-                                                    TaxData_Sch9* /*sch9*/, TaxData_T1206New* /*t1206*/,
+                                                    TaxData_Sch9* sch9, TaxData_T1206New* /*t1206*/,
                                                     std::list<TaxData_T2209_2036*>& /*t2209*/,
                                                     TaxData_T691New* /*t691*/, CTaxData_T1219* /*t1219*/,
                                                     TaxData_T2017New* /*t2017*/)
 {
+    if (!isMainProvince(t1)) return;
+    calculateS2();
+    calculate428(t1, sch9);
 }
 
 int CProvinceTaxManager::beforeCalcFormData(int /*kind*/, CTaxData_Form* /*form*/)
@@ -182,10 +304,42 @@ int CProvinceTaxManager::afterCalcFormData(int /*kind*/, CTaxData_Form* /*form*/
 
 void CProvinceTaxManager::CalcBenefit(bool /*coupled*/, TaxData_T1New* /*t1*/, TaxData_T1KSNew* /*summary*/) {}
 
-void CProvinceTaxManager::ExchangeCoupledInfoAfterCalcTaxableIncome(CProvincialTaxManager* /*spouse*/) {}
+// After step 2: the spouse's taxable income, which the S2 measures the
+// spouse's own needs against, from this return's T1 (the federal exchange
+// has just brought it there).
+void CProvinceTaxManager::ExchangeCoupledInfoAfterCalcTaxableIncome(CProvincialTaxManager* spouse)
+{
+    CTaxData_Form* s2 = currentForm(m_params.formS2);
+    if (!spouse || !s2 || !m_t1) return;
+    s2->setFloat("spouse_taxable_income", m_t1->getFloat("spouse_taxable_income"));
+}
 
-void CProvinceTaxManager::ExchangeCoupledInfoForProvTax_MainlyS2(CProvincialTaxManager* /*spouse*/) {}
+// After step 4: the amounts the spouse may transfer (age, pension income,
+// disability: lines 58080, 58360 and 58440 of the spouse's 428), the
+// spouse's taxable income and the part of it the spouse's own basic credits
+// do not cover, into this return's S2. Read through the spouse's manager,
+// which may be another library's.
+void CProvinceTaxManager::ExchangeCoupledInfoForProvTax_MainlyS2(CProvincialTaxManager* spouse)
+{
+    CTaxData_Form* s2 = currentForm(m_params.formS2);
+    if (!spouse || !s2) return;
+    double age = 0.0, pension = 0.0, disability = 0.0, taxable = 0.0, basic = 0.0;
+    if (!spouse->getProvAmountClaimed(58080, age)) return;
+    spouse->getProvAmountClaimed(58360, pension);
+    spouse->getProvAmountClaimed(58440, disability);
+    spouse->getProvAmountClaimed(11002, taxable);
+    spouse->getProvAmountClaimed(11003, basic);
+    s2->setFloat("spouse_age_amount", age);
+    s2->setFloat("spouse_pension_income_amount", pension);
+    s2->setFloat("spouse_disability_amount", disability);
+    s2->setFloat("spouse_taxable_income", taxable);
+    s2->setFloat("spouse_credits_used", provRound(std::max(0.0, taxable - basic)));
+    calculateS2();
+}
 
+// No 2021 provincial low-income reduction moves between spouses: each
+// return claims its own (the family ones count the spouse's net income,
+// which step 2 already brings), so nothing is carried.
 void CProvinceTaxManager::ExchangeCoupledInfoForProvTax_MainlyUnusedLowIncCredit_MXOption(
     CProvincialTaxManager* /*spouse*/)
 {
@@ -198,8 +352,14 @@ int CProvinceTaxManager::IsEligibleForElectronicFile()
 
 CTaxData_Form* CProvinceTaxManager::current428() const
 {
+    return currentForm(m_params.form428);
+}
+
+CTaxData_Form* CProvinceTaxManager::currentForm(int type) const
+{
+    if (type <= 0) return nullptr;
     for (auto it = m_forms.rbegin(); it != m_forms.rend(); ++it)
-        if (!it->isNull() && (*it)->getType() == m_params.form428) return it->data();
+        if (!it->isNull() && (*it)->getType() == type) return it->data();
     return nullptr;
 }
 
@@ -261,10 +421,24 @@ bool CProvinceTaxManager::setProvAmountClaimed(int id, double value)
     }
 }
 
-void CProvinceTaxManager::Validate(std::list<CString>& /*messages*/, TaxData_T1New* /*t1*/, TaxData_Sch2* /*sch2*/,
+void CProvinceTaxManager::Validate(std::list<CString>& messages, TaxData_T1New* t1, TaxData_Sch2* /*sch2*/,
                                    TaxData_Sch5* /*sch5*/, TaxData_Sch9* /*sch9*/, TaxData_Sch11* /*sch11*/,
                                    TaxData_T691New* /*t691*/, TaxData_T1206New* /*t1206*/)
 {
+    const CTaxData_Form* form = current428();
+    if (!isMainProvince(t1) || !form) return;
+    const QByteArray code(m_params.code);
+    for (const char* count : {"60969", "60970", "58209"}) {
+        if (form->field(CString(count)) && form->getInt(count) < 0)
+            messages.push_back(CString(code + "428: line " + count + " cannot be a negative number."));
+    }
+    if (form->field(CString("60969")) && form->getInt("60969") > 0 && !t1->HasSpouse()
+        && t1->getFloat("30400") <= 0.0 && t1->getInt("dependants_children_0_to_18") == 0)
+        messages.push_back(CString(code + "428: dependent children are claimed for the tax reduction, but the return "
+                                          "lists no dependant."));
+    if (form->getFloat("unused_tuition_carried_forward") < 0.0)
+        messages.push_back(CString(code + "428: the unused tuition and education amounts carried forward cannot be "
+                                          "negative."));
 }
 
 void CProvinceTaxManager::ValidateWithCoupled(std::list<CString>& /*messages*/, CProvincialTaxManager* /*spouse*/) {}

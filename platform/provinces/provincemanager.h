@@ -1,7 +1,8 @@
 #pragma once
 // The manager object of one provincial library: makes and frees the
 // province's forms and interview data and answers the program's queries.
-// The calculation steps are placeholders for now.
+// Computes the province's 428 and 479 for a return whose main province it
+// is (provincecalc.h).
 
 #include <vector>
 
@@ -75,6 +76,14 @@ public:
 private:
     // The newest living 428 this manager made, or none.
     CTaxData_Form* current428() const;
+    // The newest living form of that type this manager made, or none.
+    CTaxData_Form* currentForm(int type) const;
+    // The return is of this library's province.
+    bool isMainProvince(const TaxData_T1New* t1) const;
+    // Fills the 428 (and line 42800 of the T1) from the return.
+    void calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9);
+    // The S2's transfer from the amounts the coupled exchange brought.
+    void calculateS2();
     CField* amountField(int id) const;
 
     const ProvinceParams& m_params;

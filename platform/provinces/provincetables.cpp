@@ -1,6 +1,10 @@
 #include "provincetables.h"
 
+#include <algorithm>
 #include <iterator>
+
+#include "federal2021.h"
+#include "provincecalc.h"
 
 #ifndef QM_PROVINCE
 #error "QM_PROVINCE must name the province the library is built for"
@@ -107,9 +111,10 @@ constexpr FieldSpec kNb479[] = {
     QM_CALC("47900"),
 };
 
-// The 2021 thresholds stayed at their 2020 values.
+// NB428 2021: the lowest rate fell to 9.40% for 2021 (royal assent June 2021,
+// from January 1); the thresholds are the 2021 ones.
 constexpr double kNbThresholds[] = {43835, 87671, 142534, 162383};
-constexpr double kNbRates[] = {0.0968, 0.1482, 0.1652, 0.1784, 0.203};
+constexpr double kNbRates[] = {0.094, 0.1482, 0.1652, 0.1784, 0.203};
 
 // ---- Newfoundland and Labrador ---------------------------------------------
 
@@ -324,6 +329,175 @@ constexpr FieldSpec kYt479[] = {
 constexpr double kYtThresholds[] = {49020, 98040, 151978, 500000};
 constexpr double kYtRates[] = {0.064, 0.09, 0.109, 0.128, 0.15};
 
+// ---- Credit amounts and the provinces' own rules ----------------------------
+//
+// Sources, one for each column unless a row says otherwise:
+//   BPA: payworks.ca "2021 Provincial Tax Credits" and advisorcafe.ca
+//     "Selected non-refundable tax credits - 2021" (agree for all twelve);
+//   spouse maximum, age amount and its threshold, disability amount:
+//     advisorcafe.ca 2021 table; the spouse amount's end point (maximum plus
+//     the spouse's income left untaxed) for NL, PE, NS, NB, ON:
+//     taxtips.ca "2021 Non-Refundable Personal Tax Credits - Base Amounts";
+//   pension maximum, medical threshold: moneypages.ca 2019 table (amounts not
+//     indexed since) or the 2021 figure where given; ON medical 2,462:
+//     rcgt.com Ontario 2021;
+//   eligible dividend credit: taxtips.ca "Eligible Dividend Tax Credit Rates"
+//     (2021 row); other-than-eligible dividend credit: not confirmed in stored
+//     sources (the provinces' 2021 428 figures as remembered);
+//   donation rate over 200: the province's top bracket rate or its 428 figure.
+
+double gradedDown(double max, double income, double threshold, double rate)
+{
+    return std::max(0.0, max - rate * std::max(0.0, income - threshold));
+}
+
+void addOwn(ProvinceCalc& c, const char* line, double amount)
+{
+    c.own428.emplace_back(line, provRound(amount));
+}
+
+// The reduction of the 428 may not exceed the tax left.
+double takeFromTax(ProvinceCalc& c, const char* line, double amount)
+{
+    const double taken = provRound(std::min(std::max(0.0, c.tax), std::max(0.0, amount)));
+    addOwn(c, line, taken);
+    c.tax = provRound(c.tax - taken);
+    return taken;
+}
+
+// Ontario: surtax, tax reduction, LIFT credit, Health Premium (ON428 2021).
+constexpr double kOnSurtaxThreshold1 = 4874;    // ON428 Part C: 20% of Ontario tax over 4,874
+constexpr double kOnSurtaxThreshold2 = 6237;    // ON428 Part C: 36% of Ontario tax over 6,237
+constexpr double kOnReductionBasic = 251;       // ON428 Part C: basic reduction (not confirmed in stored sources)
+constexpr double kOnReductionPerDependant = 464;    // ON428 Part C: per child / impaired dependant (not confirmed)
+constexpr double kOnLiftMax = 850;              // ON428-A: LIFT maximum
+constexpr double kOnLiftRate = 0.0505;          // ON428-A: 5.05% of employment income
+constexpr double kOnLiftThreshold = 30000;      // ON428-A: adjusted net income where the reduction starts
+constexpr double kOnLiftFamilyThreshold = 60000;    // ON428-A: adjusted family net income threshold
+constexpr double kOnLiftReductionRate = 0.10;   // ON428-A: 10% of the income over the threshold
+
+double onHealthPremium(double taxable)
+{
+    // ON428 Part D chart (bbs.comefromchina.com copy of the chart; unchanged since 2004).
+    if (taxable <= 20000) return 0;
+    if (taxable <= 36000) return std::min(300.0, 0.06 * (taxable - 20000));
+    if (taxable <= 48000) return std::min(450.0, 300 + 0.06 * (taxable - 36000));
+    if (taxable <= 72000) return std::min(600.0, 450 + 0.25 * (taxable - 48000));
+    if (taxable <= 200000) return std::min(750.0, 600 + 0.25 * (taxable - 72000));
+    return std::min(900.0, 750 + 0.25 * (taxable - 200000));
+}
+
+void onTax(ProvinceCalc& c)
+{
+    const double basic = c.tax;
+    const double surtax = 0.20 * std::max(0.0, basic - kOnSurtaxThreshold1)
+        + 0.36 * std::max(0.0, basic - kOnSurtaxThreshold2);
+    addOwn(c, "surtax", surtax);
+    c.tax = provRound(basic + surtax);
+    const double reductionBase =
+        kOnReductionBasic + kOnReductionPerDependant * std::max(0, c.children + c.impairedDependants);
+    takeFromTax(c, "tax_reduction", c.tax > 0 ? 2 * reductionBase - c.tax : 0.0);
+    const double lift = std::min(kOnLiftMax, kOnLiftRate * std::max(0.0, c.employmentIncome))
+        - std::max(kOnLiftReductionRate * (c.netIncome - kOnLiftThreshold),
+                   kOnLiftReductionRate * (c.netIncome + c.spouseNetIncome - kOnLiftFamilyThreshold));
+    takeFromTax(c, "62140", lift);
+    const double premium = provRound(onHealthPremium(c.taxableIncome));
+    addOwn(c, "health_premium", premium);
+    c.tax = provRound(c.tax + premium);
+}
+
+// British Columbia tax reduction (BC428 2021).
+constexpr double kBcReductionMax = 481;         // BC428 2021: BC tax reduction (gov.bc.ca figures, 2021)
+constexpr double kBcReductionThreshold = 21418; // BC428 2021: net income where it shrinks by 3.56%
+constexpr double kBcReductionRate = 0.0356;     // BC428: 3.56% of net income over the threshold
+
+void bcTax(ProvinceCalc& c)
+{
+    takeFromTax(c, "tax_reduction", gradedDown(kBcReductionMax, c.netIncome, kBcReductionThreshold, kBcReductionRate));
+}
+
+// Prince Edward Island surtax (PE428 2021).
+constexpr double kPeSurtaxThreshold = 12500;    // PE428: 10% of PE tax over 12,500
+constexpr double kPeSurtaxRate = 0.10;
+
+void peTax(ProvinceCalc& c)
+{
+    const double surtax = kPeSurtaxRate * std::max(0.0, c.tax - kPeSurtaxThreshold);
+    addOwn(c, "surtax", surtax);
+    c.tax = provRound(c.tax + surtax);
+}
+
+// Nova Scotia: the supplements to the basic, age, spouse and dependant
+// amounts under 75,000 of taxable income, and the low-income tax reduction.
+constexpr double kNsSupplement = 3000;          // NS428: basic / spouse / dependant supplement (payworks.ca: 11,481 = 8,481 + 3,000)
+constexpr double kNsAgeSupplement = 1465;       // NS428: age amount supplement (not confirmed in stored sources)
+constexpr double kNsSupplementThreshold = 25000;    // NS428: full supplement up to 25,000 (payworks.ca)
+constexpr double kNsSupplementEnd = 75000;      // NS428: none from 75,000 (payworks.ca)
+constexpr double kNsLitrBasic = 300;            // NS428: low-income tax reduction, self (not confirmed)
+constexpr double kNsLitrPerPerson = 165;        // NS428: spouse or eligible dependant, each child (not confirmed)
+constexpr double kNsLitrThreshold = 15000;      // NS428: family net income where it starts to shrink (not confirmed)
+constexpr double kNsLitrRate = 0.05;            // NS428: 5% of the income over the threshold
+
+double nsSupplement(double max, double taxable)
+{
+    const double rate = max / (kNsSupplementEnd - kNsSupplementThreshold);
+    return provRound(gradedDown(max, taxable, kNsSupplementThreshold, rate));
+}
+
+void nsAmounts(ProvinceCalc& c)
+{
+    const ProvinceCredits& k = *c.params.credits;
+    const double supplement = nsSupplement(kNsSupplement, c.taxableIncome);
+    addOwn(c, "basic_personal_amount_supplement", supplement);
+    c.basicPersonal += supplement;
+    const double ageSupplement = c.age >= 65 ? nsSupplement(kNsAgeSupplement, c.taxableIncome) : 0.0;
+    addOwn(c, "age_amount_supplement", ageSupplement);
+    c.ageAmount += ageSupplement;
+    auto spouseLike = [&](double income) {
+        return std::min(k.spouseMax + supplement, std::max(0.0, k.spouseBase + supplement - income));
+    };
+    const double spouse = c.claimsSpouse ? spouseLike(c.spouseNetIncome) : 0.0;
+    addOwn(c, "spouse_amount_supplement", spouse - c.spouseAmount);
+    c.spouseAmount = spouse;
+    const double dependant = !c.claimsSpouse && c.claimsDependant ? spouseLike(c.dependantNetIncome) : 0.0;
+    addOwn(c, "eligible_dependant_amount_supplement", dependant - c.dependantAmount);
+    c.dependantAmount = dependant;
+}
+
+void nsTax(ProvinceCalc& c)
+{
+    const int people = (c.claimsSpouse || c.claimsDependant ? 1 : 0) + std::max(0, c.children);
+    takeFromTax(c, "low_income_tax_reduction",
+                gradedDown(kNsLitrBasic + kNsLitrPerPerson * people, c.netIncome + c.spouseNetIncome,
+                           kNsLitrThreshold, kNsLitrRate));
+}
+
+// Yukon: the basic, spouse and dependant amounts follow the federal ones,
+// shrinking from 151,978 to 216,511 of net income (YT428 2021).
+void ytAmounts(ProvinceCalc& c)
+{
+    c.basicPersonal = Federal2021::basicPersonalAmount(c.netIncome);
+    c.spouseAmount = c.claimsSpouse ? std::max(0.0, c.basicPersonal - c.spouseNetIncome) : 0.0;
+    c.dependantAmount =
+        !c.claimsSpouse && c.claimsDependant ? std::max(0.0, c.basicPersonal - c.dependantNetIncome) : 0.0;
+    // YT428 line 58310: the Canada employment amount, as the federal one.
+    c.ownAmounts = Federal2021::canadaEmploymentAmount(c.employmentIncome);
+}
+
+//                                  BPA   spouse max  spouse end   age   age threshold pension disability medical donation>200 eligible DTC other DTC  own amounts own tax own 479
+constexpr ProvinceCredits kAbCredits{19369, 19369,     19369,      5397, 40179,         1491,   14940,     2503,   0.21,       0.0812,      0.0218,    nullptr,    nullptr, nullptr};
+constexpr ProvinceCredits kBcCredits{11070, 9479,      10427,      4964, 36954,         1000,   8303,      2357,   0.168,      0.12,        0.0196,    nullptr,    bcTax,   nullptr};
+constexpr ProvinceCredits kMbCredits{9936,  9134,      9134,       3728, 27749,         1000,   6180,      1728,   0.174,      0.08,        0.007835,  nullptr,    nullptr, nullptr};
+constexpr ProvinceCredits kNbCredits{10564, 8970,      9868,       5158, 38400,         1000,   8552,      2373,   0.1795,     0.14,        0.0275,    nullptr,    nullptr, nullptr};
+constexpr ProvinceCredits kNlCredits{9536,  7792,      8572,       6087, 33359,         1000,   6435,      2116,   0.183,      0.054,       0.035,     nullptr,    nullptr, nullptr};
+constexpr ProvinceCredits kNsCredits{8481,  8481,      9329,       4141, 30828,         1173,   7341,      1637,   0.21,       0.0885,      0.0299,    nsAmounts,  nsTax,   nullptr};
+constexpr ProvinceCredits kNtCredits{15243, 15243,     15243,      7456, 38893,         1000,   12361,     2421,   0.1405,     0.115,       0.06,      nullptr,    nullptr, nullptr};
+constexpr ProvinceCredits kNuCredits{16467, 16467,     16467,      10512, 38893,        2000,   14016,     2421,   0.115,      0.0551,      0.0261,    nullptr,    nullptr, nullptr};
+constexpr ProvinceCredits kOnCredits{10880, 9238,      10162,      5312, 39546,         1504,   8790,      2462,   0.1116,     0.10,        0.029863,  nullptr,    onTax,   nullptr};
+constexpr ProvinceCredits kPeCredits{10500, 8918,      9809,       3764, 28019,         1000,   6890,      1678,   0.167,      0.105,       0.0196,    nullptr,    peTax,   nullptr};
+constexpr ProvinceCredits kSkCredits{16225, 16225,     17848,      4943, 36794,         1000,   9559,      2520,   0.145,      0.11,        0.01695,   nullptr,    nullptr, nullptr};
+constexpr ProvinceCredits kYtCredits{13808, 13808,     13808,      7713, 38893,         2000,   8662,      2421,   0.128,      0.1202,      0.0067,    ytAmounts,  nullptr, nullptr};
+
 constexpr FieldTable kNone{nullptr, 0};
 
 template <int T, int R>
@@ -346,29 +520,29 @@ static_assert(bracketsFit(kAbThresholds, kAbRates) && bracketsFit(kBcThresholds,
 constexpr ProvinceParams kProvinces[] = {
     //          428  479   S2  S11  own 428 lines        own 479 lines        own S2 lines       own interview answers
     { 1, "AB",  45,   0,  47,  48, fieldTable(kAb428), kNone,             kNone,             kNone,
-      BRACKETS(kAbThresholds, kAbRates)},
+      BRACKETS(kAbThresholds, kAbRates), &kAbCredits},
     { 2, "BC",  41,  42,  43,  44, fieldTable(kBc428), fieldTable(kBc479), kNone,             kNone,
-      BRACKETS(kBcThresholds, kBcRates)},
+      BRACKETS(kBcThresholds, kBcRates), &kBcCredits},
     { 3, "MB",  86,  87,  90,  91, fieldTable(kMb428), fieldTable(kMb479), kNone,             kNone,
-      BRACKETS(kMbThresholds, kMbRates)},
+      BRACKETS(kMbThresholds, kMbRates), &kMbCredits},
     { 4, "NB",  98,  99,  94,  95, fieldTable(kNb428), fieldTable(kNb479), kNone,             kNone,
-      BRACKETS(kNbThresholds, kNbRates)},
+      BRACKETS(kNbThresholds, kNbRates), &kNbCredits},
     { 5, "NL",  62,  63,  64,  65, fieldTable(kNl428), fieldTable(kNl479), kNone,             kNone,
-      BRACKETS(kNlThresholds, kNlRates)},
+      BRACKETS(kNlThresholds, kNlRates), &kNlCredits},
     { 6, "NS",  70,  71,  72,  73, fieldTable(kNs428), fieldTable(kNs479), kNone,             kNone,
-      BRACKETS(kNsThresholds, kNsRates)},
+      BRACKETS(kNsThresholds, kNsRates), &kNsCredits},
     { 7, "NT",  66,  67,  68,  69, fieldTable(kNt428), fieldTable(kNt479), kNone,             kNone,
-      BRACKETS(kNtThresholds, kNtRates)},
+      BRACKETS(kNtThresholds, kNtRates), &kNtCredits},
     { 8, "NU",  74,  75,  76,  77, fieldTable(kNu428), fieldTable(kNu479), kNone,             kNone,
-      BRACKETS(kNuThresholds, kNuRates)},
+      BRACKETS(kNuThresholds, kNuRates), &kNuCredits},
     { 9, "ON",  24,  25,  26,  27, fieldTable(kOn428), fieldTable(kOn479), kNone,             fieldTable(kOnInterview),
-      BRACKETS(kOnThresholds, kOnRates)},
+      BRACKETS(kOnThresholds, kOnRates), &kOnCredits},
     {10, "PE",  78,   0,  79,  80, fieldTable(kPe428), kNone,             kNone,             kNone,
-      BRACKETS(kPeThresholds, kPeRates)},
+      BRACKETS(kPeThresholds, kPeRates), &kPeCredits},
     {12, "SK",  81,  84,  82,  83, fieldTable(kSk428), fieldTable(kSk479), fieldTable(kSkS2), kNone,
-      BRACKETS(kSkThresholds, kSkRates)},
+      BRACKETS(kSkThresholds, kSkRates), &kSkCredits},
     {13, "YT", 108, 112, 110, 111, fieldTable(kYt428), fieldTable(kYt479), kNone,             kNone,
-      BRACKETS(kYtThresholds, kYtRates)},
+      BRACKETS(kYtThresholds, kYtRates), &kYtCredits},
 };
 
 #undef BRACKETS

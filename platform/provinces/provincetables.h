@@ -5,6 +5,32 @@
 
 #include "tableform.h"
 
+struct ProvinceCalc;
+
+// The 2021 amounts of the province's non-refundable credits (form 428,
+// Part B) and its own rules. A zero amount: the province has no such credit.
+struct ProvinceCredits
+{
+    double basicPersonal;       // line 58040
+    double spouseMax;           // line 58120 / 58160: the most that is claimed
+    double spouseBase;          // the amount less the spouse's net income (nil when it reaches this)
+    double ageMax;              // line 58080
+    double ageThreshold;        // net income where the age amount starts to shrink by 15%
+    double pensionMax;          // line 58360
+    double disability;          // line 58440
+    double medicalMax;          // line 58689: the lesser of 3% of net income and this
+    double donationHighRate;    // line 58969: rate on gifts over the first 200 (the first 200 at the lowest rate)
+    double dividendEligible;    // line 61520: share of taxable eligible dividends
+    double dividendOther;       // line 61520: share of taxable other-than-eligible dividends
+    // The province's own changes to the credit amounts (supplements, an
+    // amount that shrinks with income); none where it has none.
+    void (*ownAmounts)(ProvinceCalc&);
+    // The province's own steps after the basic tax (surtax, reductions,
+    // premiums) and its refundable credits (479); none where it has none.
+    void (*ownTax)(ProvinceCalc&);
+    void (*ownCredits)(ProvinceCalc&);
+};
+
 struct ProvinceParams
 {
     int province;             // ENUMTYPE_PROVINCE
@@ -20,6 +46,7 @@ struct ProvinceParams
     const double* thresholds; // 2021 bracket thresholds, ascending
     const double* rates;      // 2021 bracket rates, one more than the thresholds
     int bracketThresholds;    // how many thresholds
+    const ProvinceCredits* credits;
 };
 
 // The province this library serves.

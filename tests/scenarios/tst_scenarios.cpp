@@ -24,10 +24,16 @@ private slots:
 void ScenariosTest::scenario_data()
 {
     QTest::addColumn<QString>("path");
-    const QDir dir(QStringLiteral(QUILLMERE_SCENARIO_DIR));
-    const QStringList files = dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
-    QVERIFY2(files.size() >= 12, "the worked scenarios are missing");
-    for (const QString& file : files) QTest::newRow(qPrintable(file)) << dir.filePath(file);
+    int count = 0;
+    for (const QString& folder : {QStringLiteral(QUILLMERE_SCENARIO_DIR), QStringLiteral(QUILLMERE_SCENARIO_DIR "/provincial")}) {
+        const QDir dir(folder);
+        const QStringList files = dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+        for (const QString& file : files) {
+            QTest::newRow(qPrintable(dir.dirName() + "/" + file)) << dir.filePath(file);
+            ++count;
+        }
+    }
+    QVERIFY2(count >= 12, "the worked scenarios are missing");
 }
 
 void ScenariosTest::scenario()

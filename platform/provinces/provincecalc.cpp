@@ -1,0 +1,79 @@
+#include "provincecalc.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "provincetables.h"
+
+double provRound(double amount)
+{
+    // The nudge keeps an exact half cent, carried in binary as a hair less,
+    // rounding up as it does on paper.
+    const double nudge = amount >= 0.0 ? 1e-7 : -1e-7;
+    return std::round(amount * 100.0 + nudge) / 100.0;
+}
+
+double provincialBracketTax(const ProvinceParams& params, double taxableIncome)
+{
+    double tax = 0.0, from = 0.0;
+    const double income = std::max(0.0, taxableIncome);
+    for (int i = 0; i <= params.bracketThresholds; ++i) {
+        const double to = i < params.bracketThresholds ? params.thresholds[i] : income;
+        if (income <= from) break;
+        tax += (std::min(income, to) - from) * params.rates[i];
+        from = to;
+    }
+    return provRound(tax);
+}
+
+double ProvinceCalc::lowestRate() const
+{
+    // Every province credits its non-refundable amounts at its lowest rate.
+    return params.rates[0];
+}
+
+void ProvinceCalc::calculate()
+{
+    const ProvinceCredits& c = *params.credits;
+    own428.clear();
+    taxOnTaxableIncome = provincialBracketTax(params, taxableIncome);
+
+    basicPersonal = c.basicPersonal;
+    ageAmount = age >= 65 ? std::max(0.0, c.ageMax - 0.15 * std::max(0.0, netIncome - c.ageThreshold)) : 0.0;
+    auto spouseLike = [&](double income) { return std::min(c.spouseMax, std::max(0.0, c.spouseBase - income)); };
+    spouseAmount = claimsSpouse ? spouseLike(spouseNetIncome) : 0.0;
+    dependantAmount = !claimsSpouse && claimsDependant ? spouseLike(dependantNetIncome) : 0.0;
+    pensionAmount = std::min(c.pensionMax, std::max(0.0, pensionIncomeAmount));
+    disabilityAmount = disabilitySelf ? c.disability : 0.0;
+    disabilityTransferAmount = disabilityTransfer ? c.disability : 0.0;
+    const double medicalThreshold = std::min(0.03 * std::max(0.0, netIncome), c.medicalMax);
+    medicalAllowable = provRound(std::max(0.0, medicalExpenses - medicalThreshold));
+    if (c.ownAmounts) c.ownAmounts(*this);
+
+    creditsBeforeTransfers = basicPersonal + spouseAmount + dependantAmount + cppEmployment + cppSelfEmployed
+        + eiEmployment + eiSelfEmployed;
+    totalAmounts = provRound(creditsBeforeTransfers + ageAmount + pensionAmount + disabilityAmount
+                             + disabilityTransferAmount + studentLoanInterest + tuitionUsed + spouseTransfer
+                             + medicalAllowable + otherMedical + ownAmounts);
+    creditsAtLowestRate = provRound(totalAmounts * lowestRate());
+    const double gifts = std::max(0.0, donations);
+    donationCredit = provRound(std::min(200.0, gifts) * lowestRate()
+                               + std::max(0.0, gifts - 200.0) * c.donationHighRate);
+    nonRefundable = provRound(creditsAtLowestRate + donationCredit);
+    dividendCredit = provRound(std::max(0.0, eligibleDividends) * c.dividendEligible
+                               + std::max(0.0, otherDividends) * c.dividendOther);
+
+    // The credits take the tax to zero, never below; the dividend credit next.
+    tax = std::max(0.0, taxOnTaxableIncome - nonRefundable);
+    tax = provRound(std::max(0.0, tax - dividendCredit));
+    if (c.ownTax) c.ownTax(*this);
+    tax = provRound(std::max(0.0, tax));
+}
+
+void ProvinceCalc::calculateRefundable()
+{
+    own479.clear();
+    refundable = 0.0;
+    if (params.credits->ownCredits) params.credits->ownCredits(*this);
+    refundable = provRound(std::max(0.0, refundable));
+}

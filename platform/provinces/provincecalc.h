@@ -1,0 +1,76 @@
+#pragma once
+// The 2021 provincial tax of form 428 for one return, on plain amounts: the
+// manager reads them from the return's forms, the engine works out every
+// line, the manager writes the lines back. The province's parameter table
+// gives the brackets and credit amounts; its own rules (surtax, reductions,
+// premiums, refundable credits) are small functions beside its table.
+
+#include <utility>
+#include <vector>
+
+struct ProvinceParams;
+
+struct ProvinceCalc
+{
+    explicit ProvinceCalc(const ProvinceParams& p) : params(p) {}
+
+    const ProvinceParams& params;
+
+    // ---- from the return
+    double taxableIncome = 0.0;     // line 26000
+    double netIncome = 0.0;         // line 23600
+    double employmentIncome = 0.0;  // lines 10100 and 10400
+    int age = 0;                    // on December 31
+    bool claimsSpouse = false;      // a spouse on December 31 whose amount is claimed
+    double spouseNetIncome = 0.0;   // the spouse's line 23600
+    bool claimsDependant = false;   // an eligible dependant (line 30400) in place of a spouse
+    double dependantNetIncome = 0.0;
+    double cppEmployment = 0.0;     // line 30800
+    double cppSelfEmployed = 0.0;   // line 31000
+    double eiEmployment = 0.0;      // line 31200
+    double eiSelfEmployed = 0.0;    // line 31217
+    double pensionIncomeAmount = 0.0;  // line 31400: the federal amount, capped by the province's
+    bool disabilitySelf = false;    // line 31600 claimed
+    bool disabilityTransfer = false;   // line 31800 claimed
+    double studentLoanInterest = 0.0;  // line 31900
+    double tuitionUsed = 0.0;       // from the province's S11
+    double spouseTransfer = 0.0;    // from the province's S2
+    double medicalExpenses = 0.0;   // before the threshold: self, spouse and children under 18
+    double otherMedical = 0.0;      // line 33199: other dependants, already net of their thresholds
+    double donations = 0.0;         // Schedule 9 lines 34000 and 34200
+    double eligibleDividends = 0.0; // taxable amount (line 12000 less 12010)
+    double otherDividends = 0.0;    // taxable amount (line 12010)
+    int children = 0;               // dependent children (tax reductions)
+    int impairedDependants = 0;     // dependants with an impairment (Ontario tax reduction)
+
+    // ---- the 428's lines
+    double taxOnTaxableIncome = 0.0;
+    double basicPersonal = 0.0, ageAmount = 0.0, spouseAmount = 0.0, dependantAmount = 0.0;
+    double pensionAmount = 0.0, disabilityAmount = 0.0, disabilityTransferAmount = 0.0;
+    double medicalAllowable = 0.0;  // line 58689
+    double ownAmounts = 0.0;        // amounts only some provinces have (Yukon's Canada employment amount, line 58310)
+    double totalAmounts = 0.0;      // line 58800
+    double creditsBeforeTransfers = 0.0;   // what the spouse's S2 leaves the person
+    double creditsAtLowestRate = 0.0;      // line 58840
+    double donationCredit = 0.0;    // line 58969
+    double nonRefundable = 0.0;     // line 61500
+    double dividendCredit = 0.0;    // line 61520
+    double tax = 0.0;               // running provincial tax; line 42800 at the end
+    double refundable = 0.0;        // line 47900
+
+    // The province's own lines of the 428 and the 479, by field name.
+    std::vector<std::pair<const char*, double>> own428;
+    std::vector<std::pair<const char*, double>> own479;
+
+    // Whole form 428, then the province's own steps.
+    void calculate();
+    // Form 479.
+    void calculateRefundable();
+
+    double lowestRate() const;
+};
+
+// Tax on taxable income by the province's 2021 brackets, to the cent.
+double provincialBracketTax(const ProvinceParams& params, double taxableIncome);
+// Half a cent and up rounds away from zero.
+double provRound(double amount);
