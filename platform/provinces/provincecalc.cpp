@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "provincetables.h"
 
@@ -30,6 +31,13 @@ double ProvinceCalc::lowestRate() const
 {
     // Every province credits its non-refundable amounts at its lowest rate.
     return params.rates[0];
+}
+
+double ProvinceCalc::entry479(const char* name) const
+{
+    for (const auto& entry : entries479)
+        if (std::strcmp(entry.first, name) == 0) return entry.second;
+    return 0.0;
 }
 
 void ProvinceCalc::calculate()

@@ -22,6 +22,8 @@ struct ProvinceCalc
     double employmentIncome = 0.0;  // lines 10100 and 10400
     int age = 0;                    // on December 31
     bool claimsSpouse = false;      // a spouse on December 31 whose amount is claimed
+    bool hasSpouse = false;         // a spouse on December 31, claimed or not
+    int spouseAge = 0;              // the spouse's age on December 31
     double spouseNetIncome = 0.0;   // the spouse's line 23600
     bool claimsDependant = false;   // an eligible dependant (line 30400) in place of a spouse
     double dependantNetIncome = 0.0;
@@ -42,6 +44,9 @@ struct ProvinceCalc
     double otherDividends = 0.0;    // taxable amount (line 12010)
     int children = 0;               // dependent children (tax reductions)
     int impairedDependants = 0;     // dependants with an impairment (Ontario tax reduction)
+    double adjustedNetDeductions = 0.0;  // lines 24400 and 25000: out of the 479s' adjusted net income
+    // What the person entered on the province's 479 (amounts, ticks as 1), by field name.
+    std::vector<std::pair<const char*, double>> entries479;
 
     // ---- the 428's lines
     double taxOnTaxableIncome = 0.0;
@@ -68,6 +73,8 @@ struct ProvinceCalc
     void calculateRefundable();
 
     double lowestRate() const;
+    // An entry of the 479 by field name; 0 where the person gave none.
+    double entry479(const char* name) const;
 };
 
 // Tax on taxable income by the province's 2021 brackets, to the cent.

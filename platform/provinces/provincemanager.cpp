@@ -43,6 +43,24 @@ double amountOf(const CTaxData_Form* form, const char* field)
     return form ? form->getFloat(field) : 0.0;
 }
 
+// The person's own entries of a form (not the lines the calculation fills),
+// amounts as they are and ticks as 1.
+void readEntries(const CTaxData_Form& form, const FieldTable& table,
+                 std::vector<std::pair<const char*, double>>& entries)
+{
+    entries.clear();
+    for (int i = 0; i < table.count; ++i) {
+        const FieldSpec& spec = table.rows[i];
+        if (spec.repeat > 0 || (spec.attributes & CField::Calculated)) continue;
+        switch (spec.type) {
+        case CField::Float: entries.emplace_back(spec.name, form.getFloat(spec.name)); break;
+        case CField::Int: entries.emplace_back(spec.name, form.getInt(spec.name)); break;
+        case CField::Bool: entries.emplace_back(spec.name, form.getBool(spec.name) ? 1.0 : 0.0); break;
+        default: break;
+        }
+    }
+}
+
 } // namespace
 
 CProvinceTaxManager::CProvinceTaxManager()
@@ -170,10 +188,15 @@ void CProvinceTaxManager::CalcProvCredit(TaxData_T1New* t1, TaxData_T2203* /*t22
     calc.netIncome = t1->getFloat("23600");
     calc.age = t1->GetAge();
     calc.claimsSpouse = t1->CanClaimSpouse();
+    calc.hasSpouse = t1->HasSpouse();
+    calc.spouseAge = calc.hasSpouse ? t1->GetSpouseAge() : 0;
     calc.spouseNetIncome = calc.claimsSpouse ? t1->getFloat("spouse_net_income") : 0.0;
     calc.children = t1->getInt("dependants_children_0_to_18");
+    calc.adjustedNetDeductions = t1->getFloat("24400") + t1->getFloat("25000");
+    CTaxData_Form* form479 = m_params.form479 ? currentForm(m_params.form479) : nullptr;
+    if (form479) readEntries(*form479, m_params.own479, calc.entries479);
     calc.calculateRefundable();
-    if (CTaxData_Form* form479 = m_params.form479 ? currentForm(m_params.form479) : nullptr) {
+    if (form479) {
         for (const auto& line : calc.own479) form479->setFloat(line.first, line.second);
         form479->setFloat("47900", calc.refundable);
     }
@@ -199,7 +222,9 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9)
     calc.employmentIncome = t1->getFloat("10100") + t1->getFloat("10400") + t1->getFloat("10400_slips");
     calc.age = t1->GetAge();
     calc.claimsSpouse = t1->CanClaimSpouse();
-    calc.spouseNetIncome = t1->HasSpouse() ? t1->getFloat("spouse_net_income") : 0.0;
+    calc.hasSpouse = t1->HasSpouse();
+    calc.spouseAge = calc.hasSpouse ? t1->GetSpouseAge() : 0;
+    calc.spouseNetIncome = calc.hasSpouse ? t1->getFloat("spouse_net_income") : 0.0;
     const double dependantLine = t1->getFloat("30400");
     calc.claimsDependant = dependantLine > 0.0;
     calc.dependantNetIncome = std::max(0.0, kFederalBasicPersonalAmount - dependantLine);

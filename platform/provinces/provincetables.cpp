@@ -129,7 +129,10 @@ constexpr FieldSpec kNl428[] = {
 };
 
 constexpr FieldSpec kNl479[] = {
-    QM_AMT("physical_activity_expenses"),
+    QM_AMT("physical_activity_expenses"),   // the family's eligible fees paid in the year
+    QM_AMT("physical_activity_assistance"), // assistance received or receivable for them
+    QM_AMT("physical_activity_claimed_by_others"),
+    QM_CALC("62000"),                   // physical activity expenses claimed
     QM_CALC("physical_activity_tax_credit"),
     QM_CALC("income_supplement"),
     QM_CALC("seniors_benefit"),
@@ -205,7 +208,11 @@ constexpr FieldSpec kNu428[] = {
 
 constexpr FieldSpec kNu479[] = {
     QM_CALC("adjusted_net_income"),
-    QM_CALC("cost_of_living_tax_credit"),
+    QM_AMT("62450"),                    // treaty-exempt foreign income claimed on line 25600
+    QM_CALC("cost_of_living_tax_credit"),   // basic credit
+    QM_BOOL("single_parent"),           // a single parent at any time in the year
+    QM_CALC("63940"),                   // cost of living supplement for single parents
+    QM_CALC("63990"),                   // total cost of living tax credit
     QM_BOOL("volunteer_firefighter"),
     QM_CALC("volunteer_firefighters_tax_credit"),
     QM_CALC("47900"),
@@ -397,9 +404,11 @@ void onTax(ProvinceCalc& c)
     const double reductionBase =
         kOnReductionBasic + kOnReductionPerDependant * std::max(0, c.children + c.impairedDependants);
     takeFromTax(c, "tax_reduction", c.tax > 0 ? 2 * reductionBase - c.tax : 0.0);
+    // Neither income test may add to the credit: with both under their
+    // thresholds the reduction is nil, not negative.
     const double lift = std::min(kOnLiftMax, kOnLiftRate * std::max(0.0, c.employmentIncome))
-        - std::max(kOnLiftReductionRate * (c.netIncome - kOnLiftThreshold),
-                   kOnLiftReductionRate * (c.netIncome + c.spouseNetIncome - kOnLiftFamilyThreshold));
+        - std::max({0.0, kOnLiftReductionRate * (c.netIncome - kOnLiftThreshold),
+                    kOnLiftReductionRate * (c.netIncome + c.spouseNetIncome - kOnLiftFamilyThreshold)});
     takeFromTax(c, "62140", lift);
     const double premium = provRound(onHealthPremium(c.taxableIncome));
     addOwn(c, "health_premium", premium);
@@ -416,15 +425,117 @@ void bcTax(ProvinceCalc& c)
     takeFromTax(c, "tax_reduction", gradedDown(kBcReductionMax, c.netIncome, kBcReductionThreshold, kBcReductionRate));
 }
 
-// Prince Edward Island surtax (PE428 2021).
+// Prince Edward Island surtax and low-income tax reduction (PE428 2021).
 constexpr double kPeSurtaxThreshold = 12500;    // PE428: 10% of PE tax over 12,500
 constexpr double kPeSurtaxRate = 0.10;
+constexpr double kPeLitrBasic = 350;            // PE428 line 63370
+constexpr double kPeLitrAge = 250;              // lines 63380 / 63400: self / spouse 65 or older
+constexpr double kPeLitrSpouse = 350;           // line 63390; line 63410 for an eligible dependant
+constexpr double kPeLitrChild = 300;            // each other dependent child (line 60999)
+constexpr double kPeLitrThreshold = 19000;      // raised from 18,000 for 2021 (PEI 2020-21 budget)
+constexpr double kPeLitrRate = 0.05;
 
 void peTax(ProvinceCalc& c)
 {
     const double surtax = kPeSurtaxRate * std::max(0.0, c.tax - kPeSurtaxThreshold);
     addOwn(c, "surtax", surtax);
     c.tax = provRound(c.tax + surtax);
+    // One reduction a family: the spouse with the higher net income claims it.
+    const bool claims = !c.hasSpouse || c.netIncome >= c.spouseNetIncome;
+    const bool dependant = !c.hasSpouse && c.claimsDependant;
+    // A child claimed as the eligible dependant is not counted again.
+    const int children = std::max(0, c.children - (dependant ? 1 : 0));
+    const double amounts = kPeLitrBasic + (c.age >= 65 ? kPeLitrAge : 0.0)
+        + (c.hasSpouse ? kPeLitrSpouse + (c.spouseAge >= 65 ? kPeLitrAge : 0.0) : 0.0)
+        + (dependant ? kPeLitrSpouse : 0.0) + kPeLitrChild * children;
+    const double familyIncome = c.netIncome + (c.hasSpouse ? c.spouseNetIncome : 0.0);
+    takeFromTax(c, "low_income_tax_reduction",
+                claims ? gradedDown(amounts, familyIncome, kPeLitrThreshold, kPeLitrRate) : 0.0);
+}
+
+// ---- Refundable credits (479) -----------------------------------------------
+
+void addOwn479(ProvinceCalc& c, const char* line, double amount)
+{
+    c.own479.emplace_back(line, provRound(amount));
+}
+
+// The territories' adjusted net income: line 23600 less lines 24400 and
+// 25000, less treaty-exempt foreign income (line 62450).
+double territorialAdjustedNetIncome(ProvinceCalc& c)
+{
+    const double income =
+        std::max(0.0, std::max(0.0, c.netIncome - c.adjustedNetDeductions) - c.entry479("62450"));
+    addOwn479(c, "adjusted_net_income", income);
+    return provRound(income);
+}
+
+// Newfoundland and Labrador physical activity tax credit (NL479 2021, new
+// for 2021): 8.7% of the family's eligible fees, at most 2,000 a family.
+constexpr double kNlActivityMax = 2000;
+constexpr double kNlActivityRate = 0.087;
+
+void nlCredits(ProvinceCalc& c)
+{
+    const double fees = std::min(kNlActivityMax, std::max(0.0, c.entry479("physical_activity_expenses")
+                                                                  - c.entry479("physical_activity_assistance")));
+    const double claimed = provRound(std::max(0.0, fees - c.entry479("physical_activity_claimed_by_others")));
+    addOwn479(c, "62000", claimed);
+    const double credit = provRound(claimed * kNlActivityRate);
+    addOwn479(c, "physical_activity_tax_credit", credit);
+    c.refundable += credit;
+}
+
+// Northwest Territories cost of living tax credit (NT479 2021): the basic
+// credit for self by the chart, and a supplement that brings an adult (or
+// a couple, claimed once) to at least 350 each.
+constexpr double kNtBreak1 = 12000, kNtBreak2 = 48000, kNtBreak3 = 66000;
+constexpr double kNtRate1 = 0.026, kNtRate2 = 0.0125, kNtRate3 = 0.01;
+constexpr double kNtMax = 942;
+constexpr double kNtSupplement = 350;           // for self, and as much for a spouse
+
+double ntBasicCredit(double income)
+{
+    if (income <= kNtBreak1) return kNtRate1 * income;
+    if (income <= kNtBreak2) return kNtRate1 * kNtBreak1 + kNtRate2 * (income - kNtBreak1);
+    if (income < kNtBreak3)
+        return kNtRate1 * kNtBreak1 + kNtRate2 * (kNtBreak2 - kNtBreak1) + kNtRate3 * (income - kNtBreak2);
+    return kNtMax;
+}
+
+void ntCredits(ProvinceCalc& c)
+{
+    const double basic = provRound(ntBasicCredit(territorialAdjustedNetIncome(c)));
+    addOwn479(c, "62460", basic);
+    // Only one of a couple claims the family's supplement; a minor none.
+    double supplement = 0.0;
+    if (c.age >= 18 && (!c.hasSpouse || c.entry479("claim_supplement") != 0.0)) {
+        const double floor = kNtSupplement + (c.hasSpouse ? kNtSupplement : 0.0);
+        const double credits = basic + (c.hasSpouse ? std::max(0.0, c.entry479("spouse_basic_credit")) : 0.0);
+        supplement = provRound(std::max(0.0, floor - credits));
+    }
+    addOwn479(c, "cost_of_living_supplement", supplement);
+    c.refundable += std::min(kNtMax, basic + supplement);
+}
+
+// Nunavut cost of living tax credit (NU479 2021): 2% of adjusted net income
+// to 1,500, and for a single parent 2% of the part over 60,000 to 255.12.
+constexpr double kNuRate = 0.02;
+constexpr double kNuMax = 1500;
+constexpr double kNuSupplementBase = 60000;
+constexpr double kNuSupplementMax = 255.12;
+
+void nuCredits(ProvinceCalc& c)
+{
+    const double income = territorialAdjustedNetIncome(c);
+    const double basic = provRound(std::min(kNuMax, kNuRate * income));
+    addOwn479(c, "cost_of_living_tax_credit", basic);
+    const double supplement = c.entry479("single_parent") != 0.0
+        ? provRound(std::min(kNuSupplementMax, kNuRate * std::max(0.0, income - kNuSupplementBase)))
+        : 0.0;
+    addOwn479(c, "63940", supplement);
+    addOwn479(c, "63990", basic + supplement);
+    c.refundable += basic + supplement;
 }
 
 // Nova Scotia: the supplements to the basic, age, spouse and dependant
@@ -489,10 +600,10 @@ constexpr ProvinceCredits kAbCredits{19369, 19369,     19369,      5397, 40179, 
 constexpr ProvinceCredits kBcCredits{11070, 9479,      10427,      4964, 36954,         1000,   8303,      2357,   0.168,      0.12,        0.0196,    nullptr,    bcTax,   nullptr};
 constexpr ProvinceCredits kMbCredits{9936,  9134,      9134,       3728, 27749,         1000,   6180,      1728,   0.174,      0.08,        0.007835,  nullptr,    nullptr, nullptr};
 constexpr ProvinceCredits kNbCredits{10564, 8970,      9868,       5158, 38400,         1000,   8552,      2373,   0.1795,     0.14,        0.0275,    nullptr,    nullptr, nullptr};
-constexpr ProvinceCredits kNlCredits{9536,  7792,      8572,       6087, 33359,         1000,   6435,      2116,   0.183,      0.054,       0.035,     nullptr,    nullptr, nullptr};
+constexpr ProvinceCredits kNlCredits{9536,  7792,      8572,       6087, 33359,         1000,   6435,      2116,   0.183,      0.054,       0.035,     nullptr,    nullptr, nlCredits};
 constexpr ProvinceCredits kNsCredits{8481,  8481,      9329,       4141, 30828,         1173,   7341,      1637,   0.21,       0.0885,      0.0299,    nsAmounts,  nsTax,   nullptr};
-constexpr ProvinceCredits kNtCredits{15243, 15243,     15243,      7456, 38893,         1000,   12361,     2421,   0.1405,     0.115,       0.06,      nullptr,    nullptr, nullptr};
-constexpr ProvinceCredits kNuCredits{16467, 16467,     16467,      10512, 38893,        2000,   14016,     2421,   0.115,      0.0551,      0.0261,    nullptr,    nullptr, nullptr};
+constexpr ProvinceCredits kNtCredits{15243, 15243,     15243,      7456, 38893,         1000,   12361,     2421,   0.1405,     0.115,       0.06,      nullptr,    nullptr, ntCredits};
+constexpr ProvinceCredits kNuCredits{16467, 16467,     16467,      10512, 38893,        2000,   14016,     2421,   0.115,      0.0551,      0.0261,    nullptr,    nullptr, nuCredits};
 constexpr ProvinceCredits kOnCredits{10880, 9238,      10162,      5312, 39546,         1504,   8790,      2462,   0.1116,     0.10,        0.029863,  nullptr,    onTax,   nullptr};
 constexpr ProvinceCredits kPeCredits{10500, 8918,      9809,       3764, 28019,         1000,   6890,      1678,   0.167,      0.105,       0.0196,    nullptr,    peTax,   nullptr};
 constexpr ProvinceCredits kSkCredits{16225, 16225,     17848,      4943, 36794,         1000,   9559,      2520,   0.145,      0.11,        0.01695,   nullptr,    nullptr, nullptr};

@@ -160,6 +160,8 @@ private slots:
     void basicPersonalAmount();
     void ownRules_data();
     void ownRules();
+    void refundableCredits_data();
+    void refundableCredits();
     void otherProvinceLeavesTheReturnAlone();
     void spouseTransferThroughTheExchange();
 };
@@ -275,6 +277,8 @@ void ProvincialTaxTest::ownRules_data()
     QTest::newRow("ON LIFT by earnings") << 9 << 30000.0 << 10000.0 << -1.0 << 0 << "62140" << 505.0;
     // Family 30,000 + 35,000: 850 - 10% x 5,000.
     QTest::newRow("ON LIFT family") << 9 << 30000.0 << 30000.0 << 35000.0 << 0 << "62140" << 350.0;
+    // Under both thresholds without earnings: nothing (the reduction is nil, not negative).
+    QTest::newRow("ON LIFT no earnings") << 9 << 25000.0 << 0.0 << -1.0 << 0 << "62140" << 0.0;
 
     // British Columbia tax reduction: 476 less 3.56% of net income over 21,867.
     // At 21,867 the tax is 1,106.47 - 560.14 = 546.33: the whole 476.
@@ -289,6 +293,20 @@ void ProvincialTaxTest::ownRules_data()
     // At 100,000: 7,548.36 + 36,031 x 16.7% = 13,565.54 - 1,029 = 12,536.54.
     QTest::newRow("PE surtax 100,000") << 10 << 100000.0 << 0.0 << -1.0 << 0 << "surtax" << 3.65;
     QTest::newRow("PE no surtax 90,000") << 10 << 90000.0 << 0.0 << -1.0 << 0 << "surtax" << 0.0;
+
+    // Prince Edward Island low-income tax reduction: 350 (+350 for a spouse,
+    // +300 a child) less 5% of family net income over 19,000. At 19,000 the
+    // tax is 1,862 - 10,500 x 9.8% (1,029) = 833.
+    QTest::newRow("PE reduction 19,000") << 10 << 19000.0 << 0.0 << -1.0 << 0 << "low_income_tax_reduction" << 350.0;
+    QTest::newRow("PE reduction 19,001") << 10 << 19001.0 << 0.0 << -1.0 << 0 << "low_income_tax_reduction" << 349.95;
+    QTest::newRow("PE reduction 26,000") << 10 << 26000.0 << 0.0 << -1.0 << 0 << "low_income_tax_reduction" << 0.0;
+    // At 30,000 the tax is 2,940 - 1,029 = 1,911: 350 + 2 x 300 - 5% x 11,000.
+    QTest::newRow("PE reduction children") << 10 << 30000.0 << 0.0 << -1.0 << 2 << "low_income_tax_reduction" << 400.0;
+    // With a spouse of no income: tax 2,940 - (10,500 + 8,918) x 9.8% = 1,037.04;
+    // 350 + 350 - 5% x 11,000.
+    QTest::newRow("PE reduction spouse") << 10 << 30000.0 << 0.0 << 0.0 << 0 << "low_income_tax_reduction" << 150.0;
+    // The spouse with the higher net income claims the family's reduction.
+    QTest::newRow("PE reduction lower spouse") << 10 << 15000.0 << 0.0 << 16000.0 << 0 << "low_income_tax_reduction" << 0.0;
 
     // Nova Scotia low-income tax reduction: 300 (+165 for a spouse and each
     // child) less 5% of family net income over 15,000. At 16,000 the tax is
@@ -320,6 +338,105 @@ void ProvincialTaxTest::ownRules()
         r.t1.setInt("dependants_children_0_to_18", children);
     r.calculate();
     QCOMPARE(r.form->getFloat(line.toUtf8().constData()), expected);
+}
+
+void ProvincialTaxTest::refundableCredits_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<int>("form479");
+    QTest::addColumn<double>("netIncome");
+    QTest::addColumn<int>("age");
+    QTest::addColumn<double>("spouseNetIncome");   // negative: no spouse
+    QTest::addColumn<QStringList>("entries");      // "field=value" on the 479
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<double>("expected");
+    const QStringList none;
+
+    // Newfoundland and Labrador physical activity credit: 8.7% of the fees, at most 2,000.
+    QTest::newRow("NL activity 900") << 5 << 63 << 50000.0 << 41 << -1.0
+        << QStringList{"physical_activity_expenses=900"} << "47900" << 78.30;
+    QTest::newRow("NL activity 2,000") << 5 << 63 << 50000.0 << 41 << -1.0
+        << QStringList{"physical_activity_expenses=2000"} << "physical_activity_tax_credit" << 174.0;
+    QTest::newRow("NL activity over 2,000") << 5 << 63 << 50000.0 << 41 << -1.0
+        << QStringList{"physical_activity_expenses=2500"} << "62000" << 2000.0;
+    // 2,500 - 300 assistance = 2,200, capped at 2,000, less 500 the spouse claims.
+    QTest::newRow("NL activity shared") << 5 << 63 << 50000.0 << 41 << -1.0
+        << QStringList{"physical_activity_expenses=2500", "physical_activity_assistance=300",
+                       "physical_activity_claimed_by_others=500"} << "physical_activity_tax_credit" << 130.50;
+    QTest::newRow("NL no activity") << 5 << 63 << 50000.0 << 41 << -1.0 << none << "47900" << 0.0;
+
+    // Northwest Territories basic credit for self: 2.6% to 12,000; 312 +
+    // 1.25% to 48,000; 762 + 1% to 66,000; 942 from there.
+    QTest::newRow("NT 12,000") << 7 << 67 << 12000.0 << 41 << -1.0 << none << "62460" << 312.0;
+    QTest::newRow("NT 12,001") << 7 << 67 << 12001.0 << 41 << -1.0 << none << "62460" << 312.01;
+    QTest::newRow("NT 48,000") << 7 << 67 << 48000.0 << 41 << -1.0 << none << "62460" << 762.0;
+    QTest::newRow("NT 48,001") << 7 << 67 << 48001.0 << 41 << -1.0 << none << "62460" << 762.01;
+    QTest::newRow("NT 65,999") << 7 << 67 << 65999.0 << 41 << -1.0 << none << "62460" << 941.99;
+    QTest::newRow("NT 66,000") << 7 << 67 << 66000.0 << 41 << -1.0 << none << "47900" << 942.0;
+    // Treaty-exempt income leaves the adjusted net income: 15,000 - 3,000.
+    QTest::newRow("NT treaty income") << 7 << 67 << 15000.0 << 41 << -1.0
+        << QStringList{"62450=3000"} << "62460" << 312.0;
+    // Supplement: 350 less the basic credit (10,000 x 2.6% = 260).
+    QTest::newRow("NT supplement single") << 7 << 67 << 10000.0 << 41 << -1.0 << none
+        << "cost_of_living_supplement" << 90.0;
+    QTest::newRow("NT supplement total") << 7 << 67 << 10000.0 << 41 << -1.0 << none << "47900" << 350.0;
+    QTest::newRow("NT no supplement under 18") << 7 << 67 << 10000.0 << 17 << -1.0 << none << "47900" << 260.0;
+    // A couple: 700 less both basic credits (260 + 100), claimed once.
+    QTest::newRow("NT supplement couple") << 7 << 67 << 10000.0 << 41 << 5000.0
+        << QStringList{"claim_supplement=1", "spouse_basic_credit=100"} << "cost_of_living_supplement" << 340.0;
+    QTest::newRow("NT supplement spouse claims") << 7 << 67 << 10000.0 << 41 << 5000.0
+        << QStringList{"spouse_basic_credit=100"} << "cost_of_living_supplement" << 0.0;
+
+    // Nunavut: 2% of adjusted net income to 1,500; a single parent's
+    // supplement 2% over 60,000 to 255.12.
+    QTest::newRow("NU 59,618") << 8 << 75 << 59618.0 << 41 << -1.0 << none << "47900" << 1192.36;
+    QTest::newRow("NU 74,999") << 8 << 75 << 74999.0 << 41 << -1.0 << none << "cost_of_living_tax_credit" << 1499.98;
+    QTest::newRow("NU 75,000") << 8 << 75 << 75000.0 << 41 << -1.0 << none << "cost_of_living_tax_credit" << 1500.0;
+    QTest::newRow("NU not single parent") << 8 << 75 << 70000.0 << 41 << -1.0 << none << "63940" << 0.0;
+    QTest::newRow("NU single parent 60,000") << 8 << 75 << 60000.0 << 41 << -1.0
+        << QStringList{"single_parent=1"} << "63940" << 0.0;
+    QTest::newRow("NU single parent 70,000") << 8 << 75 << 70000.0 << 41 << -1.0
+        << QStringList{"single_parent=1"} << "63990" << 1600.0;   // 70,000 x 2% + 10,000 x 2%
+    QTest::newRow("NU single parent 80,000") << 8 << 75 << 80000.0 << 41 << -1.0
+        << QStringList{"single_parent=1"} << "63940" << 255.12;
+    QTest::newRow("NU treaty income") << 8 << 75 << 60000.0 << 41 << -1.0
+        << QStringList{"62450=5000"} << "cost_of_living_tax_credit" << 1100.0;
+}
+
+void ProvincialTaxTest::refundableCredits()
+{
+    QFETCH(int, province);
+    QFETCH(int, form479);
+    QFETCH(double, netIncome);
+    QFETCH(int, age);
+    QFETCH(double, spouseNetIncome);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, line);
+    QFETCH(double, expected);
+    ProvinceReturn r(province);
+    QVERIFY(r.ready());
+    CTaxData_Form* form = r.manager().NewFormData(form479, true);
+    QVERIFY(form);
+    r.setIncome(netIncome);
+    r.t1.setDate("birth_date", QDate(2021 - age, 6, 1));
+    if (spouseNetIncome >= 0) {
+        r.t1.setInt("marital_status", MARITAL_MARRIED);
+        r.t1.setFloat("spouse_net_income", spouseNetIncome);
+    }
+    for (const QString& entry : entries) {
+        const QStringList parts = entry.split('=');
+        const QByteArray name = parts.value(0).toUtf8();
+        if (form->field(CString(name))->GetType() == CField::Bool)
+            QVERIFY(form->setBool(name.constData(), parts.value(1) == "1"));
+        else
+            QVERIFY(form->setFloat(name.constData(), parts.value(1).toDouble()));
+    }
+    r.calculate();
+    const QByteArray name = line.toUtf8();
+    QCOMPARE(form->getFloat(name.constData()), expected);
+    // The 479's total is the return's line 47900.
+    QCOMPARE(r.t1.getFloat("47900"), form->getFloat("47900"));
+    QVERIFY(r.manager().FreeFormData(form, true));
 }
 
 void ProvincialTaxTest::otherProvinceLeavesTheReturnAlone()
