@@ -26,6 +26,11 @@ int main(int argc, char* argv[])
     // the batch run has no window and nobody to answer.
     const bool batch = isBatchRun(argc, argv);
     if (!batch) catchSessionEnd();
+    // The batch run opens no window: on a machine without a display it must
+    // not need one.
+    if (batch && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     TabWndApp* app = TabWndApp::initMainApp(argc, argv);

@@ -6,7 +6,15 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 install_missing_packages
-build_tree "$ROOT/build" >/dev/null
+# Quiet when the build succeeds; its output when it does not.
+build_log="$(mktemp)"
+if ! build_tree "$ROOT/build" >"$build_log" 2>&1; then
+  cat "$build_log" >&2
+  rm -f "$build_log"
+  echo "The build failed." >&2
+  exit 1
+fi
+rm -f "$build_log"
 
 if [ "${1:-}" != "printresult" ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] \
    && [ -z "${QT_QPA_PLATFORM:-}" ]; then

@@ -65,6 +65,10 @@ int runBatch(const Home& home, const QStringList& args, const QString& workFolde
 {
     QProcess process;
     prepare(process, home, home.path(), workFolder);
+    // A batch run needs no display at all, as on a server.
+    QProcessEnvironment env = process.processEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(name);
+    process.setProcessEnvironment(env);
     process.setArguments(args);
     process.start();
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
