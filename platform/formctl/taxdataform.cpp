@@ -145,16 +145,19 @@ bool CTaxData_Form::HasSharedComponent() const { return false; }
 int CTaxData_Form::Serialize(int, const CString&, MyDataStream& stream)
 {
     if (stream.IsStoring()) {
-        stream << kObjectFormat;
+        stream << kObjectFormat << qint32(m_autoFilled ? MarkAutoFilled : 0);
         m_fields.write(stream);
         return 0;
     }
     qint32 format = 0;
     stream >> format;
-    if (stream.failed() || format != kObjectFormat) {
+    qint32 marks = 0;
+    if (format == 2) stream >> marks;
+    if (stream.failed() || format < 1 || format > kObjectFormat) {
         stream.setStatus(QDataStream::ReadCorruptData);
         return -1;
     }
+    m_autoFilled = marks & MarkAutoFilled;
     return m_fields.read(stream) ? 0 : -1;
 }
 

@@ -22,8 +22,11 @@ class CTaxData_Form : public QObject
 {
     Q_OBJECT
 public:
-    // Objects written by this format version store their fields by name.
-    static constexpr qint32 kObjectFormat = 1;
+    // Stored objects: format 1 holds the fields by name; format 2 (written
+    // now) holds the object's marks first, so that an item the auto-fill
+    // made is still known as one after the return is saved and reopened.
+    static constexpr qint32 kObjectFormat = 2;
+    enum StoredMark : qint32 { MarkAutoFilled = 0x1 };
 
     CTaxData_Form(ENUMTYPE_FROM itemKind, int type, QObject* parent = nullptr);
     ~CTaxData_Form() override;

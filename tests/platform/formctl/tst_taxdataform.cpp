@@ -55,6 +55,7 @@ private slots:
     void amountsDifferFromACentOn();
     void copyOnlyFromTheSameType();
     void damagedObjectIsRefused();
+    void autoFillMarkIsStored();
     void typedAccessByName();
     void displayNameComesFromTheTables();
     void dependantsAreHandedOver();
@@ -81,8 +82,8 @@ void TaxDataFormTest::serializeRoundTrip()
 void TaxDataFormTest::defaultsAreNotWritten()
 {
     SampleForm blank;
-    // Object format, then a field count of 0.
-    QCOMPARE(save(blank).toHex(), QByteArray("0000000100000000"));
+    // Object format, no marks, then a field count of 0.
+    QCOMPARE(save(blank).toHex(), QByteArray("000000020000000000000000"));
 }
 
 void TaxDataFormTest::anySingleChangeDiffers_data()
@@ -140,7 +141,7 @@ void TaxDataFormTest::copyOnlyFromTheSameType()
 void TaxDataFormTest::damagedObjectIsRefused()
 {
     SampleForm form;
-    QByteArray unknownFormat = QByteArray::fromHex("0000000200000000");
+    QByteArray unknownFormat = QByteArray::fromHex("0000000300000000");
     MyDataStream in(&unknownFormat, QIODevice::ReadOnly);
     QCOMPARE(form.Serialize(66069, "", in), -1);
     QVERIFY(in.failed());
@@ -151,6 +152,28 @@ void TaxDataFormTest::damagedObjectIsRefused()
     truncated.chop(3);
     MyDataStream in2(&truncated, QIODevice::ReadOnly);
     QCOMPARE(form.Serialize(66069, "", in2), -1);
+}
+
+void TaxDataFormTest::autoFillMarkIsStored()
+{
+    // An item the auto-fill made is replaced by the next auto-fill, also
+    // after the return was saved and reopened.
+    SampleForm made;
+    made.setAutoFilled(true);
+    QByteArray bytes = save(made);
+    SampleForm read;
+    MyDataStream in(&bytes, QIODevice::ReadOnly);
+    QCOMPARE(read.Serialize(66069, "", in), 0);
+    QVERIFY(read.isAutoFilled());
+
+    // The earlier object format, without marks, still reads.
+    QByteArray older = QByteArray::fromHex("00000001" "00000001" "0000000a 6f776e65725f6e616d65" "01" "00000003 416e6e");
+    SampleForm old;
+    old.setAutoFilled(true);
+    MyDataStream oldIn(&older, QIODevice::ReadOnly);
+    QCOMPARE(old.Serialize(66069, "", oldIn), 0);
+    QVERIFY(!old.isAutoFilled());
+    QCOMPARE(old.getString("owner_name"), CString("Ann"));
 }
 
 void TaxDataFormTest::typedAccessByName()
