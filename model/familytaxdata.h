@@ -8,7 +8,10 @@
 #include "individualtaxdata.h"
 #include "personalsettings.h"
 
+class DataAFR;
+class DataShareAmtDlg;
 class MyDataStream;
+class TDDTaxDataOnePerson;
 class PPgDataNewReturnBasic;
 class QComboBox;
 class QString;
@@ -120,6 +123,24 @@ public:
     bool softCopy(const CFamilyTaxData& other);
     bool operator==(const CFamilyTaxData& other) const;
     bool operator!=(const CFamilyTaxData& other) const;
+
+    // ---- prior-year import (priorimport.cpp)
+    // Turns a family read from last year's file into this year's return.
+    void Build2003DataTo2004(struct STRUCT_IMPORT_LASTYEAR_PARAM* param);
+
+    // ---- auto-fill (autofill.cpp)
+    // Fills the current person's return from the download, then calculates
+    // the whole family. 0, or -1 without a current person.
+    int AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* options);
+
+    // ---- optimiser
+    // Moves the shareable amounts between the spouses so that their combined
+    // balance is smallest; meant for a scratch copy of a coupled return.
+    void DoCoupledReturnOptimize(DataShareAmtDlg* shares);
+    // In: the current split; out: the best split in [0, maxSplit).
+    void DoPensionSplitOpt(double maxSplit, double& split);
+    // In: the taxpayer's current shared donations; out: the best in [lower, upper).
+    void DoDonationSplitOpt(double lower, double upper, double total, double& share);
 
 private:
     ENUM_MultiProvsTaxMgrMode m_mode;

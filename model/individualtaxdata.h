@@ -11,10 +11,12 @@
 #include "reservedarea.h"
 #include "returnitems.h"
 
+class DataAFR;
 class DependantInfoStruct;
 class MyDataStream;
 class TaxData_T1New;
 class TaxData_T1159;
+class TDDTaxDataOnePerson;
 struct STRU_SLIPDATA_CALCULATION;
 
 class IndividualTaxData
@@ -263,6 +265,17 @@ public:
         int daysInCanada = 365;
     };
     DaysFigures daysFigures() const;
+
+    // ---- prior-year import (priorimport.cpp)
+    // Turns a person's return read from last year's file into this year's;
+    // a return without a T1 or a T1159 is left as it is.
+    void Build2003DataTo2004(struct STRUCT_IMPORT_LASTYEAR_PARAM* param);
+
+    // ---- auto-fill (autofill.cpp)
+    // Fills the return from one person's downloaded tax data, as far as the
+    // options allow; slips and forms an earlier auto-fill made are replaced,
+    // not added to. No options: nothing is done. 0.
+    int AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* options);
 
 private:
     // The steps, one file each.

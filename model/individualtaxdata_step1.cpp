@@ -541,12 +541,17 @@ int IndividualTaxData::calculateStep1(bool fromInterview, int changedType, bool)
         sch3->CalculateToEnd();
         form->setFloat("12700", sch3->getFloat("12700"));
     }
+    // The couple's joint gains the optimiser gave this spouse (or took away).
+    if (const double shared = form->getFloat("shared_capital_gains"))
+        form->setFloat("12700", std::max(0.0, form->getFloat("12700") + shared * 0.5));
 
     // Row 22.
     if (auto* sch4 = dynamic_cast<TaxData_Sch4*>(GetFormData(5, false))) {
         sch4->Calculate01();
         for (const char* line : {"12000", "12010", "12100", "22100"}) form->setFloat(line, sch4->getFloat(line));
     }
+    // The couple's joint interest the optimiser gave this spouse (or took away).
+    form->setFloat("12100", form->getFloat("12100") + form->getFloat("shared_interest"));
 
     // Row 23: amounts from a spousal plan.
     if (auto* t2205 = dynamic_cast<CTaxData_T2205*>(GetFormData(124, false))) {

@@ -7,7 +7,13 @@
 // RC71, Statement of Discounting Transaction (form type 53).
 class CTaxData_RC71 : public TableForm { public: CTaxData_RC71(); };
 // T1ADJ, T1 Adjustment Request (form type 116).
-class CTaxData_T1ADJ : public TableForm { public: CTaxData_T1ADJ(); };
+// It asks to change a return already filed, so it never carries into a new year.
+class CTaxData_T1ADJ : public TableForm
+{
+public:
+    CTaxData_T1ADJ();
+    bool IsCarriedToNewYear(unsigned char, ENUMTYPE_PROVINCE) const override { return false; }
+};
 // T2205, Calculating Amounts From a Spousal or Common-law Partner RRSP, RRIF
 // or SPP to Include in Income (form type 124).
 class CTaxData_T2205 : public TableForm

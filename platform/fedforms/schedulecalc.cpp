@@ -263,7 +263,8 @@ int TaxData_Sch9::Calculate01(double netIncome, double taxableIncome, bool decea
         (getBool(rowField("donations.#.cultural_or_ecological", row)) ? cultural : gifts) += amount;
     }
     gifts += getFloat("donations_self") + getFloat("donations_spouse") + getFloat("donations_slips")
-        + getFloat("donations_carried_forward");
+        + getFloat("donations_carried_forward") + getFloat("shared_donations");
+    gifts = std::max(0.0, gifts);
     setFloat("total_eligible_donations", roundToCents(gifts + cultural));
     // In the year of death the limit is all of net income.
     const double limit = deceased ? roundToCents(std::max(0.0, netIncome)) : donationClaimLimit(netIncome);

@@ -388,6 +388,7 @@ const FieldSpec kSch9Fields[] = {
     QM_CALC("34000"),   // allowable charitable donations and government gifts
     QM_CALC("34200"),   // eligible amount of cultural and ecological gifts
     QM_CALC("34900"),   // donations and gifts credit
+    QM_AMT("shared_donations"),         // a couple's joint gifts given to this spouse by the optimiser
 };
 
 // ---- Schedule 11

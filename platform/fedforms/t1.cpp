@@ -90,12 +90,18 @@ const FieldSpec kT1IdentityFields[] = {
     QM_AMT("carryforward_capital_gains_deduction_used"),
     QM_AMT("carryforward_non_capital_losses"),
     QM_AMT("carryforward_cnil"),
+    // Moving expenses left over on last year's T1-M (the import writes them).
+    QM_AMT("carryforward_moving_expenses"),
     // The medical expenses behind lines 33099 and 33199, as the medical
     // interview gives them; the patient by CWizData_MedExp::Patient.
     QM_ROWS("medical_expenses.#.patient", CField::Int, 30),
     QM_ROWS("medical_expenses.#.description", CField::String, 30),
     QM_ROWS("medical_expenses.#.date", CField::Date, 30),
     QM_ROWS("medical_expenses.#.amount", CField::Float, 30),
+    // A couple's joint interest and capital gains given to this spouse (or
+    // taken away) by the optimiser, beside what the person's own slips show.
+    QM_AMT("shared_interest"),
+    QM_AMT("shared_capital_gains"),
     // Filled by the provincial library: its non-refundable credits.
     QM_CALC("provincial_credits"),
     QM_INT("online_mail"),              // 1: registers for the agency's online mail with the email address
@@ -139,6 +145,15 @@ const FieldSpec kT1IdentityFields[] = {
 } // namespace
 
 TaxData_T1New::TaxData_T1New() : TableForm(FROM_FORM, 1, {fieldTable(kT1IdentityFields), kT1LineFields}) {}
+
+void TaxData_T1New::CarryToNewYear(bool withData)
+{
+    TableForm::CarryToNewYear(withData);
+    // Last year's filing belongs to last year's return, whatever else carries.
+    for (const char* name : {"refile", "multi_year_filing", "filing_status", "filing_confirmation", "filing_time",
+                             "status_value"})
+        if (CField* f = field(name)) f->Reset();
+}
 
 int TaxData_T1New::GetAge() const
 {

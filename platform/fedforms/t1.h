@@ -28,6 +28,7 @@ public:
     static constexpr int kTaxYear = 2021;
 
     TaxData_T1New();
+    void CarryToNewYear(bool withData) override;
 
     static const STRUCT_TAX_STAIRS_JURISDICTION m_taxStairs;
 

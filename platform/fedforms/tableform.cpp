@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+#include "formtables.h"
+
 TableForm::TableForm(ENUMTYPE_FROM kind, int type, const FieldTable& table, QObject* parent)
     : CTaxData_Form(kind, type, parent)
 {
@@ -28,6 +30,21 @@ int TableForm::usedRows(std::initializer_list<const char*> columns, int maxRows)
             if (const CField* f = m_fields.find(rowField(column, row)))
                 if (!f->IsDefault()) return row;
     return 0;
+}
+
+bool TableForm::IsCarriedToNewYear(unsigned char, ENUMTYPE_PROVINCE province) const
+{
+    if (getItemKind() != FROM_FORM) return true;
+    if (IsFormExpired(getType(), 0)) return false;
+    const int formProvince = getFormProv(getType());
+    return formProvince == 0 || formProvince == province;
+}
+
+void TableForm::CarryToNewYear(bool withData)
+{
+    if (withData) return;
+    for (CField* f : m_fields.all())
+        if (f->GetType() == CField::Float) f->Reset();
 }
 
 namespace {

@@ -60,6 +60,13 @@ public:
     // fields (any of `columns`) hold a value.
     int usedRows(std::initializer_list<const char*> columns, int maxRows) const;
 
+    // A form carries into next year unless its type is retired or it belongs
+    // to another province than the person's; slips always carry.
+    bool IsCarriedToNewYear(unsigned char edition, ENUMTYPE_PROVINCE province) const override;
+    // Without data only the amounts restart: names, descriptions, codes and
+    // dates stay, so last year's payers, businesses and identity come along.
+    void CarryToNewYear(bool withData) override;
+
 private:
     void addFields(const FieldTable& table);
 };

@@ -1,0 +1,685 @@
+// Auto-fill of a return from a person's downloaded tax data: the options
+// record, the downloaded records' getters, each downloaded slip's copy into a
+// slip of the return, and the fill itself.
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "autofill/dataafr.h"
+#include "autofill/taxslip.h"
+#include "autofill/tddtaxdata.h"
+#include "familytaxdata.h"
+#include "formtables.h"
+#include "individualtaxdata.h"
+#include "itemfactory.h"
+#include "schedules.h"
+#include "slips.h"
+#include "statements.h"
+#include "t1.h"
+#include "utils.h"
+#include "wizards.h"
+
+// ---------------------------------------------------------------- DataAFR
+
+namespace {
+
+const char* const kTickNames[] = {
+    "fld_bT4",       "fld_bT4A",     "fld_bT4AP",  "fld_bT4E",   "fld_bT4AOAS",           "fld_bT4RIF",
+    "fld_bT3",       "fld_bT5",      "fld_bTuition", "fld_bT2202", "fld_bRRSPLimit",      "fld_bT4RSP",
+    "fld_bRRSPContribution", "fld_bRC62", "fld_bRC210", "fld_bT5007", "fld_bT5008",        "fld_bT1204",
+    "fld_bPRPP",     "fld_bInstalment", "fld_bHBPLLP", "fld_bMBSB",
+};
+
+}   // namespace
+
+DataAFR::DataAFR()
+{
+    m_fillOption = m_fields.add<CIntField>("fld_iFillOption", -1);
+    for (const char* name : kTickNames) m_fields.add<CBoolField>(name, false);
+}
+
+bool DataAFR::tick(const char* name) const
+{
+    const CField* f = m_fields.find(name);
+    return f && f->GetType() == CField::Bool && static_cast<const CBoolField*>(f)->GetValue();
+}
+
+void DataAFR::setTick(const char* name, bool on)
+{
+    CField* f = m_fields.find(name);
+    if (f && f->GetType() == CField::Bool) static_cast<CBoolField*>(f)->SetValue(on);
+}
+
+const char* DataAFR::slipTickName(ENUMTYPE_SLIP type)
+{
+    switch (type) {
+    case 1: return "fld_bT4";
+    case 2: return "fld_bT4A";
+    case 3: return "fld_bT4AP";
+    case 4: return "fld_bT4RSP";
+    case 5: return "fld_bT4E";
+    case 6: return "fld_bT4AOAS";
+    case 7: return "fld_bT4RIF";
+    case 8: return "fld_bT5";
+    case 9: return "fld_bT3";
+    case 11: return "fld_bT5007";
+    case 17: return "fld_bRC62";
+    case 18: return "fld_bRC210";
+    case 19: return "fld_bT5008";
+    case 21: return "fld_bMBSB";
+    case 22: return "fld_bPRPP";
+    case 23: return "fld_bT1204";
+    case 25: return "fld_bT2202";
+    default: return nullptr;
+    }
+}
+
+bool DataAFR::allowApplySlip(ENUMTYPE_SLIP type) const
+{
+    if (fillOption() == 0) return true;
+    const char* name = slipTickName(type);
+    return name && tick(name);
+}
+
+// ---------------------------------------------------------------- downloaded records
+
+namespace {
+
+double amountOfYear(const _SummaryStruct::Repayment* rows, int count, const char* year)
+{
+    for (int i = 0; i < std::min(count, _SummaryStruct::kRepayments); ++i)
+        if (rows[i].year == year) return myStringToDouble(rows[i].amount);
+    return 0.0;
+}
+
+double tuitionOfYear(const StructCarryOver::TuitionRow* rows, int count, const char* year)
+{
+    for (int i = 0; i < std::min(count, StructCarryOver::kTuitionRows); ++i)
+        if (rows[i].taxYear == year) return myStringToDouble(rows[i].carryForwardAvailableAmount);
+    return 0.0;
+}
+
+template <typename Row, int N>
+bool appendRow(Row (&rows)[N], int& count, const CString& year, const CString& amount)
+{
+    if (count >= N) return false;
+    rows[count] = Row{year, amount};
+    ++count;
+    return true;
+}
+
+}   // namespace
+
+double _SummaryStruct::getHBPRequiredRepaymentForYear(const char* year) const
+{
+    return amountOfYear(hbpRequiredRepayments, hbpRequiredRepaymentCount, year);
+}
+
+double _SummaryStruct::getLLPRequiredRepaymentForYear(const char* year) const
+{
+    return amountOfYear(llpRequiredRepayments, llpRequiredRepaymentCount, year);
+}
+
+bool _SummaryStruct::addHBPRequiredRepayment(const CString& year, const CString& amount)
+{
+    return appendRow(hbpRequiredRepayments, hbpRequiredRepaymentCount, year, amount);
+}
+
+bool _SummaryStruct::addLLPRequiredRepayment(const CString& year, const CString& amount)
+{
+    return appendRow(llpRequiredRepayments, llpRequiredRepaymentCount, year, amount);
+}
+
+double StructCarryOver::getFedTuitionForTaxYear(const char* year) const
+{
+    return tuitionOfYear(fedTuition, fedTuitionCount, year);
+}
+
+double StructCarryOver::getProvTuitionForTaxYear(const char* year) const
+{
+    return tuitionOfYear(provTuition, provTuitionCount, year);
+}
+
+bool StructCarryOver::addFedTuition(const CString& year, const CString& amount)
+{
+    return appendRow(fedTuition, fedTuitionCount, year, amount);
+}
+
+bool StructCarryOver::addProvTuition(const CString& year, const CString& amount)
+{
+    return appendRow(provTuition, provTuitionCount, year, amount);
+}
+
+TDDTaxDataOnePerson::~TDDTaxDataOnePerson()
+{
+    for (int i = 0; i < m_slipCount; ++i) delete m_slips[i];
+}
+
+bool TDDTaxDataOnePerson::addSlip(TaxSlip* slip)
+{
+    if (!slip) return false;
+    if (m_slipCount >= kSlips) {
+        delete slip;
+        return false;
+    }
+    m_slips[m_slipCount++] = slip;
+    return true;
+}
+
+// ---------------------------------------------------------------- downloaded slips
+
+TaxSlip::TaxSlip(ENUMTYPE_SLIP type, std::initializer_list<const char*> ownBoxes) : m_slipType(type)
+{
+    for (const char* box : ownBoxes) m_own[box] = CString();
+}
+
+CString TaxSlip::getNumberedBoxStrValue(const char* box) const
+{
+    const auto it = m_boxes.find(box);
+    return it == m_boxes.end() ? CString() : it->second;
+}
+
+double TaxSlip::getNumberedBoxValue(const char* box) const
+{
+    const auto it = m_boxes.find(box);
+    return it == m_boxes.end() ? 0.0 : myStringToDouble(it->second);
+}
+
+bool TaxSlip::setOwnBox(const char* box, const CString& text)
+{
+    const auto it = m_own.find(box);
+    if (it == m_own.end()) return false;
+    it->second = text;
+    return true;
+}
+
+CString TaxSlip::ownBoxText(const char* box) const
+{
+    const auto it = m_own.find(box);
+    return it == m_own.end() ? CString() : it->second;
+}
+
+double TaxSlip::ownBoxValue(const char* box) const
+{
+    return myStringToDouble(ownBoxText(box));
+}
+
+namespace {
+
+// Slip boxes are named by their printed numbers; the T4A prints three digits.
+void copyMapBoxes(const TaxSlip& from, CTaxData_Form& to, std::initializer_list<const char*> boxes,
+                  bool threeDigits = false)
+{
+    for (const char* box : boxes) {
+        std::string name = box;
+        if (threeDigits) name.insert(0, name.size() < 3 ? 3 - name.size() : 0, '0');
+        to.setFloat(name.c_str(), from.getNumberedBoxValue(box));
+    }
+}
+
+void copyOwnBoxes(const TaxSlip& from, CTaxData_Form& to, std::initializer_list<const char*> boxes)
+{
+    for (const char* box : boxes) to.setFloat(box, from.ownBoxValue(box));
+}
+
+}   // namespace
+
+int TaxSlipT4::copyToSlipData(CTaxData_Form* slip)
+{
+    auto* t4 = dynamic_cast<CSlipData_T4*>(slip);
+    if (!t4) return 0;
+    t4->setString("payer_name", employerName);
+    t4->setInt("province_of_employment", getProvince(province));
+    copyMapBoxes(*this, *t4, {"14", "16", "17", "18", "20", "22"});
+    // An insurable or pensionable amount of the slip replaces the one the
+    // calculation would take from box 14; a nil one leaves that choice alone.
+    const double box24 = getNumberedBoxValue("24");
+    if (box24 >= 0.009) {
+        t4->setFloat("24", box24);
+        t4->setBool("ei_insurable_earnings_entered", true);
+    }
+    const double box26 = getNumberedBoxValue("26");
+    if (box26 >= 0.009) {
+        t4->setFloat("26", box26);
+        t4->setBool("pensionable_earnings_entered", true);
+    }
+    t4->setBool("cpp_qpp_exempt", myStringToDouble(cppQppExemptCode) > 0.9);
+    t4->setBool("ei_exempt", myStringToDouble(eiExemptCode) > 0.9);
+    copyMapBoxes(*this, *t4, {"30", "42", "44", "46", "52", "55", "57", "58", "59", "60", "66", "67", "71", "87"});
+    return 0;
+}
+
+int TaxSlipT4A::copyToSlipData(CTaxData_Form* slip)
+{
+    auto* t4a = dynamic_cast<TaxData_Slip_T4A*>(slip);
+    if (!t4a) return 0;
+    t4a->setString("payer_name", payerName);
+    copyMapBoxes(*this, *t4a,
+                 {"16",  "18",  "20",  "22",  "24",  "28",  "30",  "32",  "34",  "37",  "40",  "42",  "46",
+                  "48",  "104", "105", "106", "107", "109", "118", "119", "124", "125", "127", "128", "131",
+                  "135", "196", "197", "198", "199", "200", "201", "202", "203", "204", "205", "210", "211"},
+                 true);
+    return 0;
+}
+
+int TaxSlipT4AP::copyToSlipData(CTaxData_Form* slip)
+{
+    auto* t4ap = dynamic_cast<CSlipData_T4AP*>(slip);
+    if (!t4ap) return 0;
+    copyOwnBoxes(*this, *t4ap, {"14", "15", "16", "17", "18", "19", "20", "21", "22", "23"});
+    return 0;
+}
+
+int TaxSlipT4RSP::copyToSlipData(CTaxData_Form* slip)
+{
+    auto* t4rsp = dynamic_cast<TaxData_Slip_T4RSP*>(slip);
+    if (!t4rsp) return 0;
+    t4rsp->setString("payer_name", payerName);
+    copyOwnBoxes(*this, *t4rsp, {"16", "18", "20", "22"});
+    t4rsp->setBool("spousal_plan", ownBoxValue("24") > 0.9);
+    copyOwnBoxes(*this, *t4rsp, {"25", "26", "27", "28", "30"});
+    copyMapBoxes(*this, *t4rsp, {"34", "37"});
+    t4rsp->BeforeReadSlip();
+    return 0;
+}
+
+int TaxSlipT4E::copyToSlipData(CTaxData_Form* slip)
+{
+    auto* t4e = dynamic_cast<TaxData_Slip_T4E*>(slip);
+    if (!t4e) return 0;
+    copyOwnBoxes(*this, *t4e, {"7", "14", "15", "17", "18", "20", "21", "22", "23", "30", "33", "37"});
+    return 0;
+}
+
+int TaxSlipT4AOAS::copyToSlipData(CTaxData_Form* slip)
+{
+    auto* oas = dynamic_cast<CSlipData_T4AOAS*>(slip);
+    if (!oas) return 0;
+    copyOwnBoxes(*this, *oas, {"18", "19", "20", "21", "22", "23"});
+    return 0;
+}
+
+int TaxSlipT4RIF::copyToSlipData(CTaxData_Form* slip)
+{
+    auto* rif = dynamic_cast<TaxData_Slip_T4RIF*>(slip);
+    if (!rif) return 0;
+    rif->setString("payer_name", payerName);
+    copyOwnBoxes(*this, *rif, {"16", "18", "20", "22", "24", "28"});
+    copyMapBoxes(*this, *rif, {"37"});
+    rif->BeforeReadSlip();
+    return 0;
+}
+
+int TaxSlipT5::copyToSlipData(CTaxData_Form* slip)
+{
+    auto* t5 = dynamic_cast<TaxData_Slip_T5*>(slip);
+    if (!t5) return 0;
+    t5->setString("payer_name", payerName);
+    copyMapBoxes(*this, *t5, {"10", "11", "12", "13", "14", "15", "16", "17", "18", "24", "25", "26"});
+    t5->BeforeReadSlip();
+    return 0;
+}
+
+int TaxSlipT3::copyToSlipData(CTaxData_Form* slip)
+{
+    auto* t3 = dynamic_cast<TaxData_Slip_T3*>(slip);
+    if (!t3) return 0;
+    t3->setString("payer_name", trustName);
+    copyOwnBoxes(*this, *t3, {"21", "23", "25", "26", "30", "32", "34", "39", "49", "50", "51"});
+    t3->BeforeReadSlip();
+    return 0;
+}
+
+int TaxSlipT5007::copyToSlipData(CTaxData_Form* slip)
+{
+    auto* t5007 = dynamic_cast<CSlipData_T5007*>(slip);
+    if (!t5007) return 0;
+    t5007->setString("payer_name", payerName);
+    copyOwnBoxes(*this, *t5007, {"10", "11"});
+    return 0;
+}
+
+int TaxSlipT5013::copyToSlipData(CTaxData_Form* slip)
+{
+    auto* t5013 = dynamic_cast<TaxData_Slip_T5013*>(slip);
+    if (!t5013) return 0;
+    t5013->setString("payer_name", payerName);
+    t5013->setFloat("partner_share_percent", getNumberedBoxValue("5"));
+    return 0;
+}
+
+int TaxSlipRC62::copyToSlipData(CTaxData_Form* slip)
+{
+    auto* rc62 = dynamic_cast<TaxData_Slip_RC62*>(slip);
+    if (!rc62) return 0;
+    copyOwnBoxes(*this, *rc62, {"10", "12"});
+    return 0;
+}
+
+int TaxSlipRC210::copyToSlipData(CTaxData_Form* slip)
+{
+    auto* rc210 = dynamic_cast<CSlipData_RC210*>(slip);
+    if (!rc210) return 0;
+    copyOwnBoxes(*this, *rc210, {"10"});
+    return 0;
+}
+
+int TaxSlipMBRentalAssistSlip::copyToSlipData(CTaxData_Form* slip)
+{
+    auto* mb = dynamic_cast<TaxData_Slip_MBShelterAssist*>(slip);
+    if (!mb) return 0;
+    mb->setString("payer_name", payerName);
+    mb->setFloat("shelter_benefit", myStringToDouble(shelterBenefitAmount));
+    return 0;
+}
+
+int TaxSlipPRPP::copyToSlipData(CTaxData_Form* slip)
+{
+    auto* prpp = dynamic_cast<TaxData_Slip_PRPP*>(slip);
+    if (!prpp) return 0;
+    prpp->setString("contract_number", contractNumber);
+    prpp->setString("version", versionText);
+    prpp->setFloat("employee_contribution_current", myStringToDouble(employeeCurrentYear));
+    prpp->setFloat("employee_contribution_prior", myStringToDouble(employeePriorYear));
+    prpp->setFloat("employer_contribution", myStringToDouble(employerContribution));
+    prpp->setFloat("employee_contribution_current_exempt", myStringToDouble(employeeCurrentYearExempt));
+    prpp->setFloat("employee_contribution_prior_exempt", myStringToDouble(employeePriorYearExempt));
+    return 0;
+}
+
+int TaxSlipT1204::copyToSlipData(CTaxData_Form* slip)
+{
+    auto* t1204 = dynamic_cast<TaxData_Slip_T1204*>(slip);
+    if (!t1204) return 0;
+    copyOwnBoxes(*this, *t1204, {"82", "84"});
+    return 0;
+}
+
+int TaxSlipT2202::copyToSlipData(CTaxData_Form* slip)
+{
+    auto* t2202 = dynamic_cast<TaxData_Slip_T2202*>(slip);
+    if (!t2202) return 1;
+    for (const char* box : {"10", "11", "12", "13", "14", "15"}) t2202->setString(box, getNumberedBoxStrValue(box));
+    for (int k = 1; k <= std::min(sessionCount, kSessions); ++k) {
+        t2202->setString(TableForm::rowField("sessions.#.from", k), fromPeriod[k - 1]);
+        t2202->setString(TableForm::rowField("sessions.#.to", k), toPeriod[k - 1]);
+        t2202->setFloat(TableForm::rowField("sessions.#.months_part_time", k), myStringToDouble(partTimeMonths[k - 1]));
+        t2202->setFloat(TableForm::rowField("sessions.#.months_full_time", k), myStringToDouble(fullTimeMonths[k - 1]));
+        t2202->setFloat(TableForm::rowField("sessions.#.fees", k), myStringToDouble(eligibleFees[k - 1]));
+    }
+    return 0;
+}
+
+// ---------------------------------------------------------------- the fill
+
+namespace {
+
+constexpr ENUMTYPE_SLIP kSlipT5008 = 19;
+constexpr ENUMTYPE_SLIP kSlipRRSPReceipt = 20;
+constexpr ENUMTYPE_SLIP kSlipT1204 = 23;
+constexpr ENUMTYPE_FORM kFormT1 = 1;
+constexpr ENUMTYPE_FORM kFormSch3 = 4;
+constexpr ENUMTYPE_FORM kFormSch7 = 7;
+constexpr ENUMTYPE_FORM kFormT2125 = 125;
+constexpr ENUMTYPE_TAXWIZARD kWizardLastYear = 2;
+constexpr double kCent = 0.009;
+
+// The columns of a repeated group ("shares") as patterns ("shares.#.proceeds").
+std::vector<std::string> groupColumns(const CTaxData_Form& form, const char* group)
+{
+    const std::string firstRow = std::string(group) + ".1.";
+    std::vector<std::string> columns;
+    for (const CField* f : form.fields().all()) {
+        const std::string name = f->GetName().c_str();
+        if (name.compare(0, firstRow.size(), firstRow) == 0)
+            columns.push_back(std::string(group) + ".#." + name.substr(firstRow.size()));
+    }
+    return columns;
+}
+
+// The highest row of the group holding any value.
+int usedGroupRows(const CTaxData_Form& form, const std::vector<std::string>& columns, int maxRows)
+{
+    for (int row = maxRows; row > 0; --row)
+        for (const std::string& column : columns) {
+            const CField* f = form.field(TableForm::rowField(column.c_str(), row));
+            if (f && !f->IsDefault()) return row;
+        }
+    return 0;
+}
+
+// Takes out the rows of the group that an earlier auto-fill added (their
+// "auto_filled" column set), moving the user's rows up; answers the rows
+// left in use.
+int removeAutoFilledRows(CTaxData_Form& form, const char* group, int maxRows, int inUse)
+{
+    const std::vector<std::string> columns = groupColumns(form, group);
+    const std::string mark = std::string(group) + ".#.auto_filled";
+    inUse = std::max(inUse, usedGroupRows(form, columns, maxRows));
+    int removed = 0;
+    for (int row = 1; row <= inUse; ++row)
+        if (form.getBool(TableForm::rowField(mark.c_str(), row))) ++removed;
+    int kept = 0;
+    for (int row = 1; row <= maxRows; ++row) {
+        if (form.getBool(TableForm::rowField(mark.c_str(), row))) continue;
+        ++kept;
+        if (row == kept) continue;
+        for (const std::string& column : columns) {
+            CField* to = form.field(TableForm::rowField(column.c_str(), kept));
+            const CField* from = form.field(TableForm::rowField(column.c_str(), row));
+            if (to && from) to->CopyFrom(*from);
+        }
+    }
+    for (int row = kept + 1; row <= maxRows; ++row)
+        for (const std::string& column : columns)
+            if (CField* f = form.field(TableForm::rowField(column.c_str(), row))) f->Reset();
+    return std::max(0, inUse - removed);
+}
+
+TaxData_LastYearAmounts* lastYearAmounts(const IndividualTaxData& person)
+{
+    for (STRUCT_WIZDATA_ITEM_2004* item : person.wizards())
+        if (item->kind == kWizardLastYear) return dynamic_cast<TaxData_LastYearAmounts*>(item->object);
+    return nullptr;
+}
+
+}   // namespace
+
+int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* options)
+{
+    if (!options) return 0;
+    const DataAFR& allow = *options;
+
+    // 1. What an earlier auto-fill made of the allowed kinds goes, so that
+    //    applying the same download again replaces instead of adding: its
+    //    slips, the business statements of its T1204 slips and the share
+    //    dispositions of its T5008 slips.
+    for (bool again = true; again;) {
+        again = false;
+        for (STRUCT_SLIPDATA_ITEM_2004* item : m_slips) {
+            if (item->object && item->object->isAutoFilled() && allow.allowApplySlip(item->slipType)) {
+                RemoveSlipData(item->object);
+                again = true;
+                break;
+            }
+        }
+    }
+    if (allow.allowApplySlip(kSlipT1204)) {
+        for (bool again = true; again;) {
+            again = false;
+            for (STRUCT_FORMDATA_ITEM_2004* item : m_forms) {
+                if (item->formType == kFormT2125 && item->object && item->object->isAutoFilled()) {
+                    RemoveFormData(item->object, true);
+                    again = true;
+                    break;
+                }
+            }
+        }
+    }
+
+    if (allow.allowApplySlip(kSlipT5008) && GetCountOfForm(kFormSch3) == 1) {
+        CTaxData_Form* sch3 = GetFormData(kFormSch3, false);
+        sch3->setInt("shares_count", removeAutoFilledRows(*sch3, "shares", CTaxData_Schedule_3::kShareRows,
+                                                           sch3->getInt("shares_count")));
+    }
+
+    // 2. The downloaded slips, in their order.
+    std::vector<const TaxSlipT5008*> dispositions;
+    double ownCurrent = 0.0, ownPrior = 0.0, spousalCurrent = 0.0, spousalPrior = 0.0;
+    for (int i = 0; i < data.slipCount(); ++i) {
+        TaxSlip* downloaded = data.slip(i);
+        if (!downloaded) continue;
+        const ENUMTYPE_SLIP type = downloaded->slipType();
+        if (type == kSlipT5008) {
+            if (auto* t5008 = dynamic_cast<const TaxSlipT5008*>(downloaded)) dispositions.push_back(t5008);
+            continue;
+        }
+        if (type == kSlipRRSPReceipt) {
+            if (auto* receipt = dynamic_cast<const TaxSlipRRSPReceipt*>(downloaded)) {
+                const double current = myStringToDouble(receipt->CurrentYearRRSPContributionAmount);
+                const double prior = myStringToDouble(receipt->PriorYearRRSPContributionAmount);
+                if (myStringToDouble(receipt->RRSPSpouseContributionIndicator) >= 0.1) {
+                    spousalCurrent += current;
+                    spousalPrior += prior;
+                } else {
+                    ownCurrent += current;
+                    ownPrior += prior;
+                }
+            }
+            continue;
+        }
+        if (!allow.allowApplySlip(type)) continue;
+        const int id = GetNextUniqueID();
+        if (CTaxData_Form* object = AllocSlipData(type)) {
+            auto* item = new STRUCT_SLIPDATA_ITEM_2004;
+            item->slipType = type;
+            item->uniqueId = id;
+            item->sharedId = 0;
+            item->object = object;
+            m_slips.push_back(item);
+            downloaded->copyToSlipData(object);
+            object->setAutoFilled(true);
+        }
+        if (type == kSlipT1204) {
+            STRUCT_FORMDATA_ITEM_2004* item = NewFormDataItem(kFormT2125, GetNextUniqueID(), true, 0, true);
+            if (item && item->object) {
+                CTaxData_Form* t2125 = item->object;
+                t2125->setAutoFilled(true);
+                t2125->setString("business_description", "Government Service Contract");
+                t2125->setBool("is_government_service_contract", true);
+                t2125->setFloat("line_3A", downloaded->ownBoxValue("82") + downloaded->ownBoxValue("84"));
+            }
+        }
+    }
+
+    // 3. The T5008 slips become share dispositions on Schedule 3, marked so
+    //    that the next auto-fill replaces them.
+    if (!dispositions.empty() && allow.allowApplySlip(kSlipT5008)) {
+        if (CTaxData_Form* sch3 = makeFormExist(kFormSch3)) {
+            const int rows = CTaxData_Schedule_3::kShareRows;
+            sch3->setInt("shares_entry_mode", 0);
+            const int n = std::max(sch3->getInt("shares_count"),
+                                   usedGroupRows(*sch3, groupColumns(*sch3, "shares"), rows));
+            const int k = int(dispositions.size());
+            for (int i = 1; i <= k && n + i <= rows; ++i) {
+                const TaxSlipT5008& slip = *dispositions[i - 1];
+                const int row = n + i;
+                sch3->setFloat(TableForm::rowField("shares.#.number", row), slip.ownBoxValue("16"));
+                sch3->setString(TableForm::rowField("shares.#.description", row), slip.ownBoxText("17"));
+                sch3->setFloat(TableForm::rowField("shares.#.proceeds", row), slip.ownBoxValue("21"));
+                sch3->setFloat(TableForm::rowField("shares.#.adjusted_cost_base", row), slip.ownBoxValue("20"));
+                sch3->setBool(TableForm::rowField("shares.#.auto_filled", row), true);
+            }
+            sch3->setInt("shares_count", std::min(n + k, rows));
+        }
+    }
+
+    // 4. The T1 is never made here.
+    CTaxData_Form* t1 = GetCountOfForm(kFormT1) == 1 ? GetFormData(kFormT1, false) : nullptr;
+    TaxData_LastYearAmounts* lastYear = lastYearAmounts(*this);
+
+    // 5. Instalments.
+    if (allow.allowInstalment() && t1) t1->setFloat("47600", myStringToDouble(data.summary.InstalmentAmount));
+
+    // 6. Tuition carried forward from 2020.
+    if (allow.allowTuition()) {
+        CTaxData_Form* sch11 = GetS11FormData();
+        const double federal = data.carryOver.getFedTuitionForTaxYear("2020");
+        const double provincial = data.carryOver.getProvTuitionForTaxYear("2020");
+        if (lastYear) {
+            lastYear->setFloat("unused_tuition_federal", federal);
+            lastYear->setFloat("11001", provincial);
+            if (t1) {
+                t1->setFloat("carryforward_unused_tuition_federal", federal);
+                t1->setFloat("carryforward_unused_tuition_provincial", provincial);
+            }
+        }
+        m_provMgr.setProvAmountClaimed(11001, provincial);
+        if (sch11) sch11->setFloat("unused_tuition_carryforward", federal);
+    }
+
+    // 7. RRSP contribution receipts: one own and one spousal row of Schedule
+    //    7, replacing the rows an earlier auto-fill added. The receipts'
+    //    prior-year part is what was paid in the first 60 days of 2022.
+    if (allow.allowRRSPContribution()
+        && (ownCurrent >= kCent || ownPrior >= kCent || spousalCurrent >= kCent || spousalPrior >= kCent)) {
+        if (CTaxData_Form* sch7 = makeFormExist(kFormSch7)) {
+            constexpr int kRows = 20;
+            int row = removeAutoFilledRows(*sch7, "contributions", kRows, 0);
+            const struct { bool spousal; double current, prior; } sums[] = {
+                {false, ownCurrent, ownPrior}, {true, spousalCurrent, spousalPrior}};
+            for (const auto& sum : sums) {
+                if ((sum.current < kCent && sum.prior < kCent) || row >= kRows) continue;
+                ++row;
+                sch7->setBool(TableForm::rowField("contributions.#.spousal", row), sum.spousal);
+                sch7->setFloat(TableForm::rowField("contributions.#.amount_2021", row), sum.current);
+                sch7->setFloat(TableForm::rowField("contributions.#.amount_2022", row), sum.prior);
+                sch7->setBool(TableForm::rowField("contributions.#.auto_filled", row), true);
+            }
+        }
+    }
+
+    // 8. RRSP deduction limit and unused contributions.
+    const double limit = myStringToDouble(data.summary.DeductionLimitAmount);
+    const double unused = myStringToDouble(data.summary.UnusedContributionAmount);
+    if (allow.allowRRSPLimit() && (limit >= kCent || unused >= kCent)) {
+        if (CTaxData_Form* sch7 = makeFormExist(kFormSch7)) {
+            sch7->setFloat("line_1", unused);
+            sch7->setFloat("rrsp_deduction_limit", limit);
+        }
+        if (lastYear) {
+            lastYear->setFloat("rrsp_unused_contributions", unused);
+            lastYear->setFloat("rrsp_deduction_limit", limit);
+        }
+    }
+
+    // 9. HBP and LLP repayments required for 2021.
+    if (allow.allowHBPLLP()) {
+        const double hbp = data.summary.getHBPRequiredRepaymentForYear("2021");
+        const double llp = data.summary.getLLPRequiredRepaymentForYear("2021");
+        if (hbp >= kCent || llp >= kCent) {
+            if (lastYear) {
+                lastYear->setFloat("hbp_balance", hbp);
+                lastYear->setFloat("llp_balance", llp);
+            }
+            if (t1) {
+                t1->setFloat("carryforward_hbp_balance", hbp);
+                t1->setFloat("carryforward_llp_balance", llp);
+            }
+        }
+    }
+
+    // 10. The return records that it was auto-filled.
+    if (t1) t1->setAutoFilled(true);
+    return 0;
+}
+
+int CFamilyTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* options)
+{
+    IndividualTaxData* person = getCurIndvTaxData();
+    if (!person) return -1;
+    person->AutoFillReturn(data, options);
+    Calculate(-1, nullptr);
+    return 0;
+}
