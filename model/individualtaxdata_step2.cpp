@@ -87,7 +87,12 @@ int IndividualTaxData::calculateStep2(bool)
         t929->Calculate01();
     }
     t1->setFloat("21500", amountOf(GetFormData(14, false), "deduction"));
-    if (auto* t1m = formOf<TaxData_T1MNew>(*this, 102)) t1m->Calculate01();
+    if (auto* t1m = formOf<TaxData_T1MNew>(*this, 102)) {
+        // Last year's unused moving expenses, carried in by the import.
+        if (!present(t1m->getFloat("carried_forward_prior")))
+            t1m->setFloat("carried_forward_prior", t1->getFloat("carryforward_moving_expenses"));
+        t1m->Calculate01();
+    }
     t1->setFloat("21900", amountOf(GetFormData(102, false), "deduction"));
 
     // 4. Resource expenses, employment expenses, clergy residence.

@@ -80,6 +80,7 @@ private slots:
     void schedule2TakesTheSpousesCredits();
     void schedule6SeesWhetherTheSpouseHasOne();
     void recalculationIsStable();
+    void movingExpensesCarriedFromLastYear();
 };
 
 void FamilyCalculationTest::singleReturnRunsTheTaxpayerTwice_data()
@@ -224,6 +225,19 @@ void FamilyCalculationTest::recalculationIsStable()
     // A second whole calculation of an already calculated return changes nothing.
     QCOMPARE(f.data.Calculate(FROM_WHOLE_RETURN, nullptr), 0);
     QVERIFY(f.data == first);
+}
+
+void FamilyCalculationTest::movingExpensesCarriedFromLastYear()
+{
+    // The import carries last year's unused moving expenses into the T1; a
+    // T1-M of this year deducts them against income earned at the new place.
+    Family f(false);
+    f.t->setFloat("carryforward_moving_expenses", 1500);
+    CTaxData_Form* t1m = f.data.taxpayer()->GetFormData(102, true);
+    t1m->setFloat("eligible_income", 10000);
+    f.data.Calculate(FROM_WHOLE_RETURN, nullptr);
+    QCOMPARE(t1m->getFloat("deduction"), 1500.0);
+    QCOMPARE(f.t->getFloat("21900"), 1500.0);
 }
 
 QTEST_GUILESS_MAIN(FamilyCalculationTest)
