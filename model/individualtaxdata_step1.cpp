@@ -142,6 +142,7 @@ void moveSlipTotals(IndividualTaxData& person, TaxData_T1New& t1, const STRU_SLI
     t1.setFloat("11700", t.rc62Uccb);
     t1.setFloat("uccb_repaid", t.rc62Repaid);
     t1.setFloat("11900", t.t4eBenefits);
+    t1.setFloat("ei_regular_benefits_repayable", t.t4eRegularBenefitsRepayable);
     t1.setFloat("11905", t.t4eParentalBenefits);
 
     // Investments: through Schedule 4 when the return holds one.

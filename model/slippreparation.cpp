@@ -156,6 +156,8 @@ void addT4E(const CTaxData_Form& s, STRU_SLIPDATA_CALCULATION& t)
     t.t4eParentalBenefits += s.getFloat("36") + s.getFloat("37");
     const double rate = s.getFloat("7") / 100.0;
     if (rate >= kPresent / 100.0) t.t4eRepaymentRate = qMin(t.t4eRepaymentRate, rate);
+    // Regular benefits are repaid at higher incomes only where the slip says 30%.
+    if (s.getFloat("7") >= 30.0 - kPresent) t.t4eRegularBenefitsRepayable += s.getFloat("15");
 }
 
 void addT4AOAS(const CTaxData_Form& s, STRU_SLIPDATA_CALCULATION& t)

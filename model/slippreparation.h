@@ -107,6 +107,7 @@ struct STRU_SLIPDATA_CALCULATION
     // ---- T4E
     double t4eBenefits = 0.0;              // box 14
     double t4eRegularBenefits = 0.0;       // box 15
+    double t4eRegularBenefitsRepayable = 0.0;  // box 15 of the slips whose repayment rate (box 7) is 30%
     double t4eTaxExempt = 0.0;             // box 18
     double t4eTaxableTuition = 0.0;        // box 20
     double t4eTaxDeducted = 0.0;           // box 22

@@ -15,6 +15,10 @@ using namespace Federal2021;
 
 namespace {
 
+// 2021 EI benefits repayment: income over 1.25 times the maximum insurable
+// earnings (1.25 x 56,300) repays regular benefits at 30%.
+constexpr double kEiRepaymentThreshold = 70375.0;
+
 constexpr double kPresent = CFloatField::kTolerance;
 
 // Line 41000: 75% of the first 400 of federal political contributions, 50%
@@ -135,7 +139,15 @@ void TaxData_T1New::CalculateNetIncomeAfterCCT(int)
     // with their repayments.
     const double forRecovery = beforeAdjustments - getFloat("11700") - getFloat("12500") + getFloat("21300")
         + getFloat("rdsp_repayment");
-    const double repayment = oasRecovery(forRecovery, getFloat("11300") + getFloat("14600"));
+    // EI regular benefits first (the T4E chart): 30% of the lesser of the
+    // repayable benefits and the income over 70,375; the OAS recovery then
+    // counts the income left after that repayment (line 23500 chart).
+    const double eiRepayment = roundToCents(
+        0.30 * std::min(getFloat("ei_regular_benefits_repayable"), std::max(0.0, forRecovery - kEiRepaymentThreshold)));
+    const double oasRepayment = oasRecovery(forRecovery - eiRepayment, getFloat("11300") + getFloat("14600"));
+    setFloat("ei_benefits_repayment", eiRepayment);
+    setFloat("oas_recovery", oasRepayment);
+    const double repayment = roundToCents(eiRepayment + oasRepayment);
     setFloat("23500", repayment);
     setFloat("23600", roundToCents(std::max(0.0, beforeAdjustments - repayment)));
 }
@@ -144,7 +156,7 @@ void TaxData_T1New::CalculateTaxableIncome(int)
 {
     // Line 25000: workers' compensation, social assistance and the net
     // federal supplements less the part of them that line 23500 repays.
-    const double supplementsRepaid = std::max(0.0, getFloat("23500") - getFloat("11300"));
+    const double supplementsRepaid = std::max(0.0, getFloat("oas_recovery") - getFloat("11300"));
     setFloat("25000", roundToCents(getFloat("14400") + getFloat("14500")
                                    + std::max(0.0, getFloat("14600") - supplementsRepaid)));
     double deductions = 0.0;

@@ -100,6 +100,9 @@ const FieldSpec kT1Lines[] = {
     QM_CALC("23300"),   // total deductions
     QM_CALC("23400"),   // net income before adjustments
     QM_CALC("23500"),   // social benefits repayment
+    QM_CALC("ei_regular_benefits_repayable"),  // T4E box 15 where box 7 is 30%
+    QM_CALC("ei_benefits_repayment"),   // the EI part of line 23500
+    QM_CALC("oas_recovery"),            // the OAS part of line 23500
     QM_CALC("23600"),   // net income
 
     // ---- Step 4: taxable income

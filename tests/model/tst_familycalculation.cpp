@@ -81,6 +81,8 @@ private slots:
     void schedule6SeesWhetherTheSpouseHasOne();
     void recalculationIsStable();
     void movingExpensesCarriedFromLastYear();
+    void eiBenefitsRepaidOnlyWhereTheSlipSaysSo_data();
+    void eiBenefitsRepaidOnlyWhereTheSlipSaysSo();
 };
 
 void FamilyCalculationTest::singleReturnRunsTheTaxpayerTwice_data()
@@ -238,6 +240,33 @@ void FamilyCalculationTest::movingExpensesCarriedFromLastYear()
     f.data.Calculate(FROM_WHOLE_RETURN, nullptr);
     QCOMPARE(t1m->getFloat("deduction"), 1500.0);
     QCOMPARE(f.t->getFloat("21900"), 1500.0);
+}
+
+void FamilyCalculationTest::eiBenefitsRepaidOnlyWhereTheSlipSaysSo_data()
+{
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<bool>("repaid");
+    QTest::newRow("box 7 at 30%") << 30.0 << true;
+    QTest::newRow("box 7 at 0%: a first claim") << 0.0 << false;
+}
+
+void FamilyCalculationTest::eiBenefitsRepaidOnlyWhereTheSlipSaysSo()
+{
+    QFETCH(double, rate);
+    QFETCH(bool, repaid);
+    Family f(false);
+    CTaxData_Form* t4 = f.data.NewSlipData(1, -1, 0)->object;
+    t4->setFloat("14", 90000);
+    t4->setInt("province_of_employment", 9);
+    CTaxData_Form* t4e = f.data.NewSlipData(5, -1, 0)->object;
+    t4e->setFloat("7", rate);
+    t4e->setFloat("14", 6000);
+    t4e->setFloat("15", 6000);
+    f.data.Calculate(FROM_WHOLE_RETURN, nullptr);
+    QCOMPARE(f.t->getFloat("ei_regular_benefits_repayable"), repaid ? 6000.0 : 0.0);
+    // Income far over 70,375: all of the 30% is repaid (1,800) when the slip says so.
+    QCOMPARE(f.t->getFloat("23500"), repaid ? 1800.0 : 0.0);
+    QCOMPARE(f.t->getFloat("42200"), f.t->getFloat("23500"));
 }
 
 QTEST_GUILESS_MAIN(FamilyCalculationTest)

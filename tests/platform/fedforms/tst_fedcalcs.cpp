@@ -326,6 +326,19 @@ void FedCalcsTest::t1Lines_data()
     // (150,000 - 79,845) x 15% = 10,523.25, at most the 7,000 received.
     QTest::newRow("OAS recovery of all the pension") << int(NET_INCOME) << 70 << Values{{"15000", 150000}, {"11300", 7000}}
                                                      << Values{{"23500", 7000}, {"23600", 143000}};
+    // EI benefits repayment: 30% x the lesser of 6,000 and (80,000 - 70,375 = 9,625) = 1,800.
+    QTest::newRow("EI benefits repaid") << int(NET_INCOME) << 40
+        << Values{{"15000", 80000}, {"ei_regular_benefits_repayable", 6000}}
+        << Values{{"ei_benefits_repayment", 1800}, {"23500", 1800}, {"23600", 78200}};
+    // At 70,000 nothing is repaid.
+    QTest::newRow("EI benefits under the threshold") << int(NET_INCOME) << 40
+        << Values{{"15000", 70000}, {"ei_regular_benefits_repayable", 6000}}
+        << Values{{"23500", 0}, {"23600", 70000}};
+    // EI first: 30% x min(3,000, 29,625) = 900; then OAS on 100,000 - 900:
+    // (99,100 - 79,845) x 15% = 2,888.25; together 3,788.25.
+    QTest::newRow("EI repaid before the OAS recovery") << int(NET_INCOME) << 70
+        << Values{{"15000", 100000}, {"11300", 7500}, {"ei_regular_benefits_repayable", 3000}}
+        << Values{{"ei_benefits_repayment", 900}, {"oas_recovery", 2888.25}, {"23500", 3788.25}, {"23600", 96211.75}};
     // Half of a business investment loss of 4,000 (slips 1,000).
     QTest::newRow("allowable business investment loss")
         << int(NET_INCOME) << 40 << Values{{"15000", 50000}, {"21699", 3000}, {"21699_slips", 1000}}
@@ -334,7 +347,7 @@ void FedCalcsTest::t1Lines_data()
     // repaid, 4,000 deducted. 60,000 - 4,000 - 1,000 typed = 55,000.
     QTest::newRow("supplements deduction after the repayment")
         << int(TAXABLE_INCOME) << 70
-        << Values{{"23600", 60000}, {"23500", 8000}, {"11300", 7000}, {"14600", 5000}, {"25200", 1000}}
+        << Values{{"23600", 60000}, {"oas_recovery", 8000}, {"11300", 7000}, {"14600", 5000}, {"25200", 1000}}
         << Values{{"25000", 4000}, {"25700", 5000}, {"26000", 55000}};
     QTest::newRow("taxable income not below 0") << int(TAXABLE_INCOME) << 40 << Values{{"23600", 1000}, {"25200", 5000}}
                                                 << Values{{"26000", 0}};
