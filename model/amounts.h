@@ -10,3 +10,11 @@ inline bool present(double amount)
 {
     return std::fabs(amount) >= kPresent;
 }
+
+// A shown amount is rounded to the cent, and one that rounds to zero is 0.00,
+// never "-0.00".
+inline double shownAmount(double value)
+{
+    const double cents = std::round(value * 100.0) / 100.0;
+    return cents == 0.0 ? 0.0 : cents;
+}

@@ -409,9 +409,8 @@ void CFamilyTaxData::UnShareTaxSlipWithSpouse(CTaxData_Form* slip)
     if (!mine || !other) return;
     STRUCT_SLIPDATA_ITEM_2004* item = mine->findSlipItem(slip);
     if (!item) return;
-    for (const STRUCT_SLIPDATA_ITEM_2004* candidate : other->slips())
-        if (candidate->slipType == item->slipType && candidate->uniqueId == item->sharedId)
-            const_cast<STRUCT_SLIPDATA_ITEM_2004*>(candidate)->sharedId = 0;
+    for (STRUCT_SLIPDATA_ITEM_2004* candidate : other->slips())
+        if (candidate->slipType == item->slipType && candidate->uniqueId == item->sharedId) candidate->sharedId = 0;
     item->sharedId = 0;
 }
 

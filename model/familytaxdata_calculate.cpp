@@ -95,8 +95,9 @@ void exchangeT778(CTaxData_Form* own, CTaxData_Form* other, const TaxData_T1New*
         other->setFloat("spouse_net_income", ownT1->getFloat("23600"));
 }
 
-// Step 3: what Schedule 2 may take over from the spouse.
-void exchangeSchedule2(IndividualTaxData* receiver, const IndividualTaxData* giver)
+// Step 3: what Schedule 2 may take over from the spouse. The giver is only
+// read; it is non-const because the form lookup can also create.
+void exchangeSchedule2(IndividualTaxData* receiver, IndividualTaxData* giver)
 {
     CTaxData_Form* sch2 = receiver->GetFormData(3, false);
     const TaxData_T1New* from = giver->t1();
@@ -120,16 +121,16 @@ void exchangeSchedule2(IndividualTaxData* receiver, const IndividualTaxData* giv
                              "31217", "31260", "32300"})
         used += from->getFloat(line);
     sch2->setFloat("spouse_credits_used", used);
-    const CTaxData_Form* sch11 = const_cast<IndividualTaxData*>(giver)->GetFormData(11, false);
+    const CTaxData_Form* sch11 = giver->GetFormData(11, false);
     sch2->setFloat("36000", sch11 ? sch11->getFloat("32700") : 0.0);
 }
 
 // Step 4: the Canada workers benefit counts the couple's income.
-void exchangeSchedule6(IndividualTaxData* receiver, const IndividualTaxData* giver)
+void exchangeSchedule6(IndividualTaxData* receiver, IndividualTaxData* giver)
 {
     CTaxData_Form* own = receiver->GetFormData(119, false);
     if (!own) return;
-    CTaxData_Form* other = const_cast<IndividualTaxData*>(giver)->GetFormData(119, false);
+    CTaxData_Form* other = giver->GetFormData(119, false);
     if (other) {
         // The other's own figures into this form's spouse column.
         for (const CField* f : other->fields().all()) {

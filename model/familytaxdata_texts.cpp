@@ -20,14 +20,6 @@ double amount(const IndividualTaxData* person, int number)
     return value;
 }
 
-// Shown amounts are rounded to the cent: a result that rounds to zero is
-// 0.00, never "-0.00".
-double shown(double value)
-{
-    const double cents = std::round(value * 100.0) / 100.0;
-    return cents == 0.0 ? 0.0 : cents;
-}
-
 } // namespace
 
 CString CFamilyTaxData::GetFamilyReturnStatusString() const
@@ -43,20 +35,20 @@ CString CFamilyTaxData::GetFamilyReturnStatusString() const
     }
     CString out;
     if (result >= 0)
-        out.Format("[Total Income]=%.2f [Net Income]=%.2f [Taxable Income]=%.2f [Balance Due]=%.2f", shown(income),
-                   shown(net), shown(taxable), shown(result));
+        out.Format("[Total Income]=%.2f [Net Income]=%.2f [Taxable Income]=%.2f [Balance Due]=%.2f", shownAmount(income),
+                   shownAmount(net), shownAmount(taxable), shownAmount(result));
     else
-        out.Format("[Total Income]=%.2f [Net Income]=%.2f [Taxable Income]=%.2f [Refund]=%.2f", shown(income),
-                   shown(net), shown(taxable), shown(-result));
+        out.Format("[Total Income]=%.2f [Net Income]=%.2f [Taxable Income]=%.2f [Refund]=%.2f", shownAmount(income),
+                   shownAmount(net), shownAmount(taxable), shownAmount(-result));
     return out;
 }
 
 void CFamilyTaxData::getShortResult(const CString& name, double value, CString& out)
 {
     if (value > 0)
-        out.Format("%s [Bal. Due: %.2f]", name.c_str(), shown(value));
+        out.Format("%s [Bal. Due: %.2f]", name.c_str(), shownAmount(value));
     else
-        out.Format("%s [Refund: %.2f]", name.c_str(), shown(-value));
+        out.Format("%s [Refund: %.2f]", name.c_str(), shownAmount(-value));
 }
 
 void CFamilyTaxData::getFamilyResult(CString& principal, CString& spouse, CString& family) const

@@ -41,14 +41,6 @@ const char* stringField(int number)
     }
 }
 
-
-// A shown amount that rounds to zero is 0.00, never "-0.00".
-double shown(double value)
-{
-    const double cents = std::round(value * 100.0) / 100.0;
-    return cents == 0.0 ? 0.0 : cents;
-}
-
 } // namespace
 
 bool IndividualTaxData::getFedAmountClaimed(int number, double& value) const
@@ -138,11 +130,11 @@ CString IndividualTaxData::GetReturnStatusString(int) const
     getFedAmountClaimed(484, refund);
     CString out;
     if (owing >= kPresent)
-        out.Format("[Total Income]=%.2f [Net Income]=%.2f [Taxable Income]=%.2f [Balance Due]=%.2f", shown(income),
-                   shown(net), shown(taxable), shown(owing));
+        out.Format("[Total Income]=%.2f [Net Income]=%.2f [Taxable Income]=%.2f [Balance Due]=%.2f", shownAmount(income),
+                   shownAmount(net), shownAmount(taxable), shownAmount(owing));
     else
-        out.Format("[Total Income]=%.2f [Net Income]=%.2f [Taxable Income]=%.2f [Refund]=%.2f", shown(income),
-                   shown(net), shown(taxable), shown(refund));
+        out.Format("[Total Income]=%.2f [Net Income]=%.2f [Taxable Income]=%.2f [Refund]=%.2f", shownAmount(income),
+                   shownAmount(net), shownAmount(taxable), shownAmount(refund));
     return out;
 }
 

@@ -48,21 +48,9 @@ void TableForm::CarryToNewYear(bool withData)
 }
 
 namespace {
-CField* makeField(const CString& name, CField::Type type)
-{
-    switch (type) {
-    case CField::String: return new CStringField(name);
-    case CField::Int: return new CIntField(name);
-    case CField::Bool: return new CBoolField(name);
-    case CField::Date: return new CDateField(name);
-    case CField::Float: return new CFloatField(name);
-    }
-    return nullptr;
-}
-
 CField* makeInitialised(const CString& name, const FieldSpec& spec)
 {
-    if (!spec.initial) return makeField(name, spec.type);
+    if (!spec.initial) return CField::Create(name, spec.type).release();
     // The starting value is what Reset() returns to: build the field with it.
     switch (spec.type) {
     case CField::String: return new CStringField(name, CString(spec.initial));

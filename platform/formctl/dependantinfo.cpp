@@ -15,16 +15,6 @@ void copyName(char (&dest)[DependantEntry::kNameSize], const char* text)
         std::strncpy(dest, text, DependantEntry::kNameSize - 1);
 }
 
-qint32 dateToInt(const QDate& d)
-{
-    return d.isValid() ? qint32(d.year() * 10000 + d.month() * 100 + d.day()) : 0;
-}
-
-QDate intToDate(qint32 v)
-{
-    return v > 0 ? QDate(v / 10000, (v / 100) % 100, v % 100) : QDate();
-}
-
 bool inRange(int age, int fromAge, int toAge)
 {
     return age >= 0 && age >= fromAge && age <= toAge;
@@ -68,7 +58,7 @@ void DependantInfoStruct::serilize(int /*version*/, MyDataStream& stream)
     if (stream.IsStoring()) {
         stream << qint32(m_entries.size());
         for (const DependantEntry& e : m_entries) {
-            stream << CString(e.firstName) << CString(e.lastName) << dateToInt(e.birthDate)
+            stream << CString(e.firstName) << CString(e.lastName) << storedDate(e.birthDate)
                    << qint32(e.relationship) << e.netIncome << qint32(e.infirm) << e.sin << e.address
                    << e.monthsLivedWith;
         }
@@ -93,7 +83,7 @@ void DependantInfoStruct::serilize(int /*version*/, MyDataStream& stream)
         }
         e.setFirstName(first.c_str());
         e.setLastName(last.c_str());
-        e.birthDate = intToDate(date);
+        e.birthDate = dateFromStored(date);
         e.relationship = relationship;
         e.infirm = infirm;
         m_entries.push_back(e);

@@ -9,18 +9,6 @@
 namespace {
 // No form has anywhere near this many fields; a larger count is damage.
 constexpr qint32 kMaxStoredFields = 100000;
-
-std::unique_ptr<CField> makeField(CField::Type type)
-{
-    switch (type) {
-    case CField::String: return std::make_unique<CStringField>("");
-    case CField::Int: return std::make_unique<CIntField>("");
-    case CField::Bool: return std::make_unique<CBoolField>("");
-    case CField::Date: return std::make_unique<CDateField>("");
-    case CField::Float: return std::make_unique<CFloatField>("");
-    }
-    return nullptr;
-}
 }
 
 CFieldList::~CFieldList()
@@ -108,7 +96,7 @@ bool CFieldList::read(MyDataStream& stream)
         if (target && target->GetType() == storedType) {
             target->ReadValue(stream);
         } else if (target) {
-            auto stored = makeField(storedType);
+            auto stored = CField::Create("", storedType);
             stored->ReadValue(stream);
             target->SetVariant(stored->GetVariant());
         } else {

@@ -14,19 +14,19 @@ const T* sameType(const CField& other, CField::Type type)
     return other.GetType() == type ? static_cast<const T*>(&other) : nullptr;
 }
 
-qint32 dateToInt(const QDate& d)
-{
-    return d.isValid() ? qint32(d.year() * 10000 + d.month() * 100 + d.day()) : 0;
-}
-
-QDate intToDate(qint32 v)
-{
-    if (v <= 0) return QDate();
-    const QDate d(v / 10000, (v / 100) % 100, v % 100);
-    return d.isValid() ? d : QDate();
-}
-
 } // namespace
+
+std::unique_ptr<CField> CField::Create(const CString& name, Type type)
+{
+    switch (type) {
+    case String: return std::make_unique<CStringField>(name);
+    case Int: return std::make_unique<CIntField>(name);
+    case Bool: return std::make_unique<CBoolField>(name);
+    case Date: return std::make_unique<CDateField>(name);
+    case Float: return std::make_unique<CFloatField>(name);
+    }
+    return nullptr;
+}
 
 bool CField::SkipValue(Type type, MyDataStream& stream)
 {
@@ -162,8 +162,8 @@ bool CDateField::CopyFrom(const CField& other)
     return true;
 }
 
-void CDateField::WriteValue(MyDataStream& stream) const { stream << dateToInt(m_value); }
-void CDateField::ReadValue(MyDataStream& stream) { qint32 v = 0; stream >> v; m_value = intToDate(v); }
+void CDateField::WriteValue(MyDataStream& stream) const { stream << storedDate(m_value); }
+void CDateField::ReadValue(MyDataStream& stream) { qint32 v = 0; stream >> v; m_value = dateFromStored(v); }
 
 // ---- float
 

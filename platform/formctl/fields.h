@@ -3,6 +3,8 @@
 // lives in one of these, under a name (the agency's line or box number, or a
 // plain name for what has none).
 
+#include <memory>
+
 #include <QDate>
 #include <QVariant>
 
@@ -49,6 +51,8 @@ public:
 
     // Reads and drops one value of `type` (a field a later version removed).
     static bool SkipValue(Type type, MyDataStream& stream);
+    // An empty field of `type`; null for a type no field has.
+    static std::unique_ptr<CField> Create(const CString& name, Type type);
     static bool IsKnownType(int type) { return type >= String && type <= Float; }
 
 private:

@@ -1,5 +1,6 @@
 #include "mydatastream.h"
 
+#include <QDate>
 #include <QIODevice>
 
 MyDataStream::MyDataStream(QIODevice* device) : QDataStream(device)
@@ -43,4 +44,16 @@ QDataStream& operator>>(QDataStream& stream, CString& text)
     stream >> bytes;
     text = CString(bytes);
     return stream;
+}
+
+qint32 storedDate(const QDate& date)
+{
+    return date.isValid() ? qint32(date.year() * 10000 + date.month() * 100 + date.day()) : 0;
+}
+
+QDate dateFromStored(qint32 value)
+{
+    if (value <= 0) return QDate();
+    const QDate date(value / 10000, (value / 100) % 100, value % 100);
+    return date.isValid() ? date : QDate();
 }

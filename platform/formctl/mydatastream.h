@@ -32,3 +32,8 @@ private:
 // the bytes; 0xFFFFFFFF for a null string).
 QDataStream& operator<<(QDataStream& stream, const CString& text);
 QDataStream& operator>>(QDataStream& stream, CString& text);
+
+// A date travels as the integer yyyymmdd; 0 stands for no date, and a stored
+// number that is no calendar day reads back as no date.
+qint32 storedDate(const QDate& date);
+QDate dateFromStored(qint32 value);
