@@ -51,6 +51,8 @@ private slots:
     void startingValuesNeedASingleT1();
     void refileCopyMadeAfterReading();
     void provinceChangeKeepsTheOldFormsAndAddsTheNew();
+    void provinceChangeOfOneOrBothSpouses_data();
+    void provinceChangeOfOneOrBothSpouses();
 };
 
 void NewReturnTest::newReturnForAProvince_data()
@@ -237,6 +239,33 @@ void NewReturnTest::provinceChangeKeepsTheOldFormsAndAddsTheNew()
     QCOMPARE(active, std::list<unsigned int>({2, 9}));
     // British Columbia's library now answers for the return.
     QCOMPARE(person->FindExtraFormToBeAdded(3), 43);
+}
+
+void NewReturnTest::provinceChangeOfOneOrBothSpouses_data()
+{
+    QTest::addColumn<bool>("both");
+    QTest::addColumn<int>("spouseProvince");
+    QTest::newRow("both move") << true << 2;
+    QTest::newRow("only the one shown moves") << false << 9;
+}
+
+void NewReturnTest::provinceChangeOfOneOrBothSpouses()
+{
+    QFETCH(bool, both);
+    QFETCH(int, spouseProvince);
+    CFamilyTaxData mine(MULTIPROV_MODE_NEW), theirs(MULTIPROV_MODE_NEW);
+    PPgDataNewReturnBasic page;
+    answer(page, 9, MARITAL_MARRIED);
+    mine.NewData(&page);
+    page.fld_FirstName->SetValue("Bo");
+    theirs.NewData(&page);
+    mine.CoupleTaxReturn(&theirs);
+    QVERIFY(mine.IsCoupledReturn());
+    mine.setCurIndv(0);
+    mine.ChangeProvince(9, 2, both);
+    QCOMPARE(mine.taxpayer()->getMainProvince(), 2);
+    QCOMPARE(mine.spouse()->getMainProvince(), spouseProvince);
+    QCOMPARE(mine.spouse()->GetCountOfForm(mandatoryProvincialForm(2)), both ? 1 : 0);
 }
 
 QTEST_GUILESS_MAIN(NewReturnTest)
