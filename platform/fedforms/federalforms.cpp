@@ -4,12 +4,6 @@
 
 namespace {
 
-// A calculated column of a repeated entry.
-constexpr FieldSpec calcRows(const char* name, int rows)
-{
-    return FieldSpec{name, CField::Float, nullptr, rows, CField::Calculated};
-}
-
 // ---- T778
 
 constexpr int kChildren = 10;
@@ -319,7 +313,7 @@ const FieldSpec kT2222Fields[] = {
     QM_ROWS("trips.#.cost", CField::Float, kNorthernTrips),
     QM_ROWS("trips.#.lowest_airfare", CField::Float, kNorthernTrips),
     QM_ROWS("trips.#.employer_benefit", CField::Float, kNorthernTrips),  // travel benefit received from the employer
-    calcRows("trips.#.claim", kNorthernTrips),
+    QM_CALC_ROWS("trips.#.claim", kNorthernTrips),
     QM_CALC("travel_deduction"),
     QM_CALC("total_deduction"),
 };
@@ -364,9 +358,9 @@ const FieldSpec kCPT20Fields[] = {
     // The T4 slips, as part 2 of the form lists them: the pensionable
     // earnings (box 26, else box 14) and the contributions (boxes 16 and 17).
     FieldSpec{"t4_slips.#.slip_number", CField::Int, nullptr, TaxData_CPT20_New::kT4Slips, CField::Calculated},
-    calcRows("t4_slips.#.pensionable_earnings", TaxData_CPT20_New::kT4Slips),
-    calcRows("t4_slips.#.cpp_contributions", TaxData_CPT20_New::kT4Slips),
-    calcRows("t4_slips.#.qpp_contributions", TaxData_CPT20_New::kT4Slips),
+    QM_CALC_ROWS("t4_slips.#.pensionable_earnings", TaxData_CPT20_New::kT4Slips),
+    QM_CALC_ROWS("t4_slips.#.cpp_contributions", TaxData_CPT20_New::kT4Slips),
+    QM_CALC_ROWS("t4_slips.#.qpp_contributions", TaxData_CPT20_New::kT4Slips),
 };
 
 // ---- T1219
@@ -501,8 +495,8 @@ const FieldSpec kT1170Fields[] = {
     QM_ROWS("gifts.#.adjusted_cost_base", CField::Float, kGifts),
     QM_ROWS("gifts.#.outlays", CField::Float, kGifts),
     QM_ROWS("gifts.#.advantage", CField::Float, kGifts),
-    calcRows("gifts.#.gain", kGifts),
-    calcRows("gifts.#.eligible_gain", kGifts),           // the part with a zero inclusion rate
+    QM_CALC_ROWS("gifts.#.gain", kGifts),
+    QM_CALC_ROWS("gifts.#.eligible_gain", kGifts),           // the part with a zero inclusion rate
     QM_CALC("total_gain"),
     QM_CALC("total_eligible_gain"),
 };
@@ -605,9 +599,9 @@ const FieldSpec kT2203Fields[] = {
     QM_ROWS("provinces.#.gross_revenue", CField::Float, kJurisdictions),
     QM_ROWS("provinces.#.salaries_wages", CField::Float, kJurisdictions),
     QM_ROWS("provinces.#.business_income", CField::Float, kJurisdictions),
-    calcRows("provinces.#.percent", kJurisdictions),
-    calcRows("provinces.#.taxable_income", kJurisdictions),
-    calcRows("provinces.#.tax", kJurisdictions),
+    QM_CALC_ROWS("provinces.#.percent", kJurisdictions),
+    QM_CALC_ROWS("provinces.#.taxable_income", kJurisdictions),
+    QM_CALC_ROWS("provinces.#.tax", kJurisdictions),
     QM_CALC("net_income"),
     QM_CALC("total_business_income"),
     QM_CALC("taxable_income"),

@@ -2,12 +2,6 @@
 
 namespace {
 
-// A calculated column of a repeated entry.
-constexpr FieldSpec calcRows(const char* name, int rows)
-{
-    return FieldSpec{name, CField::Float, nullptr, rows, CField::Calculated};
-}
-
 // ---- RC71
 
 const FieldSpec kRC71Fields[] = {
@@ -46,7 +40,7 @@ const FieldSpec kT1ADJFields[] = {
     QM_ROWS("adjustments.#.description", CField::String, kAdjustments),
     QM_ROWS("adjustments.#.previous_amount", CField::Float, kAdjustments),
     QM_ROWS("adjustments.#.change", CField::Float, kAdjustments),   // increase, or a decrease when negative
-    calcRows("adjustments.#.revised_amount", kAdjustments),
+    QM_CALC_ROWS("adjustments.#.revised_amount", kAdjustments),
     QM_STR("explanation"),
 };
 
@@ -387,7 +381,7 @@ const FieldSpec kT2038Fields[] = {
     QM_ROWS("apprentices.#.name", CField::String, kApprentices),
     QM_ROWS("apprentices.#.sin", CField::String, kApprentices),
     QM_ROWS("apprentices.#.salary", CField::Float, kApprentices),
-    calcRows("apprentices.#.credit", kApprentices),
+    QM_CALC_ROWS("apprentices.#.credit", kApprentices),
     QM_CALC("apprenticeship_credit"),
     QM_AMT("mining_expenditures"),      // flow-through mining expenditures
     QM_CALC("mining_credit"),

@@ -9,11 +9,6 @@
 
 namespace {
 
-// A column of a repeated entry that the calculation fills.
-#define QM_CALC_ROWS(name, rows) FieldSpec{name, CField::Float, nullptr, rows, CField::Calculated}
-// A count the calculation fills.
-#define QM_CALC_INT(name) FieldSpec{name, CField::Int, nullptr, 0, CField::Calculated}
-
 // ---- Schedule 1 before 2019: only its key amounts, as old files hold them.
 const FieldSpec kSch1OldFields[] = {
     QM_AMT("30000"),    // basic personal amount

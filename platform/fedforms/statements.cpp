@@ -4,12 +4,6 @@
 
 namespace {
 
-// A calculated column of a repeated entry.
-constexpr FieldSpec calcRows(const char* name, int rows)
-{
-    return FieldSpec{name, CField::Float, nullptr, rows, CField::Calculated};
-}
-
 // A sole proprietor owns the whole of the activity until told otherwise.
 constexpr FieldSpec fullShare(const char* name)
 {
@@ -129,41 +123,41 @@ const FieldSpec kCcaFields[] = {
     QM_ROWS("cca.#.additions", CField::Float, kCcaClasses),      // cost of additions
     QM_ROWS("cca.#.additions_aiip", CField::Float, kCcaClasses), // additions of AIIP or zero-emission vehicles
     QM_ROWS("cca.#.dispositions", CField::Float, kCcaClasses),   // proceeds of dispositions
-    calcRows("cca.#.ucc_after", kCcaClasses),                    // UCC after additions and dispositions
-    calcRows("cca.#.aiip_proceeds", kCcaClasses),
-    calcRows("cca.#.aiip_adjustment", kCcaClasses),
-    calcRows("cca.#.half_year_adjustment", kCcaClasses),
-    calcRows("cca.#.base", kCcaClasses),                         // base amount for CCA
+    QM_CALC_ROWS("cca.#.ucc_after", kCcaClasses),                    // UCC after additions and dispositions
+    QM_CALC_ROWS("cca.#.aiip_proceeds", kCcaClasses),
+    QM_CALC_ROWS("cca.#.aiip_adjustment", kCcaClasses),
+    QM_CALC_ROWS("cca.#.half_year_adjustment", kCcaClasses),
+    QM_CALC_ROWS("cca.#.base", kCcaClasses),                         // base amount for CCA
     QM_ROWS("cca.#.rate", CField::Float, kCcaClasses),           // percent
     QM_ROWS("cca.#.claim_reduced", CField::Bool, kCcaClasses),   // claim less than the full allowance
     QM_ROWS("cca.#.claim_amount", CField::Float, kCcaClasses),   // the smaller claim
-    calcRows("cca.#.cca", kCcaClasses),
-    calcRows("cca.#.recapture", kCcaClasses),
-    calcRows("cca.#.terminal_loss", kCcaClasses),
-    calcRows("cca.#.ucc_end", kCcaClasses),
+    QM_CALC_ROWS("cca.#.cca", kCcaClasses),
+    QM_CALC_ROWS("cca.#.recapture", kCcaClasses),
+    QM_CALC_ROWS("cca.#.terminal_loss", kCcaClasses),
+    QM_CALC_ROWS("cca.#.ucc_end", kCcaClasses),
     QM_ROWS("equipment_additions.#.class", CField::String, kAssetRows),
     QM_ROWS("equipment_additions.#.description", CField::String, kAssetRows),
     QM_ROWS("equipment_additions.#.cost", CField::Float, kAssetRows),
     QM_ROWS("equipment_additions.#.personal_part", CField::Float, kAssetRows),
-    calcRows("equipment_additions.#.business_part", kAssetRows),
+    QM_CALC_ROWS("equipment_additions.#.business_part", kAssetRows),
     QM_CALC("9925"),
     QM_ROWS("building_additions.#.class", CField::String, kAssetRows),
     QM_ROWS("building_additions.#.description", CField::String, kAssetRows),
     QM_ROWS("building_additions.#.cost", CField::Float, kAssetRows),
     QM_ROWS("building_additions.#.personal_part", CField::Float, kAssetRows),
-    calcRows("building_additions.#.business_part", kAssetRows),
+    QM_CALC_ROWS("building_additions.#.business_part", kAssetRows),
     QM_CALC("9927"),
     QM_ROWS("equipment_dispositions.#.class", CField::String, kAssetRows),
     QM_ROWS("equipment_dispositions.#.description", CField::String, kAssetRows),
     QM_ROWS("equipment_dispositions.#.proceeds", CField::Float, kAssetRows),
     QM_ROWS("equipment_dispositions.#.personal_part", CField::Float, kAssetRows),
-    calcRows("equipment_dispositions.#.business_part", kAssetRows),
+    QM_CALC_ROWS("equipment_dispositions.#.business_part", kAssetRows),
     QM_CALC("9926"),
     QM_ROWS("building_dispositions.#.class", CField::String, kAssetRows),
     QM_ROWS("building_dispositions.#.description", CField::String, kAssetRows),
     QM_ROWS("building_dispositions.#.proceeds", CField::Float, kAssetRows),
     QM_ROWS("building_dispositions.#.personal_part", CField::Float, kAssetRows),
-    calcRows("building_dispositions.#.business_part", kAssetRows),
+    QM_CALC_ROWS("building_dispositions.#.business_part", kAssetRows),
     QM_CALC("9928"),
     QM_AMT("9923"),                     // total cost of all land additions
     QM_AMT("9924"),                     // total proceeds from all land dispositions
@@ -641,7 +635,7 @@ const FieldSpec kT5013Fields[] = {
     QM_ROWS("partnerships.#.040", CField::Float, kSections),
     QM_ROWS("partnerships.#.9943", CField::Float, kSections),
     QM_ROWS("partnerships.#.9945", CField::Float, kSections),
-    calcRows("partnerships.#.9946", kSections),                    // your net income (loss)
+    QM_CALC_ROWS("partnerships.#.9946", kSections),                    // your net income (loss)
 };
 
 // ---- T777
@@ -751,9 +745,9 @@ const FieldSpec kT2091Fields[] = {
     QM_ROWS("properties.#.years_designated", CField::Int, kResidences),
     QM_ROWS("properties.#.years_owned", CField::Int, kResidences),            // years owned after 1971
     QM_ROWS("properties.#.reduction_1994", CField::Float, kResidences),       // reduction for the 1994 capital gains election
-    calcRows("properties.#.gain_before_exemption", kResidences),
-    calcRows("properties.#.exemption", kResidences),
-    calcRows("properties.#.gain", kResidences),
+    QM_CALC_ROWS("properties.#.gain_before_exemption", kResidences),
+    QM_CALC_ROWS("properties.#.exemption", kResidences),
+    QM_CALC_ROWS("properties.#.gain", kResidences),
     QM_CALC("total_gain"),
 };
 

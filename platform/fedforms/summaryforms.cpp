@@ -103,9 +103,9 @@ const FieldSpec kT1KSFields[] = {
     QM_ROWS("provincial_benefits.#.name", CField::String, 6),
     FieldSpec{"provincial_benefits.#.amount", CField::Float, nullptr, 6, CField::Calculated},
     QM_CALC("provincial_benefits_total"),
-    FieldSpec{"children_under_6", CField::Int, nullptr, 0, CField::Calculated},
-    FieldSpec{"children_6_to_17", CField::Int, nullptr, 0, CField::Calculated},
-    FieldSpec{"infirm_children_under_18", CField::Int, nullptr, 0, CField::Calculated},
+    QM_CALC_INT("children_under_6"),
+    QM_CALC_INT("children_6_to_17"),
+    QM_CALC_INT("infirm_children_under_18"),
     // The estimates of a couple both eligible are made once, by the spouse
     // with the higher adjusted net income. In a return filed without the
     // spouse's, this person makes them when its income is the higher; the

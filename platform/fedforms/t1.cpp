@@ -108,17 +108,17 @@ const FieldSpec kT1IdentityFields[] = {
     QM_BOOL("restricted_farm_loss"),    // farming is not the chief source of income: the loss is restricted
 
     // ---- Filled by the calculation from the slips and the other forms.
-    FieldSpec{"cpp_form_kind", CField::Int, nullptr, 0, CField::Calculated},   // 0 none, 1 Schedule 8, 2 RC381
+    QM_CALC_INT("cpp_form_kind"),   // 0 none, 1 Schedule 8, 2 RC381
     // The slips hold income exempt under the Indian Act (Form T90).
-    FieldSpec{"indian_act_exempt_income", CField::Int, nullptr, 0, CField::Calculated},
+    QM_CALC_INT("indian_act_exempt_income"),
     // The direct deposit request's account (Form T1DD(1)).
     FieldSpec{"deposit_institution", CField::String, nullptr, 0, CField::Calculated},
     FieldSpec{"deposit_branch", CField::String, nullptr, 0, CField::Calculated},
     FieldSpec{"deposit_account", CField::String, nullptr, 0, CField::Calculated},
     // Dependants: infirm and 18 or older, children under 19, all infirm.
-    FieldSpec{"dependants_infirm_18_or_older", CField::Int, nullptr, 0, CField::Calculated},
-    FieldSpec{"dependants_children_0_to_18", CField::Int, nullptr, 0, CField::Calculated},
-    FieldSpec{"dependants_infirm", CField::Int, nullptr, 0, CField::Calculated},
+    QM_CALC_INT("dependants_infirm_18_or_older"),
+    QM_CALC_INT("dependants_children_0_to_18"),
+    QM_CALC_INT("dependants_infirm"),
     // Employee CPP/QPP contributions, EI and PPIP premiums and the earnings
     // they were paid on, from the T4 slips (pensionable earnings: box 26,
     // else box 14; insurable earnings: box 24, else box 14).

@@ -10,9 +10,6 @@
 
 namespace {
 
-// A count the calculation fills.
-#define QM_CALC_INT(name) FieldSpec{name, CField::Int, nullptr, 0, CField::Calculated}
-
 const FieldSpec kT1Lines[] = {
     // ---- Step 2: total income
     QM_CALC("10100"),   // employment income (T4 box 14)

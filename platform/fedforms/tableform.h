@@ -33,6 +33,10 @@ struct FieldSpec
 #define QM_CALC(name) FieldSpec{name, CField::Float, nullptr, 0, CField::Calculated}
 #define QM_INT_INIT(name, initial) FieldSpec{name, CField::Int, initial}
 #define QM_ROWS(name, type, rows) FieldSpec{name, type, nullptr, rows}
+// A column of a repeated entry that the calculation fills.
+#define QM_CALC_ROWS(name, rows) FieldSpec{name, CField::Float, nullptr, rows, CField::Calculated}
+// A count the calculation fills.
+#define QM_CALC_INT(name) FieldSpec{name, CField::Int, nullptr, 0, CField::Calculated}
 
 struct FieldTable
 {
