@@ -52,6 +52,7 @@ private slots:
     void fedAmountsAndStrings();
     void statusLine();
     void validationCollectsPerItemMessages();
+    void validationGathersTheProvincialMessages();
 };
 
 void IndividualTaxDataTest::identifiersAreSharedByFormsAndSlips()
@@ -359,6 +360,27 @@ void IndividualTaxDataTest::validationCollectsPerItemMessages()
     std::list<_STRUCT_FORM_VALIDATE_INFO*> items;
     QCOMPARE(person.Validate(2, items), 0);
     QVERIFY(items.empty());
+}
+
+void IndividualTaxDataTest::validationGathersTheProvincialMessages()
+{
+    IndividualTaxData person(MULTIPROV_MODE_NEW, nullptr);
+    person.setMainProvince(PROV_ON);
+    TaxData_T1New* t1 = addT1(person);
+    t1->setInt("province", PROV_ON);
+    int on428 = 0;
+    for (int type = 1; type <= MAX_FORM_TYPE && !on428; ++type)
+        if (Global_Forms_Info[type].province == PROV_ON && (Global_Forms_Info[type].flags & FF_Mandatory)) on428 = type;
+    QVERIFY(on428 > 0);
+    person.GetFormData(on428, true)->setFloat("unused_tuition_carried_forward", -5);
+    std::list<_STRUCT_FORM_VALIDATE_INFO*> items{nullptr};   // entries already there are kept
+    QCOMPARE(person.Validate(2, items), 1);
+    QCOMPARE(int(items.size()), 2);
+    const _STRUCT_FORM_VALIDATE_INFO* entry = items.back();
+    QCOMPARE(int(entry->kind), int(_STRUCT_FORM_VALIDATE_INFO::Return));
+    QCOMPARE(int(entry->messages.size()), 1);
+    QVERIFY(entry->messages.front().Left(6) == CString("ON428:"));
+    delete entry;
 }
 
 QTEST_GUILESS_MAIN(IndividualTaxDataTest)
