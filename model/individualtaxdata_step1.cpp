@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int kQuebec = 11;
 // Death benefits are exempt up to this, once over all the slips.
 constexpr double kDeathBenefitExemption = 10000.0;
 // Restricted farm losses (line 14100): the first 2,500 of the loss, and
@@ -293,7 +292,7 @@ void fillT2204(IndividualTaxData& person)
     CTaxData_Form* t2204 = person.GetFormData(23, false);
     if (!t2204) return;
     for (const CTaxData_Form* slip : slipsOfType(person, 1)) {
-        const bool quebec = slip->getInt("province_of_employment") == kQuebec;
+        const bool quebec = slip->getInt("province_of_employment") == PROV_QC;
         add(t2204, quebec ? "insurable_earnings_quebec" : "insurable_earnings", slip->getFloat("24"));
         add(t2204, quebec ? "premiums_deducted_quebec" : "premiums_deducted", slip->getFloat("18"));
     }

@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kQuebec = PROV_QC;
-
 // The sum of a field over every form of a type.
 double sumOverForms(IndividualTaxData& person, ENUMTYPE_FORM type, const char* name)
 {
@@ -116,7 +114,7 @@ int IndividualTaxData::calculateStep2(bool)
     const double selfEmployment = t1->getSelfEmploymentIncomeForCPP();
     if (auto* sch13 = formOf<TaxData_Sch13>(*this, 139)) {
         sch13->setFloat("self_employment_earnings", selfEmployment);
-        sch13->setBool("resident_of_quebec", m_mainProvince == kQuebec);
+        sch13->setBool("resident_of_quebec", m_mainProvince == PROV_QC);
         sch13->Calculate01();
     }
     t1->setFloat("31217", amountOf(GetFormData(139, false), "31217"));

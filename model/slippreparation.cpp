@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kQuebec = 11;
 // Scholarships of kind 0 are exempt up to this, once for the return.
 constexpr double kScholarshipExemption = 500.0;
 // Death benefits are exempt up to this.
@@ -31,7 +30,7 @@ void addT4(const CTaxData_Form& s, STRU_SLIPDATA_CALCULATION& t)
     const double income = s.getFloat("14");
     const double cpp = s.getFloat("16");
     const double tax = s.getFloat("22");
-    const bool quebec = s.getInt("province_of_employment") == kQuebec;
+    const bool quebec = s.getInt("province_of_employment") == PROV_QC;
     const bool withCpp = cpp >= kPresent;
 
     ++t.t4Slips;

@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr int kQuebec = 11;
 // The 2021 maximum pensionable earnings (YMPE).
 constexpr double kMaxPensionableEarnings = 61600.0;
 // The pension income amount.
@@ -180,7 +179,7 @@ double IndividualTaxData::getF5548(double cap) const
     for (const STRUCT_SLIPDATA_ITEM_2004* item : m_slips) {
         if (item->slipType != 1 || !item->object) continue;
         const CTaxData_Form& slip = *item->object;
-        if (slip.getInt("province_of_employment") != kQuebec || slip.getFloat("16") >= kPresent) continue;
+        if (slip.getInt("province_of_employment") != PROV_QC || slip.getFloat("16") >= kPresent) continue;
         double earnings = 0.0;
         if (!slip.getBool("cpp_qpp_exempt"))
             earnings = slip.getFloat("26");
@@ -199,7 +198,7 @@ double IndividualTaxData::getF50339(double) const
     for (const STRUCT_SLIPDATA_ITEM_2004* item : m_slips) {
         if (item->slipType != 1 || !item->object) continue;
         const CTaxData_Form& slip = *item->object;
-        if (slip.getInt("province_of_employment") == kQuebec) {
+        if (slip.getInt("province_of_employment") == PROV_QC) {
             // Quebec employment that paid CPP and not QPP.
             if (slip.getFloat("16") >= kPresent && slip.getFloat("17") < kPresent) sum += slip.getFloat("26");
             continue;
