@@ -16,6 +16,14 @@ TableForm::TableForm(ENUMTYPE_FROM kind, int type, std::initializer_list<FieldTa
     for (const FieldTable& t : tables) addFields(t);
 }
 
+TableForm::TableForm(ENUMTYPE_FROM kind, int type, std::initializer_list<FieldTable> tables,
+                     std::initializer_list<LayoutTable> layout, QObject* parent)
+    : CTaxData_Form(kind, type, parent)
+{
+    for (const FieldTable& t : tables) addFields(t);
+    setPageLayout(PageLayout(layout));
+}
+
 CString TableForm::rowField(const char* pattern, int row)
 {
     QByteArray name(pattern);

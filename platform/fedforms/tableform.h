@@ -57,6 +57,9 @@ public:
     TableForm(ENUMTYPE_FROM kind, int type, const FieldTable& table, QObject* parent = nullptr);
     // Several tables: a shared part and the class's own.
     TableForm(ENUMTYPE_FROM kind, int type, std::initializer_list<FieldTable> tables, QObject* parent = nullptr);
+    // With the page layout beside the fields, composed the same way.
+    TableForm(ENUMTYPE_FROM kind, int type, std::initializer_list<FieldTable> tables,
+              std::initializer_list<LayoutTable> layout, QObject* parent = nullptr);
 
     // The name of row `row` (from 1) of a repeated column ("donations.#.amount").
     static CString rowField(const char* pattern, int row);

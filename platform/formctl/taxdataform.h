@@ -5,12 +5,14 @@
 // only what its own rules need.
 
 #include <list>
+#include <utility>
 
 #include <QObject>
 
 #include "cstring.h"
 #include "enumtypes.h"
 #include "fieldlist.h"
+#include "pagelayout.h"
 
 class BaseTaxPage;
 class DependantInfoStruct;
@@ -115,7 +117,12 @@ public:
     // Fills every field with a sample value (for testing printed layouts).
     virtual void FillTestData();
 
+    // How the object is laid out on its pages (empty: no layout).
+    const PageLayout& pageLayout() const { return m_layout; }
+
 protected:
+    void setPageLayout(PageLayout layout) { m_layout = std::move(layout); }
+
     CFieldList m_fields;
 
 private:
@@ -128,4 +135,5 @@ private:
     bool m_autoFilled = false;
     bool m_mandatory = false;
     DependantInfoStruct* m_dependants = nullptr;
+    PageLayout m_layout;
 };
