@@ -32,5 +32,5 @@ install_missing_packages() {
 build_tree() {
   local dir="$1"; shift
   cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-  cmake --build "$dir" --parallel "$(nproc)"
+  cmake --build "$dir" --parallel "${QUILLMERE_JOBS:-$(nproc)}"
 }

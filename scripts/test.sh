@@ -13,7 +13,7 @@ install_missing_packages
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="$(mktemp -d)"
 chmod 700 "$XDG_RUNTIME_DIR"
-jobs="$(nproc)"
+jobs="${QUILLMERE_JOBS:-$(nproc)}"
 
 build_tree "$ROOT/build"
 (cd "$ROOT/build" && ctest --output-on-failure -j "$jobs")
