@@ -75,11 +75,9 @@ int TaxData_Sch5::Calculate01(const Inputs& in)
 
     // An eligible dependant: only for a person without a spouse.
     double dependant = 0.0;
-    const bool named = !getString("eligible_dependant_first_name").IsEmpty()
-        || !getString("eligible_dependant_last_name").IsEmpty() || getDate("eligible_dependant_birth_date").isValid();
-    if (!in.hasSpouse && named) {
+    if (claimsEligibleDependant(in.hasSpouse)) {
         const bool infirm = getBool("eligible_dependant_infirm");
-        const double income = std::max(0.0, getFloat("eligible_dependant_net_income"));
+        const double income = eligibleDependantNetIncome();
         setFloat("eligible_dependant_base_amount", bpa + (infirm ? kCaregiverAmountChild : 0.0));
         dependant = spouseAmount(bpa, income, infirm);
         if (infirm) caregiver = caregiverAmountForSpouseOrDependant(income, dependant);
@@ -115,6 +113,18 @@ int TaxData_Sch5::Calculate01(const Inputs& in)
     setInt("30499", children);
     setFloat("30500", prorate(children * kCaregiverAmountChild));
     return 0;
+}
+
+bool TaxData_Sch5::claimsEligibleDependant(bool hasSpouse) const
+{
+    const bool named = !getString("eligible_dependant_first_name").IsEmpty()
+        || !getString("eligible_dependant_last_name").IsEmpty() || getDate("eligible_dependant_birth_date").isValid();
+    return !hasSpouse && named;
+}
+
+double TaxData_Sch5::eligibleDependantNetIncome() const
+{
+    return std::max(0.0, getFloat("eligible_dependant_net_income"));
 }
 
 // ---------------------------------------------------------------- Schedule 6

@@ -81,6 +81,12 @@ public:
     };
     // Lines 30300, 30400, 30425, 30450 and 30500. Answers 0.
     int Calculate01(const Inputs& in);
+
+    // An eligible dependant is named and, without a spouse, may be claimed.
+    // The provinces read these, never line 30400, which also carries the
+    // caregiver top-up, the basic amount's reduction and the proration.
+    bool claimsEligibleDependant(bool hasSpouse) const;
+    double eligibleDependantNetIncome() const;
 };
 
 // Schedule 6, Canada Workers Benefit.

@@ -3,6 +3,7 @@
 // Schedule 1, by the agency's line numbers.
 
 #include <list>
+#include <vector>
 
 #include "tableform.h"
 
@@ -120,6 +121,15 @@ public:
     void CalculateFedTax();
     // Lines 42200 and 43500.
     void CalculateBeforeLine437(int flag);
+    // The medical expenses of each other dependant (not the person, the
+    // spouse or a child under 18), with that dependant's net income: every
+    // jurisdiction measures them against its own threshold (line 33199).
+    struct DependantMedical
+    {
+        double expenses = 0.0;
+        double netIncome = 0.0;
+    };
+    std::vector<DependantMedical> otherDependantsMedicalExpenses() const;
     // Line 45200 from the working income and the spouse's net income.
     void CalculateMedicalExpenseSupplement(double workingIncome);
     // Lines 48200, 48400 and 48500.

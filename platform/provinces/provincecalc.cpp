@@ -33,6 +33,11 @@ double ProvinceCalc::lowestRate() const
     return params.rates[0];
 }
 
+double ProvinceCalc::medicalThreshold(double income) const
+{
+    return std::min(kMedicalThresholdRate * std::max(0.0, income), params.credits->medicalMax);
+}
+
 double ProvinceCalc::entry479(const char* name) const
 {
     for (const auto& entry : entries479)
@@ -47,15 +52,20 @@ void ProvinceCalc::calculate()
     taxOnTaxableIncome = provincialBracketTax(params, taxableIncome);
 
     basicPersonal = c.basicPersonal;
-    ageAmount = age >= 65 ? std::max(0.0, c.ageMax - 0.15 * std::max(0.0, netIncome - c.ageThreshold)) : 0.0;
+    ageAmount = age >= 65
+        ? std::max(0.0, c.ageMax - kAgeAmountReductionRate * std::max(0.0, netIncome - c.ageThreshold))
+        : 0.0;
     auto spouseLike = [&](double income) { return std::min(c.spouseMax, std::max(0.0, c.spouseBase - income)); };
     spouseAmount = claimsSpouse ? spouseLike(spouseNetIncome) : 0.0;
     dependantAmount = !claimsSpouse && claimsDependant ? spouseLike(dependantNetIncome) : 0.0;
     pensionAmount = std::min(c.pensionMax, std::max(0.0, pensionIncomeAmount));
     disabilityAmount = disabilitySelf ? c.disability : 0.0;
     disabilityTransferAmount = disabilityTransfer ? c.disability : 0.0;
-    const double medicalThreshold = std::min(0.03 * std::max(0.0, netIncome), c.medicalMax);
-    medicalAllowable = provRound(std::max(0.0, medicalExpenses - medicalThreshold));
+    medicalAllowable = provRound(std::max(0.0, medicalExpenses - medicalThreshold(netIncome)));
+    otherMedical = 0.0;
+    for (const auto& dependant : otherDependantsMedical)
+        otherMedical += provRound(std::max(0.0, dependant.first - medicalThreshold(dependant.second)));
+    otherMedical = provRound(otherMedical);
     if (c.ownAmounts) c.ownAmounts(*this);
 
     creditsBeforeTransfers = basicPersonal + spouseAmount + dependantAmount + cppEmployment + cppSelfEmployed
@@ -65,8 +75,8 @@ void ProvinceCalc::calculate()
                              + medicalAllowable + otherMedical + ownAmounts);
     creditsAtLowestRate = provRound(totalAmounts * lowestRate());
     const double gifts = std::max(0.0, donations);
-    donationCredit = provRound(std::min(200.0, gifts) * lowestRate()
-                               + std::max(0.0, gifts - 200.0) * c.donationHighRate);
+    donationCredit = provRound(std::min(kDonationLowPart, gifts) * lowestRate()
+                               + std::max(0.0, gifts - kDonationLowPart) * c.donationHighRate);
     nonRefundable = provRound(creditsAtLowestRate + donationCredit);
     dividendCredit = provRound(std::max(0.0, eligibleDividends) * c.dividendEligible
                                + std::max(0.0, otherDividends) * c.dividendOther);

@@ -37,8 +37,10 @@ struct ProvinceCalc
     double studentLoanInterest = 0.0;  // line 31900
     double tuitionUsed = 0.0;       // from the province's S11
     double spouseTransfer = 0.0;    // from the province's S2
-    double medicalExpenses = 0.0;   // before the threshold: self, spouse and children under 18
-    double otherMedical = 0.0;      // line 33199: other dependants, already net of their thresholds
+    double medicalExpenses = 0.0;   // line 33099: self, spouse and children under 18, before the threshold
+    // Each other dependant's medical expenses and net income, before that
+    // dependant's threshold (line 33199's rows).
+    std::vector<std::pair<double, double>> otherDependantsMedical;
     double donations = 0.0;         // Schedule 9 lines 34000 and 34200
     double eligibleDividends = 0.0; // taxable amount (line 12000 less 12010)
     double otherDividends = 0.0;    // taxable amount (line 12010)
@@ -53,6 +55,7 @@ struct ProvinceCalc
     double basicPersonal = 0.0, ageAmount = 0.0, spouseAmount = 0.0, dependantAmount = 0.0;
     double pensionAmount = 0.0, disabilityAmount = 0.0, disabilityTransferAmount = 0.0;
     double medicalAllowable = 0.0;  // line 58689
+    double otherMedical = 0.0;      // line 58729: other dependants, each over the province's threshold
     double ownAmounts = 0.0;        // amounts only some provinces have (Yukon's Canada employment amount, line 58310)
     double totalAmounts = 0.0;      // line 58800
     double creditsBeforeTransfers = 0.0;   // what the spouse's S2 leaves the person
@@ -73,6 +76,9 @@ struct ProvinceCalc
     void calculateRefundable();
 
     double lowestRate() const;
+    // The province's medical expense threshold at a net income: 3% of it or
+    // the province's maximum, whichever is less.
+    double medicalThreshold(double income) const;
     // An entry of the 479 by field name; 0 where the person gave none.
     double entry479(const char* name) const;
 };

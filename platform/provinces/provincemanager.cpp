@@ -34,10 +34,6 @@ constexpr AmountId kAmountIds[] = {
     {11003, "credits_before_transfers"},
 };
 
-// The federal basic personal amount the T1's line 30400 is measured from:
-// the dependant's net income is what that amount leaves unclaimed.
-constexpr double kFederalBasicPersonalAmount = 13808;   // line 30000 (CRA indexation 2021)
-
 double amountOf(const CTaxData_Form* form, const char* field)
 {
     return form ? form->getFloat(field) : 0.0;
@@ -225,9 +221,10 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9)
     calc.hasSpouse = t1->HasSpouse();
     calc.spouseAge = calc.hasSpouse ? t1->GetSpouseAge() : 0;
     calc.spouseNetIncome = calc.hasSpouse ? t1->getFloat("spouse_net_income") : 0.0;
-    const double dependantLine = t1->getFloat("30400");
-    calc.claimsDependant = dependantLine > 0.0;
-    calc.dependantNetIncome = std::max(0.0, kFederalBasicPersonalAmount - dependantLine);
+    // The dependant as Schedule 5 holds them: line 30400 also carries the
+    // federal caregiver top-up, reduction and proration.
+    calc.claimsDependant = m_sch5 && m_sch5->claimsEligibleDependant(calc.hasSpouse);
+    calc.dependantNetIncome = calc.claimsDependant ? m_sch5->eligibleDependantNetIncome() : 0.0;
     calc.cppEmployment = t1->getFloat("30800");
     calc.cppSelfEmployed = t1->getFloat("31000");
     calc.eiEmployment = t1->getFloat("31200");
@@ -236,12 +233,11 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9)
     calc.disabilitySelf = t1->getFloat("31600") > 0.0;
     calc.disabilityTransfer = t1->getFloat("31800") > 0.0;
     calc.studentLoanInterest = t1->getFloat("31900");
-    // Line 33099 is net of the federal threshold; the province measures the
-    // same expenses against its own.
-    const double federalMedical = t1->getFloat("33099");
-    if (federalMedical > 0.0)
-        calc.medicalExpenses = federalMedical + std::min(0.03 * std::max(0.0, calc.netIncome), 2421.0);
-    calc.otherMedical = t1->getFloat("33199");
+    // The same gross expenses as the federal lines, against the province's
+    // own thresholds.
+    calc.medicalExpenses = t1->getFloat("33099");
+    for (const TaxData_T1New::DependantMedical& other : t1->otherDependantsMedicalExpenses())
+        calc.otherDependantsMedical.emplace_back(other.expenses, other.netIncome);
     calc.donations = amountOf(sch9, "34000") + amountOf(sch9, "34200");
     calc.eligibleDividends = std::max(0.0, t1->getFloat("12000") - t1->getFloat("12010"));
     calc.otherDividends = t1->getFloat("12010");

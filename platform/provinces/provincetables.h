@@ -7,6 +7,11 @@
 
 struct ProvinceCalc;
 
+// The 2021 rules every jurisdiction's form 428 shares (each 428, Part B).
+constexpr double kMedicalThresholdRate = 0.03;     // line 58689: 3% of net income, or the jurisdiction's maximum if less
+constexpr double kAgeAmountReductionRate = 0.15;   // line 58080: 15% of net income over the jurisdiction's threshold
+constexpr double kDonationLowPart = 200.0;         // line 58969: the first 200 of gifts at the lowest rate
+
 // The 2021 amounts of the province's non-refundable credits (form 428,
 // Part B) and its own rules. A zero amount: the province has no such credit.
 struct ProvinceCredits

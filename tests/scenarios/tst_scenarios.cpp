@@ -59,7 +59,11 @@ void ScenariosTest::scenario()
         const TaxData_T1New* t1 = p.person->t1();
         QVERIFY2(t1, p.name);
         for (auto it = expected.constBegin(); it != expected.constEnd(); ++it) {
-            const CField* field = t1->field(CString(it.key()));
+            QString line;
+            const int type = Scenario::formOfExpected(it.key(), &line);
+            const CTaxData_Form* form = type == 1 ? t1 : p.person->GetFormData(type, false);
+            QVERIFY2(form, qPrintable(QStringLiteral("%1: no form for %2").arg(p.name, it.key())));
+            const CField* field = form->field(CString(line.toUtf8().constData()));
             QVERIFY2(field, qPrintable(QStringLiteral("%1: no line %2").arg(p.name, it.key())));
             const double actual = field->GetVariant().toDouble();
             if (std::fabs(actual - it.value()) >= 0.005)

@@ -618,7 +618,11 @@ bool readExpected(const QJsonObject& root, QMap<QString, double>* out, QString* 
         if (!it.value().isObject()) return fail(path, QStringLiteral("an object, not %1").arg(shown(it.value())));
         const QJsonObject lines = it.value().toObject();
         for (auto line = lines.begin(); line != lines.end(); ++line) {
-            if (!isNumberName(line.key()))
+            QString lineName;
+            const int form = Scenario::formOfExpected(line.key(), &lineName);
+            if (form == 0)
+                return fail(path, QStringLiteral("%1 names no form").arg(quoted(line.key())));
+            if (!isNumberName(lineName))
                 return fail(path, QStringLiteral("%1 is not a line number").arg(quoted(line.key())));
             if (!line.value().isDouble())
                 return fail(
@@ -631,6 +635,17 @@ bool readExpected(const QJsonObject& root, QMap<QString, double>* out, QString* 
 }
 
 } // namespace
+
+int Scenario::formOfExpected(const QString& key, QString* line)
+{
+    const int colon = key.indexOf(QLatin1Char(':'));
+    if (line) *line = key.mid(colon + 1);
+    if (colon < 0) return 1;
+    const QByteArray name = key.left(colon).toUtf8();
+    for (int type = 1; type <= MAX_FORM_TYPE; ++type)
+        if (!(formInfo(type)->flags & FF_Expired) && name == formInfo(type)->shortName) return type;
+    return 0;
+}
 
 Scenario Scenario::parse(const QByteArray& json, QString* error)
 {

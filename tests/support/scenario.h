@@ -11,7 +11,10 @@
 //                   "forms": [ { "type": 9, "fields": { "donations": [ { "name": "X", "amount": 100 } ] } } ],
 //                   "dependants": [ { "first_name": "Kim", "birth_date": "2015-06-01", "relationship": 1 } ] },
 //     "spouse": { "province": 9, "t1": { ... }, "slips": [], "forms": [] },
-//     "expected": { "taxpayer": { "15000": 60000 }, "spouse": { ... } } }
+//     "expected": { "taxpayer": { "15000": 60000, "ON428:58689": 1921.89 }, "spouse": { ... } } }
+//
+// An expected key is a T1 line, or a form's short name, a colon and one of
+// that form's lines (the provincial forms' lines, "ON428:58160").
 //
 // Every name is checked: an unknown type, key, line, box or field, a
 // calculated line given as input, or a value of the wrong kind is an error
@@ -44,6 +47,9 @@ public:
     std::unique_ptr<CFamilyTaxData> build(QString* error) const;
     // The amounts the scenario's own test asserts, by line number.
     QMap<QString, double> expected(Person person) const { return m_expected[person]; }
+    // An expected key split into the form type (1, the T1, without a form
+    // name) and the line; 0 for a form name no form has.
+    static int formOfExpected(const QString& key, QString* line);
 
 private:
     QJsonObject m_root;
