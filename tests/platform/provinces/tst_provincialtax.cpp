@@ -8,6 +8,7 @@
 #include <QLibrary>
 #include <QtTest>
 
+#include "dependantinfo.h"
 #include "formtables.h"
 #include "provincialtaxmanager.h"
 #include "t1.h"
@@ -160,6 +161,8 @@ private slots:
     void basicPersonalAmount();
     void ownRules_data();
     void ownRules();
+    void medicalExpenses_data();
+    void medicalExpenses();
     void refundableCredits_data();
     void refundableCredits();
     void otherProvinceLeavesTheReturnAlone();
@@ -338,6 +341,67 @@ void ProvincialTaxTest::ownRules()
         r.t1.setInt("dependants_children_0_to_18", children);
     r.calculate();
     QCOMPARE(r.form->getFloat(line.toUtf8().constData()), expected);
+}
+
+// The gross expenses of line 33099 and each other dependant's expenses,
+// against the province's own threshold: 3% of the net income or the
+// province's 2021 maximum, whichever is less.
+void ProvincialTaxTest::medicalExpenses_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<double>("netIncome");
+    QTest::addColumn<double>("ownExpenses");            // line 33099
+    QTest::addColumn<double>("dependantExpenses");      // a parent's, on line 33199's rows
+    QTest::addColumn<double>("dependantNetIncome");
+    QTest::addColumn<double>("line58689");
+    QTest::addColumn<double>("line58729");
+
+    // 3,000 - 3% x 35,937 (1,078.11).
+    QTest::newRow("ON 3% of net income") << 9 << 35937.0 << 3000.0 << 0.0 << 0.0 << 1921.89 << 0.0;
+    // 3% of 100,000 is 3,000: Ontario's 2,462 applies (the federal 2,421 would give 579).
+    QTest::newRow("ON maximum") << 9 << 100000.0 << 3000.0 << 0.0 << 0.0 << 538.0 << 0.0;
+    QTest::newRow("ON under the threshold") << 9 << 35937.0 << 1000.0 << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("NS maximum") << 6 << 60000.0 << 3000.0 << 0.0 << 0.0 << 1363.0 << 0.0;      // 3,000 - 1,637
+    QTest::newRow("BC maximum") << 2 << 80000.0 << 3000.0 << 0.0 << 0.0 << 643.0 << 0.0;       // 3,000 - 2,357
+    QTest::newRow("AB maximum") << 1 << 90000.0 << 3000.0 << 0.0 << 0.0 << 497.0 << 0.0;       // 3,000 - 2,503
+    QTest::newRow("SK maximum") << 12 << 90000.0 << 3000.0 << 0.0 << 0.0 << 480.0 << 0.0;      // 3,000 - 2,520
+    // A parent's 5,000 against 3% of the parent's 90,000 (2,700): Ontario's 2,462.
+    QTest::newRow("ON dependant maximum") << 9 << 35937.0 << 0.0 << 5000.0 << 90000.0 << 0.0 << 2538.0;
+    // 5,000 - 3% x 10,000 (300).
+    QTest::newRow("NS dependant 3%") << 6 << 35937.0 << 0.0 << 5000.0 << 10000.0 << 0.0 << 4700.0;
+    // 2,000 - Manitoba's 1,728 (3% of 70,000 is 2,100).
+    QTest::newRow("MB dependant maximum") << 3 << 35937.0 << 0.0 << 2000.0 << 70000.0 << 0.0 << 272.0;
+}
+
+void ProvincialTaxTest::medicalExpenses()
+{
+    QFETCH(int, province);
+    QFETCH(double, netIncome);
+    QFETCH(double, ownExpenses);
+    QFETCH(double, dependantExpenses);
+    QFETCH(double, dependantNetIncome);
+    QFETCH(double, line58689);
+    QFETCH(double, line58729);
+    ProvinceReturn r(province);
+    QVERIFY(r.ready());
+    r.setIncome(netIncome);
+    r.t1.setFloat("33099", ownExpenses);
+    DependantInfoStruct dependants;
+    dependants.AllocData(DependantInfoStruct::kEntries);
+    DependantEntry& parent = *dependants.entry(0);
+    parent.setFirstName("Rosa");
+    parent.birthDate = QDate(1948, 3, 1);
+    parent.relationship = DEP_REL_PARENT;
+    parent.netIncome = dependantNetIncome;
+    r.t1.SetDependantInfo(&dependants);
+    if (dependantExpenses > 0) {
+        r.t1.setInt("medical_expenses.1.patient", 2);   // the first dependant
+        r.t1.setFloat("medical_expenses.1.amount", dependantExpenses);
+    }
+    r.calculate();
+    QCOMPARE(r.form->getFloat("58689"), line58689);
+    QCOMPARE(r.form->getFloat("58729"), line58729);
+    QCOMPARE(r.form->getFloat("58769"), line58689 + line58729);
 }
 
 void ProvincialTaxTest::refundableCredits_data()
