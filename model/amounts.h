@@ -3,7 +3,9 @@
 
 #include <cmath>
 
-constexpr double kPresent = 0.009;
+#include "cents.h"
+
+constexpr double kPresent = kAmountThatCounts;
 
 // Present either way: a loss of 0.009 or more counts too.
 inline bool present(double amount)
@@ -15,6 +17,6 @@ inline bool present(double amount)
 // never "-0.00".
 inline double shownAmount(double value)
 {
-    const double cents = std::round(value * 100.0) / 100.0;
+    const double cents = roundToCents(value);
     return cents == 0.0 ? 0.0 : cents;
 }

@@ -235,12 +235,12 @@ int TaxSlipT4::copyToSlipData(CTaxData_Form* slip)
     // An insurable or pensionable amount of the slip replaces the one the
     // calculation would take from box 14; a nil one leaves that choice alone.
     const double box24 = getNumberedBoxValue("24");
-    if (box24 >= 0.009) {
+    if (box24 >= kAmountThatCounts) {
         t4->setFloat("24", box24);
         t4->setBool("ei_insurable_earnings_entered", true);
     }
     const double box26 = getNumberedBoxValue("26");
-    if (box26 >= 0.009) {
+    if (box26 >= kAmountThatCounts) {
         t4->setFloat("26", box26);
         t4->setBool("pensionable_earnings_entered", true);
     }
@@ -423,7 +423,6 @@ constexpr ENUMTYPE_FORM kFormSch3 = 4;
 constexpr ENUMTYPE_FORM kFormSch7 = 7;
 constexpr ENUMTYPE_FORM kFormT2125 = 125;
 constexpr ENUMTYPE_TAXWIZARD kWizardLastYear = 2;
-constexpr double kCent = 0.009;
 
 // The columns of a repeated group ("shares") as patterns ("shares.#.proceeds").
 std::vector<std::string> groupColumns(const CTaxData_Form& form, const char* group)
@@ -623,14 +622,14 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
     //    7, replacing the rows an earlier auto-fill added. The receipts'
     //    prior-year part is what was paid in the first 60 days of 2022.
     if (allow.allowRRSPContribution()
-        && (ownCurrent >= kCent || ownPrior >= kCent || spousalCurrent >= kCent || spousalPrior >= kCent)) {
+        && (ownCurrent >= kAmountThatCounts || ownPrior >= kAmountThatCounts || spousalCurrent >= kAmountThatCounts || spousalPrior >= kAmountThatCounts)) {
         if (CTaxData_Form* sch7 = makeFormExist(kFormSch7)) {
             constexpr int kRows = 20;
             int row = removeAutoFilledRows(*sch7, "contributions", kRows, 0);
             const struct { bool spousal; double current, prior; } sums[] = {
                 {false, ownCurrent, ownPrior}, {true, spousalCurrent, spousalPrior}};
             for (const auto& sum : sums) {
-                if ((sum.current < kCent && sum.prior < kCent) || row >= kRows) continue;
+                if ((sum.current < kAmountThatCounts && sum.prior < kAmountThatCounts) || row >= kRows) continue;
                 ++row;
                 sch7->setBool(TableForm::rowField("contributions.#.spousal", row), sum.spousal);
                 sch7->setFloat(TableForm::rowField("contributions.#.amount_2021", row), sum.current);
@@ -643,7 +642,7 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
     // 8. RRSP deduction limit and unused contributions.
     const double limit = myStringToDouble(data.summary.DeductionLimitAmount);
     const double unused = myStringToDouble(data.summary.UnusedContributionAmount);
-    if (allow.allowRRSPLimit() && (limit >= kCent || unused >= kCent)) {
+    if (allow.allowRRSPLimit() && (limit >= kAmountThatCounts || unused >= kAmountThatCounts)) {
         if (CTaxData_Form* sch7 = makeFormExist(kFormSch7)) {
             sch7->setFloat("line_1", unused);
             sch7->setFloat("rrsp_deduction_limit", limit);
@@ -658,7 +657,7 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
     if (allow.allowHBPLLP()) {
         const double hbp = data.summary.getHBPRequiredRepaymentForYear("2021");
         const double llp = data.summary.getLLPRequiredRepaymentForYear("2021");
-        if (hbp >= kCent || llp >= kCent) {
+        if (hbp >= kAmountThatCounts || llp >= kAmountThatCounts) {
             if (lastYear) {
                 lastYear->setFloat("hbp_balance", hbp);
                 lastYear->setFloat("llp_balance", llp);

@@ -27,7 +27,6 @@ constexpr int kRC381 = 148;
 constexpr int kSch8 = 150;
 // The T1-M carry-forward is written only when it is a real amount under this.
 constexpr double kT1MCarryLimit = 20000.0;
-constexpr double kCent = 0.009;
 
 } // namespace
 
@@ -69,7 +68,7 @@ void IndividualTaxData::Build2003DataTo2004(STRUCT_IMPORT_LASTYEAR_PARAM* param)
         m_forms.push_back(item);
     }
 
-    if (m_carriedT1MAmount >= kCent && m_carriedT1MAmount <= kT1MCarryLimit - kCent)
+    if (m_carriedT1MAmount >= kAmountThatCounts && m_carriedT1MAmount <= kT1MCarryLimit - kAmountThatCounts)
         if (TaxData_T1New* form = t1()) form->setFloat("carryforward_moving_expenses", m_carriedT1MAmount);
 
     if (param->keepForms) {

@@ -26,14 +26,6 @@ double yearFraction(int months)
 
 } // namespace
 
-double roundToCents(double amount)
-{
-    // The nudge keeps products such as 7,353.205 (stored a hair below) on
-    // the side of the half cent that the paper form shows.
-    const double cents = amount * 100.0;
-    return std::round(cents + (cents >= 0 ? 1e-6 : -1e-6)) / 100.0;
-}
-
 double taxOnTaxableIncome(double taxable)
 {
     double tax;

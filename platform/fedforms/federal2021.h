@@ -6,6 +6,8 @@
 // line it belongs to. Results are rounded to the cent, as the forms are
 // filled in dollars and cents.
 
+#include "cents.h"
+
 namespace Federal2021 {
 
 // ---------------------------------------------------------------------------
@@ -27,8 +29,8 @@ constexpr double kTaxAtBracket2 = 17402.10;     // Schedule 1 Part C: tax on 98,
 constexpr double kTaxAtBracket3 = 31425.98;     // Schedule 1 Part C: tax on 151,978
 constexpr double kTaxAtBracket4 = 50140.55;     // Schedule 1 Part C: tax on 216,511
 
-// Half a cent and up rounds away from zero.
-double roundToCents(double amount);
+// Amounts are rounded to the cent by the one rule of cents.
+using ::roundToCents;
 
 // Federal tax on taxable income (line 26000), as the Schedule 1 chart
 // computes it: the tax at the bracket's start plus its rate on the excess.

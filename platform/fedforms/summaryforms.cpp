@@ -202,11 +202,6 @@ const char* const kT1PartFields[] = {
     "refund_or_balance", "rrsp_deduction_limit_next_year",
 };
 
-double toCents(double amount)
-{
-    return std::round(amount * 100.0) / 100.0;
-}
-
 } // namespace
 
 void TaxData_T1KSNew::resetT1Part()
@@ -222,9 +217,9 @@ int TaxData_T1KSNew::Calculate01()
     setFloat("adjusted_family_net_income", getFloat("adjusted_net_income") + getFloat("spouse_adjusted_net_income"));
     setFloat("refund_or_balance", getFloat("48500") - getFloat("48400"));
     // The child benefit is paid monthly, the credits quarterly.
-    setFloat("ccb_per_month", toCents(getFloat("ccb_estimate") / 12.0));
-    setFloat("gst_hst_credit_per_quarter", toCents(getFloat("gst_hst_credit_estimate") / 4.0));
-    setFloat("climate_action_incentive_per_quarter", toCents(getFloat("climate_action_incentive") / 4.0));
+    setFloat("ccb_per_month", roundToCents(getFloat("ccb_estimate") / 12.0));
+    setFloat("gst_hst_credit_per_quarter", roundToCents(getFloat("gst_hst_credit_estimate") / 4.0));
+    setFloat("climate_action_incentive_per_quarter", roundToCents(getFloat("climate_action_incentive") / 4.0));
     double provincial = 0.0;
     for (int row = 1; row <= 6; ++row) provincial += getFloat(rowField("provincial_benefits.#.amount", row));
     setFloat("provincial_benefits_total", provincial);

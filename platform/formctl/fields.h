@@ -3,6 +3,7 @@
 // lives in one of these, under a name (the agency's line or box number, or a
 // plain name for what has none).
 
+#include "cents.h"
 #include <memory>
 
 #include <QDate>
@@ -157,7 +158,7 @@ private:
 class CFloatField : public CField
 {
 public:
-    static constexpr double kTolerance = 0.009;   // amounts differ from this on
+    static constexpr double kTolerance = kAmountThatCounts;   // amounts differ from this on
 
     explicit CFloatField(const CString& name, double initial = 0.0) : CField(name), m_value(initial), m_initial(initial) {}
     Type GetType() const override { return Float; }

@@ -6,14 +6,6 @@
 
 #include "provincetables.h"
 
-double provRound(double amount)
-{
-    // The nudge keeps an exact half cent, carried in binary as a hair less,
-    // rounding up as it does on paper.
-    const double nudge = amount >= 0.0 ? 1e-7 : -1e-7;
-    return std::round(amount * 100.0 + nudge) / 100.0;
-}
-
 double provincialBracketTax(const ProvinceParams& params, double taxableIncome)
 {
     double tax = 0.0, from = 0.0;
@@ -24,7 +16,7 @@ double provincialBracketTax(const ProvinceParams& params, double taxableIncome)
         tax += (std::min(income, to) - from) * params.rates[i];
         from = to;
     }
-    return provRound(tax);
+    return roundToCents(tax);
 }
 
 double ProvinceCalc::lowestRate() const
@@ -61,31 +53,31 @@ void ProvinceCalc::calculate()
     pensionAmount = std::min(c.pensionMax, std::max(0.0, pensionIncomeAmount));
     disabilityAmount = disabilitySelf ? c.disability : 0.0;
     disabilityTransferAmount = disabilityTransfer ? c.disability : 0.0;
-    medicalAllowable = provRound(std::max(0.0, medicalExpenses - medicalThreshold(netIncome)));
+    medicalAllowable = roundToCents(std::max(0.0, medicalExpenses - medicalThreshold(netIncome)));
     otherMedical = 0.0;
     for (const auto& dependant : otherDependantsMedical)
-        otherMedical += provRound(std::max(0.0, dependant.first - medicalThreshold(dependant.second)));
-    otherMedical = provRound(otherMedical);
+        otherMedical += roundToCents(std::max(0.0, dependant.first - medicalThreshold(dependant.second)));
+    otherMedical = roundToCents(otherMedical);
     if (c.ownAmounts) c.ownAmounts(*this);
 
     creditsBeforeTransfers = basicPersonal + spouseAmount + dependantAmount + cppEmployment + cppSelfEmployed
         + eiEmployment + eiSelfEmployed;
-    totalAmounts = provRound(creditsBeforeTransfers + ageAmount + pensionAmount + disabilityAmount
+    totalAmounts = roundToCents(creditsBeforeTransfers + ageAmount + pensionAmount + disabilityAmount
                              + disabilityTransferAmount + studentLoanInterest + tuitionUsed + spouseTransfer
                              + medicalAllowable + otherMedical + ownAmounts);
-    creditsAtLowestRate = provRound(totalAmounts * lowestRate());
+    creditsAtLowestRate = roundToCents(totalAmounts * lowestRate());
     const double gifts = std::max(0.0, donations);
-    donationCredit = provRound(std::min(kDonationLowPart, gifts) * lowestRate()
+    donationCredit = roundToCents(std::min(kDonationLowPart, gifts) * lowestRate()
                                + std::max(0.0, gifts - kDonationLowPart) * c.donationHighRate);
-    nonRefundable = provRound(creditsAtLowestRate + donationCredit);
-    dividendCredit = provRound(std::max(0.0, eligibleDividends) * c.dividendEligible
+    nonRefundable = roundToCents(creditsAtLowestRate + donationCredit);
+    dividendCredit = roundToCents(std::max(0.0, eligibleDividends) * c.dividendEligible
                                + std::max(0.0, otherDividends) * c.dividendOther);
 
     // The credits take the tax to zero, never below; the dividend credit next.
     tax = std::max(0.0, taxOnTaxableIncome - nonRefundable);
-    tax = provRound(std::max(0.0, tax - dividendCredit));
+    tax = roundToCents(std::max(0.0, tax - dividendCredit));
     if (c.ownTax) c.ownTax(*this);
-    tax = provRound(std::max(0.0, tax));
+    tax = roundToCents(std::max(0.0, tax));
 }
 
 void ProvinceCalc::calculateRefundable()
@@ -93,5 +85,5 @@ void ProvinceCalc::calculateRefundable()
     own479.clear();
     refundable = 0.0;
     if (params.credits->ownCredits) params.credits->ownCredits(*this);
-    refundable = provRound(std::max(0.0, refundable));
+    refundable = roundToCents(std::max(0.0, refundable));
 }

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "cents.h"
+
 struct ProvinceParams;
 
 struct ProvinceCalc
@@ -85,5 +87,3 @@ struct ProvinceCalc
 
 // Tax on taxable income by the province's 2021 brackets, to the cent.
 double provincialBracketTax(const ProvinceParams& params, double taxableIncome);
-// Half a cent and up rounds away from zero.
-double provRound(double amount);

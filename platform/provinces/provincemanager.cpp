@@ -266,7 +266,7 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9)
         {"58640", calc.spouseTransfer},
         {"58689", calc.medicalAllowable},
         {"58729", calc.otherMedical},
-        {"58769", provRound(calc.medicalAllowable + calc.otherMedical)},
+        {"58769", roundToCents(calc.medicalAllowable + calc.otherMedical)},
         {"58800", calc.totalAmounts},
         {"58840", calc.creditsAtLowestRate},
         {"58969", calc.donationCredit},
@@ -286,8 +286,8 @@ void CProvinceTaxManager::calculateS2()
     if (!s2) return;
     const double total = s2->getFloat("spouse_age_amount") + s2->getFloat("spouse_pension_income_amount")
         + s2->getFloat("spouse_disability_amount") + s2->getFloat("spouse_tuition_designated");
-    s2->setFloat("total_transferable", provRound(total));
-    s2->setFloat("amount_transferred", provRound(std::max(0.0, total - s2->getFloat("spouse_credits_used"))));
+    s2->setFloat("total_transferable", roundToCents(total));
+    s2->setFloat("amount_transferred", roundToCents(std::max(0.0, total - s2->getFloat("spouse_credits_used"))));
 }
 
 void CProvinceTaxManager::CalcProvTax_BeforeExchData(TaxData_T1New* t1, TaxData_Sch2* /*sch2*/,
@@ -354,7 +354,7 @@ void CProvinceTaxManager::ExchangeCoupledInfoForProvTax_MainlyS2(CProvincialTaxM
     s2->setFloat("spouse_pension_income_amount", pension);
     s2->setFloat("spouse_disability_amount", disability);
     s2->setFloat("spouse_taxable_income", taxable);
-    s2->setFloat("spouse_credits_used", provRound(std::max(0.0, taxable - basic)));
+    s2->setFloat("spouse_credits_used", roundToCents(std::max(0.0, taxable - basic)));
     calculateS2();
 }
 

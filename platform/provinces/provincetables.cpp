@@ -360,15 +360,15 @@ double gradedDown(double max, double income, double threshold, double rate)
 
 void addOwn(ProvinceCalc& c, const char* line, double amount)
 {
-    c.own428.emplace_back(line, provRound(amount));
+    c.own428.emplace_back(line, roundToCents(amount));
 }
 
 // The reduction of the 428 may not exceed the tax left.
 double takeFromTax(ProvinceCalc& c, const char* line, double amount)
 {
-    const double taken = provRound(std::min(std::max(0.0, c.tax), std::max(0.0, amount)));
+    const double taken = roundToCents(std::min(std::max(0.0, c.tax), std::max(0.0, amount)));
     addOwn(c, line, taken);
-    c.tax = provRound(c.tax - taken);
+    c.tax = roundToCents(c.tax - taken);
     return taken;
 }
 
@@ -400,7 +400,7 @@ void onTax(ProvinceCalc& c)
     const double surtax = 0.20 * std::max(0.0, basic - kOnSurtaxThreshold1)
         + 0.36 * std::max(0.0, basic - kOnSurtaxThreshold2);
     addOwn(c, "surtax", surtax);
-    c.tax = provRound(basic + surtax);
+    c.tax = roundToCents(basic + surtax);
     const double reductionBase =
         kOnReductionBasic + kOnReductionPerDependant * std::max(0, c.children + c.impairedDependants);
     takeFromTax(c, "tax_reduction", c.tax > 0 ? 2 * reductionBase - c.tax : 0.0);
@@ -410,9 +410,9 @@ void onTax(ProvinceCalc& c)
         - std::max({0.0, kOnLiftReductionRate * (c.netIncome - kOnLiftThreshold),
                     kOnLiftReductionRate * (c.netIncome + c.spouseNetIncome - kOnLiftFamilyThreshold)});
     takeFromTax(c, "62140", lift);
-    const double premium = provRound(onHealthPremium(c.taxableIncome));
+    const double premium = roundToCents(onHealthPremium(c.taxableIncome));
     addOwn(c, "health_premium", premium);
-    c.tax = provRound(c.tax + premium);
+    c.tax = roundToCents(c.tax + premium);
 }
 
 // British Columbia tax reduction (BC428 2021).
@@ -439,7 +439,7 @@ void peTax(ProvinceCalc& c)
 {
     const double surtax = kPeSurtaxRate * std::max(0.0, c.tax - kPeSurtaxThreshold);
     addOwn(c, "surtax", surtax);
-    c.tax = provRound(c.tax + surtax);
+    c.tax = roundToCents(c.tax + surtax);
     // One reduction a family: the spouse with the higher net income claims it.
     const bool claims = !c.hasSpouse || c.netIncome >= c.spouseNetIncome;
     const bool dependant = !c.hasSpouse && c.claimsDependant;
@@ -457,7 +457,7 @@ void peTax(ProvinceCalc& c)
 
 void addOwn479(ProvinceCalc& c, const char* line, double amount)
 {
-    c.own479.emplace_back(line, provRound(amount));
+    c.own479.emplace_back(line, roundToCents(amount));
 }
 
 // The territories' adjusted net income: line 23600 less lines 24400 and
@@ -467,7 +467,7 @@ double territorialAdjustedNetIncome(ProvinceCalc& c)
     const double income =
         std::max(0.0, std::max(0.0, c.netIncome - c.adjustedNetDeductions) - c.entry479("62450"));
     addOwn479(c, "adjusted_net_income", income);
-    return provRound(income);
+    return roundToCents(income);
 }
 
 // Newfoundland and Labrador physical activity tax credit (NL479 2021, new
@@ -479,9 +479,9 @@ void nlCredits(ProvinceCalc& c)
 {
     const double fees = std::min(kNlActivityMax, std::max(0.0, c.entry479("physical_activity_expenses")
                                                                   - c.entry479("physical_activity_assistance")));
-    const double claimed = provRound(std::max(0.0, fees - c.entry479("physical_activity_claimed_by_others")));
+    const double claimed = roundToCents(std::max(0.0, fees - c.entry479("physical_activity_claimed_by_others")));
     addOwn479(c, "62000", claimed);
-    const double credit = provRound(claimed * kNlActivityRate);
+    const double credit = roundToCents(claimed * kNlActivityRate);
     addOwn479(c, "physical_activity_tax_credit", credit);
     c.refundable += credit;
 }
@@ -505,14 +505,14 @@ double ntBasicCredit(double income)
 
 void ntCredits(ProvinceCalc& c)
 {
-    const double basic = provRound(ntBasicCredit(territorialAdjustedNetIncome(c)));
+    const double basic = roundToCents(ntBasicCredit(territorialAdjustedNetIncome(c)));
     addOwn479(c, "62460", basic);
     // Only one of a couple claims the family's supplement; a minor none.
     double supplement = 0.0;
     if (c.age >= 18 && (!c.hasSpouse || c.entry479("claim_supplement") != 0.0)) {
         const double floor = kNtSupplement + (c.hasSpouse ? kNtSupplement : 0.0);
         const double credits = basic + (c.hasSpouse ? std::max(0.0, c.entry479("spouse_basic_credit")) : 0.0);
-        supplement = provRound(std::max(0.0, floor - credits));
+        supplement = roundToCents(std::max(0.0, floor - credits));
     }
     addOwn479(c, "cost_of_living_supplement", supplement);
     c.refundable += std::min(kNtMax, basic + supplement);
@@ -528,10 +528,10 @@ constexpr double kNuSupplementMax = 255.12;
 void nuCredits(ProvinceCalc& c)
 {
     const double income = territorialAdjustedNetIncome(c);
-    const double basic = provRound(std::min(kNuMax, kNuRate * income));
+    const double basic = roundToCents(std::min(kNuMax, kNuRate * income));
     addOwn479(c, "cost_of_living_tax_credit", basic);
     const double supplement = c.entry479("single_parent") != 0.0
-        ? provRound(std::min(kNuSupplementMax, kNuRate * std::max(0.0, income - kNuSupplementBase)))
+        ? roundToCents(std::min(kNuSupplementMax, kNuRate * std::max(0.0, income - kNuSupplementBase)))
         : 0.0;
     addOwn479(c, "63940", supplement);
     addOwn479(c, "63990", basic + supplement);
@@ -552,7 +552,7 @@ constexpr double kNsLitrRate = 0.05;            // NS428: 5% of the income over 
 double nsSupplement(double max, double taxable)
 {
     const double rate = max / (kNsSupplementEnd - kNsSupplementThreshold);
-    return provRound(gradedDown(max, taxable, kNsSupplementThreshold, rate));
+    return roundToCents(gradedDown(max, taxable, kNsSupplementThreshold, rate));
 }
 
 void nsAmounts(ProvinceCalc& c)

@@ -53,7 +53,7 @@ CTaxData_Form* summaryOf(IndividualTaxData& person)
 
 bool near(double a, double b)
 {
-    return qAbs(a - b) < 0.005;
+    return qAbs(a - b) < kAmountThatCounts;
 }
 
 } // namespace
@@ -242,7 +242,7 @@ void BenefitsTest::singleParentSummary()
              qPrintable(QString::number(summary->getFloat("ccb_estimate"))));
     QVERIFY2(near(summary->getFloat("gst_hst_credit_estimate"), gst),
              qPrintable(QString::number(summary->getFloat("gst_hst_credit_estimate"))));
-    QCOMPARE(summary->getFloat("ccb_per_month"), std::round(ccb / 12 * 100) / 100);
+    QCOMPARE(summary->getFloat("ccb_per_month"), roundToCents(ccb / 12));
     QCOMPARE(summary->getString("benefit_year"), CString("July 2022 to June 2023"));
 }
 

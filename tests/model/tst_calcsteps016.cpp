@@ -77,7 +77,7 @@ void compareLines(const CTaxData_Form* object, const Lines& expected)
     for (const Box& line : expected) {
         QVERIFY2(object->field(CString(line.name)), qPrintable(line.name));
         const double actual = object->getFloat(CString(line.name));
-        QVERIFY2(qAbs(actual - line.value) < 0.005,
+        QVERIFY2(qAbs(actual - line.value) < kAmountThatCounts,
                  qPrintable(QStringLiteral("%1: %2, expected %3").arg(line.name).arg(actual, 0, 'f', 2).arg(line.value, 0, 'f', 2)));
     }
 }

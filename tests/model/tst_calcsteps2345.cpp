@@ -309,7 +309,7 @@ void CalcSteps2345Test::returns()
     p.pass();
     p.pass();
     for (const Value& v : expected)
-        QVERIFY2(qAbs(p.t1->getFloat(CString(v.name)) - v.value) < 0.005,
+        QVERIFY2(qAbs(p.t1->getFloat(CString(v.name)) - v.value) < kAmountThatCounts,
                  qPrintable(QStringLiteral("%1: %2, expected %3").arg(v.name).arg(p.t1->getFloat(CString(v.name)), 0, 'f', 2).arg(v.value, 0, 'f', 2)));
     // A further pass changes nothing.
     const QMap<QString, double> before = p.amounts();
@@ -432,7 +432,7 @@ void CalcSteps2345Test::throughTheDriver()
     family.Calculate(-1, nullptr);
     QCOMPARE(amountsOf(*person), first);
     for (const Value& v : expected)
-        QVERIFY2(qAbs(t1->getFloat(CString(v.name)) - v.value) < 0.005,
+        QVERIFY2(qAbs(t1->getFloat(CString(v.name)) - v.value) < kAmountThatCounts,
                  qPrintable(QStringLiteral("%1: %2, expected %3").arg(v.name).arg(t1->getFloat(CString(v.name)), 0, 'f', 2).arg(v.value, 0, 'f', 2)));
 }
 

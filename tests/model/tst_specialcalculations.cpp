@@ -85,7 +85,7 @@ struct Person
 
 bool near(double a, double b)
 {
-    return qAbs(a - b) < 0.005;
+    return qAbs(a - b) < kAmountThatCounts;
 }
 
 } // namespace

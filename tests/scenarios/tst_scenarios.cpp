@@ -66,7 +66,7 @@ void ScenariosTest::scenario()
             const CField* field = form->field(CString(line.toUtf8().constData()));
             QVERIFY2(field, qPrintable(QStringLiteral("%1: no line %2").arg(p.name, it.key())));
             const double actual = field->GetVariant().toDouble();
-            if (std::fabs(actual - it.value()) >= 0.005)
+            if (std::fabs(actual - it.value()) >= kAmountThatCounts)
                 wrong << QStringLiteral("%1 line %2: %3, expected %4").arg(p.name, it.key())
                              .arg(actual, 0, 'f', 2).arg(it.value(), 0, 'f', 2);
         }

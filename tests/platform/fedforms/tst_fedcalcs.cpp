@@ -264,7 +264,7 @@ void FedCalcsTest::forms()
     apply(*form, inputs);
     calc.run(*form);
     for (const Value& v : expected)
-        QVERIFY2(qAbs(form->getFloat(CString(v.name)) - v.value) < 0.005,
+        QVERIFY2(qAbs(form->getFloat(CString(v.name)) - v.value) < kAmountThatCounts,
                  qPrintable(QStringLiteral("%1: %2, expected %3").arg(v.name).arg(form->getFloat(CString(v.name))).arg(v.value)));
 }
 
@@ -392,7 +392,7 @@ void FedCalcsTest::t1Lines()
     apply(t1, inputs);
     runT1(t1, step);
     for (const Value& v : expected)
-        QVERIFY2(qAbs(t1.getFloat(CString(v.name)) - v.value) < 0.005,
+        QVERIFY2(qAbs(t1.getFloat(CString(v.name)) - v.value) < kAmountThatCounts,
                  qPrintable(QStringLiteral("%1: %2, expected %3").arg(v.name).arg(t1.getFloat(CString(v.name))).arg(v.value)));
 }
 

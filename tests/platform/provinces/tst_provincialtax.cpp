@@ -142,12 +142,6 @@ const Threshold kThresholds[] = {
     {"YT", 13, 500000, 57975.138, 0.128, 0.15},     // + 348,022 x 12.8% (44,546.816)
 };
 
-// Half a cent rounds up, as on the form (the nudge undoes binary error).
-double cents(double amount)
-{
-    return std::round(amount * 100.0 + 1e-7) / 100.0;
-}
-
 } // namespace
 
 class ProvincialTaxTest : public QObject
@@ -176,9 +170,9 @@ void ProvincialTaxTest::bracketTax_data()
     QTest::addColumn<double>("expected");
     for (const Threshold& t : kThresholds) {
         const QByteArray at = QByteArray(t.code) + " " + QByteArray::number(t.threshold, 'f', 0);
-        QTest::newRow(at + " - 1") << t.province << t.threshold - 1 << cents(t.taxAt - t.rateBelow);
-        QTest::newRow(at) << t.province << t.threshold << cents(t.taxAt);
-        QTest::newRow(at + " + 1") << t.province << t.threshold + 1 << cents(t.taxAt + t.rateAbove);
+        QTest::newRow(at + " - 1") << t.province << t.threshold - 1 << roundToCents(t.taxAt - t.rateBelow);
+        QTest::newRow(at) << t.province << t.threshold << roundToCents(t.taxAt);
+        QTest::newRow(at + " + 1") << t.province << t.threshold + 1 << roundToCents(t.taxAt + t.rateAbove);
     }
 }
 
