@@ -28,20 +28,7 @@ double yearFraction(int months)
 
 double taxOnTaxableIncome(double taxable)
 {
-    double tax;
-    if (taxable <= 0)
-        tax = 0.0;
-    else if (taxable <= kBracket1)
-        tax = taxable * kRate1;
-    else if (taxable <= kBracket2)
-        tax = kTaxAtBracket1 + (taxable - kBracket1) * kRate2;
-    else if (taxable <= kBracket3)
-        tax = kTaxAtBracket2 + (taxable - kBracket2) * kRate3;
-    else if (taxable <= kBracket4)
-        tax = kTaxAtBracket3 + (taxable - kBracket3) * kRate4;
-    else
-        tax = kTaxAtBracket4 + (taxable - kBracket4) * kRate5;
-    return roundToCents(tax);
+    return bracketTax(kBrackets, taxable);
 }
 
 double creditValue(double amounts)

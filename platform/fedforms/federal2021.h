@@ -7,27 +7,28 @@
 // filled in dollars and cents.
 
 #include "cents.h"
+#include "taxbrackets.h"
 
 namespace Federal2021 {
 
 // ---------------------------------------------------------------------------
 // Rates and brackets (Schedule 1, Part C; line 35000 credits)
 
-constexpr double kCreditRate = 0.15;            // line 35000: federal non-refundable tax credit rate
+// Schedule 1 Part C: 15% up to 49,020, 20.5% to 98,040, 26% to 151,978,
+// 29% to 216,511, 33% above (the chart's tax at each threshold, 7,353.00,
+// 17,402.10, 31,425.98 and 50,140.55, is what the brackets add up to).
+constexpr double kBracketThresholds[] = {49020.0, 98040.0, 151978.0, 216511.0};
+constexpr double kBracketRates[] = {0.15, 0.205, 0.26, 0.29, 0.33};
+constexpr TaxBrackets kBrackets = makeBrackets(kBracketThresholds, kBracketRates);
 
-constexpr double kBracket1 = 49020.0;           // Schedule 1 Part C: top of the 15% bracket
-constexpr double kBracket2 = 98040.0;           // Schedule 1 Part C: top of the 20.5% bracket
-constexpr double kBracket3 = 151978.0;          // Schedule 1 Part C: top of the 26% bracket
-constexpr double kBracket4 = 216511.0;          // Schedule 1 Part C: top of the 29% bracket
-constexpr double kRate1 = 0.15;                 // Schedule 1 Part C: rate up to 49,020
-constexpr double kRate2 = 0.205;                // Schedule 1 Part C: rate 49,020 to 98,040
-constexpr double kRate3 = 0.26;                 // Schedule 1 Part C: rate 98,040 to 151,978
-constexpr double kRate4 = 0.29;                 // Schedule 1 Part C: rate 151,978 to 216,511
-constexpr double kRate5 = 0.33;                 // Schedule 1 Part C: rate above 216,511
-constexpr double kTaxAtBracket1 = 7353.00;      // Schedule 1 Part C: tax on 49,020
-constexpr double kTaxAtBracket2 = 17402.10;     // Schedule 1 Part C: tax on 98,040
-constexpr double kTaxAtBracket3 = 31425.98;     // Schedule 1 Part C: tax on 151,978
-constexpr double kTaxAtBracket4 = 50140.55;     // Schedule 1 Part C: tax on 216,511
+// The thresholds by the names the other rules use them under.
+constexpr double kBracket1 = kBracketThresholds[0];   // top of the 15% bracket
+constexpr double kBracket2 = kBracketThresholds[1];   // top of the 20.5% bracket
+constexpr double kBracket3 = kBracketThresholds[2];   // top of the 26% bracket
+constexpr double kBracket4 = kBracketThresholds[3];   // top of the 29% bracket
+constexpr double kTopRate = kBracketRates[4];         // rate above 216,511
+
+constexpr double kCreditRate = kBracketRates[0];      // line 35000: credits at the lowest rate, 15%
 
 // Amounts are rounded to the cent by the one rule of cents.
 using ::roundToCents;

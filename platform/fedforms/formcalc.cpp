@@ -152,7 +152,7 @@ int TaxData_T1206New::CalculateTOSI()
         split += getFloat(name);
     setFloat("68360", roundToCents(atLeastZero(split)));
     // Split income is taxed at the top rate.
-    setFloat("federal_tax", roundToCents(getFloat("68360") * kRate5));
+    setFloat("federal_tax", roundToCents(getFloat("68360") * kTopRate));
     setFloat("dividend_tax_credit", dividendTaxCredit(getFloat("68330"), getFloat("68340")));
     setFloat("net_federal_tax", roundToCents(atLeastZero(getFloat("federal_tax") - getFloat("dividend_tax_credit")
                                                          - getFloat("foreign_tax_credit")

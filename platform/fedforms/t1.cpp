@@ -1,5 +1,7 @@
 #include "t1.h"
 
+#include "federal2021.h"
+
 namespace {
 
 const FieldSpec kT1IdentityFields[] = {
@@ -247,11 +249,8 @@ double TaxData_T1New::getSelfEmploymentIncomeWithoutLoss() const
 
 int TaxData_T1New::GetIncomeThresholds(std::list<double>& thresholds) const
 {
-    // The 2021 federal brackets: 15% to 49,020, 20.5% to 98,040, 26% to
-    // 151,978, 29% to 216,511, 33% above.
-    static const double kBrackets[] = {49020.0, 98040.0, 151978.0, 216511.0};
-    for (double limit : kBrackets) thresholds.push_back(limit);
-    return int(sizeof kBrackets / sizeof kBrackets[0]);
+    for (int i = 0; i < Federal2021::kBrackets.count; ++i) thresholds.push_back(Federal2021::kBrackets.thresholds[i]);
+    return Federal2021::kBrackets.count;
 }
 
 CString TaxData_T1New::GetFullAddressWithoutPostcode(int separator) const

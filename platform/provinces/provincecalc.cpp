@@ -6,23 +6,10 @@
 
 #include "provincetables.h"
 
-double provincialBracketTax(const ProvinceParams& params, double taxableIncome)
-{
-    double tax = 0.0, from = 0.0;
-    const double income = std::max(0.0, taxableIncome);
-    for (int i = 0; i <= params.bracketThresholds; ++i) {
-        const double to = i < params.bracketThresholds ? params.thresholds[i] : income;
-        if (income <= from) break;
-        tax += (std::min(income, to) - from) * params.rates[i];
-        from = to;
-    }
-    return roundToCents(tax);
-}
-
 double ProvinceCalc::lowestRate() const
 {
     // Every province credits its non-refundable amounts at its lowest rate.
-    return params.rates[0];
+    return params.brackets.lowestRate();
 }
 
 double ProvinceCalc::medicalThreshold(double income) const
@@ -41,7 +28,7 @@ void ProvinceCalc::calculate()
 {
     const ProvinceCredits& c = *params.credits;
     own428.clear();
-    taxOnTaxableIncome = provincialBracketTax(params, taxableIncome);
+    taxOnTaxableIncome = bracketTax(params.brackets, taxableIncome);
 
     basicPersonal = c.basicPersonal;
     ageAmount = age >= 65

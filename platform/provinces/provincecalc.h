@@ -85,5 +85,3 @@ struct ProvinceCalc
     double entry479(const char* name) const;
 };
 
-// Tax on taxable income by the province's 2021 brackets, to the cent.
-double provincialBracketTax(const ProvinceParams& params, double taxableIncome);

@@ -476,9 +476,9 @@ void CProvinceTaxManager::UpdateT1KST2203(TaxData_T1KSNew* /*summary*/, TaxData_
 
 int CProvinceTaxManager::GetIncomeThresholds(std::list<double>& thresholds)
 {
-    for (int i = 0; i < m_params.bracketThresholds; ++i)
-        thresholds.push_back(m_params.thresholds[i]);
-    return m_params.bracketThresholds;
+    for (int i = 0; i < m_params.brackets.count; ++i)
+        thresholds.push_back(m_params.brackets.thresholds[i]);
+    return m_params.brackets.count;
 }
 
 bool CProvinceTaxManager::IsNonRefTaxCreditAllUsed()

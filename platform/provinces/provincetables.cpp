@@ -611,21 +611,7 @@ constexpr ProvinceCredits kYtCredits{13808, 13808,     13808,      7713, 38893, 
 
 constexpr FieldTable kNone{nullptr, 0};
 
-template <int T, int R>
-constexpr bool bracketsFit(const double (&)[T], const double (&)[R])
-{
-    return R == T + 1;
-}
-
-#define BRACKETS(thresholds, rates) thresholds, rates, int(std::size(thresholds))
-
-static_assert(bracketsFit(kAbThresholds, kAbRates) && bracketsFit(kBcThresholds, kBcRates)
-                  && bracketsFit(kMbThresholds, kMbRates) && bracketsFit(kNbThresholds, kNbRates)
-                  && bracketsFit(kNlThresholds, kNlRates) && bracketsFit(kNsThresholds, kNsRates)
-                  && bracketsFit(kNtThresholds, kNtRates) && bracketsFit(kNuThresholds, kNuRates)
-                  && bracketsFit(kOnThresholds, kOnRates) && bracketsFit(kPeThresholds, kPeRates)
-                  && bracketsFit(kSkThresholds, kSkRates) && bracketsFit(kYtThresholds, kYtRates),
-              "one rate more than thresholds");
+#define BRACKETS(thresholds, rates) makeBrackets(thresholds, rates)
 
 // Form numbers as in the form-control library's form table.
 constexpr ProvinceParams kProvinces[] = {

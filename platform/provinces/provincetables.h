@@ -4,6 +4,7 @@
 // library is built from the same sources; QM_PROVINCE picks its row.
 
 #include "tableform.h"
+#include "taxbrackets.h"
 
 struct ProvinceCalc;
 
@@ -48,9 +49,7 @@ struct ProvinceParams
     FieldTable own479;        // every line of its 479
     FieldTable ownS2;         // its own lines of its XX(S2), after the shared ones
     FieldTable ownInterview;  // its own interview answers, after the shared ones
-    const double* thresholds; // 2021 bracket thresholds, ascending
-    const double* rates;      // 2021 bracket rates, one more than the thresholds
-    int bracketThresholds;    // how many thresholds
+    TaxBrackets brackets;     // 2021 bracket thresholds and rates
     const ProvinceCredits* credits;
 };
 
