@@ -10,6 +10,7 @@
 #include <QDate>
 
 #include "dependantinfo.h"
+#include "federal2021.h"
 #include "federalforms.h"
 #include "individualtaxdata.h"
 #include "schedules.h"
@@ -19,32 +20,25 @@
 namespace {
 
 
-// ---- Canada child benefit, July 2022 to June 2023
-constexpr double kCcbUnder6 = 6997.0;
-constexpr double kCcb6To17 = 5903.0;
-constexpr double kCcbFirstThreshold = 32797.0;
-constexpr double kCcbSecondThreshold = 71060.0;
-// Reduction rates by the number of children (one, two, three, four or more).
-constexpr double kCcbFirstRates[] = {0.07, 0.135, 0.19, 0.23};
-constexpr double kCcbSecondRates[] = {0.032, 0.057, 0.08, 0.095};
-// Child disability benefit, reduced from the second threshold on.
-constexpr double kCdbPerChild = 2985.0;
-constexpr double kCdbRateOneChild = 0.032;
-constexpr double kCdbRateMoreChildren = 0.057;
-
-// ---- GST/HST credit, July 2022 to June 2023
-constexpr double kGstAdult = 306.0;
-constexpr double kGstChild = 161.0;
-constexpr double kGstSingleSupplement = 161.0;
-constexpr double kGstSupplementStart = 9919.0;
-constexpr double kGstSupplementRate = 0.02;
-constexpr double kGstReductionThreshold = 39826.0;
-constexpr double kGstReductionRate = 0.05;
-
-// ---- RRSP deduction limit for 2022: 18% of 2021 earned income, at most
-// this, less the 2021 pension adjustment.
-constexpr double kRrspDollarLimit2022 = 29210.0;
-constexpr double kRrspRate = 0.18;
+// The July 2022 to June 2023 benefit figures.
+using Federal2021::kCcbUnder6;
+using Federal2021::kCcb6To17;
+using Federal2021::kCcbFirstThreshold;
+using Federal2021::kCcbSecondThreshold;
+using Federal2021::kCcbFirstRates;
+using Federal2021::kCcbSecondRates;
+using Federal2021::kCdbPerChild;
+using Federal2021::kCdbRateOneChild;
+using Federal2021::kCdbRateMoreChildren;
+using Federal2021::kGstAdult;
+using Federal2021::kGstChild;
+using Federal2021::kGstSingleSupplement;
+using Federal2021::kGstSupplementStart;
+using Federal2021::kGstSupplementRate;
+using Federal2021::kGstReductionThreshold;
+using Federal2021::kGstReductionRate;
+using Federal2021::kRrspDollarLimit2022;
+using Federal2021::kRrspRate;
 
 // Adjusted net income for the benefits: net income without the universal
 // child care benefit, its repayment put back.

@@ -5,6 +5,7 @@
 
 #include "amounts.h"
 #include "dependantinfo.h"
+#include "federal2021.h"
 #include "federalforms.h"
 #include "formclasses.h"
 #include "formtables.h"
@@ -17,13 +18,10 @@
 
 namespace {
 
-// Death benefits are exempt up to this, once over all the slips.
-constexpr double kDeathBenefitExemption = 10000.0;
-// Restricted farm losses (line 14100): the first 2,500 of the loss, and
-// half of the next 30,000, at most 17,500.
-constexpr double kFarmLossFullPart = 2500.0;
-constexpr double kFarmLossHalfPartEnd = 32500.0;
-constexpr double kFarmLossMax = 17500.0;
+using Federal2021::kDeathBenefitExemption;
+using Federal2021::kFarmLossFullPart;
+using Federal2021::kFarmLossHalfPartEnd;
+using Federal2021::kFarmLossMax;
 
 std::vector<CTaxData_Form*> formsOfType(const IndividualTaxData& person, ENUMTYPE_FORM type)
 {

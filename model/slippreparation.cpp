@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "amounts.h"
+#include "federal2021.h"
 #include "individualtaxdata.h"
 #include "slippreparation.h"
 #include "slips.h"
@@ -12,10 +13,9 @@
 
 namespace {
 
-// Scholarships of kind 0 are exempt up to this, once for the return.
-constexpr double kScholarshipExemption = 500.0;
-// Death benefits are exempt up to this.
-constexpr double kDeathBenefitExemption = 10000.0;
+// Scholarships of kind 0 are exempt once for the return; death benefits once over the slips.
+using Federal2021::kScholarshipExemption;
+using Federal2021::kDeathBenefitExemption;
 
 
 bool anyPresent(std::initializer_list<double> amounts)

@@ -9,6 +9,7 @@
 
 #include "amounts.h"
 #include "dependantinfo.h"
+#include "federal2021.h"
 #include "federalforms.h"
 #include "formtables.h"
 #include "individualtaxdata.h"
@@ -21,10 +22,6 @@
 
 namespace {
 
-// The 2021 maximum pensionable earnings (YMPE).
-constexpr double kMaxPensionableEarnings = 61600.0;
-// The pension income amount.
-constexpr double kMaxPensionAmount = 2000.0;
 
 
 double line(const CTaxData_Form* form, const char* name)
@@ -208,7 +205,7 @@ double IndividualTaxData::getF50339(double) const
             earnings = slip.getFloat("26");
         else if (elected)
             earnings = slip.getFloat("14");
-        sum += qMin(earnings, kMaxPensionableEarnings);
+        sum += qMin(earnings, Federal2021::kCppYmpe);
     }
     return sum;
 }
@@ -398,7 +395,7 @@ void IndividualTaxData::_calculateT1032_step2()
     t1032->CalculatePensionInc();
     t1032->CalculateIncomeTax();
     const bool transferee = t1032->role() == TaxData_T1032_New::ROLE_TRANSFEREE;
-    form->setFloat("pension_amount_after_split", qMin(t1032->getFloat("pension_amount"), kMaxPensionAmount));
+    form->setFloat("pension_amount_after_split", qMin(t1032->getFloat("pension_amount"), Federal2021::kPensionIncomeAmountMax));
     const double movedTax = t1032->getFloat("68050");
     form->setFloat("split_pension_tax_adjustment", transferee ? movedTax : -movedTax);
     if (transferee) form->setFloat("split_pension_qualifying", t1032->getF5344());

@@ -272,4 +272,86 @@ constexpr double kMedicalSupplementReductionRate = 0.05;   // line 45200: reduct
 // disability supports deduction (line 21500).
 double medicalExpenseSupplement(double eligibleExpenses, double workingIncome, double familyNetIncome);
 
+// ---------------------------------------------------------------------------
+// Other lines of the return
+
+constexpr double kEiRepaymentThreshold = 70375.0;     // line 23500 (T4E): net income over 1.25 x 56,300 repays regular EI benefits at 30%
+constexpr double kDeathBenefitExemption = 10000.0;    // line 13000: death benefits exempt up to 10,000, once over all slips
+constexpr double kScholarshipExemption = 500.0;       // line 13010: scholarships exempt up to 500 without the education amount
+constexpr double kFarmLossFullPart = 2500.0;          // line 14100 (restricted farm loss): the first 2,500 of the loss
+constexpr double kFarmLossHalfPartEnd = 32500.0;      // line 14100: and half of the loss from 2,500 to 32,500
+constexpr double kFarmLossMax = 17500.0;              // line 14100: at most 17,500
+constexpr double kPoliticalFirstPart = 400.0;         // line 41000: 75% of the first 400 of contributions
+constexpr double kPoliticalSecondPart = 350.0;        // line 41000: 50% of the next 350, 33 1/3% of the rest
+constexpr double kPoliticalCreditMax = 650.0;         // line 41000: at most 650
+constexpr double kLabourSponsoredRate = 0.15;         // line 41400: 15% of the net cost of the shares
+constexpr double kLabourSponsoredMax = 750.0;         // line 41400: at most 750
+constexpr double kQuebecAbatementRate = 0.165;        // line 44000: refundable Quebec abatement, 16.5% of basic federal tax
+constexpr double kNonResidentSurtaxRate = 0.48;       // line 42800 / T1159: non-residents pay 48% of basic federal tax
+constexpr double kEducatorExpensesMax = 1000.0;       // line 46900: at most 1,000 of eligible school supplies
+constexpr double kEducatorCreditRate = 0.25;          // line 46900: 25% of them
+
+// ---------------------------------------------------------------------------
+// Forms and statements
+
+// T778 child care expenses: Part B, the yearly limit per child; Part C, per
+// week (and per month of part-time studies).
+constexpr double kChildUnder7 = 8000.0;               // T778 Part B: child under 7
+constexpr double kChild7To16 = 5000.0;                // T778 Part B: child 7 to 16
+constexpr double kChildDisabled = 11000.0;            // T778 Part B: child eligible for the disability amount
+constexpr double kWeeklyUnder7 = 200.0;               // T778 Part C: per week, child under 7
+constexpr double kWeekly7To16 = 125.0;                // T778 Part C: per week, child 7 to 16
+constexpr double kWeeklyDisabled = 275.0;             // T778 Part C: per week, child with a disability
+constexpr double kMonthlyUnder7 = 800.0;              // T778 Part C: per month of part-time studies, child under 7
+constexpr double kMonthly7To16 = 500.0;               // T778 Part C: per month of part-time studies, child 7 to 16
+constexpr double kMonthlyDisabled = 1100.0;           // T778 Part C: per month of part-time studies, child with a disability
+
+constexpr double kAmtExemption = 40000.0;             // T691: basic exemption
+constexpr double kAmtRate = 0.15;                     // T691: minimum tax rate
+constexpr double kAmtCapitalGainsAddBack = 0.6;       // T691: 3/5 of taxable capital gains added (80% count, against 50%)
+
+constexpr double kNorthernDailyBasic = 11.0;          // T2222: basic residency amount per day
+constexpr double kNorthernDailyAdditional = 11.0;     // T2222: additional residency amount per day
+constexpr double kNorthernIncomeLimit = 0.2;          // T2222: at most 20% of net income
+constexpr double kIntermediateZoneShare = 0.5;        // T2222: half the amounts in the intermediate zone
+
+// T657: the 2021 lifetime capital gains exemption is 892,218 on small
+// business corporation shares and 1,000,000 on farm or fishing property;
+// the deduction is half of it.
+constexpr double kLifetimeDeductionQsbc = 446109.0;   // T657: qualified small business corporation shares
+constexpr double kLifetimeDeductionQffp = 500000.0;   // T657: qualified farm or fishing property
+
+constexpr double kFlatRatePerDay = 2.0;               // T777S: temporary flat rate per day worked from home
+constexpr int kFlatRateMaxDays = 250;                 // T777S: at most 500 (250 days)
+
+constexpr double kVehicleInterestPerDay = 10.0;       // T2125 / T776: passenger vehicle interest, 10 a day
+constexpr double kVehicleLeasePerMonth = 800.0;       // T2125 / T776: passenger vehicle leasing, 800 a month before tax
+
+constexpr double kPersonalUseFloor = 1000.0;          // Schedule 3: personal-use property cost and proceeds count as at least 1,000
+
+// ---------------------------------------------------------------------------
+// Benefits paid from July 2022 to June 2023 on the 2021 return (the summary's estimates)
+
+constexpr double kCcbUnder6 = 6997.0;                 // Canada child benefit: per child under 6
+constexpr double kCcb6To17 = 5903.0;                  // Canada child benefit: per child 6 to 17
+constexpr double kCcbFirstThreshold = 32797.0;        // Canada child benefit: first reduction threshold
+constexpr double kCcbSecondThreshold = 71060.0;       // Canada child benefit: second reduction threshold
+// Canada child benefit reduction rates by the number of children (one, two, three, four or more).
+constexpr double kCcbFirstRates[] = {0.07, 0.135, 0.19, 0.23};
+constexpr double kCcbSecondRates[] = {0.032, 0.057, 0.08, 0.095};
+constexpr double kCdbPerChild = 2985.0;               // child disability benefit, per child
+constexpr double kCdbRateOneChild = 0.032;            // child disability benefit: reduction from the second threshold, one child
+constexpr double kCdbRateMoreChildren = 0.057;        // child disability benefit: reduction, two or more children
+
+constexpr double kGstAdult = 306.0;                   // GST/HST credit: claimant, and spouse or eligible dependant
+constexpr double kGstChild = 161.0;                   // GST/HST credit: per child under 19
+constexpr double kGstSingleSupplement = 161.0;        // GST/HST credit: single supplement, at most
+constexpr double kGstSupplementStart = 9919.0;        // GST/HST credit: the supplement grows 2% over this
+constexpr double kGstSupplementRate = 0.02;
+constexpr double kGstReductionThreshold = 39826.0;    // GST/HST credit: family net income where it shrinks by 5%
+constexpr double kGstReductionRate = 0.05;
+
+constexpr double kRrspDollarLimit2022 = 29210.0;      // RRSP deduction limit for 2022: 18% of 2021 earned income, at most 29,210
+constexpr double kRrspRate = 0.18;
+
 } // namespace Federal2021

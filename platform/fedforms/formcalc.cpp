@@ -33,22 +33,6 @@ double atLeastZero(double amount)
 
 // ---------------------------------------------------------------- T778
 
-namespace {
-
-// T778 Part B: the yearly limit per child; Part C: per week, and per month
-// of part-time studies.
-constexpr double kChildUnder7 = 8000.0;
-constexpr double kChild7To16 = 5000.0;
-constexpr double kChildDisabled = 11000.0;
-constexpr double kWeeklyUnder7 = 200.0;
-constexpr double kWeekly7To16 = 125.0;
-constexpr double kWeeklyDisabled = 275.0;
-constexpr double kMonthlyUnder7 = 800.0;
-constexpr double kMonthly7To16 = 500.0;
-constexpr double kMonthlyDisabled = 1100.0;
-
-} // namespace
-
 int TaxData_T778New::Calculate01()
 {
     constexpr int kChildren = 10, kPayments = 20;
@@ -162,16 +146,6 @@ int TaxData_T1206New::CalculateTOSI()
 
 // ---------------------------------------------------------------- T691
 
-namespace {
-
-constexpr double kAmtExemption = 40000.0;        // T691: basic exemption
-constexpr double kAmtRate = 0.15;                // T691: minimum tax rate
-// Capital gains count at 80% for the minimum tax, against 50% for the tax:
-// 3/5 of the taxable capital gains are added.
-constexpr double kAmtCapitalGainsAddBack = 0.6;
-
-} // namespace
-
 int TaxData_T691New::CalculateToLine65andMinitaxCarryOverAndLine102(double taxableIncome,
                                                                     double taxableCapitalGains,
                                                                     double credits, double regularTax)
@@ -234,15 +208,6 @@ int TaxData_T1ANew::Calculate01()
 }
 
 // ---------------------------------------------------------------- T2222
-
-namespace {
-
-constexpr double kNorthernDailyBasic = 11.0;       // T2222: basic residency amount per day
-constexpr double kNorthernDailyAdditional = 11.0;  // T2222: additional residency amount per day
-constexpr double kNorthernIncomeLimit = 0.2;       // T2222: at most 20% of net income
-constexpr double kIntermediateZoneShare = 0.5;     // T2222: half the amounts in the intermediate zone
-
-} // namespace
 
 int CTaxData_T2222::Calculate01()
 {
@@ -374,16 +339,6 @@ void TaxData_RC381::getCPPRelatedAmounts(CppRelatedAmounts& out) const
 
 // ---------------------------------------------------------------- T657
 
-namespace {
-
-// 2021 lifetime capital gains exemption: 892,218 on small business
-// corporation shares, 1,000,000 on farm or fishing property; the
-// deduction is half of it.
-constexpr double kLifetimeDeductionQsbc = 446109.0;
-constexpr double kLifetimeDeductionQffp = 500000.0;
-
-} // namespace
-
 int TaxData_T657New::Calculate01()
 {
     const double eligibleGains = atLeastZero(getFloat("qsbc_gains") + getFloat("qffp_gains") + getFloat("reserves"));
@@ -407,13 +362,6 @@ int TaxData_T657New::Calculate01()
 }
 
 // ---------------------------------------------------------------- T777S
-
-namespace {
-
-constexpr double kFlatRatePerDay = 2.0;   // T777S: temporary flat rate per day worked from home
-constexpr int kFlatRateMaxDays = 250;     // T777S: at most 500
-
-} // namespace
 
 int TaxData_T777Covid19::Calculate01()
 {

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "federal2021.h"
+
 // A line a schedule prints only as a pointer to the return ("enter on line
 // 32600 of your return") is named by that return line: it is the amount the
 // schedule hands over. Lines the schedule numbers only within itself and whose
@@ -516,8 +518,8 @@ TaxData_SchC::TaxData_SchC() : TableForm(FROM_FORM, 168, fieldTable(kSchCFields)
 namespace {
 
 // Personal-use and listed personal property: cost and proceeds each count
-// as at least $1,000.
-constexpr double kPersonalUseFloor = 1000.0;
+// as at least the 2021 floor.
+using Federal2021::kPersonalUseFloor;
 
 struct Section
 {

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "federal2021.h"
+
 namespace {
 
 // A sole proprietor owns the whole of the activity until told otherwise.
@@ -993,10 +995,10 @@ CcaResult calculateCca(CTaxData_Form& f, double limit)
     return result;
 }
 
-// The 2021 limits on a passenger vehicle's interest ($10 a day) and leasing
-// costs ($800 a month, before tax, less reimbursements).
-constexpr double kVehicleInterestPerDay = 10.0;
-constexpr double kVehicleLeasePerMonth = 800.0;
+// The 2021 limits on a passenger vehicle's interest and leasing costs
+// (before tax, less reimbursements).
+using Federal2021::kVehicleInterestPerDay;
+using Federal2021::kVehicleLeasePerMonth;
 
 // The motor vehicle expenses chart; answers the allowable expenses.
 double calculateVehicle(CTaxData_Form& f)

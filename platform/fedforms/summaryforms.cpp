@@ -121,7 +121,7 @@ TaxData_T1159::TaxData_T1159() : TableForm(FROM_FORM, 161, fieldTable(kT1159Fiel
 int TaxData_T1159::Calculate01(int)
 {
     // Surtax on the basic federal tax of a non-resident (T1159 line 43).
-    constexpr double kNonResidentSurtaxRate = 0.48;
+    using Federal2021::kNonResidentSurtaxRate;
     const double total = getFloat("12600") + getFloat("partnership_rental_income") + getFloat("timber_royalties");
     setFloat("15000", total);
     setFloat("23600", total - getFloat("23200"));

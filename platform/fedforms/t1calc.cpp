@@ -15,27 +15,7 @@ using namespace Federal2021;
 
 namespace {
 
-// 2021 EI benefits repayment: income over 1.25 times the maximum insurable
-// earnings (1.25 x 56,300) repays regular benefits at 30%.
-constexpr double kEiRepaymentThreshold = 70375.0;
-
 constexpr double kPresent = CFloatField::kTolerance;
-
-// Line 41000: 75% of the first 400 of federal political contributions, 50%
-// of the next 350, 33 1/3% of the rest, at most 650.
-constexpr double kPoliticalFirstPart = 400.0;
-constexpr double kPoliticalSecondPart = 350.0;
-constexpr double kPoliticalCreditMax = 650.0;
-// Line 41400: 15% of the net cost of labour-sponsored funds shares, at most 750.
-constexpr double kLabourSponsoredRate = 0.15;
-constexpr double kLabourSponsoredMax = 750.0;
-// Line 46900: 25% of at most 1,000 of eligible school supplies.
-constexpr double kEducatorExpensesMax = 1000.0;
-constexpr double kEducatorCreditRate = 0.25;
-// Line 44000: the refundable Quebec abatement, 16.5% of basic federal tax.
-constexpr double kQuebecAbatementRate = 0.165;
-// Non-residents pay 48% of basic federal tax instead of a provincial tax.
-constexpr double kNonResidentSurtaxRate = 0.48;
 
 const char* const kIncomeLines[] = {
     "10100", "10400", "11300", "11400", "11500", "11600", "11700", "11900", "12000", "12100",
