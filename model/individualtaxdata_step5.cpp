@@ -53,8 +53,9 @@ const char* const kT1AIncomeLines[] = {"12100", "12200", "12600", "12700", "1350
 // Discounters may keep 15% of the first 300 of the refund and 5% of the rest.
 double maxDiscount(double refund)
 {
-    const double first = qBound(0.0, refund, 300.0);
-    return Federal2021::roundToCents(first * 0.15 + qMax(0.0, refund - 300.0) * 0.05);
+    using namespace Federal2021;
+    const double first = qBound(0.0, refund, kDiscountFirstPart);
+    return roundToCents(first * kDiscountFirstRate + qMax(0.0, refund - kDiscountFirstPart) * kDiscountRestRate);
 }
 
 } // namespace

@@ -327,7 +327,17 @@ constexpr int kFlatRateMaxDays = 250;                 // T777S: at most 500 (250
 constexpr double kVehicleInterestPerDay = 10.0;       // T2125 / T776: passenger vehicle interest, 10 a day
 constexpr double kVehicleLeasePerMonth = 800.0;       // T2125 / T776: passenger vehicle leasing, 800 a month before tax
 
-constexpr double kPersonalUseFloor = 1000.0;          // Schedule 3: personal-use property cost and proceeds count as at least 1,000
+constexpr double kPersonalUseFloor = 1000.0;
+
+constexpr double kForeignPropertyTaxLimit = 0.15;     // T2209 / line 40500: foreign tax on property income over 15% is deducted, not credited
+constexpr double kGstRate = 0.05;                     // GST370: rebate at 5/105 (GST)
+constexpr double kHstRate13 = 0.13;                   // GST370: rebate at 13/113 (HST, Ontario)
+constexpr double kHstRate15 = 0.15;                   // GST370: rebate at 15/115 (HST, Atlantic provinces)
+constexpr double kClergyResidenceFloor = 10000.0;     // T1223: rent and utilities up to the greater of 10,000 and a third of the remuneration
+
+constexpr double kDiscountFirstPart = 300.0;          // RC71 (Tax Rebate Discounting Act): 15% of the first 300 of the refund
+constexpr double kDiscountFirstRate = 0.15;
+constexpr double kDiscountRestRate = 0.05;            // RC71: and 5% of the rest          // Schedule 3: personal-use property cost and proceeds count as at least 1,000
 
 // ---------------------------------------------------------------------------
 // Benefits paid from July 2022 to June 2023 on the 2021 return (the summary's estimates)

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "federal2021.h"
+
 namespace {
 
 // ---- T778
@@ -662,7 +664,7 @@ void TaxData_T2209_2036::Adjust15Percent()
 {
     const double income = qMax(0.0, getFloat("foreign_non_business_income"));
     const double paid = getFloat("foreign_non_business_tax_paid");
-    setFloat("excess_over_15_percent", qMax(0.0, paid - 0.15 * income));
+    setFloat("excess_over_15_percent", qMax(0.0, paid - Federal2021::kForeignPropertyTaxLimit * income));
 }
 
 int TaxData_T2209_2036::Calculate01()

@@ -116,11 +116,12 @@ int CTaxData_GST370::Calculate01()
     auto rebate = [this](const char* expenses, const char* cca, const char* dues, double rate) {
         return roundToCents((getFloat(expenses) + getFloat(cca) + getFloat(dues)) * rate / (1.0 + rate));
     };
-    setFloat("rebate_5", rebate("expenses_5", "cca_5", "dues_5", 0.05));
-    setFloat("rebate_13", rebate("expenses_13", "cca_13", "dues_13", 0.13));
-    setFloat("rebate_15", rebate("expenses_15", "cca_15", "dues_15", 0.15));
-    setFloat("rebate_cca_part", roundToCents(getFloat("cca_5") * 0.05 / 1.05 + getFloat("cca_13") * 0.13 / 1.13
-                                             + getFloat("cca_15") * 0.15 / 1.15));
+    setFloat("rebate_5", rebate("expenses_5", "cca_5", "dues_5", kGstRate));
+    setFloat("rebate_13", rebate("expenses_13", "cca_13", "dues_13", kHstRate13));
+    setFloat("rebate_15", rebate("expenses_15", "cca_15", "dues_15", kHstRate15));
+    auto taxIn = [](double amount, double rate) { return amount * rate / (1.0 + rate); };
+    setFloat("rebate_cca_part", roundToCents(taxIn(getFloat("cca_5"), kGstRate) + taxIn(getFloat("cca_13"), kHstRate13)
+                                             + taxIn(getFloat("cca_15"), kHstRate15)));
     setFloat("rebate", roundToCents(getFloat("rebate_5") + getFloat("rebate_13") + getFloat("rebate_15")));
     setFloat("rebate_other_part", roundToCents(getFloat("rebate") - getFloat("rebate_cca_part")));
     return 0;
@@ -272,7 +273,7 @@ int CTaxData_T1223::Calculate01()
     // utilities, at most the greater of 10,000 and a third of the
     // remuneration, and never more than the remuneration.
     const double remuneration = atLeastZero(getFloat("remuneration"));
-    const double limit = std::min(remuneration, std::max(10000.0, remuneration / 3.0));
+    const double limit = std::min(remuneration, std::max(kClergyResidenceFloor, remuneration / 3.0));
     setFloat("remuneration_limit", roundToCents(limit));
     const double claim = getBool("residence_provided")
         ? getFloat("fair_rental_value")
