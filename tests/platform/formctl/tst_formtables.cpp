@@ -1,4 +1,5 @@
 #include "formtables.h"
+#include "formtypes.h"
 
 #include <QSet>
 #include <QtTest>
@@ -25,6 +26,9 @@ private slots:
     void provinceFormsBelongToTheirProvince();
     void federalFormsAreCurrentFederalForms();
     void taxWizardKindsAlwaysPresent();
+    void namedTypes_data();
+    void namedTypes();
+    void everyTypeIsNamed();
 };
 
 namespace {
@@ -323,6 +327,93 @@ void FormTablesTest::taxWizardKindsAlwaysPresent()
         QVERIFY(*info->name);
         QCOMPARE(info->alwaysPresent, (unsigned char)1);
     }
+}
+
+namespace {
+
+// The short name without its spaces and punctuation, as a name spells it.
+QByteArray squashed(const char* text)
+{
+    QByteArray out;
+    for (const char* c = text; *c; ++c)
+        if ((*c >= 'A' && *c <= 'Z') || (*c >= 'a' && *c <= 'z') || (*c >= '0' && *c <= '9')) out += *c;
+    return out;
+}
+
+struct NamedType
+{
+    const char* name;
+    int type;
+};
+
+#define QM_ROW(name, type) {#name, type},
+const NamedType kNamedForms[] = {QM_FORM_TYPES(QM_ROW)};
+const NamedType kNamedSlips[] = {QM_SLIP_TYPES(QM_ROW)};
+const NamedType kNamedKinds[] = {QM_INTERVIEW_KINDS(QM_ROW)};
+#undef QM_ROW
+
+} // namespace
+
+// Each name is its type's short name without spaces and punctuation; where
+// two types share a short name, the name starts with it and says which.
+void FormTablesTest::namedTypes_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("shortName");
+    QTest::addColumn<bool>("shared");   // another type has the same short name
+    auto sharedForm = [](int type) {
+        int same = 0;
+        for (const NamedType& other : kNamedForms)
+            if (squashed(formInfo(other.type)->shortName) == squashed(formInfo(type)->shortName)) ++same;
+        return same > 1;
+    };
+    for (const NamedType& f : kNamedForms) {
+        QVERIFY2(formInfo(f.type), f.name);
+        QTest::newRow(QByteArray("form ") + f.name) << QByteArray(f.name) << squashed(formInfo(f.type)->shortName)
+                                                    << sharedForm(f.type);
+    }
+    for (const NamedType& s : kNamedSlips) {
+        QVERIFY2(slipInfo(s.type), s.name);
+        QTest::newRow(QByteArray("slip ") + s.name) << QByteArray(s.name) << squashed(slipInfo(s.type)->shortName)
+                                                    << false;
+    }
+    for (const NamedType& k : kNamedKinds) {
+        QVERIFY2(taxWizardInfo(k.type), k.name);
+        QTest::newRow(QByteArray("interview ") + k.name) << QByteArray(k.name)
+                                                         << squashed(taxWizardInfo(k.type)->name) << false;
+    }
+}
+
+void FormTablesTest::namedTypes()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, shortName);
+    QFETCH(bool, shared);
+    if (shared)
+        QVERIFY2(name.startsWith(shortName), name + " is not named after " + shortName);
+    else
+        QCOMPARE(name, shortName);
+}
+
+// Every form type a class makes, every slip and every interview kind has its name, once.
+void FormTablesTest::everyTypeIsNamed()
+{
+    QSet<int> forms, slips, kinds;
+    auto collect = [](const auto& named, QSet<int>& types) {
+        for (const NamedType& n : named) {
+            QVERIFY2(!types.contains(n.type), n.name);
+            types.insert(n.type);
+        }
+    };
+    collect(kNamedForms, forms);
+    collect(kNamedSlips, slips);
+    collect(kNamedKinds, kinds);
+    for (int type = 1; type <= MAX_FORM_TYPE; ++type) {
+        const bool numberOnly = QByteArray(formInfo(type)->shortName) == "F" + QByteArray::number(type);
+        QVERIFY2(forms.contains(type) != numberOnly, qPrintable(QStringLiteral("form type %1").arg(type)));
+    }
+    for (int type = 1; type <= MAX_SLIP_TYPE; ++type) QVERIFY2(slips.contains(type), qPrintable(QString::number(type)));
+    for (int kind = 1; kind <= MAX_TAXWIZARD_KIND; ++kind) QVERIFY2(kinds.contains(kind), qPrintable(QString::number(kind)));
 }
 
 QTEST_APPLESS_MAIN(FormTablesTest)
