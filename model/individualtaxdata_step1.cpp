@@ -311,127 +311,136 @@ void farmingLine(TaxData_T1New& t1)
     }
 }
 
-} // namespace
+// ---- forms the return's province calls for, and the hooks before a calculation
 
-int IndividualTaxData::calculateStep1(bool fromInterview, int changedType, bool)
+// Row 1: the non-resident schedules.
+void makeNonResidentSchedules(IndividualTaxData& person)
 {
-    // Row 1: the non-resident schedules.
-    const bool nonResident = m_mainProvince == PROV_NONRESIDENT || m_mainProvince == PROV_NONRESIDENT_217;
-    if (nonResident)
-        makeFormExist(167);
+    const ENUMTYPE_PROVINCE province = person.getMainProvince();
+    if (province == PROV_NONRESIDENT || province == PROV_NONRESIDENT_217)
+        person.makeFormExist(167);
     else
-        removeForms(*this, 167);
-    if (m_mainProvince == PROV_NONRESIDENT_217)
-        makeFormExist(168);
+        removeForms(person, 167);
+    if (province == PROV_NONRESIDENT_217)
+        person.makeFormExist(168);
     else
-        removeForms(*this, 168);
+        removeForms(person, 168);
+}
 
-    // Row 2: every object's hook before the calculation.
-    for (STRUCT_FORMDATA_ITEM_2004* item : m_forms) {
+// Row 2: every object's hook before the calculation.
+void runHooksBeforeCalculation(IndividualTaxData& person)
+{
+    for (STRUCT_FORMDATA_ITEM_2004* item : person.forms()) {
         if (!item->object) continue;
         item->object->BeforeCalculate();
-        item->object->setMainTaxProvince(m_mainProvince);
+        item->object->setMainTaxProvince(person.getMainProvince());
     }
-    for (STRUCT_SLIPDATA_ITEM_2004* item : m_slips)
+    for (STRUCT_SLIPDATA_ITEM_2004* item : person.slips())
         if (item->object) item->object->BeforeCalculate();
-    for (STRUCT_WIZDATA_ITEM_2004* item : m_wizards)
+    for (STRUCT_WIZDATA_ITEM_2004* item : person.wizards())
         if (item->object) item->object->BeforeReadSlip();
+}
 
-    TaxData_T1New* form = t1();
-    if (!form) return 0;
-    // Row 3.
-    if (const ProvInfo* info = provInfo(m_mainProvince)) form->setString("province_text", info->displayText);
+// Row 6: the dependants the credits count.
+void countDependants(const IndividualTaxData& person, TaxData_T1New& t1)
+{
+    const DependantInfoStruct* dependants = person.dependants();
+    t1.setInt("dependants_infirm_18_or_older", dependants ? dependants->GetInfirmDependantsNumberNotUnderAge(18) : 0);
+    t1.setInt("dependants_children_0_to_18", dependants ? dependants->GetDepChildrenNumberBetweenAges(0, 18) : 0);
+    t1.setInt("dependants_infirm", dependants ? dependants->GetInfirmDependantsNumberNotUnderAge(-1) : 0);
+}
 
-    // The forms made for the slips that the result counts.
-    const bool had[] = {HasForm(171), HasForm(150), HasForm(148)};
+// ---- slips carried into the T1 and the forms made for them
 
-    // Rows 4 and 5.
-    STRU_SLIPDATA_CALCULATION totals;
-    std::set<ENUMTYPE_FORM> needed;
-    PrepareSlipsBeforeCalculate(totals, needed);
-    resetSlipFedAmounts(*this);
-    if (!form->CanClaimSpouse() && !form->canClaimSch2() && !form->canClaimT1032()) form->clearSpouseInfo();
-
-    // Row 6.
-    form->setInt("dependants_infirm_18_or_older", m_dependants ? m_dependants->GetInfirmDependantsNumberNotUnderAge(18) : 0);
-    form->setInt("dependants_children_0_to_18", m_dependants ? m_dependants->GetDepChildrenNumberBetweenAges(0, 18) : 0);
-    form->setInt("dependants_infirm", m_dependants ? m_dependants->GetInfirmDependantsNumberNotUnderAge(-1) : 0);
-
-    // Row 7.
-    moveSlipTotals(*this, *form, totals);
-
-    // Row 8: income exempt under the Indian Act.
-    form->setInt("indian_act_exempt_income", totals.indianActExempt ? 1 : 0);
-    if (present(totals.t4IndianExemptEmployment) || form->getInt("indian_act_exempt_income") != 0) {
-        if (CTaxData_Form* t90 = makeFormExist(171)) {
-            t90->setInt("indian_act_exempt", form->getInt("indian_act_exempt_income"));
-            t90->setFloat("slip_exempt_employment", totals.t4IndianExemptEmployment);
-            t90->setFloat("slip_exempt_other", totals.t4IndianExemptOther);
-        }
+// Row 8: income exempt under the Indian Act.
+void carryIndianActIncome(IndividualTaxData& person, TaxData_T1New& t1, const STRU_SLIPDATA_CALCULATION& totals)
+{
+    t1.setInt("indian_act_exempt_income", totals.indianActExempt ? 1 : 0);
+    if (!present(totals.t4IndianExemptEmployment) && t1.getInt("indian_act_exempt_income") == 0) return;
+    if (CTaxData_Form* t90 = person.makeFormExist(171)) {
+        t90->setInt("indian_act_exempt", t1.getInt("indian_act_exempt_income"));
+        t90->setFloat("slip_exempt_employment", totals.t4IndianExemptEmployment);
+        t90->setFloat("slip_exempt_other", totals.t4IndianExemptOther);
     }
+}
 
-    // Row 9: the pension plan the T4 slips paid into decides the CPP form.
+// Row 9: the pension plan the T4 slips paid into decides the CPP form.
+void carryPensionPlanContributions(IndividualTaxData& person, TaxData_T1New& t1,
+                                   const STRU_SLIPDATA_CALCULATION& totals)
+{
     int kind = 0;
     if (present(totals.t4QppPensionableEarnings) || present(totals.t4QppContributions))
         kind = 2;
     else if (present(totals.t4CppPensionableEarnings) || present(totals.t4CppContributions))
         kind = 1;
-    form->setInt("cpp_form_kind", kind);
-    _autoCreateSch8RC381(kind);
-    if (CTaxData_Form* sch8 = GetFormData(150, false)) {
+    t1.setInt("cpp_form_kind", kind);
+    person._autoCreateSch8RC381(kind);
+    if (CTaxData_Form* sch8 = person.GetFormData(150, false)) {
         sch8->setFloat("50339", totals.t4CppPensionableEarnings);
         sch8->setFloat("50340", totals.t4CppContributions);
     }
-    if (CTaxData_Form* rc381 = GetFormData(148, false)) {
+    if (CTaxData_Form* rc381 = person.GetFormData(148, false)) {
         rc381->setFloat("cpp_pensionable_earnings", totals.t4CppPensionableEarnings);
         rc381->setFloat("qpp_pensionable_earnings", totals.t4QppPensionableEarnings);
         rc381->setFloat("cpp_contributions_deducted", totals.t4CppContributions);
         rc381->setFloat("qpp_contributions_deducted", totals.t4QppContributions);
     }
-    fillT2204(*this);
-    const bool has[] = {HasForm(171), HasForm(150), HasForm(148)};
-    int created = 0;
-    for (int i = 0; i < 3; ++i) created += (!had[i] && has[i]) ? 1 : 0;
+    fillT2204(person);
+}
 
-    // Rows 10 and 11.
-    fillCpt20(*this);
-    fillSch4Payers(*this);
+// The forms made for slip amounts (T90, Schedule 8, RC381), which the step
+// counts when they were not there before it.
+constexpr ENUMTYPE_FORM kFormsForSlips[] = {171, 150, 148};
 
-    // Row 12: RRSP withdrawals under the HBP and the LLP; exempt income
-    // elected for CPP contributions.
+std::vector<bool> formsForSlipsPresent(const IndividualTaxData& person)
+{
+    std::vector<bool> present;
+    for (ENUMTYPE_FORM type : kFormsForSlips) present.push_back(person.HasForm(type));
+    return present;
+}
+
+int formsForSlipsMade(const IndividualTaxData& person, const std::vector<bool>& before)
+{
+    int made = 0;
+    for (size_t i = 0; i < before.size(); ++i) made += (!before[i] && person.HasForm(kFormsForSlips[i])) ? 1 : 0;
+    return made;
+}
+
+// Row 12: RRSP withdrawals under the HBP and the LLP; exempt income
+// elected for CPP contributions.
+void carryRrspWithdrawalsAndElectedIncome(IndividualTaxData& person, const STRU_SLIPDATA_CALCULATION& totals)
+{
     if (present(totals.t4rspHbpWithdrawals) || present(totals.t4rspLlpWithdrawals)) {
-        if (CTaxData_Form* sch7 = makeFormExist(7)) {
+        if (CTaxData_Form* sch7 = person.makeFormExist(7)) {
             sch7->setFloat("hbp_withdrawal", totals.t4rspHbpWithdrawals);
             sch7->setFloat("llp_withdrawal", totals.t4rspLlpWithdrawals);
         }
     }
     if (present(totals.t4IndianExemptEmployment) || present(totals.t4IndianExemptOther)) {
-        if (CTaxData_Form* rc383 = makeFormExist(149)) {
+        if (CTaxData_Form* rc383 = person.makeFormExist(149)) {
             const double slips = qMax(totals.t4IndianExemptEmployment, totals.t4IndianExemptOther);
             if (rc383->getFloat("58750") < slips) rc383->setFloat("58750", slips);
             rc383->Calculate();
         }
     }
+}
 
-    // Row 13: the pensioner's RRSP annuities that may be split.
-    if (auto* t1032 = dynamic_cast<TaxData_T1032_New*>(GetFormData(118, false)))
-        if (form->IsAgeNotUnder65() && t1032->role() == TaxData_T1032_New::ROLE_PENSIONER)
+// Row 13: the pensioner's RRSP annuities that may be split.
+void carrySplittablePension(IndividualTaxData& person, const TaxData_T1New& t1,
+                            const STRU_SLIPDATA_CALCULATION& totals)
+{
+    if (auto* t1032 = dynamic_cast<TaxData_T1032_New*>(person.GetFormData(118, false)))
+        if (t1.IsAgeNotUnder65() && t1032->role() == TaxData_T1032_New::ROLE_PENSIONER)
             t1032->setFloat("eligible_pension_12900", totals.t4rspAnnuity + totals.t4rspAnnuityFromSpouseDeath);
-    _calculateT1032_step1();
+    person._calculateT1032_step1();
+}
 
-    // Row 14.
-    if (fromInterview) {
-        for (STRUCT_WIZDATA_ITEM_2004* item : m_wizards)
-            if (item->object) item->object->BeforeReadSlip();
-        ReadDataFromWizards(changedType);
-    }
+// ---- statements
 
-    // Row 15.
-    form->CalculateLine213ByWorkSheet();
-
-    // Row 16: partnerships entered as a form.
-    const CString owner = fullName(*form);
-    for (CTaxData_Form* object : formsOfType(*this, 38)) {
+// Row 16: partnerships entered as a form.
+void carryPartnershipStatements(IndividualTaxData& person, TaxData_T1New* form)
+{
+    for (CTaxData_Form* object : formsOfType(person, 38)) {
         auto* t5013 = dynamic_cast<CTaxData_T5013*>(object);
         if (!t5013) continue;
         t5013->Calculate01();
@@ -455,9 +464,12 @@ int IndividualTaxData::calculateStep1(bool fromInterview, int changedType, bool)
             add(form, "12600", t5013->getFloat(col("partnerships.#.107")));
         }
     }
+}
 
-    // Row 17: rental and farming statements.
-    for (CTaxData_Form* object : formsOfType(*this, 12)) {
+// Row 17: rental and farming statements.
+void carryRentalAndFarmingStatements(IndividualTaxData& person, TaxData_T1New* form, const CString& owner)
+{
+    for (CTaxData_Form* object : formsOfType(person, 12)) {
         auto* t776 = dynamic_cast<CTaxData_T776*>(object);
         if (!t776) continue;
         t776->setString("owner_name", owner);
@@ -465,7 +477,7 @@ int IndividualTaxData::calculateStep1(bool fromInterview, int changedType, bool)
         add(form, "12599", t776->getFloat("12599"));
         add(form, "12600", t776->getFloat("12600"));
     }
-    for (CTaxData_Form* object : formsOfType(*this, 15)) {
+    for (CTaxData_Form* object : formsOfType(person, 15)) {
         auto* t1163 = dynamic_cast<CTaxData_T1163*>(object);
         if (!t1163) continue;
         t1163->setString("first_name", form->getString("first_name"));
@@ -474,7 +486,7 @@ int IndividualTaxData::calculateStep1(bool fromInterview, int changedType, bool)
         add(form, "14099", t1163->getFloat("14099"));
         add(form, "farming_total", t1163->getFloat("14100"));
     }
-    for (CTaxData_Form* object : formsOfType(*this, 21)) {
+    for (CTaxData_Form* object : formsOfType(person, 21)) {
         auto* t2042 = dynamic_cast<CTaxData_T2042*>(object);
         if (!t2042) continue;
         t2042->setString("owner_name", owner);
@@ -482,12 +494,12 @@ int IndividualTaxData::calculateStep1(bool fromInterview, int changedType, bool)
         add(form, "14099", t2042->getFloat("14099"));
         add(form, "farming_total", t2042->getFloat("14100"));
     }
+}
 
-    // Row 18.
-    farmingLine(*form);
-
-    // Row 19: fishing, commission, then business and professional statements.
-    for (CTaxData_Form* object : formsOfType(*this, 51)) {
+// Row 19: fishing, commission, then business and professional statements.
+void carryBusinessStatements(IndividualTaxData& person, TaxData_T1New* form, const CString& owner)
+{
+    for (CTaxData_Form* object : formsOfType(person, 51)) {
         auto* t2121 = dynamic_cast<CTaxData_T2121*>(object);
         if (!t2121) continue;
         t2121->setString("owner_name", owner);
@@ -496,7 +508,7 @@ int IndividualTaxData::calculateStep1(bool fromInterview, int changedType, bool)
         add(form, "14300", t2121->getFloat("14300"));
     }
     for (ENUMTYPE_FORM type : {131, 125}) {
-        for (CTaxData_Form* object : formsOfType(*this, type)) {
+        for (CTaxData_Form* object : formsOfType(person, type)) {
             auto* t2125 = dynamic_cast<TaxData_T2125_New*>(object);
             if (!t2125) continue;
             t2125->setString("owner_name", owner);
@@ -505,11 +517,16 @@ int IndividualTaxData::calculateStep1(bool fromInterview, int changedType, bool)
                 add(form, line, t2125->getFloat(line));
         }
     }
+}
 
-    // Row 20: principal residence designations.
+// ---- capital gains and investment income
+
+// Row 20: principal residence designations; Schedule 3 is made for a gain.
+void designatePrincipalResidences(IndividualTaxData& person, const TaxData_T1New* form, const CString& owner)
+{
     double residenceGain = 0.0;
     for (ENUMTYPE_FORM type : {160, 147}) {
-        for (CTaxData_Form* object : formsOfType(*this, type)) {
+        for (CTaxData_Form* object : formsOfType(person, type)) {
             auto* t2091 = dynamic_cast<TaxData_T2091*>(object);
             if (!t2091) continue;
             t2091->setString("owner_name", owner);
@@ -518,12 +535,15 @@ int IndividualTaxData::calculateStep1(bool fromInterview, int changedType, bool)
             residenceGain += t2091->getFloat("total_gain");
         }
     }
-    if (present(residenceGain)) makeFormExist(4);
-    if (CTaxData_Form* sch3 = GetFormData(4, false)) sch3->setFloat("principal_residence_gain", residenceGain);
+    if (present(residenceGain)) person.makeFormExist(4);
+    if (CTaxData_Form* sch3 = person.GetFormData(4, false)) sch3->setFloat("principal_residence_gain", residenceGain);
+}
 
-    // Row 21: reserves, then Schedule 3.
+// Row 21: reserves, then Schedule 3 into line 12700.
+void calculateCapitalGains(IndividualTaxData& person, TaxData_T1New* form)
+{
     double reserves = 0.0;
-    if (CTaxData_Form* t2017 = GetFormData(37, false)) {
+    if (CTaxData_Form* t2017 = person.GetFormData(37, false)) {
         double last = 0.0, current = 0.0;
         for (int row = 1; row <= 20; ++row) {
             last += t2017->getFloat(TableForm::rowField("reserves.#.reserve_last_year", row));
@@ -534,28 +554,91 @@ int IndividualTaxData::calculateStep1(bool fromInterview, int changedType, bool)
         reserves = last - current;
     }
     form->setFloat("12700", 0.0);
-    if (auto* sch3 = dynamic_cast<CTaxData_Schedule_3*>(GetFormData(4, false))) {
+    if (auto* sch3 = dynamic_cast<CTaxData_Schedule_3*>(person.GetFormData(4, false))) {
         sch3->CalculateBeforeLine193(reserves);
         sch3->CalculateToEnd();
         form->setFloat("12700", sch3->getFloat("12700"));
     }
     // The couple's joint gains the optimiser gave this spouse (or took away).
     if (const double shared = form->getFloat("shared_capital_gains"))
-        form->setFloat("12700", std::max(0.0, form->getFloat("12700") + shared * 0.5));
+        form->setFloat("12700",
+                       std::max(0.0, form->getFloat("12700") + shared * Federal2021::kCapitalGainsInclusionRate));
+}
 
-    // Row 22.
-    if (auto* sch4 = dynamic_cast<TaxData_Sch4*>(GetFormData(5, false))) {
+// Row 22: Schedule 4 into the investment income lines.
+void calculateInvestmentIncome(IndividualTaxData& person, TaxData_T1New* form)
+{
+    if (auto* sch4 = dynamic_cast<TaxData_Sch4*>(person.GetFormData(5, false))) {
         sch4->Calculate01();
         for (const char* line : {"12000", "12010", "12100", "22100"}) form->setFloat(line, sch4->getFloat(line));
     }
     // The couple's joint interest the optimiser gave this spouse (or took away).
     form->setFloat("12100", form->getFloat("12100") + form->getFloat("shared_interest"));
+}
 
-    // Row 23: amounts from a spousal plan.
-    if (auto* t2205 = dynamic_cast<CTaxData_T2205*>(GetFormData(124, false))) {
+// Row 23: amounts from a spousal plan.
+void calculateSpousalPlanAmounts(IndividualTaxData& person, const CString& owner)
+{
+    if (auto* t2205 = dynamic_cast<CTaxData_T2205*>(person.GetFormData(124, false))) {
         t2205->setString(t2205->getBool("is_contributor") ? "contributor_name" : "annuitant_name", owner);
         t2205->Calculate01();
     }
+}
+
+} // namespace
+
+int IndividualTaxData::calculateStep1(bool fromInterview, int changedType, bool)
+{
+    makeNonResidentSchedules(*this);
+    runHooksBeforeCalculation(*this);
+
+    TaxData_T1New* form = t1();
+    if (!form) return 0;
+    // Row 3.
+    if (const ProvInfo* info = provInfo(m_mainProvince)) form->setString("province_text", info->displayText);
+
+    const std::vector<bool> hadFormsForSlips = formsForSlipsPresent(*this);
+
+    // Rows 4 and 5.
+    STRU_SLIPDATA_CALCULATION totals;
+    std::set<ENUMTYPE_FORM> needed;
+    PrepareSlipsBeforeCalculate(totals, needed);
+    resetSlipFedAmounts(*this);
+    if (!form->CanClaimSpouse() && !form->canClaimSch2() && !form->canClaimT1032()) form->clearSpouseInfo();
+
+    countDependants(*this, *form);
+    // Row 7.
+    moveSlipTotals(*this, *form, totals);
+    carryIndianActIncome(*this, *form, totals);
+    carryPensionPlanContributions(*this, *form, totals);
+    const int created = formsForSlipsMade(*this, hadFormsForSlips);
+    // Rows 10 and 11.
+    fillCpt20(*this);
+    fillSch4Payers(*this);
+    carryRrspWithdrawalsAndElectedIncome(*this, totals);
+    carrySplittablePension(*this, *form, totals);
+
+    // Row 14.
+    if (fromInterview) {
+        for (STRUCT_WIZDATA_ITEM_2004* item : m_wizards)
+            if (item->object) item->object->BeforeReadSlip();
+        ReadDataFromWizards(changedType);
+    }
+
+    // Row 15.
+    form->CalculateLine213ByWorkSheet();
+
+    const CString owner = fullName(*form);
+    carryPartnershipStatements(*this, form);
+    carryRentalAndFarmingStatements(*this, form, owner);
+    // Row 18.
+    farmingLine(*form);
+    carryBusinessStatements(*this, form, owner);
+
+    designatePrincipalResidences(*this, form, owner);
+    calculateCapitalGains(*this, form);
+    calculateInvestmentIncome(*this, form);
+    calculateSpousalPlanAmounts(*this, owner);
     return created;
 }
 
