@@ -11,6 +11,7 @@
 #include "autofill/tddtaxdata.h"
 #include "familytaxdata.h"
 #include "formtables.h"
+#include "formtypes.h"
 #include "individualtaxdata.h"
 #include "itemfactory.h"
 #include "schedules.h"
@@ -415,13 +416,6 @@ int TaxSlipT2202::copyToSlipData(CTaxData_Form* slip)
 
 namespace {
 
-constexpr ENUMTYPE_SLIP kSlipT5008 = 19;
-constexpr ENUMTYPE_SLIP kSlipRRSPReceipt = 20;
-constexpr ENUMTYPE_SLIP kSlipT1204 = 23;
-constexpr ENUMTYPE_FORM kFormT1 = 1;
-constexpr ENUMTYPE_FORM kFormSch3 = 4;
-constexpr ENUMTYPE_FORM kFormSch7 = 7;
-constexpr ENUMTYPE_FORM kFormT2125 = 125;
 constexpr ENUMTYPE_TAXWIZARD kWizardLastYear = 2;
 
 // The columns of a repeated group ("shares") as patterns ("shares.#.proceeds").
@@ -504,11 +498,11 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
             }
         }
     }
-    if (allow.allowApplySlip(kSlipT1204)) {
+    if (allow.allowApplySlip(SlipType::T1204)) {
         for (bool again = true; again;) {
             again = false;
             for (STRUCT_FORMDATA_ITEM_2004* item : m_forms) {
-                if (item->formType == kFormT2125 && item->object && item->object->isAutoFilled()) {
+                if (item->formType == FormType::T2125 && item->object && item->object->isAutoFilled()) {
                     RemoveFormData(item->object, true);
                     again = true;
                     break;
@@ -517,8 +511,8 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
         }
     }
 
-    if (allow.allowApplySlip(kSlipT5008) && GetCountOfForm(kFormSch3) == 1) {
-        CTaxData_Form* sch3 = GetFormData(kFormSch3, false);
+    if (allow.allowApplySlip(SlipType::T5008) && GetCountOfForm(FormType::Schedule3) == 1) {
+        CTaxData_Form* sch3 = GetFormData(FormType::Schedule3, false);
         sch3->setInt("shares_count", removeAutoFilledRows(*sch3, "shares", CTaxData_Schedule_3::kShareRows,
                                                            sch3->getInt("shares_count")));
     }
@@ -530,11 +524,11 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
         TaxSlip* downloaded = data.slip(i);
         if (!downloaded) continue;
         const ENUMTYPE_SLIP type = downloaded->slipType();
-        if (type == kSlipT5008) {
+        if (type == SlipType::T5008) {
             if (auto* t5008 = dynamic_cast<const TaxSlipT5008*>(downloaded)) dispositions.push_back(t5008);
             continue;
         }
-        if (type == kSlipRRSPReceipt) {
+        if (type == SlipType::RRSP) {
             if (auto* receipt = dynamic_cast<const TaxSlipRRSPReceipt*>(downloaded)) {
                 const double current = myStringToDouble(receipt->CurrentYearRRSPContributionAmount);
                 const double prior = myStringToDouble(receipt->PriorYearRRSPContributionAmount);
@@ -560,8 +554,8 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
             downloaded->copyToSlipData(object);
             object->setAutoFilled(true);
         }
-        if (type == kSlipT1204) {
-            STRUCT_FORMDATA_ITEM_2004* item = NewFormDataItem(kFormT2125, GetNextUniqueID(), true, 0, true);
+        if (type == SlipType::T1204) {
+            STRUCT_FORMDATA_ITEM_2004* item = NewFormDataItem(FormType::T2125, GetNextUniqueID(), true, 0, true);
             if (item && item->object) {
                 CTaxData_Form* t2125 = item->object;
                 t2125->setAutoFilled(true);
@@ -574,8 +568,8 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
 
     // 3. The T5008 slips become share dispositions on Schedule 3, marked so
     //    that the next auto-fill replaces them.
-    if (!dispositions.empty() && allow.allowApplySlip(kSlipT5008)) {
-        if (CTaxData_Form* sch3 = makeFormExist(kFormSch3)) {
+    if (!dispositions.empty() && allow.allowApplySlip(SlipType::T5008)) {
+        if (CTaxData_Form* sch3 = makeFormExist(FormType::Schedule3)) {
             const int rows = CTaxData_Schedule_3::kShareRows;
             sch3->setInt("shares_entry_mode", 0);
             const int n = std::max(sch3->getInt("shares_count"),
@@ -595,7 +589,7 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
     }
 
     // 4. The T1 is never made here.
-    CTaxData_Form* t1 = GetCountOfForm(kFormT1) == 1 ? GetFormData(kFormT1, false) : nullptr;
+    CTaxData_Form* t1 = GetCountOfForm(FormType::T1) == 1 ? GetFormData(FormType::T1, false) : nullptr;
     TaxData_LastYearAmounts* lastYear = lastYearAmounts(*this);
 
     // 5. Instalments.
@@ -623,7 +617,7 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
     //    prior-year part is what was paid in the first 60 days of 2022.
     if (allow.allowRRSPContribution()
         && (ownCurrent >= kAmountThatCounts || ownPrior >= kAmountThatCounts || spousalCurrent >= kAmountThatCounts || spousalPrior >= kAmountThatCounts)) {
-        if (CTaxData_Form* sch7 = makeFormExist(kFormSch7)) {
+        if (CTaxData_Form* sch7 = makeFormExist(FormType::Schedule7)) {
             constexpr int kRows = 20;
             int row = removeAutoFilledRows(*sch7, "contributions", kRows, 0);
             const struct { bool spousal; double current, prior; } sums[] = {
@@ -643,7 +637,7 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
     const double limit = myStringToDouble(data.summary.DeductionLimitAmount);
     const double unused = myStringToDouble(data.summary.UnusedContributionAmount);
     if (allow.allowRRSPLimit() && (limit >= kAmountThatCounts || unused >= kAmountThatCounts)) {
-        if (CTaxData_Form* sch7 = makeFormExist(kFormSch7)) {
+        if (CTaxData_Form* sch7 = makeFormExist(FormType::Schedule7)) {
             sch7->setFloat("line_1", unused);
             sch7->setFloat("rrsp_deduction_limit", limit);
         }

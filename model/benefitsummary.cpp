@@ -12,6 +12,7 @@
 #include "dependantinfo.h"
 #include "federal2021.h"
 #include "federalforms.h"
+#include "formtypes.h"
 #include "individualtaxdata.h"
 #include "schedules.h"
 #include "summaryforms.h"
@@ -151,16 +152,16 @@ bool IndividualTaxData::isBenefitEligible(const IndividualTaxData* person)
 void IndividualTaxData::CalculateOtherBenefits(bool computes, IndividualTaxData*)
 {
     TaxData_T1New* form = t1();
-    auto* summary = dynamic_cast<TaxData_T1KSNew*>(GetFormData(93, false));
+    auto* summary = dynamic_cast<TaxData_T1KSNew*>(GetFormData(FormType::Summary, false));
     if (form && summary) m_provMgr.CalcBenefit(computes, form, summary);
 }
 
 void IndividualTaxData::UpdateT1KS(bool isCurrent, IndividualTaxData* other)
 {
-    auto* summary = dynamic_cast<TaxData_T1KSNew*>(GetFormData(93, false));
+    auto* summary = dynamic_cast<TaxData_T1KSNew*>(GetFormData(FormType::Summary, false));
     if (!summary) return;
     if (isCurrent && other)
-        if (CTaxData_Form* theirs = other->GetFormData(93, false))
+        if (CTaxData_Form* theirs = other->GetFormData(FormType::Summary, false))
             theirs->setString("shared_note", summary->getString("shared_note"));
 
     const TaxData_T1New* form = t1();
@@ -215,9 +216,9 @@ void IndividualTaxData::UpdateT1KS(bool isCurrent, IndividualTaxData* other)
 
     summary->setString("tax_year", "2021");
     summary->setDate("prepared_date", QDate::currentDate());
-    auto* sch5 = dynamic_cast<TaxData_Sch5*>(GetFormData(6, false));
-    auto* sch9 = dynamic_cast<TaxData_Sch9*>(GetFormData(9, false));
-    if (auto* t2203 = dynamic_cast<TaxData_T2203*>(GetFormData(156, false))) {
+    auto* sch5 = dynamic_cast<TaxData_Sch5*>(GetFormData(FormType::Schedule5, false));
+    auto* sch9 = dynamic_cast<TaxData_Sch9*>(GetFormData(FormType::Schedule9, false));
+    if (auto* t2203 = dynamic_cast<TaxData_T2203*>(GetFormData(FormType::T2203, false))) {
         t2203->initAmounts();
         m_provMgr.UpdateT1KST2203(summary, t2203, sch5, sch9);
     } else {

@@ -2,6 +2,7 @@
 #include "familytaxdata.h"
 
 #include "formtables.h"
+#include "formtypes.h"
 #include "messages.h"
 #include "t1.h"
 #include "taxdataform.h"
@@ -77,7 +78,7 @@ IndividualTaxData* CFamilyTaxData::getNonCurIndvTaxData() const
 
 bool CFamilyTaxData::IsCoupledReturn() const
 {
-    return m_persons[1] && m_persons[1]->GetCountOfForm(1) > 0;
+    return m_persons[1] && m_persons[1]->GetCountOfForm(FormType::T1) > 0;
 }
 
 // ---------------------------------------------------------------- forwarders
@@ -307,7 +308,7 @@ bool CFamilyTaxData::AnyMsgBeforeNetfile(unsigned char flag, bool b)
 bool CFamilyTaxData::MaySchedule6Needed()
 {
     IndividualTaxData* current = getCurIndvTaxData();
-    if (current && current->HasForm(119)) return false;
+    if (current && current->HasForm(FormType::Schedule6)) return false;
     if (!IsCoupledReturn()) return m_persons[0]->MaySchedule6Needed();
 
     // Working income and the net income the benefit is measured on: without

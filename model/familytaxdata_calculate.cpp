@@ -5,6 +5,7 @@
 #include "federalforms.h"
 #include "familytaxdata.h"
 #include "formclasses.h"
+#include "formtypes.h"
 #include "schedules.h"
 #include "t1.h"
 #include "taxdataform.h"
@@ -61,7 +62,7 @@ void exchangeSpouseAmounts(TaxData_T1New* to, const TaxData_T1New* from, const I
 // Step 1: income from a spousal plan is the contributor's, within three years.
 void exchangeT2205(IndividualTaxData* owner, TaxData_T1New* ownT1, TaxData_T1New* otherT1)
 {
-    CTaxData_Form* t2205 = owner->GetFormData(124, false);
+    CTaxData_Form* t2205 = owner->GetFormData(FormType::T2205, false);
     if (!t2205) return;
     t2205->setString("contributor_name", fullName(otherT1));
     const double moved = t2205->getFloat("contributor_income");
@@ -80,7 +81,7 @@ void exchangeIncome(TaxData_T1New* to, const TaxData_T1New* from, IndividualTaxD
     copyAmount(to, "spouse_net_income", from, "23600");
     copyAmount(to, "spouse_taxable_income", from, "26000");
     copyAmount(to, "spouse_total_income", from, "15000");
-    const CTaxData_Form* t1206 = fromPerson->GetFormData(29, false);
+    const CTaxData_Form* t1206 = fromPerson->GetFormData(FormType::T1206, false);
     to->setFloat("spouse_split_income", t1206 ? t1206->getFloat("68360") : 0.0);
     copyAmount(to, "spouse_social_benefits_repayment", from, "23500");
     to->setFloat("spouse_working_income", from->getFloat("10100") + from->getFloat("10400"));
@@ -99,7 +100,7 @@ void exchangeT778(CTaxData_Form* own, CTaxData_Form* other, const TaxData_T1New*
 // read; it is non-const because the form lookup can also create.
 void exchangeSchedule2(IndividualTaxData* receiver, IndividualTaxData* giver)
 {
-    CTaxData_Form* sch2 = receiver->GetFormData(3, false);
+    CTaxData_Form* sch2 = receiver->GetFormData(FormType::Schedule2, false);
     const TaxData_T1New* from = giver->t1();
     const TaxData_T1New* to = receiver->t1();
     if (!sch2 || !from || !to) return;
@@ -121,16 +122,16 @@ void exchangeSchedule2(IndividualTaxData* receiver, IndividualTaxData* giver)
                              "31217", "31260", "32300"})
         used += from->getFloat(line);
     sch2->setFloat("spouse_credits_used", used);
-    const CTaxData_Form* sch11 = giver->GetFormData(11, false);
+    const CTaxData_Form* sch11 = giver->GetFormData(FormType::Schedule11, false);
     sch2->setFloat("36000", sch11 ? sch11->getFloat("32700") : 0.0);
 }
 
 // Step 4: the Canada workers benefit counts the couple's income.
 void exchangeSchedule6(IndividualTaxData* receiver, IndividualTaxData* giver)
 {
-    CTaxData_Form* own = receiver->GetFormData(119, false);
+    CTaxData_Form* own = receiver->GetFormData(FormType::Schedule6, false);
     if (!own) return;
-    CTaxData_Form* other = giver->GetFormData(119, false);
+    CTaxData_Form* other = giver->GetFormData(FormType::Schedule6, false);
     if (other) {
         // The other's own figures into this form's spouse column.
         for (const CField* f : other->fields().all()) {
@@ -234,8 +235,8 @@ void CFamilyTaxData::ExchangeCoupledTaxData(IndividualTaxData::EnumCalculateStep
     case IndividualTaxData::STEP_0: {
         exchangeIdentity(ownT1, otherT1);
         exchangeIdentity(otherT1, ownT1);
-        auto* ownT1032 = dynamic_cast<TaxData_T1032_New*>(own->GetFormData(118, false));
-        auto* otherT1032 = dynamic_cast<TaxData_T1032_New*>(other->GetFormData(118, false));
+        auto* ownT1032 = dynamic_cast<TaxData_T1032_New*>(own->GetFormData(FormType::T1032, false));
+        auto* otherT1032 = dynamic_cast<TaxData_T1032_New*>(other->GetFormData(FormType::T1032, false));
         if (ownT1032 && otherT1032) exchangeT1032(ownT1032, otherT1032);
         break;
     }
@@ -248,8 +249,8 @@ void CFamilyTaxData::ExchangeCoupledTaxData(IndividualTaxData::EnumCalculateStep
     case IndividualTaxData::STEP_2: {
         exchangeIncome(ownT1, otherT1, other);
         exchangeIncome(otherT1, ownT1, own);
-        CTaxData_Form* ownT778 = own->GetFormData(13, false);
-        CTaxData_Form* otherT778 = other->GetFormData(13, false);
+        CTaxData_Form* ownT778 = own->GetFormData(FormType::T778, false);
+        CTaxData_Form* otherT778 = other->GetFormData(FormType::T778, false);
         if (ownT778 && otherT778) exchangeT778(ownT778, otherT778, ownT1, otherT1);
         other->provMgr().ExchangeCoupledInfoAfterCalcTaxableIncome(&own->provMgr());
         break;

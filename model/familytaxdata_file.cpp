@@ -8,6 +8,7 @@
 
 #include "edition.h"
 #include "familytaxdata.h"
+#include "formtypes.h"
 #include "messages.h"
 #include "mydatastream.h"
 #include "newreturnanswers.h"
@@ -54,7 +55,7 @@ int CFamilyTaxData::serialize(unsigned char edition, MyDataStream& stream)
             m_dependants.growTo(DependantInfoStruct::kEntries);
     }
 
-    bool coupled = spouseReturn->GetCountOfForm(1) > 0;
+    bool coupled = spouseReturn->GetCountOfForm(FormType::T1) > 0;
     CSetCoupledFlagObj setter;
     principal->EnumTaxForms(&setter, &coupled);
     spouseReturn->EnumTaxForms(&setter, &coupled);
@@ -129,12 +130,12 @@ int CFamilyTaxData::NewData(PPgDataNewReturnBasic* page)
                        page->fld_sin->GetValue(), page->fld_dob->GetValue(), page->fld_MaritalStatus->GetValue(),
                        page->fld_FirstNameSpouse->GetValue(), page->fld_LastNameSpouse->GetValue(),
                        page->fld_sinSpouse->GetValue(), page->fld_dobSpouse->GetValue(), false);
-    if (page->fld_bSch7->GetValue()) principal->makeFormExist(7);
-    if (page->fld_bT776->GetValue()) principal->makeFormExist(12);
+    if (page->fld_bSch7->GetValue()) principal->makeFormExist(FormType::Schedule7);
+    if (page->fld_bT776->GetValue()) principal->makeFormExist(FormType::T776);
     if (page->fld_bSch11->GetValue()) principal->GetS11FormData();
     const int status = page->fld_MaritalStatus->GetValue();
     if (status == MARITAL_MARRIED || status == MARITAL_COMMON_LAW) principal->GetS2FormData();
-    if (page->fld_bSch6->GetValue()) principal->makeFormExist(119);
+    if (page->fld_bSch6->GetValue()) principal->makeFormExist(FormType::Schedule6);
     m_dependants.AllocData(DependantInfoStruct::kEntries);
     return Calculate(-1, nullptr);
 }

@@ -6,6 +6,7 @@
 
 #include "federalforms.h"
 #include "formtables.h"
+#include "formtypes.h"
 #include "individualtaxdata.h"
 #include "statements.h"
 #include "summaryforms.h"
@@ -168,7 +169,8 @@ bool statementOfKind(const std::list<STRUCT_FORMDATA_ITEM_2004*>& forms, bool pr
 
 bool IndividualTaxData::HaveRentalIncome() const
 {
-    return HasForm(12) || anyT5013(m_forms, [](const CTaxData_T5013& f) { return f.HaveRentalIncome() >= 1; });
+    return HasForm(FormType::T776)
+        || anyT5013(m_forms, [](const CTaxData_T5013& f) { return f.HaveRentalIncome() >= 1; });
 }
 
 bool IndividualTaxData::HaveBusinessIncome() const
@@ -185,17 +187,19 @@ bool IndividualTaxData::HaveProfessionalIncome() const
 
 bool IndividualTaxData::HaveCommissionIncome() const
 {
-    return HasForm(131) || anyT5013(m_forms, [](const CTaxData_T5013& f) { return f.HaveCommissionIncome() > 0; });
+    return HasForm(FormType::T2125Commission)
+        || anyT5013(m_forms, [](const CTaxData_T5013& f) { return f.HaveCommissionIncome() > 0; });
 }
 
 bool IndividualTaxData::HaveFishIncome() const
 {
-    return HasForm(51) || anyT5013(m_forms, [](const CTaxData_T5013& f) { return f.HaveFishIncome() >= 1; });
+    return HasForm(FormType::T2121)
+        || anyT5013(m_forms, [](const CTaxData_T5013& f) { return f.HaveFishIncome() >= 1; });
 }
 
 bool IndividualTaxData::HaveFarmIncome() const
 {
-    return HasForm(15) || HasForm(21) || HasForm(109)
+    return HasForm(FormType::T1163) || HasForm(FormType::T2042) || HasForm(FormType::T1273)
         || anyT5013(m_forms, [](const CTaxData_T5013& f) { return f.HaveFarmIncome() > 0; });
 }
 
@@ -234,9 +238,9 @@ int IndividualTaxData::GetCountOfSFDForms() const
 
 bool IndividualTaxData::_isProvInvolvedinMJ(ENUMTYPE_PROVINCE province)
 {
-    if (GetCountOfForm(156) != 1) return false;
+    if (GetCountOfForm(FormType::T2203) != 1) return false;
     if (province == m_mainProvince) return true;
-    auto* t2203 = dynamic_cast<TaxData_T2203*>(GetFormData(156, false));
+    auto* t2203 = dynamic_cast<TaxData_T2203*>(GetFormData(FormType::T2203, false));
     return t2203 && t2203->isProvActiveByBusiInc(province);
 }
 
@@ -276,14 +280,14 @@ int IndividualTaxData::GetQPPMonths(int, int monthsOff) const
 
 CTaxData_Form* IndividualTaxData::GetS11FormData()
 {
-    CTaxData_Form* sch11 = makeFormExist(11);
+    CTaxData_Form* sch11 = makeFormExist(FormType::Schedule11);
     if (const int companion = tuitionCompanion(m_mainProvince)) makeFormExist(companion);
     return sch11;
 }
 
 CTaxData_Form* IndividualTaxData::GetS2FormData()
 {
-    CTaxData_Form* sch2 = makeFormExist(3);
+    CTaxData_Form* sch2 = makeFormExist(FormType::Schedule2);
     if (const int companion = spouseTransferCompanion(m_mainProvince)) makeFormExist(companion);
     return sch2;
 }

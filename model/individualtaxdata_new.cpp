@@ -8,6 +8,7 @@
 #include "federalforms.h"
 #include "formclasses.h"
 #include "formtables.h"
+#include "formtypes.h"
 #include "individualtaxdata.h"
 #include "preparersettings.h"
 #include "schedules.h"
@@ -41,7 +42,7 @@ void IndividualTaxData::NewData(ENUMTYPE_PROVINCE province, const CString& first
     setMainProvince(province);
 
     if (province == PROV_T1159) {
-        if (CTaxData_Form* t1159 = makeFormExist(161)) {
+        if (CTaxData_Form* t1159 = makeFormExist(FormType::T1159)) {
             t1159->setDate("birth_date", birthDate);
             t1159->setString("first_name", firstName);
             t1159->setString("last_name", lastName);
@@ -70,8 +71,10 @@ void IndividualTaxData::NewData(ENUMTYPE_PROVINCE province, const CString& first
     }
     completeInterviewData();
     SetTaxReturnDefaultValues();
-    m_provMgr.SetTaxReturnDefaultValues(t1(), GetCountOfForm(6) == 1 ? dynamic_cast<TaxData_Sch5*>(GetFormData(6, false))
-                                                                     : nullptr);
+    m_provMgr.SetTaxReturnDefaultValues(
+        t1(), GetCountOfForm(FormType::Schedule5) == 1
+                  ? dynamic_cast<TaxData_Sch5*>(GetFormData(FormType::Schedule5, false))
+                  : nullptr);
 }
 
 void IndividualTaxData::SetTaxReturnDefaultValues()
@@ -79,7 +82,7 @@ void IndividualTaxData::SetTaxReturnDefaultValues()
     TaxData_T1New* form = t1();
     if (!form) return;
     if (form->CanClaimSpouse()) {
-        if (CTaxData_Form* sch5 = makeFormExist(6)) sch5->setBool("spouse_claim_on", true);
+        if (CTaxData_Form* sch5 = makeFormExist(FormType::Schedule5)) sch5->setBool("spouse_claim_on", true);
     } else {
         form->setBool("spouse_claim_off", true);
     }
@@ -87,16 +90,16 @@ void IndividualTaxData::SetTaxReturnDefaultValues()
 
 void IndividualTaxData::MakeSureSomeFormsExist(unsigned char edition, ENUMTYPE_PROVINCE province)
 {
-    CTaxData_Form* summary = makeFormExist(93);
-    makeFormExist(1);
+    CTaxData_Form* summary = makeFormExist(FormType::Summary);
+    makeFormExist(FormType::T1);
     TaxData_T1New* form = t1();
-    if (form && form->getBool("refile") && GetCountOfForm(159) == 0) {
-        auto* copy = dynamic_cast<TaxData_T1KSNew*>(makeFormExist(159));
+    if (form && form->getBool("refile") && GetCountOfForm(FormType::SummaryReFile) == 0) {
+        auto* copy = dynamic_cast<TaxData_T1KSNew*>(makeFormExist(FormType::SummaryReFile));
         auto* from = dynamic_cast<TaxData_T1KSNew*>(summary);
         if (copy && from) *copy = *from;
     }
-    if (edition == 1) makeFormExist(96);
-    if (IsFormNeeded(156)) makeFormExist(156);
+    if (edition == 1) makeFormExist(FormType::T183);
+    if (IsFormNeeded(156)) makeFormExist(FormType::T2203);
     for (int i = 0; i < Federal_Forms_Num; ++i)
         if (IsFormNeeded(Federal_Forms_Info[i].formType)) makeFormExist(Federal_Forms_Info[i].formType);
     if (province >= 0 && province < 14) {
@@ -118,17 +121,17 @@ bool IndividualTaxData::IsFormNeeded(ENUMTYPE_FORM type)
         TaxData_T1New* form = t1();
         if (form && form->getBool("refile")) return true;
     }
-    if (type == 35 && GetCountOfForm(35) > 1) return false;
+    if (type == 35 && GetCountOfForm(FormType::T2209T2036) > 1) return false;
     return slipsRequireForm(type);
 }
 
 void IndividualTaxData::DoSthAfterReading(unsigned char edition)
 {
-    if (GetCountOfForm(1) != 1) return;
+    if (GetCountOfForm(FormType::T1) != 1) return;
     MakeSureSomeFormsExist(edition, m_mainProvince);
     TaxData_T1New* form = t1();
     if (form && form->getBool("sch14_marker") && form->isEligibleForSch14()) {
-        if (CTaxData_Form* sch14 = makeFormExist(166)) sch14->setBool("rural_supplement", false);
+        if (CTaxData_Form* sch14 = makeFormExist(FormType::Schedule14)) sch14->setBool("rural_supplement", false);
         form->setBool("sch14_marker", false);
     }
     completeInterviewData();
@@ -136,7 +139,7 @@ void IndividualTaxData::DoSthAfterReading(unsigned char edition)
 
 void IndividualTaxData::InitNewFormData(CTaxData_Form* object)
 {
-    if (!object || GetCountOfForm(1) != 1) return;
+    if (!object || GetCountOfForm(FormType::T1) != 1) return;
     const TaxData_T1New* form = t1();
     const PreparerSettings& preparer = preparerSettings();
     CString first, last, sin;
@@ -208,7 +211,7 @@ void IndividualTaxData::InitNewFormData(CTaxData_Form* object)
         break;
     }
     case 116:
-        if (GetCountOfForm(116) <= 1) object->setDate("date", QDate::currentDate());
+        if (GetCountOfForm(FormType::T1ADJ) <= 1) object->setDate("date", QDate::currentDate());
         break;
     case 117:
         object->setDate("date", QDate::currentDate());

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "amounts.h"
+#include "formtypes.h"
 #include "individualtaxdata.h"
 #include "federalforms.h"
 #include "messages.h"
@@ -94,10 +95,11 @@ bool IndividualTaxData::setFedAmount(int number, int flag, double value)
         if (TaxData_T1New* form = t1()) return form->setBool("multi_year_filing", flag != 0);
         return false;
     case 10321:
-        if (CTaxData_Form* t1032 = GetFormData(118, false)) return t1032->setBool("is_transferor", flag != 0);
+        if (CTaxData_Form* t1032 = GetFormData(FormType::T1032, false))
+            return t1032->setBool("is_transferor", flag != 0);
         return false;
     case 10322:
-        if (CTaxData_Form* t1032 = GetFormData(118, false)) return t1032->setFloat("split_amount", value);
+        if (CTaxData_Form* t1032 = GetFormData(FormType::T1032, false)) return t1032->setFloat("split_amount", value);
         return false;
     default:
         return false;
@@ -108,10 +110,10 @@ bool IndividualTaxData::setFedString(int number, const CString& value)
 {
     switch (number) {
     case 10002:
-        if (CTaxData_Form* t183 = GetFormData(96, false)) return t183->setString("esignature", value);
+        if (CTaxData_Form* t183 = GetFormData(FormType::T183, false)) return t183->setString("esignature", value);
         return false;
     case 10005:
-        if (CTaxData_Form* rc71 = GetFormData(53, false)) return rc71->setString("esignature", value);
+        if (CTaxData_Form* rc71 = GetFormData(FormType::RC71, false)) return rc71->setString("esignature", value);
         return false;
     default:
         return false;
@@ -178,12 +180,12 @@ int IndividualTaxData::Validate(unsigned char flag, std::list<_STRUCT_FORM_VALID
         items.push_back(entry);
     }
     std::list<CString> returnMessages;
-    m_provMgr.Validate(returnMessages, t1(), dynamic_cast<TaxData_Sch2*>(GetFormData(3, false)),
-                       dynamic_cast<TaxData_Sch5*>(GetFormData(6, false)),
-                       dynamic_cast<TaxData_Sch9*>(GetFormData(9, false)),
-                       dynamic_cast<TaxData_Sch11*>(GetFormData(11, false)),
-                       dynamic_cast<TaxData_T691New*>(GetFormData(31, false)),
-                       dynamic_cast<TaxData_T1206New*>(GetFormData(29, false)));
+    m_provMgr.Validate(returnMessages, t1(), dynamic_cast<TaxData_Sch2*>(GetFormData(FormType::Schedule2, false)),
+                       dynamic_cast<TaxData_Sch5*>(GetFormData(FormType::Schedule5, false)),
+                       dynamic_cast<TaxData_Sch9*>(GetFormData(FormType::Schedule9, false)),
+                       dynamic_cast<TaxData_Sch11*>(GetFormData(FormType::Schedule11, false)),
+                       dynamic_cast<TaxData_T691New*>(GetFormData(FormType::T691, false)),
+                       dynamic_cast<TaxData_T1206New*>(GetFormData(FormType::T1206, false)));
     if (!returnMessages.empty()) {
         auto* entry = new _STRUCT_FORM_VALIDATE_INFO;
         entry->kind = _STRUCT_FORM_VALIDATE_INFO::Return;
@@ -207,7 +209,7 @@ bool IndividualTaxData::AnyMsgBeforeNetfile(unsigned char flag, bool)
         if (!confirmAll(slip->object)) return false;
     for (STRUCT_FORMDATA_ITEM_2004* form : m_forms)
         if (!confirmAll(form->object)) return false;
-    return m_provMgr.AnyMsgBeforeNetfile(t1(), dynamic_cast<TaxData_Sch11*>(GetFormData(11, false)));
+    return m_provMgr.AnyMsgBeforeNetfile(t1(), dynamic_cast<TaxData_Sch11*>(GetFormData(FormType::Schedule11, false)));
 }
 
 void IndividualTaxData::SyncDepInfo(int formType, DependantInfoStruct*)

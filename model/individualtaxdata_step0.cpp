@@ -2,6 +2,7 @@
 // provincial library's view of the return, and the filing forms' identity.
 
 #include "individualtaxdata.h"
+#include "formtypes.h"
 #include "preparersettings.h"
 #include "schedules.h"
 #include "t1.h"
@@ -25,7 +26,7 @@ int IndividualTaxData::calculateStep0(bool fromInterview, int changedType, bool)
 {
     const int added = _autoAddSomeForms();
     TaxData_T1New* form = t1();
-    m_provMgr.setTaxFormInfo(form, dynamic_cast<TaxData_Sch5*>(GetFormData(6, false)));
+    m_provMgr.setTaxFormInfo(form, dynamic_cast<TaxData_Sch5*>(GetFormData(FormType::Schedule5, false)));
     m_provMgr.ExchangeDataBeforeCalc(fromInterview, changedType, form);
     if (!form) return added;
 
@@ -35,14 +36,14 @@ int IndividualTaxData::calculateStep0(bool fromInterview, int changedType, bool)
         form->setFloat(name, 0.0);
 
     const PreparerSettings& preparer = preparerSettings();
-    if (CTaxData_Form* t183 = GetFormData(96, false)) {
+    if (CTaxData_Form* t183 = GetFormData(FormType::T183, false)) {
         t183->setBool("online_mail", form->getInt("online_mail") != 0);
         t183->setString("email", form->getString("email"));
         copyPreparer(t183, preparer);
     }
-    if (CTaxData_Form* t185 = GetFormData(181, false)) copyPreparer(t185, preparer);
+    if (CTaxData_Form* t185 = GetFormData(FormType::T185, false)) copyPreparer(t185, preparer);
 
-    if (CTaxData_Form* t1013 = GetFormData(117, false)) {
+    if (CTaxData_Form* t1013 = GetFormData(FormType::T1013, false)) {
         t1013->setString("rep_id", preparer.RepID + "H");
         t1013->setString("first_name", form->getString("first_name"));
         t1013->setString("last_name", form->getString("last_name"));
@@ -54,7 +55,7 @@ int IndividualTaxData::calculateStep0(bool fromInterview, int changedType, bool)
         t1013->Calculate();
     }
 
-    const CTaxData_Form* t1dd = GetFormData(52, false);
+    const CTaxData_Form* t1dd = GetFormData(FormType::T1DD1, false);
     form->setString("deposit_institution", t1dd ? t1dd->getString("institution_number") : CString());
     form->setString("deposit_branch", t1dd ? t1dd->getString("branch_number") : CString());
     form->setString("deposit_account", t1dd ? t1dd->getString("account_number") : CString());
@@ -70,8 +71,9 @@ int IndividualTaxData::_autoAddSomeForms()
         if (related != 0 && !HasForm(related) && NewFormDataItem(related, GetNextUniqueID(), true, 0, true)) ++added;
     }
     const TaxData_T1New* form = t1();
-    if (form && !HasForm(166) && form->isEligibleForSch14() && !form->HasSpouse() && !form->IsImmigrant()
-        && !form->IsEmmigrant() && NewFormDataItem(166, GetNextUniqueID(), true, 0, true))
+    if (form && !HasForm(FormType::Schedule14) && form->isEligibleForSch14() && !form->HasSpouse()
+        && !form->IsImmigrant() && !form->IsEmmigrant()
+        && NewFormDataItem(FormType::Schedule14, GetNextUniqueID(), true, 0, true))
         ++added;
     return added;
 }

@@ -9,6 +9,7 @@
 #include "federalforms.h"
 #include "formclasses.h"
 #include "formtables.h"
+#include "formtypes.h"
 #include "individualtaxdata.h"
 #include "schedules.h"
 #include "slippreparation.h"
@@ -64,23 +65,25 @@ CString fullName(const TaxData_T1New& t1)
 // filled again.
 void resetSlipFedAmounts(IndividualTaxData& person)
 {
-    if (auto* sch4 = dynamic_cast<TaxData_Sch4*>(person.GetFormData(5, false))) sch4->resetSlipAmounts();
-    if (CTaxData_Form* t2204 = person.GetFormData(23, false))
+    if (auto* sch4 = dynamic_cast<TaxData_Sch4*>(person.GetFormData(FormType::Schedule4, false)))
+        sch4->resetSlipAmounts();
+    if (CTaxData_Form* t2204 = person.GetFormData(FormType::T2204, false))
         for (const char* name : {"insurable_earnings", "premiums_deducted", "insurable_earnings_quebec",
                                  "premiums_deducted_quebec"})
             t2204->setFloat(name, 0.0);
-    if (auto* cpt20 = dynamic_cast<TaxData_CPT20_New*>(person.GetFormData(57, false))) cpt20->clearT4Slips();
-    if (CTaxData_Form* sch8 = person.GetFormData(150, false))
+    if (auto* cpt20 = dynamic_cast<TaxData_CPT20_New*>(person.GetFormData(FormType::CPT20, false)))
+        cpt20->clearT4Slips();
+    if (CTaxData_Form* sch8 = person.GetFormData(FormType::Schedule8, false))
         for (const char* name : {"50339", "50340"}) sch8->setFloat(name, 0.0);
-    if (CTaxData_Form* rc381 = person.GetFormData(148, false))
+    if (CTaxData_Form* rc381 = person.GetFormData(FormType::RC381, false))
         for (const char* name : {"cpp_pensionable_earnings", "qpp_pensionable_earnings", "cpp_contributions_deducted",
                                  "qpp_contributions_deducted"})
             rc381->setFloat(name, 0.0);
-    if (CTaxData_Form* sch3 = person.GetFormData(4, false))
+    if (CTaxData_Form* sch3 = person.GetFormData(FormType::Schedule3, false))
         for (const char* name : {"17400", "17600", "principal_residence_gain"}) sch3->setFloat(name, 0.0);
-    if (CTaxData_Form* sch9 = person.GetFormData(9, false)) sch9->setFloat("donations_slips", 0.0);
-    if (CTaxData_Form* sch11 = person.GetFormData(11, false)) sch11->setFloat("32000", 0.0);
-    if (CTaxData_Form* t90 = person.GetFormData(171, false)) {
+    if (CTaxData_Form* sch9 = person.GetFormData(FormType::Schedule9, false)) sch9->setFloat("donations_slips", 0.0);
+    if (CTaxData_Form* sch11 = person.GetFormData(FormType::Schedule11, false)) sch11->setFloat("32000", 0.0);
+    if (CTaxData_Form* t90 = person.GetFormData(FormType::T90, false)) {
         t90->setInt("indian_act_exempt", 0);
         t90->setFloat("slip_exempt_employment", 0.0);
         t90->setFloat("slip_exempt_other", 0.0);
@@ -144,7 +147,7 @@ void moveSlipTotals(IndividualTaxData& person, TaxData_T1New& t1, const STRU_SLI
 
     // Investments: through Schedule 4 when the return holds one.
     const InvestmentTotals inv = investmentTotals(t);
-    if (CTaxData_Form* sch4 = person.GetFormData(5, false)) {
+    if (CTaxData_Form* sch4 = person.GetFormData(FormType::Schedule4, false)) {
         sch4->setFloat("slip_eligible_dividends", inv.eligibleDividends);
         sch4->setFloat("slip_other_dividends", inv.otherDividends);
         sch4->setFloat("slip_interest", inv.interest);
@@ -223,23 +226,24 @@ void moveSlipTotals(IndividualTaxData& person, TaxData_T1New& t1, const STRU_SLI
     t1.setFloat("45600", t.t3PartXII2Credit);
 
     // Schedules.
-    if (CTaxData_Form* sch3 = person.GetFormData(4, false)) {
+    if (CTaxData_Form* sch3 = person.GetFormData(FormType::Schedule3, false)) {
         sch3->setFloat("17400",
                        t.t5CapitalGainsDividends + t.t5013CapitalGains + t.t4psCapitalGains + t.t4psForeignCapitalGains);
         sch3->setFloat("17600", t.t3CapitalGains - t.t3SegregatedFundLosses);
     }
-    if (CTaxData_Form* sch9 = person.GetFormData(9, false)) sch9->setFloat("donations_slips", t.t4Donations + t.t4aDonations);
-    if (CTaxData_Form* sch11 = person.GetFormData(11, false))
+    if (CTaxData_Form* sch9 = person.GetFormData(FormType::Schedule9, false))
+        sch9->setFloat("donations_slips", t.t4Donations + t.t4aDonations);
+    if (CTaxData_Form* sch11 = person.GetFormData(FormType::Schedule11, false))
         sch11->setFloat("32000", present(t.t2202TuitionFees) ? t.t2202TuitionFees : t.t2202SessionFees);
 }
 
 // CPT20 part 2: one row a T4 slip, at most six.
 void fillCpt20(IndividualTaxData& person)
 {
-    auto* cpt20 = dynamic_cast<TaxData_CPT20_New*>(person.GetFormData(57, false));
+    auto* cpt20 = dynamic_cast<TaxData_CPT20_New*>(person.GetFormData(FormType::CPT20, false));
     if (!cpt20) return;
     int row = 0;
-    for (const CTaxData_Form* slip : slipsOfType(person, 1)) {
+    for (const CTaxData_Form* slip : slipsOfType(person, SlipType::T4)) {
         if (++row > TaxData_CPT20_New::kT4Slips) break;
         const double pensionable = slip->getFloat("26");
         cpt20->setInt(TableForm::rowField("t4_slips.#.slip_number", row), row);
@@ -254,10 +258,10 @@ void fillCpt20(IndividualTaxData& person)
 // the first four with dividends get a row; the others are summed.
 void fillSch4Payers(IndividualTaxData& person)
 {
-    CTaxData_Form* sch4 = person.GetFormData(5, false);
+    CTaxData_Form* sch4 = person.GetFormData(FormType::Schedule4, false);
     if (!sch4) return;
     int interestRows = 0, dividendRows = 0;
-    for (const CTaxData_Form* slip : slipsOfType(person, 8)) {
+    for (const CTaxData_Form* slip : slipsOfType(person, SlipType::T5)) {
         const double share = slip->getFloat("share_percent") / 100.0;
         const double interest = slip->getFloat("13") * share;
         const double dividends = (slip->getFloat("11") + slip->getFloat("25")) * share;
@@ -287,9 +291,9 @@ void fillSch4Payers(IndividualTaxData& person)
 // Quebec employment pays the lower rate (T2204).
 void fillT2204(IndividualTaxData& person)
 {
-    CTaxData_Form* t2204 = person.GetFormData(23, false);
+    CTaxData_Form* t2204 = person.GetFormData(FormType::T2204, false);
     if (!t2204) return;
-    for (const CTaxData_Form* slip : slipsOfType(person, 1)) {
+    for (const CTaxData_Form* slip : slipsOfType(person, SlipType::T4)) {
         const bool quebec = slip->getInt("province_of_employment") == PROV_QC;
         add(t2204, quebec ? "insurable_earnings_quebec" : "insurable_earnings", slip->getFloat("24"));
         add(t2204, quebec ? "premiums_deducted_quebec" : "premiums_deducted", slip->getFloat("18"));
@@ -318,13 +322,13 @@ void makeNonResidentSchedules(IndividualTaxData& person)
 {
     const ENUMTYPE_PROVINCE province = person.getMainProvince();
     if (province == PROV_NONRESIDENT || province == PROV_NONRESIDENT_217)
-        person.makeFormExist(167);
+        person.makeFormExist(FormType::ScheduleAB);
     else
-        removeForms(person, 167);
+        removeForms(person, FormType::ScheduleAB);
     if (province == PROV_NONRESIDENT_217)
-        person.makeFormExist(168);
+        person.makeFormExist(FormType::ScheduleC);
     else
-        removeForms(person, 168);
+        removeForms(person, FormType::ScheduleC);
 }
 
 // Row 2: every object's hook before the calculation.
@@ -357,7 +361,7 @@ void carryIndianActIncome(IndividualTaxData& person, TaxData_T1New& t1, const ST
 {
     t1.setInt("indian_act_exempt_income", totals.indianActExempt ? 1 : 0);
     if (!present(totals.t4IndianExemptEmployment) && t1.getInt("indian_act_exempt_income") == 0) return;
-    if (CTaxData_Form* t90 = person.makeFormExist(171)) {
+    if (CTaxData_Form* t90 = person.makeFormExist(FormType::T90)) {
         t90->setInt("indian_act_exempt", t1.getInt("indian_act_exempt_income"));
         t90->setFloat("slip_exempt_employment", totals.t4IndianExemptEmployment);
         t90->setFloat("slip_exempt_other", totals.t4IndianExemptOther);
@@ -375,11 +379,11 @@ void carryPensionPlanContributions(IndividualTaxData& person, TaxData_T1New& t1,
         kind = 1;
     t1.setInt("cpp_form_kind", kind);
     person._autoCreateSch8RC381(kind);
-    if (CTaxData_Form* sch8 = person.GetFormData(150, false)) {
+    if (CTaxData_Form* sch8 = person.GetFormData(FormType::Schedule8, false)) {
         sch8->setFloat("50339", totals.t4CppPensionableEarnings);
         sch8->setFloat("50340", totals.t4CppContributions);
     }
-    if (CTaxData_Form* rc381 = person.GetFormData(148, false)) {
+    if (CTaxData_Form* rc381 = person.GetFormData(FormType::RC381, false)) {
         rc381->setFloat("cpp_pensionable_earnings", totals.t4CppPensionableEarnings);
         rc381->setFloat("qpp_pensionable_earnings", totals.t4QppPensionableEarnings);
         rc381->setFloat("cpp_contributions_deducted", totals.t4CppContributions);
@@ -390,7 +394,7 @@ void carryPensionPlanContributions(IndividualTaxData& person, TaxData_T1New& t1,
 
 // The forms made for slip amounts (T90, Schedule 8, RC381), which the step
 // counts when they were not there before it.
-constexpr ENUMTYPE_FORM kFormsForSlips[] = {171, 150, 148};
+constexpr ENUMTYPE_FORM kFormsForSlips[] = {FormType::T90, FormType::Schedule8, FormType::RC381};
 
 std::vector<bool> formsForSlipsPresent(const IndividualTaxData& person)
 {
@@ -411,13 +415,13 @@ int formsForSlipsMade(const IndividualTaxData& person, const std::vector<bool>& 
 void carryRrspWithdrawalsAndElectedIncome(IndividualTaxData& person, const STRU_SLIPDATA_CALCULATION& totals)
 {
     if (present(totals.t4rspHbpWithdrawals) || present(totals.t4rspLlpWithdrawals)) {
-        if (CTaxData_Form* sch7 = person.makeFormExist(7)) {
+        if (CTaxData_Form* sch7 = person.makeFormExist(FormType::Schedule7)) {
             sch7->setFloat("hbp_withdrawal", totals.t4rspHbpWithdrawals);
             sch7->setFloat("llp_withdrawal", totals.t4rspLlpWithdrawals);
         }
     }
     if (present(totals.t4IndianExemptEmployment) || present(totals.t4IndianExemptOther)) {
-        if (CTaxData_Form* rc383 = person.makeFormExist(149)) {
+        if (CTaxData_Form* rc383 = person.makeFormExist(FormType::RC383)) {
             const double slips = qMax(totals.t4IndianExemptEmployment, totals.t4IndianExemptOther);
             if (rc383->getFloat("58750") < slips) rc383->setFloat("58750", slips);
             rc383->Calculate();
@@ -429,7 +433,7 @@ void carryRrspWithdrawalsAndElectedIncome(IndividualTaxData& person, const STRU_
 void carrySplittablePension(IndividualTaxData& person, const TaxData_T1New& t1,
                             const STRU_SLIPDATA_CALCULATION& totals)
 {
-    if (auto* t1032 = dynamic_cast<TaxData_T1032_New*>(person.GetFormData(118, false)))
+    if (auto* t1032 = dynamic_cast<TaxData_T1032_New*>(person.GetFormData(FormType::T1032, false)))
         if (t1.IsAgeNotUnder65() && t1032->role() == TaxData_T1032_New::ROLE_PENSIONER)
             t1032->setFloat("eligible_pension_12900", totals.t4rspAnnuity + totals.t4rspAnnuityFromSpouseDeath);
     person._calculateT1032_step1();
@@ -440,7 +444,7 @@ void carrySplittablePension(IndividualTaxData& person, const TaxData_T1New& t1,
 // Row 16: partnerships entered as a form.
 void carryPartnershipStatements(IndividualTaxData& person, TaxData_T1New* form)
 {
-    for (CTaxData_Form* object : formsOfType(person, 38)) {
+    for (CTaxData_Form* object : formsOfType(person, FormType::T5013)) {
         auto* t5013 = dynamic_cast<CTaxData_T5013*>(object);
         if (!t5013) continue;
         t5013->Calculate01();
@@ -469,7 +473,7 @@ void carryPartnershipStatements(IndividualTaxData& person, TaxData_T1New* form)
 // Row 17: rental and farming statements.
 void carryRentalAndFarmingStatements(IndividualTaxData& person, TaxData_T1New* form, const CString& owner)
 {
-    for (CTaxData_Form* object : formsOfType(person, 12)) {
+    for (CTaxData_Form* object : formsOfType(person, FormType::T776)) {
         auto* t776 = dynamic_cast<CTaxData_T776*>(object);
         if (!t776) continue;
         t776->setString("owner_name", owner);
@@ -477,7 +481,7 @@ void carryRentalAndFarmingStatements(IndividualTaxData& person, TaxData_T1New* f
         add(form, "12599", t776->getFloat("12599"));
         add(form, "12600", t776->getFloat("12600"));
     }
-    for (CTaxData_Form* object : formsOfType(person, 15)) {
+    for (CTaxData_Form* object : formsOfType(person, FormType::T1163)) {
         auto* t1163 = dynamic_cast<CTaxData_T1163*>(object);
         if (!t1163) continue;
         t1163->setString("first_name", form->getString("first_name"));
@@ -486,7 +490,7 @@ void carryRentalAndFarmingStatements(IndividualTaxData& person, TaxData_T1New* f
         add(form, "14099", t1163->getFloat("14099"));
         add(form, "farming_total", t1163->getFloat("14100"));
     }
-    for (CTaxData_Form* object : formsOfType(person, 21)) {
+    for (CTaxData_Form* object : formsOfType(person, FormType::T2042)) {
         auto* t2042 = dynamic_cast<CTaxData_T2042*>(object);
         if (!t2042) continue;
         t2042->setString("owner_name", owner);
@@ -499,7 +503,7 @@ void carryRentalAndFarmingStatements(IndividualTaxData& person, TaxData_T1New* f
 // Row 19: fishing, commission, then business and professional statements.
 void carryBusinessStatements(IndividualTaxData& person, TaxData_T1New* form, const CString& owner)
 {
-    for (CTaxData_Form* object : formsOfType(person, 51)) {
+    for (CTaxData_Form* object : formsOfType(person, FormType::T2121)) {
         auto* t2121 = dynamic_cast<CTaxData_T2121*>(object);
         if (!t2121) continue;
         t2121->setString("owner_name", owner);
@@ -507,7 +511,7 @@ void carryBusinessStatements(IndividualTaxData& person, TaxData_T1New* form, con
         add(form, "14299", t2121->getFloat("14299"));
         add(form, "14300", t2121->getFloat("14300"));
     }
-    for (ENUMTYPE_FORM type : {131, 125}) {
+    for (ENUMTYPE_FORM type : {FormType::T2125Commission, FormType::T2125}) {
         for (CTaxData_Form* object : formsOfType(person, type)) {
             auto* t2125 = dynamic_cast<TaxData_T2125_New*>(object);
             if (!t2125) continue;
@@ -525,7 +529,7 @@ void carryBusinessStatements(IndividualTaxData& person, TaxData_T1New* form, con
 void designatePrincipalResidences(IndividualTaxData& person, const TaxData_T1New* form, const CString& owner)
 {
     double residenceGain = 0.0;
-    for (ENUMTYPE_FORM type : {160, 147}) {
+    for (ENUMTYPE_FORM type : {FormType::T1255, FormType::T2091IND}) {
         for (CTaxData_Form* object : formsOfType(person, type)) {
             auto* t2091 = dynamic_cast<TaxData_T2091*>(object);
             if (!t2091) continue;
@@ -535,15 +539,16 @@ void designatePrincipalResidences(IndividualTaxData& person, const TaxData_T1New
             residenceGain += t2091->getFloat("total_gain");
         }
     }
-    if (present(residenceGain)) person.makeFormExist(4);
-    if (CTaxData_Form* sch3 = person.GetFormData(4, false)) sch3->setFloat("principal_residence_gain", residenceGain);
+    if (present(residenceGain)) person.makeFormExist(FormType::Schedule3);
+    if (CTaxData_Form* sch3 = person.GetFormData(FormType::Schedule3, false))
+        sch3->setFloat("principal_residence_gain", residenceGain);
 }
 
 // Row 21: reserves, then Schedule 3 into line 12700.
 void calculateCapitalGains(IndividualTaxData& person, TaxData_T1New* form)
 {
     double reserves = 0.0;
-    if (CTaxData_Form* t2017 = person.GetFormData(37, false)) {
+    if (CTaxData_Form* t2017 = person.GetFormData(FormType::T2017, false)) {
         double last = 0.0, current = 0.0;
         for (int row = 1; row <= 20; ++row) {
             last += t2017->getFloat(TableForm::rowField("reserves.#.reserve_last_year", row));
@@ -554,7 +559,7 @@ void calculateCapitalGains(IndividualTaxData& person, TaxData_T1New* form)
         reserves = last - current;
     }
     form->setFloat("12700", 0.0);
-    if (auto* sch3 = dynamic_cast<CTaxData_Schedule_3*>(person.GetFormData(4, false))) {
+    if (auto* sch3 = dynamic_cast<CTaxData_Schedule_3*>(person.GetFormData(FormType::Schedule3, false))) {
         sch3->CalculateBeforeLine193(reserves);
         sch3->CalculateToEnd();
         form->setFloat("12700", sch3->getFloat("12700"));
@@ -568,7 +573,7 @@ void calculateCapitalGains(IndividualTaxData& person, TaxData_T1New* form)
 // Row 22: Schedule 4 into the investment income lines.
 void calculateInvestmentIncome(IndividualTaxData& person, TaxData_T1New* form)
 {
-    if (auto* sch4 = dynamic_cast<TaxData_Sch4*>(person.GetFormData(5, false))) {
+    if (auto* sch4 = dynamic_cast<TaxData_Sch4*>(person.GetFormData(FormType::Schedule4, false))) {
         sch4->Calculate01();
         for (const char* line : {"12000", "12010", "12100", "22100"}) form->setFloat(line, sch4->getFloat(line));
     }
@@ -579,7 +584,7 @@ void calculateInvestmentIncome(IndividualTaxData& person, TaxData_T1New* form)
 // Row 23: amounts from a spousal plan.
 void calculateSpousalPlanAmounts(IndividualTaxData& person, const CString& owner)
 {
-    if (auto* t2205 = dynamic_cast<CTaxData_T2205*>(person.GetFormData(124, false))) {
+    if (auto* t2205 = dynamic_cast<CTaxData_T2205*>(person.GetFormData(FormType::T2205, false))) {
         t2205->setString(t2205->getBool("is_contributor") ? "contributor_name" : "annuitant_name", owner);
         t2205->Calculate01();
     }
@@ -661,7 +666,7 @@ void IndividualTaxData::_calculateForT1159Purpose()
     double cca = 0.0, gross = 0.0, net = 0.0;
     CString owner;
     if (form) owner = form->getString("first_name") + " " + form->getString("last_name");
-    for (CTaxData_Form* object : formsOfType(*this, 12)) {
+    for (CTaxData_Form* object : formsOfType(*this, FormType::T776)) {
         auto* t776 = dynamic_cast<CTaxData_T776*>(object);
         if (!t776) continue;
         t776->setString("owner_name", owner);

@@ -4,6 +4,7 @@
 
 #include "amounts.h"
 #include "federal2021.h"
+#include "formtypes.h"
 #include "individualtaxdata.h"
 #include "stephelpers.h"
 #include "schedules.h"
@@ -36,7 +37,7 @@ int IndividualTaxData::calculateStep3(bool)
     // 2. Spouse, eligible dependant and caregiver amounts; they start from
     //    the person's own basic personal amount.
     t1->CalculateBasicPersonalAmount();
-    auto* sch5 = formOf<TaxData_Sch5>(*this, 6);
+    auto* sch5 = formOf<TaxData_Sch5>(*this, FormType::Schedule5);
     if (sch5) {
         TaxData_Sch5::Inputs in;
         in.daysInCanada = days.daysInCanada;
@@ -53,13 +54,13 @@ int IndividualTaxData::calculateStep3(bool)
 
     // 3. Tuition: as much as the tax on taxable income needs after the other
     //    credits; above the first bracket the tax counts at 15%.
-    auto* sch11 = formOf<TaxData_Sch11>(*this, 11);
+    auto* sch11 = formOf<TaxData_Sch11>(*this, FormType::Schedule11);
     if (sch11) {
         const double taxable = t1->getFloat("26000");
         double income = taxable <= Federal2021::kBracket1
             ? taxable
             : Federal2021::taxOnTaxableIncome(taxable) / Federal2021::kCreditRate;
-        if (HasForm(29)) income += t1->getFloat("split_income");
+        if (HasForm(FormType::T1206)) income += t1->getFloat("split_income");
         sch11->setFloat("taxable_income", Federal2021::roundToCents(income));
         double credits = 0.0;
         for (const char* line : kCreditsBeforeTuition) credits += t1->getFloat(line);
@@ -70,12 +71,12 @@ int IndividualTaxData::calculateStep3(bool)
     t1->setFloat("45350", amountOf(sch11, "45350"));
 
     // 4. Home accessibility expenses.
-    auto* sch12 = formOf<TaxData_Sch12_2016>(*this, 157);
+    auto* sch12 = formOf<TaxData_Sch12_2016>(*this, FormType::Schedule12);
     if (sch12) sch12->Calculate01();
     t1->setFloat("31285", amountOf(sch12, "31285"));
 
     // 5. What the spouse's taxable income leaves for the transfer.
-    if (auto* sch2 = formOf<TaxData_Sch2>(*this, 3))
+    if (auto* sch2 = formOf<TaxData_Sch2>(*this, FormType::Schedule2))
         sch2->setFloat("35100", TaxData_T1New::m_taxStairs.CalcAlgoForSpouseF260S2(
                                     t1->canClaimSch2() ? sch2->getFloat("spouse_taxable_income") : 0.0));
     return 0;

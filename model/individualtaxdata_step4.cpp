@@ -7,6 +7,7 @@
 #include "federal2021.h"
 #include "federalforms.h"
 #include "formclasses.h"
+#include "formtypes.h"
 #include "individualtaxdata.h"
 #include "stephelpers.h"
 #include "schedules.h"
@@ -25,7 +26,7 @@ int IndividualTaxData::calculateStep4(bool)
 
     // 1. Amounts transferred from the spouse; the part of the year before a
     //    bankruptcy takes its share.
-    auto* sch2 = formOf<TaxData_Sch2>(*this, 3);
+    auto* sch2 = formOf<TaxData_Sch2>(*this, FormType::Schedule2);
     if (sch2) {
         const bool claimable = t1->canClaimSch2();
         sch2->setFloat("35200", TaxData_T1New::CalculateAgeAmount(
@@ -40,7 +41,7 @@ int IndividualTaxData::calculateStep4(bool)
     }
 
     // 2. Donations and gifts.
-    auto* sch9 = formOf<TaxData_Sch9>(*this, 9);
+    auto* sch9 = formOf<TaxData_Sch9>(*this, FormType::Schedule9);
     if (sch9) sch9->Calculate01(t1->getFloat("23600"), t1->getFloat("26000"), t1->IsDeceasedForEfileReporting());
     t1->setFloat("34900", amountOf(sch9, "34900"));
 
@@ -55,7 +56,7 @@ int IndividualTaxData::calculateStep4(bool)
 
     // 5. Minimum tax: the regular tax it is measured against is the basic
     //    federal tax before the carryover.
-    auto* t691 = formOf<TaxData_T691New>(*this, 31);
+    auto* t691 = formOf<TaxData_T691New>(*this, FormType::T691);
     const double regularTax = qMax(0.0, t1->getFloat("40400") - t1->getFloat("35000") - t1->getFloat("40425"));
     if (t691)
         t691->CalculateToLine65andMinitaxCarryOverAndLine102(t1->getFloat("26000"), t1->getFloat("12700"),
@@ -76,35 +77,37 @@ int IndividualTaxData::calculateStep4(bool)
     //    income and the minimum tax's end.
     {
         std::list<STRUCT_FORMDATA_ITEM_2004*> items;
-        GetFormDataList(20, items);
+        GetFormDataList(FormType::T2038IND, items);
         for (STRUCT_FORMDATA_ITEM_2004* item : items)
             if (item->object) item->object->Calculate();
     }
     if (t691) t691->CalculateToLine95(regularTax);
     t1->CalculateField417();
-    if (auto* t1206 = formOf<TaxData_T1206New>(*this, 29)) {
+    if (auto* t1206 = formOf<TaxData_T1206New>(*this, FormType::T1206)) {
         t1206->CalculateFederal();
         t1->setFloat("40424", t1206->getFloat("net_federal_tax"));
     }
     if (t691) t691->CalculateToEnd();
 
     // 9. Special taxes; net federal tax.
-    if (CTaxData_Form* t1172 = GetFormData(17, false)) t1172->Calculate();
+    if (CTaxData_Form* t1172 = GetFormData(FormType::T1172, false)) t1172->Calculate();
     t1->CalculateFedTax();
 
     // 10. Provincial tax, before the spouses' figures are exchanged.
     std::list<TaxData_T2209_2036*> foreign;
     PrepareT2209List(foreign);
-    m_provMgr.CalcProvTax_BeforeExchData(t1, sch2, formOf<CTaxData_Schedule_3>(*this, 4), formOf<TaxData_Sch4>(*this, 5),
-                                         formOf<TaxData_Sch5>(*this, 6), sch9, formOf<TaxData_Sch11>(*this, 11),
-                                         formOf<TaxData_T1206New>(*this, 29), foreign, t691,
-                                         formOf<CTaxData_T1219>(*this, 89));
+    m_provMgr.CalcProvTax_BeforeExchData(t1, sch2, formOf<CTaxData_Schedule_3>(*this, FormType::Schedule3),
+                                         formOf<TaxData_Sch4>(*this, FormType::Schedule4),
+                                         formOf<TaxData_Sch5>(*this, FormType::Schedule5), sch9,
+                                         formOf<TaxData_Sch11>(*this, FormType::Schedule11),
+                                         formOf<TaxData_T1206New>(*this, FormType::T1206), foreign, t691,
+                                         formOf<CTaxData_T1219>(*this, FormType::T1219));
 
     // 11. Self-employment income for the working income.
     const double selfEmployment = CalculatedSelfEmpIncomeForF5532();
 
     // 12. Canada workers benefit: the figures of the person and of the spouse.
-    if (CTaxData_Form* sch6 = GetFormData(119, false)) {
+    if (CTaxData_Form* sch6 = GetFormData(FormType::Schedule6, false)) {
         const bool spouse = t1->HasSpouse();
         sch6->setBool("no_spouse", !spouse);
         if (hasS6Dependants()) sch6->setBool("has_eligible_dependant", true);

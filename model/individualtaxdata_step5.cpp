@@ -6,6 +6,7 @@
 #include "federal2021.h"
 #include "federalforms.h"
 #include "formclasses.h"
+#include "formtypes.h"
 #include "individualtaxdata.h"
 #include "stephelpers.h"
 #include "preparersettings.h"
@@ -70,14 +71,17 @@ int IndividualTaxData::calculateStep5(bool)
     CalculateT2209FromFedToProv();
     std::list<TaxData_T2209_2036*> foreign;
     PrepareT2209List(foreign);
-    auto* t2203 = formOf<TaxData_T2203>(*this, 156);
-    m_provMgr.CalcProvTax_AfterExchData(t1, t2203, formOf<TaxData_Sch2>(*this, 3), formOf<CTaxData_Schedule_3>(*this, 4),
-                                        formOf<TaxData_Sch9>(*this, 9), formOf<TaxData_T1206New>(*this, 29), foreign,
-                                        formOf<TaxData_T691New>(*this, 31), formOf<CTaxData_T1219>(*this, 89),
-                                        formOf<TaxData_T2017New>(*this, 37));
+    auto* t2203 = formOf<TaxData_T2203>(*this, FormType::T2203);
+    m_provMgr.CalcProvTax_AfterExchData(t1, t2203, formOf<TaxData_Sch2>(*this, FormType::Schedule2),
+                                        formOf<CTaxData_Schedule_3>(*this, FormType::Schedule3),
+                                        formOf<TaxData_Sch9>(*this, FormType::Schedule9),
+                                        formOf<TaxData_T1206New>(*this, FormType::T1206), foreign,
+                                        formOf<TaxData_T691New>(*this, FormType::T691),
+                                        formOf<CTaxData_T1219>(*this, FormType::T1219),
+                                        formOf<TaxData_T2017New>(*this, FormType::T2017));
 
     // 3. The forms that the provincial libraries frame, with the age.
-    for (ENUMTYPE_FORM type : {174, 173}) {
+    for (ENUMTYPE_FORM type : {FormType::T225, FormType::T224}) {
         CTaxData_Form* form = GetFormData(type, false);
         if (!form) continue;
         m_provMgr.beforeCalcFormData(type, form);
@@ -87,12 +91,12 @@ int IndividualTaxData::calculateStep5(bool)
     }
 
     // 4. Provincial credits.
-    m_provMgr.CalcProvCredit(t1, t2203, formOf<TaxData_Sch5>(*this, 6), foreign);
+    m_provMgr.CalcProvCredit(t1, t2203, formOf<TaxData_Sch5>(*this, FormType::Schedule5), foreign);
 
     // 5. Climate action incentive, Canada workers benefit, GST/HST rebate.
-    if (CTaxData_Form* sch14 = GetFormData(166, false)) sch14->Calculate();
+    if (CTaxData_Form* sch14 = GetFormData(FormType::Schedule14, false)) sch14->Calculate();
     double workersBenefit = 0.0;
-    if (auto* sch6 = formOf<TaxData_Sch6>(*this, 119)) {
+    if (auto* sch6 = formOf<TaxData_Sch6>(*this, FormType::Schedule6)) {
         sch6->setMainTaxProvince(m_mainProvince);
         // When both spouses' returns hold a Schedule 6, the one with the
         // higher working income claims the basic benefit; on equal incomes
@@ -109,7 +113,7 @@ int IndividualTaxData::calculateStep5(bool)
         if ((t1->GetAge() >= 19 || family) && !t1->shouldProrateAsImmigrant()) workersBenefit = sch6->getFloat("45300");
     }
     t1->setFloat("45300", workersBenefit);
-    auto* gst370 = formOf<CTaxData_GST370>(*this, 28);
+    auto* gst370 = formOf<CTaxData_GST370>(*this, FormType::GST370);
     if (gst370) gst370->Calculate01();
     t1->setFloat("45700", amountOf(gst370, "rebate"));
 
@@ -123,7 +127,7 @@ int IndividualTaxData::calculateStep5(bool)
     const Identity who(*t1);
 
     // 7. Loss carryback request.
-    if (CTaxData_Form* t1a = GetFormData(39, false)) {
+    if (CTaxData_Form* t1a = GetFormData(FormType::T1A, false)) {
         who.fill(*t1a);
         t1a->setFloat("employment_income", t1->getFloat("10100") + t1->getFloat("10400") + t1->getFloat("10400_slips"));
         for (const char* line : kT1AIncomeLines) {
@@ -138,22 +142,22 @@ int IndividualTaxData::calculateStep5(bool)
     }
 
     // 8. Tax shelters, direct deposit, the EFILE declaration and the debit agreement.
-    if (auto* t5004 = formOf<CTaxData_T5004>(*this, 55)) {
+    if (auto* t5004 = formOf<CTaxData_T5004>(*this, FormType::T5004)) {
         t5004->setString("taxpayer_name", who.fullName);
         t5004->Calculate01();
     }
-    CTaxData_Form* t1dd = GetFormData(52, false);
+    CTaxData_Form* t1dd = GetFormData(FormType::T1DD1, false);
     if (t1dd) {
         who.fill(*t1dd);
         t1dd->Calculate();
     }
-    if (CTaxData_Form* t183 = GetFormData(96, false)) {
+    if (CTaxData_Form* t183 = GetFormData(FormType::T183, false)) {
         who.fill(*t183);
         for (const char* line : {"15000", "23600", "26000", "48400", "48500"}) t183->setFloat(line, t1->getFloat(line));
         t183->Calculate();
         if (t1dd) t183->setInt("has_direct_deposit", 1);
     }
-    if (CTaxData_Form* t185 = GetFormData(181, false)) {
+    if (CTaxData_Form* t185 = GetFormData(FormType::T185, false)) {
         who.fill(*t185);
         if (t185->getInt("amount_choice") == 0) t185->setFloat("balance_owing", t1->getFloat("48500"));
         t185->Calculate();
@@ -162,7 +166,7 @@ int IndividualTaxData::calculateStep5(bool)
     // 9. Discounting, adjustment request, foreign property and the
     //    preparer's details.
     const PreparerSettings& preparer = preparerSettings();
-    if (CTaxData_Form* rc71 = GetFormData(53, false)) {
+    if (CTaxData_Form* rc71 = GetFormData(FormType::RC71, false)) {
         if (!preparer.DiscounterCode.IsEmpty()) rc71->setString("discounter_code", preparer.DiscounterCode);
         rc71->setString("client_first_name", who.first);
         rc71->setString("client_last_name", who.last);
@@ -176,21 +180,21 @@ int IndividualTaxData::calculateStep5(bool)
         rc71->setFloat("max_discount", maxDiscount(refund));
         rc71->Calculate();
     }
-    if (CTaxData_Form* adjustment = GetFormData(116, false)) {
+    if (CTaxData_Form* adjustment = GetFormData(FormType::T1ADJ, false)) {
         if (!preparer.BusinessEFileNum.IsEmpty()) adjustment->setString("efile_number", preparer.BusinessEFileNum);
         adjustment->setString("tax_year", "2021");
         adjustment->setString("taxpayer_name", who.last + ", " + who.first);
         adjustment->setString("sin", who.sin);
         adjustment->Calculate();
     }
-    if (CTaxData_Form* t1135 = GetFormData(101, false)) {
+    if (CTaxData_Form* t1135 = GetFormData(FormType::T1135, false)) {
         t1135->setInt("reporter_kind", 0);
         t1135->setString("first_name", who.first);
         t1135->setString("last_name", who.last);
         t1135->setString("sin", who.sin);
         t1135->Calculate();
     }
-    if (CTaxData_Form* t1153 = GetFormData(97, false)) {
+    if (CTaxData_Form* t1153 = GetFormData(FormType::T1153, false)) {
         t1153->setString("taxpayer_name", who.fullName);
         t1153->setString("sin", who.sin);
         t1153->setDate("birth_date", t1->getDate("birth_date"));

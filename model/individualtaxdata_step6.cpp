@@ -1,14 +1,11 @@
 // Calculation step 6 of a person's return: the minimum tax markers and the
 // forms the calculation leaves out.
 
+#include "formtypes.h"
 #include "individualtaxdata.h"
 #include "t1.h"
 
 namespace {
-
-constexpr ENUMTYPE_FORM kSchedule8 = 150;
-constexpr ENUMTYPE_FORM kRC381 = 148;
-constexpr ENUMTYPE_FORM kSchedule14 = 166;
 
 // Removes every form of the type, one at a time (removing one may take a
 // related form with it); answers how many.
@@ -39,11 +36,11 @@ int IndividualTaxData::calculateStep6(bool)
 int IndividualTaxData::_autoRemoveSomeForms()
 {
     int removed = 0;
-    if (m_mainProvince == PROV_NB) removed += removeForms(*this, kSchedule14);
+    if (m_mainProvince == PROV_NB) removed += removeForms(*this, FormType::Schedule14);
     if (const TaxData_T1New* form = t1()) {
         switch (form->getInt("cpp_form_kind")) {
-        case 1: removed += removeForms(*this, kRC381); break;
-        case 2: removed += removeForms(*this, kSchedule8); break;
+        case 1: removed += removeForms(*this, FormType::RC381); break;
+        case 2: removed += removeForms(*this, FormType::Schedule8); break;
         default: break;
         }
     }
@@ -52,7 +49,7 @@ int IndividualTaxData::_autoRemoveSomeForms()
 
 int IndividualTaxData::_autoCreateSch8RC381(int kind)
 {
-    const ENUMTYPE_FORM type = kind == 1 ? kSchedule8 : kind == 2 ? kRC381 : 0;
+    const ENUMTYPE_FORM type = kind == 1 ? FormType::Schedule8 : kind == 2 ? FormType::RC381 : 0;
     if (type == 0 || HasForm(type)) return 0;
     return NewFormDataItem(type, GetNextUniqueID(), true, 0, true) ? 1 : 0;
 }

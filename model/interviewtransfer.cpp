@@ -6,6 +6,7 @@
 
 #include "amounts.h"
 #include "dependantinfo.h"
+#include "formtypes.h"
 #include "individualtaxdata.h"
 #include "t1.h"
 #include "tableform.h"
@@ -130,9 +131,9 @@ void IndividualTaxData::ReadDataFromWizards(int kind)
 
     case WIZ_RRSP: {
         if (!present(wizard->getFloat("contributions_2021")) && !present(wizard->getFloat("contributions_2022"))
-            && !HasForm(7))
+            && !HasForm(FormType::Schedule7))
             return;
-        CTaxData_Form* sch7 = GetFormData(7, true);
+        CTaxData_Form* sch7 = GetFormData(FormType::Schedule7, true);
         if (!sch7) return;
         for (const Pair& p : kRRSPAmounts) sch7->setFloat(p.form, wizard->getFloat(p.wizard));
         if (present(wizard->getFloat(kRRSPDeduction.wizard)))
@@ -145,8 +146,8 @@ void IndividualTaxData::ReadDataFromWizards(int kind)
         for (const Pair& p : kGeneralInts) form->setInt(p.form, wizard->getInt(p.wizard));
         for (const Pair& p : kGeneralAmounts) form->setFloat(p.form, wizard->getFloat(p.wizard));
         const double self = wizard->getFloat("donations_self"), spouse = wizard->getFloat("donations_spouse");
-        if (present(self) || present(spouse) || HasForm(9)) {
-            if (CTaxData_Form* sch9 = GetFormData(9, true)) {
+        if (present(self) || present(spouse) || HasForm(FormType::Schedule9)) {
+            if (CTaxData_Form* sch9 = GetFormData(FormType::Schedule9, true)) {
                 sch9->setFloat("donations_self", self);
                 sch9->setFloat("donations_spouse", spouse);
             }
@@ -231,7 +232,7 @@ void IndividualTaxData::WriteDataToWizards(bool)
     if (CTaxData_Form* wizard = GetWizData(WIZ_GENERAL, false); wizard && form) {
         for (const Pair& p : kGeneralInts) wizard->setInt(p.wizard, form->getInt(p.form));
         for (const Pair& p : kGeneralAmounts) wizard->setFloat(p.wizard, form->getFloat(p.form));
-        const CTaxData_Form* sch9 = GetFormData(9, false);
+        const CTaxData_Form* sch9 = GetFormData(FormType::Schedule9, false);
         wizard->setFloat("donations_self", sch9 ? sch9->getFloat("donations_self") : 0.0);
         wizard->setFloat("donations_spouse", sch9 ? sch9->getFloat("donations_spouse") : 0.0);
         wizard->setFloat("political_contributions", form->getFloat("40900"));
@@ -253,7 +254,7 @@ void IndividualTaxData::WriteDataToWizards(bool)
     }
 
     if (CTaxData_Form* wizard = GetWizData(WIZ_RRSP, false)) {
-        if (const CTaxData_Form* sch7 = GetFormData(7, false)) {
+        if (const CTaxData_Form* sch7 = GetFormData(FormType::Schedule7, false)) {
             for (const Pair& p : kRRSPAmounts) wizard->setFloat(p.wizard, sch7->getFloat(p.form));
             wizard->setFloat(kRRSPDeduction.wizard, sch7->getFloat(kRRSPDeduction.form));
         }

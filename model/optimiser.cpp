@@ -13,6 +13,7 @@
 
 #include "familytaxdata.h"
 #include "federalforms.h"
+#include "formtypes.h"
 #include "shareamountdata.h"
 #include "t1.h"
 
@@ -25,8 +26,6 @@ const char* const kSharedInterest = "shared_interest";
 const char* const kSharedCapitalGains = "shared_capital_gains";
 const char* const kSharedDonations = "shared_donations";
 
-constexpr int kT1032 = 118;
-constexpr int kSchedule9 = 9;
 
 // Every trial recalculates both returns, so the user sees a wait cursor.
 class WaitCursor
@@ -62,7 +61,7 @@ double taxableIncome(const IndividualTaxData* person)
 
 TaxData_T1032_New* t1032Of(IndividualTaxData* person, bool create)
 {
-    return dynamic_cast<TaxData_T1032_New*>(person->GetFormData(kT1032, create));
+    return dynamic_cast<TaxData_T1032_New*>(person->GetFormData(FormType::T1032, create));
 }
 
 void addTo(CTaxData_Form* form, const char* name, double amount)
@@ -231,8 +230,8 @@ void CFamilyTaxData::DoPensionSplitOpt(double maxSplit, double& split)
 
 void CFamilyTaxData::DoDonationSplitOpt(double lower, double upper, double total, double& share)
 {
-    CTaxData_Form* own = taxpayer()->GetFormData(kSchedule9, true);
-    CTaxData_Form* other = spouse()->GetFormData(kSchedule9, true);
+    CTaxData_Form* own = taxpayer()->GetFormData(FormType::Schedule9, true);
+    CTaxData_Form* other = spouse()->GetFormData(FormType::Schedule9, true);
     setAmount(own, kSharedDonations, share);
     setAmount(other, kSharedDonations, total - share);
     share = gridSearch(lower, upper, familyFigure(*this), share, [&](double v) {
@@ -291,8 +290,8 @@ void CFamilyTaxData::DoCoupledReturnOptimize(DataShareAmtDlg* shares)
     const double sMovable = sInterest + sGains + sPension;
 
     const double donationsJoint = shares->fld_Donation_3->GetValue();
-    CTaxData_Form* pSch9 = p->GetFormData(kSchedule9, true);
-    CTaxData_Form* sSch9 = s->GetFormData(kSchedule9, true);
+    CTaxData_Form* pSch9 = p->GetFormData(FormType::Schedule9, true);
+    CTaxData_Form* sSch9 = s->GetFormData(FormType::Schedule9, true);
     const double pDonationHalf = donationsJoint * 0.5;
     setAmount(pSch9, kSharedDonations, pDonationHalf);
     setAmount(sSch9, kSharedDonations, donationsJoint - pDonationHalf);

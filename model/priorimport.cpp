@@ -5,6 +5,7 @@
 #include "edition.h"
 #include "familytaxdata.h"
 #include "formtables.h"
+#include "formtypes.h"
 #include "priorimport.h"
 #include "t1.h"
 
@@ -21,10 +22,6 @@ bool droppedOnImport(int type)
     }
 }
 
-constexpr int kSummary = 93;
-constexpr int kLastYearSummary = 165;
-constexpr int kRC381 = 148;
-constexpr int kSch8 = 150;
 // The T1-M carry-forward is written only when it is a real amount under this.
 constexpr double kT1MCarryLimit = 20000.0;
 
@@ -32,11 +29,11 @@ constexpr double kT1MCarryLimit = 20000.0;
 
 void IndividualTaxData::Build2003DataTo2004(STRUCT_IMPORT_LASTYEAR_PARAM* param)
 {
-    if (!param || (!HasForm(1) && !HasForm(161))) return;
+    if (!param || (!HasForm(FormType::T1) && !HasForm(FormType::T1159))) return;
 
-    CTaxData_Form* summary = makeFormExist(kSummary);
-    if (GetCountOfForm(kLastYearSummary) <= 1) {
-        CTaxData_Form* lastYear = makeFormExist(kLastYearSummary);
+    CTaxData_Form* summary = makeFormExist(FormType::Summary);
+    if (GetCountOfForm(FormType::SummaryLastYear) <= 1) {
+        CTaxData_Form* lastYear = makeFormExist(FormType::SummaryLastYear);
         // Both are the same class under two types, so the values copy by name.
         if (summary && lastYear) lastYear->fields().copyValuesFrom(summary->fields());
     }
@@ -52,10 +49,10 @@ void IndividualTaxData::Build2003DataTo2004(STRUCT_IMPORT_LASTYEAR_PARAM* param)
             removed.push_back(form);
         } else if (droppedOnImport(type)) {
             removed.push_back(form);
-        } else if (type == kRC381) {
+        } else if (type == FormType::RC381) {
             removed.push_back(form);
-            if (STRUCT_FORMDATA_ITEM_2004* sch8 = NewFormDataItem(kSch8, 0, false, 0, true)) added.push_back(sch8);
-        } else if (item->formType != kLastYearSummary) {
+            if (STRUCT_FORMDATA_ITEM_2004* sch8 = NewFormDataItem(FormType::Schedule8, 0, false, 0, true)) added.push_back(sch8);
+        } else if (item->formType != FormType::SummaryLastYear) {
             const bool withData = param->copyData || (IsSFDForm(type) && param->includeSFD);
             form->CarryToNewYear(withData);
         }
@@ -87,7 +84,7 @@ void CFamilyTaxData::Build2003DataTo2004(STRUCT_IMPORT_LASTYEAR_PARAM* param)
     IndividualTaxData* partner = m_persons[1];
     me->Build2003DataTo2004(param);
     if (!param->makeCoupled) {
-        if (partner->HasForm(1)) partner->Build2003DataTo2004(param);
+        if (partner->HasForm(FormType::T1)) partner->Build2003DataTo2004(param);
         return;
     }
 
@@ -99,7 +96,7 @@ void CFamilyTaxData::Build2003DataTo2004(STRUCT_IMPORT_LASTYEAR_PARAM* param)
     me->SetMaritalStatus(status);
     me->SetCoupledReturn(true);
 
-    if (partner->HasForm(1)) {
+    if (partner->HasForm(FormType::T1)) {
         partner->Build2003DataTo2004(param);
         partner->SetMaritalStatus(status);
     } else {

@@ -12,6 +12,7 @@
 #include "federal2021.h"
 #include "federalforms.h"
 #include "formtables.h"
+#include "formtypes.h"
 #include "individualtaxdata.h"
 #include "preparersettings.h"
 #include "slips.h"
@@ -159,7 +160,7 @@ double IndividualTaxData::CalculatedEarnedIncomeForT778() const
 double IndividualTaxData::CalculateF5530ForT778() const
 {
     const TaxData_T1New* form = t1();
-    if (!form || GetCountOfForm(13) != 1) return 0.0;
+    if (!form || GetCountOfForm(FormType::T778) != 1) return 0.0;
     const CTaxData_Form* t778 = singleForm(*this, 13);
     double shown = form->getSelfEmploymentIncomeWithoutLoss();
     for (const char* name : kT778EarnedLines) shown += form->getFloat(name);
@@ -238,8 +239,8 @@ int IndividualTaxData::CalculateT2209FedPart()
 {
     TaxData_T1New* form = t1();
     if (!form) return 0;
-    CTaxData_Form* t691 = GetFormData(31, false);
-    const CTaxData_Form* t1206 = GetFormData(29, false);
+    CTaxData_Form* t691 = GetFormData(FormType::T691, false);
+    const CTaxData_Form* t1206 = GetFormData(FormType::T1206, false);
     std::list<TaxData_T2209_2036*> countries;
     PrepareT2209List(countries);
 
@@ -281,7 +282,7 @@ int IndividualTaxData::CalculateT2209FedPart()
 
 int IndividualTaxData::CalculateT2209FromFedToProv()
 {
-    const CTaxData_Form* t691 = GetFormData(31, false);
+    const CTaxData_Form* t691 = GetFormData(FormType::T691, false);
     const bool minimumTax = t691 && present(t691->getFloat("minimum_tax"));
     std::list<TaxData_T2209_2036*> countries;
     PrepareT2209List(countries);
@@ -302,10 +303,10 @@ int IndividualTaxData::CalculateT2209FromFedToProv()
 int IndividualTaxData::_calculateT2203BusiIncome()
 {
     TaxData_T1New* form = t1();
-    auto* t2203 = dynamic_cast<TaxData_T2203*>(GetFormData(156, false));
+    auto* t2203 = dynamic_cast<TaxData_T2203*>(GetFormData(FormType::T2203, false));
     if (!form || !t2203) return 0;
     t2203->setMainTaxProvince(m_mainProvince);
-    t2203->setFloat("net_income", form->getFloat("23600") + line(GetFormData(29, false), "68360"));
+    t2203->setFloat("net_income", form->getFloat("23600") + line(GetFormData(FormType::T1206, false), "68360"));
     t2203->setFloat("taxable_income", form->getFloat("26000"));
     t2203->resetBusiIncFromAllProvs();
     // Limited partnership income has no statement: it stays in the province
@@ -330,7 +331,7 @@ int IndividualTaxData::_calculateT2203BusiIncome()
 
 void IndividualTaxData::syncMultiProvFromT2203()
 {
-    if (GetCountOfForm(156) >= 2) IsMultipleForm(156);
+    if (GetCountOfForm(FormType::T2203) >= 2) IsMultipleForm(156);
 }
 
 // ---------------------------------------------------------------- T1032
@@ -338,7 +339,7 @@ void IndividualTaxData::syncMultiProvFromT2203()
 void IndividualTaxData::_calculateT1032_step1()
 {
     TaxData_T1New* form = t1();
-    auto* t1032 = dynamic_cast<TaxData_T1032_New*>(GetFormData(118, false));
+    auto* t1032 = dynamic_cast<TaxData_T1032_New*>(GetFormData(FormType::T1032, false));
     if (!form) return;
     if (!t1032) {
         for (const char* name : {"11600", "21000", "split_pension_qualifying", "split_pension_tax_adjustment"})
@@ -384,7 +385,7 @@ void IndividualTaxData::_calculateT1032_step1()
 void IndividualTaxData::_calculateT1032_step2()
 {
     TaxData_T1New* form = t1();
-    auto* t1032 = dynamic_cast<TaxData_T1032_New*>(GetFormData(118, false));
+    auto* t1032 = dynamic_cast<TaxData_T1032_New*>(GetFormData(FormType::T1032, false));
     if (!form) return;
     if (!t1032) {
         for (const char* name :
@@ -488,7 +489,7 @@ void IndividualTaxData::CalculateAdjustment()
 {
     TaxData_T1New* form = t1();
     if (!form) return;
-    CTaxData_Form* t691 = GetFormData(31, false);
+    CTaxData_Form* t691 = GetFormData(FormType::T691, false);
     if (present(form->getFloat("12700")))
         t691 ? mark(t691, "capital_gains_marker") : mark(form, "amt_capital_gains_marker");
     if (form->getFloat("12600") <= -kPresent) t691 ? mark(t691, "loss_marker") : mark(form, "amt_loss_marker");
@@ -532,7 +533,7 @@ void IndividualTaxData::CopyT1013Pref2()
 
 TaxData_T1KSNew* IndividualTaxData::GetSingleReturnOptimize(std::list<double>&)
 {
-    return dynamic_cast<TaxData_T1KSNew*>(GetFormData(93, false));
+    return dynamic_cast<TaxData_T1KSNew*>(GetFormData(FormType::Summary, false));
 }
 
 int IndividualTaxData::GetIncomeThresholds(std::list<double>& thresholds)

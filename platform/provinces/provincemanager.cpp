@@ -6,6 +6,7 @@
 
 #include "fields.h"
 #include "formtables.h"
+#include "formtypes.h"
 #include "provincecalc.h"
 #include "provinceforms.h"
 #include "provincetables.h"
@@ -13,10 +14,6 @@
 #include "t1.h"
 
 namespace {
-
-// Federal forms whose provincial companion must accompany them.
-constexpr ENUMTYPE_FORM kSchedule2 = 3;
-constexpr ENUMTYPE_FORM kSchedule11 = 11;
 
 // Amounts the program exchanges by an id that is not a 428 line number.
 struct AmountId
@@ -142,8 +139,9 @@ ENUMTYPE_FORM CProvinceTaxManager::FindRelatedForm1(ENUMTYPE_FORM type)
     // credit is a line of the ON479, which carries other credits as well and
     // must not go when the T778 is removed.
     switch (type) {
-    case kSchedule2: return m_params.formS2;
-    case kSchedule11: return m_params.formS11;
+    // Federal forms whose provincial companion must accompany them.
+    case FormType::Schedule2: return m_params.formS2;
+    case FormType::Schedule11: return m_params.formS11;
     default: return 0;
     }
 }
