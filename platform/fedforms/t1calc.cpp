@@ -196,35 +196,58 @@ namespace {
 
 constexpr int kMedicalRows = 30;
 
-// The patient of a medical expense row that counts on line 33199: another
-// dependant, not a child under 18; none for the person, the spouse or a child.
-const DependantEntry* otherDependantOf(const TaxData_T1New& t1, int row)
+struct MedicalRows
 {
-    const DependantInfoStruct* dependants = t1.dependants();
-    const int dependant = t1.getInt(TableForm::rowField("medical_expenses.#.patient", row)) - 2;   // the first dependant is patient 2
-    const DependantEntry* entry = (dependant >= 0 && dependants) ? dependants->entry(dependant) : nullptr;
-    const bool child = entry && entry->isChild() && entry->ageAtEndOf(TaxData_T1New::kTaxYear) >= 0
-        && entry->ageAtEndOf(TaxData_T1New::kTaxYear) <= 17;
-    return child ? nullptr : entry;
-}
+    double own = 0.0;   // the person, the spouse and the children under 18
+    std::vector<TaxData_T1New::DependantMedical> others;
+};
 
-// Lines 33099 and 33199 from the medical expense rows: the person, the
-// spouse and the dependent children born in 2004 or later on line 33099
-// (the expenses themselves); each other dependant's expenses over the
-// lesser of 3% of that dependant's net income and 2,421 on line 33199.
-void medicalExpenses(TaxData_T1New& t1)
+// The medical expense rows, read once: line 33099 takes the person's, the
+// spouse's and the dependent children's (born in 2004 or later); every other
+// dependant's expenses are kept apart with that dependant's net income.
+MedicalRows readMedicalRows(const TaxData_T1New& t1)
 {
-    double own = 0.0;
+    MedicalRows rows;
+    std::vector<const DependantEntry*> patients;
+    const DependantInfoStruct* dependants = t1.dependants();
     for (int row = 1; row <= kMedicalRows; ++row) {
         const double amount = t1.getFloat(TableForm::rowField("medical_expenses.#.amount", row));
-        if (std::fabs(amount) >= kPresent && !otherDependantOf(t1, row)) own += amount;
+        if (std::fabs(amount) < kPresent) continue;
+        const int dependant = t1.getInt(TableForm::rowField("medical_expenses.#.patient", row)) - 2;   // the first dependant is patient 2
+        const DependantEntry* entry = (dependant >= 0 && dependants) ? dependants->entry(dependant) : nullptr;
+        const bool child = entry && entry->isChild() && entry->ageAtEndOf(TaxData_T1New::kTaxYear) >= 0
+            && entry->ageAtEndOf(TaxData_T1New::kTaxYear) <= 17;
+        if (!entry || child) {
+            rows.own += amount;
+            continue;
+        }
+        const auto known = std::find(patients.begin(), patients.end(), entry);
+        if (known != patients.end()) {
+            rows.others[size_t(known - patients.begin())].expenses += amount;
+            continue;
+        }
+        patients.push_back(entry);
+        rows.others.push_back({amount, entry->netIncome});
     }
+    // A dependant whose expenses come to nothing claims nothing.
+    rows.others.erase(std::remove_if(rows.others.begin(), rows.others.end(),
+                                     [](const TaxData_T1New::DependantMedical& d) { return d.expenses < kPresent; }),
+                      rows.others.end());
+    return rows;
+}
+
+// Lines 33099 and 33199 from the medical expense rows: line 33099 holds the
+// expenses themselves; line 33199 each other dependant's expenses over the
+// lesser of 3% of that dependant's net income and 2,421.
+void medicalExpenses(TaxData_T1New& t1)
+{
+    const MedicalRows rows = readMedicalRows(t1);
     double otherAllowed = 0.0;
-    for (const TaxData_T1New::DependantMedical& other : t1.otherDependantsMedicalExpenses())
+    for (const TaxData_T1New::DependantMedical& other : rows.others)
         otherAllowed += allowableMedicalExpenses(other.expenses, other.netIncome);
-    t1.setFloat("33099", roundToCents(own));
+    t1.setFloat("33099", roundToCents(rows.own));
     t1.setFloat("33199", roundToCents(otherAllowed));
-    t1.setFloat("33200", roundToCents(allowableMedicalExpenses(own, t1.getFloat("23600")) + otherAllowed));
+    t1.setFloat("33200", roundToCents(allowableMedicalExpenses(rows.own, t1.getFloat("23600")) + otherAllowed));
 }
 
 double politicalContributionCredit(double contributions)
@@ -240,25 +263,7 @@ double politicalContributionCredit(double contributions)
 
 std::vector<TaxData_T1New::DependantMedical> TaxData_T1New::otherDependantsMedicalExpenses() const
 {
-    std::vector<const DependantEntry*> patients;
-    std::vector<DependantMedical> others;
-    for (int row = 1; row <= kMedicalRows; ++row) {
-        const double amount = getFloat(TableForm::rowField("medical_expenses.#.amount", row));
-        const DependantEntry* entry = otherDependantOf(*this, row);
-        if (std::fabs(amount) < kPresent || !entry) continue;
-        const auto known = std::find(patients.begin(), patients.end(), entry);
-        if (known != patients.end()) {
-            others[size_t(known - patients.begin())].expenses += amount;
-            continue;
-        }
-        patients.push_back(entry);
-        others.push_back({amount, entry->netIncome});
-    }
-    // A dependant whose expenses come to nothing claims nothing.
-    others.erase(std::remove_if(others.begin(), others.end(),
-                                [](const DependantMedical& d) { return d.expenses < kPresent; }),
-                 others.end());
-    return others;
+    return readMedicalRows(*this).others;
 }
 
 void TaxData_T1New::CalculateField350AndField410_414()
