@@ -10,6 +10,7 @@
 #include "autofill/taxslip.h"
 #include "autofill/tddtaxdata.h"
 #include "familytaxdata.h"
+#include "formtypes.h"
 #include "itemfactory.h"
 #include "modeltestsupport.h"
 #include "scenario.h"
@@ -326,15 +327,15 @@ void TestAutoFill::fillEverything()
     QCOMPARE(family->AutoFillReturn(data, &o), 0);
 
     for (int type : {1, 2, 8, 13, 23}) QVERIFY2(countAutoFilledSlips(p, type) == 1, qPrintable(QString::number(type)));
-    QCOMPARE(p.GetCountOfSlip(1), 2);   // the user's own T4 stays
-    QCOMPARE(p.GetCountOfSlip(19) + p.GetCountOfSlip(20), 0);
-    QCOMPARE(p.GetCountOfForm(125), 1);
-    CTaxData_Form* t2125 = p.GetFormData(125, false);
+    QCOMPARE(p.GetCountOfSlip(SlipType::T4), 2);   // the user's own T4 stays
+    QCOMPARE(p.GetCountOfSlip(SlipType::T5008) + p.GetCountOfSlip(SlipType::RRSP), 0);
+    QCOMPARE(p.GetCountOfForm(FormType::T2125), 1);
+    CTaxData_Form* t2125 = p.GetFormData(FormType::T2125, false);
     QVERIFY(t2125->isAutoFilled());
     QCOMPARE(t2125->getString("business_description"), CString("Government Service Contract"));
     QCOMPARE(t2125->getFloat("line_3A"), 1250.0);
 
-    CTaxData_Form* sch3 = p.GetFormData(4, false);
+    CTaxData_Form* sch3 = p.GetFormData(FormType::Schedule3, false);
     QVERIFY(sch3);
     QCOMPARE(sch3->getInt("shares_count"), 2);
     QCOMPARE(sch3->getString(TableForm::rowField("shares.#.description", 2)), CString("Widget Fund"));
@@ -349,8 +350,8 @@ void TestAutoFill::fillEverything()
     QCOMPARE(t1->getFloat("carryforward_hbp_balance"), 1000.0);
     QCOMPARE(t1->getFloat("carryforward_llp_balance"), 400.0);
     QVERIFY(t1->isAutoFilled());
-    QCOMPARE(p.GetFormData(11, false)->getFloat("unused_tuition_carryforward"), 2500.0);
-    CTaxData_Form* sch7 = p.GetFormData(7, false);
+    QCOMPARE(p.GetFormData(FormType::Schedule11, false)->getFloat("unused_tuition_carryforward"), 2500.0);
+    CTaxData_Form* sch7 = p.GetFormData(FormType::Schedule7, false);
     QCOMPARE(sch7->getFloat("line_1"), 300.0);
     QCOMPARE(sch7->getFloat("rrsp_deduction_limit"), 9000.0);
     QVERIFY(!sch7->getBool(TableForm::rowField("contributions.#.spousal", 1)));
@@ -387,13 +388,13 @@ void TestAutoFill::fillEdgeCases()
     if (kind == "receipt") {
         addReceipt(data, "0.05", "0", "800");
         p.AutoFillReturn(data, &o);
-        CTaxData_Form* sch7 = p.GetFormData(7, false);
+        CTaxData_Form* sch7 = p.GetFormData(FormType::Schedule7, false);
         QVERIFY(sch7);
         QVERIFY(!sch7->getBool(TableForm::rowField("contributions.#.spousal", 1)));
         QCOMPARE(sch7->getFloat(TableForm::rowField("contributions.#.amount_2021", 1)), 800.0);
         QCOMPARE(sch7->getFloat(TableForm::rowField("contributions.#.amount_2021", 2)), 0.0);
     } else if (kind == "t5008") {
-        CTaxData_Form* sch3 = p.makeFormExist(4);
+        CTaxData_Form* sch3 = p.makeFormExist(FormType::Schedule3);
         for (int row = 1; row <= 3; ++row) {
             sch3->setString(TableForm::rowField("shares.#.description", row), "own");
             sch3->setFloat(TableForm::rowField("shares.#.proceeds", row), 100.0 * row);
@@ -422,8 +423,8 @@ void TestAutoFill::fillEdgeCases()
         t1204->setOwnBox("82", "1000");
         t1204->setOwnBox("84", "250");
         p.AutoFillReturn(data, &o);
-        QCOMPARE(p.GetCountOfForm(125), 1);
-        QCOMPARE(p.GetFormData(125, false)->getFloat("line_3A"), 1250.0);
+        QCOMPARE(p.GetCountOfForm(FormType::T2125), 1);
+        QCOMPARE(p.GetFormData(FormType::T2125, false)->getFloat("line_3A"), 1250.0);
         QCOMPARE(countAutoFilledSlips(p, 23), 1);
     }
 }
@@ -468,7 +469,7 @@ void TestAutoFill::secondFillChangesNothing()
     std::unique_ptr<CFamilyTaxData> family = buildFamily();
     QVERIFY(family);
     IndividualTaxData& p = *family->taxpayer();
-    CTaxData_Form* sch3 = p.makeFormExist(4);
+    CTaxData_Form* sch3 = p.makeFormExist(FormType::Schedule3);
     sch3->setString(TableForm::rowField("shares.#.description", 1), "own");
     sch3->setFloat(TableForm::rowField("shares.#.proceeds", 1), 900.0);
     sch3->setFloat(TableForm::rowField("shares.#.adjusted_cost_base", 1), 400.0);
@@ -490,7 +491,7 @@ void TestAutoFill::secondFillChangesNothing()
 
     family->AutoFillReturn(data, &o);
     QCOMPARE(p.t1()->getFloat("15000"), once);
-    QCOMPARE(p.GetCountOfForm(125), 1);
+    QCOMPARE(p.GetCountOfForm(FormType::T2125), 1);
     QCOMPARE(sch3->getInt("shares_count"), 3);
     QCOMPARE(sch3->getFloat(TableForm::rowField("shares.#.proceeds", 1)), 900.0);
     const QMap<QString, QString> second = snapshot(*family);

@@ -9,6 +9,7 @@
 
 #include "benefitsummary.h"
 #include "dependantinfo.h"
+#include "formtypes.h"
 #include "modeltestsupport.h"
 #include "summaryforms.h"
 
@@ -48,7 +49,7 @@ TaxData_T1New* makePerson(IndividualTaxData& person, int status, int age, double
 
 CTaxData_Form* summaryOf(IndividualTaxData& person)
 {
-    return person.GetFormData(93, false);
+    return person.GetFormData(FormType::Summary, false);
 }
 
 bool near(double a, double b)

@@ -6,6 +6,7 @@
 
 #include "federalforms.h"
 #include "formclasses.h"
+#include "formtypes.h"
 #include "modeltestsupport.h"
 #include "preparersettings.h"
 #include "schedules.h"
@@ -336,7 +337,7 @@ void CalcSteps016Test::schedule4PayerRows()
         t5->setString("payer_name", CString(QStringLiteral("Bank %1").arg(k)));
     }
     runSteps(person, 0, 1);
-    const CTaxData_Form* sch4 = person.GetFormData(5, false);
+    const CTaxData_Form* sch4 = person.GetFormData(FormType::Schedule4, false);
     QVERIFY(sch4);
     const QByteArray pattern = rowPattern.toLatin1();
     const QByteArray payers = rowPattern.left(rowPattern.indexOf('#')).toLatin1() + "#.payer";
@@ -501,7 +502,7 @@ void CalcSteps016Test::capitalGains()
     TaxData_T1New* t1 = addT1(person);
     for (const Item& item : items) addItem(person, item);
     runSteps(person, 0, 1);
-    const CTaxData_Form* schedule = person.GetFormData(4, false);
+    const CTaxData_Form* schedule = person.GetFormData(FormType::Schedule3, false);
     QVERIFY(schedule);
     compareLines(schedule, sch3);
     QCOMPARE(t1->getFloat("12700"), line12700);
@@ -583,7 +584,7 @@ void CalcSteps016Test::schedule14()
     QCOMPARE(runSteps(person, 0, 0), added);
     QCOMPARE(runSteps(person, 1, 5), 0);
     QCOMPARE(runSteps(person, 6, 6), removed);
-    QCOMPARE(person.HasForm(166), kept);
+    QCOMPARE(person.HasForm(FormType::Schedule14), kept);
 }
 
 void CalcSteps016Test::spouseAmountsCleared_data()

@@ -8,6 +8,7 @@
 
 #include "dependantinfo.h"
 #include "federalforms.h"
+#include "formtypes.h"
 #include "modeltestsupport.h"
 #include "preparersettings.h"
 #include "schedules.h"
@@ -457,7 +458,7 @@ void CalcSteps2345Test::coupleClaimsOneWorkersBenefit()
     family.Calculate(-1, nullptr);
     QCOMPARE(t1s[0]->getFloat("45300"), 0.0);
     QCOMPARE(t1s[1]->getFloat("45300"), 2403.0);
-    QCOMPARE(persons[1]->GetFormData(119, false)->getFloat("adjusted_family_net_income"), 20000.0);
+    QCOMPARE(persons[1]->GetFormData(FormType::Schedule6, false)->getFloat("adjusted_family_net_income"), 20000.0);
 }
 
 QTEST_MAIN(CalcSteps2345Test)

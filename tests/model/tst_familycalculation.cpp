@@ -5,6 +5,7 @@
 
 #include "calculationobserver.h"
 #include "familytaxdata.h"
+#include "formtypes.h"
 #include "modeltestsupport.h"
 
 namespace {
@@ -184,7 +185,7 @@ void FamilyCalculationTest::identityAndIncomeCrossBetweenSpouses()
 void FamilyCalculationTest::schedule2TakesTheSpousesCredits()
 {
     Family f(true);
-    CTaxData_Form* sch2 = f.data.taxpayer()->GetFormData(3, true);
+    CTaxData_Form* sch2 = f.data.taxpayer()->GetFormData(FormType::Schedule2, true);
     f.s->setFloat("30100", 7713);
     f.s->setFloat("31400", 2000);
     f.s->setFloat("31600", 8662);
@@ -207,12 +208,12 @@ void FamilyCalculationTest::schedule2TakesTheSpousesCredits()
 void FamilyCalculationTest::schedule6SeesWhetherTheSpouseHasOne()
 {
     Family f(true);
-    CTaxData_Form* mine = f.data.taxpayer()->GetFormData(119, true);
+    CTaxData_Form* mine = f.data.taxpayer()->GetFormData(FormType::Schedule6, true);
     f.s->setFloat("10100", 9000);
     f.data.ExchangeCoupledTaxData(IndividualTaxData::STEP_4);
     QCOMPARE(mine->getInt("spouse_without_schedule6"), 1);
     QCOMPARE(mine->getFloat("spouse_employment_income"), 9000.0);
-    f.data.spouse()->GetFormData(119, true);
+    f.data.spouse()->GetFormData(FormType::Schedule6, true);
     f.data.ExchangeCoupledTaxData(IndividualTaxData::STEP_4);
     QCOMPARE(mine->getInt("spouse_without_schedule6"), 0);
 }
@@ -235,7 +236,7 @@ void FamilyCalculationTest::movingExpensesCarriedFromLastYear()
     // T1-M of this year deducts them against income earned at the new place.
     Family f(false);
     f.t->setFloat("carryforward_moving_expenses", 1500);
-    CTaxData_Form* t1m = f.data.taxpayer()->GetFormData(102, true);
+    CTaxData_Form* t1m = f.data.taxpayer()->GetFormData(FormType::T1M, true);
     t1m->setFloat("eligible_income", 10000);
     f.data.Calculate(FROM_WHOLE_RETURN, nullptr);
     QCOMPARE(t1m->getFloat("deduction"), 1500.0);

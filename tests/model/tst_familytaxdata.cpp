@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "formtables.h"
+#include "formtypes.h"
 #include "modeltestsupport.h"
 #include "prompt.h"
 
@@ -81,7 +82,7 @@ void FamilyTaxDataTest::currentPersonIsTaxpayerOrSpouse()
     // Whatever was asked, every forwarder still has a person to work on.
     QVERIFY(family.data.getCurIndvTaxData());
     QVERIFY(family.data.getNonCurIndvTaxData());
-    QVERIFY(family.data.GetFormData(1, false));
+    QVERIFY(family.data.GetFormData(FormType::T1, false));
 }
 
 void FamilyTaxDataTest::coupledOnlyWhenTheSpouseHasAT1()
@@ -89,7 +90,7 @@ void FamilyTaxDataTest::coupledOnlyWhenTheSpouseHasAT1()
     Family single(false);
     QVERIFY(single.data.spouse());
     QVERIFY(!single.data.IsCoupledReturn());
-    single.data.spouse()->GetFormData(9, true);
+    single.data.spouse()->GetFormData(FormType::Schedule9, true);
     QVERIFY(!single.data.IsCoupledReturn());
     addT1(*single.data.spouse());
     QVERIFY(single.data.IsCoupledReturn());
@@ -110,11 +111,11 @@ void FamilyTaxDataTest::pensionSplitElectionGoesToBoth()
     Family family(coupled);
     STRUCT_FORMDATA_ITEM_2004* item = family.data.NewFormDataItem(118, 400, true, 0, true);
     QVERIFY(item);
-    QCOMPARE(family.data.taxpayer()->GetCountOfForm(118), 1);
-    QCOMPARE(family.data.spouse()->GetCountOfForm(118), spouseCount);
+    QCOMPARE(family.data.taxpayer()->GetCountOfForm(FormType::T1032), 1);
+    QCOMPARE(family.data.spouse()->GetCountOfForm(FormType::T1032), spouseCount);
     if (coupled) QCOMPARE(family.data.spouse()->forms().back()->uniqueId, 400);
     family.data.NewFormDataItem(9, -1, true, 0, true);
-    QCOMPARE(family.data.spouse()->GetCountOfForm(9), 0);
+    QCOMPARE(family.data.spouse()->GetCountOfForm(FormType::Schedule9), 0);
 }
 
 void FamilyTaxDataTest::pensionSplitAmountsGoToBoth()
@@ -122,8 +123,8 @@ void FamilyTaxDataTest::pensionSplitAmountsGoToBoth()
     Family family(true);
     family.data.NewFormDataItem(118, -1, true, 0, true);
     QVERIFY(family.data.setFedAmount(10322, 0, 12000));
-    QCOMPARE(family.data.taxpayer()->GetFormData(118, false)->getFloat("split_amount"), 12000.0);
-    QCOMPARE(family.data.spouse()->GetFormData(118, false)->getFloat("split_amount"), 12000.0);
+    QCOMPARE(family.data.taxpayer()->GetFormData(FormType::T1032, false)->getFloat("split_amount"), 12000.0);
+    QCOMPARE(family.data.spouse()->GetFormData(FormType::T1032, false)->getFloat("split_amount"), 12000.0);
 }
 
 void FamilyTaxDataTest::sharingRefusals_data()
@@ -157,7 +158,7 @@ void FamilyTaxDataTest::sharingAStatementCopiesIt()
     STRUCT_FORMDATA_ITEM_2004* mine = family.data.NewFormDataItem(12, -1, true, 0, true);   // a T776
     mine->object->setString("owner_name", "Ann Lee");
     family.data.ShareTaxFormWithSpouse(mine->object, 0);
-    QCOMPARE(family.data.spouse()->GetCountOfForm(12), 1);
+    QCOMPARE(family.data.spouse()->GetCountOfForm(FormType::T776), 1);
     const STRUCT_FORMDATA_ITEM_2004* theirs = family.data.spouse()->forms().back();
     QCOMPARE(theirs->sharedId, mine->uniqueId);
     QCOMPARE(mine->sharedId, theirs->uniqueId);
@@ -175,7 +176,7 @@ void FamilyTaxDataTest::sharingLinksAnExistingStatement()
     family.data.ShareTaxFormWithSpouse(mine->object, theirs->uniqueId);
     QCOMPARE(mine->sharedId, theirs->uniqueId);
     QCOMPARE(theirs->sharedId, mine->uniqueId);
-    QCOMPARE(family.data.spouse()->GetCountOfForm(125), 1);
+    QCOMPARE(family.data.spouse()->GetCountOfForm(FormType::T2125), 1);
 }
 
 void FamilyTaxDataTest::sharingASlip()
@@ -184,7 +185,7 @@ void FamilyTaxDataTest::sharingASlip()
     STRUCT_SLIPDATA_ITEM_2004* t5 = family.data.NewSlipData(8, -1, 0);
     t5->object->setFloat("13", 800);
     family.data.ShareTaxSlipWithSpouse(t5->object, 0);
-    QCOMPARE(family.data.spouse()->GetCountOfSlip(8), 1);
+    QCOMPARE(family.data.spouse()->GetCountOfSlip(SlipType::T5), 1);
     const STRUCT_SLIPDATA_ITEM_2004* copy = family.data.spouse()->slips().back();
     QCOMPARE(copy->object->getFloat("13"), 800.0);
     QCOMPARE(copy->sharedId, t5->uniqueId);
@@ -192,7 +193,7 @@ void FamilyTaxDataTest::sharingASlip()
 
     STRUCT_SLIPDATA_ITEM_2004* t4 = family.data.NewSlipData(1, -1, 0);   // a T4 is one person's
     family.data.ShareTaxSlipWithSpouse(t4->object, 0);
-    QCOMPARE(family.data.spouse()->GetCountOfSlip(1), 0);
+    QCOMPARE(family.data.spouse()->GetCountOfSlip(SlipType::T4), 0);
 }
 
 void FamilyTaxDataTest::unsharingKeepsBothCopies()
@@ -202,9 +203,9 @@ void FamilyTaxDataTest::unsharingKeepsBothCopies()
     family.data.ShareTaxFormWithSpouse(mine->object, 0);
     family.data.UnShareTaxFormWithSpouse(mine->object);
     QCOMPARE(mine->sharedId, 0);
-    QCOMPARE(family.data.spouse()->GetCountOfForm(12), 1);
+    QCOMPARE(family.data.spouse()->GetCountOfForm(FormType::T776), 1);
     QCOMPARE(family.data.spouse()->forms().back()->sharedId, 0);
-    QCOMPARE(family.data.taxpayer()->GetCountOfForm(12), 1);
+    QCOMPARE(family.data.taxpayer()->GetCountOfForm(FormType::T776), 1);
 }
 
 void FamilyTaxDataTest::coupleReconcilesMaritalStatus_data()
@@ -224,7 +225,7 @@ void FamilyTaxDataTest::coupleReconcilesMaritalStatus()
     QFETCH(int, spouse);
     QFETCH(int, both);
     Family mine(false, taxpayer);
-    mine.data.GetFormData(9, true);
+    mine.data.GetFormData(FormType::Schedule9, true);
     Family theirs(false, spouse);
     theirs.taxpayerT1->setString("first_name", "Bo");
     theirs.data.NewSlipData(1, -1, 0);
@@ -233,7 +234,7 @@ void FamilyTaxDataTest::coupleReconcilesMaritalStatus()
     QCOMPARE(mine.data.taxpayer()->t1()->getInt("marital_status"), both);
     QCOMPARE(mine.data.spouse()->t1()->getInt("marital_status"), both);
     QCOMPARE(mine.data.spouse()->t1()->getString("first_name"), CString("Bo"));
-    QCOMPARE(mine.data.spouse()->GetCountOfSlip(1), 1);
+    QCOMPARE(mine.data.spouse()->GetCountOfSlip(SlipType::T4), 1);
     for (IndividualTaxData* p : {mine.data.taxpayer(), mine.data.spouse()}) {
         QVERIFY(p->IsCoupledReturn());
         for (const STRUCT_FORMDATA_ITEM_2004* item : p->forms()) QVERIFY(item->object->isCoupledReturn());
@@ -291,7 +292,7 @@ void FamilyTaxDataTest::schedule6Question()
     a->setFloat("23600", net / 2);
     b->setFloat("23600", net / 2);
     QCOMPARE(family.MaySchedule6Needed(), asked);
-    family.GetFormData(119, true);   // a Schedule 6 already there: no question
+    family.GetFormData(FormType::Schedule6, true);   // a Schedule 6 already there: no question
     QVERIFY(!family.MaySchedule6Needed());
 }
 

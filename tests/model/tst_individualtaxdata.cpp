@@ -2,6 +2,7 @@
 
 #include "dependantinfo.h"
 #include "formtables.h"
+#include "formtypes.h"
 #include "modeltestsupport.h"
 #include "slips.h"
 #include "summaryforms.h"
@@ -60,7 +61,7 @@ void IndividualTaxDataTest::identifiersAreSharedByFormsAndSlips()
     IndividualTaxData person(MULTIPROV_MODE_NEW, nullptr);
     QCOMPARE(person.NewFormDataItem(1, -1, true, 0, false)->uniqueId, 100);
     QCOMPARE(person.NewSlipData(1, 0, 0)->uniqueId, 101);
-    QCOMPARE(person.GetFormDataItem(9, true)->uniqueId, 102);
+    QCOMPARE(person.GetFormDataItem(FormType::Schedule9, true)->uniqueId, 102);
     QCOMPARE(person.NewSlipData(8, -5, 0)->uniqueId, 103);
     QCOMPARE(person.GetNextUniqueID(), 104);
     QCOMPARE(person.GetNextUniqueID(), 105);
@@ -73,9 +74,9 @@ void IndividualTaxDataTest::belowOneMeansNextIdentifier()
     QCOMPARE(person.peekNextUniqueID(), 100);   // a given identifier takes nothing from the counter
     STRUCT_FORMDATA_ITEM_2004* item = person.NewFormDataItem(125, 0, true, 0, false);
     QCOMPARE(item->uniqueId, 100);
-    QCOMPARE(person.GetFormDataItem(125, false), nullptr);   // two of a multiple type: no single one
-    QCOMPARE(person.GetFormData(125, 500) != nullptr, true);
-    QCOMPARE(person.GetSharedFormID(person.GetFormData(125, 500)), 7);
+    QCOMPARE(person.GetFormDataItem(FormType::T2125, false), nullptr);   // two of a multiple type: no single one
+    QCOMPARE(person.GetFormData(FormType::T2125, 500) != nullptr, true);
+    QCOMPARE(person.GetSharedFormID(person.GetFormData(FormType::T2125, 500)), 7);
     // A note keeps exactly the identifier it is given.
     QCOMPARE(person.NewNoteData(-3)->noteId, -3);
     QCOMPARE(person.peekNextUniqueID(), 101);
@@ -86,24 +87,24 @@ void IndividualTaxDataTest::singleInstanceTypePresentTwiceAnswersNone()
     IndividualTaxData person(MULTIPROV_MODE_NEW, nullptr);
     person.NewFormDataItem(9, -1, true, 0, false);
     person.NewFormDataItem(9, -1, true, 0, false);
-    QCOMPARE(person.GetFormData(9, true), nullptr);
-    QCOMPARE(person.GetFormDataItem(9, true), nullptr);
-    QCOMPARE(person.GetCountOfForm(9), 2);
+    QCOMPARE(person.GetFormData(FormType::Schedule9, true), nullptr);
+    QCOMPARE(person.GetFormDataItem(FormType::Schedule9, true), nullptr);
+    QCOMPARE(person.GetCountOfForm(FormType::Schedule9), 2);
     QCOMPARE(person.GetCountOfForm(0), 2);
     // Absent: made once, then found.
-    CTaxData_Form* sch11 = person.GetFormData(11, true);
+    CTaxData_Form* sch11 = person.GetFormData(FormType::Schedule11, true);
     QVERIFY(sch11);
-    QCOMPARE(person.GetFormData(11, true), sch11);
-    QCOMPARE(person.GetCountOfForm(11), 1);
-    QVERIFY(!person.GetFormData(6, false));
+    QCOMPARE(person.GetFormData(FormType::Schedule11, true), sch11);
+    QCOMPARE(person.GetCountOfForm(FormType::Schedule11), 1);
+    QVERIFY(!person.GetFormData(FormType::Schedule5, false));
 }
 
 void IndividualTaxDataTest::lookupsByObject()
 {
     IndividualTaxData person(MULTIPROV_MODE_NEW, nullptr);
-    CTaxData_Form* slip = person.GetSlipData(1, 42, true);
+    CTaxData_Form* slip = person.GetSlipData(SlipType::T4, 42, true);
     QVERIFY(slip);
-    QCOMPARE(person.GetSlipData(1, 42, true), slip);
+    QCOMPARE(person.GetSlipData(SlipType::T4, 42, true), slip);
     QCOMPARE(person.GetSlipID(slip), 42);
     person.SetSharedSlip(slip, 9);
     QCOMPARE(person.GetSharedSlipID(slip), 9);
@@ -111,7 +112,7 @@ void IndividualTaxDataTest::lookupsByObject()
     QCOMPARE(person.GetSlipID(&stranger), 0);
     person.SetSharedSlip(&stranger, 3);   // not ours: nothing happens
     QCOMPARE(person.GetSharedSlipID(&stranger), 0);
-    QVERIFY(!person.GetSlipData(19, 1, true));   // a T5008 has no slip class
+    QVERIFY(!person.GetSlipData(SlipType::T5008, 1, true));   // a T5008 has no slip class
     std::list<STRUCT_SLIPDATA_ITEM_2004*> t4s;
     person.GetSlipDataList(1, t4s);
     QCOMPARE(int(t4s.size()), 1);
@@ -123,8 +124,8 @@ void IndividualTaxDataTest::dependantsGoToFormsThatTakeThem()
 {
     DependantInfoStruct deps;
     IndividualTaxData person(MULTIPROV_MODE_NEW, &deps);
-    QCOMPARE(person.GetFormData(6, true)->dependants(), &deps);    // Schedule 5 takes them
-    QCOMPARE(person.GetFormData(9, true)->dependants(), nullptr);  // Schedule 9 does not
+    QCOMPARE(person.GetFormData(FormType::Schedule5, true)->dependants(), &deps);    // Schedule 5 takes them
+    QCOMPARE(person.GetFormData(FormType::Schedule9, true)->dependants(), nullptr);  // Schedule 9 does not
 }
 
 void IndividualTaxDataTest::interviewKinds()
@@ -161,10 +162,10 @@ void IndividualTaxDataTest::removalTakesTheRelatedForm()
     const int companion = person.FindExtraFormToBeAdded(3);
     QVERIFY2(companion > 0, "Ontario's library names Schedule 2's companion");
     QCOMPARE(getFormProv(companion), int(PROV_ON));
-    CTaxData_Form* sch2 = person.GetFormData(3, true);
+    CTaxData_Form* sch2 = person.GetFormData(FormType::Schedule2, true);
     for (int i = 0; i < companions; ++i) QVERIFY(person.NewFormDataItem(companion, -1, true, 0, false));
     person.RemoveFormData(sch2, true);
-    QCOMPARE(person.GetCountOfForm(3), 0);
+    QCOMPARE(person.GetCountOfForm(FormType::Schedule2), 0);
     QCOMPARE(person.GetCountOfForm(companion), left);
 }
 
@@ -172,11 +173,11 @@ void IndividualTaxDataTest::removingAnotherReturnsFormDoesNothing()
 {
     IndividualTaxData person(MULTIPROV_MODE_NEW, nullptr);
     IndividualTaxData other(MULTIPROV_MODE_NEW, nullptr);
-    CTaxData_Form* theirs = other.GetFormData(9, true);
-    person.GetFormData(9, true);
+    CTaxData_Form* theirs = other.GetFormData(FormType::Schedule9, true);
+    person.GetFormData(FormType::Schedule9, true);
     person.RemoveFormData(theirs, true);
-    QCOMPARE(other.GetFormData(9, false), theirs);
-    QCOMPARE(person.GetCountOfForm(9), 1);
+    QCOMPARE(other.GetFormData(FormType::Schedule9, false), theirs);
+    QCOMPARE(person.GetCountOfForm(FormType::Schedule9), 1);
     person.RemoveFormData(nullptr, true);
     person.RemoveSlipData(nullptr);
 }
@@ -218,11 +219,11 @@ void IndividualTaxDataTest::equalityIgnoresListOrder()
 {
     IndividualTaxData a(MULTIPROV_MODE_NEW, nullptr), b(MULTIPROV_MODE_NEW, nullptr);
     addT1(a)->setString("first_name", "Ann");
-    a.GetFormData(9, true)->setFloat("34000", 100);
+    a.GetFormData(FormType::Schedule9, true)->setFloat("34000", 100);
     a.NewSlipData(1, 200, 0)->object->setFloat("14", 1000);
     a.NewSlipData(1, 201, 0)->object->setFloat("14", 2000);
 
-    b.GetFormData(9, true)->setFloat("34000", 100);
+    b.GetFormData(FormType::Schedule9, true)->setFloat("34000", 100);
     addT1(b)->setString("first_name", "Ann");
     b.NewSlipData(1, 201, 0)->object->setFloat("14", 2000);
     b.NewSlipData(1, 200, 0)->object->setFloat("14", 1000);

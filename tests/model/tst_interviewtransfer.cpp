@@ -4,6 +4,7 @@
 
 #include "dependantinfo.h"
 #include "formtables.h"
+#include "formtypes.h"
 #include "modeltestsupport.h"
 #include "wizards.h"
 
@@ -214,13 +215,13 @@ void InterviewTransferTest::rrspInterviewWithoutContributions()
     QFETCH(bool, schedule7First);
     QFETCH(bool, schedule7After);
     Person p;
-    if (schedule7First) p.person.GetFormData(7, true);
+    if (schedule7First) p.person.GetFormData(FormType::Schedule7, true);
     CTaxData_Form* wizard = p.wizard(5);
     wizard->setFloat("llp_repayment", 700);
     wizard->setFloat("contributions_2021", 0.005);   // below a cent: not a contribution
     p.person.ReadDataFromWizards(5);
-    QCOMPARE(p.person.HasForm(7), schedule7After);
-    if (schedule7After) QCOMPARE(p.person.GetFormData(7, false)->getFloat("26200"), 700.0);
+    QCOMPARE(p.person.HasForm(FormType::Schedule7), schedule7After);
+    if (schedule7After) QCOMPARE(p.person.GetFormData(FormType::Schedule7, false)->getFloat("26200"), 700.0);
 }
 
 void InterviewTransferTest::donationsMakeSchedule9_data()
@@ -239,14 +240,14 @@ void InterviewTransferTest::donationsMakeSchedule9()
     QFETCH(bool, schedule9First);
     QFETCH(bool, schedule9After);
     Person p;
-    if (schedule9First) p.person.GetFormData(9, true)->setFloat("donations_self", 80);
+    if (schedule9First) p.person.GetFormData(FormType::Schedule9, true)->setFloat("donations_self", 80);
     p.wizard(1)->setFloat("donations_self", self);
     p.person.ReadDataFromWizards(1);
-    QCOMPARE(p.person.HasForm(9), schedule9After);
-    if (schedule9After) QCOMPARE(p.person.GetFormData(9, false)->getFloat("donations_self"), self);
+    QCOMPARE(p.person.HasForm(FormType::Schedule9), schedule9After);
+    if (schedule9After) QCOMPARE(p.person.GetFormData(FormType::Schedule9, false)->getFloat("donations_self"), self);
 
     // Writing back without Schedule 9 clears the interview's gifts.
-    if (CTaxData_Form* sch9 = p.person.GetFormData(9, false)) p.person.RemoveFormData(sch9, true);
+    if (CTaxData_Form* sch9 = p.person.GetFormData(FormType::Schedule9, false)) p.person.RemoveFormData(sch9, true);
     p.person.WriteDataToWizards(false);
     QCOMPARE(p.wizard(1)->getFloat("donations_self"), 0.0);
 }
@@ -293,7 +294,7 @@ void InterviewTransferTest::scheduleValueWinsOnWriteBack()
     p.person.ReadDataFromWizards(2);
     // Schedule 11 made afterwards takes nothing; once edited, its value is
     // the one the T1 and the interview keep.
-    CTaxData_Form* sch11 = p.person.GetFormData(11, true);
+    CTaxData_Form* sch11 = p.person.GetFormData(FormType::Schedule11, true);
     sch11->setFloat("unused_tuition_carryforward", 4200);
     p.person.WriteDataToWizards(false);
     QCOMPARE(p.t1->getFloat("carryforward_unused_tuition_federal"), 4200.0);

@@ -6,6 +6,7 @@
 #include "edition.h"
 #include "familytaxdata.h"
 #include "formtables.h"
+#include "formtypes.h"
 #include "modeltestsupport.h"
 #include "newreturnanswers.h"
 #include "preparersettings.h"
@@ -79,12 +80,12 @@ void NewReturnTest::newReturnForAProvince()
     answer(page, province, MARITAL_SINGLE);
     // A new return ends with its whole calculation, which answers the forms it added.
     QCOMPARE(family.NewData(&page), added);
-    QCOMPARE(family.taxpayer()->GetCountOfForm(166), added);
+    QCOMPARE(family.taxpayer()->GetCountOfForm(FormType::Schedule14), added);
     IndividualTaxData* person = family.taxpayer();
     QCOMPARE(person->getMainProvince(), province);
     for (int type : {93, 1, 156}) QVERIFY2(person->GetCountOfForm(type) == 1, qPrintable(QString::number(type)));
     QCOMPARE(person->GetCountOfForm(mandatoryProvincialForm(province)), 1);
-    QCOMPARE(person->GetCountOfForm(96), t183 ? 1 : 0);
+    QCOMPARE(person->GetCountOfForm(FormType::T183), t183 ? 1 : 0);
     for (int kind = 1; kind <= 6; ++kind) QVERIFY(person->GetWizData(kind, false));
     const TaxData_T1New* t1 = person->t1();
     QCOMPARE(t1->getString("first_name"), CString("Ann"));
@@ -105,9 +106,9 @@ void NewReturnTest::newT1159ReturnHoldsOnlyItsForm()
     family.NewData(&page);
     IndividualTaxData* person = family.taxpayer();
     QCOMPARE(person->GetCountOfForm(0), 1);
-    QCOMPARE(person->GetCountOfForm(161), 1);
+    QCOMPARE(person->GetCountOfForm(FormType::T1159), 1);
     QVERIFY(person->wizards().empty());
-    QCOMPARE(person->GetFormData(161, false)->getString("last_name"), CString("Lee"));
+    QCOMPARE(person->GetFormData(FormType::T1159, false)->getString("last_name"), CString("Lee"));
     CString name;
     QVERIFY(person->getFedStringClaimed(17, name));
     QCOMPARE(name, CString("Ann Lee"));
@@ -128,13 +129,13 @@ void NewReturnTest::startingSchedulesFromTheInterview()
     IndividualTaxData* person = family.taxpayer();
     for (int type : {7, 12, 11, 3, 119}) QVERIFY2(person->GetCountOfForm(type) == 1, qPrintable(QString::number(type)));
     // The province's companions of Schedules 2 and 11.
-    QCOMPARE(person->GetCountOfForm(26), 1);
-    QCOMPARE(person->GetCountOfForm(27), 1);
+    QCOMPARE(person->GetCountOfForm(FormType::ONS2), 1);
+    QCOMPARE(person->GetCountOfForm(FormType::ONS11), 1);
     QCOMPARE(person->t1()->getString("spouse_first_name"), CString("Bo"));
     QCOMPARE(person->t1()->getDate("spouse_birth_date"), QDate(1962, 2, 3));
     // Married: Schedule 5 with its spouse claim on.
-    QVERIFY(person->GetFormData(6, false)->getBool("spouse_claim_on"));
-    QCOMPARE(person->GetFormData(12, false)->getString("owner_name"), CString("Ann Lee"));
+    QVERIFY(person->GetFormData(FormType::Schedule5, false)->getBool("spouse_claim_on"));
+    QCOMPARE(person->GetFormData(FormType::T776, false)->getString("owner_name"), CString("Ann Lee"));
 }
 
 void NewReturnTest::newCoupledReturn()
@@ -150,7 +151,7 @@ void NewReturnTest::newCoupledReturn()
     QVERIFY(mine.IsCoupledReturn());
     QCOMPARE(mine.spouse()->t1()->getString("first_name"), CString("Bo"));
     QCOMPARE(mine.spouse()->t1()->getInt("marital_status"), int(MARITAL_COMMON_LAW));
-    QCOMPARE(mine.spouse()->GetCountOfForm(93), 1);
+    QCOMPARE(mine.spouse()->GetCountOfForm(FormType::Summary), 1);
 }
 
 void NewReturnTest::startingValuesOfNewForms_data()
@@ -215,11 +216,11 @@ void NewReturnTest::refileCopyMadeAfterReading()
     person.setMainProvince(PROV_ON);
     TaxData_T1New* t1 = addT1(person);
     t1->setBool("refile", true);
-    person.GetFormData(93, true)->setFloat("48400", 640);
+    person.GetFormData(FormType::Summary, true)->setFloat("48400", 640);
     person.DoSthAfterReading(2);
-    QCOMPARE(person.GetCountOfForm(159), 1);
-    QCOMPARE(person.GetFormData(159, false)->getFloat("48400"), 640.0);
-    QCOMPARE(int(person.GetFormData(159, false)->getType()), 159);
+    QCOMPARE(person.GetCountOfForm(FormType::SummaryReFile), 1);
+    QCOMPARE(person.GetFormData(FormType::SummaryReFile, false)->getFloat("48400"), 640.0);
+    QCOMPARE(int(person.GetFormData(FormType::SummaryReFile, false)->getType()), 159);
 }
 
 void NewReturnTest::provinceChangeKeepsTheOldFormsAndAddsTheNew()

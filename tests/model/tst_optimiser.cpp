@@ -13,6 +13,7 @@
 #include "calculationobserver.h"
 #include "familytaxdata.h"
 #include "federalforms.h"
+#include "formtypes.h"
 #include "optimiser.h"
 #include "scenario.h"
 #include "shareamountdata.h"
@@ -66,7 +67,7 @@ double figure(const CFamilyTaxData& family)
 
 TaxData_T1032_New* t1032(IndividualTaxData* person)
 {
-    return dynamic_cast<TaxData_T1032_New*>(person->GetFormData(118, false));
+    return dynamic_cast<TaxData_T1032_New*>(person->GetFormData(FormType::T1032, false));
 }
 
 // The split each pension trial wrote: the taxpayer's T1032 as the first
@@ -384,7 +385,7 @@ void OptimiserTest::wholeOptimisation()
     own->setBool("is_elected", false);
     family->Calculate(FROM_WHOLE_RETURN, own);
     const double before = figure(*family);
-    QVERIFY(!family->spouse()->GetFormData(9, false));
+    QVERIFY(!family->spouse()->GetFormData(FormType::Schedule9, false));
 
     DataShareAmtDlg shares;
     family->DoCoupledReturnOptimize(&shares);
@@ -397,8 +398,8 @@ void OptimiserTest::wholeOptimisation()
         QVERIFY(form->getFloat("split_amount") <= own->getFloat("eligible_pension") / 2);
     }
     // Schedule 9 is made for both even without donations to share.
-    QVERIFY(family->taxpayer()->GetFormData(9, false));
-    QVERIFY(family->spouse()->GetFormData(9, false));
+    QVERIFY(family->taxpayer()->GetFormData(FormType::Schedule9, false));
+    QVERIFY(family->spouse()->GetFormData(FormType::Schedule9, false));
 }
 
 void OptimiserTest::sharedAmountsReachTheReturn()
@@ -412,7 +413,7 @@ void OptimiserTest::sharedAmountsReachTheReturn()
                                                            &error);
     QVERIFY2(family, qPrintable(error));
     TaxData_T1New* t1 = family->taxpayer()->t1();
-    CTaxData_Form* sch9 = family->taxpayer()->GetFormData(9, true);
+    CTaxData_Form* sch9 = family->taxpayer()->GetFormData(FormType::Schedule9, true);
     t1->setFloat("shared_interest", 500);
     t1->setFloat("shared_capital_gains", 1000);
     sch9->setFloat("shared_donations", 300);

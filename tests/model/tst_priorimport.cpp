@@ -10,6 +10,7 @@
 
 #include "edition.h"
 #include "familytaxdata.h"
+#include "formtypes.h"
 #include "modeltestsupport.h"
 #include "priorimport.h"
 
@@ -261,7 +262,7 @@ void PriorImportTest::makeCoupled()
     QVERIFY(!path.isEmpty());
     std::unique_ptr<CFamilyTaxData> family = readFile(path);
     QVERIFY(family);
-    QCOMPARE(family->spouse()->HasForm(1), spouseReturnInFile);
+    QCOMPARE(family->spouse()->HasForm(FormType::T1), spouseReturnInFile);
 
     STRUCT_IMPORT_LASTYEAR_PARAM param;
     param.makeCoupled = 1;

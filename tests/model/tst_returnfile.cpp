@@ -12,6 +12,7 @@
 #include "edition.h"
 #include "familytaxdata.h"
 #include "formtables.h"
+#include "formtypes.h"
 #include "itemfactory.h"
 #include "modeltestsupport.h"
 #include "prompt.h"
@@ -142,7 +143,7 @@ void ReturnFileTest::droppedTypes()
     QCOMPARE(o.result, 0);
     IndividualTaxData* person = o.family->taxpayer();
     QCOMPARE(person->GetCountOfForm(type), kept ? 1 : 0);
-    QCOMPARE(person->GetCountOfForm(11), 1);
+    QCOMPARE(person->GetCountOfForm(FormType::Schedule11), 1);
 }
 
 void ReturnFileTest::password_data()
@@ -262,7 +263,7 @@ void ReturnFileTest::failingTaxpayerBlockStopsReading()
     Opened o = openBytes(rawFile(p, spouse), dir);
     setProgramLibraryFolder(QString());
     QCOMPARE(o.result, result);
-    QCOMPARE(o.family->spouse()->GetCountOfForm(1), 0);
+    QCOMPARE(o.family->spouse()->GetCountOfForm(FormType::T1), 0);
 }
 
 void ReturnFileTest::slipWithoutIdentifierGetsTheNext()
@@ -288,10 +289,10 @@ void ReturnFileTest::singleInstanceFormReadIntoTheExistingOne()
     Opened o = openBytes(rawFile(p), dir);
     QCOMPARE(o.result, 0);
     IndividualTaxData* person = o.family->taxpayer();
-    QCOMPARE(person->GetCountOfForm(1), 1);
+    QCOMPARE(person->GetCountOfForm(FormType::T1), 1);
     QCOMPARE(person->t1()->getString("first_name"), CString("Second"));
-    QCOMPARE(person->GetCountOfForm(93), 1);
-    QCOMPARE(person->GetFormData(93, false)->getString("full_name"), CString("first summary"));
+    QCOMPARE(person->GetCountOfForm(FormType::Summary), 1);
+    QCOMPARE(person->GetFormData(FormType::Summary, false)->getString("full_name"), CString("first summary"));
 }
 
 void ReturnFileTest::oldBarcodeSectionIsSkippedToTheMarkers()

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "familytaxdata.h"
+#include "formtypes.h"
 #include "modeltestsupport.h"
 
 namespace {
@@ -261,7 +262,7 @@ void ReturnQueriesTest::filingStatusOfOtherForms()
 {
     Couple c(false);
     IndividualTaxData* person = c.family.taxpayer();
-    CTaxData_Form* t1135 = person->GetFormData(101, true);
+    CTaxData_Form* t1135 = person->GetFormData(FormType::T1135, true);
     person->updateFilingStatus(101, 1, "T-1");
     QCOMPARE(t1135->getInt("filing_status"), 1);
     QCOMPARE(t1135->getString("filing_confirmation"), CString("T-1"));
@@ -273,7 +274,7 @@ void ReturnQueriesTest::filingStatusOfOtherForms()
     person->updateFilingStatus(101, -1, "");
     QCOMPARE(t1135->getInt("filing_status"), 2);
 
-    CTaxData_Form* t1013 = person->GetFormData(117, true);
+    CTaxData_Form* t1013 = person->GetFormData(FormType::T1013, true);
     person->updateFilingStatus(117, -5, "refused");
     QCOMPARE(t1013->getString("filing_error"), CString("refused"));
     person->updateFilingStatus(117, 1, "A-9");
@@ -281,7 +282,7 @@ void ReturnQueriesTest::filingStatusOfOtherForms()
     person->updateFilingStatus(117, -5, "late error");
     QCOMPARE(t1013->getInt("filing_status"), 1);
 
-    CTaxData_Form* pad = person->GetFormData(181, true);
+    CTaxData_Form* pad = person->GetFormData(FormType::T185, true);
     person->updateFilingStatus(181, 1, "P-3");
     QVERIFY(pad->getString("note").toQString().startsWith("You sent a PAD at "));
     QVERIFY(pad->getString("note").toQString().endsWith(", confirmation number [P-3]."));

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "modeltestsupport.h"
+#include "formtypes.h"
 #include "slippreparation.h"
 
 namespace {
@@ -364,7 +365,7 @@ void SlipPreparationTest::preparingMakesTheMissingFormsOnce()
 {
     IndividualTaxData person(MULTIPROV_MODE_NEW, nullptr);
     addT1(person);
-    person.GetFormData(5, true);   // Schedule 4 is there already
+    person.GetFormData(FormType::Schedule4, true);   // Schedule 4 is there already
     addSlip(person, 9, {{"21", 500}, {"50", 100}});
     const int counter = person.peekNextUniqueID();
     STRU_SLIPDATA_CALCULATION totals;
@@ -373,8 +374,8 @@ void SlipPreparationTest::preparingMakesTheMissingFormsOnce()
     QCOMPARE(needed, (std::set<ENUMTYPE_FORM>{4, 5, 32}));
     QCOMPARE(formTypes(person), (QList<int>{1, 5, 4, 32}));
     // Made forms take the next identifiers of the return.
-    QCOMPARE(person.GetFormDataItem(4, false)->uniqueId, counter);
-    QCOMPARE(person.GetFormDataItem(32, false)->uniqueId, counter + 1);
+    QCOMPARE(person.GetFormDataItem(FormType::Schedule3, false)->uniqueId, counter);
+    QCOMPARE(person.GetFormDataItem(FormType::T936, false)->uniqueId, counter + 1);
 
     STRU_SLIPDATA_CALCULATION again;
     needed.clear();
@@ -394,7 +395,7 @@ void SlipPreparationTest::aFormPresentTwiceIsLeftAlone()
     std::set<ENUMTYPE_FORM> needed;
     person.PrepareSlipsBeforeCalculate(totals, needed);
     QVERIFY(needed.count(35));
-    QCOMPARE(person.GetCountOfForm(35), 2);
+    QCOMPARE(person.GetCountOfForm(FormType::T2209T2036), 2);
 }
 
 void SlipPreparationTest::noSlipsLeavesTheTotalsAsTheyWere()
