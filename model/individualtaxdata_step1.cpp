@@ -307,7 +307,7 @@ void farmingLine(TaxData_T1New& t1)
     const double total = t1.getFloat("farming_total");
     t1.setFloat("14100", total);
     if (total <= -kFarmLossFullPart - kPresent && t1.getBool("restricted_farm_loss")) {
-        double allowed = -(kFarmLossFullPart + (-kFarmLossFullPart - total) * 0.5);
+        double allowed = -(kFarmLossFullPart + (-kFarmLossFullPart - total) * Federal2021::kFarmLossHalfRate);
         if (total <= -kFarmLossHalfPartEnd) allowed = -kFarmLossMax;
         if (t1.getFloat("14100") < allowed) t1.setFloat("14100", allowed);
     } else {

@@ -139,6 +139,7 @@ constexpr double kCppFirstEnhancedRate = 0.005;       // Schedule 8: first enhan
 constexpr double kCppEmployeeMax = 3166.45;           // Schedule 8 Part 3: maximum employee contributions
 constexpr double kCppSelfEmployedRate = 0.109;        // Schedule 8 Part 4: self-employed rate (both shares)
 constexpr double kCppSelfEmployedMax = 6332.90;       // Schedule 8 Part 4: maximum self-employed contributions
+constexpr double kCppSelfEmployedCreditShare = 0.5;   // Schedule 8 Part 4: half the base contributions to line 31000
 
 struct CppSplit
 {
@@ -281,9 +282,13 @@ constexpr double kScholarshipExemption = 500.0;       // line 13010: scholarship
 constexpr double kFarmLossFullPart = 2500.0;          // line 14100 (restricted farm loss): the first 2,500 of the loss
 constexpr double kFarmLossHalfPartEnd = 32500.0;      // line 14100: and half of the loss from 2,500 to 32,500
 constexpr double kFarmLossMax = 17500.0;              // line 14100: at most 17,500
+constexpr double kFarmLossHalfRate = 0.5;             // line 14100: half of the part from 2,500 to 32,500
 constexpr double kPoliticalFirstPart = 400.0;         // line 41000: 75% of the first 400 of contributions
 constexpr double kPoliticalSecondPart = 350.0;        // line 41000: 50% of the next 350, 33 1/3% of the rest
 constexpr double kPoliticalCreditMax = 650.0;         // line 41000: at most 650
+constexpr double kPoliticalFirstRate = 0.75;          // line 41000: rate on the first part
+constexpr double kPoliticalSecondRate = 0.5;          // line 41000: rate on the second part
+constexpr double kPoliticalRestRate = 1.0 / 3.0;      // line 41000: rate on the rest
 constexpr double kLabourSponsoredRate = 0.15;         // line 41400: 15% of the net cost of the shares
 constexpr double kLabourSponsoredMax = 750.0;         // line 41400: at most 750
 constexpr double kQuebecAbatementRate = 0.165;        // line 44000: refundable Quebec abatement, 16.5% of basic federal tax
@@ -296,6 +301,7 @@ constexpr double kEducatorCreditRate = 0.25;          // line 46900: 25% of them
 
 // T778 child care expenses: Part B, the yearly limit per child; Part C, per
 // week (and per month of part-time studies).
+constexpr double kEarnedIncomeLimitRate = 2.0 / 3.0;  // T778 Part B: two-thirds of earned income
 constexpr double kChildUnder7 = 8000.0;               // T778 Part B: child under 7
 constexpr double kChild7To16 = 5000.0;                // T778 Part B: child 7 to 16
 constexpr double kChildDisabled = 11000.0;            // T778 Part B: child eligible for the disability amount
@@ -305,6 +311,12 @@ constexpr double kWeeklyDisabled = 275.0;             // T778 Part C: per week, 
 constexpr double kMonthlyUnder7 = 800.0;              // T778 Part C: per month of part-time studies, child under 7
 constexpr double kMonthly7To16 = 500.0;               // T778 Part C: per month of part-time studies, child 7 to 16
 constexpr double kMonthlyDisabled = 1100.0;           // T778 Part C: per month of part-time studies, child with a disability
+
+constexpr double kPensionSplitMaxShare = 0.5;         // T1032: at most half of the eligible pension income is split
+
+constexpr double kDevelopmentExpenseRate = 0.3;       // T1229: 30% of cumulative Canadian development expenses
+constexpr double kOilGasPropertyRate = 0.1;           // T1229: 10% of cumulative Canadian oil and gas property expenses
+constexpr double kForeignResourceRate = 0.1;          // T1229: 10% of foreign resource expenses
 
 constexpr double kAmtExemption = 40000.0;             // T691: basic exemption
 constexpr double kAmtRate = 0.15;                     // T691: minimum tax rate

@@ -739,7 +739,7 @@ void TaxData_T1032_New::CalculateMaxSplitInc()
     const double eligible = qMax(0.0, getFloat("eligible_pension_11500") + getFloat("eligible_pension_12900")
                                           + getFloat("68026") - getFloat("eligible_pension_foreign"));
     setFloat("eligible_pension", eligible);
-    const double most = eligible * 0.5;
+    const double most = eligible * Federal2021::kPensionSplitMaxShare;
     setFloat("max_split", most);
     double split = getFloat("split_amount");
     if (split < CFloatField::kTolerance && getFloat("percent_split") >= CFloatField::kTolerance)

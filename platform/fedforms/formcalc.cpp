@@ -54,7 +54,7 @@ int TaxData_T778New::Calculate01()
     setFloat("children_7_to_16_count", from7To16);
     setFloat("total_expenses", roundToCents(sumRows(*this, "payments.#.amount", kPayments)));
     setFloat("basic_limit", disabled * kChildDisabled + under7 * kChildUnder7 + from7To16 * kChild7To16);
-    setFloat("earned_income_limit", roundToCents(atLeastZero(getFloat("earned_income")) * 2.0 / 3.0));
+    setFloat("earned_income_limit", roundToCents(atLeastZero(getFloat("earned_income")) * kEarnedIncomeLimitRate));
     const double partB = atLeastZero(
         std::min({getFloat("total_expenses"), getFloat("basic_limit"), getFloat("earned_income_limit")})
         - getFloat("claimed_by_others"));
@@ -293,9 +293,9 @@ int CTaxData_T1229::Calculate01()
     const double oilGas = getFloat("oil_gas_pool_start") + sumRows(*this, "resources.#.oil_gas_property", 10);
     const double foreign = getFloat("foreign_pool_start") + sumRows(*this, "resources.#.foreign", 10);
     setFloat("exploration_claim", roundToCents(atLeastZero(exploration)));
-    setFloat("development_claim", roundToCents(atLeastZero(development) * 0.3));
-    setFloat("oil_gas_claim", roundToCents(atLeastZero(oilGas) * 0.1));
-    setFloat("foreign_claim", roundToCents(atLeastZero(foreign) * 0.1));
+    setFloat("development_claim", roundToCents(atLeastZero(development) * kDevelopmentExpenseRate));
+    setFloat("oil_gas_claim", roundToCents(atLeastZero(oilGas) * kOilGasPropertyRate));
+    setFloat("foreign_claim", roundToCents(atLeastZero(foreign) * kForeignResourceRate));
     setFloat("depletion_claim", roundToCents(atLeastZero(sumRows(*this, "resources.#.depletion", 10))));
     double total = 0.0;
     for (const char* name : {"exploration_claim", "development_claim", "oil_gas_claim", "foreign_claim", "depletion_claim"})

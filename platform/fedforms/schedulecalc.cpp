@@ -221,7 +221,7 @@ CppRelatedAmounts cppContributions(double pensionableEarnings, double contributi
         out.payable42100 = roundToCents(std::max(0.0, total - 2 * employee));
         const double base = roundToCents(out.payable42100 * (2 * kCppBaseRate) / kCppSelfEmployedRate);
         const double enhanced = roundToCents(out.payable42100 - base);
-        out.credit31000 = roundToCents(base * 0.5);
+        out.credit31000 = roundToCents(base * kCppSelfEmployedCreditShare);
         out.deduction22200 = roundToCents(enhanced + out.credit31000);
     }
     return out;

@@ -256,7 +256,8 @@ double politicalContributionCredit(double contributions)
     const double first = std::min(paid, kPoliticalFirstPart);
     const double second = std::min(paid - first, kPoliticalSecondPart);
     const double rest = paid - first - second;
-    return roundToCents(std::min(0.75 * first + 0.5 * second + rest / 3.0, kPoliticalCreditMax));
+    return roundToCents(std::min(kPoliticalFirstRate * first + kPoliticalSecondRate * second + kPoliticalRestRate * rest,
+                                 kPoliticalCreditMax));
 }
 
 } // namespace
