@@ -3,12 +3,12 @@
 // lives in one of these, under a name (the agency's line or box number, or a
 // plain name for what has none).
 
-#include "cents.h"
 #include <memory>
 
 #include <QDate>
 #include <QVariant>
 
+#include "cents.h"
 #include "cstring.h"
 
 class MyDataStream;
