@@ -17,6 +17,13 @@ double ProvinceCalc::medicalThreshold(double income) const
     return std::min(kMedicalThresholdRate * std::max(0.0, income), params.credits->medicalMax);
 }
 
+double ProvinceCalc::entry428(const char* name) const
+{
+    for (const auto& entry : entries428)
+        if (std::strcmp(entry.first, name) == 0) return entry.second;
+    return 0.0;
+}
+
 double ProvinceCalc::entry479(const char* name) const
 {
     for (const auto& entry : entries479)

@@ -49,7 +49,8 @@ struct ProvinceCalc
     int children = 0;               // dependent children (tax reductions)
     int impairedDependants = 0;     // dependants with an impairment (Ontario tax reduction)
     double adjustedNetDeductions = 0.0;  // lines 24400 and 25000: out of the 479s' adjusted net income
-    // What the person entered on the province's 479 (amounts, ticks as 1), by field name.
+    // What the person entered on the province's 428 and 479 (amounts, ticks as 1), by field name.
+    std::vector<std::pair<const char*, double>> entries428;
     std::vector<std::pair<const char*, double>> entries479;
 
     // ---- the 428's lines
@@ -81,7 +82,8 @@ struct ProvinceCalc
     // The province's medical expense threshold at a net income: 3% of it or
     // the province's maximum, whichever is less.
     double medicalThreshold(double income) const;
-    // An entry of the 479 by field name; 0 where the person gave none.
+    // An entry of the 428 or the 479 by field name; 0 where the person gave none.
+    double entry428(const char* name) const;
     double entry479(const char* name) const;
 };
 

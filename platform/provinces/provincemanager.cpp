@@ -243,6 +243,7 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9)
     calc.impairedDependants = form->field(CString("60970")) ? form->getInt("60970") : 0;
     calc.spouseTransfer = calc.claimsSpouse || t1->HasSpouse() ? amountOf(currentForm(m_params.formS2), "amount_transferred") : 0.0;
     calc.tuitionUsed = amountOf(currentForm(m_params.formS11), "used_this_year");
+    readEntries(*form, m_params.own428, calc.entries428);
     calc.calculate();
 
     const std::pair<const char*, double> lines[] = {

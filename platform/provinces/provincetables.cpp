@@ -454,6 +454,28 @@ void peTax(ProvinceCalc& c)
                 claims ? gradedDown(amounts, familyIncome, kPeLitrThreshold, kPeLitrRate) : 0.0);
 }
 
+// Alberta political contributions tax credit (AB428 line 60030 and the
+// worksheet; Elections Alberta's table, unchanged since 2004): 75% of the
+// first 200, 50% of the next 900, 33 1/3% of the next 1,200, at most 1,000.
+constexpr double kAbPoliticalFirstPart = 200;
+constexpr double kAbPoliticalSecondPart = 900;
+constexpr double kAbPoliticalThirdPart = 1200;
+constexpr double kAbPoliticalFirstRate = 0.75;
+constexpr double kAbPoliticalSecondRate = 0.5;
+constexpr double kAbPoliticalThirdRate = 1.0 / 3.0;
+constexpr double kAbPoliticalMax = 1000;
+
+void abTax(ProvinceCalc& c)
+{
+    const double paid = std::max(0.0, c.entry428("political_contributions"));
+    const double first = std::min(paid, kAbPoliticalFirstPart);
+    const double second = std::min(paid - first, kAbPoliticalSecondPart);
+    const double third = std::min(paid - first - second, kAbPoliticalThirdPart);
+    const double credit = std::min(kAbPoliticalMax, kAbPoliticalFirstRate * first + kAbPoliticalSecondRate * second
+                                                       + kAbPoliticalThirdRate * third);
+    takeFromTax(c, "political_contribution_tax_credit", credit);
+}
+
 // Manitoba family tax benefit (Schedule MB428-A). The amounts are the same on
 // the agency's 2009, 2015 and 2023 schedules (not indexed).
 constexpr double kMbFtbAmount = 2065;           // MB428-A lines 1 to 5: self, spouse, eligible dependant, age (self, spouse)
@@ -623,7 +645,7 @@ void ytAmounts(ProvinceCalc& c)
 }
 
 //                                  BPA   spouse max  spouse end   age   age threshold pension disability medical donation>200 eligible DTC other DTC  own amounts own tax own 479
-constexpr ProvinceCredits kAbCredits{19369, 19369,     19369,      5397, 40179,         1491,   14940,     2503,   0.21,       0.0812,      0.0218,    nullptr,    nullptr, nullptr};
+constexpr ProvinceCredits kAbCredits{19369, 19369,     19369,      5397, 40179,         1491,   14940,     2503,   0.21,       0.0812,      0.0218,    nullptr,    abTax,   nullptr};
 constexpr ProvinceCredits kBcCredits{11070, 9479,      10427,      4964, 36954,         1000,   8303,      2357,   0.168,      0.12,        0.0196,    nullptr,    bcTax,   nullptr};
 constexpr ProvinceCredits kMbCredits{9936,  9134,      9134,       3728, 27749,         1000,   6180,      1728,   0.174,      0.08,        0.007835,  nullptr,    mbTax,   nullptr};
 constexpr ProvinceCredits kNbCredits{10564, 8970,      9868,       5158, 38400,         1000,   8552,      2373,   0.1795,     0.14,        0.0275,    nullptr,    nullptr, nullptr};

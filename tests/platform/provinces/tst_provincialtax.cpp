@@ -157,6 +157,8 @@ private slots:
     void ownRules();
     void medicalExpenses_data();
     void medicalExpenses();
+    void politicalContributions_data();
+    void politicalContributions();
     void refundableCredits_data();
     void refundableCredits();
     void otherProvinceLeavesTheReturnAlone();
@@ -413,6 +415,44 @@ void ProvincialTaxTest::medicalExpenses()
     QCOMPARE(r.form->getFloat("58689"), line58689);
     QCOMPARE(r.form->getFloat("58729"), line58729);
     QCOMPARE(r.form->getFloat("58769"), line58689 + line58729);
+}
+
+// Alberta political contributions tax credit: 75% of the first 200, 50% of
+// the next 900, 33 1/3% of the next 1,200, at most 1,000, and never more than
+// the tax. At 50,000 the tax is 5,000 - 19,369 x 10% (1,936.90) = 3,063.10.
+void ProvincialTaxTest::politicalContributions_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<double>("taxable");
+    QTest::addColumn<double>("contributions");
+    QTest::addColumn<double>("credit");
+
+    QTest::newRow("AB none") << 1 << 50000.0 << 0.0 << 0.0;
+    QTest::newRow("AB 200") << 1 << 50000.0 << 200.0 << 150.0;
+    QTest::newRow("AB 201") << 1 << 50000.0 << 201.0 << 150.5;
+    QTest::newRow("AB 1,100") << 1 << 50000.0 << 1100.0 << 600.0;
+    QTest::newRow("AB 1,101") << 1 << 50000.0 << 1101.0 << 600.33;
+    QTest::newRow("AB 2,300") << 1 << 50000.0 << 2300.0 << 1000.0;
+    QTest::newRow("AB 4,000") << 1 << 50000.0 << 4000.0 << 1000.0;
+    // At 20,000 the tax left is 2,000 - 1,936.90 = 63.10, less than the 550.
+    QTest::newRow("AB held to tax") << 1 << 20000.0 << 1000.0 << 63.10;
+}
+
+void ProvincialTaxTest::politicalContributions()
+{
+    QFETCH(int, province);
+    QFETCH(double, taxable);
+    QFETCH(double, contributions);
+    QFETCH(double, credit);
+    ProvinceReturn r(province);
+    QVERIFY(r.ready());
+    r.setIncome(taxable);
+    r.form->setFloat("political_contributions", contributions);
+    r.calculate();
+    QCOMPARE(r.form->getFloat("political_contribution_tax_credit"), credit);
+    const double taxBefore =
+        roundToCents(std::max(0.0, r.form->getFloat("tax_on_taxable_income") - r.form->getFloat("61500")));
+    QCOMPARE(r.form->getFloat("42800"), roundToCents(taxBefore - credit));
 }
 
 void ProvincialTaxTest::refundableCredits_data()
