@@ -454,26 +454,41 @@ void peTax(ProvinceCalc& c)
                 claims ? gradedDown(amounts, familyIncome, kPeLitrThreshold, kPeLitrRate) : 0.0);
 }
 
-// Alberta political contributions tax credit (AB428 line 60030 and the
-// worksheet; Elections Alberta's table, unchanged since 2004): 75% of the
-// first 200, 50% of the next 900, 33 1/3% of the next 1,200, at most 1,000.
-constexpr double kAbPoliticalFirstPart = 200;
-constexpr double kAbPoliticalSecondPart = 900;
-constexpr double kAbPoliticalThirdPart = 1200;
-constexpr double kAbPoliticalFirstRate = 0.75;
-constexpr double kAbPoliticalSecondRate = 0.5;
-constexpr double kAbPoliticalThirdRate = 1.0 / 3.0;
-constexpr double kAbPoliticalMax = 1000;
+// Political contributions tax credits: 75% of a first part of the
+// contributions, 50% of a second, 33 1/3% of a third, at most a maximum;
+// never more than the tax left.
+struct PoliticalCreditScale
+{
+    double firstPart, secondPart, thirdPart, max;
+};
+constexpr double kPoliticalFirstRate = 0.75;
+constexpr double kPoliticalSecondRate = 0.5;
+constexpr double kPoliticalThirdRate = 1.0 / 3.0;
+
+// AB428 line 60030 (Elections Alberta's table, unchanged since 2004).
+constexpr PoliticalCreditScale kAbPolitical{200, 900, 1200, 1000};
+// SK428 line 63554 (Government of Saskatchewan, unchanged since 2004).
+constexpr PoliticalCreditScale kSkPolitical{400, 350, 525, 650};
+
+void politicalContributionCredit(ProvinceCalc& c, const char* contributionsLine, const PoliticalCreditScale& scale)
+{
+    const double paid = std::max(0.0, c.entry428(contributionsLine));
+    const double first = std::min(paid, scale.firstPart);
+    const double second = std::min(paid - first, scale.secondPart);
+    const double third = std::min(paid - first - second, scale.thirdPart);
+    const double credit = std::min(scale.max, kPoliticalFirstRate * first + kPoliticalSecondRate * second
+                                                  + kPoliticalThirdRate * third);
+    takeFromTax(c, "political_contribution_tax_credit", credit);
+}
 
 void abTax(ProvinceCalc& c)
 {
-    const double paid = std::max(0.0, c.entry428("political_contributions"));
-    const double first = std::min(paid, kAbPoliticalFirstPart);
-    const double second = std::min(paid - first, kAbPoliticalSecondPart);
-    const double third = std::min(paid - first - second, kAbPoliticalThirdPart);
-    const double credit = std::min(kAbPoliticalMax, kAbPoliticalFirstRate * first + kAbPoliticalSecondRate * second
-                                                       + kAbPoliticalThirdRate * third);
-    takeFromTax(c, "political_contribution_tax_credit", credit);
+    politicalContributionCredit(c, "political_contributions", kAbPolitical);
+}
+
+void skTax(ProvinceCalc& c)
+{
+    politicalContributionCredit(c, "63554", kSkPolitical);
 }
 
 // Manitoba family tax benefit (Schedule MB428-A). The amounts are the same on
@@ -655,7 +670,7 @@ constexpr ProvinceCredits kNtCredits{15243, 15243,     15243,      7456, 38893, 
 constexpr ProvinceCredits kNuCredits{16467, 16467,     16467,      10512, 38893,        2000,   14016,     2421,   0.115,      0.0551,      0.0261,    nullptr,    nullptr, nuCredits};
 constexpr ProvinceCredits kOnCredits{10880, 9238,      10162,      5312, 39546,         1504,   8790,      2462,   0.1116,     0.10,        0.029863,  nullptr,    onTax,   nullptr};
 constexpr ProvinceCredits kPeCredits{10500, 8918,      9809,       3764, 28019,         1000,   6890,      1678,   0.167,      0.105,       0.0196,    nullptr,    peTax,   nullptr};
-constexpr ProvinceCredits kSkCredits{16225, 16225,     17848,      4943, 36794,         1000,   9559,      2520,   0.145,      0.11,        0.01695,   nullptr,    nullptr, nullptr};
+constexpr ProvinceCredits kSkCredits{16225, 16225,     17848,      4943, 36794,         1000,   9559,      2520,   0.145,      0.11,        0.01695,   nullptr,    skTax,   nullptr};
 constexpr ProvinceCredits kYtCredits{13808, 13808,     13808,      7713, 38893,         2000,   8662,      2421,   0.128,      0.1202,      0.0067,    ytAmounts,  nullptr, nullptr};
 
 constexpr FieldTable kNone{nullptr, 0};

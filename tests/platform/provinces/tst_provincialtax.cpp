@@ -436,6 +436,15 @@ void ProvincialTaxTest::politicalContributions_data()
     QTest::newRow("AB 4,000") << 1 << 50000.0 << 4000.0 << 1000.0;
     // At 20,000 the tax left is 2,000 - 1,936.90 = 63.10, less than the 550.
     QTest::newRow("AB held to tax") << 1 << 20000.0 << 1000.0 << 63.10;
+    // Saskatchewan: 75% of the first 400, 50% of the next 350, 33 1/3% of the
+    // next 525, at most 650. At 50,000 the tax is 45,677 x 10.5% (4,796.085)
+    // + 4,323 x 12.5% (540.375) = 5,336.46, less 16,225 x 10.5% (1,703.63):
+    // 3,632.83.
+    QTest::newRow("SK 400") << 12 << 50000.0 << 400.0 << 300.0;
+    QTest::newRow("SK 750") << 12 << 50000.0 << 750.0 << 475.0;
+    QTest::newRow("SK 1,275") << 12 << 50000.0 << 1275.0 << 650.0;
+    QTest::newRow("SK 1,276") << 12 << 50000.0 << 1276.0 << 650.0;
+    QTest::newRow("SK 1,000") << 12 << 50000.0 << 1000.0 << 558.33;
 }
 
 void ProvincialTaxTest::politicalContributions()
@@ -447,7 +456,7 @@ void ProvincialTaxTest::politicalContributions()
     ProvinceReturn r(province);
     QVERIFY(r.ready());
     r.setIncome(taxable);
-    r.form->setFloat("political_contributions", contributions);
+    r.form->setFloat(province == 12 ? "63554" : "political_contributions", contributions);
     r.calculate();
     QCOMPARE(r.form->getFloat("political_contribution_tax_credit"), credit);
     const double taxBefore =
