@@ -1,5 +1,8 @@
 #include "tableform.h"
 
+#include <cstdio>
+#include <cstring>
+
 #include <QByteArray>
 
 #include "formtables.h"
@@ -26,8 +29,19 @@ TableForm::TableForm(ENUMTYPE_FROM kind, int type, std::initializer_list<FieldTa
 
 CString TableForm::rowField(const char* pattern, int row)
 {
-    QByteArray name(pattern);
-    name.replace('#', QByteArray::number(row));
+    // Row names are made for every row of every repeated column at each
+    // calculation: built from the parts around the '#' rather than searched
+    // and replaced.
+    const char* mark = std::strchr(pattern, '#');
+    if (!mark) return CString(pattern);
+    char digits[12];
+    const int length = std::snprintf(digits, sizeof digits, "%d", row);
+    QByteArray name;
+    name.reserve(int(std::strlen(pattern)) + length);
+    name.append(pattern, int(mark - pattern));
+    name.append(digits, length);
+    name.append(mark + 1);
+    if (std::strchr(mark + 1, '#')) return rowField(name.constData(), row);
     return CString(name);
 }
 
