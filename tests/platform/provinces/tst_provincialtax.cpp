@@ -10,6 +10,7 @@
 
 #include "dependantinfo.h"
 #include "formtables.h"
+#include "formtypes.h"
 #include "provincialtaxmanager.h"
 #include "t1.h"
 #include "taxdataform.h"
@@ -26,8 +27,10 @@ struct ProvinceForms
 // Province number and form 428 type, as the form table gives them.
 int form428Of(int province)
 {
-    static const ProvinceForms kForms[] = {{1, 45}, {2, 41}, {3, 86}, {4, 98}, {5, 62}, {6, 70},
-                                          {7, 66}, {8, 74}, {9, 24}, {10, 78}, {12, 81}, {13, 108}};
+    static const ProvinceForms kForms[] = {
+        {1, FormType::AB428}, {2, FormType::BC428}, {3, FormType::MB428},  {4, FormType::NB428},
+        {5, FormType::NL428}, {6, FormType::NS428}, {7, FormType::NT428},  {8, FormType::NU428},
+        {9, FormType::ON428}, {10, FormType::PE428}, {12, FormType::SK428}, {13, FormType::YT428}};
     for (const ProvinceForms& f : kForms)
         if (f.province == province) return f.form428;
     return 0;
