@@ -276,7 +276,8 @@ double medicalExpenseSupplement(double eligibleExpenses, double workingIncome, d
 // ---------------------------------------------------------------------------
 // Other lines of the return
 
-constexpr double kEiRepaymentThreshold = 70375.0;     // line 23500 (T4E): net income over 1.25 x 56,300 repays regular EI benefits at 30%
+// Line 23500 (T4E): net income over 1.25 x 56,300 repays regular EI benefits at 30%.
+constexpr double kEiRepaymentThreshold = 70375.0;
 constexpr double kDeathBenefitExemption = 10000.0;    // line 13000: death benefits exempt up to 10,000, once over all slips
 constexpr double kScholarshipExemption = 500.0;       // line 13010: scholarships exempt up to 500 without the education amount
 constexpr double kFarmLossFullPart = 2500.0;          // line 14100 (restricted farm loss): the first 2,500 of the loss
@@ -339,17 +340,19 @@ constexpr int kFlatRateMaxDays = 250;                 // T777S: at most 500 (250
 constexpr double kVehicleInterestPerDay = 10.0;       // T2125 / T776: passenger vehicle interest, 10 a day
 constexpr double kVehicleLeasePerMonth = 800.0;       // T2125 / T776: passenger vehicle leasing, 800 a month before tax
 
-constexpr double kPersonalUseFloor = 1000.0;
+constexpr double kPersonalUseFloor = 1000.0;          // Schedule 3: personal-use property cost and proceeds count as at least 1,000
 
-constexpr double kForeignPropertyTaxLimit = 0.15;     // T2209 / line 40500: foreign tax on property income over 15% is deducted, not credited
+// T2209 / line 40500: foreign tax on property income over 15% of it is deducted, not credited.
+constexpr double kForeignPropertyTaxLimit = 0.15;
 constexpr double kGstRate = 0.05;                     // GST370: rebate at 5/105 (GST)
 constexpr double kHstRate13 = 0.13;                   // GST370: rebate at 13/113 (HST, Ontario)
 constexpr double kHstRate15 = 0.15;                   // GST370: rebate at 15/115 (HST, Atlantic provinces)
-constexpr double kClergyResidenceFloor = 10000.0;     // T1223: rent and utilities up to the greater of 10,000 and a third of the remuneration
+// T1223: rent and utilities up to the greater of 10,000 and a third of the remuneration.
+constexpr double kClergyResidenceFloor = 10000.0;
 
 constexpr double kDiscountFirstPart = 300.0;          // RC71 (Tax Rebate Discounting Act): 15% of the first 300 of the refund
 constexpr double kDiscountFirstRate = 0.15;
-constexpr double kDiscountRestRate = 0.05;            // RC71: and 5% of the rest          // Schedule 3: personal-use property cost and proceeds count as at least 1,000
+constexpr double kDiscountRestRate = 0.05;            // RC71: and 5% of the rest
 
 // ---------------------------------------------------------------------------
 // Benefits paid from July 2022 to June 2023 on the 2021 return (the summary's estimates)
