@@ -616,7 +616,8 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
     //    7, replacing the rows an earlier auto-fill added. The receipts'
     //    prior-year part is what was paid in the first 60 days of 2022.
     if (allow.allowRRSPContribution()
-        && (ownCurrent >= kAmountThatCounts || ownPrior >= kAmountThatCounts || spousalCurrent >= kAmountThatCounts || spousalPrior >= kAmountThatCounts)) {
+        && (ownCurrent >= kAmountThatCounts || ownPrior >= kAmountThatCounts || spousalCurrent >= kAmountThatCounts
+            || spousalPrior >= kAmountThatCounts)) {
         if (CTaxData_Form* sch7 = makeFormExist(FormType::Schedule7)) {
             constexpr int kRows = 20;
             int row = removeAutoFilledRows(*sch7, "contributions", kRows, 0);
