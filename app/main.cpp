@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 #include "numericlocale.h"
 #include "prompt.h"
+#include "returnvalidation.h"
 #include "runguard.h"
 #include "sessionend.h"
 #include "tabwndapp.h"
@@ -35,6 +36,7 @@ int main(int argc, char* argv[])
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     TabWndApp* app = TabWndApp::initMainApp(argc, argv);
     useCNumericLocale();
+    installReturnValidation();
     static Prompt::CancelAll noOneToAsk;
     if (batch) {
         Prompt::setHandler(&noOneToAsk);

@@ -358,8 +358,13 @@ void IndividualTaxDataTest::validationCollectsPerItemMessages()
     IndividualTaxData person(MULTIPROV_MODE_NEW, nullptr);
     addT1(person);
     std::list<_STRUCT_FORM_VALIDATE_INFO*> items;
-    QCOMPARE(person.Validate(2, items), 0);
-    QVERIFY(items.empty());
+    // A T1 without identification speaks for itself, as a form item.
+    QCOMPARE(person.Validate(2, items), 1);
+    QCOMPARE(int(items.size()), 1);
+    QCOMPARE(items.front()->kind, int(_STRUCT_FORM_VALIDATE_INFO::Form));
+    QCOMPARE(items.front()->type, 1);
+    QVERIFY(!items.front()->messages.empty());
+    delete items.front();
 }
 
 void IndividualTaxDataTest::validationGathersTheProvincialMessages()
@@ -374,8 +379,12 @@ void IndividualTaxDataTest::validationGathersTheProvincialMessages()
     QVERIFY(on428 > 0);
     person.GetFormData(on428, true)->setFloat("unused_tuition_carried_forward", -5);
     std::list<_STRUCT_FORM_VALIDATE_INFO*> items{nullptr};   // entries already there are kept
-    QCOMPARE(person.Validate(2, items), 1);
-    QCOMPARE(int(items.size()), 2);
+    // The list's size afterwards: the entry there before, the T1's own
+    // (no identification) and the return's.
+    QCOMPARE(person.Validate(2, items), 3);
+    QCOMPARE(int(items.size()), 3);
+    QVERIFY(items.front() == nullptr);
+    delete *std::next(items.begin());
     const _STRUCT_FORM_VALIDATE_INFO* entry = items.back();
     QCOMPARE(int(entry->kind), int(_STRUCT_FORM_VALIDATE_INFO::Return));
     QCOMPARE(int(entry->messages.size()), 1);
