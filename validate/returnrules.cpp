@@ -304,12 +304,16 @@ void investmentRules(RuleInputs& in)
     if (sch3) {
         if (v(sch3, "17600") >= kAmountTolerance && (!t936 || exceeds(v(sch3, "17600"), v(t936, "68140"))))
             in.add("Field 17600 of Schedule 3 requires a greater amount in field 68140 of Form T936.");
-        const int answer = int(v(sch3, "17900"));
-        if ((answer == 0 || answer == 1) && t2091s != 1)
+        // Schedule 3 keeps the box ticked at line 17900 (1, 2 or 3; 0 when
+        // none is): box 1 designates one property, box 2 two or more, and
+        // without a box no T2091 is expected. An untouched schedule must
+        // not ask for a T2091.
+        const int box = int(v(sch3, "17900"));
+        if (box == 1 && t2091s != 1)
             in.add("There should be only one form T2091 in tax return according to Field 17900 of Schedule 3.");
-        else if (answer == 2 && t2091s < 2)
+        else if (box == 2 && t2091s < 2)
             in.add("There should be two or more form T2091 in tax return according to Field 17900 of Schedule 3.");
-        else if (answer != 0 && answer != 1 && answer != 2 && t2091s > 0)
+        else if (box != 1 && box != 2 && t2091s > 0)
             in.add("Form T2091 is in the return, make sure field 17900 of Schedule 3 is properly answered.");
     }
 
