@@ -5,8 +5,8 @@
 
 #include "mainwindow.h"
 #include "numericlocale.h"
+#include "programservices.h"
 #include "prompt.h"
-#include "returnvalidation.h"
 #include "runguard.h"
 #include "sessionend.h"
 #include "tabwndapp.h"
@@ -36,7 +36,7 @@ int main(int argc, char* argv[])
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     TabWndApp* app = TabWndApp::initMainApp(argc, argv);
     useCNumericLocale();
-    installReturnValidation();
+    installProgramServices();
     static Prompt::CancelAll noOneToAsk;
     if (batch) {
         Prompt::setHandler(&noOneToAsk);
