@@ -21,6 +21,7 @@
 // - the further pension income line of rule 13: line 11600 (elected split
 //   pension); the further calculated amount: line 21000 (its deduction);
 // - the calculated integer indicator of rules 33 and 34: "cpp_form_kind";
+// - the HBP and LLP parts of line 12900: the T1's "12900_hbp" and "12900_llp";
 // - the beneficiary T3 flag of rule 7: a T3 slip with its beneficiary code (box 18);
 // - the CPP/QPP retirement benefit from T4A(P) slips: line 11400;
 // - the T1 marks a fishing form T2121 (rule 95): the return holds a T2121;

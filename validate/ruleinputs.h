@@ -43,9 +43,9 @@ struct RuleInputs
     // The sum of several T1 amounts.
     double t1Sum(std::initializer_list<const char*> names) const;
     bool t1AllZero(std::initializer_list<const char*> names) const;
-    // The HBP and LLP parts of line 12900 (the withdrawals of T4RSP slips).
-    double hbpPart() const { return totals.t4rspHbpWithdrawals; }
-    double llpPart() const { return totals.t4rspLlpWithdrawals; }
+    // The HBP and LLP parts of line 12900: repayments not made, included in income.
+    double hbpPart() const { return t1Value("12900_hbp"); }
+    double llpPart() const { return t1Value("12900_llp"); }
     // A T776, or a T5013 form reporting rental income.
     bool hasRentalIncome() const;
     // Schedule 11's months of full-time and part-time study, from the

@@ -91,8 +91,8 @@ const RuleCase kSlipAndIdentityCases[] = {
          f.dependants.entry(0)->relationship = DEP_REL_CHILD;
      }, 0},
     {"13 pension amount too much", "Field 31400 in Schedule 1 is too much according to other entries in tax return.",
-     [](Fixture& f) { f.setT1("11500", 1000); f.setT1("11600", 500); f.setT1("21000", 200); f.setT1("31400", 1300.009); },
-     [](Fixture& f) { f.setT1("11500", 1000); f.setT1("11600", 500); f.setT1("21000", 200); f.setT1("31400", 1300.008); }, 0},
+     [](Fixture& f) { f.setT1("11500", 1000); f.setT1("12900", 300); f.setT1("12900_llp", 300); f.setT1("11600", 500); f.setT1("21000", 200); f.setT1("31400", 1300.009); },
+     [](Fixture& f) { f.setT1("11500", 1000); f.setT1("12900", 300); f.setT1("12900_llp", 300); f.setT1("11600", 500); f.setT1("21000", 200); f.setT1("31400", 1300.008); }, 0},
 };
 
 // ---- Rules 14 to 28.
@@ -267,8 +267,8 @@ const RuleCase kBenefitAndRrspCases[] = {
      [](Fixture& f) { f.setT1("marital_status", MARITAL_MARRIED); f.t1->setDate("spouse_birth_date", QDate(1949, 6, 1)); CTaxData_Form* s = f.add(7); f.set(s, "contributions.1.spousal", 1); f.set(s, "contributions.1.amount_2021", 10); },
      [](Fixture& f) { f.setT1("marital_status", MARITAL_MARRIED); f.t1->setDate("spouse_birth_date", QDate(1949, 6, 1)); CTaxData_Form* s = f.add(7); f.set(s, "contributions.1.amount_2021", 10); }, 7},
     {"61 HBP repayment short", "RRSP HBP repayment doesn't meet the minimum requirement according to last year assessment.",
-     [](Fixture& f) { f.setT1("min_hbp_repayment", 1000.009); f.set(f.add(7), "24600", 1000); },
-     [](Fixture& f) { f.setT1("min_hbp_repayment", 1000.008); f.set(f.add(7), "24600", 1000); }, 0},
+     [](Fixture& f) { f.setT1("min_hbp_repayment", 1000.009); f.setT1("12900_hbp", 400); f.set(f.add(7), "24600", 600); },
+     [](Fixture& f) { f.setT1("min_hbp_repayment", 1000.008); f.setT1("12900_hbp", 400); f.set(f.add(7), "24600", 600); }, 0},
     {"62 LLP repayment short", "RRSP LLP repayment doesn't meet the minimum requirement according to last year assessment.",
      [](Fixture& f) { f.setT1("min_llp_repayment", 0.009); },
      [](Fixture& f) { f.setT1("min_llp_repayment", 0.008); }, 0},
@@ -301,8 +301,8 @@ const RuleCase kCppSplitCases[] = {
      [](Fixture& f) { f.setT1("post_bankrupt", 0); f.set(f.add(49), "zone_b_days", 1); },
      [](Fixture& f) { f.setT1("post_bankrupt", 1); f.set(f.add(49), "zone_b_days", 1); }, 49},
     {"70 bankrupt HBP", "Pre-bankrupt tax return cannot claim HBP repayment or LLP repayment amount at field 12900 on page 2 of T1.",
-     [](Fixture& f) { f.setT1("is_bankrupt", 1); CTaxData_Form* s = f.slip(4); f.set(s, "payer_name", "Bank"); f.set(s, "27", 0.009); },
-     [](Fixture& f) { f.setT1("is_bankrupt", 1); CTaxData_Form* s = f.slip(4); f.set(s, "payer_name", "Bank"); f.set(s, "27", 0.008); }, 0},
+     [](Fixture& f) { f.setT1("is_bankrupt", 1); f.setT1("12900_llp", 0.009); },
+     [](Fixture& f) { f.setT1("is_bankrupt", 1); f.setT1("12900_hbp", 0.008); }, 0},
     {"71 bankrupt Schedule 6", "Pre-bankrupt tax return cannot claim Working Income Tax Benefit. Please remove tax form Schedule 6.",
      [](Fixture& f) { f.setT1("is_bankrupt", 1); f.add(119); },
      [](Fixture& f) { f.add(119); }, 119},
