@@ -154,8 +154,11 @@ void ReturnValidationTest::messagesComeInTheRulesOrder()
     f.add(3);                                                        // rule 14
     f.set(f.slip(9), "share_percent", 0.0);                          // rule 1
     filingSettings().EfilerId = "";                                  // rule 5
+    IndividualTaxData before(MULTIPROV_MODE_NEW, &f.dependants);
+    before = f.person;
     std::list<_STRUCT_FORM_VALIDATE_INFO*> items;
     f.person.Validate(1, items);
+    QVERIFY(f.person == before);   // no form added, none changed
     QVERIFY(!items.empty());
     const _STRUCT_FORM_VALIDATE_INFO* last = items.back();
     QCOMPARE(last->kind, int(_STRUCT_FORM_VALIDATE_INFO::Return));
