@@ -552,6 +552,15 @@ void ReturnRulesTest::slipShareMessagesOncePerKind()
         f.set(f.slip(9), "share_percent", 0.0);
         QCOMPARE(returnMessages(f.person, 2), QStringList{t3});
     }
+    {
+        // Each T5013 slip without its identifiers says so.
+        Fixture f;
+        f.slip(13);
+        f.slip(13);
+        f.set(f.slip(13), "partnership_account_number", "123456789");
+        const QString t5013 = "Please complete partnership ID and/or tax shelter ID in T5013 slip.";
+        QCOMPARE(returnMessages(f.person, 2), (QStringList{t5013, t5013}));
+    }
 }
 
 void ReturnRulesTest::everyFieldTheRulesReadExists()
