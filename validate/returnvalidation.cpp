@@ -30,8 +30,8 @@ _STRUCT_FORM_VALIDATE_INFO* newItem(int kind, int type)
 
 int ValidateReturn(IndividualTaxData& person, unsigned char mode, std::list<_STRUCT_FORM_VALIDATE_INFO*>& items)
 {
-    // A non-resident's T1159 return has no T1 to check.
-    if (person.getMainProvince() == PROV_T1159) return 0;
+    // A non-resident's T1159 return has no T1 to check: nothing is added.
+    if (person.getMainProvince() == PROV_T1159) return int(items.size());
 
     const TaxData_T1New* t1 =
         person.GetCountOfForm(1) == 1 ? dynamic_cast<const TaxData_T1New*>(person.GetFormData(1, false)) : nullptr;

@@ -71,8 +71,11 @@ void ReturnValidationTest::nonResidentReturnIsNotChecked()
 {
     ValidationFixture f(PROV_T1159);
     f.add(113);   // would trip a rule anywhere else
-    std::list<_STRUCT_FORM_VALIDATE_INFO*> items{nullptr};
-    QCOMPARE(f.person.Validate(1, items), 0);
+    std::list<_STRUCT_FORM_VALIDATE_INFO*> fresh;
+    QCOMPARE(f.person.Validate(1, fresh), 0);
+    QVERIFY(fresh.empty());
+    std::list<_STRUCT_FORM_VALIDATE_INFO*> items{nullptr};   // the list's size, unchanged
+    QCOMPARE(f.person.Validate(1, items), 1);
     QCOMPARE(int(items.size()), 1);
     QVERIFY(items.front() == nullptr);
 }
