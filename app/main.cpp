@@ -5,6 +5,7 @@
 
 #include "mainwindow.h"
 #include "numericlocale.h"
+#include "programservices.h"
 #include "prompt.h"
 #include "runguard.h"
 #include "sessionend.h"
@@ -35,6 +36,7 @@ int main(int argc, char* argv[])
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     TabWndApp* app = TabWndApp::initMainApp(argc, argv);
     useCNumericLocale();
+    installProgramServices();
     static Prompt::CancelAll noOneToAsk;
     if (batch) {
         Prompt::setHandler(&noOneToAsk);

@@ -96,7 +96,8 @@ private:
     // The preparer's EFILE number and password live under other names in
     // test mode; read them under the names of the mode in force.
     void readEFileSettings();
-    // New forms take the preparer's details from the model's copy.
+    // New forms take the preparer's details from the model's copy, and
+    // checking and filing a return read the filing settings from theirs.
     void publishPreparerSettings();
 
     static TabWndApp* s_app;

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QScreen>
 
+#include "filingsettings.h"
 #include "preparersettings.h"
 #include "tabwndapp.h"
 
@@ -123,4 +124,14 @@ void TabWndApp::publishPreparerSettings()
     p.EFilePassword = c.m_BusinessEFilePassword;
     p.PreAssessment = c.m_PreAssessment;
     p.PostAssessment = c.m_PostAssessment;
+
+    FilingSettings& f = filingSettings();
+    f.EfilerId = c.m_BusinessEFileNum;
+    f.EfilerPassword = c.m_BusinessEFilePassword;
+    f.TestMode = c.isTestMode();
+    f.NoWarningMsg = c.m_NoWarningMsg;
+    f.NetfileSoftwareCode = c.m_NetfileSoftwareCode;
+    f.NetfileSoftwareDate = c.m_NetfileSoftwareDate;
+    f.EfileSoftwareCode = c.m_EfileSoftwareCode;
+    f.EfileSoftwareDate = c.m_EfileSoftwareDate;
 }

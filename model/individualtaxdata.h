@@ -189,6 +189,13 @@ public:
 
     // ---- validation and filing checks
     int Validate(unsigned char flag, std::list<_STRUCT_FORM_VALIDATE_INFO*>& items);
+    // The validation engine sits above the model: the program and the tests
+    // install it at start-up, and Validate hands its work to it. Without one,
+    // Validate gathers only the items' own checks and the provincial rules.
+    using ValidationEngine = int (*)(IndividualTaxData& person, unsigned char flag,
+                                     std::list<_STRUCT_FORM_VALIDATE_INFO*>& items);
+    static void installValidationEngine(ValidationEngine engine);
+    static ValidationEngine validationEngine();
     bool AnyMsgBeforeNetfile(unsigned char flag, bool b);
     bool MaySchedule6Needed();
 

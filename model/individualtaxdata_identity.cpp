@@ -124,7 +124,7 @@ void IndividualTaxData::GetPersonalBasicInfo(CString& sin, CString& first, CStri
         middle = text.Mid(blank + 1);
     }
     last = form->getString("last_name");
-    other = form->getString("initial");
+    other = form->getString("email");   // printing and filing read the e-mail address here
     birthDate = form->getDate("birth_date");
     getFedAmountClaimed(483, result);
 }

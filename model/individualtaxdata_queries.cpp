@@ -35,9 +35,10 @@ const char* stringField(int number)
     case 1: return "sin";
     case 11: return "first_name";
     case 12: return "last_name";
-    case 15: return "initial";
-    case 16: return "mailing_address";
-    case 19: return "email";
+    // The T1 keeps one e-mail address: 15 answers it and 16 stays empty
+    // (printing falls back on 16 only when 15 is empty).
+    case 15: return "email";
+    case 19: return "home_phone";
     default: return nullptr;
     }
 }
@@ -80,6 +81,10 @@ bool IndividualTaxData::getFedStringClaimed(int number, CString& value) const
     }
     if (number == 17) {
         form->ConstructFullName(value);
+        return true;
+    }
+    if (number == 16) {
+        value.Empty();
         return true;
     }
     const char* field = stringField(number);
@@ -156,9 +161,23 @@ CString IndividualTaxData::GetNetfileNameWithoutSuffix() const
     return name;
 }
 
+namespace {
+IndividualTaxData::ValidationEngine s_validationEngine = nullptr;
+}
+
+void IndividualTaxData::installValidationEngine(ValidationEngine engine)
+{
+    s_validationEngine = engine;
+}
+
+IndividualTaxData::ValidationEngine IndividualTaxData::validationEngine()
+{
+    return s_validationEngine;
+}
+
 int IndividualTaxData::Validate(unsigned char flag, std::list<_STRUCT_FORM_VALIDATE_INFO*>& items)
 {
-    const size_t before = items.size();
+    if (s_validationEngine) return s_validationEngine(*this, flag, items);
     for (STRUCT_SLIPDATA_ITEM_2004* slip : m_slips) {
         std::list<CString> messages;
         slip->object->Validate(flag, messages);
@@ -192,7 +211,7 @@ int IndividualTaxData::Validate(unsigned char flag, std::list<_STRUCT_FORM_VALID
         entry->messages = std::move(returnMessages);
         items.push_back(entry);
     }
-    return int(items.size() - before);
+    return int(items.size());
 }
 
 bool IndividualTaxData::AnyMsgBeforeNetfile(unsigned char flag, bool)

@@ -165,7 +165,7 @@ void moveSlipTotals(IndividualTaxData& person, TaxData_T1New& t1, const STRU_SLI
     t1.setFloat("12600", t.t5013RentalIncome + t.t5013LimitedRentalIncome);
     t1.setFloat("12900", t.t4rspAnnuity + t.t4rspAnnuityFromSpouseDeath + t.t4rspRefundOfPremiums
                              + t.t4rspExcessRefund + t.t4rspWithdrawals + t.t4rspDeregistration + t.t4rspOtherIncome
-                             + t.t4rspDeemedOnDeath);
+                             + t.t4rspDeemedOnDeath + t1.getFloat("12900_hbp") + t1.getFloat("12900_llp"));
 
     // Other income, with the trust's death benefits above what is left of
     // the 10,000 exemption after the T4A slips'.

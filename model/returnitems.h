@@ -44,7 +44,8 @@ struct STRUCT_WIZDATA_ITEM_2004
 // One validation result: the messages of one slip, one form or the return.
 struct _STRUCT_FORM_VALIDATE_INFO
 {
-    enum Kind : int { Slip = 1, Form = 2, Return = 4 };
+    // Coupled: checks against the spouse's return, which the dialog can show.
+    enum Kind : int { Slip = 1, Form = 2, Return = 4, Coupled = 5 };
     int kind = 0;
     int type = 0;
     std::list<CString> messages;

@@ -212,6 +212,8 @@ public:
     // the CPP rate, and the overpayment. Answers 0.
     int Calculate01();
     void getCPPRelatedAmounts(CppRelatedAmounts& out) const;
+    // The contributions still due (its under-deduction line).
+    double getUnderDeduction() const { return getFloat("under_deduction"); }
 };
 // RC383, Tax-Exempt Earned Income and Contributions for the Canada Pension
 // Plan (form type 149).

@@ -250,6 +250,8 @@ const FieldSpec kSch5Fields[] = {
     QM_ROWS("infirm_children.#.birth_date", CField::Date, 10),
     QM_CALC_INT("30499"),   // number of children claimed
     QM_CALC("30500"),
+    QM_BOOL("eligible_dependant_condition"), // the box at the top: lived apart, or the condition read and met
+    QM_STR("55295"), // the eligible dependant's S.I.N.
 };
 
 // ---- Schedule 6
@@ -296,6 +298,9 @@ const FieldSpec kSch6Fields[] = {
     QM_CALC("basic_cwb"),
     QM_CALC("disability_supplement_amount"),
     QM_CALC("45300"),                    // Canada workers benefit
+    QM_ANSWER("38105"),                  // tax-exempt income is counted in parts A and B
+    QM_BOOL("claim_basic"),              // the basic Canada workers benefit is claimed
+    QM_BOOL("claim_disability_supplement"),
 };
 
 // ---- Schedule 7
@@ -332,6 +337,7 @@ const FieldSpec kSch7Fields[] = {
     QM_BOOL("llp_student_is_spouse"),
     // Part F: amateur athlete trust income used for the deduction limit
     QM_AMT("amateur_athlete_trust_income"),
+    QM_AMT("24640"), // contributions designated as a repayment under the HBP or LLP
 };
 
 // ---- Schedule 8 before 2014: only its key amounts, as old files hold them.
@@ -386,6 +392,8 @@ const FieldSpec kSch9Fields[] = {
     QM_CALC("34200"),   // eligible amount of cultural and ecological gifts
     QM_CALC("34900"),   // donations and gifts credit
     QM_AMT("shared_donations"),         // a couple's joint gifts given to this spouse by the optimiser
+    QM_AMT("33700"),   // gifts of capital property: the capital gain designated (Schedule 3)
+    QM_AMT("33900"),   // gifts of certified cultural or ecological property: the gain
 };
 
 // ---- Schedule 11
@@ -431,6 +439,9 @@ const FieldSpec kSch13Fields[] = {
     QM_BOOL("resident_of_quebec"),          // the lower rate applies
     QM_CALC("31217"),                       // EI premiums on self-employment and other eligible earnings
     QM_CALC("42120"),                       // EI premiums payable
+    QM_AMT("54493"),                        // employment income with PPIP premiums paid
+    QM_AMT("54494"),                        // tax-exempt employment income with PPIP premiums paid
+    QM_AMT("53550"),                        // self-employment earnings for special EI benefits
 };
 
 // ---- Schedule 14
@@ -504,6 +515,11 @@ TaxData_Sch6::TaxData_Sch6() : TableForm(FROM_FORM, 119, fieldTable(kSch6Fields)
 TaxData_Sch7::TaxData_Sch7() : TableForm(FROM_FORM, 7, fieldTable(kSch7Fields)) {}
 TaxData_Sch8::TaxData_Sch8() : TableForm(FROM_FORM, 8, fieldTable(kSch8Fields)) {}
 TaxData_Sch8_14::TaxData_Sch8_14() : TableForm(FROM_FORM, 150, fieldTable(kSch8_14Fields)) {}
+double TaxData_Sch8_14::getEmpUnderDeduction() const
+{
+    return qMax(0.0, getFloat("contributions_required") - getFloat("50340"));
+}
+
 TaxData_Sch9::TaxData_Sch9() : TableForm(FROM_FORM, 9, fieldTable(kSch9Fields)) {}
 TaxData_Sch11::TaxData_Sch11() : TableForm(FROM_FORM, 11, fieldTable(kSch11Fields)) {}
 TaxData_Sch12_2016::TaxData_Sch12_2016() : TableForm(FROM_FORM, 157, fieldTable(kSch12Fields)) {}

@@ -147,6 +147,9 @@ public:
     // self-employment earnings and the elected earnings. Answers 0.
     int Calculate01();
     void getCPPRelatedAmounts(CppRelatedAmounts& out) const;
+    // The contributions still due on employment earnings: those required
+    // less those the T4 slips show deducted; not below zero.
+    double getEmpUnderDeduction() const;
 };
 
 // Schedule 9, Donations and Gifts.
@@ -200,6 +203,8 @@ class TaxData_Sch14 : public TableForm
 {
 public:
     TaxData_Sch14();
+    // A Schedule 14 in the return claims the climate action incentive.
+    bool isClaimed() const { return true; }
 };
 
 // Schedule 1-A, Family Tax Cut (ended with 2015).

@@ -1,6 +1,11 @@
 #include "t1.h"
 
+#include <cmath>
+
+#include <QRegularExpression>
+
 #include "federal2021.h"
+#include "utils.h"
 
 namespace {
 
@@ -57,9 +62,9 @@ const FieldSpec kT1IdentityFields[] = {
     QM_BOOL("spouse_benefit_ineligible"),
     QM_BOOL("spouse_self_employed"),
     QM_BOOL("spouse_claim_off"),        // the spouse amount is not claimed
-    QM_BOOL("elections_canada_citizen"),
-    QM_BOOL("elections_canada_consent"),
-    QM_BOOL("foreign_property_over_100k"),
+    QM_ANSWER("elections_canada_citizen"),
+    QM_ANSWER("elections_canada_consent"),
+    QM_ANSWER("foreign_property_over_100k"),
     QM_BOOL("sch14_marker"),
     QM_BOOL("refile"),                  // an amended return (ReFILE)
     QM_BOOL("multi_year_filing"),       // several years filed together
@@ -142,6 +147,60 @@ const FieldSpec kT1IdentityFields[] = {
     QM_CALC("21699_slips"),
     QM_CALC("23200_slips"),
     QM_CALC("23210_slips"),
+
+    // ---- What checking and filing the return read (answers: QM_ANSWER).
+    QM_STR("netfile_access_code"),      // the agency's NETFILE access code
+    QM_ANSWER("filed_before"),          // the person has filed a return before
+    QM_ANSWER("info_changed"),          // question 4: identification changed since the last return
+    QM_ANSWER("name_changed"),
+    QM_ANSWER("home_same_as_mailing"),
+    QM_ANSWER("foreign_address"),       // the home address is outside Canada
+    QM_ANSWER("non_canadian_mailing"),  // the mailing address is outside Canada
+    QM_INT("current_province"),         // the province of residence today, ENUMTYPE_PROVINCE
+    QM_DATE("date_of_move"),            // the day of the move to that province
+    QM_DATE("autofill_request_date"),   // the last auto-fill of this return
+    QM_ANSWER("land_residence"),        // resides on self-government or treaty land
+    QM_ANSWER("first_nation"),
+    QM_STR("first_nation_code"),
+    QM_ANSWER("tlicho"),                // a Tlicho citizen
+    QM_ANSWER("deline"),                // a Deline citizen
+    QM_STR("yukon_settlement_number"),  // the Yukon First Nation settlement
+    QM_ANSWER("deceased_beneficiary_election"),
+    QM_ANSWER("post_bankrupt"),         // a return for the months after a bankruptcy
+    QM_AMT("post_bankrupt_net_income"),
+    QM_AMT("post_bankrupt_adjusted_net_income"),
+    QM_ANSWER("fiscal_period_revocation"),
+    // Supporting amounts, by the agency's field codes.
+    QM_AMT("5354"),                     // limited-partnership losses of other years
+    QM_AMT("5365"),
+    QM_AMT("67650"),                    // tax-shelter amounts of T5004
+    QM_AMT("67820"),                    // minimum-tax adjustments behind lines 22100 and 23200 ...
+    QM_AMT("67830"),                    // ... line 12600
+    QM_AMT("67840"),                    // ... lines 12200, 22100, 23200
+    QM_AMT("67860"),                    // ... lines 22100, 22400, 23200
+    QM_AMT("67890"),
+    QM_AMT("68080"),                    // CNIL: investment expenses
+    QM_AMT("68100"),                    // CNIL: investment income
+    QM_AMT("68110"),
+    QM_AMT("68150"),                    // T3 box 21 capital gains behind CNIL
+    QM_ANSWER("tax_beneficiary_of_deceased"),
+    QM_AMT("52080"),                    // the beneficiary amount
+    QM_AMT("min_hbp_repayment"),        // last year's notice of assessment
+    QM_AMT("min_llp_repayment"),
+    // The HBP and LLP repayments not made that the person includes in
+    // income: parts of line 12900.
+    QM_AMT("12900_hbp"),
+    QM_AMT("12900_llp"),
+    QM_ANSWER("fishing_t4_slip"),       // a T4 slip of fishing employment is in the return
+    // Amounts and indicators of the agency's test returns.
+    QM_AMT("test_55220"),
+    QM_INT("test_55220_indicator"),
+    QM_AMT("test_55320"),
+    QM_INT("test_55320_indicator"),
+    QM_AMT("test_55300"),
+    QM_INT("test_55300_indicator"),
+    QM_AMT("test_49000"),
+    QM_INT("test_49000_indicator"),
 };
 
 } // namespace
@@ -155,6 +214,52 @@ void TaxData_T1New::CarryToNewYear(bool withData)
     for (const char* name : {"refile", "multi_year_filing", "filing_status", "filing_confirmation", "filing_time",
                              "status_value"})
         if (CField* f = field(name)) f->Reset();
+}
+
+namespace {
+
+// A Canadian postal code written "A1A 1A1" (one blank, or none).
+bool isPostalCode(CString text)
+{
+    text.Trim();
+    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z][0-9][A-Za-z] ?[0-9][A-Za-z][0-9]$"));
+    return pattern.match(QString::fromUtf8(text.c_str())).hasMatch();
+}
+
+bool isBlank(CString text)
+{
+    text.Trim();
+    return text.IsEmpty();
+}
+
+} // namespace
+
+int TaxData_T1New::Validate(unsigned char, std::list<CString>& messages)
+{
+    const size_t before = messages.size();
+    CString sin = getString("sin");
+    sin.Remove(' ');
+    if (sin.IsEmpty() || !CheckSIN(sin.c_str()))
+        messages.push_back("Please enter a valid social insurance number on page 1 of T1.");
+    if (isBlank(getString("first_name"))) messages.push_back("Please enter the first name on page 1 of T1.");
+    if (isBlank(getString("last_name"))) messages.push_back("Please enter the last name on page 1 of T1.");
+    if (!getDate("birth_date").isValid()) messages.push_back("Please enter the date of birth on page 1 of T1.");
+    if (getInt("province") == PROV_NONE)
+        messages.push_back("Please select the province or territory of residence on December 31, 2021 on page 1 of T1.");
+    if (getInt("marital_status") == MARITAL_NONE)
+        messages.push_back("Please select the marital status on December 31, 2021 on page 1 of T1.");
+    if (getInt("non_canadian_mailing") != 0) {
+        if (isBlank(getString("mailing_address")) && isBlank(getString("mailing_po_box"))
+            && isBlank(getString("mailing_rr")))
+            messages.push_back("Please enter the street address of the mailing address on page 1 of T1.");
+        if (isBlank(getString("mailing_city")))
+            messages.push_back("Please enter the city of the mailing address on page 1 of T1.");
+        if (isBlank(getString("mailing_province")))
+            messages.push_back("Please enter the province of the mailing address on page 1 of T1.");
+        if (!isPostalCode(getString("mailing_postal_code")))
+            messages.push_back("Please enter the postal code of the mailing address as A1A 1A1 on page 1 of T1.");
+    }
+    return messages.size() != before ? 1 : 0;
 }
 
 int TaxData_T1New::GetAge() const
@@ -286,6 +391,43 @@ void TaxData_T1New::CalculateLine213ByWorkSheet()
 {
     setFloat("21300", 0.0);
     setFloat("21300", qMax(0.0, getFloat("uccb_repaid")));
+}
+
+bool TaxData_T1New::IsBankrupt() const
+{
+    return getBool("is_bankrupt");
+}
+
+bool TaxData_T1New::IsPostBankrupt() const
+{
+    return getInt("post_bankrupt") == 0;
+}
+
+bool TaxData_T1New::IsDeceased() const
+{
+    return getDate("date_of_death").year() == kTaxYear;
+}
+
+bool TaxData_T1New::HasSelfEmploymentIncome() const
+{
+    return getSelfEmploymentIncomeWithoutLoss() >= CFloatField::kTolerance;
+}
+
+bool TaxData_T1New::HasSelfEmploymentIncome2(int) const
+{
+    // A business, professional, commission, farming or fishing line in use,
+    // a loss included.
+    for (const char* line : {"13499", "13500", "13699", "13700", "13899", "13900", "14099", "14100", "14299", "14300"})
+        if (std::fabs(getFloat(line)) >= CFloatField::kTolerance) return true;
+    return false;
+}
+
+int TaxData_T1New::GetBankruptMonthsInTaxYear() const
+{
+    const QDate date = getDate("date_of_bankruptcy");
+    if (!getBool("is_bankrupt") || !date.isValid() || date.year() != kTaxYear) return 0;
+    // The months the return covers: those begun before the day of bankruptcy.
+    return date.month() - 1 + (date.day() > 1 ? 1 : 0);
 }
 
 int TaxData_T1New::GetBankruptDaysInTaxYear() const

@@ -30,6 +30,8 @@ public:
 
     TaxData_T1New();
     void CarryToNewYear(bool withData) override;
+    // The identification the agency needs to accept the return.
+    int Validate(unsigned char flag, std::list<CString>& messages) override;
 
     static const STRUCT_TAX_STAIRS_JURISDICTION m_taxStairs;
 
@@ -61,6 +63,18 @@ public:
     bool IsImmigrant() const;
     // Arrived or left during the year: credits are prorated by days in Canada.
     bool shouldProrateAsImmigrant() const { return IsImmigrant() || IsEmmigrant(); }
+    // A return for the part of the year before a bankruptcy.
+    bool IsBankrupt() const;
+    // A return for the part of the year after a bankruptcy.
+    bool IsPostBankrupt() const;
+    // Died during the tax year.
+    bool IsDeceased() const;
+    // Net self-employment income above zero.
+    bool HasSelfEmploymentIncome() const;
+    // Any self-employment line in use, a loss included.
+    bool HasSelfEmploymentIncome2(int) const;
+    // Months of the tax year before the bankruptcy; 0 without one in the year.
+    int GetBankruptMonthsInTaxYear() const;
     // Days of the tax year before the bankruptcy; 0 without one in the year.
     int GetBankruptDaysInTaxYear() const;
     // Left Canada during the tax year (a date of departure in it).

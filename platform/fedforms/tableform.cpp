@@ -1,5 +1,6 @@
 #include "tableform.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -101,4 +102,21 @@ void TableForm::addFields(const FieldTable& table)
             m_fields.adopt(f);
         }
     }
+}
+
+int TableForm::Validate(unsigned char, std::list<CString>& messages)
+{
+    if (getItemKind() != FROM_SLIP || !field("payer_name")) return 0;
+    CString payer = getString("payer_name");
+    payer.Trim();
+    if (!payer.IsEmpty()) return 0;
+    for (const CField* f : fields().all()) {
+        // A share in percent starts at 100 and is no amount of the slip.
+        if (f->GetType() != CField::Float || f->IsCalculated() || f->GetName().Find("percent") >= 0) continue;
+        if (std::fabs(static_cast<const CFloatField*>(f)->GetValue()) >= CFloatField::kTolerance) {
+            messages.push_back("Please enter the payer's name of this slip.");
+            return 1;
+        }
+    }
+    return 0;
 }

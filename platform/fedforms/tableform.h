@@ -35,6 +35,9 @@ struct FieldSpec
 #define QM_ROWS(name, type, rows) FieldSpec{name, type, nullptr, rows}
 // A column of a repeated entry that the calculation fills.
 #define QM_CALC_ROWS(name, rows) FieldSpec{name, CField::Float, nullptr, rows, CField::Calculated}
+// A yes/no answer: 0 yes, 1 no, 2 not answered (the start), so that an
+// untouched answer is never sent or tested as yes.
+#define QM_ANSWER(name) FieldSpec{name, CField::Int, "2"}
 // A count the calculation fills.
 #define QM_CALC_INT(name) FieldSpec{name, CField::Int, nullptr, 0, CField::Calculated}
 
@@ -73,6 +76,8 @@ public:
     // Without data only the amounts restart: names, descriptions, codes and
     // dates stay, so last year's payers, businesses and identity come along.
     void CarryToNewYear(bool withData) override;
+    // A slip holding amounts must name its payer; other items check nothing here.
+    int Validate(unsigned char flag, std::list<CString>& messages) override;
 
 private:
     void addFields(const FieldTable& table);

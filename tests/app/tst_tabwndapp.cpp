@@ -15,6 +15,7 @@
 #include "edition.h"
 #include "mainwindow.h"
 #include "messages.h"
+#include "filingsettings.h"
 #include "preparersettings.h"
 #include "prompt.h"
 #include "tabwndapp.h"
@@ -162,6 +163,10 @@ void TstTabWndApp::startsInTestMode()
     QCOMPARE(preparerSettings().BusinessEFileNum, CString("T9876"));
     QCOMPARE(preparerSettings().EFilePassword, CString("test-pw"));
     QCOMPARE(preparerSettings().BusinessName, CString("Lee Tax Services"));
+    // Checking and filing read the same numbers and the mode from their settings.
+    QCOMPARE(filingSettings().EfilerId, CString("T9876"));
+    QCOMPARE(filingSettings().EfilerPassword, CString("test-pw"));
+    QVERIFY(filingSettings().TestMode);
 
     QVERIFY(!QIcon(":/res/images/netfile-2021.ico").pixmap(32).isNull());
     QVERIFY(!QIcon(":/res/images/efile-2021.ico").pixmap(32).isNull());
@@ -194,6 +199,8 @@ void TstTabWndApp::efileNumbersKeepToTheirMode()
     QCOMPARE(stored(ownName), ownName + "-new");
     QCOMPARE(stored(otherName), otherNumber.toQString());
     QCOMPARE(preparerSettings().BusinessEFileNum.toQString(), ownName + "-new");
+    QCOMPARE(filingSettings().EfilerId.toQString(), ownName + "-new");   // applied preferences reach validation
+    QCOMPARE(filingSettings().TestMode, testMode);
 
     c.m_MODEDEBUG = !testMode;
     app()->readConfigDB();

@@ -108,6 +108,7 @@ private slots:
     void directDepositAccount();
     void slipsIntoTheT1_data();
     void slipsIntoTheT1();
+    void repaymentsNotMadeAreRrspIncome();
     void linesAUserMayTypeKeepTheEntry();
     void schedule4PayerRows_data();
     void schedule4PayerRows();
@@ -274,6 +275,18 @@ void CalcSteps016Test::slipsIntoTheT1_data()
     QTest::newRow("partnership business investment loss")
         << 40 << Items{slip(13, {{"partner_share_percent", 50}, {"137", 6000}})}
         << Lines{{"21699_slips", 3000}, {"21700", 1500}};
+}
+
+void CalcSteps016Test::repaymentsNotMadeAreRrspIncome()
+{
+    IndividualTaxData person(MULTIPROV_MODE_NEW, nullptr);
+    TaxData_T1New* t1 = addT1(person);
+    setAge(t1, 40);
+    t1->setFloat("12900_hbp", 700);
+    t1->setFloat("12900_llp", 300);
+    addItem(person, slip(4, {{"16", 1000}}));
+    runSteps(person, 0, 1);
+    compareLines(t1, Lines{{"12900", 2000}});
 }
 
 void CalcSteps016Test::slipsIntoTheT1()

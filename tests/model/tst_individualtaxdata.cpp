@@ -34,6 +34,9 @@ class IndividualTaxDataTest : public QObject
     Q_OBJECT
 private slots:
     void identifiersAreSharedByFormsAndSlips();
+    void contactTextsForPrintingAndFiling_data();
+    void contactTextsForPrintingAndFiling();
+    void basicInfoHandsBackTheEmail();
     void belowOneMeansNextIdentifier();
     void singleInstanceTypePresentTwiceAnswersNone();
     void lookupsByObject();
@@ -339,6 +342,49 @@ void IndividualTaxDataTest::fedAmountsAndStrings()
     QVERIFY(!person.getFedStringClaimed(2, text));
 }
 
+void IndividualTaxDataTest::contactTextsForPrintingAndFiling_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("expected");
+    // Printing takes 15, or 16 when 15 is empty: the T1 keeps one address.
+    QTest::newRow("15 the e-mail address") << 15 << "ann@example.ca";
+    QTest::newRow("16 empty") << 16 << "";
+    QTest::newRow("19 the telephone") << 19 << "613-555-0100";
+    QTest::newRow("1 the S.I.N.") << 1 << "046454286";
+}
+
+void IndividualTaxDataTest::contactTextsForPrintingAndFiling()
+{
+    QFETCH(int, item);
+    QFETCH(QString, expected);
+    IndividualTaxData person(MULTIPROV_MODE_NEW, nullptr);
+    TaxData_T1New* t1 = addT1(person);
+    t1->setString("email", "ann@example.ca");
+    t1->setString("home_phone", "613-555-0100");
+    t1->setString("initial", "M");
+    t1->setString("mailing_address", "12 Main St");
+    t1->setString("sin", "046454286");
+    CString text("untouched");
+    QVERIFY(person.getFedStringClaimed(item, text));
+    QCOMPARE(text.toQString(), expected);
+}
+
+void IndividualTaxDataTest::basicInfoHandsBackTheEmail()
+{
+    IndividualTaxData person(MULTIPROV_MODE_NEW, nullptr);
+    TaxData_T1New* t1 = addT1(person);
+    t1->setString("first_name", "Ann Marie");
+    t1->setString("initial", "M");
+    t1->setString("email", "ann@example.ca");
+    CString sin, given, second, family, email;
+    QDate birth;
+    double amount = 0;
+    person.GetPersonalBasicInfo(sin, given, second, family, email, birth, amount);
+    QCOMPARE(given, CString("Ann"));
+    QCOMPARE(second, CString("Marie"));
+    QCOMPARE(email, CString("ann@example.ca"));
+}
+
 void IndividualTaxDataTest::statusLine()
 {
     IndividualTaxData person(MULTIPROV_MODE_NEW, nullptr);
@@ -359,8 +405,13 @@ void IndividualTaxDataTest::validationCollectsPerItemMessages()
     IndividualTaxData person(MULTIPROV_MODE_NEW, nullptr);
     addT1(person);
     std::list<_STRUCT_FORM_VALIDATE_INFO*> items;
-    QCOMPARE(person.Validate(2, items), 0);
-    QVERIFY(items.empty());
+    // A T1 without identification speaks for itself, as a form item.
+    QCOMPARE(person.Validate(2, items), 1);
+    QCOMPARE(int(items.size()), 1);
+    QCOMPARE(items.front()->kind, int(_STRUCT_FORM_VALIDATE_INFO::Form));
+    QCOMPARE(items.front()->type, 1);
+    QVERIFY(!items.front()->messages.empty());
+    delete items.front();
 }
 
 void IndividualTaxDataTest::validationGathersTheProvincialMessages()
@@ -375,8 +426,12 @@ void IndividualTaxDataTest::validationGathersTheProvincialMessages()
     QVERIFY(on428 > 0);
     person.GetFormData(on428, true)->setFloat("unused_tuition_carried_forward", -5);
     std::list<_STRUCT_FORM_VALIDATE_INFO*> items{nullptr};   // entries already there are kept
-    QCOMPARE(person.Validate(2, items), 1);
-    QCOMPARE(int(items.size()), 2);
+    // The list's size afterwards: the entry there before, the T1's own
+    // (no identification) and the return's.
+    QCOMPARE(person.Validate(2, items), 3);
+    QCOMPARE(int(items.size()), 3);
+    QVERIFY(items.front() == nullptr);
+    delete *std::next(items.begin());
     const _STRUCT_FORM_VALIDATE_INFO* entry = items.back();
     QCOMPARE(int(entry->kind), int(_STRUCT_FORM_VALIDATE_INFO::Return));
     QCOMPARE(int(entry->messages.size()), 1);

@@ -77,6 +77,7 @@ private slots:
     void noProvinceIsDamaged();
     void writtenBytesOfAnEmptyPerson();
     void coupledReturnRoundTrip();
+    void everyT1AnswerRoundTrip();
     void damagedBytesNeverCrashTheReader();
 };
 
@@ -478,6 +479,41 @@ void ReturnFileTest::damagedBytesNeverCrashTheReader()
         QVERIFY(o.family);
         prompts.clear();
     }
+}
+
+
+void ReturnFileTest::everyT1AnswerRoundTrip()
+{
+    // The T1's identification answers, supporting amounts and test values
+    // that checking and filing read come back from the file as written.
+    QTemporaryDir dir;
+    CFamilyTaxData family(MULTIPROV_MODE_NEW);
+    IndividualTaxData* taxpayer = family.taxpayer();
+    taxpayer->setMainProvince(PROV_ON);
+    TaxData_T1New* t1 = addT1(*taxpayer);
+    fillEveryField(*t1, 7);
+    t1->setInt("province", PROV_ON);
+    t1->setInt("marital_status", MARITAL_SINGLE);
+    taxpayer->DoSthAfterReading(2);
+    const QString path = dir.filePath("answers.r21");
+    QVERIFY(family.saveToFile(CString(path)));
+    int result = -9;
+    std::unique_ptr<CFamilyTaxData> read(CFamilyTaxData::serializeFromFile(CString(path), result));
+    QCOMPARE(result, 0);
+    const TaxData_T1New* back = read->taxpayer()->t1();
+    QVERIFY(back);
+    QStringList differ;
+    for (const CField* f : t1->fields().all())
+        if (f->Differs(*back->field(f->GetName()))) differ << f->GetName().toQString();
+    QVERIFY2(differ.isEmpty(), qPrintable(differ.join(',')));
+    for (const char* name : {"netfile_access_code", "first_nation_code", "yukon_settlement_number"})
+        QCOMPARE(back->getString(name), t1->getString(name));
+    for (const char* name : {"filed_before", "elections_canada_consent", "post_bankrupt", "fishing_t4_slip",
+                             "current_province", "test_49000_indicator"})
+        QCOMPARE(back->getInt(name), t1->getInt(name));
+    for (const char* name : {"67820", "52080", "12900_hbp", "min_llp_repayment", "post_bankrupt_net_income"})
+        QCOMPARE(back->getFloat(name), t1->getFloat(name));
+    QCOMPARE(back->getDate("date_of_move"), t1->getDate("date_of_move"));
 }
 
 QTEST_GUILESS_MAIN(ReturnFileTest)

@@ -71,6 +71,7 @@ private slots:
     void sharedElectionListedOnce();
     void repeatedEntriesAndMultipleForms();
     void dependants();
+    void validationValuesReachTheReturn();
     void badScenario_data();
     void badScenario();
     void commandWritesAReturnFile();
@@ -305,6 +306,31 @@ void ScenarioTest::dependants()
     QCOMPARE(family->spouse()->dependants(), &family->dependants());
 }
 
+void ScenarioTest::validationValuesReachTheReturn()
+{
+    const std::unique_ptr<CFamilyTaxData> family = built(single(
+        R"(, "fields": {"netfile_access_code": "AB12CD34", "filed_before": 0, "elections_canada_citizen": 1,
+                        "date_of_move": "2021-06-01", "first_nation_code": "123"},
+             "lines": {"67820": 15.5, "52080": 3})",
+        R"(, "forms": [{"type": 119, "fields": {"38105": 0, "claim_basic": true}},
+                       {"type": 15, "fields": {"farm_province": 9}}])"));
+    QVERIFY(family);
+    const TaxData_T1New* t1 = family->taxpayer()->t1();
+    QVERIFY(t1);
+    QCOMPARE(text(t1, "netfile_access_code"), QString("AB12CD34"));
+    QCOMPARE(t1->getInt("filed_before"), 0);
+    QCOMPARE(t1->getInt("elections_canada_citizen"), 1);
+    QCOMPARE(t1->getInt("elections_canada_consent"), 2);   // untouched: not answered
+    QCOMPARE(t1->getDate("date_of_move"), QDate(2021, 6, 1));
+    QCOMPARE(t1->getFloat("67820"), 15.5);
+    QCOMPARE(t1->getFloat("52080"), 3.0);
+    const CTaxData_Form* sch6 = family->taxpayer()->GetFormData(119, false);
+    QVERIFY(sch6);
+    QCOMPARE(sch6->getInt("38105"), 0);
+    QVERIFY(sch6->getBool("claim_basic"));
+    QCOMPARE(family->taxpayer()->GetFormData(15, false)->getInt("farm_province"), 9);
+}
+
 void ScenarioTest::badScenario_data()
 {
     QTest::addColumn<QByteArray>("json");
@@ -360,6 +386,8 @@ void ScenarioTest::badScenario_data()
                                  << "taxpayer.slips[0].boxes: unknown box \"99\" on slip type 1 (T4)";
     QTest::newRow("box under fields") << single("", R"(, "slips": [{"type": 1, "fields": {"14": 1}}])")
                                       << "taxpayer.slips[0].fields: \"14\" is a box number: give it under boxes";
+    QTest::newRow("unknown answer on the T1") << single(R"(, "fields": {"filed_befor": 0})")
+                                              << "taxpayer.t1.fields: unknown field \"filed_befor\" on the T1";
     QTest::newRow("unknown slip field") << single("", R"(, "slips": [{"type": 8, "fields": {"employer": "X"}}])")
                                         << "taxpayer.slips[0].fields: unknown field \"employer\" on slip type 8 (T5)";
     QTest::newRow("unknown form type") << single("", R"(, "forms": [{"type": 193}])")

@@ -1,0 +1,8 @@
+#include "programservices.h"
+
+#include "returnvalidation.h"
+
+void installProgramServices()
+{
+    installReturnValidation();
+}

@@ -1,0 +1,7 @@
+#include "filingsettings.h"
+
+FilingSettings& filingSettings()
+{
+    static FilingSettings settings;
+    return settings;
+}
