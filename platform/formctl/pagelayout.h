@@ -12,7 +12,8 @@ struct LayoutRow
     enum Kind {
         Page,     // a tab: label = its title
         Section,  // a heading: label
-        Line,     // field, number (as printed, or null), label
+        Line,     // field, number (as printed, or null), label; choices "@lines":
+                  // a text shown on several lines (a note's text)
         Choice,   // an int field: choices = "1=Yes|2=No"; "@provinces" for the province list
         Table,    // a repeated entry: field = the group ("donations"), label = its heading;
                   // its Column rows follow at once
@@ -49,6 +50,8 @@ using PageLayout = std::vector<LayoutTable>;
 #define QL_PAGE(title) LayoutRow{LayoutRow::Page, nullptr, nullptr, title}
 #define QL_SECTION(heading) LayoutRow{LayoutRow::Section, nullptr, nullptr, heading}
 #define QL_LINE(field, number, label) LayoutRow{LayoutRow::Line, field, number, label}
+// A text field written on several lines.
+#define QL_TEXT(field, label) LayoutRow{LayoutRow::Line, field, nullptr, label, "@lines"}
 #define QL_CHOICE(field, number, label, choices) LayoutRow{LayoutRow::Choice, field, number, label, choices}
 #define QL_PROVINCES(field, number, label) LayoutRow{LayoutRow::Choice, field, number, label, "@provinces"}
 #define QL_TABLE(group, heading) LayoutRow{LayoutRow::Table, group, nullptr, heading}
