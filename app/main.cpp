@@ -9,6 +9,7 @@
 #include "runguard.h"
 #include "sessionend.h"
 #include "tabwndapp.h"
+#include "taxformpage.h"
 #include "widgetprompts.h"
 
 namespace {
@@ -40,6 +41,7 @@ int main(int argc, char* argv[])
         Prompt::setHandler(&noOneToAsk);
     } else {
         installWidgetPrompts();
+        installTaxFormPages();
         watchSessionEnd();
     }
 
