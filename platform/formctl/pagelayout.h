@@ -17,7 +17,8 @@ struct LayoutRow
         Choice,   // an int field: choices = "1=Yes|2=No"; "@provinces" for the province list
         Table,    // a repeated entry: field = the group ("donations"), label = its heading;
                   // its Column rows follow at once
-        Column,   // field = "group.#.column", label = the column heading
+        Column,   // field = "group.#.column", label = the column heading; choices as
+                  // for a Choice when the column's int is picked from a list
         Action,   // a button: label, event = the editor's custom event number,
                   // target = the form type it goes to (event 1235), else 0
         Hidden,   // a field kept off the pages on purpose (field; '#' patterns allowed)
@@ -56,5 +57,6 @@ using PageLayout = std::vector<LayoutTable>;
 #define QL_PROVINCES(field, number, label) LayoutRow{LayoutRow::Choice, field, number, label, "@provinces"}
 #define QL_TABLE(group, heading) LayoutRow{LayoutRow::Table, group, nullptr, heading}
 #define QL_COLUMN(field, heading) LayoutRow{LayoutRow::Column, field, nullptr, heading}
+#define QL_CHOICE_COLUMN(field, heading, choices) LayoutRow{LayoutRow::Column, field, nullptr, heading, choices}
 #define QL_ACTION(label, event, target) LayoutRow{LayoutRow::Action, nullptr, nullptr, label, nullptr, event, target}
 #define QL_HIDDEN(field) LayoutRow{LayoutRow::Hidden, field}

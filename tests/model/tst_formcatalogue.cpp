@@ -120,6 +120,11 @@ QStringList layoutProblems(CTaxData_Form& form, int kind)
                 if (cells.isEmpty() || !form.field(CString(QString(pattern).replace(QLatin1Char('#'), QLatin1Char('1')))))
                     problems << where + QStringLiteral(": no such repeated field");
                 for (const QString& c : cells) shownCount[c]++;
+                if (r.choices && !cells.isEmpty()) {
+                    const CField* f = form.field(CString(cells.front()));
+                    if (f->GetType() != CField::Int && f->GetType() != CField::String && f->GetType() != CField::Bool)
+                        problems << where + QStringLiteral(": a choice column over an amount or a date");
+                }
                 if (!r.label || !*r.label) problems << where + QStringLiteral(": a column without a heading");
                 break;
             }

@@ -262,7 +262,9 @@ QWidget* TaxFormPage::makeEditor(CField* field, const LayoutRow& row, int table)
     // A table's cells belong to its grid's box.
     QWidget* owner = table >= 0 ? m_tables[size_t(table)].grid->parentWidget() : this;
     QWidget* w = nullptr;
-    if (row.kind == LayoutRow::Choice) {
+    const bool choice = row.kind == LayoutRow::Choice
+                        || (row.kind == LayoutRow::Column && row.choices && *row.choices && !isLines(row.choices));
+    if (choice) {
         b.kind = Kind::Choice;
         QComboBox* combo = nullptr;
         if (isProvinces(row.choices)) {

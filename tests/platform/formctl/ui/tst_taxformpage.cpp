@@ -40,6 +40,7 @@ const LayoutRow kPageTwo[] = {
     QL_COLUMN("gifts.#.charity", "Name of charity"),
     QL_COLUMN("gifts.#.amount", "Amount"),
     QL_COLUMN("gifts.#.credit", "Credit"),
+    QL_CHOICE_COLUMN("gifts.#.kind", "Kind", "0=Cash|1=Shares"),
     QL_TEXT("note", "Note"),
     QL_ACTION("Go to Schedule 9", TaxFormEvent::ForwardEdit, 24),
     QL_ACTION("Send T183 for e-signature", TaxFormEvent::T183Sign, 0),
@@ -73,6 +74,7 @@ public:
             m_fields.add<CFloatField>(CString(QStringLiteral("gifts.%1.amount").arg(r)));
             m_fields.add<CFloatField>(CString(QStringLiteral("gifts.%1.credit").arg(r)))
                 ->SetAttributes(CField::Calculated);
+            m_fields.add<CIntField>(CString(QStringLiteral("gifts.%1.kind").arg(r)));
         }
         m_fields.add<CStringField>("note");
         setPageLayout({layoutTable(kPageOne), layoutTable(kPageTwo)});
@@ -397,6 +399,15 @@ void TaxFormPageTest::tableGrowsByOneEmptyRow()
     QTest::keyClick(p->editorOf("gifts.2.amount"), Qt::Key_Return);
     QCOMPARE(p->tableRowsShown("gifts"), 3);
     QVERIFY(p->editorOf("gifts.3.amount"));
+
+    // A column picked from a list writes its int.
+    auto* kind = qobject_cast<QComboBox*>(p->editorOf("gifts.3.kind"));
+    QVERIFY(kind);
+    kind->setFocus();
+    QTRY_VERIFY(kind->hasFocus());
+    QTest::keyClick(kind, Qt::Key_Down);
+    QCOMPARE(m_form->getInt("gifts.3.kind"), 1);
+    QCOMPARE(p->tableRowsShown("gifts"), 4);
 
     // Rows already filled are shown with one empty row after them, no more
     // than the form holds.
