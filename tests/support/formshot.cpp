@@ -83,7 +83,9 @@ int main(int argc, char* argv[])
     tabs.resize(1150, 200);
     tabs.show();
     app.processEvents();
-    tabs.resize(1150, qMax(300, wanted->minimumSizeHint().height() + tabs.tabBar()->sizeHint().height() + 16));
+    // Wrapped labels need the height the page's width gives them.
+    const int pageHeight = qMax(wanted->heightForWidth(wanted->width()), wanted->minimumSizeHint().height());
+    tabs.resize(1150, qMax(300, pageHeight + tabs.tabBar()->sizeHint().height() + 16));
     app.processEvents();
     if (!tabs.grab().save(QString::fromLocal8Bit(argv[5]))) return fail(QStringLiteral("cannot write %1").arg(QString::fromLocal8Bit(argv[5])));
     return 0;

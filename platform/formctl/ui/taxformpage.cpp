@@ -281,6 +281,7 @@ QWidget* TaxFormPage::makeEditor(CField* field, const LayoutRow& row, int table)
             combo->setFocusPolicy(Qt::StrongFocus);
             for (const auto& choice : parseChoices(row.choices)) combo->addItem(choice.second, choice.first);
         }
+        if (table < 0) combo->setMinimumWidth(kAmountWidth);
         connect(combo, QOverload<int>::of(&QComboBox::activated), this, &TaxFormPage::onEdited);
         w = combo;
     } else {
