@@ -237,12 +237,21 @@ void TaxFormPage::growTable(int index)
         auto* number = new QLabel(QString::number(r), box);
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         t.grid->addWidget(number, r, 0);
+        number->show();
         for (size_t c = 0; c < t.columns.size(); ++c) {
             const LayoutRow& column = t.columns[c];
             CField* field = form()->field(CString(rowFieldName(QString::fromUtf8(column.field), r)));
             if (!field) continue;
             QWidget* editor = makeEditor(field, column, index);
             t.grid->addWidget(editor, r, int(c) + 1);
+            // At once, not at the next event loop: the Tab that follows the
+            // edit must already reach the new row.
+            editor->show();
+            if (editor->focusPolicy() != Qt::NoFocus) {
+                // A row added later still follows the row above it on Tab.
+                if (t.lastCell) QWidget::setTabOrder(t.lastCell, editor);
+                t.lastCell = editor;
+            }
             // A new row appears while the user types: show its values at once.
             const bool was = m_syncing;
             m_syncing = true;

@@ -61,6 +61,7 @@ private:
         QGridLayout* grid = nullptr;
         int maxRows = 0;
         int shown = 0;
+        QWidget* lastCell = nullptr;   // the last cell Tab reaches, for a new row to follow
     };
 
     void addRow(QGridLayout* grid, int& row, const LayoutRow& r);

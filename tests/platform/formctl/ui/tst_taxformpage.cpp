@@ -400,6 +400,13 @@ void TaxFormPageTest::tableGrowsByOneEmptyRow()
     QCOMPARE(p->tableRowsShown("gifts"), 3);
     QVERIFY(p->editorOf("gifts.3.amount"));
 
+    // Tab goes on from the last cell of a row to the row added below it.
+    QWidget* lastOfRow2 = p->editorOf("gifts.2.kind");
+    lastOfRow2->setFocus();
+    QTRY_VERIFY(lastOfRow2->hasFocus());
+    QTest::keyClick(lastOfRow2, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), p->editorOf("gifts.3.charity"));
+
     // A column picked from a list writes its int.
     auto* kind = qobject_cast<QComboBox*>(p->editorOf("gifts.3.kind"));
     QVERIFY(kind);
