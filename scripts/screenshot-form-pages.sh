@@ -18,6 +18,6 @@ shot() {   # shot <form|slip> <type> <page title> <png>
 
 mkdir -p "$ROOT/docs"
 shot form 1 "Step 2 - Total income" form-t1-total-income.png
-shot slip 1 "T4" form-t4.png
+shot slip 1 "T4 Statement of Remuneration Paid" form-t4.png
 shot form 9 "Schedule 9" form-schedule9.png
-shot form 24 "ON428" form-on428.png
+shot form 24 "Part B - Non-refundable tax credits" form-on428.png
