@@ -144,7 +144,8 @@ void TaxFormPage::addRow(QGridLayout* grid, int& row, const LayoutRow& r)
         grid->addWidget(heading, row++, 0, 1, 3);
         auto* rule = new QFrame(this);
         rule->setFrameShape(QFrame::HLine);
-        rule->setFixedHeight(2);
+        // Room for the style's margins and a thin rule between them.
+        rule->setFixedHeight(4);
         grid->addWidget(rule, row++, 0, 1, 3);
         return;
     }
