@@ -10,6 +10,7 @@
 #include "runguard.h"
 #include "sessionend.h"
 #include "tabwndapp.h"
+#include "taxformpage.h"
 #include "widgetprompts.h"
 
 namespace {
@@ -42,6 +43,7 @@ int main(int argc, char* argv[])
         Prompt::setHandler(&noOneToAsk);
     } else {
         installWidgetPrompts();
+        installTaxFormPages();
         watchSessionEnd();
     }
 

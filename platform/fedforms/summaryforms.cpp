@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "federal2021.h"
+#include "summaryforms_layouts.h"
 
 namespace {
 
@@ -116,7 +117,7 @@ const FieldSpec kT1KSFields[] = {
 
 } // namespace
 
-TaxData_T1159::TaxData_T1159() : TableForm(FROM_FORM, 161, fieldTable(kT1159Fields)) {}
+TaxData_T1159::TaxData_T1159() : TableForm(FROM_FORM, 161, {fieldTable(kT1159Fields)}, {kT1159Layout}) {}
 
 int TaxData_T1159::Calculate01(int)
 {
@@ -182,7 +183,7 @@ bool TaxData_T1159::getFedStringClaimed(int number, CString& value) const
     }
 }
 
-TaxData_T1KSNew::TaxData_T1KSNew(int type) : TableForm(FROM_FORM, type, fieldTable(kT1KSFields)) {}
+TaxData_T1KSNew::TaxData_T1KSNew(int type) : TableForm(FROM_FORM, type, {fieldTable(kT1KSFields)}, {kT1KSLayout}) {}
 
 TaxData_T1KSNew& TaxData_T1KSNew::operator=(const TaxData_T1KSNew& other)
 {

@@ -1,5 +1,7 @@
 #include "wizards.h"
 
+#include "wizards_layouts.h"
+
 namespace {
 
 const FieldSpec kGeneralFields[] = {
@@ -86,14 +88,14 @@ const FieldSpec kTaxNoteFields[] = {
 
 } // namespace
 
-TaxData_Wizard_General::TaxData_Wizard_General() : TableForm(FROM_WIZARD, 1, fieldTable(kGeneralFields)) {}
+TaxData_Wizard_General::TaxData_Wizard_General() : TableForm(FROM_WIZARD, 1, {fieldTable(kGeneralFields)}, {kGeneralLayout}) {}
 
-TaxData_LastYearAmounts::TaxData_LastYearAmounts() : TableForm(FROM_WIZARD, 2, fieldTable(kLastYearFields)) {}
+TaxData_LastYearAmounts::TaxData_LastYearAmounts() : TableForm(FROM_WIZARD, 2, {fieldTable(kLastYearFields)}, {kLastYearLayout}) {}
 
-CWizData_Dependant::CWizData_Dependant() : TableForm(FROM_WIZARD, 3, fieldTable(kDependantFields)) {}
+CWizData_Dependant::CWizData_Dependant() : TableForm(FROM_WIZARD, 3, {fieldTable(kDependantFields)}, {kDependantLayout}) {}
 
-CWizData_MedExp::CWizData_MedExp() : TableForm(FROM_WIZARD, 4, fieldTable(kMedExpFields)) {}
+CWizData_MedExp::CWizData_MedExp() : TableForm(FROM_WIZARD, 4, {fieldTable(kMedExpFields)}, {kMedExpLayout}) {}
 
-TaxData_RRSPContrib::TaxData_RRSPContrib() : TableForm(FROM_WIZARD, 5, fieldTable(kRRSPContribFields)) {}
+TaxData_RRSPContrib::TaxData_RRSPContrib() : TableForm(FROM_WIZARD, 5, {fieldTable(kRRSPContribFields)}, {kRRSPContribLayout}) {}
 
-TaxData_TaxNote::TaxData_TaxNote() : TableForm(FROM_NOTE, 1, fieldTable(kTaxNoteFields)) {}
+TaxData_TaxNote::TaxData_TaxNote() : TableForm(FROM_NOTE, 1, {fieldTable(kTaxNoteFields)}, {kTaxNoteLayout}) {}

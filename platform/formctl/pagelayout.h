@@ -12,11 +12,13 @@ struct LayoutRow
     enum Kind {
         Page,     // a tab: label = its title
         Section,  // a heading: label
-        Line,     // field, number (as printed, or null), label
+        Line,     // field, number (as printed, or null), label; choices "@lines":
+                  // a text shown on several lines (a note's text)
         Choice,   // an int field: choices = "1=Yes|2=No"; "@provinces" for the province list
         Table,    // a repeated entry: field = the group ("donations"), label = its heading;
                   // its Column rows follow at once
-        Column,   // field = "group.#.column", label = the column heading
+        Column,   // field = "group.#.column", label = the column heading; choices as
+                  // for a Choice when the column's int is picked from a list
         Action,   // a button: label, event = the editor's custom event number,
                   // target = the form type it goes to (event 1235), else 0
         Hidden,   // a field kept off the pages on purpose (field; '#' patterns allowed)
@@ -49,9 +51,12 @@ using PageLayout = std::vector<LayoutTable>;
 #define QL_PAGE(title) LayoutRow{LayoutRow::Page, nullptr, nullptr, title}
 #define QL_SECTION(heading) LayoutRow{LayoutRow::Section, nullptr, nullptr, heading}
 #define QL_LINE(field, number, label) LayoutRow{LayoutRow::Line, field, number, label}
+// A text field written on several lines.
+#define QL_TEXT(field, label) LayoutRow{LayoutRow::Line, field, nullptr, label, "@lines"}
 #define QL_CHOICE(field, number, label, choices) LayoutRow{LayoutRow::Choice, field, number, label, choices}
 #define QL_PROVINCES(field, number, label) LayoutRow{LayoutRow::Choice, field, number, label, "@provinces"}
 #define QL_TABLE(group, heading) LayoutRow{LayoutRow::Table, group, nullptr, heading}
 #define QL_COLUMN(field, heading) LayoutRow{LayoutRow::Column, field, nullptr, heading}
+#define QL_CHOICE_COLUMN(field, heading, choices) LayoutRow{LayoutRow::Column, field, nullptr, heading, choices}
 #define QL_ACTION(label, event, target) LayoutRow{LayoutRow::Action, nullptr, nullptr, label, nullptr, event, target}
 #define QL_HIDDEN(field) LayoutRow{LayoutRow::Hidden, field}

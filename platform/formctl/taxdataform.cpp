@@ -112,7 +112,24 @@ bool CTaxData_Form::setDate(const char* name, const QDate& value)
     return f != nullptr;
 }
 
-void CTaxData_Form::FillPageList(std::list<BaseTaxPage*>&, QWidget*) {}
+namespace {
+CTaxData_Form::PageMaker g_pageMaker = nullptr;
+}
+
+void CTaxData_Form::setPageMaker(PageMaker maker)
+{
+    g_pageMaker = maker;
+}
+
+CTaxData_Form::PageMaker CTaxData_Form::pageMaker()
+{
+    return g_pageMaker;
+}
+
+void CTaxData_Form::FillPageList(std::list<BaseTaxPage*>& pages, QWidget* parent)
+{
+    if (g_pageMaker && !m_layout.empty()) g_pageMaker(this, pages, parent);
+}
 
 bool CTaxData_Form::CopyFrom(const CTaxData_Form* other)
 {

@@ -78,8 +78,16 @@ public:
 
     // ---- the object's operations, in the order the libraries rely on
 
-    // Appends the object's editing pages, made with `parent`; none by default.
+    // Appends the object's editing pages, made with `parent`: by default the
+    // installed page maker's pages of the object's layout, none without one.
     virtual void FillPageList(std::list<BaseTaxPage*>& pages, QWidget* parent);
+
+    // Makes the pages of a form's layout. The widget library installs one
+    // (installTaxFormPages()); the engine and the batch run never do, and
+    // then no object has pages.
+    using PageMaker = void (*)(CTaxData_Form* form, std::list<BaseTaxPage*>& pages, QWidget* parent);
+    static void setPageMaker(PageMaker maker);
+    static PageMaker pageMaker();
     // Copies every value of another object of the same type; false otherwise.
     virtual bool CopyFrom(const CTaxData_Form* other);
     // True when another object, or its type, or any value differs.

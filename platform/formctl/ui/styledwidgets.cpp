@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include <cmath>
+
 #include "utils.h"
 
 StringLineEdit::StringLineEdit(QWidget* parent) : QLineEdit(parent) {}
@@ -30,4 +32,21 @@ double DoubleLineEdit::value() const
 void DoubleLineEdit::setValue(double value)
 {
     setText(QLocale::c().toString(value, 'f', 2));
+}
+
+bool DoubleLineEdit::readValue(double* out) const
+{
+    QString s = text().trimmed();
+    if (s.startsWith(QLatin1Char('$'))) s.remove(0, 1);
+    s.remove(QLatin1Char(','));
+    s.remove(QLatin1Char(' '));
+    if (s.isEmpty()) {
+        *out = 0.0;
+        return true;
+    }
+    bool ok = false;
+    const double v = QLocale::c().toDouble(s, &ok);
+    if (!ok || !std::isfinite(v)) return false;
+    *out = v;
+    return true;
 }

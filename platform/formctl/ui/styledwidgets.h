@@ -36,4 +36,7 @@ public:
     explicit DoubleLineEdit(QWidget* parent = nullptr);
     double value() const;
     void setValue(double value);
+    // The amount typed: false, and `out` untouched, when the text is not a
+    // number (a blank reads as 0).
+    bool readValue(double* out) const;
 };
