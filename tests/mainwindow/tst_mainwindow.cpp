@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
@@ -102,6 +103,8 @@ private slots:
     void contextMenus_data();
     void contextMenus();
     void statusLabels();
+    void preferenceOpensTheDialog_data();
+    void preferenceOpensTheDialog();
     void quit_data();
     void quit();
 
@@ -435,6 +438,34 @@ void TstMainWindow::statusLabels()
     w->syncWndTitleAndStatus();
     QCOMPARE(labels[2]->text(), QString());
     for (const QLabel* l : labels) QVERIFY(l->text().isEmpty());
+}
+
+void TstMainWindow::preferenceOpensTheDialog_data()
+{
+    QTest::addColumn<bool>("fromStartPage");
+    QTest::newRow("Preference in the Start menu") << false;
+    QTest::newRow("Preference ... on the start page") << true;
+}
+
+void TstMainWindow::preferenceOpensTheDialog()
+{
+    QFETCH(bool, fromStartPage);
+    Window w = makeWindow();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QString opened;
+    QTimer::singleShot(0, w.get(), [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        opened = modal->metaObject()->className() + QStringLiteral(" ") + modal->windowTitle();
+        QTest::mouseClick(modal->findChild<QPushButton*>("btnCancel"), Qt::LeftButton);
+    });
+    if (fromStartPage)
+        QTest::mouseClick(w->startPage()->findChild<QPushButton*>("prefButton"), Qt::LeftButton);
+    else
+        action(w.get(), "actionPreference")->trigger();
+    QCOMPARE(opened, QString("PreferenceDlg Preference"));
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 void TstMainWindow::quit_data()
