@@ -66,8 +66,10 @@ bool QWebClient::post(QString& reply, const char* credentials)
             m_error = QStringLiteral("certificate file %1 cannot be read").arg(s_extraCertificateFile);
             return false;
         }
-        // Naming authorities replaces the system's unless they are named too.
-        tls.setCaCertificates(QSslConfiguration::systemCaCertificates() + extra);
+        // Naming authorities replaces the system's unless they are named
+        // too. The system's are read once: reading them takes a while.
+        static const QList<QSslCertificate> system = QSslConfiguration::systemCaCertificates();
+        tls.setCaCertificates(system + extra);
     }
 
     const QByteArray body = formBody(m_fields);
