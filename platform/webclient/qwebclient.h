@@ -15,6 +15,7 @@ class QWebClient
 public:
     // `flag` is reserved for the notice relay; false everywhere else.
     QWebClient(const QString& url, bool flag);
+    bool flag() const { return m_flag; }
 
     // Adds one form field; fields are sent in the order added.
     void addQueryItem(const QString& name, const QString& value);
