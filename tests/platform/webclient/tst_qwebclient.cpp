@@ -2,10 +2,12 @@
 // caller gets back for each kind of reply and failure, and that a request is
 // sent exactly once.
 
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "fakehttpsserver.h"
+#include "httpreply.h"
 #include "qwebclient.h"
 #include "testauthority.h"
 
@@ -24,6 +26,7 @@ private slots:
     void sendsFieldsAndCredentials();
     void untrustedWithoutTheCertificateFile();
     void nobodyListening();
+    void damagedRepliesAreRefusedWithoutHarm();
 
 private:
     QString url(const QByteArray& path) const { return "https://" + m_server->host() + path; }
@@ -151,6 +154,35 @@ void TstQWebClient::nobodyListening()
     QWebClient closed("https://127.0.0.1:1/service", false);
     QVERIFY(!closed.post(reply, nullptr));
     QVERIFY(!closed.errorText().isEmpty());
+}
+
+void TstQWebClient::damagedRepliesAreRefusedWithoutHarm()
+{
+    // Good replies cut, flipped and padded at random (fixed seed): reading
+    // them must never crash, and a reply read as complete has a status.
+    const QList<QByteArray> good = {
+        "HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nhello",
+        "HTTP/1.1 500 Err\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n0\r\n\r\n",
+        "HTTP/1.0 200 OK\r\n\r\nbody to the end",
+    };
+    QRandomGenerator random(2021);
+    int complete = 0;
+    for (int i = 0; i < 3000; ++i) {
+        QByteArray bytes = good[i % good.size()];
+        bytes.truncate(random.bounded(bytes.size() + 1));
+        for (int flips = random.bounded(4); flips > 0 && !bytes.isEmpty(); --flips)
+            bytes[random.bounded(bytes.size())] = char(random.bounded(256));
+        if (random.bounded(4) == 0) bytes += QByteArray(random.bounded(8), char(random.bounded(256)));
+        HttpReply reply;
+        reply.append(bytes.left(bytes.size() / 2));
+        reply.isComplete(false);
+        reply.append(bytes.mid(bytes.size() / 2));
+        if (reply.isComplete(true)) {
+            ++complete;
+            QVERIFY(reply.status() > 0);
+        }
+    }
+    QVERIFY(complete > 0);
 }
 
 QTEST_GUILESS_MAIN(TstQWebClient)
