@@ -1,5 +1,7 @@
 #include "deploymentdata.h"
 
+#include "qwebclient.h"
+
 namespace {
 // 0 while the deployment hosts are in use.
 quint16 s_localPort = 0;
@@ -22,6 +24,17 @@ CString CDeploymentData::esignTestHost() { return pick("test.esign.example"); }
 void CDeploymentData::useLocalServices(quint16 port) { s_localPort = port; }
 void CDeploymentData::useDeploymentServices() { s_localPort = 0; }
 bool CDeploymentData::localServicesInUse() { return s_localPort != 0; }
+
+void CDeploymentData::setCertificateFile(const QString& path) { QWebClient::setExtraCertificateFile(path); }
+QString CDeploymentData::certificateFile() { return QWebClient::extraCertificateFile(); }
+
+QString CDeploymentData::esignServiceName() { return QStringLiteral("E-Sign Service"); }
+QString CDeploymentData::esignSiteUrl() { return QStringLiteral("https://esign.example/"); }
+QString CDeploymentData::esignLoginFailedMessage()
+{
+    return QStringLiteral("Login to esign.example failed: please check the user email and password.");
+}
+QString CDeploymentData::helpFaqUrl() { return QStringLiteral("https://www.quillmere.example/help/faq.html"); }
 
 const char* const CDeploymentData::s_TDDWEBSERVICE_AFR_SPKEY_NETFILE_dbg = "Tb7KwQ2nVx9RpL4cHj6sMd3zYf8GqA5u";
 const char* const CDeploymentData::s_TDDWEBSERVICE_AFR_SPKEY_EFILE_dbg = "Hp3VcN8rKz5LwT1bQm7xGd4sYj9FtR2e";

@@ -6,6 +6,7 @@
 // call useLocalServices(port) before the configuration is built to send every
 // service to 127.0.0.1 on that port.
 
+#include <QString>
 #include <QtGlobal>
 
 #include "cstring.h"
@@ -29,6 +30,19 @@ public:
     static void useLocalServices(quint16 port);
     static void useDeploymentServices();
     static bool localServicesInUse();
+
+    // A file of extra certificate authorities trusted by the web client
+    // besides the system's. Empty in a release; tests name the throw-away
+    // authority of their fake servers here.
+    static void setCertificateFile(const QString& path);
+    static QString certificateFile();
+
+    // The e-signature and e-delivery service as the user sees it.
+    static QString esignServiceName();
+    static QString esignSiteUrl();
+    static QString esignLoginFailedMessage();
+    // Our help pages.
+    static QString helpFaqUrl();
 
     // Software-provider keys of the tax-data and notice services: 32 letters
     // and digits each. "Platform" is the variant for a non-Windows platform.

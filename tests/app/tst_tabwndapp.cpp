@@ -154,7 +154,7 @@ void TstTabWndApp::startsInTestMode()
 {
     QCOMPARE(TabWndApp::s_appTitle, gMsgGetTitle(2) + " - Testing");
     std::unique_ptr<MainWindow> window(MainWindow::getInstance());
-    QCOMPARE(window->windowTitle(), TabWndApp::s_appTitle);
+    QCOMPARE(window->windowTitle(), TabWndApp::s_appTitle + " (Special) - Welcome");
     QCOMPARE(int(currentEdition()), 2);
 
     // Start-up read the settings before the file turned test mode on.

@@ -1,0 +1,85 @@
+// The main window's commands other than opening, saving and closing returns.
+// Those that work on the return shown do nothing while no editor is shown,
+// which in this version is always: the editor commands come with the return
+// editor, the others with the commands of the menus.
+
+#include "mainwindow.h"
+#include "tabwndapp.h"
+
+// Neither ReFile action changes anything in this version.
+void MainWindow::on_actionSet_Return_for_ReFile_triggered() {}
+void MainWindow::on_actionUn_set_Return_for_ReFile_triggered() {}
+
+void MainWindow::on_actionAuto_Fill_AFR_triggered() { _doTDDorAFR(true); }
+void MainWindow::on_actionExpress_NOA_triggered() { _doTDDorAFR(false); }
+void MainWindow::_doTDDorAFR(bool) {}
+
+void MainWindow::on_actionChange_Tax_Province_triggered() {}
+void MainWindow::on_actionDe_Couple_Return_1to2_triggered() {}
+
+void MainWindow::on_actionRemove_Selected_Slip_triggered() {}
+void MainWindow::on_actionShare_slip_with_spouse_triggered() {}
+void MainWindow::on_actionUn_share_slip_with_spouse_triggered() {}
+void MainWindow::on_actionAdd_PRPP_slip_triggered() {}
+void MainWindow::on_actionAdd_RC62_slip_triggered() {}
+void MainWindow::on_actionAdd_RC210_slip_triggered() {}
+void MainWindow::on_actionAdd_Manitoba_shelter_benefit_slip_triggered() {}
+void MainWindow::on_actionAdd_T3_slip_triggered() {}
+void MainWindow::on_actionAdd_T4_slip_triggered() {}
+void MainWindow::on_actionAdd_T4A_slip_triggered() {}
+void MainWindow::on_actionAdd_T4A_OAS_slip_triggered() {}
+void MainWindow::on_actionAdd_T4A_P_slip_triggered() {}
+void MainWindow::on_actionAdd_T4A_RCA_slip_triggered() {}
+void MainWindow::on_actionAdd_T4E_slip_triggered() {}
+void MainWindow::on_actionAdd_T4PS_slip_triggered() {}
+void MainWindow::on_actionAdd_T4RIF_slip_triggered() {}
+void MainWindow::on_actionAdd_T4RSP_slip_triggered() {}
+void MainWindow::on_actionAdd_T5_slip_triggered() {}
+void MainWindow::on_actionAdd_T1204_slip_triggered() {}
+void MainWindow::on_actionAdd_T2202_slip_triggered() {}
+void MainWindow::on_actionAdd_T5003_slip_triggered() {}
+void MainWindow::on_actionAdd_T5006_slip_triggered() {}
+void MainWindow::on_actionAdd_T5007_triggered() {}
+void MainWindow::on_actionAdd_T5008_slip_triggered() {}
+void MainWindow::on_actionAdd_T5013_slip_triggered() {}
+void MainWindow::on_actionAdd_NR4_slip_triggered() {}
+void MainWindow::on_actionAdd_a_tax_note_triggered() {}
+
+void MainWindow::on_actionRemove_Selected_Form_Schedule_triggered() {}
+void MainWindow::on_actionAdd_a_Tax_Form_triggered() {}
+void MainWindow::on_actionArrange_Order_of_Tax_Forms_triggered() {}
+void MainWindow::on_actionShare_Form_to_Spouse_triggered() {}
+void MainWindow::on_actionUn_share_form_with_spouse_triggered() {}
+
+void MainWindow::on_actionBackground_Color_triggered() {}
+void MainWindow::on_actionSmall_triggered() {}
+// The medium size is the one editors start with; the action has no command.
+void MainWindow::on_actionMedium_triggered() {}
+void MainWindow::on_actionLarge_triggered() {}
+void MainWindow::on_actionMaximize_View_triggered() {}
+
+void MainWindow::on_actionTax_Planning_triggered() {}
+void MainWindow::on_actionOptimize_triggered() {}
+
+void MainWindow::on_actionValidate_Return_triggered() {}
+
+void MainWindow::on_actionInternetFiling_triggered()
+{
+    TabWndApp::gAppInformation(QStringLiteral("NetFile/EFile is not allowed by this version of software."), this);
+}
+
+void MainWindow::on_actionFind_Returns_Not_Filed_Online_triggered() {}
+void MainWindow::on_actionGenerate_Print_pdf_Files_triggered() {}
+void MainWindow::on_actionSubmit_E_Auth_former_T1013_triggered() {}
+void MainWindow::on_actionSubmit_PAD_Pre_authorized_Debit_triggered() {}
+void MainWindow::on_actionFile_T1135_Online_triggered() {}
+// This entry is in no menu: it only follows the editor-shown state.
+void MainWindow::on_actionSubmit_T1135_triggered() {}
+void MainWindow::on_actionSend_T183_for_E_Signature_triggered() {}
+void MainWindow::on_actionSend_E_Auth_for_E_Signature_triggered() {}
+
+void MainWindow::on_actionFind_Industry_Code_triggered() {}
+void MainWindow::on_actionSend_Return_File_to_Corvane_triggered() {}
+void MainWindow::on_actionAbout_Corvane_triggered() {}
+void MainWindow::on_actionUpdate_Quillmere_triggered() {}
+void MainWindow::actionGeneratePrintFiles() {}
