@@ -220,10 +220,11 @@ constexpr LayoutRow kT183Rows[] = {
     QL_LINE("rep_id", nullptr, "RepID"),
     QL_LINE("return_control_number", nullptr, "Document control number"),
     QL_SECTION("Part D – Consent for the CRA to communicate with your electronic filer (optional)"),
+    // The values are those of the preparer's settings: 0 the preparer, 1 the taxpayer.
     QL_CHOICE("pre_assessment", nullptr, "Pre-assessment review: the CRA contacts",
-              "0=Me|1=My electronic filer"),
+              "-1=Not chosen|0=My electronic filer|1=Me"),
     QL_CHOICE("post_assessment", nullptr, "Post-assessment review: the CRA contacts",
-              "0=Me|1=My electronic filer"),
+              "-1=Not chosen|0=My electronic filer|1=Me"),
     QL_SECTION("Part E – Authorization for online access by your electronic filer (optional)"),
     QL_LINE("is_representative_authorized", nullptr,
             "I authorize my electronic filer to access my tax information online"),
