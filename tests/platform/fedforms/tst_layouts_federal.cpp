@@ -88,6 +88,10 @@ QStringList layoutProblems(const CTaxData_Form& form)
             }
             if (row->kind != LayoutRow::Hidden && (!row->label || !*row->label))
                 problems << where + QStringLiteral(": no label");
+            // A field named by its line number shows that number.
+            if ((row->kind == LayoutRow::Line || row->kind == LayoutRow::Choice) && !field.isEmpty()
+                && QByteArray::number(field.toLongLong()) == field && !(row->number && *row->number))
+                problems << where + QStringLiteral(": a numbered line shows no number");
             if (row->kind == LayoutRow::Choice) {
                 const CField* f = form.field(field.constData());
                 if (!f || f->GetType() != CField::Int) problems << where + QStringLiteral(": a choice of no int field");
@@ -201,16 +205,17 @@ void LayoutsFederalTest::everyFieldPlacedOnce()
     QVERIFY(problems.isEmpty());
 }
 
-// The check itself catches a field left off, a row naming nothing and a
-// choice on a field that is not an int.
+// The check itself catches a field left off, a row naming nothing, a choice
+// on a field that is not an int and a numbered line without its number.
 void LayoutsFederalTest::checkerFindsFaults()
 {
-    static const FieldSpec fields[] = {QM_AMT("a"), QM_STR("b"), QM_ROWS("g.#.c", CField::Float, 3)};
+    static const FieldSpec fields[] = {QM_AMT("a"), QM_STR("b"), QM_ROWS("g.#.c", CField::Float, 3), QM_AMT("10100")};
     static constexpr LayoutRow rows[] = {
         QL_PAGE("P"),
         QL_LINE("a", "10100", "A"),
         QL_CHOICE("b", nullptr, "B", "1=Yes|2=No"),
         QL_LINE("missing", nullptr, "M"),
+        QL_LINE("10100", nullptr, "Unnumbered"),
         QL_COLUMN("g.#.c", "C"),    // not under its table
     };
     TableForm form(FROM_FORM, 13, {fieldTable(fields)}, {layoutTable(rows)});
@@ -219,7 +224,9 @@ void LayoutsFederalTest::checkerFindsFaults()
     QVERIFY2(problems.filter(QStringLiteral("'b': a choice of no int field")).size() == 1, qPrintable(problems.join('\n')));
     QVERIFY2(problems.filter(QStringLiteral("'g.#.c': a column outside its table")).size() == 1,
              qPrintable(problems.join('\n')));
-    QCOMPARE(problems.size(), 3);
+    QVERIFY2(problems.filter(QStringLiteral("'10100': a numbered line shows no number")).size() == 1,
+             qPrintable(problems.join('\n')));
+    QCOMPARE(problems.size(), 4);
 
     static constexpr LayoutRow partial[] = {QL_SECTION("S"), QL_LINE("a", nullptr, "A")};
     TableForm bare(FROM_FORM, 13, {fieldTable(fields)}, {layoutTable(partial)});
