@@ -233,7 +233,7 @@ constexpr LayoutRow kT691Rows[] = {
 constexpr LayoutRow kT2209Rows[] = {
     QL_PAGE("T2209 Federal"),
     QL_LINE("country", nullptr, "Name of the foreign country"),
-    QL_SECTION("Non-business income tax paid to a foreign country"),
+    QL_SECTION("Part 1 – Federal foreign tax credit on non-business income"),
     QL_LINE("foreign_non_business_income", "43300", "Net foreign non-business income"),
     QL_LINE("foreign_non_business_tax_paid", "43100", "Non-business income tax paid to a foreign country"),
     QL_LINE("excess_over_15_percent", nullptr, "Tax paid above 15% of the income (deductible, not credited)"),
@@ -243,7 +243,7 @@ constexpr LayoutRow kT2209Rows[] = {
     QL_LINE("deductions", nullptr, "Deductions from net income"),
     QL_LINE("basic_federal_tax", "42900", "Basic federal tax"),
     QL_LINE("non_business_credit", nullptr, "Federal foreign tax credit on non-business income"),
-    QL_SECTION("Business income tax paid to a foreign country"),
+    QL_SECTION("Part 2 – Federal foreign tax credit on business income"),
     QL_LINE("foreign_business_income", nullptr, "Net foreign business income"),
     QL_LINE("foreign_business_tax_paid", nullptr, "Business income tax paid to a foreign country"),
     QL_LINE("business_credit_carryforward", nullptr, "Unused foreign tax credits of other years"),
@@ -252,7 +252,7 @@ constexpr LayoutRow kT2209Rows[] = {
     QL_LINE("federal_credit", "40500", "Federal foreign tax credit"),
 
     QL_PAGE("T2036 Provincial"),
-    QL_SECTION("Provincial or territorial foreign tax credit"),
+    QL_SECTION("T2036 – Provincial or territorial foreign tax credit"),
     QL_LINE("provincial_foreign_income", nullptr, "Net foreign non-business income"),
     QL_LINE("provincial_foreign_tax", nullptr, "Non-business income tax paid less the federal credit"),
     QL_LINE("provincial_net_income", nullptr, "Net income"),
