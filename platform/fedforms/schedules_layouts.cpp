@@ -140,9 +140,10 @@ const LayoutRow kSch3Rows[] = {
 
     QL_PAGE("Principal residence and totals"),
     QL_SECTION("Principal residence"),
-    QL_CHOICE("17900", "17900", "Designation of a principal residence",
-              "0=No disposition|1=Designated for every year owned|2=Not designated for every year owned "
-              "(complete Form T2091(IND))|3=Other disposition (complete Form T2091(IND))"),
+    QL_CHOICE("17900", "17900", "Principal residence designation (tick the box that applies)",
+              "0=No designation this year|1=Box 1 – principal residence for every year owned (Section 1 of "
+              "Form T2091(IND) only)|2=Box 2 – complete Sections 1 and 2 of Form T2091(IND)|3=Box 3 – complete "
+              "Sections 1 and 2 of Form T2091(IND)"),
     QL_TABLE("principal_residence", "Principal residence dispositions"),
     QL_COLUMN("principal_residence.#.description", "Address"),
     QL_COLUMN("principal_residence.#.year_of_acquisition", "Year of acquisition"),
