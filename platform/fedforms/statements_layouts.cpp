@@ -45,29 +45,29 @@ const LayoutRow kRentalIdentityRows[] = {
     QL_PAGE("Part 1 – Identification"),
     QL_LINE("owner_name", nullptr, "Your name"),
     QL_LINE("owner_sin", nullptr, "Your social insurance number"),
+    QL_LINE("business_address", nullptr, "Your address"),
+    QL_LINE("business_city", nullptr, "City"),
+    QL_LINE("business_province", nullptr, "Prov./Terr."),
+    QL_LINE("business_postal_code", nullptr, "Postal code"),
     QL_LINE("fiscal_period_start", nullptr, "Fiscal period – From"),
     QL_LINE("fiscal_period_end", nullptr, "Fiscal period – To"),
-    QL_LINE("is_final_year", nullptr, "Was 2021 the final year of your rental operation?"),
-    QL_LINE("partnership_business_number", nullptr, "Partnership business number"),
+    QL_LINE("is_final_year", nullptr, "Was this the final year of your rental operation?"),
     QL_LINE("partnership_percent", nullptr, "Your percentage of the partnership"),
-    QL_LINE("tax_shelter_id", nullptr, "Tax shelter identification number"),
+    QL_LINE("industry_code", nullptr, "Industry code"),
+    QL_LINE("tax_shelter_id", nullptr, "Tax shelter identification number (8 characters)"),
+    QL_LINE("partnership_business_number", nullptr, "Partnership business number"),
     QL_SECTION("Name and address of the person or firm preparing this form"),
-    QL_LINE("preparer_name", nullptr, "Name"),
-    QL_LINE("preparer_address", nullptr, "Address"),
+    QL_LINE("preparer_name", nullptr, "Name of the person or firm preparing this form"),
+    QL_LINE("business_number", nullptr, "Business number or account number"),
+    QL_LINE("preparer_address", nullptr, "Address of the person or firm preparing this form"),
     QL_LINE("preparer_city", nullptr, "City"),
     QL_LINE("preparer_province", nullptr, "Prov./Terr."),
     QL_LINE("preparer_postal_code", nullptr, "Postal code"),
     QL_ACTION("Copy the preparer's details", kEventCopyPreparer, 0),
-    // The T776 asks for no business name, address, product, industry code
-    // or accounting method; the fields are shared with the other statements.
+    // The T776 asks for no business name, product or accounting method;
+    // the fields are shared with the other statements.
     QL_HIDDEN("business_name"),
-    QL_HIDDEN("business_number"),
-    QL_HIDDEN("business_address"),
-    QL_HIDDEN("business_city"),
-    QL_HIDDEN("business_province"),
-    QL_HIDDEN("business_postal_code"),
     QL_HIDDEN("main_product"),
-    QL_HIDDEN("industry_code"),
     QL_HIDDEN("accounting_method"),
 };
 
@@ -208,14 +208,14 @@ const LayoutRow kCcaRows[] = {
 
 // ---- T776
 const LayoutRow kT776Rows[] = {
-    QL_SECTION("Details of co-owners and partners"),
+    QL_SECTION("Part 2 – Details of other co-owners and partners"),
     QL_TABLE("co_owners", "Co-owners and partners"),
     QL_COLUMN("co_owners.#.name", "Co-owner's or partner's name"),
     QL_COLUMN("co_owners.#.address", "Address"),
     QL_COLUMN("co_owners.#.share", "Share of net income or (loss)"),
     QL_COLUMN("co_owners.#.percent", "Percentage of ownership"),
 
-    QL_PAGE("Part 2 – Income"),
+    QL_PAGE("Part 3 – Income"),
     QL_TABLE("properties", "Rental properties"),
     QL_COLUMN("properties.#.address", "Address of property"),
     QL_COLUMN("properties.#.city", "City"),
@@ -226,10 +226,10 @@ const LayoutRow kT776Rows[] = {
     QL_COLUMN("properties.#.percent", "Your percentage of ownership"),
     QL_COLUMN("properties.#.gross_rents", "Gross rents"),
     QL_LINE("8141", "8141", "Total gross rents"),
-    QL_LINE("8230", "8230", "Other related income"),
+    QL_LINE("8230", "8230", "Other related income (for example, premiums and leases, sharecropping)"),
     QL_LINE("8299", "8299", "Gross rental income"),
 
-    QL_PAGE("Part 3 – Expenses"),
+    QL_PAGE("Part 4 – Expenses"),
     QL_LINE("8521", "8521", "Advertising"),
     QL_LINE("8690", "8690", "Insurance"),
     QL_LINE("8710", "8710", "Interest and bank charges"),
@@ -248,7 +248,7 @@ const LayoutRow kT776Rows[] = {
     QL_LINE("9949", "9949", "Minus: Total personal portion"),
     QL_LINE("9369", "9369", "Net income (loss) before adjustments"),
 
-    QL_PAGE("Part 4 – Net income (loss)"),
+    QL_PAGE("Part 5 – Net income (loss)"),
     QL_LINE("co_owner_share", nullptr, "Co-owners – your share of line 9369"),
     QL_LINE("co_owner_other_expenses", nullptr, "Minus: Other expenses of the co-owner"),
     QL_LINE("9947", "9947", "Recaptured capital cost allowance"),
@@ -800,7 +800,7 @@ const LayoutRow kT1255IdentityRows[] = {
 
 // ---- The properties designated (both forms)
 const LayoutRow kT2091PropertiesRows[] = {
-    QL_SECTION("Properties designated"),
+    QL_SECTION("Description of property and calculation of capital gain"),
     QL_TABLE("properties", "Properties"),
     QL_COLUMN("properties.#.address", "Address of the property"),
     QL_COLUMN("properties.#.description", "Description of the property"),
