@@ -404,7 +404,7 @@ const LayoutRow kSch9Rows[] = {
     QL_LINE("donations_carried_forward", nullptr, "Unclaimed donations from the previous five years"),
     QL_LINE("total_eligible_donations", nullptr, "Total eligible amount of charitable donations"),
     QL_SECTION("Claim"),
-    QL_LINE("donation_limit", nullptr, "Net income limit (75% of your net income, line 23600)"),
+    QL_LINE("donation_limit", nullptr, "Net income from line 23600 of your return × 75%"),
     QL_LINE("34000", "34000", "Allowable charitable donations and government gifts"),
     QL_LINE("34200", "34200", "Eligible amount of cultural and ecological gifts"),
     QL_LINE("34900", "34900", "Donations and gifts"),
