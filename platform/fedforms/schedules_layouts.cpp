@@ -413,24 +413,24 @@ const LayoutRow kSch9Rows[] = {
 // ---- Schedule 11
 const LayoutRow kSch11Rows[] = {
     QL_PAGE("Schedule 11"),
-    QL_SECTION("Part 1 – Canada training credit"),
-    QL_LINE("ctc_limit", nullptr, "Canada training credit limit for 2021 from your 2020 notice of assessment"),
-    QL_LINE("ctc_eligible_fees", nullptr, "Eligible tuition fees for the Canada training credit"),
-    QL_LINE("45350", "45350", "Canada training credit"),
-    QL_SECTION("Part 2 – Federal tuition amount"),
+    QL_SECTION("Calculating your tuition, education, and textbook amounts, and Canada training credit"),
     QL_LINE("unused_tuition_carryforward", nullptr,
-            "Unused federal tuition, education, and textbook amounts from your 2020 notice of assessment"),
-    QL_LINE("32000", "32000", "Eligible tuition fees paid for 2021"),
+            "Unused federal tuition, education, and textbook amounts from your 2020 notice of assessment or "
+            "reassessment"),
+    QL_LINE("32000", "32000", "Eligible tuition fees paid to Canadian educational institutions for 2021"),
+    QL_LINE("ctc_eligible_fees", nullptr, "Eligible tuition fees for the Canada training credit"),
+    QL_LINE("ctc_limit", nullptr, "Your Canada training credit limit for 2021 from your 2020 notice of assessment"),
+    QL_LINE("45350", "45350", "Your Canada training credit"),
     QL_LINE("total_available_tuition", nullptr, "Total available tuition, education, and textbook amounts"),
-    QL_LINE("taxable_income", "26000", "Taxable income"),
+    QL_LINE("taxable_income", "26000", "Your taxable income"),
     QL_LINE("credits_before_tuition", nullptr, "Non-refundable tax credits claimed before this amount"),
-    QL_LINE("unused_tuition_claimed", nullptr, "Unused amounts from previous years claimed for 2021"),
+    QL_LINE("unused_tuition_claimed", nullptr, "Unused tuition, education, and textbook amounts claimed for 2021"),
     QL_LINE("current_tuition_claimed", nullptr, "2021 tuition amount claimed for 2021"),
-    QL_LINE("32300", "32300", "Total tuition amount claimed"),
-    QL_SECTION("Part 3 – Transfer and carryforward of unused amount"),
-    QL_LINE("32700", "32700", "Federal amount transferred to a spouse or common-law partner, parent or grandparent"),
-    QL_LINE("transferred_to", nullptr, "Name of the person the amount is transferred to"),
-    QL_LINE("tuition_carried_forward", nullptr, "Total unused amount available for future years"),
+    QL_LINE("32300", "32300", "Total tuition, education, and textbook amounts claimed for 2021"),
+    QL_SECTION("Transfer and carryforward of unused amount"),
+    QL_LINE("32700", "32700", "Federal amount transferred to a designated individual"),
+    QL_LINE("transferred_to", nullptr, "Name of the designated individual (spouse, parent, or grandparent)"),
+    QL_LINE("tuition_carried_forward", nullptr, "Total unused federal amount available to carry forward"),
 };
 
 // ---- Home accessibility expenses
