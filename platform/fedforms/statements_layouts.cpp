@@ -2,9 +2,10 @@
 
 namespace {
 
-// Events of the editor the statements' buttons post.
+// The editor's event the statements' buttons post. No button copies the
+// preparer: that event fills the T1's preparer lines only, so on a
+// statement it would change nothing the user sees.
 constexpr int kEventGoToForm = 1235;
-constexpr int kEventCopyPreparer = 5000;
 
 constexpr int kFormT5013 = 38;
 constexpr int kFormSch3 = 4;
@@ -37,7 +38,6 @@ const LayoutRow kStatementIdentityRows[] = {
     QL_LINE("preparer_city", nullptr, "City"),
     QL_LINE("preparer_province", nullptr, "Province or territory"),
     QL_LINE("preparer_postal_code", nullptr, "Postal code"),
-    QL_ACTION("Copy the preparer's details", kEventCopyPreparer, 0),
 };
 
 // ---- Identification of a rental statement: no business details on the T776
@@ -63,7 +63,6 @@ const LayoutRow kRentalIdentityRows[] = {
     QL_LINE("preparer_city", nullptr, "City"),
     QL_LINE("preparer_province", nullptr, "Prov./Terr."),
     QL_LINE("preparer_postal_code", nullptr, "Postal code"),
-    QL_ACTION("Copy the preparer's details", kEventCopyPreparer, 0),
     // The T776 asks for no business name, product or accounting method;
     // the fields are shared with the other statements.
     QL_HIDDEN("business_name"),
@@ -309,7 +308,6 @@ const LayoutRow kT1163Rows[] = {
     QL_SECTION("Name and address of the person or firm preparing this form"),
     QL_LINE("preparer_name", nullptr, "Name"),
     QL_LINE("preparer_address", nullptr, "Address"),
-    QL_ACTION("Copy the preparer's details", kEventCopyPreparer, 0),
 
     QL_PAGE("Income"),
     QL_TABLE("commodity_income", "Commodity sales and program payments"),
