@@ -1,8 +1,8 @@
 // The page layouts of the federal schedules and the statements checked
 // against their objects: every row names a field the object has, every
-// field is on a page or deliberately hidden (and only once), the lines the
-// calculation fills are never hidden, and the buttons post events the
-// editor knows.
+// field is on a page or deliberately hidden (and only once), a line named by
+// its printed number shows it, the lines the calculation fills are never
+// hidden, and the buttons post events the editor knows.
 
 #include <functional>
 #include <memory>
@@ -154,6 +154,9 @@ void LayoutsSchedulesTest::layoutCoversTheObject()
                 QVERIFY2(!name.contains('#') && row.label && *row.label, where.constData());
                 const CField* f = form->field(row.field);
                 QVERIFY2(f, where.constData());
+                // A field named by its printed line number shows that number.
+                static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+                QVERIFY2(!digits.match(name).hasMatch() || (row.number && *row.number), where.constData());
                 if (row.kind == LayoutRow::Choice) {
                     QVERIFY2(f->GetType() == CField::Int, where.constData());
                     QVERIFY2(row.choices && validChoices(row.choices), where.constData());
