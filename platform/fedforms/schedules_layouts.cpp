@@ -50,7 +50,7 @@ const LayoutRow kSch2Rows[] = {
     QL_SECTION("Amounts transferred from your spouse or common-law partner"),
     QL_LINE("35200", "35200", "Age amount (line 30100 of your spouse's or common-law partner's return)"),
     QL_LINE("35300", "35300", "Canada caregiver amount for infirm children under 18 years of age"),
-    QL_LINE("35500", "35500", "Pension income amount (maximum $2,000)"),
+    QL_LINE("35500", "35500", "Pension income amount"),
     QL_LINE("35700", "35700", "Disability amount"),
     QL_LINE("36000", "36000", "Tuition amount designated to you"),
     QL_LINE("transferable_total", nullptr, "Add lines 35200 to 36000"),
@@ -450,7 +450,7 @@ const LayoutRow kSch12Rows[] = {
     QL_COLUMN("expenses.#.amount", "Amount"),
     QL_LINE("total_expenses", nullptr, "Total expenditures"),
     QL_LINE("claimed_by_others", nullptr, "Part of these expenditures claimed by another person"),
-    QL_LINE("31285", "31285", "Home accessibility expenses (maximum $10,000)"),
+    QL_LINE("31285", "31285", "Home accessibility expenses"),
 };
 
 // ---- Schedule 13
@@ -460,7 +460,7 @@ const LayoutRow kSch13Rows[] = {
             "Date of your agreement with the Canada Employment Insurance Commission"),
     QL_LINE("resident_of_quebec", nullptr, "You were a resident of Quebec on December 31, 2021"),
     QL_LINE("self_employment_earnings", nullptr, "Net self-employment income"),
-    QL_LINE("insurable_earnings", nullptr, "Insurable earnings (maximum $56,300)"),
+    QL_LINE("insurable_earnings", nullptr, "Insurable earnings (up to the maximum insurable earnings)"),
     QL_LINE("31217", "31217", "Employment insurance premiums on self-employment and other eligible earnings"),
     QL_LINE("42120", "42120", "Employment insurance premiums payable on self-employment and other eligible earnings"),
 };

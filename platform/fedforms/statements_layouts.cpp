@@ -830,7 +830,7 @@ const LayoutRow kT777SRows[] = {
     QL_SECTION("Option 1 – Temporary flat rate method"),
     QL_LINE("days_worked_from_home", nullptr,
             "Number of days you worked from home in 2021 due to the COVID-19 pandemic"),
-    QL_LINE("flat_rate_claim", nullptr, "Claim at $2 a day (maximum $500)"),
+    QL_LINE("flat_rate_claim", nullptr, "Claim using the temporary flat rate method"),
     QL_SECTION("Option 2 – Detailed method"),
     QL_LINE("is_commission_employee", nullptr, "You were a commission employee"),
     QL_LINE("has_t2200s", nullptr, "Your employer completed and signed Form T2200S or Form T2200"),
