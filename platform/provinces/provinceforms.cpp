@@ -87,10 +87,12 @@ const FieldSpec kProvInterviewFields[] = {
 
 } // namespace
 
-TaxData_Prov428::TaxData_Prov428(int type, const FieldTable& ownLines, const Prov428OwnLayout& ownLayout)
+TaxData_Prov428::TaxData_Prov428(int type, const FieldTable& ownLines, const Prov428OwnLayout& ownLayout,
+                                 int formS11, int formS2)
     : TableForm(FROM_FORM, type, {fieldTable(kProv428Fields), ownLines})
+    , m_goTo(prov428GoTo(formS11, formS2))
 {
-    setPageLayout(prov428Layout(ownLayout));
+    setPageLayout(prov428Layout(ownLayout, m_goTo));
 }
 
 // The 479s have no line in common.

@@ -10,7 +10,12 @@
 class TaxData_Prov428 : public TableForm
 {
 public:
-    TaxData_Prov428(int type, const FieldTable& ownLines, const Prov428OwnLayout& ownLayout);
+    // formS11, formS2: the province's companions its buttons go to.
+    TaxData_Prov428(int type, const FieldTable& ownLines, const Prov428OwnLayout& ownLayout, int formS11,
+                    int formS2);
+
+private:
+    Prov428GoTo m_goTo;   // the layout points into it
 };
 
 // Form 479: the provincial refundable credits.

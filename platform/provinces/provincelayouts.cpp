@@ -36,10 +36,12 @@ constexpr LayoutRow k428Disability[] = {
     QL_LINE("58560", "58560", "Your tuition and education amounts (Schedule S11)"),
 };
 
-// From the spouse's transfer to the credits, then Part C up to the
-// province's own steps.
-constexpr LayoutRow k428Credits[] = {
+constexpr LayoutRow k428Spouse[] = {
     QL_LINE("58640", "58640", "Amounts transferred from your spouse or common-law partner (Schedule S2)"),
+};
+
+// The credits, then Part C up to the province's own steps.
+constexpr LayoutRow k428Credits[] = {
     QL_SECTION("Medical expenses"),
     QL_LINE("58689", "58689", "Medical expenses for self, spouse or common-law partner, and your dependent children"),
     QL_LINE("58729", "58729", "Allowable amount of medical expenses for other dependants"),
@@ -121,11 +123,18 @@ PageLayout compose(std::initializer_list<LayoutTable> parts)
 
 } // namespace
 
-PageLayout prov428Layout(const Prov428OwnLayout& own)
+Prov428GoTo prov428GoTo(int formS11, int formS2)
+{
+    return Prov428GoTo{{QL_ACTION("Go to Schedule S11 (tuition and education amounts)", 1235, formS11),
+                        QL_ACTION("Go to Schedule S2 (amounts transferred from your spouse)", 1235, formS2)}};
+}
+
+PageLayout prov428Layout(const Prov428OwnLayout& own, const Prov428GoTo& goTo)
 {
     return compose({layoutTable(k428Head), own.familyAmounts, layoutTable(k428Contributions), own.otherAmounts,
-                    layoutTable(k428Pension), own.caregiver, layoutTable(k428Disability), own.transfers,
-                    layoutTable(k428Credits), own.tax, layoutTable(k428Tail)});
+                    layoutTable(k428Pension), own.caregiver, layoutTable(k428Disability), LayoutTable{&goTo.rows[0], 1},
+                    own.transfers, layoutTable(k428Spouse), LayoutTable{&goTo.rows[1], 1}, layoutTable(k428Credits),
+                    own.tax, layoutTable(k428Tail)});
 }
 
 PageLayout prov479Layout(const LayoutTable& form479)

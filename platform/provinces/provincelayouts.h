@@ -29,8 +29,16 @@ struct ProvinceLayouts
 // The province's own layouts; a province without own rows has empty tables.
 const ProvinceLayouts& provinceLayouts(int province);
 
+// The buttons of a 428 to the province's Schedule S11 and S2, which its
+// lines 58560 and 58640 come from; each 428 keeps its own pair.
+struct Prov428GoTo
+{
+    LayoutRow rows[2];
+};
+Prov428GoTo prov428GoTo(int formS11, int formS2);
+
 // The parts every province shares, composed with the province's own.
-PageLayout prov428Layout(const Prov428OwnLayout& own);
+PageLayout prov428Layout(const Prov428OwnLayout& own, const Prov428GoTo& goTo);
 PageLayout prov479Layout(const LayoutTable& form479);
 PageLayout provS2Layout(const LayoutTable& own);
 PageLayout provS11Layout();

@@ -107,7 +107,7 @@ CTaxData_Form* CProvinceTaxManager::NewFormData(ENUMTYPE_FORM type, bool /*forEd
     const ProvinceLayouts& layouts = provinceLayouts(m_params.province);
     CTaxData_Form* form = nullptr;
     if (type == m_params.form428)
-        form = new TaxData_Prov428(type, m_params.own428, layouts.own428);
+        form = new TaxData_Prov428(type, m_params.own428, layouts.own428, m_params.formS11, m_params.formS2);
     else if (m_params.form479 != 0 && type == m_params.form479)
         form = new TaxData_Prov479(type, m_params.own479, layouts.form479);
     else if (type == m_params.formS2)

@@ -15,6 +15,9 @@
 
 namespace {
 
+constexpr int kSchedule2 = 3;
+constexpr int kSchedule11 = 11;
+
 // A loaded provincial library and its manager; the manager goes first.
 struct LoadedProvince
 {
@@ -112,6 +115,14 @@ void ProvinceLayoutsTest::province()
         for (int i = 1; i < numbers.size(); ++i)
             QVERIFY2(numbers[i - 1] < numbers[i],
                      qPrintable(QStringLiteral("%1: line %2 before %3").arg(name).arg(numbers[i - 1]).arg(numbers[i])));
+        // A 428's buttons go to the companions its lines 58560 and 58640 come from.
+        if (Global_Forms_Info[type].flags & FF_Mandatory) {
+            QList<int> targets;
+            for (const LayoutTable& part : form->pageLayout())
+                for (int i = 0; i < part.count; ++i)
+                    if (part.rows[i].kind == LayoutRow::Action) targets << part.rows[i].target;
+            QCOMPARE(targets, (QList<int>{mgr.FindRelatedForm1(kSchedule11), mgr.FindRelatedForm1(kSchedule2)}));
+        }
         QVERIFY(mgr.FreeFormData(form, true));
     }
     QVERIFY2(made >= 3, "the 428 and the Schedule 2 and 11 companions at least");
