@@ -23,11 +23,11 @@ constexpr LayoutRow kT4Rows[] = {
     QL_LINE("cpp_qpp_exempt", "28", "Exempt - CPP/QPP"),
     QL_LINE("ei_exempt", "28", "Exempt - EI"),
     QL_LINE("ppip_exempt", "28", "Exempt - PPIP"),
+    // The codes' texts shortened to fit the page.
     QL_CHOICE("employment_code", "29", "Employment code",
-              "0=None|11=Placement or employment agency|12=Taxi driver or driver of other passenger-carrying vehicle"
-              "|13=Barber or hairdresser|14=Withdrawal from a prescribed salary deferral arrangement plan"
-              "|15=Seasonal agricultural workers program|16=Detached employee - social security agreement"
-              "|17=Fishers - self-employed"),
+              "0=None|11=Placement or employment agency|12=Taxi or other passenger vehicle driver"
+              "|13=Barber or hairdresser|14=Salary deferral plan withdrawal|15=Seasonal agricultural worker"
+              "|16=Detached employee|17=Self-employed fisher"),
     QL_SECTION("Amounts"),
     QL_LINE("14", "14", "Employment income"),
     QL_LINE("22", "22", "Income tax deducted"),
@@ -565,9 +565,9 @@ constexpr LayoutRow kT2202Rows[] = {
     QL_TABLE("sessions", "Session periods"),
     QL_COLUMN("sessions.#.from", "19 From (YYYY-MM)"),
     QL_COLUMN("sessions.#.to", "20 To (YYYY-MM)"),
-    QL_COLUMN("sessions.#.months_part_time", "21 Number of months part-time"),
-    QL_COLUMN("sessions.#.months_full_time", "22 Number of months full-time"),
-    QL_COLUMN("sessions.#.fees", "23 Eligible tuition fees, part-time and full-time"),
+    QL_COLUMN("sessions.#.months_part_time", "21 Months part-time"),
+    QL_COLUMN("sessions.#.months_full_time", "22 Months full-time"),
+    QL_COLUMN("sessions.#.fees", "23 Eligible tuition fees"),
     QL_SECTION("Totals"),
     QL_LINE("24", "24", "Total number of months part-time"),
     QL_LINE("25", "25", "Total number of months full-time"),

@@ -18,7 +18,6 @@ constexpr LayoutRow k428Head[] = {
 };
 
 constexpr LayoutRow k428Contributions[] = {
-    QL_SECTION("CPP or QPP contributions and employment insurance premiums"),
     QL_LINE("58240", "58240", "CPP or QPP contributions: amount from line 30800 of your return"),
     QL_LINE("58280", "58280", "CPP or QPP contributions: amount from line 31000 of your return"),
     QL_LINE("58300", "58300", "Employment insurance premiums: amount from line 31200 of your return"),
