@@ -39,7 +39,7 @@ constexpr LayoutRow k428Spouse[] = {
     QL_LINE("58640", "58640", "Amounts transferred from your spouse or common-law partner (Schedule S2)"),
 };
 
-// The credits, then Part C up to the province's own steps.
+// The credits, then Part C up to the province's own surtax.
 constexpr LayoutRow k428Credits[] = {
     QL_SECTION("Medical expenses"),
     QL_LINE("58689", "58689", "Medical expenses for self, spouse or common-law partner, and your dependent children"),
@@ -56,7 +56,13 @@ constexpr LayoutRow k428Credits[] = {
     QL_LINE("61510", "61510", "Tax on split income (from Form T1206)"),
     QL_LINE("61520", "61520", "Dividend tax credit"),
     QL_LINE("61540", "61540", "Minimum tax carryover"),
+};
+
+constexpr LayoutRow k428MinimumTax[] = {
     QL_LINE("additional_tax_for_minimum_tax", nullptr, "Additional tax for minimum tax purposes (from Form T691)"),
+};
+
+constexpr LayoutRow k428ForeignCredit[] = {
     QL_LINE("provincial_foreign_tax_credit", nullptr, "Provincial or territorial foreign tax credit (from Form T2036)"),
 };
 
@@ -133,7 +139,8 @@ PageLayout prov428Layout(const Prov428OwnLayout& own, const Prov428GoTo& goTo)
     return compose({layoutTable(k428Head), own.familyAmounts, layoutTable(k428Contributions), own.otherAmounts,
                     layoutTable(k428Pension), own.caregiver, layoutTable(k428Disability), LayoutTable{&goTo.rows[0], 1},
                     own.transfers, layoutTable(k428Spouse), LayoutTable{&goTo.rows[1], 1}, layoutTable(k428Credits),
-                    own.tax, layoutTable(k428Tail)});
+                    own.surtax, layoutTable(k428MinimumTax), own.reductions, layoutTable(k428ForeignCredit),
+                    own.credits, layoutTable(k428Tail)});
 }
 
 PageLayout prov479Layout(const LayoutTable& form479)

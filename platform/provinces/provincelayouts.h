@@ -14,7 +14,11 @@ struct Prov428OwnLayout
     LayoutTable otherAmounts;   // after line 58305: volunteers, adoption, homebuyers (58310-58357)
     LayoutTable caregiver;      // after line 58360: the caregiver amount (58400)
     LayoutTable transfers;      // after line 58560: tuition transferred from a child (58600)
-    LayoutTable tax;            // Part C after the shared lines: surtax, reductions, the province's credits
+    // Part C, around the shared lines: after the minimum tax carryover, after
+    // the additional tax for minimum tax purposes, after the foreign tax credit.
+    LayoutTable surtax;
+    LayoutTable reductions;
+    LayoutTable credits;
 };
 
 struct ProvinceLayouts

@@ -22,7 +22,7 @@ constexpr LayoutRow kAb428Other[] = {
 constexpr LayoutRow kAb428Caregiver[] = {
     QL_LINE("58400", "58400", "Caregiver amount"),
 };
-constexpr LayoutRow kAb428Tax[] = {
+constexpr LayoutRow kAb428Credits[] = {
     QL_SECTION("Alberta credits"),
     QL_LINE("political_contributions", nullptr, "Alberta political contributions made in 2021"),
     QL_LINE("political_contribution_tax_credit", nullptr, "Alberta political contribution tax credit"),
@@ -43,8 +43,10 @@ constexpr LayoutRow kBc428Other[] = {
 constexpr LayoutRow kBc428Transfers[] = {
     QL_LINE("58600", "58600", "Tuition amounts transferred from a child or grandchild"),
 };
-constexpr LayoutRow kBc428Tax[] = {
+constexpr LayoutRow kBc428Reductions[] = {
     QL_LINE("tax_reduction", nullptr, "British Columbia tax reduction"),
+};
+constexpr LayoutRow kBc428Credits[] = {
     QL_SECTION("British Columbia credits"),
     QL_LINE("60400", "60400", "British Columbia political contributions made in 2021"),
     QL_LINE("political_contribution_tax_credit", nullptr, "British Columbia political contribution tax credit"),
@@ -86,8 +88,10 @@ constexpr LayoutRow kMb428Caregiver[] = {
 constexpr LayoutRow kMb428Transfers[] = {
     QL_LINE("58600", "58600", "Tuition and education amounts transferred from a child"),
 };
-constexpr LayoutRow kMb428Tax[] = {
+constexpr LayoutRow kMb428Reductions[] = {
     QL_LINE("family_tax_benefit", nullptr, "Manitoba family tax benefit"),
+};
+constexpr LayoutRow kMb428Credits[] = {
     QL_SECTION("Manitoba credits"),
     QL_LINE("political_contributions", nullptr, "Manitoba political contributions made in 2021"),
     QL_LINE("political_contribution_tax_credit", nullptr, "Manitoba political contribution tax credit"),
@@ -121,8 +125,10 @@ constexpr LayoutRow kNb428Caregiver[] = {
 constexpr LayoutRow kNb428Transfers[] = {
     QL_LINE("58600", "58600", "Tuition and education amounts transferred from a child"),
 };
-constexpr LayoutRow kNb428Tax[] = {
+constexpr LayoutRow kNb428Reductions[] = {
     QL_LINE("low_income_tax_reduction", nullptr, "New Brunswick low-income tax reduction"),
+};
+constexpr LayoutRow kNb428Credits[] = {
     QL_SECTION("New Brunswick credits"),
     QL_LINE("political_contributions", nullptr, "New Brunswick political contributions made in 2021"),
     QL_LINE("political_contribution_tax_credit", nullptr, "New Brunswick political contribution tax credit"),
@@ -149,8 +155,10 @@ constexpr LayoutRow kNl428Caregiver[] = {
 constexpr LayoutRow kNl428Transfers[] = {
     QL_LINE("58600", "58600", "Tuition and education amounts transferred from a child"),
 };
-constexpr LayoutRow kNl428Tax[] = {
+constexpr LayoutRow kNl428Reductions[] = {
     QL_LINE("low_income_tax_reduction", nullptr, "Newfoundland and Labrador low-income tax reduction"),
+};
+constexpr LayoutRow kNl428Credits[] = {
     QL_SECTION("Newfoundland and Labrador credits"),
     QL_LINE("political_contributions", nullptr, "Newfoundland and Labrador political contributions made in 2021"),
     QL_LINE("political_contribution_tax_credit", nullptr, "Newfoundland and Labrador political contribution tax credit"),
@@ -187,9 +195,11 @@ constexpr LayoutRow kNs428Caregiver[] = {
 constexpr LayoutRow kNs428Transfers[] = {
     QL_LINE("58600", "58600", "Tuition and education amounts transferred from a child"),
 };
-constexpr LayoutRow kNs428Tax[] = {
+constexpr LayoutRow kNs428Reductions[] = {
     QL_LINE("age_tax_credit", nullptr, "Nova Scotia age tax credit"),
     QL_LINE("low_income_tax_reduction", nullptr, "Nova Scotia low-income tax reduction"),
+};
+constexpr LayoutRow kNs428Credits[] = {
     QL_SECTION("Nova Scotia credits"),
     QL_LINE("political_contributions", nullptr, "Nova Scotia political contributions made in 2021"),
     QL_LINE("political_contribution_tax_credit", nullptr, "Nova Scotia political contribution tax credit"),
@@ -217,7 +227,7 @@ constexpr LayoutRow kNt428Caregiver[] = {
 constexpr LayoutRow kNt428Transfers[] = {
     QL_LINE("58600", "58600", "Tuition and education amounts transferred from a child"),
 };
-constexpr LayoutRow kNt428Tax[] = {
+constexpr LayoutRow kNt428Credits[] = {
     QL_SECTION("Northwest Territories credits"),
     QL_LINE("political_contributions", nullptr, "Northwest Territories political contributions made in 2021"),
     QL_LINE("political_contribution_tax_credit", nullptr, "Northwest Territories political contribution tax credit"),
@@ -245,7 +255,7 @@ constexpr LayoutRow kNu428Caregiver[] = {
 constexpr LayoutRow kNu428Transfers[] = {
     QL_LINE("58600", "58600", "Tuition and education amounts transferred from a child"),
 };
-constexpr LayoutRow kNu428Tax[] = {
+constexpr LayoutRow kNu428Credits[] = {
     QL_SECTION("Nunavut credits"),
     QL_LINE("political_contributions", nullptr, "Nunavut political contributions made in 2021"),
     QL_LINE("political_contribution_tax_credit", nullptr, "Nunavut political contribution tax credit"),
@@ -273,12 +283,15 @@ constexpr LayoutRow kOn428Family[] = {
 constexpr LayoutRow kOn428Other[] = {
     QL_LINE("58330", "58330", "Adoption expenses"),
 };
-constexpr LayoutRow kOn428Tax[] = {
+constexpr LayoutRow kOn428Surtax[] = {
     QL_LINE("surtax", nullptr, "Ontario surtax"),
-    QL_SECTION("Ontario tax reduction"),
-    QL_LINE("60969", "60969", "Number of your dependent children born in 2003 or later"),
-    QL_LINE("60970", "60970", "Number of your dependants with a mental or physical impairment"),
+};
+constexpr LayoutRow kOn428Reductions[] = {
+    QL_LINE("60969", "60969", "Tax reduction: number of your dependent children born in 2003 or later"),
+    QL_LINE("60970", "60970", "Tax reduction: number of your dependants with a mental or physical impairment"),
     QL_LINE("tax_reduction", nullptr, "Ontario tax reduction"),
+};
+constexpr LayoutRow kOn428Credits[] = {
     QL_SECTION("Ontario credits"),
     QL_LINE("62140", "62140", "Low-income individuals and families tax (LIFT) credit"),
     QL_LINE("62150", "62150", "Qualifying donations to a community food program (farmers)"),
@@ -322,9 +335,13 @@ constexpr LayoutRow kPe428Caregiver[] = {
 constexpr LayoutRow kPe428Transfers[] = {
     QL_LINE("58600", "58600", "Tuition and education amounts transferred from a child"),
 };
-constexpr LayoutRow kPe428Tax[] = {
+constexpr LayoutRow kPe428Surtax[] = {
     QL_LINE("surtax", nullptr, "Prince Edward Island surtax"),
+};
+constexpr LayoutRow kPe428Reductions[] = {
     QL_LINE("low_income_tax_reduction", nullptr, "Prince Edward Island low-income tax reduction"),
+};
+constexpr LayoutRow kPe428Credits[] = {
     QL_SECTION("Prince Edward Island credits"),
     QL_LINE("political_contributions", nullptr, "Prince Edward Island political contributions made in 2021"),
     QL_LINE("political_contribution_tax_credit", nullptr, "Prince Edward Island political contribution tax credit"),
@@ -349,8 +366,10 @@ constexpr LayoutRow kSk428Other[] = {
 constexpr LayoutRow kSk428Caregiver[] = {
     QL_LINE("58400", "58400", "Caregiver amount"),
 };
-constexpr LayoutRow kSk428Tax[] = {
+constexpr LayoutRow kSk428Reductions[] = {
     QL_LINE("farm_small_business_capital_gains_tax_credit", nullptr, "Farm and small business capital gains tax credit"),
+};
+constexpr LayoutRow kSk428Credits[] = {
     QL_SECTION("Saskatchewan credits"),
     QL_LINE("63554", "63554", "Saskatchewan political contributions made in 2021"),
     QL_LINE("political_contribution_tax_credit", nullptr, "Saskatchewan political contribution tax credit"),
@@ -375,8 +394,10 @@ constexpr LayoutRow kYt428Other[] = {
 constexpr LayoutRow kYt428Transfers[] = {
     QL_LINE("58600", "58600", "Tuition and education amounts transferred from a child"),
 };
-constexpr LayoutRow kYt428Tax[] = {
+constexpr LayoutRow kYt428Reductions[] = {
     QL_LINE("first_nations_income_tax_credit", nullptr, "Yukon First Nations income tax credit"),
+};
+constexpr LayoutRow kYt428Credits[] = {
     QL_SECTION("Yukon credits"),
     QL_LINE("political_contributions", nullptr, "Yukon political contributions made in 2021"),
     QL_LINE("political_contribution_tax_credit", nullptr, "Yukon political contribution tax credit"),
@@ -393,37 +414,37 @@ constexpr LayoutRow kYt479[] = {
 #define ROWS(rows) layoutTable(rows)
 
 const ProvinceLayouts kProvinceLayouts[] = {
-    //        428: family amounts   other amounts     caregiver             transfers              tax
-    { 1, {ROWS(kAb428Family), ROWS(kAb428Other), ROWS(kAb428Caregiver), kNone,                 ROWS(kAb428Tax)},
+    //        428: family amounts   other amounts     caregiver             transfers              surtax, reductions, credits
+    { 1, {ROWS(kAb428Family), ROWS(kAb428Other), ROWS(kAb428Caregiver), kNone,                 kNone, kNone, ROWS(kAb428Credits)},
       kNone,        kNone,       kNone},
-    { 2, {ROWS(kBc428Family), ROWS(kBc428Other), kNone,                 ROWS(kBc428Transfers), ROWS(kBc428Tax)},
+    { 2, {ROWS(kBc428Family), ROWS(kBc428Other), kNone,                 ROWS(kBc428Transfers), kNone, ROWS(kBc428Reductions), ROWS(kBc428Credits)},
       ROWS(kBc479), kNone,       kNone},
-    { 3, {ROWS(kMb428Family), ROWS(kMb428Other), ROWS(kMb428Caregiver), ROWS(kMb428Transfers), ROWS(kMb428Tax)},
+    { 3, {ROWS(kMb428Family), ROWS(kMb428Other), ROWS(kMb428Caregiver), ROWS(kMb428Transfers), kNone, ROWS(kMb428Reductions), ROWS(kMb428Credits)},
       ROWS(kMb479), kNone,       kNone},
-    { 4, {ROWS(kNb428Family), kNone,             ROWS(kNb428Caregiver), ROWS(kNb428Transfers), ROWS(kNb428Tax)},
+    { 4, {ROWS(kNb428Family), kNone,             ROWS(kNb428Caregiver), ROWS(kNb428Transfers), kNone, ROWS(kNb428Reductions), ROWS(kNb428Credits)},
       ROWS(kNb479), kNone,       kNone},
-    { 5, {ROWS(kNl428Family), ROWS(kNl428Other), ROWS(kNl428Caregiver), ROWS(kNl428Transfers), ROWS(kNl428Tax)},
+    { 5, {ROWS(kNl428Family), ROWS(kNl428Other), ROWS(kNl428Caregiver), ROWS(kNl428Transfers), kNone, ROWS(kNl428Reductions), ROWS(kNl428Credits)},
       ROWS(kNl479), kNone,       kNone},
-    { 6, {ROWS(kNs428Family), kNone,             ROWS(kNs428Caregiver), ROWS(kNs428Transfers), ROWS(kNs428Tax)},
+    { 6, {ROWS(kNs428Family), kNone,             ROWS(kNs428Caregiver), ROWS(kNs428Transfers), kNone, ROWS(kNs428Reductions), ROWS(kNs428Credits)},
       ROWS(kNs479), kNone,       kNone},
-    { 7, {ROWS(kNt428Family), ROWS(kNt428Other), ROWS(kNt428Caregiver), ROWS(kNt428Transfers), ROWS(kNt428Tax)},
+    { 7, {ROWS(kNt428Family), ROWS(kNt428Other), ROWS(kNt428Caregiver), ROWS(kNt428Transfers), kNone, kNone, ROWS(kNt428Credits)},
       ROWS(kNt479), kNone,       kNone},
-    { 8, {ROWS(kNu428Family), kNone,             ROWS(kNu428Caregiver), ROWS(kNu428Transfers), ROWS(kNu428Tax)},
+    { 8, {ROWS(kNu428Family), kNone,             ROWS(kNu428Caregiver), ROWS(kNu428Transfers), kNone, kNone, ROWS(kNu428Credits)},
       ROWS(kNu479), kNone,       kNone},
-    { 9, {ROWS(kOn428Family), ROWS(kOn428Other), kNone,                 kNone,                 ROWS(kOn428Tax)},
+    { 9, {ROWS(kOn428Family), ROWS(kOn428Other), kNone,                 kNone,                 ROWS(kOn428Surtax), ROWS(kOn428Reductions), ROWS(kOn428Credits)},
       ROWS(kOn479), kNone,       ROWS(kOnInterview)},
-    {10, {ROWS(kPe428Family), kNone,             ROWS(kPe428Caregiver), ROWS(kPe428Transfers), ROWS(kPe428Tax)},
+    {10, {ROWS(kPe428Family), kNone,             ROWS(kPe428Caregiver), ROWS(kPe428Transfers), ROWS(kPe428Surtax), ROWS(kPe428Reductions), ROWS(kPe428Credits)},
       kNone,        kNone,       kNone},
-    {12, {ROWS(kSk428Family), ROWS(kSk428Other), ROWS(kSk428Caregiver), kNone,                 ROWS(kSk428Tax)},
+    {12, {ROWS(kSk428Family), ROWS(kSk428Other), ROWS(kSk428Caregiver), kNone,                 kNone, ROWS(kSk428Reductions), ROWS(kSk428Credits)},
       ROWS(kSk479), ROWS(kSkS2), kNone},
-    {13, {kNone,              ROWS(kYt428Other), kNone,                 ROWS(kYt428Transfers), ROWS(kYt428Tax)},
+    {13, {kNone,              ROWS(kYt428Other), kNone,                 ROWS(kYt428Transfers), kNone, ROWS(kYt428Reductions), ROWS(kYt428Credits)},
       ROWS(kYt479), kNone,       kNone},
 };
 
 #undef ROWS
 
 // A province without a library of its own (Quebec) lays out only the shared rows.
-const ProvinceLayouts kSharedOnly{0, {kNone, kNone, kNone, kNone, kNone}, kNone, kNone, kNone};
+const ProvinceLayouts kSharedOnly{0, {kNone, kNone, kNone, kNone, kNone, kNone, kNone}, kNone, kNone, kNone};
 
 } // namespace
 
