@@ -1,7 +1,5 @@
 #include "provincelayouts.h"
 
-#include <iterator>
-
 // Each province's own rows, in the order of its 2021 forms, province by
 // province as in the parameter table (provincetables.cpp). The 428 rows are
 // slotted among the shared lines (Prov428OwnLayout); a 479 is the province's

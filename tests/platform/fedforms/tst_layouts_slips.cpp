@@ -2,6 +2,7 @@
 // keep beyond the common ones: its boxes show their printed numbers.
 
 #include <functional>
+#include <iterator>
 #include <memory>
 
 #include <QtTest>
