@@ -29,10 +29,10 @@ constexpr LayoutRow k428Pension[] = {
 };
 
 constexpr LayoutRow k428Disability[] = {
-    QL_LINE("58440", "58440", "Disability amount (for self)"),
+    QL_LINE("58440", "58440", "Disability amount for self"),
     QL_LINE("58480", "58480", "Disability amount transferred from a dependant"),
-    QL_LINE("58520", "58520", "Interest paid on your student loans"),
-    QL_LINE("58560", "58560", "Your tuition and education amounts (Schedule S11)"),
+    QL_LINE("58520", "58520", "Interest paid on your student loans (line 31900 of your return)"),
+    QL_LINE("58560", "58560", "Your unused tuition and education amounts (Schedule S11)"),
 };
 
 constexpr LayoutRow k428Spouse[] = {
@@ -42,9 +42,9 @@ constexpr LayoutRow k428Spouse[] = {
 // The credits, then Part C up to the province's own surtax.
 constexpr LayoutRow k428Credits[] = {
     QL_SECTION("Medical expenses"),
-    QL_LINE("58689", "58689", "Medical expenses for self, spouse or common-law partner, and your dependent children"),
+    QL_LINE("58689", "58689", "Medical expenses"),
     QL_LINE("58729", "58729", "Allowable amount of medical expenses for other dependants"),
-    QL_LINE("58769", "58769", "Allowable medical expenses"),
+    QL_LINE("58769", "58769", "Total allowable medical expenses"),
     QL_SECTION("Credits"),
     QL_LINE("58800", "58800", "Total of the credit amounts"),
     QL_LINE("58840", "58840", "Credit amounts at the lowest tax rate"),
@@ -53,7 +53,7 @@ constexpr LayoutRow k428Credits[] = {
     // The part of the credits the spouse's transfer is measured against.
     QL_HIDDEN("credits_before_transfers"),
     QL_PAGE("Part C - Tax"),
-    QL_LINE("61510", "61510", "Tax on split income (from Form T1206)"),
+    QL_LINE("61510", "61510", "Tax on split income (complete Form T1206)"),
     QL_LINE("61520", "61520", "Dividend tax credit"),
     QL_LINE("61540", "61540", "Minimum tax carryover"),
 };

@@ -292,7 +292,7 @@ constexpr LayoutRow kOn428Reductions[] = {
 constexpr LayoutRow kOn428Credits[] = {
     QL_SECTION("Ontario credits"),
     QL_LINE("62140", "62140", "Low-income individuals and families tax (LIFT) credit"),
-    QL_LINE("62150", "62150", "Qualifying donations to a community food program (farmers)"),
+    QL_LINE("62150", "62150", "Community food program donation tax credit for farmers: qualifying donations"),
     QL_LINE("health_premium", nullptr, "Ontario health premium"),
 };
 constexpr LayoutRow kOn479[] = {
