@@ -597,7 +597,7 @@ CSlipData_T5007::CSlipData_T5007() : TableForm(FROM_SLIP, 11, {fieldTable(kSlipC
                  SLIP_LAYOUT(kT5007Layout)) {}
 
 TaxData_Slip_T5013::TaxData_Slip_T5013() : TableForm(FROM_SLIP, 13, {fieldTable(kSlipCommonFields), fieldTable(kT5013Fields)},
-                 SLIP_LAYOUT(kT5013Layout)) {}
+                 SLIP_LAYOUT(kT5013SlipLayout)) {}
 
 bool TaxData_Slip_T5013::HasSharedComponent() const
 {

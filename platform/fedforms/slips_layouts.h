@@ -35,7 +35,7 @@ extern const SlipLayout kT5Layout;
 extern const SlipLayout kT3Layout;
 extern const SlipLayout kT5003Layout;
 extern const SlipLayout kT5007Layout;
-extern const SlipLayout kT5013Layout;
+extern const SlipLayout kT5013SlipLayout;
 extern const SlipLayout kT4PSLayout;
 extern const SlipLayout kT4ARCALayout;
 extern const SlipLayout kT5006Layout;
