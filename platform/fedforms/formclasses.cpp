@@ -1,5 +1,7 @@
 #include "formclasses.h"
 
+#include "formclasses_layouts.h"
+
 namespace {
 
 // ---- RC71
@@ -399,9 +401,9 @@ const FieldSpec kT2038Fields[] = {
 
 } // namespace
 
-CTaxData_RC71::CTaxData_RC71() : TableForm(FROM_FORM, 53, fieldTable(kRC71Fields)) {}
-CTaxData_T1ADJ::CTaxData_T1ADJ() : TableForm(FROM_FORM, 116, fieldTable(kT1ADJFields)) {}
-CTaxData_T2205::CTaxData_T2205() : TableForm(FROM_FORM, 124, fieldTable(kT2205Fields)) {}
+CTaxData_RC71::CTaxData_RC71() : TableForm(FROM_FORM, 53, {fieldTable(kRC71Fields)}, {kRC71Layout}) {}
+CTaxData_T1ADJ::CTaxData_T1ADJ() : TableForm(FROM_FORM, 116, {fieldTable(kT1ADJFields)}, {kT1ADJLayout}) {}
+CTaxData_T2205::CTaxData_T2205() : TableForm(FROM_FORM, 124, {fieldTable(kT2205Fields)}, {kT2205Layout}) {}
 
 int CTaxData_T2205::Calculate01()
 {
@@ -420,15 +422,15 @@ int CTaxData_T2205::Calculate01()
     setFloat("annuitant_tax_deducted", tax - contributorTax);
     return 0;
 }
-TaxData_RC59_e::TaxData_RC59_e() : TableForm(FROM_FORM, 184, fieldTable(kRC59Fields)) {}
-TaxData_RC59X_e::TaxData_RC59X_e() : TableForm(FROM_FORM, 185, fieldTable(kRC59XFields)) {}
-TaxData_T1044::TaxData_T1044() : TableForm(FROM_FORM, 186, fieldTable(kT1044Fields)) {}
-TaxData_T183New::TaxData_T183New() : TableForm(FROM_FORM, 96, fieldTable(kT183Fields)) {}
-TaxData_T185::TaxData_T185() : TableForm(FROM_FORM, 181, fieldTable(kT185Fields)) {}
-TaxData_T657New::TaxData_T657New() : TableForm(FROM_FORM, 40, fieldTable(kT657Fields)) {}
-TaxData_T746New::TaxData_T746New() : TableForm(FROM_FORM, 105, fieldTable(kT746Fields)) {}
-TaxData_T936New::TaxData_T936New() : TableForm(FROM_FORM, 32, fieldTable(kT936Fields)) {}
-TaxData_T1013New::TaxData_T1013New() : TableForm(FROM_FORM, 117, fieldTable(kT1013Fields)) {}
-TaxData_T1135New::TaxData_T1135New() : TableForm(FROM_FORM, 101, fieldTable(kT1135Fields)) {}
-TaxData_T1172New::TaxData_T1172New() : TableForm(FROM_FORM, 17, fieldTable(kT1172Fields)) {}
-TaxData_T2038New::TaxData_T2038New() : TableForm(FROM_FORM, 20, fieldTable(kT2038Fields)) {}
+TaxData_RC59_e::TaxData_RC59_e() : TableForm(FROM_FORM, 184, {fieldTable(kRC59Fields)}, {kRC59Layout}) {}
+TaxData_RC59X_e::TaxData_RC59X_e() : TableForm(FROM_FORM, 185, {fieldTable(kRC59XFields)}, {kRC59XLayout}) {}
+TaxData_T1044::TaxData_T1044() : TableForm(FROM_FORM, 186, {fieldTable(kT1044Fields)}, {kT1044Layout}) {}
+TaxData_T183New::TaxData_T183New() : TableForm(FROM_FORM, 96, {fieldTable(kT183Fields)}, {kT183Layout}) {}
+TaxData_T185::TaxData_T185() : TableForm(FROM_FORM, 181, {fieldTable(kT185Fields)}, {kT185Layout}) {}
+TaxData_T657New::TaxData_T657New() : TableForm(FROM_FORM, 40, {fieldTable(kT657Fields)}, {kT657Layout}) {}
+TaxData_T746New::TaxData_T746New() : TableForm(FROM_FORM, 105, {fieldTable(kT746Fields)}, {kT746Layout}) {}
+TaxData_T936New::TaxData_T936New() : TableForm(FROM_FORM, 32, {fieldTable(kT936Fields)}, {kT936Layout}) {}
+TaxData_T1013New::TaxData_T1013New() : TableForm(FROM_FORM, 117, {fieldTable(kT1013Fields)}, {kT1013Layout}) {}
+TaxData_T1135New::TaxData_T1135New() : TableForm(FROM_FORM, 101, {fieldTable(kT1135Fields)}, {kT1135Layout}) {}
+TaxData_T1172New::TaxData_T1172New() : TableForm(FROM_FORM, 17, {fieldTable(kT1172Fields)}, {kT1172Layout}) {}
+TaxData_T2038New::TaxData_T2038New() : TableForm(FROM_FORM, 20, {fieldTable(kT2038Fields)}, {kT2038Layout}) {}

@@ -1,5 +1,7 @@
 #include "statements.h"
 
+#include "statements_layouts.h"
+
 #include <cmath>
 
 #include "federal2021.h"
@@ -723,6 +725,8 @@ const FieldSpec kTL2Fields[] = {
 // ---- T2091(IND) and T1255
 
 constexpr int kResidences = 5;
+// T1255, the legal representative's designation; the other type is T2091(IND).
+constexpr int kFormT1255 = 160;
 
 const FieldSpec kT2091Fields[] = {
     QM_STR("owner_name"),
@@ -797,17 +801,22 @@ bool holdsAmount(double value)
 } // namespace
 
 CTaxData_T776::CTaxData_T776()
-    : TableForm(FROM_FORM, 12, {fieldTable(kStatementIdentity), fieldTable(kT776Fields), fieldTable(kCcaFields)})
+    : TableForm(FROM_FORM, 12, {fieldTable(kStatementIdentity), fieldTable(kT776Fields), fieldTable(kCcaFields)},
+                {kRentalIdentityLayout, kT776Layout, kCcaLayout})
 {
 }
 
-CTaxData_T1163::CTaxData_T1163() : TableForm(FROM_FORM, 15, {fieldTable(kT1163Fields), fieldTable(kCcaFields)}) {}
+CTaxData_T1163::CTaxData_T1163() : TableForm(FROM_FORM, 15, {fieldTable(kT1163Fields), fieldTable(kCcaFields)}, {kT1163Layout, kCcaLayout})
+{
+}
 
 CTaxData_T2042::CTaxData_T2042()
     : TableForm(FROM_FORM, 21,
                 {fieldTable(kStatementIdentity), fieldTable(kInternetFields), fieldTable(kT2042Fields),
                  fieldTable(kPartnerFields), fieldTable(kPartnerDeductionFields), fieldTable(kVehicleFields),
-                 fieldTable(kHomeFields), fieldTable(kCcaFields)})
+                 fieldTable(kHomeFields), fieldTable(kCcaFields)},
+                {kStatementIdentityLayout, kInternetLayout, kT2042Layout, kPartnerDeductionLayout, kHomeLayout,
+                 kPartnerLayout, kVehicleLayout, kCcaLayout})
 {
 }
 
@@ -815,7 +824,9 @@ CTaxData_T2121::CTaxData_T2121()
     : TableForm(FROM_FORM, 51,
                 {fieldTable(kStatementIdentity), fieldTable(kInternetFields), fieldTable(kT2121Fields),
                  fieldTable(kPartnerFields), fieldTable(kPartnerDeductionFields), fieldTable(kVehicleFields),
-                 fieldTable(kHomeFields), fieldTable(kCcaFields)})
+                 fieldTable(kHomeFields), fieldTable(kCcaFields)},
+                {kStatementIdentityLayout, kInternetLayout, kT2121Layout, kPartnerDeductionLayout, kHomeLayout,
+                 kPartnerLayout, kVehicleLayout, kCcaLayout})
 {
 }
 
@@ -823,11 +834,13 @@ TaxData_T2125_New::TaxData_T2125_New(int type)
     : TableForm(FROM_FORM, type,
                 {fieldTable(kStatementIdentity), fieldTable(kInternetFields), fieldTable(kT2125Fields),
                  fieldTable(kPartnerFields), fieldTable(kPartnerDeductionFields), fieldTable(kVehicleFields),
-                 fieldTable(kHomeFields), fieldTable(kCcaFields)})
+                 fieldTable(kHomeFields), fieldTable(kCcaFields)},
+                {kStatementIdentityLayout, kInternetLayout, kT2125Layout, kPartnerDeductionLayout, kHomeLayout,
+                 kPartnerLayout, kVehicleLayout, kCcaLayout})
 {
 }
 
-CTaxData_T5013::CTaxData_T5013() : TableForm(FROM_FORM, 38, fieldTable(kT5013Fields)) {}
+CTaxData_T5013::CTaxData_T5013() : TableForm(FROM_FORM, 38, {fieldTable(kT5013Fields)}, {kT5013Layout}) {}
 
 bool CTaxData_T5013::sectionHasAmount(int section) const
 {
@@ -871,15 +884,20 @@ int CTaxData_T5013::GetCountOfSFDForms() const
 }
 
 TaxData_T777New::TaxData_T777New()
-    : TableForm(FROM_FORM, 59, {fieldTable(kT777Fields), fieldTable(kVehicleFields), fieldTable(kCcaFields)})
+    : TableForm(FROM_FORM, 59, {fieldTable(kT777Fields), fieldTable(kVehicleFields), fieldTable(kCcaFields)},
+                {kT777Layout, kVehicleLayout, kCcaLayout})
 {
 }
 
-TaxData_TL2_New::TaxData_TL2_New() : TableForm(FROM_FORM, 92, fieldTable(kTL2Fields)) {}
+TaxData_TL2_New::TaxData_TL2_New() : TableForm(FROM_FORM, 92, {fieldTable(kTL2Fields)}, {kTL2Layout}) {}
 
-TaxData_T2091::TaxData_T2091(int type) : TableForm(FROM_FORM, type, fieldTable(kT2091Fields)) {}
+TaxData_T2091::TaxData_T2091(int type)
+    : TableForm(FROM_FORM, type, {fieldTable(kT2091Fields)},
+                {type == kFormT1255 ? kT1255IdentityLayout : kT2091IdentityLayout, kT2091PropertiesLayout})
+{
+}
 
-TaxData_T777Covid19::TaxData_T777Covid19() : TableForm(FROM_FORM, 179, fieldTable(kT777SFields)) {}
+TaxData_T777Covid19::TaxData_T777Covid19() : TableForm(FROM_FORM, 179, {fieldTable(kT777SFields)}, {kT777SLayout}) {}
 
 // ---------------------------------------------------------------- calculations
 

@@ -87,28 +87,35 @@ const FieldSpec kProvInterviewFields[] = {
 
 } // namespace
 
-TaxData_Prov428::TaxData_Prov428(int type, const FieldTable& ownLines)
+TaxData_Prov428::TaxData_Prov428(int type, const FieldTable& ownLines, const Prov428OwnLayout& ownLayout,
+                                 int formS11, int formS2)
     : TableForm(FROM_FORM, type, {fieldTable(kProv428Fields), ownLines})
+    , m_goTo(prov428GoTo(formS11, formS2))
 {
+    setPageLayout(prov428Layout(ownLayout, m_goTo));
 }
 
 // The 479s have no line in common.
-TaxData_Prov479::TaxData_Prov479(int type, const FieldTable& lines)
+TaxData_Prov479::TaxData_Prov479(int type, const FieldTable& lines, const LayoutTable& layout)
     : TableForm(FROM_FORM, type, lines)
 {
+    setPageLayout(prov479Layout(layout));
 }
 
-TaxData_ProvS2::TaxData_ProvS2(int type, const FieldTable& ownLines)
+TaxData_ProvS2::TaxData_ProvS2(int type, const FieldTable& ownLines, const LayoutTable& ownLayout)
     : TableForm(FROM_FORM, type, {fieldTable(kProvS2Fields), ownLines})
 {
+    setPageLayout(provS2Layout(ownLayout));
 }
 
 TaxData_ProvS11::TaxData_ProvS11(int type)
     : TableForm(FROM_FORM, type, fieldTable(kProvS11Fields))
 {
+    setPageLayout(provS11Layout());
 }
 
-TaxData_ProvInterview::TaxData_ProvInterview(const FieldTable& ownAnswers)
+TaxData_ProvInterview::TaxData_ProvInterview(const FieldTable& ownAnswers, const LayoutTable& ownLayout)
     : TableForm(FROM_WIZARD, kKind, {fieldTable(kProvInterviewFields), ownAnswers})
 {
+    setPageLayout(provInterviewLayout(ownLayout));
 }

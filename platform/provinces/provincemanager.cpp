@@ -9,6 +9,7 @@
 #include "formtypes.h"
 #include "provincecalc.h"
 #include "provinceforms.h"
+#include "provincelayouts.h"
 #include "provincetables.h"
 #include "schedules.h"
 #include "t1.h"
@@ -96,13 +97,14 @@ CTaxData_Form* CProvinceTaxManager::NewFormData(ENUMTYPE_FORM type, bool /*forEd
     // library for every type and takes the first object it gets.
     if (type <= 0 || getFormProv(type) != m_params.province) return nullptr;
 
+    const ProvinceLayouts& layouts = provinceLayouts(m_params.province);
     CTaxData_Form* form = nullptr;
     if (type == m_params.form428)
-        form = new TaxData_Prov428(type, m_params.own428);
+        form = new TaxData_Prov428(type, m_params.own428, layouts.own428, m_params.formS11, m_params.formS2);
     else if (m_params.form479 != 0 && type == m_params.form479)
-        form = new TaxData_Prov479(type, m_params.own479);
+        form = new TaxData_Prov479(type, m_params.own479, layouts.form479);
     else if (type == m_params.formS2)
-        form = new TaxData_ProvS2(type, m_params.ownS2);
+        form = new TaxData_ProvS2(type, m_params.ownS2, layouts.ownS2);
     else if (type == m_params.formS11)
         form = new TaxData_ProvS11(type);
     if (!form) return nullptr;
@@ -148,7 +150,7 @@ ENUMTYPE_FORM CProvinceTaxManager::FindRelatedForm1(ENUMTYPE_FORM type)
 
 CTaxData_Form* CProvinceTaxManager::NewWizardData()
 {
-    auto* interview = new TaxData_ProvInterview(m_params.ownInterview);
+    auto* interview = new TaxData_ProvInterview(m_params.ownInterview, provinceLayouts(m_params.province).ownInterview);
     m_interviews.emplace_back(interview);
     return interview;
 }

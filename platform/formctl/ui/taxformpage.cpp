@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QIntValidator>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -25,6 +26,9 @@ QEvent* makeTaxFormEvent(int number, int target)
 
 namespace {
 
+// A table with more columns than this shows its entries one under the
+// other, each column a line, so that the page never grows wider than a form.
+constexpr size_t kMaxGridColumns = 6;
 // Width of the value column, enough for "999,999,999.99".
 constexpr int kAmountWidth = 140;
 constexpr int kTextWidth = 260;
@@ -205,7 +209,9 @@ void TaxFormPage::addTable(QGridLayout* grid, int& row, const LayoutRow& table, 
     auto* box = new QWidget(this);
     t.grid = new QGridLayout(box);
     t.grid->setContentsMargins(0, 0, 0, 0);
-    for (size_t c = 0; c < t.columns.size(); ++c) {
+    t.stacked = t.columns.size() > kMaxGridColumns;
+    if (t.stacked) t.grid->setColumnStretch(1, 1);
+    for (size_t c = 0; c < t.columns.size() && !t.stacked; ++c) {
         auto* header = new QLabel(QString::fromUtf8(t.columns[c].label), box);
         header->setWordWrap(true);
         QFont bold = header->font();
@@ -235,16 +241,33 @@ void TaxFormPage::growTable(int index)
     const int wanted = qMin(t.maxRows, rowsInUse(t) + 1);
     QWidget* box = t.grid->parentWidget();
     for (int r = t.shown + 1; r <= wanted; ++r) {
+        // Stacked: a numbered heading, then one line per column.
+        const int columns = int(t.columns.size());
+        const int firstLine = t.stacked ? (r - 1) * (columns + 1) : r;
         auto* number = new QLabel(QString::number(r), box);
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        t.grid->addWidget(number, r, 0);
+        if (t.stacked) {
+            QFont bold = number->font();
+            bold.setBold(true);
+            number->setFont(bold);
+        }
+        t.grid->addWidget(number, firstLine, 0);
         number->show();
-        for (size_t c = 0; c < t.columns.size(); ++c) {
-            const LayoutRow& column = t.columns[c];
+        for (int c = 0; c < columns; ++c) {
+            const LayoutRow& column = t.columns[size_t(c)];
             CField* field = form()->field(CString(rowFieldName(QString::fromUtf8(column.field), r)));
             if (!field) continue;
             QWidget* editor = makeEditor(field, column, index);
-            t.grid->addWidget(editor, r, int(c) + 1);
+            if (t.stacked) {
+                auto* label = new QLabel(QString::fromUtf8(column.label), box);
+                label->setWordWrap(true);
+                label->setBuddy(editor);
+                t.grid->addWidget(label, firstLine + 1 + c, 1);
+                label->show();
+                t.grid->addWidget(editor, firstLine + 1 + c, 2, Qt::AlignRight);
+            } else {
+                t.grid->addWidget(editor, r, c + 1);
+            }
             // At once, not at the next event loop: the Tab that follows the
             // edit must already reach the new row.
             editor->show();
@@ -271,6 +294,8 @@ QWidget* TaxFormPage::makeEditor(CField* field, const LayoutRow& row, int table)
     const bool calculated = field->IsCalculated();
     // A table's cells belong to its grid's box.
     QWidget* owner = table >= 0 ? m_tables[size_t(table)].grid->parentWidget() : this;
+    // A cell of a grid shares the width with its row; a line of its own does not.
+    const bool inGrid = table >= 0 && !m_tables[size_t(table)].stacked;
     QWidget* w = nullptr;
     const bool choice = row.kind == LayoutRow::Choice
                         || (row.kind == LayoutRow::Column && row.choices && *row.choices && !isLines(row.choices));
@@ -291,7 +316,7 @@ QWidget* TaxFormPage::makeEditor(CField* field, const LayoutRow& row, int table)
             combo->setFocusPolicy(Qt::StrongFocus);
             for (const auto& choice : parseChoices(row.choices)) combo->addItem(choice.second, choice.first);
         }
-        if (table < 0) combo->setMinimumWidth(kAmountWidth);
+        if (!inGrid) combo->setMinimumWidth(kAmountWidth);
         connect(combo, QOverload<int>::of(&QComboBox::activated), this, &TaxFormPage::onEdited);
         w = combo;
     } else {
@@ -344,14 +369,14 @@ QWidget* TaxFormPage::makeEditor(CField* field, const LayoutRow& row, int table)
             } else {
                 b.kind = Kind::Text;
                 auto* edit = new StringLineEdit(owner);
-                edit->setMinimumWidth(table >= 0 ? 0 : kTextWidth);
+                edit->setMinimumWidth(inGrid ? 0 : kTextWidth);
                 connect(edit, &QLineEdit::editingFinished, this, &TaxFormPage::onEdited);
                 w = edit;
             }
             break;
         }
     }
-    if (b.kind == Kind::Amount && table >= 0) w->setMinimumWidth(0);
+    if (b.kind == Kind::Amount && inGrid) w->setMinimumWidth(0);
     w->setObjectName(field->GetName().toQString());
     if (calculated) {
         // Calculated lines are shown, never typed into, and Tab passes them by.
@@ -367,6 +392,7 @@ QWidget* TaxFormPage::makeEditor(CField* field, const LayoutRow& row, int table)
     }
     m_bindings.insert(w, b);
     m_byField.insert(field->GetName().toQString(), w);
+    if (table >= 0) w->installEventFilter(this);
     return w;
 }
 
@@ -497,8 +523,16 @@ void TaxFormPage::onEdited()
 
 bool TaxFormPage::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut && !m_syncing)
-        if (auto* w = qobject_cast<QWidget*>(watched)) commit(w, true);
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (w && !m_syncing && m_bindings.contains(w)) {
+        const Binding b = m_bindings.value(w);
+        if (event->type() == QEvent::FocusOut && b.kind == Kind::Lines) commit(w, true);
+        // Tab out of a table's cell: the row it fills must exist before the
+        // focus moves on, so that Tab reaches the new empty row.
+        if (event->type() == QEvent::KeyPress && b.table >= 0
+            && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Tab)
+            commit(w, true);
+    }
     return BaseTaxPage::eventFilter(watched, event);
 }
 

@@ -62,6 +62,7 @@ private:
         int maxRows = 0;
         int shown = 0;
         QWidget* lastCell = nullptr;   // the last cell Tab reaches, for a new row to follow
+        bool stacked = false;          // too many columns: entries one under the other
     };
 
     void addRow(QGridLayout* grid, int& row, const LayoutRow& r);

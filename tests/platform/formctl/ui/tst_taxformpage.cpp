@@ -127,6 +127,7 @@ private slots:
     void actionPostsItsEventOnce_data();
     void actionPostsItsEventOnce();
     void fillPageListNeedsTheInstalledMaker();
+    void wideTableShowsEntriesOneUnderTheOther();
 
 private:
     TaxFormPage* page(int index);
@@ -503,6 +504,49 @@ void TaxFormPageTest::fillPageListNeedsTheInstalledMaker()
     bare.FillPageList(none, m_host.get());
     QVERIFY(none.empty());
     CTaxData_Form::setPageMaker(nullptr);
+}
+
+void TaxFormPageTest::wideTableShowsEntriesOneUnderTheOther()
+{
+    // Eight amount columns: side by side they would not fit a page.
+    static const LayoutRow kWide[] = {
+        QL_PAGE("Properties"),
+        QL_TABLE("p", "Properties"),
+        QL_COLUMN("p.#.a", "A"), QL_COLUMN("p.#.b", "B"), QL_COLUMN("p.#.c", "C"), QL_COLUMN("p.#.d", "D"),
+        QL_COLUMN("p.#.e", "E"), QL_COLUMN("p.#.f", "F"), QL_COLUMN("p.#.g", "G"), QL_COLUMN("p.#.h", "H"),
+    };
+    class WideForm : public CTaxData_Form
+    {
+    public:
+        WideForm() : CTaxData_Form(FROM_FORM, 2)
+        {
+            for (int r = 1; r <= 3; ++r)
+                for (char c = 'a'; c <= 'h'; ++c)
+                    m_fields.add<CFloatField>(CString(QStringLiteral("p.%1.%2").arg(r).arg(QLatin1Char(c))));
+            setPageLayout({layoutTable(kWide)});
+        }
+    } wide;
+    TaxFormPage p(&wide, TaxFormPage::pagesOf(wide.pageLayout()).front(), m_host.get(), m_host.get());
+    p.syncData();
+    p.resize(900, 1200);
+    p.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p));
+    QVERIFY(p.minimumSizeHint().width() < 900);
+    QWidget* a = p.editorOf("p.1.a");
+    QWidget* h = p.editorOf("p.1.h");
+    QVERIFY(a && h);
+    QCOMPARE(a->x(), h->x());
+    QVERIFY(h->y() > a->y());
+
+    // Filling the entry adds the next one below it, reached by Tab.
+    QSignalSpy spy(&p, &BaseTaxPage::signalCalc);
+    focusAndType(h, "12");
+    QTest::keyClick(h, Qt::Key_Tab);
+    QCOMPARE(wide.getFloat("p.1.h"), 12.0);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(p.tableRowsShown("p"), 2);
+    QCOMPARE(QApplication::focusWidget(), p.editorOf("p.2.a"));
+    QVERIFY(p.editorOf("p.2.a")->y() > h->y());
 }
 
 QTEST_MAIN(TaxFormPageTest)
