@@ -373,7 +373,8 @@ void rrspRules(RuleInputs& in)
 {
     const CTaxData_Form* sch7 = in.form(7);
     if (sch7) {
-        const double designated = v(sch7, "24640");
+        // Line 24640, the transfers.
+        const double designated = v(sch7, "transfers");
         if (designated >= kAmountTolerance
             && exceeds(designated, in.t1Value("11500") + in.t1Value("12900") + qMax(0.0, in.t1Value("13000"))))
             in.add("Field 24640 in Schedule 7 cannot be greater than the total of fields 11500, 12900 and 13000 of "

@@ -339,7 +339,6 @@ const FieldSpec kSch7Fields[] = {
     QM_BOOL("llp_student_is_spouse"),
     // Part F: amateur athlete trust income used for the deduction limit
     QM_AMT("amateur_athlete_trust_income"),
-    QM_AMT("24640"), // contributions designated as a repayment under the HBP or LLP
 };
 
 // ---- Schedule 8 before 2014: only its key amounts, as old files hold them.

@@ -219,10 +219,14 @@ const LayoutRow kSch5Rows[] = {
     QL_LINE("spouse_net_income", nullptr, "Your spouse's or common-law partner's net income (line 23600 of their return)"),
     QL_LINE("30300", "30300", "Spouse or common-law partner amount"),
     QL_SECTION("Amount for an eligible dependant (line 30400)"),
+    QL_LINE("eligible_dependant_condition", nullptr,
+            "You lived apart from your spouse or common-law partner, or you had none, and the dependant lived with "
+            "you"),
     QL_LINE("eligible_dependant_first_name", nullptr, "First name of dependant"),
     QL_LINE("eligible_dependant_last_name", nullptr, "Last name of dependant"),
     QL_LINE("eligible_dependant_relationship", nullptr, "Relationship to you"),
     QL_LINE("eligible_dependant_birth_date", nullptr, "Date of birth"),
+    QL_LINE("55295", "55295", "Dependant's social insurance number"),
     QL_LINE("eligible_dependant_address", nullptr, "Address"),
     QL_LINE("eligible_dependant_infirm", nullptr,
             "The dependant was dependent on you because of an impairment in physical or mental functions"),
@@ -264,8 +268,9 @@ const LayoutRow kSch6Rows[] = {
     QL_LINE("disability_supplement", nullptr, "You are eligible for the disability tax credit"),
     QL_LINE("spouse_disability_supplement", nullptr,
             "Your eligible spouse is eligible for the disability tax credit"),
-    QL_LINE("include_exempt_income", nullptr,
-            "Include tax-exempt income in the calculation of working income and adjusted net income"),
+    QL_CHOICE("38105", "38105",
+              "Include tax-exempt income in the calculation of working income and adjusted net income",
+              "0=Yes|1=No"),
 
     QL_PAGE("Working income and adjusted family net income"),
     // Column 1 is yours, column 2 your eligible spouse's; the line numbers
@@ -303,12 +308,16 @@ const LayoutRow kSch6Rows[] = {
 
     QL_PAGE("Canada workers benefit"),
     QL_SECTION("Basic CWB"),
+    QL_LINE("claim_basic", nullptr, "Claim the basic Canada workers benefit"),
     QL_LINE("basic_cwb", nullptr, "Basic CWB"),
     QL_SECTION("CWB disability supplement"),
+    QL_LINE("claim_disability_supplement", nullptr, "Claim the CWB disability supplement"),
     QL_LINE("disability_supplement_amount", nullptr, "CWB disability supplement"),
     QL_LINE("45300", "45300", "Canada workers benefit"),
     // Set by the return when the spouse's return holds no Schedule 6.
     QL_HIDDEN("spouse_without_schedule6"),
+    // Older returns' box, now answered at line 38105.
+    QL_HIDDEN("include_exempt_income"),
 };
 
 // ---- Schedule 7
@@ -406,6 +415,8 @@ const LayoutRow kSch9Rows[] = {
     QL_SECTION("Claim"),
     QL_LINE("donation_limit", nullptr, "Net income from line 23600 of your return × 75%"),
     QL_LINE("34000", "34000", "Allowable charitable donations and government gifts"),
+    QL_LINE("33700", "33700", "Gifts of capital property: the capital gain you designate (Schedule 3)"),
+    QL_LINE("33900", "33900", "Gifts of certified cultural or ecological property: the capital gain"),
     QL_LINE("34200", "34200", "Eligible amount of cultural and ecological gifts"),
     QL_LINE("34900", "34900", "Donations and gifts"),
 };
@@ -460,6 +471,9 @@ const LayoutRow kSch13Rows[] = {
             "Date of your agreement with the Canada Employment Insurance Commission"),
     QL_LINE("resident_of_quebec", nullptr, "You were a resident of Quebec on December 31, 2021"),
     QL_LINE("self_employment_earnings", nullptr, "Net self-employment income"),
+    QL_LINE("54493", "54493", "Employment income on which you paid PPIP premiums"),
+    QL_LINE("54494", "54494", "Tax-exempt employment income on which you paid PPIP premiums"),
+    QL_LINE("53550", "53550", "Self-employment earnings for special benefits"),
     QL_LINE("insurable_earnings", nullptr, "Insurable earnings (up to the maximum insurable earnings)"),
     QL_LINE("31217", "31217", "Employment insurance premiums on self-employment and other eligible earnings"),
     QL_LINE("42120", "42120", "Employment insurance premiums payable on self-employment and other eligible earnings"),

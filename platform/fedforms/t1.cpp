@@ -208,7 +208,8 @@ const FieldSpec kT1IdentityFields[] = {
 
 TaxData_T1New::TaxData_T1New()
     : TableForm(FROM_FORM, 1, {fieldTable(kT1IdentityFields), kT1LineFields},
-                {kT1Step1Layout, kT1Step2Layout, kT1Step3Layout, kT1Step4Layout, kT1Step5Layout, kT1Step6Layout})
+                {kT1Step1Layout, kT1Step2Layout, kT1Step3Layout, kT1Step4Layout, kT1Step5Layout, kT1Step6Layout,
+                 kT1OtherLayout})
 {
 }
 

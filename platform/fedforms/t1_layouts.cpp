@@ -5,6 +5,9 @@
 
 namespace {
 
+// An answer the person has not given yet (2) shows as a blank.
+#define QL_YES_NO(field, label) QL_CHOICE(field, nullptr, label, "0=Yes|1=No")
+
 const LayoutRow kStep1[] = {
     QL_PAGE("Step 1 - Identification"),
     QL_SECTION("Identification and other information"),
@@ -64,14 +67,15 @@ const LayoutRow kStep1[] = {
             "Tick this box if they cannot receive the benefits (a non-resident spouse, for example)"),
     QL_LINE("spouse_claim_off", nullptr, "Tick this box if you do not claim the spouse or common-law partner amount"),
     QL_SECTION("Elections Canada"),
-    QL_LINE("elections_canada_citizen", nullptr, "A) Do you have Canadian citizenship?"),
-    QL_LINE("elections_canada_consent", nullptr,
+    QL_YES_NO("elections_canada_citizen", "A) Do you have Canadian citizenship?"),
+    QL_YES_NO("elections_canada_consent",
             "B) As a Canadian citizen, do you authorize the CRA to give your name, address, date of birth, "
             "and citizenship to Elections Canada to update the National Register of Electors?"),
     QL_SECTION("Foreign property"),
-    QL_LINE("foreign_property_over_100k", "26600",
+    QL_CHOICE("foreign_property_over_100k", "26600",
             "Did you own or hold specified foreign property where the total cost amount of all such property, "
-            "at any time in 2021, was more than CAN$100,000?"),
+            "at any time in 2021, was more than CAN$100,000?",
+              "0=Yes|1=No"),
 };
 
 const LayoutRow kStep2[] = {
@@ -105,6 +109,8 @@ const LayoutRow kStep2[] = {
     QL_LINE("12799", "12799", "Support payments received: total"),
     QL_LINE("12800", "12800", "Support payments received: taxable amount"),
     QL_LINE("12900", "12900", "RRSP income (from all T4RSP slips)"),
+    QL_LINE("12900_hbp", nullptr, "Of line 12900: the Home Buyers' Plan repayment you did not make"),
+    QL_LINE("12900_llp", nullptr, "Of line 12900: the Lifelong Learning Plan repayment you did not make"),
     QL_LINE("13000", "13000", "Other income"),
     QL_LINE("other_income_description", nullptr, "Specify the other income"),
     QL_LINE("13010", "13010", "Taxable scholarships, fellowships, bursaries, and artists' project grants"),
@@ -382,6 +388,67 @@ const LayoutRow kStep6[] = {
     QL_HIDDEN("amt_loss_marker"),
 };
 
+// What filing and checking the return ask beyond the printed steps.
+const LayoutRow kOther[] = {
+    QL_PAGE("Filing and other information"),
+    QL_SECTION("Filing"),
+    QL_LINE("netfile_access_code", nullptr, "Access code (from your 2020 notice of assessment)"),
+    QL_YES_NO("filed_before", "Have you filed a return with the CRA before?"),
+    QL_YES_NO("info_changed", "Has your identification information changed since your last return?"),
+    QL_YES_NO("name_changed", "Has your name changed since your last return?"),
+    QL_SECTION("Addresses"),
+    QL_YES_NO("home_same_as_mailing", "Is your home address the same as your mailing address?"),
+    QL_YES_NO("foreign_address", "Is your home address outside Canada?"),
+    QL_YES_NO("non_canadian_mailing", "Is your mailing address outside Canada?"),
+    QL_PROVINCES("current_province", nullptr, "Province or territory where you live today"),
+    QL_LINE("date_of_move", nullptr, "Date you moved there"),
+    QL_SECTION("Indigenous self-government and treaty land"),
+    QL_YES_NO("land_residence", "Did you reside on self-government or treaty land on December 31, 2021?"),
+    QL_YES_NO("first_nation", "Are you a member of a self-governing First Nation?"),
+    QL_LINE("first_nation_code", nullptr, "Code of the First Nation"),
+    QL_YES_NO("tlicho", "Are you a Tlicho citizen?"),
+    QL_YES_NO("deline", "Are you a Deline citizen?"),
+    QL_LINE("yukon_settlement_number", nullptr, "Yukon First Nation settlement land number"),
+    QL_SECTION("Special returns and elections"),
+    QL_YES_NO("deceased_beneficiary_election", "Is an election made for a beneficiary of a deceased person?"),
+    QL_YES_NO("tax_beneficiary_of_deceased", "Are you a beneficiary taxed on an amount of a deceased person?"),
+    QL_LINE("52080", "52080", "The amount taxed as a beneficiary"),
+    QL_YES_NO("post_bankrupt", "Is this the return for the months after a bankruptcy?"),
+    QL_LINE("post_bankrupt_net_income", nullptr, "Net income of the pre-bankruptcy return"),
+    QL_LINE("post_bankrupt_adjusted_net_income", nullptr, "Adjusted net income of the pre-bankruptcy return"),
+    QL_YES_NO("fiscal_period_revocation", "Do you revoke your election for an alternative fiscal period?"),
+    QL_YES_NO("fishing_t4_slip", "Is a T4 slip of fishing employment in this return?"),
+    QL_SECTION("Home Buyers' Plan and Lifelong Learning Plan"),
+    QL_LINE("min_hbp_repayment", nullptr, "HBP repayment required for 2021 (from your notice of assessment)"),
+    QL_LINE("min_llp_repayment", nullptr, "LLP repayment required for 2021 (from your notice of assessment)"),
+    QL_SECTION("Amounts behind minimum tax and investment expenses"),
+    QL_LINE("5354", "5354", "Limited-partnership losses of other years"),
+    QL_LINE("5365", "5365", "Limited-partnership losses of other years deducted this year"),
+    QL_LINE("67650", "67650", "Tax-shelter amounts (Form T5004)"),
+    QL_LINE("67820", "67820", "Minimum tax: adjustment behind lines 22100 and 23200"),
+    QL_LINE("67830", "67830", "Minimum tax: adjustment behind line 12600"),
+    QL_LINE("67840", "67840", "Minimum tax: adjustment behind lines 12200, 22100 and 23200"),
+    QL_LINE("67860", "67860", "Minimum tax: adjustment behind lines 22100, 22400 and 23200"),
+    QL_LINE("67890", "67890", "Minimum tax: other adjustments"),
+    QL_LINE("68080", "68080", "Cumulative net investment loss: investment expenses"),
+    QL_LINE("68100", "68100", "Cumulative net investment loss: investment income"),
+    QL_LINE("68110", "68110", "Cumulative net investment loss: other investment income"),
+    QL_LINE("68150", "68150", "Capital gains of T3 box 21 in investment income"),
+
+    // Kept by the program: the last auto-fill and the agency's test returns.
+    QL_HIDDEN("autofill_request_date"),
+    QL_HIDDEN("test_55220"),
+    QL_HIDDEN("test_55220_indicator"),
+    QL_HIDDEN("test_55320"),
+    QL_HIDDEN("test_55320_indicator"),
+    QL_HIDDEN("test_55300"),
+    QL_HIDDEN("test_55300_indicator"),
+    QL_HIDDEN("test_49000"),
+    QL_HIDDEN("test_49000_indicator"),
+};
+
+#undef QL_YES_NO
+
 } // namespace
 
 const LayoutTable kT1Step1Layout = layoutTable(kStep1);
@@ -390,3 +457,4 @@ const LayoutTable kT1Step3Layout = layoutTable(kStep3);
 const LayoutTable kT1Step4Layout = layoutTable(kStep4);
 const LayoutTable kT1Step5Layout = layoutTable(kStep5);
 const LayoutTable kT1Step6Layout = layoutTable(kStep6);
+const LayoutTable kT1OtherLayout = layoutTable(kOther);

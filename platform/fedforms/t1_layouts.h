@@ -9,3 +9,4 @@ extern const LayoutTable kT1Step3Layout;   // net income
 extern const LayoutTable kT1Step4Layout;   // taxable income
 extern const LayoutTable kT1Step5Layout;   // federal tax
 extern const LayoutTable kT1Step6Layout;   // refund or balance owing, and what never shows
+extern const LayoutTable kT1OtherLayout;   // what filing and checking ask beyond the steps

@@ -87,6 +87,7 @@ constexpr LayoutRow kMb428Transfers[] = {
     QL_LINE("58600", "58600", "Tuition and education amounts transferred from a child"),
 };
 constexpr LayoutRow kMb428Reductions[] = {
+    QL_LINE("61470", "61470", "Manitoba family tax benefit (line 12 of Schedule MB428-A)"),
     QL_LINE("family_tax_benefit", nullptr, "Manitoba family tax benefit"),
 };
 constexpr LayoutRow kMb428Credits[] = {
