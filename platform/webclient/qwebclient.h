@@ -17,6 +17,8 @@
 #include <QString>
 #include <string>
 
+#include "replylimits.h"
+
 class QWebClient
 {
 public:
@@ -51,7 +53,7 @@ public:
     static constexpr int kDefaultTimeoutMs = 60000;
     // The most a reply (headers and body) may hold; tests lower it.
     void setMaxReplyBytes(qint64 bytes) { m_maxReplyBytes = bytes; }
-    static constexpr qint64 kDefaultMaxReplyBytes = 32 * 1024 * 1024;
+    static constexpr qint64 kDefaultMaxReplyBytes = qint64(kMaxServiceReplyBytes);
 
     // The extra certificate file whose authorities are trusted besides the
     // system's; empty for none. Safe to call while other threads post.
