@@ -12,9 +12,10 @@ bool HttpReply::parseHead()
     if (!statusLine.value(0).startsWith("HTTP/1.")) {
         m_status = 0;
     } else {
+        // Three digits, as HTTP has them; anything else is no reply at all.
         bool ok = false;
         m_status = statusLine.value(1).toInt(&ok);
-        if (!ok) m_status = 0;
+        if (!ok || statusLine.value(1).size() != 3 || m_status < 100) m_status = 0;
     }
     for (int i = 1; i < lines.size(); ++i) {
         const int colon = lines[i].indexOf(':');

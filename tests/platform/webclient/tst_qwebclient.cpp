@@ -93,6 +93,10 @@ void TstQWebClient::post_data()
     QTest::newRow("reply cut short") << FakeReply::raw("HTTP/1.1 200 OK\r\nContent-Length: 50\r\n\r\npartial")
                                      << QString() << false << 0 << "" << 1;
     QTest::newRow("not HTTP") << FakeReply::raw("hello\r\n\r\n") << QString() << false << 0 << "" << 1;
+    QTest::newRow("negative status") << FakeReply::raw("HTTP/1.1 -3 X\r\nContent-Length: 0\r\n\r\n") << QString()
+                                     << false << 0 << "" << 1;
+    QTest::newRow("status not three digits") << FakeReply::raw("HTTP/1.1 +200 OK\r\nContent-Length: 0\r\n\r\n")
+                                             << QString() << false << 0 << "" << 1;
     QTest::newRow("dropped without a reply: sent once") << FakeReply::drop() << QString() << false << 0 << "" << 1;
     QTest::newRow("empty body") << FakeReply::text("") << QString() << true << 200 << "" << 1;
     QTest::newRow("500 with an empty body") << FakeReply::text("", 500) << QString() << true << 500 << "" << 1;
