@@ -92,7 +92,8 @@ bool QWebClient::exchange(const QByteArray& contentType, const QByteArray& body,
 
     const QUrl url(m_url);
     if (!url.isValid() || url.scheme() != QLatin1String("https") || url.host().isEmpty()) {
-        m_error = QStringLiteral("not an https address: %1").arg(m_url);
+        // The address without its query or user part: those may carry secrets.
+        m_error = QStringLiteral("not an https address: %1").arg(url.toString(QUrl::RemoveQuery | QUrl::RemoveUserInfo));
         return false;
     }
     // Header injection: nothing the caller hands over may end a header line.

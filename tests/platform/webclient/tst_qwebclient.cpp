@@ -32,6 +32,8 @@ private slots:
     void onlyHttpsAddresses_data();
     void onlyHttpsAddresses();
     void worksFromAWorkerThread();
+    void refusesLineBreaksInHeaders_data();
+    void refusesLineBreaksInHeaders();
     void untrustedWithoutTheCertificateFile();
     void nobodyListening();
     void damagedRepliesAreRefusedWithoutHarm();
@@ -291,6 +293,35 @@ void TstQWebClient::worksFromAWorkerThread()
     QCOMPARE(m_server->requests("/form").value(0).header("authorization"), QByteArray("Bearer T0K"));
     const QList<QPair<QString, QString>> fields = {{"kw", "a b&c"}};
     QCOMPARE(m_server->requests("/form").value(0).formFields(), fields);
+}
+
+void TstQWebClient::refusesLineBreaksInHeaders_data()
+{
+    // A token or type that ends a header line would let its text add headers
+    // of its own to the request.
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("value");
+    QTest::newRow("Basic credentials") << "basic" << QByteArray("dXNlcg==\r\nX-Injected: 1");
+    QTest::newRow("Bearer token") << "bearer" << QByteArray("tok\nX-Injected: 1");
+    QTest::newRow("SOAP content type") << "soap" << QByteArray("text/xml\r\nX-Injected: 1");
+}
+
+void TstQWebClient::refusesLineBreaksInHeaders()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, value);
+    m_server->script("/svc", FakeReply::json("{}"));
+    QWebClient client(url("/svc"), false);
+    QString reply;
+    std::string bytes;
+    if (kind == "basic")
+        QVERIFY(!client.post(reply, value.constData()));
+    else if (kind == "bearer")
+        QVERIFY(!client.post(reply, QString::fromLatin1(value), "Bearer"));
+    else
+        QVERIFY(!client.postSoapXML("<a/>", value.constData(), bytes));
+    QVERIFY(!client.errorText().contains("Injected"));
+    QCOMPARE(m_server->count(), 0);
 }
 
 void TstQWebClient::untrustedWithoutTheCertificateFile()
