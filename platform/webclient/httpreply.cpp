@@ -49,7 +49,8 @@ bool HttpReply::decodeChunks()
         if (!ok || size < 0) return false;
         at = lineEnd + 2;
         if (size == 0) break;
-        if (m_raw.size() < at + size + 2) return false;
+        // Compared so that no sum can overflow, whatever size was announced.
+        if (size > qint64(m_raw.size()) - at - 2) return false;
         body += m_raw.mid(at, int(size));
         at += int(size) + 2;
     }

@@ -92,6 +92,9 @@ void TstQWebClient::post_data()
     QTest::newRow("body to the end of the connection")
         << FakeReply::raw("HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\nuntil close") << QString() << true << 200
         << "until close" << 1;
+    QTest::newRow("chunk size near the 64-bit limit")
+        << FakeReply::raw("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n7ffffffffffffffe\r\nab\r\n0\r\n\r\n")
+        << QString() << false << 0 << "" << 1;
     QTest::newRow("reply cut short") << FakeReply::raw("HTTP/1.1 200 OK\r\nContent-Length: 50\r\n\r\npartial")
                                      << QString() << false << 0 << "" << 1;
     QTest::newRow("not HTTP") << FakeReply::raw("hello\r\n\r\n") << QString() << false << 0 << "" << 1;
