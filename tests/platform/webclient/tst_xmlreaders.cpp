@@ -130,6 +130,9 @@ void TstXmlReaders::guard_data()
         << true;
     QTest::newRow("ISO-8859-1 reply") << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><r>Qu\xe9" "bec</r>")
                                       << true;
+    QTest::newRow("blank lines before the declaration")
+        << QByteArray("\r\n \n<?xml version=\"1.0\"?><r>1</r>") << true;
+    QTest::newRow("only blanks") << QByteArray(" \r\n\t") << false;
     QTest::newRow("deepest allowed") << nested(kMaxXmlDepth) << true;
     QTest::newRow("one level deeper") << nested(kMaxXmlDepth + 1) << false;
     QTest::newRow("100,000 deep") << nested(100000) << false;
