@@ -36,7 +36,16 @@ QString CDeploymentData::esignLoginFailedMessage()
 }
 QString CDeploymentData::helpFaqUrl() { return QStringLiteral("https://www.quillmere.example/help/faq.html"); }
 QString CDeploymentData::makerProductSiteUrl() { return QStringLiteral("https://www.quillmere.example/"); }
-QString CDeploymentData::makerDownloadPageUrl() { return QStringLiteral("https://www.quillmere.example/download/"); }
+QString CDeploymentData::makerDownloadPageUrl(bool netfileEdition)
+{
+    return netfileEdition ? QStringLiteral("https://www.quillmere.example/download/netfile.html")
+                          : QStringLiteral("https://www.quillmere.example/download/efile.html");
+}
+QString CDeploymentData::makerT5008HelpUrl() { return QStringLiteral("https://www.quillmere.example/help/t5008.html"); }
+QString CDeploymentData::industryCodeLookupUrl()
+{
+    return QStringLiteral("https://www.statistics.example/industry-classification.html");
+}
 QString CDeploymentData::agencyMyAccountUrl() { return QStringLiteral("https://www.agency.example/my-account.html"); }
 QString CDeploymentData::agencyDirectDepositUrl() { return QStringLiteral("https://www.agency.example/direct-deposit.html"); }
 QString CDeploymentData::agencyMakePaymentUrl() { return QStringLiteral("https://www.agency.example/make-a-payment.html"); }

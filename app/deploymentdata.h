@@ -46,7 +46,9 @@ public:
     // Pages opened in the user's browser (never redirected to the local
     // services: the browser, not the program, fetches them).
     static QString makerProductSiteUrl();
-    static QString makerDownloadPageUrl();
+    static QString makerDownloadPageUrl(bool netfileEdition); // one page per edition
+    static QString makerT5008HelpUrl();
+    static QString industryCodeLookupUrl();      // the statistics agency's
     static QString agencyMyAccountUrl();          // My Account for individuals
     static QString agencyDirectDepositUrl();
     static QString agencyMakePaymentUrl();
