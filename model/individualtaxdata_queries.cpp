@@ -66,6 +66,14 @@ bool IndividualTaxData::getFedAmountClaimed(int number, double& value) const
 
 bool IndividualTaxData::getFedAmountClaimed(int number, int& value) const
 {
+    // The T1's marks that the filing front end reads: 2 the ReFILE mark,
+    // 10 the registration for the agency's online mail.
+    if (number == 2 || number == 10) {
+        const TaxData_T1New* form = t1();
+        if (!form) return false;
+        value = number == 2 ? (form->getBool("refile") ? 1 : 0) : form->getInt("online_mail");
+        return true;
+    }
     double amount = 0.0;
     const bool known = getFedAmountClaimed(number, amount);
     value = int(amount);
