@@ -74,6 +74,17 @@ public:
                           bool spouse, bool);
     bool AnyMsgBeforeNetfile(unsigned char flag, bool b);
     bool MaySchedule6Needed();
+    // One spouse's return against the other's (spouseSide: the spouse's
+    // against the taxpayer's); 0 and no message unless the spouse's return
+    // holds a T1.
+    int ValidateWithCoupled(unsigned char mode, std::list<CString>& messages, bool spouseSide);
+    // Forwarded to the current person.
+    int IsEligibleForElectronicFile(unsigned char mode, std::list<CString>& messages);
+    int IsEligibleForReFile(unsigned char mode, std::list<CString>& messages);
+    int DoSurveyBeforeReFile(std::list<CString>& messages);
+    int prepareForReFile();
+    void UnsetReFile();
+    int ValidateT1135(unsigned char mode, std::list<_STRUCT_FORM_VALIDATE_INFO*>& items);
 
     // ---- sharing an item with the spouse
     bool IsTaxFormSharedWithSpouse(CTaxData_Form* form) const;
