@@ -73,9 +73,14 @@ inline Form_Return* shownEditor(MainWindow* window)
     return stack ? qobject_cast<Form_Return*>(stack->currentWidget()) : nullptr;
 }
 
+// The editors the window's stack holds (a closed one may wait for deletion).
 inline QList<Form_Return*> openEditors(MainWindow* window)
 {
-    return window->findChildren<Form_Return*>();
+    QList<Form_Return*> out;
+    auto* stack = window->findChild<QStackedWidget*>(QStringLiteral("stackedWidget"));
+    for (int i = 0; stack && i < stack->count(); ++i)
+        if (auto* editor = qobject_cast<Form_Return*>(stack->widget(i))) out << editor;
+    return out;
 }
 
 } // namespace EditorTest
