@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -88,6 +89,8 @@ private slots:
     void mailingAddressEvent_data();
     void mailingAddressEvent();
     void refreshEventShowsTheData();
+    void leftPaneWidthSetting_data();
+    void leftPaneWidthSetting();
 
 private:
     QString scenarioFile(const QString& scenario, const QString& name,
@@ -410,6 +413,37 @@ void FormReturnTest::refreshEventShowsTheData()
     QEvent e{QEvent::Type(TaxFormEvent::Refresh)};
     QVERIFY(QCoreApplication::sendEvent(editor, &e));
     QCOMPARE(firstName->text(), QStringLiteral("Ngozi"));
+}
+
+void FormReturnTest::leftPaneWidthSetting_data()
+{
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<int>("left");
+    QTest::newRow("in range") << "150" << 150;
+    QTest::newRow("under 10") << "5" << 270;
+    QTest::newRow("wider than the editor") << "99999" << 270;
+    QTest::newRow("not a number") << "wide" << 270;
+}
+
+void FormReturnTest::leftPaneWidthSetting()
+{
+    QFETCH(QString, setting);
+    QFETCH(int, left);
+    TabWndApp::getMainApp()->config().m_LeftPaneSize = setting;
+    QString path = scenarioFile("employee_t4_on", "pane.r21");
+    Window w = shownWindow();
+    w->resize(1200, 700);
+    Prompt::Scripted prompts;
+    w->openReturnFile(path);
+    Form_Return* editor = shownEditor(w.get());
+    QVERIFY(editor);
+    auto* splitter = editor->findChild<QSplitter*>("splitter");
+    QVERIFY(splitter->sizes().at(0) + splitter->sizes().at(1) > 270);
+    QCOMPARE(splitter->sizes().at(0), left);
+    // A save keeps the width in force as the setting.
+    editor->saveLeftPaneSize();
+    QCOMPARE(TabWndApp::getMainApp()->config().m_LeftPaneSize.toQString(), QString::number(left));
+    TabWndApp::getMainApp()->config().m_LeftPaneSize = "270";
 }
 
 QUILLMERE_APP_TEST_MAIN(FormReturnTest)
