@@ -14,9 +14,11 @@
 #include <QTextBrowser>
 
 #include "apptestmain.h"
+#include "editorhost.h"
 #include "editortestsupport.h"
 #include "folderview.h"
 #include "formtables.h"
+#include "preparersettings.h"
 #include "prompt.h"
 #include "t1.h"
 #include "taxformevents.h"
@@ -89,7 +91,10 @@ private slots:
     void mailingAddressEvent_data();
     void mailingAddressEvent();
     void refreshEventShowsTheData();
+    void copyPreparerEvent();
     void leftPaneWidthSetting_data();
+    void opensOnTheReturnItHolds_data();
+    void opensOnTheReturnItHolds();
     void leftPaneWidthSetting();
 
 private:
@@ -415,6 +420,27 @@ void FormReturnTest::refreshEventShowsTheData()
     QCOMPARE(firstName->text(), QStringLiteral("Ngozi"));
 }
 
+void FormReturnTest::copyPreparerEvent()
+{
+    QString path = scenarioFile("retired_couple_pension_split_on", "preparer.r21");
+    Window w = shownWindow();
+    Prompt::Scripted prompts;
+    w->openReturnFile(path);
+    Form_Return* editor = shownEditor(w.get());
+    QVERIFY(editor);
+    const PreparerSettings saved = preparerSettings();
+    preparerSettings().BusinessName = "Ledger and Sons";
+    QEvent e{QEvent::Type(TaxFormEvent::CopyPreparer)};
+    QVERIFY(QCoreApplication::sendEvent(editor, &e));
+    preparerSettings() = saved;
+    CFamilyTaxData* data = editor->familyData();
+    QCOMPARE(data->taxpayer()->t1()->getString("preparer_name"), CString("Ledger and Sons"));
+    QCOMPARE(data->spouse()->t1()->getString("preparer_name"), CString("Ledger and Sons"));
+    if (QLineEdit* shownName = fieldEditor(editor, "preparer_name"))
+        QCOMPARE(shownName->text(), QStringLiteral("Ledger and Sons"));
+    QVERIFY(prompts.asked().isEmpty());
+}
+
 void FormReturnTest::leftPaneWidthSetting_data()
 {
     QTest::addColumn<QString>("setting");
@@ -444,6 +470,47 @@ void FormReturnTest::leftPaneWidthSetting()
     editor->saveLeftPaneSize();
     QCOMPARE(TabWndApp::getMainApp()->config().m_LeftPaneSize.toQString(), QString::number(left));
     TabWndApp::getMainApp()->config().m_LeftPaneSize = "270";
+}
+
+void FormReturnTest::opensOnTheReturnItHolds_data()
+{
+    QTest::addColumn<bool>("keepT1");
+    QTest::addColumn<bool>("addT1159");
+    QTest::addColumn<int>("shown");   // form type shown, 0 for none
+    QTest::newRow("a T1") << true << false << 1;
+    QTest::newRow("a T1159 and no T1") << false << true << 161;
+    QTest::newRow("neither") << false << false << 0;
+}
+
+void FormReturnTest::opensOnTheReturnItHolds()
+{
+    QFETCH(bool, keepT1);
+    QFETCH(bool, addT1159);
+    QFETCH(int, shown);
+    QFile file(QStringLiteral(SCENARIO_DIR "/employee_t4_on.json"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QString error;
+    std::unique_ptr<CFamilyTaxData> family = Scenario::build(file.readAll(), &error);
+    QVERIFY2(family, qPrintable(error));
+    if (!keepT1) family->RemoveFormData(family->taxpayer()->t1(), true);
+    if (addT1159) QVERIFY(family->NewFormDataItem(161, -1, true, 0, true));
+
+    struct : EditorHost {
+        void showReturnResultInStatus(const CString&) override {}
+        void setupContextMenu(int, QMenu*) override {}
+    } host;
+    Form_Return editor(nullptr, family.release(), &host, nullptr, 1, -1, 12);
+    QCOMPARE(editor.formDescription()->text(), QStringLiteral("Return opened"));
+    QCOMPARE(editor.getTitle(), QStringLiteral("Untitled (unsaved)"));
+    QCOMPARE(editor.action()->text(), QStringLiteral("Return 1 - Untitled (unsaved)"));
+    if (shown == 0) {
+        QVERIFY(!editor.currentForm());
+        QCOMPARE(editor.formTabs()->count(), 0);
+        return;
+    }
+    QVERIFY(editor.currentForm());
+    QCOMPARE(int(editor.currentForm()->getType()), shown);
+    QVERIFY(editor.formTabs()->count() > 0);
 }
 
 QUILLMERE_APP_TEST_MAIN(FormReturnTest)
