@@ -35,6 +35,8 @@ Window shownWindow()
     Window w(MainWindow::getInstance(nullptr));
     w->show();
     w->activateWindow();
+    // Typing needs the focus, which only the active window has.
+    QApplication::setActiveWindow(w.get());
     if (!QTest::qWaitForWindowActive(w.get())) qWarning("the window did not become active");
     return w;
 }
