@@ -82,6 +82,8 @@ private slots:
     void editRecalculatesTheReturn_data();
     void editRecalculatesTheReturn();
     void typedAmountReachesTheFileOnSave();
+    void editThatAddsAFormResyncsTheTree_data();
+    void editThatAddsAFormResyncsTheTree();
     void personSwitchRestoresTheItem();
     void helpRoots_data();
     void helpRoots();
@@ -186,6 +188,52 @@ void FormReturnTest::typedAmountReachesTheFileOnSave()
     QVERIFY(prompts.asked().isEmpty());
     QVERIFY(!shownEditor(w.get()));
     QVERIFY(!w->findChild<QAction*>("actionSave_Return")->isEnabled());
+}
+
+void FormReturnTest::editThatAddsAFormResyncsTheTree_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("addsForm");
+    QTest::newRow("exempt income: the RC383 comes") << "71" << true;
+    QTest::newRow("union dues: labels only") << "44" << false;
+}
+
+void FormReturnTest::editThatAddsAFormResyncsTheTree()
+{
+    QFETCH(QString, box);
+    QFETCH(bool, addsForm);
+    QString path = scenarioFile("employee_t4_on", "resync.r21");
+    Window w = shownWindow();
+    Prompt::Scripted prompts;
+    w->openReturnFile(path);
+    Form_Return* editor = shownEditor(w.get());
+    QVERIFY(editor);
+    FolderView* tree = editor->folderView();
+    QList<QTreeWidgetItem*> before;
+    for (int i = 0; i < tree->formsRoot()->childCount(); ++i) before << tree->formsRoot()->child(i);
+    const int formsBefore = editor->familyData()->GetCountOfForm(0);
+
+    tree->setCurrentItem(tree->slipsRoot()->child(0));
+    QLineEdit* edit = fieldEditor(editor, box);
+    QVERIFY(edit);
+    typeInto(editor, edit, "5000");
+    QTest::keyClick(edit, Qt::Key_Return);
+
+    QCOMPARE(editor->familyData()->GetCountOfForm(0) > formsBefore, addsForm);
+    QStringList labels, listed;
+    for (int i = 0; i < tree->formsRoot()->childCount(); ++i) labels << tree->formsRoot()->child(i)->text(0);
+    for (const STRUCT_FORMDATA_ITEM_2004* item : editor->familyData()->taxpayer()->forms()) {
+        if (item->formType == 93 || item->formType == 96 || item->formType == 159 || item->formType == 165) continue;
+        CString label;
+        CFamilyTaxData::formDisplayName(false, item, label);
+        listed << label.toQString();
+    }
+    QCOMPARE(labels, listed);
+    // The items there were are kept either way; only a new form adds one.
+    for (int i = 0; i < before.size(); ++i) QCOMPARE(tree->formsRoot()->child(i), before[i]);
+    QCOMPARE(tree->formsRoot()->childCount() > before.size(), addsForm);
+    // The slip being edited is still the one shown.
+    QCOMPARE(editor->currentForm(), editor->familyData()->taxpayer()->slips().front()->object);
 }
 
 void FormReturnTest::personSwitchRestoresTheItem()
