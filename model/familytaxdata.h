@@ -68,7 +68,11 @@ public:
     STRUCT_FORMDATA_ITEM_2004* NewFormDataItem(ENUMTYPE_FORM type, int id, bool addToList, int sharedId, bool initNew);
     bool setFedAmount(int number, int flag, double value);
     void CoupleTaxReturn(CFamilyTaxData* other);
-    void SyncMailingAddrToSpouseReturn();
+    // Copies the current person's mailing address into the other spouse's
+    // T1; non-zero when it did (a coupled return with both T1s).
+    int SyncMailingAddrToSpouseReturn();
+    // The preparer's details into the T1 of each person that has one.
+    void CopyTaxPreparerInfo();
     void GetFamilyReturnStatus(double& principal, double& spouse, double& total) const;
     int ValidateTaxReturn(unsigned char flag, std::list<_STRUCT_FORM_VALIDATE_INFO*>& items, CString& fullName,
                           bool spouse, bool);
