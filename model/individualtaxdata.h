@@ -2,6 +2,7 @@
 // One person's return: the lists of forms, slips, notes and interview data,
 // the counter that numbers forms and slips, and the provincial libraries.
 
+#include <cstdio>
 #include <list>
 #include <set>
 
@@ -18,6 +19,7 @@ class TaxData_T1New;
 class TaxData_T1159;
 class TDDTaxDataOnePerson;
 struct STRU_SLIPDATA_CALCULATION;
+struct NetfileGenObjParamStru;
 
 class IndividualTaxData
 {
@@ -283,6 +285,25 @@ public:
     // options allow; slips and forms an earlier auto-fill made are replaced,
     // not added to. No options: nothing is done. 0.
     int AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* options);
+
+    // ---- The electronic return; defined in the efile library, which every
+    // caller of these links. The mode is 1 for EFILE, 2 for NETFILE.
+    // The whole return as the agency's XML; the first file is not used.
+    int CreateElectronicFile(FILE* unused, FILE* out, unsigned char mode);
+    // Every return line of the person's return, the forms' own first.
+    int WriteNetfileFreeFormatData(unsigned char mode, NetfileGenObjParamStru& param);
+    void WriteNetfileMJRelatedField(unsigned char mode, NetfileGenObjParamStru& param, const int* codes, int count);
+    void WriteNetfileMJRelatedFields(unsigned char mode, NetfileGenObjParamStru& param);
+    // The selected-financial-data records; each answers the number written.
+    int privateWriteNetFileSFD_ExceptT2091(unsigned char mode, NetfileGenObjParamStru& record);
+    int privateWriteNetFileSFD_T2091(unsigned char mode, NetfileGenObjParamStru& record);
+    // The parts of the XML file around the return lines.
+    int privateGenerateXmlFilePart1(FILE* out, unsigned char mode, int& lines);
+    int privateGenerateXmlFilePartForDeceased(FILE* out, unsigned char mode, int& lines);
+    int privateGenerateXmlFilePartForBankruptcy(FILE* out, unsigned char mode, int& lines);
+    int privateGenerateXmlFilePartEnd(FILE* out, unsigned char mode, int& lines);
+    int privateGenerateXmlFilePartSpouseData(CString& out, unsigned char mode, int& lines);
+    int privateGenerateXmlFilePartAddrDataEFile(CString& out, unsigned char mode, int& lines);
 
 private:
     // The steps, one file each.
