@@ -5,6 +5,7 @@
 // a code or an answer (type 3). Each form type lists the codes it leaves to
 // the return-level rules and the few the agency takes in cents or as text.
 
+#include <map>
 #include <set>
 
 class CField;
@@ -16,6 +17,9 @@ struct FreeDataRules
     std::set<int> notSent;   // written by the return-level rules, or not at all
     std::set<int> cents;     // type 2
     std::set<int> text;      // type 4; other text fields are not sent
+    // A claimed line that also sends a mark (amount 1) under a second code:
+    // the federal code of a claim that each jurisdiction repeats.
+    std::map<int, int> marks;
 };
 
 // The rules of a form type (empty rules for most types).

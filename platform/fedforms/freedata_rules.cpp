@@ -14,6 +14,9 @@ FreeDataRules t1Rules()
     r.notSent = {12599, 12600, 13499, 13500, 13699, 13700, 13899, 13900, 14099, 14100, 14299, 14300,
                  12700, 9915, 55220, 55290, 55300, 55320, 57730, 50339, 50340,
                  67650, 67820, 67830, 67840, 67860, 67890, 68080, 68100, 68110, 5365, 54950, 49000};
+    // A disability amount or tuition transferred to the person: the
+    // multiple-jurisdiction rule repeats these marks for each province.
+    r.marks = {{31800, 318}, {32400, 324}};
     return r;
 }
 

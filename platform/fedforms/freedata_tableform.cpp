@@ -66,8 +66,13 @@ int writeCodedFields(CTaxData_Form& form, NetfileGenObjParamStru& param)
 {
     const FreeDataRules& rules = freeDataRules(form.getType());
     int lines = 0;
-    for (CField* field : form.fields().all())
-        if (writeFreeDataField(field, freeDataCode(field->GetName().c_str()), rules, param)) ++lines;
+    for (CField* field : form.fields().all()) {
+        const int code = freeDataCode(field->GetName().c_str());
+        if (!writeFreeDataField(field, code, rules, param)) continue;
+        ++lines;
+        const auto mark = rules.marks.find(code);
+        if (mark != rules.marks.end() && netfile::writeAmountOne(param, mark->second)) ++lines;
+    }
     return lines;
 }
 
