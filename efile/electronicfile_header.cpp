@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include <QStringList>
+
 #include "deploymentdata.h"
 #include "efileresources.h"
 #include "filingsettings.h"
@@ -67,6 +69,17 @@ void putLandKeys(TemplateValues& values, const TaxData_T1New* t1, int mainProvin
     }
 }
 
+// The street lines of the mailing address, one a line. The T1's full address
+// also holds the care-of line, the city and the province, which the return
+// sends in elements of their own.
+QString streetText(const TaxData_T1New* t1)
+{
+    QStringList parts;
+    for (const char* name : {"mailing_address", "mailing_po_box", "mailing_rr"})
+        if (!trimmed(t1, name).isEmpty()) parts << trimmed(t1, name);
+    return parts.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 int IndividualTaxData::privateGenerateXmlFilePartSpouseData(CString& out, unsigned char, int&)
@@ -92,7 +105,7 @@ int IndividualTaxData::privateGenerateXmlFilePartAddrDataEFile(CString& out, uns
     CString address;
     if (!trimmed(t1Form, "mailing_care_of").isEmpty())
         writeXMLString(address, "comm:AddressCareOfLineText", field(t1Form, "mailing_care_of"), 26);
-    const QString street = t1Form->GetFullAddressWithoutPostcode(10).toQString();
+    const QString street = streetText(t1Form);
     const bool canadian = t1Form->getInt("non_canadian_mailing") != 0;
     if (canadian) {
         writeXMLStringOpen(address, "comm:CanadianMailingAddress");
@@ -166,7 +179,7 @@ int IndividualTaxData::privateGenerateXmlFilePart1(FILE* out, unsigned char mode
     } else {
         if (!trimmed(t1Form, "mailing_care_of").isEmpty())
             values["careof"] = escaped(field(t1Form, "mailing_care_of"), 26);
-        values["street"] = escaped(t1Form->GetFullAddressWithoutPostcode(10).toQString(), 60);
+        values["street"] = escaped(streetText(t1Form), 60);
         values["city"] = escaped(field(t1Form, "mailing_city"), 50);
         if (t1Form->getInt("non_canadian_mailing") != 0) values["prov"] = escaped(trimmed(t1Form, "mailing_province"));
         values["postcode"] = escaped(GetRawPostcode(t1Form->getString("mailing_postal_code")).toQString());
