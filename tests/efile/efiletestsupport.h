@@ -50,6 +50,7 @@ struct ReadBack
     QString error;                   // the reader's error, empty when well-formed
     QMap<QString, QString> texts;    // qualified element name -> text of its first occurrence
     QStringList returnLineCodes;     // the field codes of the return lines, in order
+    QMap<QString, QString> returnLineValues;   // code -> value of its first return line
     QList<QStringList> recordCodes;  // per selected-financial-data record, its codes
     int recordCount = -1;            // the count line, -1 without one
 };
@@ -89,6 +90,9 @@ inline ReadBack readBack(const QByteArray& xml)
                 else
                     out.returnLineCodes << done.text;
             }
+            if (done.name == QLatin1String("comm:FieldValue") && !inRecord && !out.returnLineCodes.isEmpty()
+                && !out.returnLineValues.contains(out.returnLineCodes.last()))
+                out.returnLineValues.insert(out.returnLineCodes.last(), done.text);
             if (done.name == QLatin1String("t1:SelectedFinancialDataRecordCount")) out.recordCount = done.text.toInt();
             if (!done.hasChild && !out.texts.contains(done.name)) out.texts.insert(done.name, done.text);
         }
