@@ -182,6 +182,7 @@ private slots:
     void countsTheRecordsItWrites_data();
     void countsTheRecordsItWrites();
     void refusesAReturnWithoutT1();
+    void tellsEachT2209ItsOrdinal();
     void writesEveryScenarioReturn();
 };
 
@@ -497,6 +498,21 @@ void TestElectronicFile::refusesAReturnWithoutT1()
     QVERIFY(rc != 0);
     const auto fields = returnLineMap(person, kNetfile, 2);   // the forms' own lines still fill the map
     QVERIFY(fields.count(12599) == 0);
+}
+
+void TestElectronicFile::tellsEachT2209ItsOrdinal()
+{
+    EfileFixture f;
+    for (int i = 0; i < 4; ++i) f.add(FormType::T2209T2036);
+    f.add(FormType::T776);   // statements do not advance it
+    int count = 0;
+    std::map<int, STRUCT_NETFILE_TIA_FIELD_TYPE> fields;
+    NetfileGenObjParamStru param;
+    param.mode = kNetfile;
+    param.lineCount = &count;
+    param.fields = &fields;
+    f.person.WriteNetfileFreeFormatData(kNetfile, param);
+    QCOMPARE(param.t2209Index, 4);   // the fourth was handed index 3
 }
 
 void TestElectronicFile::writesEveryScenarioReturn()
