@@ -98,6 +98,8 @@ public:
     // Writes the statement lines of the section of `slot`; answers the
     // number of lines.
     int ConvertToNetfile(unsigned char mode, int slot, NetfileGenObjParamStru& param);
+    // The paper return's barcode blocks: one per section in use, as above.
+    int GetCountOfBarcodeSFDForms() const { return GetCountOfSFDForms(); }
 
     // A section (1..kSections) with any amount of 0.009 or more either way.
     bool sectionHasAmount(int section) const;
