@@ -89,6 +89,7 @@ private slots:
     void roundTripsThroughTheReturnFile_data();
     void roundTripsThroughTheReturnFile();
     void readsAnOldFileWithItsMarkersAtThePeekEdge();
+    void scenarioFilesCarryTheirBlocks();
 };
 
 void TestBarcode::buildsFixedWidthItems()
@@ -506,6 +507,30 @@ void TestBarcode::readsAnOldFileWithItsMarkersAtThePeekEdge()
     QCOMPARE(result, 0);
     QVERIFY(read);
     QCOMPARE(read->taxpayer()->GetFirstName(), CString("Ann"));
+}
+
+void TestBarcode::scenarioFilesCarryTheirBlocks()
+{
+    QTemporaryDir dir;
+    const QString in = dir.filePath("rental.json");
+    const QString out = dir.filePath("rental.r21");
+    QFile json(in);
+    QVERIFY(json.open(QIODevice::WriteOnly));
+    json.write(R"({"province": 9, "taxpayer": {"t1": {"first_name": "Ann", "last_name": "Lee", "sin": "130692544",
+               "birth_date": "1960-05-01", "marital_status": 5},
+               "forms": [{"type": 12, "fields": {"8230": 1200}}]}})");
+    json.close();
+    QProcess tool;
+    tool.start(QStringLiteral(SCENARIO2R21), {in, out});
+    QVERIFY(tool.waitForFinished(60000));
+    QVERIFY2(tool.exitCode() == 0, tool.readAllStandardError().constData());
+    QFile saved(out);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QList<BarcodeSection> sections = fileSections(saved.readAll());
+    QVERIFY(!sections.isEmpty());
+    QVERIFY(sections[0].valid && sections[0].hasT1Block);
+    QCOMPARE(sections[0].blocks.size(), 1);
+    QCOMPARE(sections[0].blocks[0].mid(4, 2), QByteArray("01"));
 }
 
 QTEST_GUILESS_MAIN(TestBarcode)

@@ -20,7 +20,7 @@ void ProgramServicesTest::startUpReachesTheRules()
     QVERIFY(!IndividualTaxData::barcodeWriter());
     installProgramServices();
     QVERIFY(IndividualTaxData::validationEngine());
-    QVERIFY(IndividualTaxData::barcodeWriter());   // saved returns carry their barcode blocks
+    QVERIFY(IndividualTaxData::barcodeWriter());
 
     CFamilyTaxData family(MULTIPROV_MODE_NEW);
     IndividualTaxData* person = family.taxpayer();
