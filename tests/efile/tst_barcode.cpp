@@ -108,6 +108,12 @@ void TestBarcode::buildsFixedWidthItems()
     CMemoryBlock block;
     list.OutputToMemoryBlock(block);
     QCOMPARE(block.size(), 12);
+
+    // Fresh records have their lengths before anything fills them.
+    const T1ReturnBarcodeFixedData t1(CString("097"), CString());
+    QCOMPARE(t1.text().size(), 478);
+    QCOMPARE(t1.text().mid(405, 12), QByteArray("097G        "));
+    QCOMPARE(SFDBarcodeFixedData().text().size(), 564);
 }
 
 void TestBarcode::fillsTheT1Record_data()
@@ -328,6 +334,10 @@ void TestBarcode::writesTheSection_data()
     QTest::addColumn<QList<QByteArray>>("blocks");   // each block's sequence and form code
     using L = QList<QByteArray>;
     QTest::newRow("eligible, no statement") << Build([](BarcodeFixture&) {}) << true << L{};
+    QTest::newRow("no T1") << Build([](BarcodeFixture& f) {
+        f.person.RemoveFormData(f.t1, true);
+        f.t1 = nullptr;
+    }) << false << L{};
     QTest::newRow("empty S.I.N.") << Build([](BarcodeFixture& f) { f.set(f.t1, "sin", "  "); }) << false << L{};
     QTest::newRow("zeros S.I.N.") << Build([](BarcodeFixture& f) { f.set(f.t1, "sin", "000000000"); }) << false << L{};
     QTest::newRow("invalid S.I.N.") << Build([](BarcodeFixture& f) { f.set(f.t1, "sin", "123456789"); }) << false
@@ -376,6 +386,7 @@ void TestBarcode::writesTheSection()
     BarcodeFixture f;
     f.setT1("15000", 52000.75);
     build(f);
+    if (!f.t1) QVERIFY(!f.person.t1());
     QVERIFY2(f.unknownFields.isEmpty(), qPrintable(f.unknownFields.join(", ")));
     int leftOver = -1;
     const BarcodeSection section = writtenSection(f.person, &leftOver);
