@@ -20,12 +20,27 @@ FreeDataRules t1Rules()
     return r;
 }
 
+// A statement keeps the amounts it gives the return's lines; the return
+// sends those lines itself, never inside the statement's record.
+FreeDataRules statementRules()
+{
+    FreeDataRules r;
+    r.notSent = {12599, 12600, 13499, 13500, 13699, 13700, 13899, 13900, 14099, 14100, 14299, 14300};
+    return r;
+}
+
 } // namespace
 
 const FreeDataRules& freeDataRules(int formType)
 {
     static const std::map<int, FreeDataRules> rules = {
         {FormType::T1, t1Rules()},
+        {FormType::T776, statementRules()},
+        {FormType::T1163, statementRules()},
+        {FormType::T2042, statementRules()},
+        {FormType::T2121, statementRules()},
+        {FormType::T2125, statementRules()},
+        {FormType::T2125Commission, statementRules()},
     };
     static const FreeDataRules none;
     const auto it = rules.find(formType);

@@ -182,6 +182,7 @@ private slots:
     void countsTheRecordsItWrites_data();
     void countsTheRecordsItWrites();
     void refusesAReturnWithoutT1();
+    void statementsSendOnlyTheirOwnLines();
     void tellsEachT2209ItsOrdinal();
     void writesEveryScenarioReturn();
 };
@@ -498,6 +499,21 @@ void TestElectronicFile::refusesAReturnWithoutT1()
     QVERIFY(rc != 0);
     const auto fields = returnLineMap(person, kNetfile, 2);   // the forms' own lines still fill the map
     QVERIFY(fields.count(12599) == 0);
+}
+
+void TestElectronicFile::statementsSendOnlyTheirOwnLines()
+{
+    EfileFixture f;
+    CTaxData_Form* commission = f.add(FormType::T2125Commission);
+    f.set(commission, "8299", 5200.0);
+    f.set(commission, "13899", 5200.0);   // what it gives the return's lines
+    f.set(commission, "13900", 4900.0);
+    f.setT1("13899", 5200.0);
+    f.setT1("13900", 4900.0);
+    const ReadBack back = readBack(electronicFile(f.person, kNetfile));
+    QCOMPARE(back.recordCodes, QList<QStringList>{QStringList{"8299"}});
+    QCOMPARE(back.returnLineValues.value("13899"), QStringLiteral("5200"));
+    QCOMPARE(back.returnLineValues.value("13900"), QStringLiteral("4900"));
 }
 
 void TestElectronicFile::tellsEachT2209ItsOrdinal()
