@@ -20,6 +20,7 @@ CString CDeploymentData::agencySignInHost() { return pick("signin.agency.example
 CString CDeploymentData::makerWebHost() { return pick("www.quillmere.example"); }
 CString CDeploymentData::esignProductionHost() { return pick("esign.example"); }
 CString CDeploymentData::esignTestHost() { return pick("test.esign.example"); }
+CString CDeploymentData::agencyNamespaceHost() { return CString("www.agency.example"); }
 
 void CDeploymentData::useLocalServices(quint16 port) { s_localPort = port; }
 void CDeploymentData::useDeploymentServices() { s_localPort = 0; }

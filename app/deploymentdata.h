@@ -23,6 +23,9 @@ public:
     static CString makerWebHost();           // our product web site
     static CString esignProductionHost();    // e-signature and e-delivery service
     static CString esignTestHost();
+    // The host of the agency's XML namespaces in an electronic return. A
+    // name, not a service: local services never change it.
+    static CString agencyNamespaceHost();
 
     // Every host above becomes "127.0.0.1:<port>" until
     // useDeploymentServices() is called. Takes effect for configurations

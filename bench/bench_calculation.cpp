@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
+#include "barcodedata.h"
 #include "busycouple.h"
 
 namespace {
@@ -33,6 +34,18 @@ void ReadAndCalculate(benchmark::State& state)
     }
 }
 BENCHMARK(ReadAndCalculate)->Unit(benchmark::kMillisecond);
+
+// A save writes each person's barcode blocks (the paper return's data) too.
+void SaveWithBarcodeBlocks(benchmark::State& state)
+{
+    installBarcodeData();
+    QTemporaryDir dir;
+    const CString path(dir.filePath("busy.r21"));
+    std::unique_ptr<CFamilyTaxData> family = buildBusyCouple();
+    for (auto _ : state)
+        if (!family->saveToFile(path)) qFatal("cannot save the benchmark return");
+}
+BENCHMARK(SaveWithBarcodeBlocks)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

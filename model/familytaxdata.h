@@ -2,6 +2,7 @@
 // One open return file: the taxpayer's and the spouse's returns, the
 // dependants they share, the person being worked on and the view settings.
 
+#include <cstdio>
 #include <list>
 
 #include "dependantinfo.h"
@@ -46,6 +47,8 @@ public:
     bool IsCoupledReturn() const;
 
     // ---- forwarded to the current person
+    // The current person's electronic return (defined in the efile library).
+    int CreateElectronicFile(FILE* unused, FILE* out, unsigned char mode);
     int GetCountOfForm(ENUMTYPE_FORM type) const;
     bool HasForm(ENUMTYPE_FORM type) const;
     CTaxData_Form* GetFormData(ENUMTYPE_FORM type, bool create);

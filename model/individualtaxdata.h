@@ -2,7 +2,9 @@
 // One person's return: the lists of forms, slips, notes and interview data,
 // the counter that numbers forms and slips, and the provincial libraries.
 
+#include <cstdio>
 #include <list>
+#include <map>
 #include <set>
 
 #include <QDate>
@@ -18,6 +20,19 @@ class TaxData_T1New;
 class TaxData_T1159;
 class TDDTaxDataOnePerson;
 struct STRU_SLIPDATA_CALCULATION;
+struct NetfileGenObjParamStru;
+struct STRUCT_NETFILE_TIA_FIELD_TYPE;
+class CMemoryBlock;
+class T1ReturnBarcodeFixedData;
+class SFDBarcodeFixedData;
+class CTaxData_T776;
+class CTaxData_T2042;
+class CTaxData_T2121;
+class CTaxData_T5013;
+class TaxData_T2125_New;
+class TaxData_T777New;
+class TaxData_TL2_New;
+class TaxData_T2091;
 
 class IndividualTaxData
 {
@@ -130,7 +145,12 @@ public:
     // form cannot be made), -4 (a slip type has no class), -5 (a note cannot
     // be made).
     int serialize(unsigned char edition, MyDataStream& stream);
+    // The person's barcode section, by the installed writer (the efile
+    // library's); the single int 0 of a return without blocks until one is.
     int WriteBarcode(bool, MyDataStream& stream);
+    using BarcodeWriter = int (*)(IndividualTaxData& person, MyDataStream& stream);
+    static void installBarcodeWriter(BarcodeWriter writer);
+    static BarcodeWriter barcodeWriter();
     int ReadBarcode(MyDataStream& stream);
 
     // ---- new returns and repairs after reading
@@ -306,6 +326,43 @@ public:
     // options allow; slips and forms an earlier auto-fill made are replaced,
     // not added to. No options: nothing is done. 0.
     int AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* options);
+
+    // ---- The electronic return; defined in the efile library, which every
+    // caller of these links. The mode is 1 for EFILE, 2 for NETFILE.
+    // The whole return as the agency's XML; the first file is not used.
+    int CreateElectronicFile(FILE* unused, FILE* out, unsigned char mode);
+    // Every return line of the person's return, the forms' own first.
+    int WriteNetfileFreeFormatData(unsigned char mode, NetfileGenObjParamStru& param);
+    void WriteNetfileMJRelatedField(unsigned char mode, NetfileGenObjParamStru& param, const int* codes, int count);
+    void WriteNetfileMJRelatedFields(unsigned char mode, NetfileGenObjParamStru& param);
+    // The selected-financial-data records; each answers the number written.
+    int privateWriteNetFileSFD_ExceptT2091(unsigned char mode, NetfileGenObjParamStru& record);
+    int privateWriteNetFileSFD_T2091(unsigned char mode, NetfileGenObjParamStru& record);
+    // The parts of the XML file around the return lines.
+    int privateGenerateXmlFilePart1(FILE* out, unsigned char mode, int& lines);
+    int privateGenerateXmlFilePartForDeceased(FILE* out, unsigned char mode, int& lines);
+    int privateGenerateXmlFilePartForBankruptcy(FILE* out, unsigned char mode, int& lines);
+    int privateGenerateXmlFilePartEnd(FILE* out, unsigned char mode, int& lines);
+    int privateGenerateXmlFilePartSpouseData(CString& out, unsigned char mode, int& lines);
+    int privateGenerateXmlFilePartAddrDataEFile(CString& out, unsigned char mode, int& lines);
+
+    // ---- The paper return's barcode data; defined in the efile library.
+    bool IsGeneralBarcodeEligible() const;
+    int GetCountOfBarcodeSFDForms() const;
+    void FillT1BarcodeFixedData(T1ReturnBarcodeFixedData& record);
+    void GenerateT1Barcode(CMemoryBlock& block);
+    static void ConvertFreeDataMapToMemoryBlock(std::map<int, STRUCT_NETFILE_TIA_FIELD_TYPE>& fields,
+                                                CMemoryBlock& block);
+    void GenerateT776Barcode(CTaxData_T776* form, CMemoryBlock& block, int sequence);
+    void GenerateT2042Barcode(CTaxData_T2042* form, CMemoryBlock& block, int sequence);
+    void GenerateT2121Barcode(CTaxData_T2121* form, CMemoryBlock& block, int sequence);
+    void GenerateT2125Barcode(ENUMTYPE_FORM type, TaxData_T2125_New* form, CMemoryBlock& block, int sequence);
+    void GenerateT777Barcode(TaxData_T777New* form, CMemoryBlock& block, int sequence);
+    void GenerateTL2Barcode(TaxData_TL2_New* form, CMemoryBlock& block, int sequence);
+    void GenerateT2091Barcode(TaxData_T2091* form, CMemoryBlock& block, int sequence);
+    // One block per section in use, each written to `stream`; advances `sequence` per block.
+    void GenerateT5013Barcode(CTaxData_T5013* form, MyDataStream& stream, int& sequence);
+    void setDefaultFixDataForNonBusiSFD01(SFDBarcodeFixedData& record);
 
 private:
     // The steps, one file each.

@@ -206,9 +206,17 @@ int IndividualTaxData::serialize(unsigned char edition, MyDataStream& stream)
     return version;
 }
 
+namespace {
+IndividualTaxData::BarcodeWriter s_barcodeWriter = nullptr;
+}
+
+void IndividualTaxData::installBarcodeWriter(BarcodeWriter writer) { s_barcodeWriter = writer; }
+IndividualTaxData::BarcodeWriter IndividualTaxData::barcodeWriter() { return s_barcodeWriter; }
+
 int IndividualTaxData::WriteBarcode(bool, MyDataStream& stream)
 {
-    // A return without barcode blocks: the single int 0.
+    if (s_barcodeWriter) return s_barcodeWriter(*this, stream);
+    // Without the writer installed: a return without barcode blocks.
     stream << qint32(0);
     return 0;
 }
@@ -240,7 +248,8 @@ int IndividualTaxData::ReadBarcode(MyDataStream& stream)
     const QByteArray ahead = device->peek(3100);
     if (ahead.size() < 9) return 0;
     const QByteArray run(kMarkerRun, kMarker);
-    for (int i = 0; i < ahead.size() - 8; ++i) {
+    // A run that ends exactly where the peeked bytes end counts too.
+    for (int i = 0; i + kMarkerRun <= ahead.size(); ++i) {
         if (ahead.mid(i, kMarkerRun) == run) {
             device->seek(start + i);
             return 0;

@@ -10,7 +10,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   qtbase5-dev qtbase5-dev-tools libqt5sql5-sqlite libqt5svg5-dev
   libtinyxml-dev openjdk-17-jdk-headless libpdfbox2-java fonts-dejavu-core
-  libbenchmark-dev xvfb xauth locales openssl
+  libbenchmark-dev xvfb xauth locales openssl libxml2-utils
 )
 
 install_missing_packages() {

@@ -100,6 +100,9 @@ public:
     // the spouse's return put into the schedule. Of a couple only one claims
     // the basic benefit: `claimsBasic` false leaves it to the spouse. Answers 0.
     int Calculate01(bool claimsBasic = true);
+    // The schedule goes with the electronic return: it claims the Canada
+    // workers benefit (line 45300).
+    bool isInNetfile() const;
 };
 
 // Schedule 7, RRSP, PRPP and SPP Unused Contributions, Transfers, and HBP or LLP Activities.

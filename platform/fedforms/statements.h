@@ -92,6 +92,14 @@ public:
     int HaveFarmIncome() const { return countSectionsOfKind(KIND_FARMING); }
     // The number of partnership sections in use: each is one statement.
     int GetCountOfSFDForms() const;
+    // Slot 0..3 is section 1..4: true when that section is in use, so it is
+    // sent as a statement of its own.
+    bool IsThisSFD(int slot) const;
+    // Writes the statement lines of the section of `slot`; answers the
+    // number of lines.
+    int ConvertToNetfile(unsigned char mode, int slot, NetfileGenObjParamStru& param);
+    // The paper return's barcode blocks: one per section in use, as above.
+    int GetCountOfBarcodeSFDForms() const { return GetCountOfSFDForms(); }
 
     // A section (1..kSections) with any amount of 0.009 or more either way.
     bool sectionHasAmount(int section) const;

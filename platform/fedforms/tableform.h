@@ -78,6 +78,8 @@ public:
     void CarryToNewYear(bool withData) override;
     // A slip holding amounts must name its payer; other items check nothing here.
     int Validate(unsigned char flag, std::list<CString>& messages) override;
+    // Sends every field named by an agency code (see freedata.h).
+    int WriteFreeData(unsigned char mode, NetfileGenObjParamStru& param) override;
 
 private:
     void addFields(const FieldTable& table);

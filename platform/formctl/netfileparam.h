@@ -22,4 +22,7 @@ struct NetfileGenObjParamStru
     int* lineCount = nullptr;       // bumped for every entry added to the map
     std::map<int, STRUCT_NETFILE_TIA_FIELD_TYPE>* fields = nullptr;  // field code -> value
     int t2209Index = 0;             // advanced after each T2209 has written its lines
+    // Set while a selected-financial-data record is written: a statement
+    // sends all of its lines even when another statement sent the same code.
+    bool withinRecord = false;
 };

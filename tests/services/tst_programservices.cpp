@@ -17,8 +17,10 @@ private slots:
 void ProgramServicesTest::startUpReachesTheRules()
 {
     QVERIFY(!IndividualTaxData::validationEngine());
+    QVERIFY(!IndividualTaxData::barcodeWriter());
     installProgramServices();
     QVERIFY(IndividualTaxData::validationEngine());
+    QVERIFY(IndividualTaxData::barcodeWriter());
 
     CFamilyTaxData family(MULTIPROV_MODE_NEW);
     IndividualTaxData* person = family.taxpayer();

@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include "familytaxdata.h"
+#include "barcodedata.h"
 #include "returnvalidation.h"
 #include "scenario.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
     // The provincial libraries are found beside the program's own.
     QCoreApplication app(argc, argv);
     installReturnValidation();
+    installBarcodeData();
     const QStringList args = QCoreApplication::arguments();
     if (args.size() != 3) return failWith(QStringLiteral("usage: scenario2r21 <scenario.json> <out.r21>"));
 
