@@ -52,6 +52,7 @@ void ProvinceCalc::calculate()
     for (const auto& dependant : otherDependantsMedical)
         otherMedical += roundToCents(std::max(0.0, dependant.first - medicalThreshold(dependant.second)));
     otherMedical = roundToCents(otherMedical);
+    ownAmounts = 0.0;
     if (c.ownAmounts) c.ownAmounts(*this);
 
     creditsBeforeTransfers = basicPersonal + spouseAmount + dependantAmount + cppEmployment + cppSelfEmployed

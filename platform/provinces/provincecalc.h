@@ -27,6 +27,7 @@ struct ProvinceCalc
     bool hasSpouse = false;         // a spouse on December 31, claimed or not
     int spouseAge = 0;              // the spouse's age on December 31
     double spouseNetIncome = 0.0;   // the spouse's line 23600
+    double spouseTaxableIncome = 0.0;  // the spouse's line 26000
     bool claimsDependant = false;   // an eligible dependant (line 30400) in place of a spouse
     double dependantNetIncome = 0.0;
     double cppEmployment = 0.0;     // line 30800

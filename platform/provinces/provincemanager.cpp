@@ -221,6 +221,7 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9)
     calc.hasSpouse = t1->HasSpouse();
     calc.spouseAge = calc.hasSpouse ? t1->GetSpouseAge() : 0;
     calc.spouseNetIncome = calc.hasSpouse ? t1->getFloat("spouse_net_income") : 0.0;
+    calc.spouseTaxableIncome = calc.hasSpouse ? t1->getFloat("spouse_taxable_income") : 0.0;
     // The dependant as Schedule 5 holds them: line 30400 also carries the
     // federal caregiver top-up, reduction and proration.
     calc.claimsDependant = m_sch5 && m_sch5->claimsEligibleDependant(calc.hasSpouse);
@@ -285,8 +286,11 @@ void CProvinceTaxManager::calculateS2()
 {
     CTaxData_Form* s2 = currentForm(m_params.formS2);
     if (!s2) return;
+    // Saskatchewan's S2 also takes the spouse's amount for dependent
+    // children and senior supplementary amount; other S2s have no such lines.
     const double total = s2->getFloat("spouse_age_amount") + s2->getFloat("spouse_pension_income_amount")
-        + s2->getFloat("spouse_disability_amount") + s2->getFloat("spouse_tuition_designated");
+        + s2->getFloat("spouse_disability_amount") + s2->getFloat("spouse_tuition_designated")
+        + s2->getFloat("spouse_dependent_children_amount") + s2->getFloat("spouse_senior_supplementary_amount");
     s2->setFloat("total_transferable", roundToCents(total));
     s2->setFloat("amount_transferred", roundToCents(std::max(0.0, total - s2->getFloat("spouse_credits_used"))));
 }
@@ -337,7 +341,8 @@ void CProvinceTaxManager::ExchangeCoupledInfoAfterCalcTaxableIncome(CProvincialT
 }
 
 // After step 4: the amounts the spouse may transfer (age, pension income,
-// disability: lines 58080, 58360 and 58440 of the spouse's 428), the
+// disability: lines 58080, 58360 and 58440 of the spouse's 428, and in
+// Saskatchewan lines 58210 and 58220), the
 // spouse's taxable income and the part of it the spouse's own basic credits
 // do not cover, into this return's S2. Read through the spouse's manager,
 // which may be another library's.
@@ -351,6 +356,11 @@ void CProvinceTaxManager::ExchangeCoupledInfoForProvTax_MainlyS2(CProvincialTaxM
     spouse->getProvAmountClaimed(58440, disability);
     spouse->getProvAmountClaimed(11002, taxable);
     spouse->getProvAmountClaimed(11003, basic);
+    double children = 0.0, senior = 0.0;
+    spouse->getProvAmountClaimed(58210, children);
+    spouse->getProvAmountClaimed(58220, senior);
+    s2->setFloat("spouse_dependent_children_amount", children);
+    s2->setFloat("spouse_senior_supplementary_amount", senior);
     s2->setFloat("spouse_age_amount", age);
     s2->setFloat("spouse_pension_income_amount", pension);
     s2->setFloat("spouse_disability_amount", disability);

@@ -491,6 +491,39 @@ void skTax(ProvinceCalc& c)
     politicalContributionCredit(c, "63554", kSkPolitical);
 }
 
+// Saskatchewan's own amounts (SK428 2021, lines 58209 to 58220). The agency's
+// 2022 figures are 6,303 and 1,336 (its 2022 line 58210 guide text; TD1SK
+// 2022 line 3) and Saskatchewan indexed its amounts by 2.4% for 2022 (basic
+// personal amount 16,225 to 16,615): the 2021 figures below are those
+// brought back by that factor, not confirmed against the 2021 SK428 itself.
+constexpr double kSkChildAmount = 6155;         // line 58210: each dependent child 18 or younger (not confirmed)
+constexpr double kSkSeniorSupplement = 1305;    // line 58220: 65 or older, whatever the income (not confirmed)
+constexpr int kSkSeniorAge = 65;
+
+// Of a couple the spouse with the lower taxable income claims the children
+// (the other takes what is left on SK(S2)); equal incomes go to the lower
+// net income. A child claimed as the eligible dependant is not counted
+// again. A count the person entered on line 58209 is their own claim.
+int skDependentChildren(const ProvinceCalc& c)
+{
+    const int entered = static_cast<int>(c.entry428("58209"));
+    if (entered > 0) return entered;
+    const bool lower = !c.hasSpouse || c.taxableIncome < c.spouseTaxableIncome
+        || (c.taxableIncome == c.spouseTaxableIncome && c.netIncome <= c.spouseNetIncome);
+    if (!lower) return 0;
+    const bool dependantIsChild = c.claimsDependant && !c.claimsSpouse;
+    return std::max(0, c.children - (dependantIsChild ? 1 : 0));
+}
+
+void skAmounts(ProvinceCalc& c)
+{
+    const double children = kSkChildAmount * skDependentChildren(c);
+    addOwn(c, "58210", children);
+    const double senior = c.age >= kSkSeniorAge ? kSkSeniorSupplement : 0.0;
+    addOwn(c, "58220", senior);
+    c.ownAmounts += children + senior;
+}
+
 // Manitoba family tax benefit (Schedule MB428-A). The amounts are the same on
 // the agency's 2009, 2015 and 2023 schedules (not indexed).
 constexpr double kMbFtbAmount = 2065;           // MB428-A lines 1 to 5: self, spouse, eligible dependant, age (self, spouse)
@@ -670,7 +703,7 @@ constexpr ProvinceCredits kNtCredits{15243, 15243,     15243,      7456, 38893, 
 constexpr ProvinceCredits kNuCredits{16467, 16467,     16467,      10512, 38893,        2000,   14016,     2421,   0.115,      0.0551,      0.0261,    nullptr,    nullptr, nuCredits};
 constexpr ProvinceCredits kOnCredits{10880, 9238,      10162,      5312, 39546,         1504,   8790,      2462,   0.1116,     0.10,        0.029863,  nullptr,    onTax,   nullptr};
 constexpr ProvinceCredits kPeCredits{10500, 8918,      9809,       3764, 28019,         1000,   6890,      1678,   0.167,      0.105,       0.0196,    nullptr,    peTax,   nullptr};
-constexpr ProvinceCredits kSkCredits{16225, 16225,     17848,      4943, 36794,         1000,   9559,      2520,   0.145,      0.11,        0.01695,   nullptr,    skTax,   nullptr};
+constexpr ProvinceCredits kSkCredits{16225, 16225,     17848,      4943, 36794,         1000,   9559,      2520,   0.145,      0.11,        0.01695,   skAmounts,  skTax,   nullptr};
 constexpr ProvinceCredits kYtCredits{13808, 13808,     13808,      7713, 38893,         2000,   8662,      2421,   0.128,      0.1202,      0.0067,    ytAmounts,  nullptr, nullptr};
 
 constexpr FieldTable kNone{nullptr, 0};

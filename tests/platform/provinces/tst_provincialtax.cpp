@@ -162,10 +162,13 @@ private slots:
     void medicalExpenses();
     void politicalContributions_data();
     void politicalContributions();
+    void saskatchewanAmounts_data();
+    void saskatchewanAmounts();
     void refundableCredits_data();
     void refundableCredits();
     void otherProvinceLeavesTheReturnAlone();
     void spouseTransferThroughTheExchange();
+    void saskatchewanTransferThroughTheExchange();
 };
 
 void ProvincialTaxTest::bracketTax_data()
@@ -467,6 +470,57 @@ void ProvincialTaxTest::politicalContributions()
     QCOMPARE(r.form->getFloat("42800"), roundToCents(taxBefore - credit));
 }
 
+// Saskatchewan's amount for dependent children (6,155 each, line 58210) and
+// senior supplementary amount (1,305 from 65, line 58220). At 30,000 of
+// income the age amount is the full 4,943 (under the 36,794 threshold).
+void ProvincialTaxTest::saskatchewanAmounts_data()
+{
+    QTest::addColumn<int>("age");
+    QTest::addColumn<int>("children");
+    QTest::addColumn<int>("entered");               // line 58209 as entered; 0: none
+    QTest::addColumn<double>("spouseTaxable");      // negative: no spouse
+    QTest::addColumn<double>("childAmount");
+    QTest::addColumn<double>("seniorAmount");
+    QTest::addColumn<double>("total");              // line 58800
+
+    QTest::newRow("single parent of two") << 41 << 2 << 0 << -1.0 << 12310.0 << 0.0 << 28535.0;  // 16,225 + 12,310
+    QTest::newRow("no children") << 41 << 0 << 0 << -1.0 << 0.0 << 0.0 << 16225.0;
+    QTest::newRow("64") << 64 << 0 << 0 << -1.0 << 0.0 << 0.0 << 16225.0;
+    QTest::newRow("65") << 65 << 0 << 0 << -1.0 << 0.0 << 1305.0 << 22473.0;   // + 4,943 + 1,305
+    QTest::newRow("65 with a child") << 65 << 1 << 0 << -1.0 << 6155.0 << 1305.0 << 28628.0;
+    // Of a couple the lower taxable income claims the children.
+    QTest::newRow("lower spouse claims") << 41 << 1 << 0 << 50000.0 << 6155.0 << 0.0 << 22380.0;
+    QTest::newRow("higher spouse does not") << 41 << 1 << 0 << 20000.0 << 0.0 << 0.0 << 16225.0;
+    QTest::newRow("count entered") << 41 << 1 << 3 << -1.0 << 18465.0 << 0.0 << 34690.0;
+}
+
+void ProvincialTaxTest::saskatchewanAmounts()
+{
+    QFETCH(int, age);
+    QFETCH(int, children);
+    QFETCH(int, entered);
+    QFETCH(double, spouseTaxable);
+    QFETCH(double, childAmount);
+    QFETCH(double, seniorAmount);
+    QFETCH(double, total);
+    ProvinceReturn r(12);
+    QVERIFY(r.ready());
+    r.setIncome(30000);
+    r.t1.setDate("birth_date", QDate(2021 - age, 6, 1));
+    r.t1.setInt("dependants_children_0_to_18", children);
+    if (spouseTaxable >= 0) {
+        // The spouse's income is above the spouse amount's end (17,848).
+        r.t1.setInt("marital_status", MARITAL_MARRIED);
+        r.t1.setFloat("spouse_net_income", spouseTaxable);
+        r.t1.setFloat("spouse_taxable_income", spouseTaxable);
+    }
+    r.form->setInt("58209", entered);
+    r.calculate();
+    QCOMPARE(r.form->getFloat("58210"), childAmount);
+    QCOMPARE(r.form->getFloat("58220"), seniorAmount);
+    QCOMPARE(r.form->getFloat("58800"), total);
+}
+
 void ProvincialTaxTest::refundableCredits_data()
 {
     QTest::addColumn<int>("province");
@@ -610,6 +664,31 @@ void ProvincialTaxTest::spouseTransferThroughTheExchange()
     own.t1.setFloat("spouse_net_income", 12000);
     own.calculate();
     QCOMPARE(own.form->getFloat("58640"), 5696.0);
+    QVERIFY(own.manager().FreeFormData(s2, true));
+}
+
+void ProvincialTaxTest::saskatchewanTransferThroughTheExchange()
+{
+    // A 70-year-old Saskatchewan spouse with 12,000 of income, the lower of
+    // the couple, claims their child (6,155), the senior supplementary
+    // amount (1,305) and the full age amount (4,943); the 16,225 basic
+    // amount covers the 12,000, so all 12,403 transfer on the SK(S2).
+    ProvinceReturn spouse(12), own(12);
+    QVERIFY(spouse.ready() && own.ready());
+    CTaxData_Form* s2 = own.manager().NewFormData(FormType::SKS2, true);
+    QVERIFY(s2);
+    spouse.t1.setDate("birth_date", QDate(1951, 3, 1));
+    spouse.t1.setInt("marital_status", MARITAL_MARRIED);
+    spouse.t1.setFloat("spouse_net_income", 60000);
+    spouse.t1.setFloat("spouse_taxable_income", 60000);
+    spouse.t1.setInt("dependants_children_0_to_18", 1);
+    spouse.setIncome(12000);
+    spouse.calculate();
+    QCOMPARE(spouse.form->getFloat("58210"), 6155.0);
+    own.manager().ExchangeCoupledInfoForProvTax_MainlyS2(&spouse.manager());
+    QCOMPARE(s2->getFloat("spouse_dependent_children_amount"), 6155.0);
+    QCOMPARE(s2->getFloat("spouse_senior_supplementary_amount"), 1305.0);
+    QCOMPARE(s2->getFloat("amount_transferred"), 12403.0);
     QVERIFY(own.manager().FreeFormData(s2, true));
 }
 
