@@ -369,9 +369,10 @@ void CProvinceTaxManager::ExchangeCoupledInfoForProvTax_MainlyS2(CProvincialTaxM
     calculateS2();
 }
 
-// No 2021 provincial low-income reduction moves between spouses: each
-// return claims its own (the family ones count the spouse's net income,
-// which step 2 already brings), so nothing is carried.
+// Nothing is carried between spouses here: of a couple the spouse with the
+// higher net income claims a family's low-income reduction whole (the family
+// ones count the spouse's net income, which step 2 already brings); the
+// part that spouse's tax leaves unused does not yet move to the other.
 void CProvinceTaxManager::ExchangeCoupledInfoForProvTax_MainlyUnusedLowIncCredit_MXOption(
     CProvincialTaxManager* /*spouse*/)
 {

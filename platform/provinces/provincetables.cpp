@@ -454,6 +454,53 @@ void peTax(ProvinceCalc& c)
                 claims ? gradedDown(amounts, familyIncome, kPeLitrThreshold, kPeLitrRate) : 0.0);
 }
 
+// Low-income tax reductions of New Brunswick and Newfoundland and Labrador
+// (each 428, Part C): a basic reduction, one more for a spouse or, without
+// one, for an eligible dependant, less a share of the adjusted family income
+// over a base amount (Newfoundland and Labrador's is higher for a family).
+// One reduction a family: the spouse with the higher net income claims it.
+struct FamilyLowIncomeReduction
+{
+    double basic;               // the basic reduction
+    double spouseOrDependant;   // the reduction for a spouse, or else an eligible dependant
+    double singleBase;          // the base amount of one living alone
+    double familyBase;          // the base amount where a spouse or dependant is claimed
+    double rate;                // the share of the income over the base
+};
+
+void familyLowIncomeReduction(ProvinceCalc& c, const FamilyLowIncomeReduction& r)
+{
+    const bool claims = !c.hasSpouse || c.netIncome >= c.spouseNetIncome;
+    const bool family = c.hasSpouse || c.claimsDependant;
+    const double amount = r.basic + (family ? r.spouseOrDependant : 0.0);
+    const double income = std::max(0.0, c.netIncome) + (c.hasSpouse ? std::max(0.0, c.spouseNetIncome) : 0.0);
+    const double base = family ? r.familyBase : r.singleBase;
+    takeFromTax(c, "low_income_tax_reduction", claims ? gradedDown(amount, income, base, r.rate) : 0.0);
+}
+
+// NB428 2021 lines 61570 to 61590: the base amount 17,840 is the Government
+// of New Brunswick's (news release of May 2021: from 17,630 to 17,840 for
+// 2021), the rate 3% the form's. The reduction of 685 is the agency's 2020
+// figure (678, its line 61590 guide text) indexed by New Brunswick's 1.0%
+// for 2021 (basic personal amount 10,459 to 10,564): not confirmed.
+constexpr FamilyLowIncomeReduction kNbLowIncome{685, 685, 17840, 17840, 0.03};
+// NL428 2021 lines 61870 to 61890: the base 20,619 for one alone (EY's note
+// on the 2021 budget), 859 and 479 for a spouse or dependant (wowa.ca's
+// 2020-2021 page, not confirmed against the 2021 NL428), the family base
+// 34,866 (its 2020 figure 34,727 indexed by Newfoundland and Labrador's 0.4%
+// for 2021: not confirmed), and the form's 16%.
+constexpr FamilyLowIncomeReduction kNlLowIncome{859, 479, 20619, 34866, 0.16};
+
+void nbTax(ProvinceCalc& c)
+{
+    familyLowIncomeReduction(c, kNbLowIncome);
+}
+
+void nlTax(ProvinceCalc& c)
+{
+    familyLowIncomeReduction(c, kNlLowIncome);
+}
+
 // Political contributions tax credits: 75% of a first part of the
 // contributions, 50% of a second, 33 1/3% of a third, at most a maximum;
 // never more than the tax left.
@@ -696,8 +743,8 @@ void ytAmounts(ProvinceCalc& c)
 constexpr ProvinceCredits kAbCredits{19369, 19369,     19369,      5397, 40179,         1491,   14940,     2503,   0.21,       0.0812,      0.0218,    nullptr,    abTax,   nullptr};
 constexpr ProvinceCredits kBcCredits{11070, 9479,      10427,      4964, 36954,         1000,   8303,      2357,   0.168,      0.12,        0.0196,    nullptr,    bcTax,   nullptr};
 constexpr ProvinceCredits kMbCredits{9936,  9134,      9134,       3728, 27749,         1000,   6180,      1728,   0.174,      0.08,        0.007835,  nullptr,    mbTax,   nullptr};
-constexpr ProvinceCredits kNbCredits{10564, 8970,      9868,       5158, 38400,         1000,   8552,      2373,   0.1795,     0.14,        0.0275,    nullptr,    nullptr, nullptr};
-constexpr ProvinceCredits kNlCredits{9536,  7792,      8572,       6087, 33359,         1000,   6435,      2116,   0.183,      0.054,       0.035,     nullptr,    nullptr, nlCredits};
+constexpr ProvinceCredits kNbCredits{10564, 8970,      9868,       5158, 38400,         1000,   8552,      2373,   0.1795,     0.14,        0.0275,    nullptr,    nbTax,   nullptr};
+constexpr ProvinceCredits kNlCredits{9536,  7792,      8572,       6087, 33359,         1000,   6435,      2116,   0.183,      0.054,       0.035,     nullptr,    nlTax,   nlCredits};
 constexpr ProvinceCredits kNsCredits{8481,  8481,      9329,       4141, 30828,         1173,   7341,      1637,   0.21,       0.0885,      0.0299,    nsAmounts,  nsTax,   nullptr};
 constexpr ProvinceCredits kNtCredits{15243, 15243,     15243,      7456, 38893,         1000,   12361,     2421,   0.1405,     0.115,       0.06,      nullptr,    nullptr, ntCredits};
 constexpr ProvinceCredits kNuCredits{16467, 16467,     16467,      10512, 38893,        2000,   14016,     2421,   0.115,      0.0551,      0.0261,    nullptr,    nullptr, nuCredits};

@@ -336,6 +336,29 @@ void ProvincialTaxTest::ownRules_data()
     // 1,406.40 - (8,481 + 3,000) x 8.79% (1,009.18) = 397.22.
     QTest::newRow("NS reduction 16,000") << 6 << 16000.0 << 0.0 << -1.0 << 0 << "low_income_tax_reduction" << 250.0;
     QTest::newRow("NS reduction 21,000") << 6 << 21000.0 << 0.0 << -1.0 << 0 << "low_income_tax_reduction" << 0.0;
+
+    // New Brunswick low-income tax reduction: 685, and 685 more with a
+    // spouse, less 3% of family net income over 17,840. Tax at 30,000:
+    // 2,820 - 10,564 x 9.4% (993.02) = 1,826.98; the reduction 685 - 12,160
+    // x 3% = 320.20; at 40,673, 685 - 684.99; with a spouse at 40,000, 1,370
+    // - 22,160 x 3%. At 17,840 the tax left, 1,676.96 - 993.02 = 683.94,
+    // holds the reduction.
+    const QString litr = "low_income_tax_reduction";
+    QTest::newRow("NB reduction 30,000") << 4 << 30000.0 << 0.0 << -1.0 << 0 << litr << 320.20;
+    QTest::newRow("NB reduction 40,673") << 4 << 40673.0 << 0.0 << -1.0 << 0 << litr << 0.01;
+    QTest::newRow("NB reduction 40,674") << 4 << 40674.0 << 0.0 << -1.0 << 0 << litr << 0.0;
+    QTest::newRow("NB reduction held to tax") << 4 << 17840.0 << 0.0 << -1.0 << 0 << litr << 683.94;
+    QTest::newRow("NB reduction spouse") << 4 << 40000.0 << 0.0 << 0.0 << 0 << litr << 705.20;
+    QTest::newRow("NB reduction lower spouse") << 4 << 15000.0 << 0.0 << 16000.0 << 0 << litr << 0.0;
+    // Newfoundland and Labrador: 859, and 479 more with a spouse, less 16% of
+    // net income over 20,619 alone or family net income over 34,866. At
+    // 25,000: 859 - 4,381 x 16%; at 25,987: 859 - 858.88; with a spouse at
+    // 40,000: 1,338 - 5,134 x 16%.
+    QTest::newRow("NL reduction 20,619") << 5 << 20619.0 << 0.0 << -1.0 << 0 << litr << 859.0;
+    QTest::newRow("NL reduction 25,000") << 5 << 25000.0 << 0.0 << -1.0 << 0 << litr << 158.04;
+    QTest::newRow("NL reduction 25,987") << 5 << 25987.0 << 0.0 << -1.0 << 0 << litr << 0.12;
+    QTest::newRow("NL reduction 25,988") << 5 << 25988.0 << 0.0 << -1.0 << 0 << litr << 0.0;
+    QTest::newRow("NL reduction spouse") << 5 << 40000.0 << 0.0 << 0.0 << 0 << litr << 516.56;
 }
 
 void ProvincialTaxTest::ownRules()
