@@ -370,7 +370,8 @@ void CProvinceTaxManager::ExchangeCoupledInfoForProvTax_MainlyS2(CProvincialTaxM
 }
 
 // Nothing is carried between spouses here: of a couple the spouse with the
-// higher net income claims a family's low-income reduction whole (the family
+// higher net income claims a family's low-income reduction whole (PE, NS,
+// NB and NL) (the family
 // ones count the spouse's net income, which step 2 already brings); the
 // part that spouse's tax leaves unused does not yet move to the other.
 void CProvinceTaxManager::ExchangeCoupledInfoForProvTax_MainlyUnusedLowIncCredit_MXOption(

@@ -721,10 +721,13 @@ void nsAmounts(ProvinceCalc& c)
 
 void nsTax(ProvinceCalc& c)
 {
+    // One reduction a family: the spouse with the higher net income claims it.
+    const bool claims = !c.hasSpouse || c.netIncome >= c.spouseNetIncome;
     const int people = (c.claimsSpouse || c.claimsDependant ? 1 : 0) + std::max(0, c.children);
     takeFromTax(c, "low_income_tax_reduction",
-                gradedDown(kNsLitrBasic + kNsLitrPerPerson * people, c.netIncome + c.spouseNetIncome,
-                           kNsLitrThreshold, kNsLitrRate));
+                claims ? gradedDown(kNsLitrBasic + kNsLitrPerPerson * people, c.netIncome + c.spouseNetIncome,
+                                    kNsLitrThreshold, kNsLitrRate)
+                       : 0.0);
 }
 
 // Yukon: the basic, spouse and dependant amounts follow the federal ones,

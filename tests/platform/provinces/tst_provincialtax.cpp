@@ -336,6 +336,13 @@ void ProvincialTaxTest::ownRules_data()
     // 1,406.40 - (8,481 + 3,000) x 8.79% (1,009.18) = 397.22.
     QTest::newRow("NS reduction 16,000") << 6 << 16000.0 << 0.0 << -1.0 << 0 << "low_income_tax_reduction" << 250.0;
     QTest::newRow("NS reduction 21,000") << 6 << 21000.0 << 0.0 << -1.0 << 0 << "low_income_tax_reduction" << 0.0;
+    // Of a couple only the spouse with the higher net income claims it: the
+    // family's 465 - 8,900 x 5% = 20, held to the 7.91 of tax each has left
+    // (1,054.80 - 11,910 x 8.79% at 12,000; 1,046.01 - 11,810 x 8.79% at 11,900).
+    QTest::newRow("NS reduction lower spouse") << 6 << 11900.0 << 0.0 << 12000.0 << 0 << "low_income_tax_reduction"
+                                               << 0.0;
+    QTest::newRow("NS reduction higher spouse") << 6 << 12000.0 << 0.0 << 11900.0 << 0 << "low_income_tax_reduction"
+                                                << 7.91;
 
     // New Brunswick low-income tax reduction: 685, and 685 more with a
     // spouse, less 3% of family net income over 17,840. Tax at 30,000:
