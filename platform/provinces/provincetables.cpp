@@ -373,6 +373,59 @@ double takeFromTax(ProvinceCalc& c, const char* line, double amount)
     return taken;
 }
 
+// Political contributions tax credits: a first rate on a first part of the
+// contributions, a second on a second part and a third on a third, at most
+// a maximum. Most jurisdictions take 75%, 50% and 33 1/3%; the territories
+// 100% and 50%; Nova Scotia 75% throughout.
+struct PoliticalCreditScale
+{
+    double firstPart, secondPart, thirdPart, max;
+    double firstRate = 0.75;
+    double secondRate = 0.5;
+    double thirdRate = 1.0 / 3.0;
+};
+
+// The credit on the contributions the person entered on a line of the 428
+// or the 479.
+double politicalCredit(double contributions, const PoliticalCreditScale& scale)
+{
+    const double paid = std::max(0.0, contributions);
+    const double first = std::min(paid, scale.firstPart);
+    const double second = std::min(paid - first, scale.secondPart);
+    const double third = std::min(paid - first - second, scale.thirdPart);
+    return roundToCents(
+        std::min(scale.max, scale.firstRate * first + scale.secondRate * second + scale.thirdRate * third));
+}
+
+// A 428's credit, never more than the tax left.
+void politicalContributionCredit(ProvinceCalc& c, const char* contributionsLine, const PoliticalCreditScale& scale)
+{
+    takeFromTax(c, "political_contribution_tax_credit", politicalCredit(c.entry428(contributionsLine), scale));
+}
+
+// The 2021 scales. Sources: AB, Elections Alberta's table; SK, Government of
+// Saskatchewan (both unchanged since 2004); the others taxtips.ca's tables of
+// provincial political contribution credits, the same in each year it shows
+// (2012 to 2025; Manitoba's from 2018, Yukon's from 2016), not confirmed
+// against the 2021 forms.
+constexpr PoliticalCreditScale kAbPolitical{200, 900, 1200, 1000};    // AB428 line 60030
+constexpr PoliticalCreditScale kSkPolitical{400, 350, 525, 650};      // SK428 line 63554
+constexpr PoliticalCreditScale kBcPolitical{100, 450, 600, 500};      // BC428 line 60400
+constexpr PoliticalCreditScale kMbPolitical{400, 350, 1575, 1000};    // MB428
+constexpr PoliticalCreditScale kNbPolitical{200, 350, 525, 500};      // NB428 line 61550
+constexpr PoliticalCreditScale kNlPolitical{100, 450, 600, 500};      // NL428
+constexpr PoliticalCreditScale kPePolitical{100, 450, 600, 500};      // PE428
+constexpr PoliticalCreditScale kYtPolitical{400, 350, 525, 650};      // YT428
+// Nova Scotia: 75% of the contributions, at most 750 (novascotia.ca).
+constexpr PoliticalCreditScale kNsPolitical{1000, 0, 0, 750};
+// The territories: 100% of the first 100, 50% of the next 800, at most 500.
+constexpr PoliticalCreditScale kTerritorialPolitical{100, 800, 0, 500, 1.0, 0.5, 0.0};
+// Ontario's credit is on the ON479 and refundable; its Worksheet ON479 takes
+// 75% to 423, 50% to 1,410 and 33.33% above, at most 1,410. These are the
+// 2020 worksheet's figures: Ontario changed them in 2014 and 2019 and held
+// them in between, so they are taken for 2021 (not confirmed).
+constexpr PoliticalCreditScale kOnPolitical{423, 987, 1798, 1410, 0.75, 0.5, 0.3333};
+
 // Ontario: surtax, tax reduction, LIFT credit, Health Premium (ON428 2021).
 constexpr double kOnSurtaxThreshold1 = 4874;    // ON428 Part C: 20% of Ontario tax over 4,874
 constexpr double kOnSurtaxThreshold2 = 6237;    // ON428 Part C: 36% of Ontario tax over 6,237
@@ -416,6 +469,14 @@ void onTax(ProvinceCalc& c)
     c.tax = roundToCents(c.tax + premium);
 }
 
+// Ontario's refundable credits (ON479): the political contribution credit.
+void onCredits(ProvinceCalc& c)
+{
+    const double credit = politicalCredit(c.entry479("63110"), kOnPolitical);
+    c.own479.emplace_back("political_contribution_tax_credit", credit);
+    c.refundable += credit;
+}
+
 // British Columbia tax reduction (BC428 2021).
 constexpr double kBcReductionMax = 481;         // BC428 2021: BC tax reduction (gov.bc.ca figures, 2021)
 constexpr double kBcReductionThreshold = 21418; // BC428 2021: net income where it shrinks by 3.56%
@@ -424,6 +485,7 @@ constexpr double kBcReductionRate = 0.0356;     // BC428: 3.56% of net income ov
 void bcTax(ProvinceCalc& c)
 {
     takeFromTax(c, "tax_reduction", gradedDown(kBcReductionMax, c.netIncome, kBcReductionThreshold, kBcReductionRate));
+    politicalContributionCredit(c, "60400", kBcPolitical);
 }
 
 // Prince Edward Island surtax and low-income tax reduction (PE428 2021).
@@ -452,6 +514,7 @@ void peTax(ProvinceCalc& c)
     const double familyIncome = c.netIncome + (c.hasSpouse ? c.spouseNetIncome : 0.0);
     takeFromTax(c, "low_income_tax_reduction",
                 claims ? gradedDown(amounts, familyIncome, kPeLitrThreshold, kPeLitrRate) : 0.0);
+    politicalContributionCredit(c, "political_contributions", kPePolitical);
 }
 
 // Low-income tax reductions of New Brunswick and Newfoundland and Labrador
@@ -494,38 +557,13 @@ constexpr FamilyLowIncomeReduction kNlLowIncome{859, 479, 20619, 34866, 0.16};
 void nbTax(ProvinceCalc& c)
 {
     familyLowIncomeReduction(c, kNbLowIncome);
+    politicalContributionCredit(c, "political_contributions", kNbPolitical);
 }
 
 void nlTax(ProvinceCalc& c)
 {
     familyLowIncomeReduction(c, kNlLowIncome);
-}
-
-// Political contributions tax credits: 75% of a first part of the
-// contributions, 50% of a second, 33 1/3% of a third, at most a maximum;
-// never more than the tax left.
-struct PoliticalCreditScale
-{
-    double firstPart, secondPart, thirdPart, max;
-};
-constexpr double kPoliticalFirstRate = 0.75;
-constexpr double kPoliticalSecondRate = 0.5;
-constexpr double kPoliticalThirdRate = 1.0 / 3.0;
-
-// AB428 line 60030 (Elections Alberta's table, unchanged since 2004).
-constexpr PoliticalCreditScale kAbPolitical{200, 900, 1200, 1000};
-// SK428 line 63554 (Government of Saskatchewan, unchanged since 2004).
-constexpr PoliticalCreditScale kSkPolitical{400, 350, 525, 650};
-
-void politicalContributionCredit(ProvinceCalc& c, const char* contributionsLine, const PoliticalCreditScale& scale)
-{
-    const double paid = std::max(0.0, c.entry428(contributionsLine));
-    const double first = std::min(paid, scale.firstPart);
-    const double second = std::min(paid - first, scale.secondPart);
-    const double third = std::min(paid - first - second, scale.thirdPart);
-    const double credit = std::min(scale.max, kPoliticalFirstRate * first + kPoliticalSecondRate * second
-                                                  + kPoliticalThirdRate * third);
-    takeFromTax(c, "political_contribution_tax_credit", credit);
+    politicalContributionCredit(c, "political_contributions", kNlPolitical);
 }
 
 void abTax(ProvinceCalc& c)
@@ -595,6 +633,7 @@ void mbTax(ProvinceCalc& c)
         roundToCents(std::max(0.0, amounts - roundToCents(kMbFtbIncomeRate * std::max(0.0, c.netIncome))));
     addOwn(c, "61470", benefit);
     takeFromTax(c, "family_tax_benefit", benefit * c.lowestRate());
+    politicalContributionCredit(c, "political_contributions", kMbPolitical);
 }
 
 // ---- Refundable credits (479) -----------------------------------------------
@@ -728,6 +767,18 @@ void nsTax(ProvinceCalc& c)
                 claims ? gradedDown(kNsLitrBasic + kNsLitrPerPerson * people, c.netIncome + c.spouseNetIncome,
                                     kNsLitrThreshold, kNsLitrRate)
                        : 0.0);
+    politicalContributionCredit(c, "political_contributions", kNsPolitical);
+}
+
+// The territories' own step on the 428: the political contribution credit.
+void territorialTax(ProvinceCalc& c)
+{
+    politicalContributionCredit(c, "political_contributions", kTerritorialPolitical);
+}
+
+void ytTax(ProvinceCalc& c)
+{
+    politicalContributionCredit(c, "political_contributions", kYtPolitical);
 }
 
 // Yukon: the basic, spouse and dependant amounts follow the federal ones,
@@ -742,19 +793,19 @@ void ytAmounts(ProvinceCalc& c)
     c.ownAmounts = Federal2021::canadaEmploymentAmount(c.employmentIncome);
 }
 
-//                                  BPA   spouse max  spouse end   age   age threshold pension disability medical donation>200 eligible DTC other DTC  own amounts own tax own 479
-constexpr ProvinceCredits kAbCredits{19369, 19369,     19369,      5397, 40179,         1491,   14940,     2503,   0.21,       0.0812,      0.0218,    nullptr,    abTax,   nullptr};
-constexpr ProvinceCredits kBcCredits{11070, 9479,      10427,      4964, 36954,         1000,   8303,      2357,   0.168,      0.12,        0.0196,    nullptr,    bcTax,   nullptr};
-constexpr ProvinceCredits kMbCredits{9936,  9134,      9134,       3728, 27749,         1000,   6180,      1728,   0.174,      0.08,        0.007835,  nullptr,    mbTax,   nullptr};
-constexpr ProvinceCredits kNbCredits{10564, 8970,      9868,       5158, 38400,         1000,   8552,      2373,   0.1795,     0.14,        0.0275,    nullptr,    nbTax,   nullptr};
-constexpr ProvinceCredits kNlCredits{9536,  7792,      8572,       6087, 33359,         1000,   6435,      2116,   0.183,      0.054,       0.035,     nullptr,    nlTax,   nlCredits};
-constexpr ProvinceCredits kNsCredits{8481,  8481,      9329,       4141, 30828,         1173,   7341,      1637,   0.21,       0.0885,      0.0299,    nsAmounts,  nsTax,   nullptr};
-constexpr ProvinceCredits kNtCredits{15243, 15243,     15243,      7456, 38893,         1000,   12361,     2421,   0.1405,     0.115,       0.06,      nullptr,    nullptr, ntCredits};
-constexpr ProvinceCredits kNuCredits{16467, 16467,     16467,      10512, 38893,        2000,   14016,     2421,   0.115,      0.0551,      0.0261,    nullptr,    nullptr, nuCredits};
-constexpr ProvinceCredits kOnCredits{10880, 9238,      10162,      5312, 39546,         1504,   8790,      2462,   0.1116,     0.10,        0.029863,  nullptr,    onTax,   nullptr};
-constexpr ProvinceCredits kPeCredits{10500, 8918,      9809,       3764, 28019,         1000,   6890,      1678,   0.167,      0.105,       0.0196,    nullptr,    peTax,   nullptr};
-constexpr ProvinceCredits kSkCredits{16225, 16225,     17848,      4943, 36794,         1000,   9559,      2520,   0.145,      0.11,        0.01695,   skAmounts,  skTax,   nullptr};
-constexpr ProvinceCredits kYtCredits{13808, 13808,     13808,      7713, 38893,         2000,   8662,      2421,   0.128,      0.1202,      0.0067,    ytAmounts,  nullptr, nullptr};
+//                                  BPA    spouse max  spouse end  age    age threshold  pension disability medical  donation>200 eligible DTC other DTC  own amounts own tax         own 479
+constexpr ProvinceCredits kAbCredits{19369, 19369,      19369,      5397,  40179,         1491,   14940,     2503,    0.21,        0.0812,      0.0218,    nullptr,    abTax,          nullptr};
+constexpr ProvinceCredits kBcCredits{11070, 9479,       10427,      4964,  36954,         1000,   8303,      2357,    0.168,       0.12,        0.0196,    nullptr,    bcTax,          nullptr};
+constexpr ProvinceCredits kMbCredits{9936,  9134,       9134,       3728,  27749,         1000,   6180,      1728,    0.174,       0.08,        0.007835,  nullptr,    mbTax,          nullptr};
+constexpr ProvinceCredits kNbCredits{10564, 8970,       9868,       5158,  38400,         1000,   8552,      2373,    0.1795,      0.14,        0.0275,    nullptr,    nbTax,          nullptr};
+constexpr ProvinceCredits kNlCredits{9536,  7792,       8572,       6087,  33359,         1000,   6435,      2116,    0.183,       0.054,       0.035,     nullptr,    nlTax,          nlCredits};
+constexpr ProvinceCredits kNsCredits{8481,  8481,       9329,       4141,  30828,         1173,   7341,      1637,    0.21,        0.0885,      0.0299,    nsAmounts,  nsTax,          nullptr};
+constexpr ProvinceCredits kNtCredits{15243, 15243,      15243,      7456,  38893,         1000,   12361,     2421,    0.1405,      0.115,       0.06,      nullptr,    territorialTax, ntCredits};
+constexpr ProvinceCredits kNuCredits{16467, 16467,      16467,      10512, 38893,         2000,   14016,     2421,    0.115,       0.0551,      0.0261,    nullptr,    territorialTax, nuCredits};
+constexpr ProvinceCredits kOnCredits{10880, 9238,       10162,      5312,  39546,         1504,   8790,      2462,    0.1116,      0.10,        0.029863,  nullptr,    onTax,          onCredits};
+constexpr ProvinceCredits kPeCredits{10500, 8918,       9809,       3764,  28019,         1000,   6890,      1678,    0.167,       0.105,       0.0196,    nullptr,    peTax,          nullptr};
+constexpr ProvinceCredits kSkCredits{16225, 16225,      17848,      4943,  36794,         1000,   9559,      2520,    0.145,       0.11,        0.01695,   skAmounts,  skTax,          nullptr};
+constexpr ProvinceCredits kYtCredits{13808, 13808,      13808,      7713,  38893,         2000,   8662,      2421,    0.128,       0.1202,      0.0067,    ytAmounts,  ytTax,          nullptr};
 
 constexpr FieldTable kNone{nullptr, 0};
 

@@ -481,6 +481,42 @@ void ProvincialTaxTest::politicalContributions_data()
     QTest::newRow("SK 1,275") << 12 << 50000.0 << 1275.0 << 650.0;
     QTest::newRow("SK 1,276") << 12 << 50000.0 << 1276.0 << 650.0;
     QTest::newRow("SK 1,000") << 12 << 50000.0 << 1000.0 << 558.33;
+    // British Columbia, Newfoundland and Labrador, Prince Edward Island: 75%
+    // of the first 100, 50% of the next 450, 33 1/3% of the next 600, at
+    // most 500.
+    QTest::newRow("BC 100") << 2 << 50000.0 << 100.0 << 75.0;
+    QTest::newRow("BC 550") << 2 << 50000.0 << 550.0 << 300.0;
+    QTest::newRow("BC 1,000") << 2 << 50000.0 << 1000.0 << 450.0;
+    QTest::newRow("BC 1,150") << 2 << 50000.0 << 1150.0 << 500.0;
+    QTest::newRow("BC 2,000") << 2 << 50000.0 << 2000.0 << 500.0;
+    QTest::newRow("NL 700") << 5 << 50000.0 << 700.0 << 350.0;
+    QTest::newRow("NL 1,150") << 5 << 50000.0 << 1150.0 << 500.0;
+    QTest::newRow("PE 1,000") << 10 << 50000.0 << 1000.0 << 450.0;
+    QTest::newRow("PE 1,500") << 10 << 50000.0 << 1500.0 << 500.0;
+    // Manitoba: 75% of the first 400, 50% of the next 350, 33 1/3% of the
+    // next 1,575, at most 1,000.
+    QTest::newRow("MB 750") << 3 << 50000.0 << 750.0 << 475.0;
+    QTest::newRow("MB 1,500") << 3 << 50000.0 << 1500.0 << 725.0;
+    QTest::newRow("MB 2,325") << 3 << 50000.0 << 2325.0 << 1000.0;
+    QTest::newRow("MB 3,000") << 3 << 50000.0 << 3000.0 << 1000.0;
+    // New Brunswick: 75% of the first 200, 50% of the next 350, 33 1/3% of
+    // the next 525, at most 500.
+    QTest::newRow("NB 200") << 4 << 50000.0 << 200.0 << 150.0;
+    QTest::newRow("NB 800") << 4 << 50000.0 << 800.0 << 408.33;
+    QTest::newRow("NB 1,075") << 4 << 50000.0 << 1075.0 << 500.0;
+    // Yukon: as Saskatchewan.
+    QTest::newRow("YT 750") << 13 << 50000.0 << 750.0 << 475.0;
+    QTest::newRow("YT 1,000") << 13 << 50000.0 << 1000.0 << 558.33;
+    QTest::newRow("YT 1,275") << 13 << 50000.0 << 1275.0 << 650.0;
+    // Nova Scotia: 75% of it all, at most 750.
+    QTest::newRow("NS 999") << 6 << 50000.0 << 999.0 << 749.25;
+    QTest::newRow("NS 2,000") << 6 << 50000.0 << 2000.0 << 750.0;
+    // The territories: 100% of the first 100, 50% of the next 800, at most 500.
+    QTest::newRow("NT 100") << 7 << 50000.0 << 100.0 << 100.0;
+    QTest::newRow("NT 500") << 7 << 50000.0 << 500.0 << 300.0;
+    QTest::newRow("NT 900") << 7 << 50000.0 << 900.0 << 500.0;
+    QTest::newRow("NU 50") << 8 << 50000.0 << 50.0 << 50.0;
+    QTest::newRow("NU 2,000") << 8 << 50000.0 << 2000.0 << 500.0;
 }
 
 void ProvincialTaxTest::politicalContributions()
@@ -492,7 +528,8 @@ void ProvincialTaxTest::politicalContributions()
     ProvinceReturn r(province);
     QVERIFY(r.ready());
     r.setIncome(taxable);
-    r.form->setFloat(province == 12 ? "63554" : "political_contributions", contributions);
+    const char* line = province == 12 ? "63554" : province == 2 ? "60400" : "political_contributions";
+    QVERIFY(r.form->setFloat(line, contributions));
     r.calculate();
     QCOMPARE(r.form->getFloat("political_contribution_tax_credit"), credit);
     const double taxBefore =
@@ -562,6 +599,20 @@ void ProvincialTaxTest::refundableCredits_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<double>("expected");
     const QStringList none;
+
+    // Ontario political contribution credit (refundable, ON479): 75% to 423,
+    // 50% to 1,410, 33.33% above, at most 1,410; paid in full with no tax.
+    QTest::newRow("ON political 423") << 9 << FormType::ON479 << 50000.0 << 41 << -1.0
+        << QStringList{"63110=423"} << "political_contribution_tax_credit" << 317.25;
+    QTest::newRow("ON political 1,410") << 9 << FormType::ON479 << 50000.0 << 41 << -1.0
+        << QStringList{"63110=1410"} << "political_contribution_tax_credit" << 810.75;
+    // 810.75 + 590 x 33.33% (196.647)
+    QTest::newRow("ON political 2,000") << 9 << FormType::ON479 << 50000.0 << 41 << -1.0
+        << QStringList{"63110=2000"} << "political_contribution_tax_credit" << 1007.40;
+    QTest::newRow("ON political 3,300") << 9 << FormType::ON479 << 50000.0 << 41 << -1.0
+        << QStringList{"63110=3300"} << "47900" << 1410.0;
+    QTest::newRow("ON political without tax") << 9 << FormType::ON479 << 8000.0 << 41 << -1.0
+        << QStringList{"63110=400"} << "47900" << 300.0;
 
     // Newfoundland and Labrador physical activity credit: 8.7% of the fees, at most 2,000.
     QTest::newRow("NL activity 900") << 5 << 63 << 50000.0 << 41 << -1.0
