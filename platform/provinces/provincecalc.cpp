@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "federal2021.h"
 #include "provincetables.h"
 
 double ProvinceCalc::lowestRate() const
@@ -54,6 +55,7 @@ void ProvinceCalc::calculate()
     otherMedical = roundToCents(otherMedical);
     ownAmounts = 0.0;
     if (c.ownAmounts) c.ownAmounts(*this);
+    calculateTuition();
 
     creditsBeforeTransfers = basicPersonal + spouseAmount + dependantAmount + cppEmployment + cppSelfEmployed
         + eiEmployment + eiSelfEmployed;
@@ -73,6 +75,30 @@ void ProvinceCalc::calculate()
     tax = roundToCents(std::max(0.0, tax - dividendCredit));
     if (c.ownTax) c.ownTax(*this);
     tax = roundToCents(std::max(0.0, tax));
+}
+
+void ProvinceCalc::calculateTuition()
+{
+    // The credit amounts of the 428 ahead of line 58560.
+    const double ahead = basicPersonal + ageAmount + spouseAmount + dependantAmount + cppEmployment
+        + cppSelfEmployed + eiEmployment + eiSelfEmployed + pensionAmount + disabilityAmount
+        + disabilityTransferAmount + studentLoanInterest + ownAmounts;
+    // The tax to bring to zero, in credit amounts: above the first bracket
+    // the tax counts at the lowest rate, as on the federal Schedule 11.
+    const double room = params.brackets.count > 0 && taxableIncome > params.brackets.thresholds[0]
+        ? taxOnTaxableIncome / lowestRate()
+        : taxableIncome;
+    tuitionNeeded = roundToCents(std::max(0.0, room - ahead));
+    const double carried = std::max(0.0, tuitionCarriedIn);
+    const double current = std::max(0.0, tuitionCurrent);
+    tuitionUsedCarried = roundToCents(std::min(carried, tuitionNeeded));
+    tuitionUsedCurrent = roundToCents(std::min(current, tuitionNeeded - tuitionUsedCarried));
+    tuitionUsed = roundToCents(tuitionUsedCarried + tuitionUsedCurrent);
+    // Only this year's amount moves, and no more than the federal limit
+    // allows (the provinces' S11s keep it).
+    tuitionTransferred = roundToCents(
+        std::clamp(tuitionTransferAsked, 0.0, Federal2021::tuitionTransferable(current, tuitionUsedCurrent)));
+    tuitionCarriedOut = roundToCents(carried + current - tuitionUsed - tuitionTransferred);
 }
 
 void ProvinceCalc::calculateRefundable()

@@ -38,7 +38,12 @@ struct ProvinceCalc
     bool disabilitySelf = false;    // line 31600 claimed
     bool disabilityTransfer = false;   // line 31800 claimed
     double studentLoanInterest = 0.0;  // line 31900
-    double tuitionUsed = 0.0;       // from the province's S11
+    // The province's S11: the unused amounts of past years (the 2020 notice
+    // of assessment), this year's amount, and the part of it the person
+    // designates to a spouse, parent or grandparent.
+    double tuitionCarriedIn = 0.0;
+    double tuitionCurrent = 0.0;
+    double tuitionTransferAsked = 0.0;
     double spouseTransfer = 0.0;    // from the province's S2
     double medicalExpenses = 0.0;   // line 33099: self, spouse and children under 18, before the threshold
     // Each other dependant's medical expenses and net income, before that
@@ -61,6 +66,14 @@ struct ProvinceCalc
     double medicalAllowable = 0.0;  // line 58689
     double otherMedical = 0.0;      // line 58729: other dependants, each over the province's threshold
     double ownAmounts = 0.0;        // amounts only some provinces have (Yukon's Canada employment amount, line 58310)
+    // The S11: what the tax still needs after the credits ahead of tuition,
+    // what is claimed (line 58560) from past years and from this year, what
+    // is transferred and what is left for future years.
+    double tuitionNeeded = 0.0;
+    double tuitionUsedCarried = 0.0, tuitionUsedCurrent = 0.0;
+    double tuitionUsed = 0.0;       // line 58560
+    double tuitionTransferred = 0.0;
+    double tuitionCarriedOut = 0.0;
     double totalAmounts = 0.0;      // line 58800
     double creditsBeforeTransfers = 0.0;   // what the spouse's S2 leaves the person
     double creditsAtLowestRate = 0.0;      // line 58840
@@ -78,6 +91,9 @@ struct ProvinceCalc
     void calculate();
     // Form 479.
     void calculateRefundable();
+
+    // The province's S11, once the credit amounts ahead of tuition are known.
+    void calculateTuition();
 
     double lowestRate() const;
     // The province's medical expense threshold at a net income: 3% of it or

@@ -32,6 +32,11 @@ constexpr AmountId kAmountIds[] = {
     {11003, "credits_before_transfers"},
 };
 
+// Amounts of the province's S11 the spouse's S2 reads.
+constexpr AmountId kS11AmountIds[] = {
+    {11004, "transferred"},
+};
+
 double amountOf(const CTaxData_Form* form, const char* field)
 {
     return form ? form->getFloat(field) : 0.0;
@@ -245,7 +250,10 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9)
     calc.children = form->field(CString("60969")) ? form->getInt("60969") : t1->getInt("dependants_children_0_to_18");
     calc.impairedDependants = form->field(CString("60970")) ? form->getInt("60970") : 0;
     calc.spouseTransfer = calc.claimsSpouse || t1->HasSpouse() ? amountOf(currentForm(m_params.formS2), "amount_transferred") : 0.0;
-    calc.tuitionUsed = amountOf(currentForm(m_params.formS11), "used_this_year");
+    CTaxData_Form* s11 = currentForm(m_params.formS11);
+    calc.tuitionCarriedIn = form->getFloat("unused_tuition_carried_forward");
+    calc.tuitionCurrent = amountOf(s11, "eligible_tuition_fees");
+    calc.tuitionTransferAsked = amountOf(s11, "transfer_amount");
     readEntries(*form, m_params.own428, calc.entries428);
     calc.calculate();
 
@@ -280,6 +288,17 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9)
     for (const auto& line : lines) form->setFloat(line.first, line.second);
     for (const auto& line : calc.own428) form->setFloat(line.first, line.second);
     t1->setFloat("42800", calc.tax);
+    if (s11) {
+        const std::pair<const char*, double> s11Lines[] = {
+            {"unused_from_prior_years", calc.tuitionCarriedIn},
+            {"current_year_amount", calc.tuitionCurrent},
+            {"total_available", calc.tuitionCarriedIn + calc.tuitionCurrent},
+            {"used_this_year", calc.tuitionUsed},
+            {"transferred", calc.tuitionTransferred},
+            {"carried_forward", calc.tuitionCarriedOut},
+        };
+        for (const auto& line : s11Lines) s11->setFloat(line.first, roundToCents(line.second));
+    }
 }
 
 void CProvinceTaxManager::calculateS2()
@@ -341,8 +360,9 @@ void CProvinceTaxManager::ExchangeCoupledInfoAfterCalcTaxableIncome(CProvincialT
 }
 
 // After step 4: the amounts the spouse may transfer (age, pension income,
-// disability: lines 58080, 58360 and 58440 of the spouse's 428, and in
-// Saskatchewan lines 58210 and 58220), the
+// disability: lines 58080, 58360 and 58440 of the spouse's 428, in
+// Saskatchewan lines 58210 and 58220, and the tuition the spouse designates
+// on their S11), the
 // spouse's taxable income and the part of it the spouse's own basic credits
 // do not cover, into this return's S2. Read through the spouse's manager,
 // which may be another library's.
@@ -350,12 +370,18 @@ void CProvinceTaxManager::ExchangeCoupledInfoForProvTax_MainlyS2(CProvincialTaxM
 {
     CTaxData_Form* s2 = currentForm(m_params.formS2);
     if (!spouse || !s2) return;
-    double age = 0.0, pension = 0.0, disability = 0.0, taxable = 0.0, basic = 0.0;
+    double age = 0.0, pension = 0.0, disability = 0.0, taxable = 0.0, basic = 0.0, tuitionUsed = 0.0,
+           tuitionDesignated = 0.0;
     if (!spouse->getProvAmountClaimed(58080, age)) return;
     spouse->getProvAmountClaimed(58360, pension);
     spouse->getProvAmountClaimed(58440, disability);
     spouse->getProvAmountClaimed(11002, taxable);
     spouse->getProvAmountClaimed(11003, basic);
+    // The tuition the spouse claims for themselves comes first; what they
+    // designate on their S11 (this year's, within the limit) moves.
+    spouse->getProvAmountClaimed(58560, tuitionUsed);
+    spouse->getProvAmountClaimed(11004, tuitionDesignated);
+    s2->setFloat("spouse_tuition_designated", tuitionDesignated);
     double children = 0.0, senior = 0.0;
     spouse->getProvAmountClaimed(58210, children);
     spouse->getProvAmountClaimed(58220, senior);
@@ -365,7 +391,7 @@ void CProvinceTaxManager::ExchangeCoupledInfoForProvTax_MainlyS2(CProvincialTaxM
     s2->setFloat("spouse_pension_income_amount", pension);
     s2->setFloat("spouse_disability_amount", disability);
     s2->setFloat("spouse_taxable_income", taxable);
-    s2->setFloat("spouse_credits_used", roundToCents(std::max(0.0, taxable - basic)));
+    s2->setFloat("spouse_credits_used", roundToCents(std::max(0.0, taxable - basic - tuitionUsed)));
     calculateS2();
 }
 
@@ -403,6 +429,11 @@ CField* CProvinceTaxManager::amountField(int id) const
     if (!form) return nullptr;
     for (const AmountId& entry : kAmountIds)
         if (entry.id == id) return form->field(CString(entry.field));
+    for (const AmountId& entry : kS11AmountIds) {
+        if (entry.id != id) continue;
+        CTaxData_Form* s11 = currentForm(m_params.formS11);
+        return s11 ? s11->field(CString(entry.field)) : nullptr;
+    }
     // Otherwise a line number of the agency (five digits).
     if (id < 10000 || id > 99999) return nullptr;
     return form->field(CString(QByteArray::number(id)));

@@ -164,11 +164,14 @@ private slots:
     void politicalContributions();
     void saskatchewanAmounts_data();
     void saskatchewanAmounts();
+    void tuition_data();
+    void tuition();
     void refundableCredits_data();
     void refundableCredits();
     void otherProvinceLeavesTheReturnAlone();
     void spouseTransferThroughTheExchange();
     void saskatchewanTransferThroughTheExchange();
+    void tuitionTransferThroughTheExchange();
 };
 
 void ProvincialTaxTest::bracketTax_data()
@@ -588,6 +591,59 @@ void ProvincialTaxTest::saskatchewanAmounts()
     QCOMPARE(r.form->getFloat("58800"), total);
 }
 
+// The provincial S11 of a Newfoundland and Labrador student (basic amount
+// 9,536, first bracket 8.7% to 38,081): past years' amounts first, then this
+// year's, as far as the tax needs; this year's unused part may move, at most
+// 5,000 of it.
+void ProvincialTaxTest::tuition_data()
+{
+    QTest::addColumn<double>("taxable");
+    QTest::addColumn<double>("carried");
+    QTest::addColumn<double>("fees");
+    QTest::addColumn<double>("asked");
+    QTest::addColumn<double>("used");
+    QTest::addColumn<double>("transferred");
+    QTest::addColumn<double>("left");
+
+    // 20,000 - 9,536 = 10,464 needed: all 7,000 used.
+    QTest::newRow("all used") << 20000.0 << 3000.0 << 4000.0 << 0.0 << 7000.0 << 0.0 << 0.0;
+    // 12,000 - 9,536 = 2,464 needed, from the 3,000 of past years; this
+    // year's 4,000 moves whole; 536 is left.
+    QTest::newRow("past years first") << 12000.0 << 3000.0 << 4000.0 << 5000.0 << 2464.0 << 4000.0 << 536.0;
+    // Nothing needed: at most 5,000 of this year's 8,000 moves.
+    QTest::newRow("transfer limit") << 9000.0 << 0.0 << 8000.0 << 6000.0 << 0.0 << 5000.0 << 3000.0;
+    // Past years' amounts never move.
+    QTest::newRow("past years stay") << 9000.0 << 2000.0 << 0.0 << 1000.0 << 0.0 << 0.0 << 2000.0;
+    // Above the first bracket the tax counts at 8.7%: 3,313.047 + 11,919 x
+    // 14.5% = 5,041.30, / 8.7% = 57,945.98, less 9,536.
+    QTest::newRow("above the first bracket") << 50000.0 << 50000.0 << 0.0 << 0.0 << 48409.98 << 0.0 << 1590.02;
+}
+
+void ProvincialTaxTest::tuition()
+{
+    QFETCH(double, taxable);
+    QFETCH(double, carried);
+    QFETCH(double, fees);
+    QFETCH(double, asked);
+    QFETCH(double, used);
+    QFETCH(double, transferred);
+    QFETCH(double, left);
+    ProvinceReturn r(5);
+    QVERIFY(r.ready());
+    CTaxData_Form* s11 = r.manager().NewFormData(FormType::NLS11, true);
+    QVERIFY(s11);
+    r.setIncome(taxable);
+    r.form->setFloat("unused_tuition_carried_forward", carried);
+    s11->setFloat("eligible_tuition_fees", fees);
+    s11->setFloat("transfer_amount", asked);
+    r.calculate();
+    QCOMPARE(r.form->getFloat("58560"), used);
+    QCOMPARE(s11->getFloat("used_this_year"), used);
+    QCOMPARE(s11->getFloat("transferred"), transferred);
+    QCOMPARE(s11->getFloat("carried_forward"), left);
+    QVERIFY(r.manager().FreeFormData(s11, true));
+}
+
 void ProvincialTaxTest::refundableCredits_data()
 {
     QTest::addColumn<int>("province");
@@ -771,6 +827,29 @@ void ProvincialTaxTest::saskatchewanTransferThroughTheExchange()
     QCOMPARE(s2->getFloat("spouse_senior_supplementary_amount"), 1305.0);
     QCOMPARE(s2->getFloat("amount_transferred"), 12403.0);
     QVERIFY(own.manager().FreeFormData(s2, true));
+}
+
+void ProvincialTaxTest::tuitionTransferThroughTheExchange()
+{
+    // A Newfoundland and Labrador student spouse with 12,000 of income needs
+    // 2,464 of this year's 4,000 (12,000 - 9,536) and designates the rest,
+    // 1,536, on their S11. Their tax is nil with it, so all of it moves.
+    ProvinceReturn spouse(5), own(5);
+    QVERIFY(spouse.ready() && own.ready());
+    CTaxData_Form* s11 = spouse.manager().NewFormData(FormType::NLS11, true);
+    CTaxData_Form* s2 = own.manager().NewFormData(FormType::NLS2, true);
+    QVERIFY(s11 && s2);
+    spouse.setIncome(12000);
+    s11->setFloat("eligible_tuition_fees", 4000);
+    s11->setFloat("transfer_amount", 5000);
+    spouse.calculate();
+    QCOMPARE(spouse.form->getFloat("58560"), 2464.0);
+    own.manager().ExchangeCoupledInfoForProvTax_MainlyS2(&spouse.manager());
+    QCOMPARE(s2->getFloat("spouse_tuition_designated"), 1536.0);
+    QCOMPARE(s2->getFloat("spouse_credits_used"), 0.0);
+    QCOMPARE(s2->getFloat("amount_transferred"), 1536.0);
+    QVERIFY(own.manager().FreeFormData(s2, true));
+    QVERIFY(spouse.manager().FreeFormData(s11, true));
 }
 
 QTEST_GUILESS_MAIN(ProvincialTaxTest)
