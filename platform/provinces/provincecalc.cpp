@@ -73,8 +73,32 @@ void ProvinceCalc::calculate()
     // The credits take the tax to zero, never below; the dividend credit next.
     tax = std::max(0.0, taxOnTaxableIncome - nonRefundable);
     tax = roundToCents(std::max(0.0, tax - dividendCredit));
+    foreignCredits.clear();
+    foreignTaxCredit = 0.0;
+    if (!c.surtaxBeforeForeignCredit) takeForeignTaxCredit();
     if (c.ownTax) c.ownTax(*this);
     tax = roundToCents(std::max(0.0, tax));
+}
+
+void ProvinceCalc::takeForeignTaxCredit()
+{
+    // Each country: the tax its income paid that the federal credit left,
+    // at most the income's share of the tax otherwise payable; together
+    // never more than that tax.
+    taxOtherwisePayable = roundToCents(std::max(0.0, tax));
+    foreignCredits.clear();
+    double total = 0.0;
+    for (const ForeignIncome& country : foreignIncomes) {
+        const double share = country.netIncome > 0.0 && country.income > 0.0
+            ? std::min(1.0, country.income / country.netIncome)
+            : 0.0;
+        const double credit = roundToCents(
+            std::min({std::max(0.0, country.taxNotCredited), share * taxOtherwisePayable, taxOtherwisePayable - total}));
+        foreignCredits.push_back(credit);
+        total += credit;
+    }
+    foreignTaxCredit = roundToCents(total);
+    tax = roundToCents(tax - foreignTaxCredit);
 }
 
 void ProvinceCalc::calculateTuition()

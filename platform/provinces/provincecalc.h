@@ -55,6 +55,15 @@ struct ProvinceCalc
     int children = 0;               // dependent children (tax reductions)
     int impairedDependants = 0;     // dependants with an impairment (Ontario tax reduction)
     double adjustedNetDeductions = 0.0;  // lines 24400 and 25000: out of the 479s' adjusted net income
+    // Each country's T2036 figures: the foreign non-business income, the
+    // tax paid on it that the federal credit left, and the net income.
+    struct ForeignIncome
+    {
+        double income = 0.0;
+        double taxNotCredited = 0.0;
+        double netIncome = 0.0;
+    };
+    std::vector<ForeignIncome> foreignIncomes;
     // What the person entered on the province's 428 and 479 (amounts, ticks as 1), by field name.
     std::vector<std::pair<const char*, double>> entries428;
     std::vector<std::pair<const char*, double>> entries479;
@@ -80,6 +89,9 @@ struct ProvinceCalc
     double donationCredit = 0.0;    // line 58969
     double nonRefundable = 0.0;     // line 61500
     double dividendCredit = 0.0;    // line 61520
+    double taxOtherwisePayable = 0.0;   // T2036: the tax the foreign tax credit is measured against
+    std::vector<double> foreignCredits; // T2036: each country's credit, as foreignIncomes
+    double foreignTaxCredit = 0.0;  // the 428's provincial foreign tax credit
     double tax = 0.0;               // running provincial tax; line 42800 at the end
     double refundable = 0.0;        // line 47900
 
@@ -92,6 +104,8 @@ struct ProvinceCalc
     // Form 479.
     void calculateRefundable();
 
+    // The provincial foreign tax credit (T2036) off the tax so far.
+    void takeForeignTaxCredit();
     // The province's S11, once the credit amounts ahead of tuition are known.
     void calculateTuition();
 

@@ -4,6 +4,7 @@
 
 #include <QtGlobal>
 
+#include "federalforms.h"
 #include "fields.h"
 #include "formtables.h"
 #include "formtypes.h"
@@ -212,7 +213,8 @@ bool CProvinceTaxManager::isMainProvince(const TaxData_T1New* t1) const
     return t1 && t1->getInt("province") == m_params.province;
 }
 
-void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9)
+void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9,
+                                       const std::list<TaxData_T2209_2036*>& t2209)
 {
     CTaxData_Form* form = current428();
     if (!isMainProvince(t1) || !form) return;
@@ -254,8 +256,21 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9)
     calc.tuitionCarriedIn = form->getFloat("unused_tuition_carried_forward");
     calc.tuitionCurrent = amountOf(s11, "eligible_tuition_fees");
     calc.tuitionTransferAsked = amountOf(s11, "transfer_amount");
+    // The T2036 figures step 5 put on each country's T2209.
+    for (const TaxData_T2209_2036* country : t2209) {
+        if (!country) continue;
+        calc.foreignIncomes.push_back({country->getFloat("provincial_foreign_income"),
+                                       country->getFloat("provincial_foreign_tax"),
+                                       country->getFloat("provincial_net_income")});
+    }
     readEntries(*form, m_params.own428, calc.entries428);
     calc.calculate();
+    auto credit = calc.foreignCredits.begin();
+    for (TaxData_T2209_2036* country : t2209) {
+        if (!country || credit == calc.foreignCredits.end()) continue;
+        country->setFloat("provincial_credit", *credit++);
+        country->setFloat("provincial_tax_base", calc.taxOtherwisePayable);
+    }
 
     const std::pair<const char*, double> lines[] = {
         {"taxable_income", calc.taxableIncome},
@@ -283,6 +298,7 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9)
         {"61500", calc.nonRefundable},
         {"credits_before_transfers", calc.creditsBeforeTransfers},
         {"61520", calc.dividendCredit},
+        {"provincial_foreign_tax_credit", calc.foreignTaxCredit},
         {"42800", calc.tax},
     };
     for (const auto& line : lines) form->setFloat(line.first, line.second);
@@ -318,23 +334,23 @@ void CProvinceTaxManager::CalcProvTax_BeforeExchData(TaxData_T1New* t1, TaxData_
                                                      CTaxData_Schedule_3* /*sch3*/, TaxData_Sch4* /*sch4*/,
                                                      TaxData_Sch5* /*sch5*/, TaxData_Sch9* sch9,
                                                      TaxData_Sch11* /*sch11*/, TaxData_T1206New* /*t1206*/,
-                                                     std::list<TaxData_T2209_2036*>& /*t2209*/,
+                                                     std::list<TaxData_T2209_2036*>& t2209,
                                                      TaxData_T691New* /*t691*/, CTaxData_T1219* /*t1219*/)
 {
     // The spouse's exchange reads this 428's taxable income and basic credits.
-    calculate428(t1, sch9);
+    calculate428(t1, sch9, t2209);
 }
 
 void CProvinceTaxManager::CalcProvTax_AfterExchData(TaxData_T1New* t1, TaxData_T2203* /*t2203*/,
                                                     TaxData_Sch2* /*sch2*/, CTaxData_Schedule_3* /*sch3*/,
                                                     TaxData_Sch9* sch9, TaxData_T1206New* /*t1206*/,
-                                                    std::list<TaxData_T2209_2036*>& /*t2209*/,
+                                                    std::list<TaxData_T2209_2036*>& t2209,
                                                     TaxData_T691New* /*t691*/, CTaxData_T1219* /*t1219*/,
                                                     TaxData_T2017New* /*t2017*/)
 {
     if (!isMainProvince(t1)) return;
     calculateS2();
-    calculate428(t1, sch9);
+    calculate428(t1, sch9, t2209);
 }
 
 int CProvinceTaxManager::beforeCalcFormData(int /*kind*/, CTaxData_Form* /*form*/)

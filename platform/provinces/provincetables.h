@@ -35,6 +35,10 @@ struct ProvinceCredits
     // premiums) and its refundable credits (479); none where it has none.
     void (*ownTax)(ProvinceCalc&);
     void (*ownCredits)(ProvinceCalc&);
+    // The province's surtax is part of the tax its foreign tax credit is
+    // measured against (Ontario, Prince Edward Island): its own steps take
+    // the credit after the surtax.
+    bool surtaxBeforeForeignCredit = false;
 };
 
 struct ProvinceParams

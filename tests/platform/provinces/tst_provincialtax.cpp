@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "dependantinfo.h"
+#include "federalforms.h"
 #include "formtables.h"
 #include "formtypes.h"
 #include "provincialtaxmanager.h"
@@ -71,15 +72,15 @@ public:
     }
     void calculate()
     {
-        std::list<TaxData_T2209_2036*> none;
         m_manager->CalcProvTax_BeforeExchData(&t1, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                              none, nullptr, nullptr);
-        m_manager->CalcProvTax_AfterExchData(&t1, nullptr, nullptr, nullptr, nullptr, nullptr, none, nullptr,
+                                              foreign, nullptr, nullptr);
+        m_manager->CalcProvTax_AfterExchData(&t1, nullptr, nullptr, nullptr, nullptr, nullptr, foreign, nullptr,
                                              nullptr, nullptr);
-        m_manager->CalcProvCredit(&t1, nullptr, nullptr, none);
+        m_manager->CalcProvCredit(&t1, nullptr, nullptr, foreign);
     }
 
     TaxData_T1New t1;
+    std::list<TaxData_T2209_2036*> foreign;     // each country's T2209 / T2036
     CTaxData_Form* form = nullptr;
 
 private:
@@ -166,6 +167,8 @@ private slots:
     void saskatchewanAmounts();
     void tuition_data();
     void tuition();
+    void foreignTaxCredit_data();
+    void foreignTaxCredit();
     void refundableCredits_data();
     void refundableCredits();
     void otherProvinceLeavesTheReturnAlone();
@@ -642,6 +645,53 @@ void ProvincialTaxTest::tuition()
     QCOMPARE(s11->getFloat("transferred"), transferred);
     QCOMPARE(s11->getFloat("carried_forward"), left);
     QVERIFY(r.manager().FreeFormData(s11, true));
+}
+
+// The provincial foreign tax credit (T2036): each country's non-business
+// tax the federal credit left, at most its income's share of the tax
+// otherwise payable; never more than that tax. New Brunswick at 50,000:
+// 5,034.143 - 993.02 = 4,041.12. Ontario at 100,000: 7,494.41 - 549.44 =
+// 6,944.97, and with the surtax (669.06) 7,614.03, against which Ontario
+// measures the credit.
+void ProvincialTaxTest::foreignTaxCredit_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<double>("taxable");
+    QTest::addColumn<QStringList>("countries");     // "income:tax not credited federally"
+    QTest::addColumn<double>("first");              // the first country's credit
+    QTest::addColumn<double>("total");              // the 428's line
+
+    QTest::newRow("NB share of the tax") << 4 << 50000.0 << QStringList{"5000:1000"} << 404.11 << 404.11;
+    QTest::newRow("NB tax paid") << 4 << 50000.0 << QStringList{"5000:300"} << 300.0 << 300.0;
+    QTest::newRow("NB nothing paid") << 4 << 50000.0 << QStringList{"5000:0"} << 0.0 << 0.0;
+    // 80% of 4,041.12 = 3,232.90; the second's 60% (2,424.67) is held to the
+    // 808.22 left.
+    QTest::newRow("NB two countries held to the tax") << 4 << 50000.0 << QStringList{"40000:5000", "30000:5000"}
+                                                        << 3232.90 << 4041.12;
+    QTest::newRow("ON after the surtax") << 9 << 100000.0 << QStringList{"10000:2000"} << 761.40 << 761.40;
+}
+
+void ProvincialTaxTest::foreignTaxCredit()
+{
+    QFETCH(int, province);
+    QFETCH(double, taxable);
+    QFETCH(QStringList, countries);
+    QFETCH(double, first);
+    QFETCH(double, total);
+    ProvinceReturn r(province);
+    QVERIFY(r.ready());
+    r.setIncome(taxable);
+    std::vector<std::unique_ptr<TaxData_T2209_2036>> forms;
+    for (const QString& country : countries) {
+        forms.push_back(std::make_unique<TaxData_T2209_2036>());
+        forms.back()->setFloat("provincial_foreign_income", country.section(':', 0, 0).toDouble());
+        forms.back()->setFloat("provincial_foreign_tax", country.section(':', 1, 1).toDouble());
+        forms.back()->setFloat("provincial_net_income", taxable);
+        r.foreign.push_back(forms.back().get());
+    }
+    r.calculate();
+    QCOMPARE(forms.front()->getFloat("provincial_credit"), first);
+    QCOMPARE(r.form->getFloat("provincial_foreign_tax_credit"), total);
 }
 
 void ProvincialTaxTest::refundableCredits_data()
