@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "federal2021.h"
+#include "formtypes.h"
 #include "provincecalc.h"
 
 #ifndef QM_PROVINCE
@@ -813,33 +814,45 @@ constexpr FieldTable kNone{nullptr, 0};
 
 #define BRACKETS(thresholds, rates) makeBrackets(thresholds, rates)
 
-// Form numbers as in the form-control library's form table.
+// The province's form types as the form-control library's form table names
+// them; 0 where the province has no such form.
 constexpr ProvinceParams kProvinces[] = {
-    //          428  479   S2  S11  own 428 lines        own 479 lines        own S2 lines       own interview answers
-    { 1, "AB",  45,   0,  47,  48, fieldTable(kAb428), kNone,             kNone,             kNone,
-      BRACKETS(kAbThresholds, kAbRates), &kAbCredits},
-    { 2, "BC",  41,  42,  43,  44, fieldTable(kBc428), fieldTable(kBc479), kNone,             kNone,
-      BRACKETS(kBcThresholds, kBcRates), &kBcCredits},
-    { 3, "MB",  86,  87,  90,  91, fieldTable(kMb428), fieldTable(kMb479), kNone,             kNone,
-      BRACKETS(kMbThresholds, kMbRates), &kMbCredits},
-    { 4, "NB",  98,  99,  94,  95, fieldTable(kNb428), fieldTable(kNb479), kNone,             kNone,
-      BRACKETS(kNbThresholds, kNbRates), &kNbCredits},
-    { 5, "NL",  62,  63,  64,  65, fieldTable(kNl428), fieldTable(kNl479), kNone,             kNone,
-      BRACKETS(kNlThresholds, kNlRates), &kNlCredits},
-    { 6, "NS",  70,  71,  72,  73, fieldTable(kNs428), fieldTable(kNs479), kNone,             kNone,
-      BRACKETS(kNsThresholds, kNsRates), &kNsCredits},
-    { 7, "NT",  66,  67,  68,  69, fieldTable(kNt428), fieldTable(kNt479), kNone,             kNone,
-      BRACKETS(kNtThresholds, kNtRates), &kNtCredits},
-    { 8, "NU",  74,  75,  76,  77, fieldTable(kNu428), fieldTable(kNu479), kNone,             kNone,
-      BRACKETS(kNuThresholds, kNuRates), &kNuCredits},
-    { 9, "ON",  24,  25,  26,  27, fieldTable(kOn428), fieldTable(kOn479), kNone,             fieldTable(kOnInterview),
-      BRACKETS(kOnThresholds, kOnRates), &kOnCredits},
-    {10, "PE",  78,   0,  79,  80, fieldTable(kPe428), kNone,             kNone,             kNone,
-      BRACKETS(kPeThresholds, kPeRates), &kPeCredits},
-    {12, "SK",  81,  84,  82,  83, fieldTable(kSk428), fieldTable(kSk479), fieldTable(kSkS2), kNone,
-      BRACKETS(kSkThresholds, kSkRates), &kSkCredits},
-    {13, "YT", 108, 112, 110, 111, fieldTable(kYt428), fieldTable(kYt479), kNone,             kNone,
-      BRACKETS(kYtThresholds, kYtRates), &kYtCredits},
+    {1, "AB", FormType::AB428, 0, FormType::ABS2, FormType::ABS11,
+     fieldTable(kAb428), kNone, kNone, kNone,
+     BRACKETS(kAbThresholds, kAbRates), &kAbCredits},
+    {2, "BC", FormType::BC428, FormType::BC479, FormType::BCS2, FormType::BCS11,
+     fieldTable(kBc428), fieldTable(kBc479), kNone, kNone,
+     BRACKETS(kBcThresholds, kBcRates), &kBcCredits},
+    {3, "MB", FormType::MB428, FormType::MB479, FormType::MBS2, FormType::MBS11,
+     fieldTable(kMb428), fieldTable(kMb479), kNone, kNone,
+     BRACKETS(kMbThresholds, kMbRates), &kMbCredits},
+    {4, "NB", FormType::NB428, FormType::NB479, FormType::NBS2, FormType::NBS11,
+     fieldTable(kNb428), fieldTable(kNb479), kNone, kNone,
+     BRACKETS(kNbThresholds, kNbRates), &kNbCredits},
+    {5, "NL", FormType::NL428, FormType::NL479, FormType::NLS2, FormType::NLS11,
+     fieldTable(kNl428), fieldTable(kNl479), kNone, kNone,
+     BRACKETS(kNlThresholds, kNlRates), &kNlCredits},
+    {6, "NS", FormType::NS428, FormType::NS479, FormType::NSS2, FormType::NSS11,
+     fieldTable(kNs428), fieldTable(kNs479), kNone, kNone,
+     BRACKETS(kNsThresholds, kNsRates), &kNsCredits},
+    {7, "NT", FormType::NT428, FormType::NT479, FormType::NTS2, FormType::NTS11,
+     fieldTable(kNt428), fieldTable(kNt479), kNone, kNone,
+     BRACKETS(kNtThresholds, kNtRates), &kNtCredits},
+    {8, "NU", FormType::NU428, FormType::NU479, FormType::NUS2, FormType::NUS11,
+     fieldTable(kNu428), fieldTable(kNu479), kNone, kNone,
+     BRACKETS(kNuThresholds, kNuRates), &kNuCredits},
+    {9, "ON", FormType::ON428, FormType::ON479, FormType::ONS2, FormType::ONS11,
+     fieldTable(kOn428), fieldTable(kOn479), kNone, fieldTable(kOnInterview),
+     BRACKETS(kOnThresholds, kOnRates), &kOnCredits},
+    {10, "PE", FormType::PE428, 0, FormType::PES2, FormType::PES11,
+     fieldTable(kPe428), kNone, kNone, kNone,
+     BRACKETS(kPeThresholds, kPeRates), &kPeCredits},
+    {12, "SK", FormType::SK428, FormType::SK479, FormType::SKS2, FormType::SKS11,
+     fieldTable(kSk428), fieldTable(kSk479), fieldTable(kSkS2), kNone,
+     BRACKETS(kSkThresholds, kSkRates), &kSkCredits},
+    {13, "YT", FormType::YT428, FormType::YT479, FormType::YTS2, FormType::YTS11,
+     fieldTable(kYt428), fieldTable(kYt479), kNone, kNone,
+     BRACKETS(kYtThresholds, kYtRates), &kYtCredits},
 };
 
 #undef BRACKETS

@@ -721,53 +721,56 @@ void ProvincialTaxTest::refundableCredits_data()
         << QStringList{"63110=400"} << "47900" << 300.0;
 
     // Newfoundland and Labrador physical activity credit: 8.7% of the fees, at most 2,000.
-    QTest::newRow("NL activity 900") << 5 << 63 << 50000.0 << 41 << -1.0
+    QTest::newRow("NL activity 900") << 5 << FormType::NL479 << 50000.0 << 41 << -1.0
         << QStringList{"physical_activity_expenses=900"} << "47900" << 78.30;
-    QTest::newRow("NL activity 2,000") << 5 << 63 << 50000.0 << 41 << -1.0
+    QTest::newRow("NL activity 2,000") << 5 << FormType::NL479 << 50000.0 << 41 << -1.0
         << QStringList{"physical_activity_expenses=2000"} << "physical_activity_tax_credit" << 174.0;
-    QTest::newRow("NL activity over 2,000") << 5 << 63 << 50000.0 << 41 << -1.0
+    QTest::newRow("NL activity over 2,000") << 5 << FormType::NL479 << 50000.0 << 41 << -1.0
         << QStringList{"physical_activity_expenses=2500"} << "62000" << 2000.0;
     // 2,500 - 300 assistance = 2,200, capped at 2,000, less 500 the spouse claims.
-    QTest::newRow("NL activity shared") << 5 << 63 << 50000.0 << 41 << -1.0
+    QTest::newRow("NL activity shared") << 5 << FormType::NL479 << 50000.0 << 41 << -1.0
         << QStringList{"physical_activity_expenses=2500", "physical_activity_assistance=300",
                        "physical_activity_claimed_by_others=500"} << "physical_activity_tax_credit" << 130.50;
-    QTest::newRow("NL no activity") << 5 << 63 << 50000.0 << 41 << -1.0 << none << "47900" << 0.0;
+    QTest::newRow("NL no activity") << 5 << FormType::NL479 << 50000.0 << 41 << -1.0 << none << "47900" << 0.0;
 
     // Northwest Territories basic credit for self: 2.6% to 12,000; 312 +
     // 1.25% to 48,000; 762 + 1% to 66,000; 942 from there.
-    QTest::newRow("NT 12,000") << 7 << 67 << 12000.0 << 41 << -1.0 << none << "62460" << 312.0;
-    QTest::newRow("NT 12,001") << 7 << 67 << 12001.0 << 41 << -1.0 << none << "62460" << 312.01;
-    QTest::newRow("NT 48,000") << 7 << 67 << 48000.0 << 41 << -1.0 << none << "62460" << 762.0;
-    QTest::newRow("NT 48,001") << 7 << 67 << 48001.0 << 41 << -1.0 << none << "62460" << 762.01;
-    QTest::newRow("NT 65,999") << 7 << 67 << 65999.0 << 41 << -1.0 << none << "62460" << 941.99;
-    QTest::newRow("NT 66,000") << 7 << 67 << 66000.0 << 41 << -1.0 << none << "47900" << 942.0;
+    QTest::newRow("NT 12,000") << 7 << FormType::NT479 << 12000.0 << 41 << -1.0 << none << "62460" << 312.0;
+    QTest::newRow("NT 12,001") << 7 << FormType::NT479 << 12001.0 << 41 << -1.0 << none << "62460" << 312.01;
+    QTest::newRow("NT 48,000") << 7 << FormType::NT479 << 48000.0 << 41 << -1.0 << none << "62460" << 762.0;
+    QTest::newRow("NT 48,001") << 7 << FormType::NT479 << 48001.0 << 41 << -1.0 << none << "62460" << 762.01;
+    QTest::newRow("NT 65,999") << 7 << FormType::NT479 << 65999.0 << 41 << -1.0 << none << "62460" << 941.99;
+    QTest::newRow("NT 66,000") << 7 << FormType::NT479 << 66000.0 << 41 << -1.0 << none << "47900" << 942.0;
     // Treaty-exempt income leaves the adjusted net income: 15,000 - 3,000.
-    QTest::newRow("NT treaty income") << 7 << 67 << 15000.0 << 41 << -1.0
+    QTest::newRow("NT treaty income") << 7 << FormType::NT479 << 15000.0 << 41 << -1.0
         << QStringList{"62450=3000"} << "62460" << 312.0;
     // Supplement: 350 less the basic credit (10,000 x 2.6% = 260).
-    QTest::newRow("NT supplement single") << 7 << 67 << 10000.0 << 41 << -1.0 << none
+    QTest::newRow("NT supplement single") << 7 << FormType::NT479 << 10000.0 << 41 << -1.0 << none
         << "cost_of_living_supplement" << 90.0;
-    QTest::newRow("NT supplement total") << 7 << 67 << 10000.0 << 41 << -1.0 << none << "47900" << 350.0;
-    QTest::newRow("NT no supplement under 18") << 7 << 67 << 10000.0 << 17 << -1.0 << none << "47900" << 260.0;
+    QTest::newRow("NT supplement total") << 7 << FormType::NT479 << 10000.0 << 41 << -1.0 << none << "47900" << 350.0;
+    QTest::newRow("NT no supplement under 18") << 7 << FormType::NT479 << 10000.0 << 17 << -1.0
+        << none << "47900" << 260.0;
     // A couple: 700 less both basic credits (260 + 100), claimed once.
-    QTest::newRow("NT supplement couple") << 7 << 67 << 10000.0 << 41 << 5000.0
+    QTest::newRow("NT supplement couple") << 7 << FormType::NT479 << 10000.0 << 41 << 5000.0
         << QStringList{"claim_supplement=1", "spouse_basic_credit=100"} << "cost_of_living_supplement" << 340.0;
-    QTest::newRow("NT supplement spouse claims") << 7 << 67 << 10000.0 << 41 << 5000.0
+    QTest::newRow("NT supplement spouse claims") << 7 << FormType::NT479 << 10000.0 << 41 << 5000.0
         << QStringList{"spouse_basic_credit=100"} << "cost_of_living_supplement" << 0.0;
 
     // Nunavut: 2% of adjusted net income to 1,500; a single parent's
     // supplement 2% over 60,000 to 255.12.
-    QTest::newRow("NU 59,618") << 8 << 75 << 59618.0 << 41 << -1.0 << none << "47900" << 1192.36;
-    QTest::newRow("NU 74,999") << 8 << 75 << 74999.0 << 41 << -1.0 << none << "cost_of_living_tax_credit" << 1499.98;
-    QTest::newRow("NU 75,000") << 8 << 75 << 75000.0 << 41 << -1.0 << none << "cost_of_living_tax_credit" << 1500.0;
-    QTest::newRow("NU not single parent") << 8 << 75 << 70000.0 << 41 << -1.0 << none << "63940" << 0.0;
-    QTest::newRow("NU single parent 60,000") << 8 << 75 << 60000.0 << 41 << -1.0
+    QTest::newRow("NU 59,618") << 8 << FormType::NU479 << 59618.0 << 41 << -1.0 << none << "47900" << 1192.36;
+    QTest::newRow("NU 74,999") << 8 << FormType::NU479 << 74999.0 << 41 << -1.0
+        << none << "cost_of_living_tax_credit" << 1499.98;
+    QTest::newRow("NU 75,000") << 8 << FormType::NU479 << 75000.0 << 41 << -1.0
+        << none << "cost_of_living_tax_credit" << 1500.0;
+    QTest::newRow("NU not single parent") << 8 << FormType::NU479 << 70000.0 << 41 << -1.0 << none << "63940" << 0.0;
+    QTest::newRow("NU single parent 60,000") << 8 << FormType::NU479 << 60000.0 << 41 << -1.0
         << QStringList{"single_parent=1"} << "63940" << 0.0;
-    QTest::newRow("NU single parent 70,000") << 8 << 75 << 70000.0 << 41 << -1.0
+    QTest::newRow("NU single parent 70,000") << 8 << FormType::NU479 << 70000.0 << 41 << -1.0
         << QStringList{"single_parent=1"} << "63990" << 1600.0;   // 70,000 x 2% + 10,000 x 2%
-    QTest::newRow("NU single parent 80,000") << 8 << 75 << 80000.0 << 41 << -1.0
+    QTest::newRow("NU single parent 80,000") << 8 << FormType::NU479 << 80000.0 << 41 << -1.0
         << QStringList{"single_parent=1"} << "63940" << 255.12;
-    QTest::newRow("NU treaty income") << 8 << 75 << 60000.0 << 41 << -1.0
+    QTest::newRow("NU treaty income") << 8 << FormType::NU479 << 60000.0 << 41 << -1.0
         << QStringList{"62450=5000"} << "cost_of_living_tax_credit" << 1100.0;
 }
 
@@ -836,7 +839,7 @@ void ProvincialTaxTest::spouseTransferThroughTheExchange()
     // than 6,816, so nothing; at 12,000 it is 1,120, and 5,696 transfers.
     ProvinceReturn spouse(9), own(9);
     QVERIFY(spouse.ready() && own.ready());
-    CTaxData_Form* s2 = own.manager().NewFormData(26, true);
+    CTaxData_Form* s2 = own.manager().NewFormData(FormType::ONS2, true);
     QVERIFY(s2);
     spouse.t1.setDate("birth_date", QDate(1951, 3, 1));
     spouse.t1.setFloat("31400", 2000);
