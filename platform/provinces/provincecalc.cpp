@@ -75,7 +75,7 @@ void ProvinceCalc::calculate()
     tax = roundToCents(std::max(0.0, tax - dividendCredit));
     foreignCredits.clear();
     foreignTaxCredit = 0.0;
-    if (!c.surtaxBeforeForeignCredit) takeForeignTaxCredit();
+    if (!c.ownStepsTakeForeignCredit) takeForeignTaxCredit();
     if (c.ownTax) c.ownTax(*this);
     tax = roundToCents(std::max(0.0, tax));
 }

@@ -456,10 +456,12 @@ void onTax(ProvinceCalc& c)
         + 0.36 * std::max(0.0, basic - kOnSurtaxThreshold2);
     addOwn(c, "surtax", surtax);
     c.tax = roundToCents(basic + surtax);
-    c.takeForeignTaxCredit();
     const double reductionBase =
         kOnReductionBasic + kOnReductionPerDependant * std::max(0, c.children + c.impairedDependants);
     takeFromTax(c, "tax_reduction", c.tax > 0 ? 2 * reductionBase - c.tax : 0.0);
+    // ON428: the foreign tax credit follows the tax reduction, the LIFT
+    // credit follows it.
+    c.takeForeignTaxCredit();
     // Neither income test may add to the credit: with both under their
     // thresholds the reduction is nil, not negative.
     const double lift = std::min(kOnLiftMax, kOnLiftRate * std::max(0.0, c.employmentIncome))
@@ -505,7 +507,6 @@ void peTax(ProvinceCalc& c)
     const double surtax = kPeSurtaxRate * std::max(0.0, c.tax - kPeSurtaxThreshold);
     addOwn(c, "surtax", surtax);
     c.tax = roundToCents(c.tax + surtax);
-    c.takeForeignTaxCredit();
     // One reduction a family: the spouse with the higher net income claims it.
     const bool claims = !c.hasSpouse || c.netIncome >= c.spouseNetIncome;
     const bool dependant = !c.hasSpouse && c.claimsDependant;
@@ -517,6 +518,9 @@ void peTax(ProvinceCalc& c)
     const double familyIncome = c.netIncome + (c.hasSpouse ? c.spouseNetIncome : 0.0);
     takeFromTax(c, "low_income_tax_reduction",
                 claims ? gradedDown(amounts, familyIncome, kPeLitrThreshold, kPeLitrRate) : 0.0);
+    // PE428: the foreign tax credit follows the reduction, the political
+    // contribution credit follows it.
+    c.takeForeignTaxCredit();
     politicalContributionCredit(c, "political_contributions", kPePolitical);
 }
 
@@ -563,10 +567,12 @@ void nbTax(ProvinceCalc& c)
     politicalContributionCredit(c, "political_contributions", kNbPolitical);
 }
 
+// NL428: the political contribution credit comes before the low-income
+// tax reduction, which is the form's last step.
 void nlTax(ProvinceCalc& c)
 {
-    familyLowIncomeReduction(c, kNlLowIncome);
     politicalContributionCredit(c, "political_contributions", kNlPolitical);
+    familyLowIncomeReduction(c, kNlLowIncome);
 }
 
 void abTax(ProvinceCalc& c)
@@ -796,7 +802,7 @@ void ytAmounts(ProvinceCalc& c)
     c.ownAmounts = Federal2021::canadaEmploymentAmount(c.employmentIncome);
 }
 
-//                                  BPA    spouse max  spouse end  age    age threshold  pension disability medical  donation>200 eligible DTC other DTC  own amounts own tax         own 479     surtax first
+//                                  BPA    spouse max  spouse end  age    age threshold  pension disability medical  donation>200 eligible DTC other DTC  own amounts own tax         own 479     own steps take the foreign tax credit
 constexpr ProvinceCredits kAbCredits{19369, 19369,      19369,      5397,  40179,         1491,   14940,     2503,    0.21,        0.0812,      0.0218,    nullptr,    abTax,          nullptr};
 constexpr ProvinceCredits kBcCredits{11070, 9479,       10427,      4964,  36954,         1000,   8303,      2357,    0.168,       0.12,        0.0196,    nullptr,    bcTax,          nullptr};
 constexpr ProvinceCredits kMbCredits{9936,  9134,       9134,       3728,  27749,         1000,   6180,      1728,    0.174,       0.08,        0.007835,  nullptr,    mbTax,          nullptr};

@@ -35,10 +35,12 @@ struct ProvinceCredits
     // premiums) and its refundable credits (479); none where it has none.
     void (*ownTax)(ProvinceCalc&);
     void (*ownCredits)(ProvinceCalc&);
-    // The province's surtax is part of the tax its foreign tax credit is
-    // measured against (Ontario, Prince Edward Island): its own steps take
-    // the credit after the surtax.
-    bool surtaxBeforeForeignCredit = false;
+    // The foreign tax credit (T2036) is measured against the tax where its
+    // line stands on the 428: right after the dividend credit unless the
+    // province's own steps take it later (Ontario after its surtax and tax
+    // reduction, Prince Edward Island after its surtax and low-income
+    // reduction).
+    bool ownStepsTakeForeignCredit = false;
 };
 
 struct ProvinceParams

@@ -163,6 +163,7 @@ private slots:
     void medicalExpenses();
     void politicalContributions_data();
     void politicalContributions();
+    void politicalCreditBeforeLowIncomeReduction();
     void saskatchewanAmounts_data();
     void saskatchewanAmounts();
     void tuition_data();
@@ -546,6 +547,21 @@ void ProvincialTaxTest::politicalContributions()
 // Saskatchewan's amount for dependent children (6,155 each, line 58210) and
 // senior supplementary amount (1,305 from 65, line 58220). At 30,000 of
 // income the age amount is the full 4,943 (under the 36,794 threshold).
+void ProvincialTaxTest::politicalCreditBeforeLowIncomeReduction()
+{
+    // Newfoundland and Labrador at 20,000: 1,740 - 829.63 = 910.37 of tax.
+    // The political credit (500 on 1,150) comes first; the low-income
+    // reduction (859) takes what is left, 410.37.
+    ProvinceReturn r(5);
+    QVERIFY(r.ready());
+    r.setIncome(20000);
+    QVERIFY(r.form->setFloat("political_contributions", 1150));
+    r.calculate();
+    QCOMPARE(r.form->getFloat("political_contribution_tax_credit"), 500.0);
+    QCOMPARE(r.form->getFloat("low_income_tax_reduction"), 410.37);
+    QCOMPARE(r.form->getFloat("42800"), 0.0);
+}
+
 void ProvincialTaxTest::saskatchewanAmounts_data()
 {
     QTest::addColumn<int>("age");
@@ -652,7 +668,7 @@ void ProvincialTaxTest::tuition()
 // otherwise payable; never more than that tax. New Brunswick at 50,000:
 // 5,034.143 - 993.02 = 4,041.12. Ontario at 100,000: 7,494.41 - 549.44 =
 // 6,944.97, and with the surtax (669.06) 7,614.03, against which Ontario
-// measures the credit.
+// measures the credit (after its tax reduction, nil here).
 void ProvincialTaxTest::foreignTaxCredit_data()
 {
     QTest::addColumn<int>("province");
@@ -669,6 +685,13 @@ void ProvincialTaxTest::foreignTaxCredit_data()
     QTest::newRow("NB two countries held to the tax") << 4 << 50000.0 << QStringList{"40000:5000", "30000:5000"}
                                                         << 3232.90 << 4041.12;
     QTest::newRow("ON after the surtax") << 9 << 100000.0 << QStringList{"10000:2000"} << 761.40 << 761.40;
+    // Ontario at 20,000: 1,010 - 549.44 = 460.56, less the tax reduction
+    // 502 - 460.56 = 41.44: half of 419.12.
+    QTest::newRow("ON after the tax reduction") << 9 << 20000.0 << QStringList{"10000:1000"} << 209.56 << 209.56;
+    // Prince Edward Island at 20,000: 1,960 - 1,029 = 931, less the
+    // low-income reduction 350 - 1,000 x 5% = 300: half of 631.
+    QTest::newRow("PE after the low-income reduction") << 10 << 20000.0 << QStringList{"10000:1000"} << 315.50
+                                                         << 315.50;
 }
 
 void ProvincialTaxTest::foreignTaxCredit()
