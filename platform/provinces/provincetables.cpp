@@ -736,8 +736,12 @@ constexpr double kNsSupplement = 3000;          // NS428: basic / spouse / depen
 constexpr double kNsAgeSupplement = 1465;       // NS428: age amount supplement (not confirmed in stored sources)
 constexpr double kNsSupplementThreshold = 25000;    // NS428: full supplement up to 25,000 (payworks.ca)
 constexpr double kNsSupplementEnd = 75000;      // NS428: none from 75,000 (payworks.ca)
-constexpr double kNsLitrBasic = 300;            // NS428: low-income tax reduction, self (not confirmed)
-constexpr double kNsLitrPerPerson = 165;        // NS428: spouse or eligible dependant, each child (not confirmed)
+// NS428 lines 61950 to 61990 and 60999: 300 for self and 300 for a spouse or
+// an eligible dependant (at most 600), 165 for each other child; the same
+// on the 2023 NS428 and in H&R Block's 2017 help text (not indexed).
+constexpr double kNsLitrBasic = 300;            // NS428 line 61950: self
+constexpr double kNsLitrSpouse = 300;           // NS428 lines 61970 / 61990: spouse, or else an eligible dependant
+constexpr double kNsLitrChild = 165;            // NS428 line 60999: each dependent child not claimed on line 61990
 constexpr double kNsLitrThreshold = 15000;      // NS428: family net income where it starts to shrink (not confirmed)
 constexpr double kNsLitrRate = 0.05;            // NS428: 5% of the income over the threshold
 
@@ -771,11 +775,13 @@ void nsTax(ProvinceCalc& c)
 {
     // One reduction a family: the spouse with the higher net income claims it.
     const bool claims = !c.hasSpouse || c.netIncome >= c.spouseNetIncome;
-    const int people = (c.claimsSpouse || c.claimsDependant ? 1 : 0) + std::max(0, c.children);
+    const bool dependant = !c.hasSpouse && c.claimsDependant;
+    // A child claimed as the eligible dependant is not counted again.
+    const int children = std::max(0, c.children - (dependant ? 1 : 0));
+    const double amount =
+        kNsLitrBasic + (c.hasSpouse || dependant ? kNsLitrSpouse : 0.0) + kNsLitrChild * children;
     takeFromTax(c, "low_income_tax_reduction",
-                claims ? gradedDown(kNsLitrBasic + kNsLitrPerPerson * people, c.netIncome + c.spouseNetIncome,
-                                    kNsLitrThreshold, kNsLitrRate)
-                       : 0.0);
+                claims ? gradedDown(amount, c.netIncome + c.spouseNetIncome, kNsLitrThreshold, kNsLitrRate) : 0.0);
     politicalContributionCredit(c, "political_contributions", kNsPolitical);
 }
 

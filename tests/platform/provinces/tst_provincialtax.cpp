@@ -338,13 +338,16 @@ void ProvincialTaxTest::ownRules_data()
     // At 10,000 the credit (1,165 x 10.8% = 125.82) is held to the tax left, 1,080 - 1,073.09.
     QTest::newRow("MB family benefit held to tax") << 3 << 10000.0 << 0.0 << -1.0 << 0 << "family_tax_benefit" << 6.91;
 
-    // Nova Scotia low-income tax reduction: 300 (+165 for a spouse and each
-    // child) less 5% of family net income over 15,000. At 16,000 the tax is
-    // 1,406.40 - (8,481 + 3,000) x 8.79% (1,009.18) = 397.22.
+    // Nova Scotia low-income tax reduction: 300 (+300 for a spouse, +165 for
+    // each child) less 5% of family net income over 15,000. At 16,000 the
+    // tax is 1,406.40 - (8,481 + 3,000) x 8.79% (1,009.18) = 397.22.
     QTest::newRow("NS reduction 16,000") << 6 << 16000.0 << 0.0 << -1.0 << 0 << "low_income_tax_reduction" << 250.0;
     QTest::newRow("NS reduction 21,000") << 6 << 21000.0 << 0.0 << -1.0 << 0 << "low_income_tax_reduction" << 0.0;
+    // 300 + 165 x 2 = 630 less 5% of 20,000 over 15,000: 380, within the tax
+    // left at 20,000 (1,758 - 1,009.18 = 748.82).
+    QTest::newRow("NS reduction children") << 6 << 20000.0 << 0.0 << -1.0 << 2 << "low_income_tax_reduction" << 380.0;
     // Of a couple only the spouse with the higher net income claims it: the
-    // family's 465 - 8,900 x 5% = 20, held to the 7.91 of tax each has left
+    // family's 600 - 8,900 x 5% = 155, held to the 7.91 of tax each has left
     // (1,054.80 - 11,910 x 8.79% at 12,000; 1,046.01 - 11,810 x 8.79% at 11,900).
     QTest::newRow("NS reduction lower spouse") << 6 << 11900.0 << 0.0 << 12000.0 << 0 << "low_income_tax_reduction"
                                                << 0.0;
