@@ -430,7 +430,10 @@ constexpr PoliticalCreditScale kOnPolitical{423, 987, 1798, 1410, 0.75, 0.5, 0.3
 // Ontario: surtax, tax reduction, LIFT credit, Health Premium (ON428 2021).
 constexpr double kOnSurtaxThreshold1 = 4874;    // ON428 Part C: 20% of Ontario tax over 4,874
 constexpr double kOnSurtaxThreshold2 = 6237;    // ON428 Part C: 36% of Ontario tax over 6,237
-constexpr double kOnReductionBasic = 251;       // ON428 Part C: basic reduction (not confirmed in stored sources)
+// The tax reduction's amounts are not confirmed against the 2021 ON428; 464
+// agrees with the agency's 2024 figure (529, its line 75 guide text) taken
+// back by Ontario's indexation (4.5%, 6.5%, 2.4%).
+constexpr double kOnReductionBasic = 251;       // ON428 Part C: basic reduction (not confirmed)
 constexpr double kOnReductionPerDependant = 464;    // ON428 Part C: per child / impaired dependant (not confirmed)
 constexpr double kOnLiftMax = 850;              // ON428-A: LIFT maximum
 constexpr double kOnLiftRate = 0.0505;          // ON428-A: 5.05% of employment income
