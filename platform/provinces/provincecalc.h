@@ -54,6 +54,7 @@ struct ProvinceCalc
     double otherDividends = 0.0;    // taxable amount (line 12010)
     int children = 0;               // dependent children (tax reductions)
     int impairedDependants = 0;     // dependants with an impairment (Ontario tax reduction)
+    double lowIncomeReductionFromSpouse = 0.0;  // the spouse's unused low-income reduction (NB, NL, PE)
     double adjustedNetDeductions = 0.0;  // lines 24400 and 25000: out of the 479s' adjusted net income
     // Each country's T2036 figures: the foreign non-business income, the
     // tax paid on it that the federal credit left, and the net income.

@@ -31,6 +31,9 @@ constexpr AmountId kAmountIds[] = {
     // What the spouse's S2 needs of this return (the coupled exchange).
     {11002, "taxable_income"},
     {11003, "credits_before_transfers"},
+    // The family low-income reduction the spouses pass between them.
+    {11005, "low_income_tax_reduction_unused"},
+    {11006, "low_income_tax_reduction_from_spouse"},
 };
 
 // Amounts of the province's S11 the spouse's S2 reads.
@@ -249,6 +252,7 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9,
     calc.donations = amountOf(sch9, "34000") + amountOf(sch9, "34200");
     calc.eligibleDividends = std::max(0.0, t1->getFloat("12000") - t1->getFloat("12010"));
     calc.otherDividends = t1->getFloat("12010");
+    calc.lowIncomeReductionFromSpouse = calc.hasSpouse ? form->getFloat("low_income_tax_reduction_from_spouse") : 0.0;
     calc.children = form->field(CString("60969")) ? form->getInt("60969") : t1->getInt("dependants_children_0_to_18");
     calc.impairedDependants = form->field(CString("60970")) ? form->getInt("60970") : 0;
     calc.spouseTransfer = calc.claimsSpouse || t1->HasSpouse() ? amountOf(currentForm(m_params.formS2), "amount_transferred") : 0.0;
@@ -411,14 +415,23 @@ void CProvinceTaxManager::ExchangeCoupledInfoForProvTax_MainlyS2(CProvincialTaxM
     calculateS2();
 }
 
-// Nothing is carried between spouses here: of a couple the spouse with the
-// higher net income claims a family's low-income reduction whole (PE, NS,
-// NB and NL) (the family
-// ones count the spouse's net income, which step 2 already brings); the
-// part that spouse's tax leaves unused does not yet move to the other.
+// Of a couple the spouse with the higher net income claims a family's
+// low-income reduction (the family ones count the spouse's net income,
+// which step 2 already brings); in New Brunswick, Newfoundland and Labrador
+// and Prince Edward Island the part that spouse's tax leaves unused goes to
+// the other's 428. Both ways at once: the program calls this for one of the
+// two. Spouses of different provinces pass nothing.
 void CProvinceTaxManager::ExchangeCoupledInfoForProvTax_MainlyUnusedLowIncCredit_MXOption(
-    CProvincialTaxManager* /*spouse*/)
+    CProvincialTaxManager* spouse)
 {
+    CTaxData_Form* form = current428();
+    if (!form || !form->field(CString("low_income_tax_reduction_from_spouse"))) return;
+    double theirs = 0.0;
+    if (spouse && spouse->GetManagerProvince() == m_params.province) {
+        spouse->getProvAmountClaimed(11005, theirs);
+        spouse->setProvAmountClaimed(11006, form->getFloat("low_income_tax_reduction_unused"));
+    }
+    form->setFloat("low_income_tax_reduction_from_spouse", theirs);
 }
 
 int CProvinceTaxManager::IsEligibleForElectronicFile()

@@ -101,7 +101,9 @@ constexpr FieldSpec kNb428[] = {
     QM_CALC("58200"),                   // amount for infirm dependants age 18 or older
     QM_CALC("58400"),                   // caregiver amount
     QM_AMT("58600"),                    // tuition and education amounts transferred from a child
+    QM_CALC("low_income_tax_reduction_from_spouse"),  // the spouse's unused reduction, when the spouse claimed it
     QM_CALC("low_income_tax_reduction"),
+    QM_CALC("low_income_tax_reduction_unused"),        // what this tax leaves of the reduction, for the spouse
     QM_AMT("political_contributions"),
     QM_CALC("political_contribution_tax_credit"),
 };
@@ -125,7 +127,9 @@ constexpr FieldSpec kNl428[] = {
     QM_CALC("58330"),                   // adoption expenses
     QM_CALC("58400"),                   // caregiver amount
     QM_AMT("58600"),                    // tuition and education amounts transferred from a child
+    QM_CALC("low_income_tax_reduction_from_spouse"),  // the spouse's unused reduction, when the spouse claimed it
     QM_CALC("low_income_tax_reduction"),
+    QM_CALC("low_income_tax_reduction_unused"),        // what this tax leaves of the reduction, for the spouse
     QM_AMT("political_contributions"),
     QM_CALC("political_contribution_tax_credit"),
 };
@@ -272,7 +276,9 @@ constexpr FieldSpec kPe428[] = {
     QM_CALC("58400"),                   // caregiver amount
     QM_AMT("58600"),                    // tuition and education amounts transferred from a child
     QM_CALC("surtax"),
+    QM_CALC("low_income_tax_reduction_from_spouse"),  // the spouse's unused reduction, when the spouse claimed it
     QM_CALC("low_income_tax_reduction"),
+    QM_CALC("low_income_tax_reduction_unused"),        // what this tax leaves of the reduction, for the spouse
     QM_AMT("political_contributions"),
     QM_CALC("political_contribution_tax_credit"),
 };
@@ -372,6 +378,23 @@ double takeFromTax(ProvinceCalc& c, const char* line, double amount)
     addOwn(c, line, taken);
     c.tax = roundToCents(c.tax - taken);
     return taken;
+}
+
+// A family low-income reduction that moves between spouses (New Brunswick,
+// Newfoundland and Labrador, Prince Edward Island): the return whose spouse
+// claimed it takes the part the spouse's tax left unused, in place of a
+// claim of its own; the claimant's return keeps what its own tax leaves.
+void takeLowIncomeReduction(ProvinceCalc& c, double reduction)
+{
+    const double fromSpouse = std::max(0.0, c.lowIncomeReductionFromSpouse);
+    if (fromSpouse > 0.0) {
+        takeFromTax(c, "low_income_tax_reduction", fromSpouse);
+        addOwn(c, "low_income_tax_reduction_unused", 0.0);
+        return;
+    }
+    const double claimed = roundToCents(std::max(0.0, reduction));
+    const double taken = takeFromTax(c, "low_income_tax_reduction", claimed);
+    addOwn(c, "low_income_tax_reduction_unused", claimed - taken);
 }
 
 // Political contributions tax credits: a first rate on a first part of the
@@ -519,8 +542,7 @@ void peTax(ProvinceCalc& c)
         + (c.hasSpouse ? kPeLitrSpouse + (c.spouseAge >= 65 ? kPeLitrAge : 0.0) : 0.0)
         + (dependant ? kPeLitrSpouse : 0.0) + kPeLitrChild * children;
     const double familyIncome = c.netIncome + (c.hasSpouse ? c.spouseNetIncome : 0.0);
-    takeFromTax(c, "low_income_tax_reduction",
-                claims ? gradedDown(amounts, familyIncome, kPeLitrThreshold, kPeLitrRate) : 0.0);
+    takeLowIncomeReduction(c, claims ? gradedDown(amounts, familyIncome, kPeLitrThreshold, kPeLitrRate) : 0.0);
     // PE428: the foreign tax credit follows the reduction, the political
     // contribution credit follows it.
     c.takeForeignTaxCredit();
@@ -548,7 +570,7 @@ void familyLowIncomeReduction(ProvinceCalc& c, const FamilyLowIncomeReduction& r
     const double amount = r.basic + (family ? r.spouseOrDependant : 0.0);
     const double income = std::max(0.0, c.netIncome) + (c.hasSpouse ? std::max(0.0, c.spouseNetIncome) : 0.0);
     const double base = family ? r.familyBase : r.singleBase;
-    takeFromTax(c, "low_income_tax_reduction", claims ? gradedDown(amount, income, base, r.rate) : 0.0);
+    takeLowIncomeReduction(c, claims ? gradedDown(amount, income, base, r.rate) : 0.0);
 }
 
 // NB428 2021 lines 61570 to 61590: the base amount 17,840 is the Government

@@ -4,6 +4,7 @@
 // each row).
 
 #include <memory>
+#include <tuple>
 
 #include <QLibrary>
 #include <QtTest>
@@ -176,6 +177,8 @@ private slots:
     void spouseTransferThroughTheExchange();
     void saskatchewanTransferThroughTheExchange();
     void tuitionTransferThroughTheExchange();
+    void lowIncomeReductionToTheSpouse_data();
+    void lowIncomeReductionToTheSpouse();
 };
 
 void ProvincialTaxTest::bracketTax_data()
@@ -929,6 +932,60 @@ void ProvincialTaxTest::tuitionTransferThroughTheExchange()
     QCOMPARE(s2->getFloat("amount_transferred"), 1536.0);
     QVERIFY(own.manager().FreeFormData(s2, true));
     QVERIFY(spouse.manager().FreeFormData(s11, true));
+}
+
+// The family low-income reduction the higher-income spouse claims and the
+// part their tax leaves, which the other spouse's 428 takes.
+void ProvincialTaxTest::lowIncomeReductionToTheSpouse_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<double>("claimantIncome");
+    QTest::addColumn<double>("otherIncome");
+    QTest::addColumn<double>("unused");     // on the claimant's 428
+    QTest::addColumn<double>("taken");      // by the other spouse
+    QTest::addColumn<double>("otherTax");   // the other spouse's line 42800
+
+    // New Brunswick, 16,000 and 15,000: 1,370 - 3% x (31,000 - 17,840) =
+    // 975.20; the claimant's tax (1,504 - 993.02 = 510.98) leaves 464.22; the
+    // other's tax, 1,410 - 993.02 = 416.98, takes all it can.
+    QTest::newRow("NB") << 4 << 16000.0 << 15000.0 << 464.22 << 416.98 << 0.0;
+    // Newfoundland and Labrador, 17,000 and 16,000: 1,338 - 16% x (33,000 -
+    // 34,866, nil) = 1,338; the claimant's tax (1,479 - 829.63 = 649.37)
+    // leaves 688.63; the other's, 1,392 - 829.63 = 562.37, is wiped out.
+    QTest::newRow("NL") << 5 << 17000.0 << 16000.0 << 688.63 << 562.37 << 0.0;
+    // Prince Edward Island, 14,000 and 13,000: 350 + 350 = 700 - 5% x
+    // (27,000 - 19,000) = 300; the claimant's tax (1,372 - 1,029 = 343) takes
+    // it all: nothing moves, the other keeps their tax (1,274 - 1,029).
+    QTest::newRow("PE nothing left") << 10 << 14000.0 << 13000.0 << 0.0 << 0.0 << 245.0;
+}
+
+void ProvincialTaxTest::lowIncomeReductionToTheSpouse()
+{
+    QFETCH(int, province);
+    QFETCH(double, claimantIncome);
+    QFETCH(double, otherIncome);
+    QFETCH(double, unused);
+    QFETCH(double, taken);
+    QFETCH(double, otherTax);
+    ProvinceReturn claimant(province), other(province);
+    QVERIFY(claimant.ready() && other.ready());
+    for (auto [person, own, spouse] : {std::tuple{&claimant, claimantIncome, otherIncome},
+                                       std::tuple{&other, otherIncome, claimantIncome}}) {
+        person->setIncome(own);
+        person->t1.setInt("marital_status", MARITAL_MARRIED);
+        person->t1.setFloat("spouse_net_income", spouse);
+        person->calculate();
+    }
+    QCOMPARE(claimant.form->getFloat("low_income_tax_reduction_unused"), unused);
+    QCOMPARE(other.form->getFloat("low_income_tax_reduction"), 0.0);
+    other.manager().ExchangeCoupledInfoForProvTax_MainlyUnusedLowIncCredit_MXOption(&claimant.manager());
+    QCOMPARE(other.form->getFloat("low_income_tax_reduction_from_spouse"), unused);
+    QCOMPARE(claimant.form->getFloat("low_income_tax_reduction_from_spouse"), 0.0);
+    other.calculate();
+    claimant.calculate();
+    QCOMPARE(other.form->getFloat("low_income_tax_reduction"), taken);
+    QCOMPARE(other.form->getFloat("42800"), otherTax);
+    QCOMPARE(claimant.form->getFloat("low_income_tax_reduction_unused"), unused);
 }
 
 QTEST_GUILESS_MAIN(ProvincialTaxTest)
