@@ -92,8 +92,8 @@ void ProvinceCalc::takeForeignTaxCredit()
         const double share = country.netIncome > 0.0 && country.income > 0.0
             ? std::min(1.0, country.income / country.netIncome)
             : 0.0;
-        const double credit = roundToCents(
-            std::min({std::max(0.0, country.taxNotCredited), share * taxOtherwisePayable, taxOtherwisePayable - total}));
+        const double credit = roundToCents(std::min(
+            {std::max(0.0, country.taxNotCredited), share * taxOtherwisePayable, taxOtherwisePayable - total}));
         foreignCredits.push_back(credit);
         total += credit;
     }
