@@ -13,6 +13,20 @@ double ProvinceCalc::lowestRate() const
     return params.brackets.lowestRate();
 }
 
+bool ProvinceCalc::higherIncomeSpouse() const
+{
+    if (!hasSpouse || netIncome > spouseNetIncome) return true;
+    return netIncome == spouseNetIncome && firstOfCouple;
+}
+
+bool ProvinceCalc::lowerIncomeSpouse() const
+{
+    if (!hasSpouse || taxableIncome < spouseTaxableIncome) return true;
+    if (taxableIncome > spouseTaxableIncome) return false;
+    if (netIncome != spouseNetIncome) return netIncome < spouseNetIncome;
+    return firstOfCouple;
+}
+
 double ProvinceCalc::medicalThreshold(double income) const
 {
     return std::min(kMedicalThresholdRate * std::max(0.0, income), params.credits->medicalMax);

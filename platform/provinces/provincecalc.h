@@ -28,6 +28,10 @@ struct ProvinceCalc
     int spouseAge = 0;              // the spouse's age on December 31
     double spouseNetIncome = 0.0;   // the spouse's line 23600
     double spouseTaxableIncome = 0.0;  // the spouse's line 26000
+    // Of spouses whose incomes are equal, the one a family amount falls to
+    // (the one with the smaller social insurance number), so that it is
+    // claimed once.
+    bool firstOfCouple = true;
     bool claimsDependant = false;   // an eligible dependant (line 30400) in place of a spouse
     double dependantNetIncome = 0.0;
     double cppEmployment = 0.0;     // line 30800
@@ -109,6 +113,13 @@ struct ProvinceCalc
     void takeForeignTaxCredit();
     // The province's S11, once the credit amounts ahead of tuition are known.
     void calculateTuition();
+
+    // Of a couple, the spouse with the higher net income (who claims the
+    // family reductions); a person without a spouse always.
+    bool higherIncomeSpouse() const;
+    // Of a couple, the spouse with the lower taxable income (then the lower
+    // net income); a person without a spouse always.
+    bool lowerIncomeSpouse() const;
 
     double lowestRate() const;
     // The province's medical expense threshold at a net income: 3% of it or

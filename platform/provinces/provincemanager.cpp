@@ -232,6 +232,10 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9,
     calc.spouseAge = calc.hasSpouse ? t1->GetSpouseAge() : 0;
     calc.spouseNetIncome = calc.hasSpouse ? t1->getFloat("spouse_net_income") : 0.0;
     calc.spouseTaxableIncome = calc.hasSpouse ? t1->getFloat("spouse_taxable_income") : 0.0;
+    // Both spouses' returns compare the same two numbers the other way round.
+    const QByteArray ownSin = t1->getString("sin").bytes().trimmed();
+    const QByteArray spouseSin = t1->getString("spouse_sin").bytes().trimmed();
+    calc.firstOfCouple = spouseSin.isEmpty() || ownSin <= spouseSin;
     // The dependant as Schedule 5 holds them: line 30400 also carries the
     // federal caregiver top-up, reduction and proration.
     calc.claimsDependant = m_sch5 && m_sch5->claimsEligibleDependant(calc.hasSpouse);

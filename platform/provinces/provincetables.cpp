@@ -534,7 +534,7 @@ void peTax(ProvinceCalc& c)
     addOwn(c, "surtax", surtax);
     c.tax = roundToCents(c.tax + surtax);
     // One reduction a family: the spouse with the higher net income claims it.
-    const bool claims = !c.hasSpouse || c.netIncome >= c.spouseNetIncome;
+    const bool claims = c.higherIncomeSpouse();
     const bool dependant = !c.hasSpouse && c.claimsDependant;
     // A child claimed as the eligible dependant is not counted again.
     const int children = std::max(0, c.children - (dependant ? 1 : 0));
@@ -565,7 +565,7 @@ struct FamilyLowIncomeReduction
 
 void familyLowIncomeReduction(ProvinceCalc& c, const FamilyLowIncomeReduction& r)
 {
-    const bool claims = !c.hasSpouse || c.netIncome >= c.spouseNetIncome;
+    const bool claims = c.higherIncomeSpouse();
     const bool family = c.hasSpouse || c.claimsDependant;
     const double amount = r.basic + (family ? r.spouseOrDependant : 0.0);
     const double income = std::max(0.0, c.netIncome) + (c.hasSpouse ? std::max(0.0, c.spouseNetIncome) : 0.0);
@@ -621,15 +621,13 @@ constexpr int kSkSeniorAge = 65;
 
 // Of a couple the spouse with the lower taxable income claims the children
 // (the other takes what is left on SK(S2)); equal incomes go to the lower
-// net income. A child claimed as the eligible dependant is not counted
+// net income, then to one of the two. A child claimed as the eligible dependant is not counted
 // again. A count the person entered on line 58209 is their own claim.
 int skDependentChildren(const ProvinceCalc& c)
 {
     const int entered = static_cast<int>(c.entry428("58209"));
     if (entered > 0) return entered;
-    const bool lower = !c.hasSpouse || c.taxableIncome < c.spouseTaxableIncome
-        || (c.taxableIncome == c.spouseTaxableIncome && c.netIncome <= c.spouseNetIncome);
-    if (!lower) return 0;
+    if (!c.lowerIncomeSpouse()) return 0;
     const bool dependantIsChild = c.claimsDependant && !c.claimsSpouse;
     return std::max(0, c.children - (dependantIsChild ? 1 : 0));
 }
@@ -660,8 +658,8 @@ void mbTax(ProvinceCalc& c)
     // Line 9: the children 18 or younger, but not one claimed as the
     // eligible dependant; of a couple only the spouse with the higher net
     // income claims them.
-    const bool higher = !c.hasSpouse || c.netIncome >= c.spouseNetIncome;
-    const int children = higher ? std::max(0, c.children - (c.dependantAmount > 0 ? 1 : 0)) : 0;
+    const int children =
+        c.higherIncomeSpouse() ? std::max(0, c.children - (c.dependantAmount > 0 ? 1 : 0)) : 0;
     amounts += kMbFtbDisabledOrChild * children;
     const double benefit =
         roundToCents(std::max(0.0, amounts - roundToCents(kMbFtbIncomeRate * std::max(0.0, c.netIncome))));
@@ -799,7 +797,7 @@ void nsAmounts(ProvinceCalc& c)
 void nsTax(ProvinceCalc& c)
 {
     // One reduction a family: the spouse with the higher net income claims it.
-    const bool claims = !c.hasSpouse || c.netIncome >= c.spouseNetIncome;
+    const bool claims = c.higherIncomeSpouse();
     const bool dependant = !c.hasSpouse && c.claimsDependant;
     // A child claimed as the eligible dependant is not counted again.
     const int children = std::max(0, c.children - (dependant ? 1 : 0));

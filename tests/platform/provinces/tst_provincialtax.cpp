@@ -177,6 +177,7 @@ private slots:
     void spouseTransferThroughTheExchange();
     void saskatchewanTransferThroughTheExchange();
     void tuitionTransferThroughTheExchange();
+    void familyReductionClaimedOnceBetweenEqualSpouses();
     void lowIncomeReductionToTheSpouse_data();
     void lowIncomeReductionToTheSpouse();
 };
@@ -932,6 +933,26 @@ void ProvincialTaxTest::tuitionTransferThroughTheExchange()
     QCOMPARE(s2->getFloat("amount_transferred"), 1536.0);
     QVERIFY(own.manager().FreeFormData(s2, true));
     QVERIFY(spouse.manager().FreeFormData(s11, true));
+}
+
+void ProvincialTaxTest::familyReductionClaimedOnceBetweenEqualSpouses()
+{
+    // Prince Edward Island spouses with 14,000 each: 700 - 5% x (28,000 -
+    // 19,000) = 250, within either's tax (1,372 - 1,029 = 343). Equal net
+    // incomes: the smaller social insurance number claims it, once.
+    ProvinceReturn first(10), second(10);
+    QVERIFY(first.ready() && second.ready());
+    for (auto [person, sin, spouseSin] : {std::tuple{&first, "046454286", "130692544"},
+                                          std::tuple{&second, "130692544", "046454286"}}) {
+        person->setIncome(14000);
+        person->t1.setInt("marital_status", MARITAL_MARRIED);
+        person->t1.setFloat("spouse_net_income", 14000);
+        person->t1.setString("sin", sin);
+        person->t1.setString("spouse_sin", spouseSin);
+        person->calculate();
+    }
+    QCOMPARE(first.form->getFloat("low_income_tax_reduction"), 250.0);
+    QCOMPARE(second.form->getFloat("low_income_tax_reduction"), 0.0);
 }
 
 // The family low-income reduction the higher-income spouse claims and the
