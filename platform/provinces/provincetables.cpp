@@ -760,11 +760,13 @@ constexpr double kNsAgeSupplement = 1465;       // NS428: age amount supplement 
 constexpr double kNsSupplementThreshold = 25000;    // NS428: full supplement up to 25,000 (payworks.ca)
 constexpr double kNsSupplementEnd = 75000;      // NS428: none from 75,000 (payworks.ca)
 // NS428 lines 61950 to 61990 and 60999: 300 for self and 300 for a spouse or
-// an eligible dependant (at most 600), 165 for each other child; the same
-// on the 2023 NS428 and in H&R Block's 2017 help text (not indexed).
+// an eligible dependant (at most 600), 165 for each other child, as the
+// Government of Nova Scotia describes it and the 2023 NS428 has it (not
+// indexed). Only a person 19 or older, with a spouse, or a parent claims it.
 constexpr double kNsLitrBasic = 300;            // NS428 line 61950: self
 constexpr double kNsLitrSpouse = 300;           // NS428 lines 61970 / 61990: spouse, or else an eligible dependant
 constexpr double kNsLitrChild = 165;            // NS428 line 60999: each dependent child not claimed on line 61990
+constexpr int kNsLitrAge = 19;                  // NS428: the age from which one alone may claim it
 constexpr double kNsLitrThreshold = 15000;      // NS428: family net income where it starts to shrink (not confirmed)
 constexpr double kNsLitrRate = 0.05;            // NS428: 5% of the income over the threshold
 
@@ -797,7 +799,8 @@ void nsAmounts(ProvinceCalc& c)
 void nsTax(ProvinceCalc& c)
 {
     // One reduction a family: the spouse with the higher net income claims it.
-    const bool claims = c.higherIncomeSpouse();
+    const bool eligible = c.age >= kNsLitrAge || c.hasSpouse || c.claimsDependant || c.children > 0;
+    const bool claims = eligible && c.higherIncomeSpouse();
     const bool dependant = !c.hasSpouse && c.claimsDependant;
     // A child claimed as the eligible dependant is not counted again.
     const int children = std::max(0, c.children - (dependant ? 1 : 0));

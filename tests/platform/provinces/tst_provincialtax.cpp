@@ -178,6 +178,7 @@ private slots:
     void saskatchewanTransferThroughTheExchange();
     void tuitionTransferThroughTheExchange();
     void familyReductionClaimedOnceBetweenEqualSpouses();
+    void novaScotiaReductionFromNineteen();
     void lowIncomeReductionToTheSpouse_data();
     void lowIncomeReductionToTheSpouse();
 };
@@ -933,6 +934,20 @@ void ProvincialTaxTest::tuitionTransferThroughTheExchange()
     QCOMPARE(s2->getFloat("amount_transferred"), 1536.0);
     QVERIFY(own.manager().FreeFormData(s2, true));
     QVERIFY(spouse.manager().FreeFormData(s11, true));
+}
+
+void ProvincialTaxTest::novaScotiaReductionFromNineteen()
+{
+    // Nova Scotia at 16,000 (tax left 397.22): 250 at 19; nothing at 18 for
+    // one alone without a child.
+    for (auto [age, reduction] : {std::pair{19, 250.0}, std::pair{18, 0.0}}) {
+        ProvinceReturn r(6);
+        QVERIFY(r.ready());
+        r.setIncome(16000);
+        r.t1.setDate("birth_date", QDate(2021 - age, 6, 1));
+        r.calculate();
+        QCOMPARE(r.form->getFloat("low_income_tax_reduction"), reduction);
+    }
 }
 
 void ProvincialTaxTest::familyReductionClaimedOnceBetweenEqualSpouses()
