@@ -665,7 +665,10 @@ void mbTax(ProvinceCalc& c)
         roundToCents(std::max(0.0, amounts - roundToCents(kMbFtbIncomeRate * std::max(0.0, c.netIncome))));
     addOwn(c, "61470", benefit);
     takeFromTax(c, "family_tax_benefit", benefit * c.lowestRate());
+    // MB428: the political contribution credit comes before the foreign tax
+    // credit.
     politicalContributionCredit(c, "political_contributions", kMbPolitical);
+    c.takeForeignTaxCredit();
 }
 
 // ---- Refundable credits (479) -----------------------------------------------
@@ -837,7 +840,7 @@ void ytAmounts(ProvinceCalc& c)
 //                                  BPA    spouse max  spouse end  age    age threshold  pension disability medical  donation>200 eligible DTC other DTC  own amounts own tax         own 479     own steps take the foreign tax credit
 constexpr ProvinceCredits kAbCredits{19369, 19369,      19369,      5397,  40179,         1491,   14940,     2503,    0.21,        0.0812,      0.0218,    nullptr,    abTax,          nullptr};
 constexpr ProvinceCredits kBcCredits{11070, 9479,       10427,      4964,  36954,         1000,   8303,      2357,    0.168,       0.12,        0.0196,    nullptr,    bcTax,          nullptr};
-constexpr ProvinceCredits kMbCredits{9936,  9134,       9134,       3728,  27749,         1000,   6180,      1728,    0.174,       0.08,        0.007835,  nullptr,    mbTax,          nullptr};
+constexpr ProvinceCredits kMbCredits{9936,  9134,       9134,       3728,  27749,         1000,   6180,      1728,    0.174,       0.08,        0.007835,  nullptr,    mbTax,          nullptr,    true};
 constexpr ProvinceCredits kNbCredits{10564, 8970,       9868,       5158,  38400,         1000,   8552,      2373,    0.1795,      0.14,        0.0275,    nullptr,    nbTax,          nullptr};
 constexpr ProvinceCredits kNlCredits{9536,  7792,       8572,       6087,  33359,         1000,   6435,      2116,    0.183,       0.054,       0.035,     nullptr,    nlTax,          nlCredits};
 constexpr ProvinceCredits kNsCredits{8481,  8481,       9329,       4141,  30828,         1173,   7341,      1637,    0.21,        0.0885,      0.0299,    nsAmounts,  nsTax,          nullptr};

@@ -39,7 +39,7 @@ struct ProvinceCredits
     // line stands on the 428: right after the dividend credit unless the
     // province's own steps take it later (Ontario after its surtax and tax
     // reduction, Prince Edward Island after its surtax and low-income
-    // reduction).
+    // reduction, Manitoba after its political contribution credit).
     bool ownStepsTakeForeignCredit = false;
 };
 

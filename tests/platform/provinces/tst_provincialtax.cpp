@@ -684,22 +684,28 @@ void ProvincialTaxTest::foreignTaxCredit_data()
     QTest::addColumn<QStringList>("countries");     // "income:tax not credited federally"
     QTest::addColumn<double>("first");              // the first country's credit
     QTest::addColumn<double>("total");              // the 428's line
+    QTest::addColumn<double>("political");          // political contributions on the 428
 
-    QTest::newRow("NB share of the tax") << 4 << 50000.0 << QStringList{"5000:1000"} << 404.11 << 404.11;
-    QTest::newRow("NB tax paid") << 4 << 50000.0 << QStringList{"5000:300"} << 300.0 << 300.0;
-    QTest::newRow("NB nothing paid") << 4 << 50000.0 << QStringList{"5000:0"} << 0.0 << 0.0;
+    QTest::newRow("NB share of the tax") << 4 << 50000.0 << QStringList{"5000:1000"} << 404.11 << 404.11 << 0.0;
+    QTest::newRow("NB tax paid") << 4 << 50000.0 << QStringList{"5000:300"} << 300.0 << 300.0 << 0.0;
+    QTest::newRow("NB nothing paid") << 4 << 50000.0 << QStringList{"5000:0"} << 0.0 << 0.0 << 0.0;
     // 80% of 4,041.12 = 3,232.90; the second's 60% (2,424.67) is held to the
     // 808.22 left.
     QTest::newRow("NB two countries held to the tax") << 4 << 50000.0 << QStringList{"40000:5000", "30000:5000"}
-                                                        << 3232.90 << 4041.12;
-    QTest::newRow("ON after the surtax") << 9 << 100000.0 << QStringList{"10000:2000"} << 761.40 << 761.40;
+                                                        << 3232.90 << 4041.12 << 0.0;
+    QTest::newRow("ON after the surtax") << 9 << 100000.0 << QStringList{"10000:2000"} << 761.40 << 761.40 << 0.0;
     // Ontario at 20,000: 1,010 - 549.44 = 460.56, less the tax reduction
     // 502 - 460.56 = 41.44: half of 419.12.
-    QTest::newRow("ON after the tax reduction") << 9 << 20000.0 << QStringList{"10000:1000"} << 209.56 << 209.56;
+    QTest::newRow("ON after the tax reduction") << 9 << 20000.0 << QStringList{"10000:1000"} << 209.56 << 209.56 << 0.0;
     // Prince Edward Island at 20,000: 1,960 - 1,029 = 931, less the
     // low-income reduction 350 - 1,000 x 5% = 300: half of 631.
+    // Manitoba at 50,000: 3,642.084 + 16,277 x 12.75% (2,075.3175) = 5,717.40
+    // - 9,936 x 10.8% (1,073.09) = 4,644.31, less the political credit on
+    // 750 (475) = 4,169.31: a tenth of it.
+    QTest::newRow("MB after the political credit") << 3 << 50000.0 << QStringList{"5000:1000"} << 416.93 << 416.93
+                                                     << 750.0;
     QTest::newRow("PE after the low-income reduction") << 10 << 20000.0 << QStringList{"10000:1000"} << 315.50
-                                                         << 315.50;
+                                                         << 315.50 << 0.0;
 }
 
 void ProvincialTaxTest::foreignTaxCredit()
@@ -709,9 +715,11 @@ void ProvincialTaxTest::foreignTaxCredit()
     QFETCH(QStringList, countries);
     QFETCH(double, first);
     QFETCH(double, total);
+    QFETCH(double, political);
     ProvinceReturn r(province);
     QVERIFY(r.ready());
     r.setIncome(taxable);
+    if (political > 0) QVERIFY(r.form->setFloat("political_contributions", political));
     std::vector<std::unique_ptr<TaxData_T2209_2036>> forms;
     for (const QString& country : countries) {
         forms.push_back(std::make_unique<TaxData_T2209_2036>());
