@@ -192,7 +192,7 @@ STRUCT_FORMDATA_ITEM_2004* CFamilyTaxData::NewFormDataItem(ENUMTYPE_FORM type, i
     STRUCT_FORMDATA_ITEM_2004* item = p->NewFormDataItem(type, id, addToList, sharedId, initNew);
     // The pension-splitting election is one form that both spouses file.
     IndividualTaxData* other = getNonCurIndvTaxData();
-    if (type == 118 && IsCoupledReturn() && other) {
+    if (type == FormType::T1032 && IsCoupledReturn() && other) {
         STRUCT_FORMDATA_ITEM_2004* copy = other->NewFormDataItem(type, id, addToList, sharedId, initNew);
         // Outside the list nobody would own the spouse's copy.
         if (copy && !addToList) {

@@ -4,6 +4,7 @@
 
 #include "dependantinfo.h"
 #include "formtables.h"
+#include "formtypes.h"
 #include "itemfactory.h"
 #include "t1.h"
 #include "summaryforms.h"
@@ -459,7 +460,7 @@ TaxData_T1New* IndividualTaxData::t1() const
 {
     const STRUCT_FORMDATA_ITEM_2004* found = nullptr;
     for (const STRUCT_FORMDATA_ITEM_2004* item : m_forms) {
-        if (item->formType != 1) continue;
+        if (item->formType != FormType::T1) continue;
         if (found) return nullptr;
         found = item;
     }
@@ -470,7 +471,7 @@ TaxData_T1159* IndividualTaxData::t1159() const
 {
     const STRUCT_FORMDATA_ITEM_2004* found = nullptr;
     for (const STRUCT_FORMDATA_ITEM_2004* item : m_forms) {
-        if (item->formType != 161) continue;
+        if (item->formType != FormType::T1159) continue;
         if (found) return nullptr;
         found = item;
     }

@@ -3,6 +3,7 @@
 #include <QIODevice>
 
 #include "formtables.h"
+#include "formtypes.h"
 #include "individualtaxdata.h"
 #include "mydatastream.h"
 #include "prompt.h"
@@ -56,7 +57,7 @@ int IndividualTaxData::serialize(unsigned char edition, MyDataStream& stream)
     if (stream.IsStoring()) {
         // The summary form goes first, so that readers meet it before the rest.
         for (auto it = m_forms.begin(); it != m_forms.end(); ++it) {
-            if ((*it)->formType != 93) continue;
+            if ((*it)->formType != FormType::Summary) continue;
             STRUCT_FORMDATA_ITEM_2004* summary = *it;
             m_forms.erase(it);
             m_forms.push_front(summary);
@@ -143,7 +144,7 @@ int IndividualTaxData::serialize(unsigned char edition, MyDataStream& stream)
         }
         if (stream.failed()) return damaged();
         bool stays = !droppedWhenRead(type, m_taxYear);
-        if (type == 93) {
+        if (type == FormType::Summary) {
             if (summaryMet) stays = false;
             summaryMet = true;
         }
@@ -163,7 +164,7 @@ int IndividualTaxData::serialize(unsigned char edition, MyDataStream& stream)
         }
         if (!item) return kFormNotCreated;
         const int read = item->object->Serialize(version, reservedText, stream);
-        if (type == 102 && stays) m_carriedT1MAmount = item->object->getFloat("carried_forward_to_next_year");
+        if (type == FormType::T1M && stays) m_carriedT1MAmount = item->object->getFloat("carried_forward_to_next_year");
         if (!stays) {
             if (!m_provMgr.FreeFormData(item->object, false)) delete item->object;
             delete item;

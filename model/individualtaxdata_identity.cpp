@@ -153,7 +153,7 @@ template <typename F>
 bool anyT5013(const std::list<STRUCT_FORMDATA_ITEM_2004*>& forms, F has)
 {
     for (const STRUCT_FORMDATA_ITEM_2004* item : forms)
-        if (item->formType == 38)
+        if (item->formType == FormType::T5013)
             if (auto* t5013 = dynamic_cast<const CTaxData_T5013*>(item->object))
                 if (has(*t5013)) return true;
     return false;
@@ -162,7 +162,7 @@ bool anyT5013(const std::list<STRUCT_FORMDATA_ITEM_2004*>& forms, F has)
 bool statementOfKind(const std::list<STRUCT_FORMDATA_ITEM_2004*>& forms, bool professional)
 {
     for (const STRUCT_FORMDATA_ITEM_2004* item : forms)
-        if (item->formType == 125 && item->object->getBool("is_professional") == professional) return true;
+        if (item->formType == FormType::T2125 && item->object->getBool("is_professional") == professional) return true;
     return false;
 }
 }
@@ -225,9 +225,9 @@ int IndividualTaxData::GetCountOfSFDForms() const
 {
     int count = 0;
     for (const STRUCT_FORMDATA_ITEM_2004* item : m_forms) {
-        if (item->formType == 109) {
+        if (item->formType == FormType::T1273) {
             count += 2;
-        } else if (item->formType == 38) {
+        } else if (item->formType == FormType::T5013) {
             if (auto* t5013 = dynamic_cast<const CTaxData_T5013*>(item->object)) count += t5013->GetCountOfSFDForms();
         } else if (IsSFDForm(item->formType)) {
             ++count;

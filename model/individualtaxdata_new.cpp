@@ -113,15 +113,15 @@ bool IndividualTaxData::IsFormNeeded(ENUMTYPE_FORM type)
 {
     if (IsFormMandatory(2, m_mainProvince, type)) return true;
     if (m_mainProvince == PROV_T1159) {
-        if (type == 161) return true;
-    } else if (type == 156 && m_mainProvince < 14) {
+        if (type == FormType::T1159) return true;
+    } else if (type == FormType::T2203 && m_mainProvince < 14) {
         return true;
     }
-    if (type == 159) {
+    if (type == FormType::SummaryReFile) {
         TaxData_T1New* form = t1();
         if (form && form->getBool("refile")) return true;
     }
-    if (type == 35 && GetCountOfForm(FormType::T2209T2036) > 1) return false;
+    if (type == FormType::T2209T2036 && GetCountOfForm(FormType::T2209T2036) > 1) return false;
     return slipsRequireForm(type);
 }
 

@@ -224,8 +224,8 @@ int IndividualTaxData::Validate(unsigned char flag, std::list<_STRUCT_FORM_VALID
 
 void IndividualTaxData::SyncDepInfo(int formType, DependantInfoStruct*)
 {
-    if (formType != 81) return;
-    if (CProvincialTaxManager* m = m_provMgr.getProvMgr(PROV_SK, false)) m->SyncDepInfo(81, m_dependants);
+    if (formType != FormType::SK428) return;
+    if (CProvincialTaxManager* m = m_provMgr.getProvMgr(PROV_SK, false)) m->SyncDepInfo(FormType::SK428, m_dependants);
 }
 
 void IndividualTaxData::SyncDepSelAcrossMultiProvinces(int value, int province)

@@ -5,6 +5,7 @@
 
 #include "amounts.h"
 #include "federal2021.h"
+#include "formtypes.h"
 #include "individualtaxdata.h"
 #include "slippreparation.h"
 #include "slips.h"
@@ -357,37 +358,40 @@ std::vector<ENUMTYPE_FORM> formsNeeded(const STRU_SLIPDATA_CALCULATION& t)
     auto need = [&forms](bool when, std::initializer_list<ENUMTYPE_FORM> types) {
         if (when) forms.insert(forms.end(), types);
     };
-    need(anyPresent({t.t3CapitalGains, t.t3CapitalGainsEligibleForDeduction, t.t3SegregatedFundLosses}), {4, 32});
-    need(anyPresent({t.t3TaxableOtherDividends, t.t3TaxableEligibleDividends, t.t3ForeignNonBusinessIncome}), {5});
-    need(anyPresent({t.t3ForeignNonBusinessIncome, t.t3ForeignNonBusinessTax}), {35});
+    need(anyPresent({t.t3CapitalGains, t.t3CapitalGainsEligibleForDeduction, t.t3SegregatedFundLosses}),
+         {FormType::Schedule3, FormType::T936});
+    need(anyPresent({t.t3TaxableOtherDividends, t.t3TaxableEligibleDividends, t.t3ForeignNonBusinessIncome}),
+         {FormType::Schedule4});
+    need(anyPresent({t.t3ForeignNonBusinessIncome, t.t3ForeignNonBusinessTax}), {FormType::T2209T2036});
     if (t.t4Slips > 0) {
         if (anyPresent({t.t4QppPensionableEarnings, t.t4QppContributions}))
-            need(true, {148});
+            need(true, {FormType::RC381});
         else
-            need(anyPresent({t.t4CppPensionableEarnings, t.t4CppContributions}), {150});
-        need(anyPresent({t.t4EiPremiums, t.t4EiPremiumsQuebec, t.t4EiInsurableEarnings}), {23});
+            need(anyPresent({t.t4CppPensionableEarnings, t.t4CppContributions}), {FormType::Schedule8});
+        need(anyPresent({t.t4EiPremiums, t.t4EiPremiumsQuebec, t.t4EiInsurableEarnings}), {FormType::T2204});
     }
-    need(present(t.t4Donations), {9});
+    need(present(t.t4Donations), {FormType::Schedule9});
     need(anyPresent({t.t5ActualOtherDividends, t.t5TaxableOtherDividends, t.t5Interest, t.t5OtherIncome,
                      t.t5ForeignIncome, t.t5ActualEligibleDividends, t.t5TaxableEligibleDividends}),
-         {5});
-    need(present(t.t5CapitalGainsDividends), {4});
-    need(anyPresent({t.t2202TuitionFees, t.t2202MonthsPartTime, t.t2202MonthsFullTime, t.t2202SessionFees}), {11});
-    need(present(t.t5ForeignTax), {35});
-    need(anyPresent({t.t4rspLlpWithdrawals, t.t4rspHbpWithdrawals}), {7});
-    need(present(t.t4aRespAccumulatedIncome), {17});
-    need(present(t.t4aDonations), {9});
-    need(present(t.t5013CapitalGains), {4});
+         {FormType::Schedule4});
+    need(present(t.t5CapitalGainsDividends), {FormType::Schedule3});
+    need(anyPresent({t.t2202TuitionFees, t.t2202MonthsPartTime, t.t2202MonthsFullTime, t.t2202SessionFees}),
+         {FormType::Schedule11});
+    need(present(t.t5ForeignTax), {FormType::T2209T2036});
+    need(anyPresent({t.t4rspLlpWithdrawals, t.t4rspHbpWithdrawals}), {FormType::Schedule7});
+    need(present(t.t4aRespAccumulatedIncome), {FormType::T1172});
+    need(present(t.t4aDonations), {FormType::Schedule9});
+    need(present(t.t5013CapitalGains), {FormType::Schedule3});
     need(anyPresent({t.t5013Interest, t.t5013ActualOtherDividends, t.t5013TaxableOtherDividends,
                      t.t5013ActualEligibleDividends, t.t5013TaxableEligibleDividends,
                      t.t5013ForeignDividendsInterest, t.t5013OtherInvestmentIncome, t.t5013CarryingCharges}),
-         {5});
+         {FormType::Schedule4});
     need(anyPresent({t.t4psActualOtherDividends, t.t4psTaxableOtherDividends, t.t4psActualEligibleDividends,
                      t.t4psTaxableEligibleDividends, t.t4psForeignIncome}),
-         {5});
-    need(present(t.t4psCapitalGains), {4});
-    need(present(t.t4psForeignTax), {35});
-    need(t.indianActExempt, {171});
+         {FormType::Schedule4});
+    need(present(t.t4psCapitalGains), {FormType::Schedule3});
+    need(present(t.t4psForeignTax), {FormType::T2209T2036});
+    need(t.indianActExempt, {FormType::T90});
     return forms;
 }
 

@@ -33,10 +33,10 @@ double line(const CTaxData_Form* form, const char* name)
 const char* const kSelfEmploymentLines[] = {"13500", "13700", "13900", "14100", "14300"};
 
 // The net income of a T2125 as the return takes it: business or professional
-// by the statement's own switch, commission for type 131.
+// by the statement's own switch, commission for the commission type.
 double t2125NetIncome(int type, const CTaxData_Form& form)
 {
-    if (type == 131) return form.getFloat("13900");
+    if (type == FormType::T2125Commission) return form.getFloat("13900");
     return form.getFloat(form.getBool("is_professional") ? "13700" : "13500");
 }
 
@@ -117,10 +117,10 @@ double IndividualTaxData::CalculatedSelfEmpIncomeForF5532() const
     for (const STRUCT_FORMDATA_ITEM_2004* item : m_forms) {
         if (!item->object) continue;
         double income = 0.0;
-        if (item->formType == 38) {
+        if (item->formType == FormType::T5013) {
             if (const auto* t5013 = dynamic_cast<const CTaxData_T5013*>(item->object))
                 sum += t5013->GetTotalNonLossNetIncome();
-        } else if (item->formType != 12 && statementNetIncome(*item, income) && income >= kPresent) {
+        } else if (item->formType != FormType::T776 && statementNetIncome(*item, income) && income >= kPresent) {
             sum += income;
         }
     }
@@ -216,7 +216,7 @@ double IndividualTaxData::getF50339(double) const
 void IndividualTaxData::PrepareT2209List(std::list<TaxData_T2209_2036*>& list) const
 {
     for (const STRUCT_FORMDATA_ITEM_2004* item : m_forms)
-        if (item->formType == 35)
+        if (item->formType == FormType::T2209T2036)
             if (auto* form = dynamic_cast<TaxData_T2209_2036*>(item->object)) list.push_back(form);
 }
 
@@ -317,7 +317,9 @@ int IndividualTaxData::_calculateT2203BusiIncome()
     for (const char* name : kSelfEmploymentLines) total += form->getFloat(name);
     t2203->setFloat("total_business_income", total);
     for (const STRUCT_FORMDATA_ITEM_2004* item : m_forms) {
-        if (item->formType != 21 && item->formType != 51 && item->formType != 125) continue;
+        if (item->formType != FormType::T2042 && item->formType != FormType::T2121
+            && item->formType != FormType::T2125)
+            continue;
         if (!item->object) continue;
         const CString postcode = item->object->getString("business_postal_code").Left(3);
         int province = CPostCodeInfo::ProvFromPostCode(postcode.c_str());

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "federal2021.h"
+#include "formtypes.h"
 
 namespace {
 
@@ -652,15 +653,15 @@ const char* const kT2203RowAmounts[] = {"provinces.#.gross_revenue", "provinces.
 
 } // namespace
 
-TaxData_T778New::TaxData_T778New() : TableForm(FROM_FORM, 13, {fieldTable(kT778Fields)}, {kT778Layout}) {}
-TaxData_T929New::TaxData_T929New() : TableForm(FROM_FORM, 14, {fieldTable(kT929Fields)}, {kT929Layout}) {}
-TaxData_T1212New::TaxData_T1212New() : TableForm(FROM_FORM, 18, {fieldTable(kT1212Fields)}, {kT1212Layout}) {}
-TaxData_T2204_New::TaxData_T2204_New() : TableForm(FROM_FORM, 23, {fieldTable(kT2204Fields)}, {kT2204Layout}) {}
-CTaxData_GST370::CTaxData_GST370() : TableForm(FROM_FORM, 28, {fieldTable(kGST370Fields)}, {kGST370Layout}) {}
-TaxData_T1206New::TaxData_T1206New() : TableForm(FROM_FORM, 29, {fieldTable(kT1206Fields)}, {kT1206Layout}) {}
-TaxData_T626_New::TaxData_T626_New() : TableForm(FROM_FORM, 30, {fieldTable(kT626Fields)}, {kT626Layout}) {}
-TaxData_T691New::TaxData_T691New() : TableForm(FROM_FORM, 31, {fieldTable(kT691Fields)}, {kT691Layout}) {}
-TaxData_T2209_2036::TaxData_T2209_2036() : TableForm(FROM_FORM, 35, {fieldTable(kT2209Fields)}, {kT2209Layout}) {}
+TaxData_T778New::TaxData_T778New() : TableForm(FROM_FORM, FormType::T778, {fieldTable(kT778Fields)}, {kT778Layout}) {}
+TaxData_T929New::TaxData_T929New() : TableForm(FROM_FORM, FormType::T929, {fieldTable(kT929Fields)}, {kT929Layout}) {}
+TaxData_T1212New::TaxData_T1212New() : TableForm(FROM_FORM, FormType::T1212, {fieldTable(kT1212Fields)}, {kT1212Layout}) {}
+TaxData_T2204_New::TaxData_T2204_New() : TableForm(FROM_FORM, FormType::T2204, {fieldTable(kT2204Fields)}, {kT2204Layout}) {}
+CTaxData_GST370::CTaxData_GST370() : TableForm(FROM_FORM, FormType::GST370, {fieldTable(kGST370Fields)}, {kGST370Layout}) {}
+TaxData_T1206New::TaxData_T1206New() : TableForm(FROM_FORM, FormType::T1206, {fieldTable(kT1206Fields)}, {kT1206Layout}) {}
+TaxData_T626_New::TaxData_T626_New() : TableForm(FROM_FORM, FormType::T626, {fieldTable(kT626Fields)}, {kT626Layout}) {}
+TaxData_T691New::TaxData_T691New() : TableForm(FROM_FORM, FormType::T691, {fieldTable(kT691Fields)}, {kT691Layout}) {}
+TaxData_T2209_2036::TaxData_T2209_2036() : TableForm(FROM_FORM, FormType::T2209T2036, {fieldTable(kT2209Fields)}, {kT2209Layout}) {}
 
 void TaxData_T2209_2036::Adjust15Percent()
 {
@@ -693,12 +694,12 @@ int TaxData_T2209_2036::Calculate01()
     setFloat("federal_credit", nonBusiness + business);
     return 0;
 }
-TaxData_T2017New::TaxData_T2017New() : TableForm(FROM_FORM, 37, {fieldTable(kT2017Fields)}, {kT2017Layout}) {}
-TaxData_T1ANew::TaxData_T1ANew() : TableForm(FROM_FORM, 39, {fieldTable(kT1AFields)}, {kT1ALayout}) {}
-CTaxData_T2222::CTaxData_T2222() : TableForm(FROM_FORM, 49, {fieldTable(kT2222Fields)}, {kT2222Layout}) {}
-CTaxData_T1DD::CTaxData_T1DD() : TableForm(FROM_FORM, 52, {fieldTable(kT1DDFields)}, {kT1DDLayout}) {}
-CTaxData_T5004::CTaxData_T5004() : TableForm(FROM_FORM, 55, {fieldTable(kT5004Fields)}, {kT5004Layout}) {}
-TaxData_CPT20_New::TaxData_CPT20_New() : TableForm(FROM_FORM, 57, {fieldTable(kCPT20Fields)}, {kCPT20Layout}) {}
+TaxData_T2017New::TaxData_T2017New() : TableForm(FROM_FORM, FormType::T2017, {fieldTable(kT2017Fields)}, {kT2017Layout}) {}
+TaxData_T1ANew::TaxData_T1ANew() : TableForm(FROM_FORM, FormType::T1A, {fieldTable(kT1AFields)}, {kT1ALayout}) {}
+CTaxData_T2222::CTaxData_T2222() : TableForm(FROM_FORM, FormType::T2222, {fieldTable(kT2222Fields)}, {kT2222Layout}) {}
+CTaxData_T1DD::CTaxData_T1DD() : TableForm(FROM_FORM, FormType::T1DD1, {fieldTable(kT1DDFields)}, {kT1DDLayout}) {}
+CTaxData_T5004::CTaxData_T5004() : TableForm(FROM_FORM, FormType::T5004, {fieldTable(kT5004Fields)}, {kT5004Layout}) {}
+TaxData_CPT20_New::TaxData_CPT20_New() : TableForm(FROM_FORM, FormType::CPT20, {fieldTable(kCPT20Fields)}, {kCPT20Layout}) {}
 
 double TaxData_CPT20_New::electedAmount() const
 {
@@ -728,13 +729,13 @@ bool TaxData_CPT20_New::hadElectedIncomeToPayCPP() const
     const QDate elected = getDate("election_date");
     return hadElectedF399IncomeToPayCPP() || (elected.isValid() && elected.year() <= 2021);
 }
-CTaxData_T1219::CTaxData_T1219() : TableForm(FROM_FORM, 89, {fieldTable(kT1219Fields)}, {kT1219Layout}) {}
-CTaxData_T1153::CTaxData_T1153() : TableForm(FROM_FORM, 97, {fieldTable(kT1153Fields)}, {kT1153Layout}) {}
-TaxData_T1MNew::TaxData_T1MNew() : TableForm(FROM_FORM, 102, {fieldTable(kT1MFields)}, {kT1MLayout}) {}
-CTaxData_T1223::CTaxData_T1223() : TableForm(FROM_FORM, 103, {fieldTable(kT1223Fields)}, {kT1223Layout}) {}
-CTaxData_T1229::CTaxData_T1229() : TableForm(FROM_FORM, 107, {fieldTable(kT1229Fields)}, {kT1229Layout}) {}
-CTaxData_T1170::CTaxData_T1170() : TableForm(FROM_FORM, 113, {fieldTable(kT1170Fields)}, {kT1170Layout}) {}
-TaxData_T1032_New::TaxData_T1032_New() : TableForm(FROM_FORM, 118, {fieldTable(kT1032Fields)}, {kT1032Layout}) {}
+CTaxData_T1219::CTaxData_T1219() : TableForm(FROM_FORM, FormType::T1219, {fieldTable(kT1219Fields)}, {kT1219Layout}) {}
+CTaxData_T1153::CTaxData_T1153() : TableForm(FROM_FORM, FormType::T1153, {fieldTable(kT1153Fields)}, {kT1153Layout}) {}
+TaxData_T1MNew::TaxData_T1MNew() : TableForm(FROM_FORM, FormType::T1M, {fieldTable(kT1MFields)}, {kT1MLayout}) {}
+CTaxData_T1223::CTaxData_T1223() : TableForm(FROM_FORM, FormType::T1223, {fieldTable(kT1223Fields)}, {kT1223Layout}) {}
+CTaxData_T1229::CTaxData_T1229() : TableForm(FROM_FORM, FormType::T1229, {fieldTable(kT1229Fields)}, {kT1229Layout}) {}
+CTaxData_T1170::CTaxData_T1170() : TableForm(FROM_FORM, FormType::T1170, {fieldTable(kT1170Fields)}, {kT1170Layout}) {}
+TaxData_T1032_New::TaxData_T1032_New() : TableForm(FROM_FORM, FormType::T1032, {fieldTable(kT1032Fields)}, {kT1032Layout}) {}
 
 void TaxData_T1032_New::CalculateMaxSplitInc()
 {
@@ -768,14 +769,14 @@ double TaxData_T1032_New::getF5344() const
     if (eligible < CFloatField::kTolerance) return 0.0;
     return getFloat("split_amount") * qMax(0.0, getFloat("eligible_pension_11500")) / eligible;
 }
-TaxData_RC267New::TaxData_RC267New() : TableForm(FROM_FORM, 136, {fieldTable(kForeignPlanFields)}, {kRC267Layout}) {}
-TaxData_RC268New::TaxData_RC268New() : TableForm(FROM_FORM, 137, {fieldTable(kForeignPlanFields)}, {kRC268Layout}) {}
-TaxData_RC269::TaxData_RC269() : TableForm(FROM_FORM, 138, {fieldTable(kForeignPlanFields)}, {kRC269Layout}) {}
-TaxData_RC359::TaxData_RC359() : TableForm(FROM_FORM, 145, {fieldTable(kRC359Fields)}, {kRC359Layout}) {}
-TaxData_RC381::TaxData_RC381() : TableForm(FROM_FORM, 148, {fieldTable(kRC381Fields)}, {kRC381Layout}) {}
-TaxData_RC383::TaxData_RC383() : TableForm(FROM_FORM, 149, {fieldTable(kRC383Fields)}, {kRC383Layout}) {}
+TaxData_RC267New::TaxData_RC267New() : TableForm(FROM_FORM, FormType::RC267, {fieldTable(kForeignPlanFields)}, {kRC267Layout}) {}
+TaxData_RC268New::TaxData_RC268New() : TableForm(FROM_FORM, FormType::RC268, {fieldTable(kForeignPlanFields)}, {kRC268Layout}) {}
+TaxData_RC269::TaxData_RC269() : TableForm(FROM_FORM, FormType::RC269, {fieldTable(kForeignPlanFields)}, {kRC269Layout}) {}
+TaxData_RC359::TaxData_RC359() : TableForm(FROM_FORM, FormType::RC359, {fieldTable(kRC359Fields)}, {kRC359Layout}) {}
+TaxData_RC381::TaxData_RC381() : TableForm(FROM_FORM, FormType::RC381, {fieldTable(kRC381Fields)}, {kRC381Layout}) {}
+TaxData_RC383::TaxData_RC383() : TableForm(FROM_FORM, FormType::RC383, {fieldTable(kRC383Fields)}, {kRC383Layout}) {}
 
-TaxData_T2203::TaxData_T2203() : TableForm(FROM_FORM, 156, {fieldTable(kT2203Fields)}, {kT2203Layout}) {}
+TaxData_T2203::TaxData_T2203() : TableForm(FROM_FORM, FormType::T2203, {fieldTable(kT2203Fields)}, {kT2203Layout}) {}
 
 bool TaxData_T2203::isProvActiveByBusiInc(int province) const
 {
@@ -854,6 +855,6 @@ void TaxData_T2203::initAmounts()
     setFloat("total_provincial_tax", 0.0);
 }
 
-TaxData_T90::TaxData_T90() : TableForm(FROM_FORM, 171, {fieldTable(kT90Fields)}, {kT90Layout}) {}
-TaxData_T224::TaxData_T224() : TableForm(FROM_FORM, 173, {fieldTable(kAgeFormFields)}, {kT224Layout}) {}
-TaxData_T225::TaxData_T225() : TableForm(FROM_FORM, 174, {fieldTable(kAgeFormFields)}, {kT225Layout}) {}
+TaxData_T90::TaxData_T90() : TableForm(FROM_FORM, FormType::T90, {fieldTable(kT90Fields)}, {kT90Layout}) {}
+TaxData_T224::TaxData_T224() : TableForm(FROM_FORM, FormType::T224, {fieldTable(kAgeFormFields)}, {kT224Layout}) {}
+TaxData_T225::TaxData_T225() : TableForm(FROM_FORM, FormType::T225, {fieldTable(kAgeFormFields)}, {kT225Layout}) {}

@@ -1,6 +1,7 @@
 #include "formclasses.h"
 
 #include "formclasses_layouts.h"
+#include "formtypes.h"
 
 namespace {
 
@@ -401,9 +402,9 @@ const FieldSpec kT2038Fields[] = {
 
 } // namespace
 
-CTaxData_RC71::CTaxData_RC71() : TableForm(FROM_FORM, 53, {fieldTable(kRC71Fields)}, {kRC71Layout}) {}
-CTaxData_T1ADJ::CTaxData_T1ADJ() : TableForm(FROM_FORM, 116, {fieldTable(kT1ADJFields)}, {kT1ADJLayout}) {}
-CTaxData_T2205::CTaxData_T2205() : TableForm(FROM_FORM, 124, {fieldTable(kT2205Fields)}, {kT2205Layout}) {}
+CTaxData_RC71::CTaxData_RC71() : TableForm(FROM_FORM, FormType::RC71, {fieldTable(kRC71Fields)}, {kRC71Layout}) {}
+CTaxData_T1ADJ::CTaxData_T1ADJ() : TableForm(FROM_FORM, FormType::T1ADJ, {fieldTable(kT1ADJFields)}, {kT1ADJLayout}) {}
+CTaxData_T2205::CTaxData_T2205() : TableForm(FROM_FORM, FormType::T2205, {fieldTable(kT2205Fields)}, {kT2205Layout}) {}
 
 int CTaxData_T2205::Calculate01()
 {
@@ -422,15 +423,15 @@ int CTaxData_T2205::Calculate01()
     setFloat("annuitant_tax_deducted", tax - contributorTax);
     return 0;
 }
-TaxData_RC59_e::TaxData_RC59_e() : TableForm(FROM_FORM, 184, {fieldTable(kRC59Fields)}, {kRC59Layout}) {}
-TaxData_RC59X_e::TaxData_RC59X_e() : TableForm(FROM_FORM, 185, {fieldTable(kRC59XFields)}, {kRC59XLayout}) {}
-TaxData_T1044::TaxData_T1044() : TableForm(FROM_FORM, 186, {fieldTable(kT1044Fields)}, {kT1044Layout}) {}
-TaxData_T183New::TaxData_T183New() : TableForm(FROM_FORM, 96, {fieldTable(kT183Fields)}, {kT183Layout}) {}
-TaxData_T185::TaxData_T185() : TableForm(FROM_FORM, 181, {fieldTable(kT185Fields)}, {kT185Layout}) {}
-TaxData_T657New::TaxData_T657New() : TableForm(FROM_FORM, 40, {fieldTable(kT657Fields)}, {kT657Layout}) {}
-TaxData_T746New::TaxData_T746New() : TableForm(FROM_FORM, 105, {fieldTable(kT746Fields)}, {kT746Layout}) {}
-TaxData_T936New::TaxData_T936New() : TableForm(FROM_FORM, 32, {fieldTable(kT936Fields)}, {kT936Layout}) {}
-TaxData_T1013New::TaxData_T1013New() : TableForm(FROM_FORM, 117, {fieldTable(kT1013Fields)}, {kT1013Layout}) {}
-TaxData_T1135New::TaxData_T1135New() : TableForm(FROM_FORM, 101, {fieldTable(kT1135Fields)}, {kT1135Layout}) {}
-TaxData_T1172New::TaxData_T1172New() : TableForm(FROM_FORM, 17, {fieldTable(kT1172Fields)}, {kT1172Layout}) {}
-TaxData_T2038New::TaxData_T2038New() : TableForm(FROM_FORM, 20, {fieldTable(kT2038Fields)}, {kT2038Layout}) {}
+TaxData_RC59_e::TaxData_RC59_e() : TableForm(FROM_FORM, FormType::RC59, {fieldTable(kRC59Fields)}, {kRC59Layout}) {}
+TaxData_RC59X_e::TaxData_RC59X_e() : TableForm(FROM_FORM, FormType::RC59X, {fieldTable(kRC59XFields)}, {kRC59XLayout}) {}
+TaxData_T1044::TaxData_T1044() : TableForm(FROM_FORM, FormType::T1044, {fieldTable(kT1044Fields)}, {kT1044Layout}) {}
+TaxData_T183New::TaxData_T183New() : TableForm(FROM_FORM, FormType::T183, {fieldTable(kT183Fields)}, {kT183Layout}) {}
+TaxData_T185::TaxData_T185() : TableForm(FROM_FORM, FormType::T185, {fieldTable(kT185Fields)}, {kT185Layout}) {}
+TaxData_T657New::TaxData_T657New() : TableForm(FROM_FORM, FormType::T657, {fieldTable(kT657Fields)}, {kT657Layout}) {}
+TaxData_T746New::TaxData_T746New() : TableForm(FROM_FORM, FormType::T746, {fieldTable(kT746Fields)}, {kT746Layout}) {}
+TaxData_T936New::TaxData_T936New() : TableForm(FROM_FORM, FormType::T936, {fieldTable(kT936Fields)}, {kT936Layout}) {}
+TaxData_T1013New::TaxData_T1013New() : TableForm(FROM_FORM, FormType::T1013, {fieldTable(kT1013Fields)}, {kT1013Layout}) {}
+TaxData_T1135New::TaxData_T1135New() : TableForm(FROM_FORM, FormType::T1135, {fieldTable(kT1135Fields)}, {kT1135Layout}) {}
+TaxData_T1172New::TaxData_T1172New() : TableForm(FROM_FORM, FormType::T1172, {fieldTable(kT1172Fields)}, {kT1172Layout}) {}
+TaxData_T2038New::TaxData_T2038New() : TableForm(FROM_FORM, FormType::T2038IND, {fieldTable(kT2038Fields)}, {kT2038Layout}) {}

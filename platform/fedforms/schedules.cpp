@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "federal2021.h"
+#include "formtypes.h"
 
 // A line a schedule prints only as a pointer to the return ("enter on line
 // 32600 of your return") is named by that return line: it is the amount the
@@ -507,28 +508,28 @@ const FieldSpec kSchCFields[] = {
 
 } // namespace
 
-TaxData_Sch1_Old::TaxData_Sch1_Old() : TableForm(FROM_FORM, 2, {fieldTable(kSch1OldFields)}, {kSch1OldLayout}) {}
-TaxData_Sch2::TaxData_Sch2() : TableForm(FROM_FORM, 3, {fieldTable(kSch2Fields)}, {kSch2Layout}) {}
-CTaxData_Schedule_3::CTaxData_Schedule_3() : TableForm(FROM_FORM, 4, {fieldTable(kSch3Fields)}, {kSch3Layout}) {}
-TaxData_Sch4::TaxData_Sch4() : TableForm(FROM_FORM, 5, {fieldTable(kSch4Fields)}, {kSch4Layout}) {}
-TaxData_Sch5::TaxData_Sch5() : TableForm(FROM_FORM, 6, {fieldTable(kSch5Fields)}, {kSch5Layout}) {}
-TaxData_Sch6::TaxData_Sch6() : TableForm(FROM_FORM, 119, {fieldTable(kSch6Fields)}, {kSch6Layout}) {}
-TaxData_Sch7::TaxData_Sch7() : TableForm(FROM_FORM, 7, {fieldTable(kSch7Fields)}, {kSch7Layout}) {}
-TaxData_Sch8::TaxData_Sch8() : TableForm(FROM_FORM, 8, {fieldTable(kSch8Fields)}, {kSch8Layout}) {}
-TaxData_Sch8_14::TaxData_Sch8_14() : TableForm(FROM_FORM, 150, {fieldTable(kSch8_14Fields)}, {kSch8_14Layout}) {}
+TaxData_Sch1_Old::TaxData_Sch1_Old() : TableForm(FROM_FORM, FormType::Schedule1, {fieldTable(kSch1OldFields)}, {kSch1OldLayout}) {}
+TaxData_Sch2::TaxData_Sch2() : TableForm(FROM_FORM, FormType::Schedule2, {fieldTable(kSch2Fields)}, {kSch2Layout}) {}
+CTaxData_Schedule_3::CTaxData_Schedule_3() : TableForm(FROM_FORM, FormType::Schedule3, {fieldTable(kSch3Fields)}, {kSch3Layout}) {}
+TaxData_Sch4::TaxData_Sch4() : TableForm(FROM_FORM, FormType::Schedule4, {fieldTable(kSch4Fields)}, {kSch4Layout}) {}
+TaxData_Sch5::TaxData_Sch5() : TableForm(FROM_FORM, FormType::Schedule5, {fieldTable(kSch5Fields)}, {kSch5Layout}) {}
+TaxData_Sch6::TaxData_Sch6() : TableForm(FROM_FORM, FormType::Schedule6, {fieldTable(kSch6Fields)}, {kSch6Layout}) {}
+TaxData_Sch7::TaxData_Sch7() : TableForm(FROM_FORM, FormType::Schedule7, {fieldTable(kSch7Fields)}, {kSch7Layout}) {}
+TaxData_Sch8::TaxData_Sch8() : TableForm(FROM_FORM, FormType::Schedule8Before2014, {fieldTable(kSch8Fields)}, {kSch8Layout}) {}
+TaxData_Sch8_14::TaxData_Sch8_14() : TableForm(FROM_FORM, FormType::Schedule8, {fieldTable(kSch8_14Fields)}, {kSch8_14Layout}) {}
 double TaxData_Sch8_14::getEmpUnderDeduction() const
 {
     return qMax(0.0, getFloat("contributions_required") - getFloat("50340"));
 }
 
-TaxData_Sch9::TaxData_Sch9() : TableForm(FROM_FORM, 9, {fieldTable(kSch9Fields)}, {kSch9Layout}) {}
-TaxData_Sch11::TaxData_Sch11() : TableForm(FROM_FORM, 11, {fieldTable(kSch11Fields)}, {kSch11Layout}) {}
-TaxData_Sch12_2016::TaxData_Sch12_2016() : TableForm(FROM_FORM, 157, {fieldTable(kSch12Fields)}, {kSch12Layout}) {}
-TaxData_Sch13::TaxData_Sch13() : TableForm(FROM_FORM, 139, {fieldTable(kSch13Fields)}, {kSch13Layout}) {}
-TaxData_Sch14::TaxData_Sch14() : TableForm(FROM_FORM, 166, {fieldTable(kSch14Fields)}, {kSch14Layout}) {}
-TaxData_Sch1A::TaxData_Sch1A() : TableForm(FROM_FORM, 151, {fieldTable(kSch1AFields)}, {kSch1ALayout}) {}
-TaxData_SchA_B::TaxData_SchA_B() : TableForm(FROM_FORM, 167, {fieldTable(kSchABFields)}, {kSchABLayout}) {}
-TaxData_SchC::TaxData_SchC() : TableForm(FROM_FORM, 168, {fieldTable(kSchCFields)}, {kSchCLayout}) {}
+TaxData_Sch9::TaxData_Sch9() : TableForm(FROM_FORM, FormType::Schedule9, {fieldTable(kSch9Fields)}, {kSch9Layout}) {}
+TaxData_Sch11::TaxData_Sch11() : TableForm(FROM_FORM, FormType::Schedule11, {fieldTable(kSch11Fields)}, {kSch11Layout}) {}
+TaxData_Sch12_2016::TaxData_Sch12_2016() : TableForm(FROM_FORM, FormType::Schedule12, {fieldTable(kSch12Fields)}, {kSch12Layout}) {}
+TaxData_Sch13::TaxData_Sch13() : TableForm(FROM_FORM, FormType::Schedule13, {fieldTable(kSch13Fields)}, {kSch13Layout}) {}
+TaxData_Sch14::TaxData_Sch14() : TableForm(FROM_FORM, FormType::Schedule14, {fieldTable(kSch14Fields)}, {kSch14Layout}) {}
+TaxData_Sch1A::TaxData_Sch1A() : TableForm(FROM_FORM, FormType::Schedule1A, {fieldTable(kSch1AFields)}, {kSch1ALayout}) {}
+TaxData_SchA_B::TaxData_SchA_B() : TableForm(FROM_FORM, FormType::ScheduleAB, {fieldTable(kSchABFields)}, {kSchABLayout}) {}
+TaxData_SchC::TaxData_SchC() : TableForm(FROM_FORM, FormType::ScheduleC, {fieldTable(kSchCFields)}, {kSchCLayout}) {}
 
 // ---------------------------------------------------------------- calculations
 

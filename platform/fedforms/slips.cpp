@@ -1,5 +1,6 @@
 #include "slips.h"
 
+#include "formtypes.h"
 #include "slips_layouts.h"
 
 // A slip's pages: its title, the part every slip shares, then its boxes.
@@ -545,7 +546,7 @@ const FieldSpec kT2202Fields[] = {
 
 } // namespace
 
-CSlipData_T4::CSlipData_T4() : TableForm(FROM_SLIP, 1, {fieldTable(kSlipCommonFields), fieldTable(kT4Fields)},
+CSlipData_T4::CSlipData_T4() : TableForm(FROM_SLIP, SlipType::T4, {fieldTable(kSlipCommonFields), fieldTable(kT4Fields)},
                  SLIP_LAYOUT(kT4Layout)) {}
 
 bool CSlipData_T4::containIndianItem() const
@@ -556,25 +557,25 @@ bool CSlipData_T4::containIndianItem() const
     return false;
 }
 
-TaxData_Slip_T4A::TaxData_Slip_T4A() : TableForm(FROM_SLIP, 2, {fieldTable(kSlipCommonFields), fieldTable(kT4AFields)},
+TaxData_Slip_T4A::TaxData_Slip_T4A() : TableForm(FROM_SLIP, SlipType::T4A, {fieldTable(kSlipCommonFields), fieldTable(kT4AFields)},
                  SLIP_LAYOUT(kT4ALayout)) {}
 
-CSlipData_T4AP::CSlipData_T4AP() : TableForm(FROM_SLIP, 3, {fieldTable(kSlipCommonFields), fieldTable(kT4APFields)},
+CSlipData_T4AP::CSlipData_T4AP() : TableForm(FROM_SLIP, SlipType::T4AP, {fieldTable(kSlipCommonFields), fieldTable(kT4APFields)},
                  SLIP_LAYOUT(kT4APLayout)) {}
 
-TaxData_Slip_T4RSP::TaxData_Slip_T4RSP() : TableForm(FROM_SLIP, 4, {fieldTable(kSlipCommonFields), fieldTable(kT4RSPFields)},
+TaxData_Slip_T4RSP::TaxData_Slip_T4RSP() : TableForm(FROM_SLIP, SlipType::T4RSP, {fieldTable(kSlipCommonFields), fieldTable(kT4RSPFields)},
                  SLIP_LAYOUT(kT4RSPLayout)) {}
 
-TaxData_Slip_T4E::TaxData_Slip_T4E() : TableForm(FROM_SLIP, 5, {fieldTable(kSlipCommonFields), fieldTable(kT4EFields)},
+TaxData_Slip_T4E::TaxData_Slip_T4E() : TableForm(FROM_SLIP, SlipType::T4E, {fieldTable(kSlipCommonFields), fieldTable(kT4EFields)},
                  SLIP_LAYOUT(kT4ELayout)) {}
 
-CSlipData_T4AOAS::CSlipData_T4AOAS() : TableForm(FROM_SLIP, 6, {fieldTable(kSlipCommonFields), fieldTable(kT4AOASFields)},
+CSlipData_T4AOAS::CSlipData_T4AOAS() : TableForm(FROM_SLIP, SlipType::T4AOAS, {fieldTable(kSlipCommonFields), fieldTable(kT4AOASFields)},
                  SLIP_LAYOUT(kT4AOASLayout)) {}
 
-TaxData_Slip_T4RIF::TaxData_Slip_T4RIF() : TableForm(FROM_SLIP, 7, {fieldTable(kSlipCommonFields), fieldTable(kT4RIFFields)},
+TaxData_Slip_T4RIF::TaxData_Slip_T4RIF() : TableForm(FROM_SLIP, SlipType::T4RIF, {fieldTable(kSlipCommonFields), fieldTable(kT4RIFFields)},
                  SLIP_LAYOUT(kT4RIFLayout)) {}
 
-TaxData_Slip_T5::TaxData_Slip_T5() : TableForm(FROM_SLIP, 8, {fieldTable(kSlipCommonFields), fieldTable(kT5Fields)},
+TaxData_Slip_T5::TaxData_Slip_T5() : TableForm(FROM_SLIP, SlipType::T5, {fieldTable(kSlipCommonFields), fieldTable(kT5Fields)},
                  SLIP_LAYOUT(kT5Layout)) {}
 
 bool TaxData_Slip_T5::HasSharedComponent() const
@@ -582,7 +583,7 @@ bool TaxData_Slip_T5::HasSharedComponent() const
     return isSharedBelowFull(*this, "share_percent");
 }
 
-TaxData_Slip_T3::TaxData_Slip_T3() : TableForm(FROM_SLIP, 9, {fieldTable(kSlipCommonFields), fieldTable(kT3Fields)},
+TaxData_Slip_T3::TaxData_Slip_T3() : TableForm(FROM_SLIP, SlipType::T3, {fieldTable(kSlipCommonFields), fieldTable(kT3Fields)},
                  SLIP_LAYOUT(kT3Layout)) {}
 
 bool TaxData_Slip_T3::HasSharedComponent() const
@@ -590,13 +591,13 @@ bool TaxData_Slip_T3::HasSharedComponent() const
     return isSharedBelowFull(*this, "share_percent");
 }
 
-CSlipData_T5003::CSlipData_T5003() : TableForm(FROM_SLIP, 10, {fieldTable(kSlipCommonFields), fieldTable(kT5003Fields)},
+CSlipData_T5003::CSlipData_T5003() : TableForm(FROM_SLIP, SlipType::T5003, {fieldTable(kSlipCommonFields), fieldTable(kT5003Fields)},
                  SLIP_LAYOUT(kT5003Layout)) {}
 
-CSlipData_T5007::CSlipData_T5007() : TableForm(FROM_SLIP, 11, {fieldTable(kSlipCommonFields), fieldTable(kT5007Fields)},
+CSlipData_T5007::CSlipData_T5007() : TableForm(FROM_SLIP, SlipType::T5007, {fieldTable(kSlipCommonFields), fieldTable(kT5007Fields)},
                  SLIP_LAYOUT(kT5007Layout)) {}
 
-TaxData_Slip_T5013::TaxData_Slip_T5013() : TableForm(FROM_SLIP, 13, {fieldTable(kSlipCommonFields), fieldTable(kT5013Fields)},
+TaxData_Slip_T5013::TaxData_Slip_T5013() : TableForm(FROM_SLIP, SlipType::T5013, {fieldTable(kSlipCommonFields), fieldTable(kT5013Fields)},
                  SLIP_LAYOUT(kT5013SlipLayout)) {}
 
 bool TaxData_Slip_T5013::HasSharedComponent() const
@@ -604,33 +605,33 @@ bool TaxData_Slip_T5013::HasSharedComponent() const
     return isSharedBelowFull(*this, "partner_share_percent");
 }
 
-TaxData_Slip_T4PS::TaxData_Slip_T4PS() : TableForm(FROM_SLIP, 14, {fieldTable(kSlipCommonFields), fieldTable(kT4PSFields)},
+TaxData_Slip_T4PS::TaxData_Slip_T4PS() : TableForm(FROM_SLIP, SlipType::T4PS, {fieldTable(kSlipCommonFields), fieldTable(kT4PSFields)},
                  SLIP_LAYOUT(kT4PSLayout)) {}
 
-TaxData_Slip_T4ARCA::TaxData_Slip_T4ARCA() : TableForm(FROM_SLIP, 15, {fieldTable(kSlipCommonFields), fieldTable(kT4ARCAFields)},
+TaxData_Slip_T4ARCA::TaxData_Slip_T4ARCA() : TableForm(FROM_SLIP, SlipType::T4ARCA, {fieldTable(kSlipCommonFields), fieldTable(kT4ARCAFields)},
                  SLIP_LAYOUT(kT4ARCALayout)) {}
 
-TaxData_Slip_T5006::TaxData_Slip_T5006() : TableForm(FROM_SLIP, 16, {fieldTable(kSlipCommonFields), fieldTable(kT5006Fields)},
+TaxData_Slip_T5006::TaxData_Slip_T5006() : TableForm(FROM_SLIP, SlipType::T5006, {fieldTable(kSlipCommonFields), fieldTable(kT5006Fields)},
                  SLIP_LAYOUT(kT5006Layout)) {}
 
-TaxData_Slip_RC62::TaxData_Slip_RC62() : TableForm(FROM_SLIP, 17, {fieldTable(kSlipCommonFields), fieldTable(kRC62Fields)},
+TaxData_Slip_RC62::TaxData_Slip_RC62() : TableForm(FROM_SLIP, SlipType::RC62, {fieldTable(kSlipCommonFields), fieldTable(kRC62Fields)},
                  SLIP_LAYOUT(kRC62Layout)) {}
 
-CSlipData_RC210::CSlipData_RC210() : TableForm(FROM_SLIP, 18, {fieldTable(kSlipCommonFields), fieldTable(kRC210Fields)},
+CSlipData_RC210::CSlipData_RC210() : TableForm(FROM_SLIP, SlipType::RC210, {fieldTable(kSlipCommonFields), fieldTable(kRC210Fields)},
                  SLIP_LAYOUT(kRC210Layout)) {}
 
 TaxData_Slip_MBShelterAssist::TaxData_Slip_MBShelterAssist()
-    : TableForm(FROM_SLIP, 21, {fieldTable(kSlipCommonFields), fieldTable(kMBShelterFields)},
+    : TableForm(FROM_SLIP, SlipType::MBShelter, {fieldTable(kSlipCommonFields), fieldTable(kMBShelterFields)},
                  SLIP_LAYOUT(kMBShelterLayout)) {}
 
-TaxData_Slip_PRPP::TaxData_Slip_PRPP() : TableForm(FROM_SLIP, 22, {fieldTable(kSlipCommonFields), fieldTable(kPRPPFields)},
+TaxData_Slip_PRPP::TaxData_Slip_PRPP() : TableForm(FROM_SLIP, SlipType::PRPP, {fieldTable(kSlipCommonFields), fieldTable(kPRPPFields)},
                  SLIP_LAYOUT(kPRPPLayout)) {}
 
-TaxData_Slip_T1204::TaxData_Slip_T1204() : TableForm(FROM_SLIP, 23, {fieldTable(kSlipCommonFields), fieldTable(kT1204Fields)},
+TaxData_Slip_T1204::TaxData_Slip_T1204() : TableForm(FROM_SLIP, SlipType::T1204, {fieldTable(kSlipCommonFields), fieldTable(kT1204Fields)},
                  SLIP_LAYOUT(kT1204Layout)) {}
 
-TaxData_Slip_NR4::TaxData_Slip_NR4() : TableForm(FROM_SLIP, 24, {fieldTable(kSlipCommonFields), fieldTable(kNR4Fields)},
+TaxData_Slip_NR4::TaxData_Slip_NR4() : TableForm(FROM_SLIP, SlipType::NR4, {fieldTable(kSlipCommonFields), fieldTable(kNR4Fields)},
                  SLIP_LAYOUT(kNR4Layout)) {}
 
-TaxData_Slip_T2202::TaxData_Slip_T2202() : TableForm(FROM_SLIP, 25, {fieldTable(kSlipCommonFields), fieldTable(kT2202Fields)},
+TaxData_Slip_T2202::TaxData_Slip_T2202() : TableForm(FROM_SLIP, SlipType::T2202, {fieldTable(kSlipCommonFields), fieldTable(kT2202Fields)},
                  SLIP_LAYOUT(kT2202Layout)) {}

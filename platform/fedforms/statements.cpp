@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "federal2021.h"
+#include "formtypes.h"
 
 namespace {
 
@@ -801,17 +802,17 @@ bool holdsAmount(double value)
 } // namespace
 
 CTaxData_T776::CTaxData_T776()
-    : TableForm(FROM_FORM, 12, {fieldTable(kStatementIdentity), fieldTable(kT776Fields), fieldTable(kCcaFields)},
+    : TableForm(FROM_FORM, FormType::T776, {fieldTable(kStatementIdentity), fieldTable(kT776Fields), fieldTable(kCcaFields)},
                 {kRentalIdentityLayout, kT776Layout, kCcaLayout})
 {
 }
 
-CTaxData_T1163::CTaxData_T1163() : TableForm(FROM_FORM, 15, {fieldTable(kT1163Fields), fieldTable(kCcaFields)}, {kT1163Layout, kCcaLayout})
+CTaxData_T1163::CTaxData_T1163() : TableForm(FROM_FORM, FormType::T1163, {fieldTable(kT1163Fields), fieldTable(kCcaFields)}, {kT1163Layout, kCcaLayout})
 {
 }
 
 CTaxData_T2042::CTaxData_T2042()
-    : TableForm(FROM_FORM, 21,
+    : TableForm(FROM_FORM, FormType::T2042,
                 {fieldTable(kStatementIdentity), fieldTable(kInternetFields), fieldTable(kT2042Fields),
                  fieldTable(kPartnerFields), fieldTable(kPartnerDeductionFields), fieldTable(kVehicleFields),
                  fieldTable(kHomeFields), fieldTable(kCcaFields)},
@@ -821,7 +822,7 @@ CTaxData_T2042::CTaxData_T2042()
 }
 
 CTaxData_T2121::CTaxData_T2121()
-    : TableForm(FROM_FORM, 51,
+    : TableForm(FROM_FORM, FormType::T2121,
                 {fieldTable(kStatementIdentity), fieldTable(kInternetFields), fieldTable(kT2121Fields),
                  fieldTable(kPartnerFields), fieldTable(kPartnerDeductionFields), fieldTable(kVehicleFields),
                  fieldTable(kHomeFields), fieldTable(kCcaFields)},
@@ -840,7 +841,7 @@ TaxData_T2125_New::TaxData_T2125_New(int type)
 {
 }
 
-CTaxData_T5013::CTaxData_T5013() : TableForm(FROM_FORM, 38, {fieldTable(kT5013Fields)}, {kT5013Layout}) {}
+CTaxData_T5013::CTaxData_T5013() : TableForm(FROM_FORM, FormType::T5013, {fieldTable(kT5013Fields)}, {kT5013Layout}) {}
 
 bool CTaxData_T5013::sectionHasAmount(int section) const
 {
@@ -884,12 +885,12 @@ int CTaxData_T5013::GetCountOfSFDForms() const
 }
 
 TaxData_T777New::TaxData_T777New()
-    : TableForm(FROM_FORM, 59, {fieldTable(kT777Fields), fieldTable(kVehicleFields), fieldTable(kCcaFields)},
+    : TableForm(FROM_FORM, FormType::T777, {fieldTable(kT777Fields), fieldTable(kVehicleFields), fieldTable(kCcaFields)},
                 {kT777Layout, kVehicleLayout, kCcaLayout})
 {
 }
 
-TaxData_TL2_New::TaxData_TL2_New() : TableForm(FROM_FORM, 92, {fieldTable(kTL2Fields)}, {kTL2Layout}) {}
+TaxData_TL2_New::TaxData_TL2_New() : TableForm(FROM_FORM, FormType::TL2, {fieldTable(kTL2Fields)}, {kTL2Layout}) {}
 
 TaxData_T2091::TaxData_T2091(int type)
     : TableForm(FROM_FORM, type, {fieldTable(kT2091Fields)},
@@ -897,7 +898,7 @@ TaxData_T2091::TaxData_T2091(int type)
 {
 }
 
-TaxData_T777Covid19::TaxData_T777Covid19() : TableForm(FROM_FORM, 179, {fieldTable(kT777SFields)}, {kT777SLayout}) {}
+TaxData_T777Covid19::TaxData_T777Covid19() : TableForm(FROM_FORM, FormType::T777S, {fieldTable(kT777SFields)}, {kT777SLayout}) {}
 
 // ---------------------------------------------------------------- calculations
 
@@ -1196,7 +1197,7 @@ int TaxData_T2125_New::Calculate01()
     const double net = yourNetIncome(*this, getFloat("9369"), getFloat("9974"));
 
     const char* kinds[][2] = {{"13499", "13500"}, {"13699", "13700"}, {"13899", "13900"}};
-    const int kind = getType() == 131 ? 2 : (getBool("is_professional") ? 1 : 0);
+    const int kind = getType() == FormType::T2125Commission ? 2 : (getBool("is_professional") ? 1 : 0);
     for (int k = 0; k < 3; ++k) {
         setFloat(kinds[k][0], k == kind ? gross : 0.0);
         setFloat(kinds[k][1], k == kind ? net : 0.0);

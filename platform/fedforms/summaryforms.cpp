@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "federal2021.h"
+#include "formtypes.h"
 #include "summaryforms_layouts.h"
 
 namespace {
@@ -117,7 +118,7 @@ const FieldSpec kT1KSFields[] = {
 
 } // namespace
 
-TaxData_T1159::TaxData_T1159() : TableForm(FROM_FORM, 161, {fieldTable(kT1159Fields)}, {kT1159Layout}) {}
+TaxData_T1159::TaxData_T1159() : TableForm(FROM_FORM, FormType::T1159, {fieldTable(kT1159Fields)}, {kT1159Layout}) {}
 
 int TaxData_T1159::Calculate01(int)
 {

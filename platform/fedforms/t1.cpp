@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include "federal2021.h"
+#include "formtypes.h"
 #include "t1_layouts.h"
 #include "utils.h"
 
@@ -207,7 +208,7 @@ const FieldSpec kT1IdentityFields[] = {
 } // namespace
 
 TaxData_T1New::TaxData_T1New()
-    : TableForm(FROM_FORM, 1, {fieldTable(kT1IdentityFields), kT1LineFields},
+    : TableForm(FROM_FORM, FormType::T1, {fieldTable(kT1IdentityFields), kT1LineFields},
                 {kT1Step1Layout, kT1Step2Layout, kT1Step3Layout, kT1Step4Layout, kT1Step5Layout, kT1Step6Layout,
                  kT1OtherLayout})
 {

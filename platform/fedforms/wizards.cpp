@@ -1,5 +1,6 @@
 #include "wizards.h"
 
+#include "formtypes.h"
 #include "wizards_layouts.h"
 
 namespace {
@@ -88,14 +89,14 @@ const FieldSpec kTaxNoteFields[] = {
 
 } // namespace
 
-TaxData_Wizard_General::TaxData_Wizard_General() : TableForm(FROM_WIZARD, 1, {fieldTable(kGeneralFields)}, {kGeneralLayout}) {}
+TaxData_Wizard_General::TaxData_Wizard_General() : TableForm(FROM_WIZARD, InterviewKind::GeneralInformation, {fieldTable(kGeneralFields)}, {kGeneralLayout}) {}
 
-TaxData_LastYearAmounts::TaxData_LastYearAmounts() : TableForm(FROM_WIZARD, 2, {fieldTable(kLastYearFields)}, {kLastYearLayout}) {}
+TaxData_LastYearAmounts::TaxData_LastYearAmounts() : TableForm(FROM_WIZARD, InterviewKind::LastYearsCarryforwardAmounts, {fieldTable(kLastYearFields)}, {kLastYearLayout}) {}
 
-CWizData_Dependant::CWizData_Dependant() : TableForm(FROM_WIZARD, 3, {fieldTable(kDependantFields)}, {kDependantLayout}) {}
+CWizData_Dependant::CWizData_Dependant() : TableForm(FROM_WIZARD, InterviewKind::Dependants, {fieldTable(kDependantFields)}, {kDependantLayout}) {}
 
-CWizData_MedExp::CWizData_MedExp() : TableForm(FROM_WIZARD, 4, {fieldTable(kMedExpFields)}, {kMedExpLayout}) {}
+CWizData_MedExp::CWizData_MedExp() : TableForm(FROM_WIZARD, InterviewKind::MedicalExpenses, {fieldTable(kMedExpFields)}, {kMedExpLayout}) {}
 
-TaxData_RRSPContrib::TaxData_RRSPContrib() : TableForm(FROM_WIZARD, 5, {fieldTable(kRRSPContribFields)}, {kRRSPContribLayout}) {}
+TaxData_RRSPContrib::TaxData_RRSPContrib() : TableForm(FROM_WIZARD, InterviewKind::RRSPContributions, {fieldTable(kRRSPContribFields)}, {kRRSPContribLayout}) {}
 
 TaxData_TaxNote::TaxData_TaxNote() : TableForm(FROM_NOTE, 1, {fieldTable(kTaxNoteFields)}, {kTaxNoteLayout}) {}

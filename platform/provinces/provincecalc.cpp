@@ -4,12 +4,27 @@
 #include <cmath>
 #include <cstring>
 
+#include "federal2021.h"
 #include "provincetables.h"
 
 double ProvinceCalc::lowestRate() const
 {
     // Every province credits its non-refundable amounts at its lowest rate.
     return params.brackets.lowestRate();
+}
+
+bool ProvinceCalc::higherIncomeSpouse() const
+{
+    if (!hasSpouse || netIncome > spouseNetIncome) return true;
+    return netIncome == spouseNetIncome && firstOfCouple;
+}
+
+bool ProvinceCalc::lowerIncomeSpouse() const
+{
+    if (!hasSpouse || taxableIncome < spouseTaxableIncome) return true;
+    if (taxableIncome > spouseTaxableIncome) return false;
+    if (netIncome != spouseNetIncome) return netIncome < spouseNetIncome;
+    return firstOfCouple;
 }
 
 double ProvinceCalc::medicalThreshold(double income) const
@@ -52,7 +67,9 @@ void ProvinceCalc::calculate()
     for (const auto& dependant : otherDependantsMedical)
         otherMedical += roundToCents(std::max(0.0, dependant.first - medicalThreshold(dependant.second)));
     otherMedical = roundToCents(otherMedical);
+    ownAmounts = 0.0;
     if (c.ownAmounts) c.ownAmounts(*this);
+    calculateTuition();
 
     creditsBeforeTransfers = basicPersonal + spouseAmount + dependantAmount + cppEmployment + cppSelfEmployed
         + eiEmployment + eiSelfEmployed;
@@ -70,8 +87,56 @@ void ProvinceCalc::calculate()
     // The credits take the tax to zero, never below; the dividend credit next.
     tax = std::max(0.0, taxOnTaxableIncome - nonRefundable);
     tax = roundToCents(std::max(0.0, tax - dividendCredit));
+    foreignCredits.clear();
+    foreignTaxCredit = 0.0;
+    if (!c.ownStepsTakeForeignCredit) takeForeignTaxCredit();
     if (c.ownTax) c.ownTax(*this);
     tax = roundToCents(std::max(0.0, tax));
+}
+
+void ProvinceCalc::takeForeignTaxCredit()
+{
+    // Each country: the tax its income paid that the federal credit left,
+    // at most the income's share of the tax otherwise payable; together
+    // never more than that tax.
+    taxOtherwisePayable = roundToCents(std::max(0.0, tax));
+    foreignCredits.clear();
+    double total = 0.0;
+    for (const ForeignIncome& country : foreignIncomes) {
+        const double share = country.netIncome > 0.0 && country.income > 0.0
+            ? std::min(1.0, country.income / country.netIncome)
+            : 0.0;
+        const double credit = roundToCents(std::min(
+            {std::max(0.0, country.taxNotCredited), share * taxOtherwisePayable, taxOtherwisePayable - total}));
+        foreignCredits.push_back(credit);
+        total += credit;
+    }
+    foreignTaxCredit = roundToCents(total);
+    tax = roundToCents(tax - foreignTaxCredit);
+}
+
+void ProvinceCalc::calculateTuition()
+{
+    // The credit amounts of the 428 ahead of line 58560.
+    const double ahead = basicPersonal + ageAmount + spouseAmount + dependantAmount + cppEmployment
+        + cppSelfEmployed + eiEmployment + eiSelfEmployed + pensionAmount + disabilityAmount
+        + disabilityTransferAmount + studentLoanInterest + ownAmounts;
+    // The tax to bring to zero, in credit amounts: above the first bracket
+    // the tax counts at the lowest rate, as on the federal Schedule 11.
+    const double room = params.brackets.count > 0 && taxableIncome > params.brackets.thresholds[0]
+        ? taxOnTaxableIncome / lowestRate()
+        : taxableIncome;
+    tuitionNeeded = roundToCents(std::max(0.0, room - ahead));
+    const double carried = std::max(0.0, tuitionCarriedIn);
+    const double current = std::max(0.0, tuitionCurrent);
+    tuitionUsedCarried = roundToCents(std::min(carried, tuitionNeeded));
+    tuitionUsedCurrent = roundToCents(std::min(current, tuitionNeeded - tuitionUsedCarried));
+    tuitionUsed = roundToCents(tuitionUsedCarried + tuitionUsedCurrent);
+    // Only this year's amount moves, and no more than the federal limit
+    // allows (the provinces' S11s keep it).
+    tuitionTransferred = roundToCents(
+        std::clamp(tuitionTransferAsked, 0.0, Federal2021::tuitionTransferable(current, tuitionUsedCurrent)));
+    tuitionCarriedOut = roundToCents(carried + current - tuitionUsed - tuitionTransferred);
 }
 
 void ProvinceCalc::calculateRefundable()

@@ -27,6 +27,11 @@ struct ProvinceCalc
     bool hasSpouse = false;         // a spouse on December 31, claimed or not
     int spouseAge = 0;              // the spouse's age on December 31
     double spouseNetIncome = 0.0;   // the spouse's line 23600
+    double spouseTaxableIncome = 0.0;  // the spouse's line 26000
+    // Of spouses whose incomes are equal, the one a family amount falls to
+    // (the one with the smaller social insurance number), so that it is
+    // claimed once.
+    bool firstOfCouple = true;
     bool claimsDependant = false;   // an eligible dependant (line 30400) in place of a spouse
     double dependantNetIncome = 0.0;
     double cppEmployment = 0.0;     // line 30800
@@ -37,7 +42,12 @@ struct ProvinceCalc
     bool disabilitySelf = false;    // line 31600 claimed
     bool disabilityTransfer = false;   // line 31800 claimed
     double studentLoanInterest = 0.0;  // line 31900
-    double tuitionUsed = 0.0;       // from the province's S11
+    // The province's S11: the unused amounts of past years (the 2020 notice
+    // of assessment), this year's amount, and the part of it the person
+    // designates to a spouse, parent or grandparent.
+    double tuitionCarriedIn = 0.0;
+    double tuitionCurrent = 0.0;
+    double tuitionTransferAsked = 0.0;
     double spouseTransfer = 0.0;    // from the province's S2
     double medicalExpenses = 0.0;   // line 33099: self, spouse and children under 18, before the threshold
     // Each other dependant's medical expenses and net income, before that
@@ -48,7 +58,17 @@ struct ProvinceCalc
     double otherDividends = 0.0;    // taxable amount (line 12010)
     int children = 0;               // dependent children (tax reductions)
     int impairedDependants = 0;     // dependants with an impairment (Ontario tax reduction)
+    double lowIncomeReductionFromSpouse = 0.0;  // the spouse's unused low-income reduction (NB, NL, PE)
     double adjustedNetDeductions = 0.0;  // lines 24400 and 25000: out of the 479s' adjusted net income
+    // Each country's T2036 figures: the foreign non-business income, the
+    // tax paid on it that the federal credit left, and the net income.
+    struct ForeignIncome
+    {
+        double income = 0.0;
+        double taxNotCredited = 0.0;
+        double netIncome = 0.0;
+    };
+    std::vector<ForeignIncome> foreignIncomes;
     // What the person entered on the province's 428 and 479 (amounts, ticks as 1), by field name.
     std::vector<std::pair<const char*, double>> entries428;
     std::vector<std::pair<const char*, double>> entries479;
@@ -60,12 +80,23 @@ struct ProvinceCalc
     double medicalAllowable = 0.0;  // line 58689
     double otherMedical = 0.0;      // line 58729: other dependants, each over the province's threshold
     double ownAmounts = 0.0;        // amounts only some provinces have (Yukon's Canada employment amount, line 58310)
+    // The S11: what the tax still needs after the credits ahead of tuition,
+    // what is claimed (line 58560) from past years and from this year, what
+    // is transferred and what is left for future years.
+    double tuitionNeeded = 0.0;
+    double tuitionUsedCarried = 0.0, tuitionUsedCurrent = 0.0;
+    double tuitionUsed = 0.0;       // line 58560
+    double tuitionTransferred = 0.0;
+    double tuitionCarriedOut = 0.0;
     double totalAmounts = 0.0;      // line 58800
     double creditsBeforeTransfers = 0.0;   // what the spouse's S2 leaves the person
     double creditsAtLowestRate = 0.0;      // line 58840
     double donationCredit = 0.0;    // line 58969
     double nonRefundable = 0.0;     // line 61500
     double dividendCredit = 0.0;    // line 61520
+    double taxOtherwisePayable = 0.0;   // T2036: the tax the foreign tax credit is measured against
+    std::vector<double> foreignCredits; // T2036: each country's credit, as foreignIncomes
+    double foreignTaxCredit = 0.0;  // the 428's provincial foreign tax credit
     double tax = 0.0;               // running provincial tax; line 42800 at the end
     double refundable = 0.0;        // line 47900
 
@@ -77,6 +108,18 @@ struct ProvinceCalc
     void calculate();
     // Form 479.
     void calculateRefundable();
+
+    // The provincial foreign tax credit (T2036) off the tax so far.
+    void takeForeignTaxCredit();
+    // The province's S11, once the credit amounts ahead of tuition are known.
+    void calculateTuition();
+
+    // Of a couple, the spouse with the higher net income (who claims the
+    // family reductions); a person without a spouse always.
+    bool higherIncomeSpouse() const;
+    // Of a couple, the spouse with the lower taxable income (then the lower
+    // net income); a person without a spouse always.
+    bool lowerIncomeSpouse() const;
 
     double lowestRate() const;
     // The province's medical expense threshold at a net income: 3% of it or

@@ -71,6 +71,7 @@ const FieldSpec kProvS11Fields[] = {
     QM_CALC("used_this_year"),                  // to line 58560 of the 428
     QM_AMT("transfer_amount"),                  // designated to the spouse, a parent or a grandparent
     QM_STR("transfer_to_name"),
+    QM_CALC("transferred"),                     // the transfer within this year's unused amount and the limit
     QM_CALC("carried_forward"),
 };
 

@@ -101,6 +101,7 @@ constexpr LayoutRow kS11Rows[] = {
     QL_SECTION("Transfer and carryforward"),
     QL_LINE("transfer_amount", nullptr, "Amount transferred to a spouse or common-law partner, parent or grandparent"),
     QL_LINE("transfer_to_name", nullptr, "Name of the person you transfer to"),
+    QL_LINE("transferred", nullptr, "Amount transferred (within this year's unused amount and the limit)"),
     QL_LINE("carried_forward", nullptr, "Unused provincial tuition and education amounts available for future years"),
 };
 

@@ -4,6 +4,7 @@
 
 #include <QtGlobal>
 
+#include "federalforms.h"
 #include "fields.h"
 #include "formtables.h"
 #include "formtypes.h"
@@ -30,6 +31,14 @@ constexpr AmountId kAmountIds[] = {
     // What the spouse's S2 needs of this return (the coupled exchange).
     {11002, "taxable_income"},
     {11003, "credits_before_transfers"},
+    // The family low-income reduction the spouses pass between them.
+    {11005, "low_income_tax_reduction_unused"},
+    {11006, "low_income_tax_reduction_from_spouse"},
+};
+
+// Amounts of the province's S11 the spouse's S2 reads.
+constexpr AmountId kS11AmountIds[] = {
+    {11004, "transferred"},
 };
 
 double amountOf(const CTaxData_Form* form, const char* field)
@@ -207,7 +216,8 @@ bool CProvinceTaxManager::isMainProvince(const TaxData_T1New* t1) const
     return t1 && t1->getInt("province") == m_params.province;
 }
 
-void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9)
+void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9,
+                                       const std::list<TaxData_T2209_2036*>& t2209)
 {
     CTaxData_Form* form = current428();
     if (!isMainProvince(t1) || !form) return;
@@ -221,6 +231,11 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9)
     calc.hasSpouse = t1->HasSpouse();
     calc.spouseAge = calc.hasSpouse ? t1->GetSpouseAge() : 0;
     calc.spouseNetIncome = calc.hasSpouse ? t1->getFloat("spouse_net_income") : 0.0;
+    calc.spouseTaxableIncome = calc.hasSpouse ? t1->getFloat("spouse_taxable_income") : 0.0;
+    // Both spouses' returns compare the same two numbers the other way round.
+    const QByteArray ownSin = t1->getString("sin").bytes().trimmed();
+    const QByteArray spouseSin = t1->getString("spouse_sin").bytes().trimmed();
+    calc.firstOfCouple = spouseSin.isEmpty() || ownSin <= spouseSin;
     // The dependant as Schedule 5 holds them: line 30400 also carries the
     // federal caregiver top-up, reduction and proration.
     calc.claimsDependant = m_sch5 && m_sch5->claimsEligibleDependant(calc.hasSpouse);
@@ -241,12 +256,29 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9)
     calc.donations = amountOf(sch9, "34000") + amountOf(sch9, "34200");
     calc.eligibleDividends = std::max(0.0, t1->getFloat("12000") - t1->getFloat("12010"));
     calc.otherDividends = t1->getFloat("12010");
+    calc.lowIncomeReductionFromSpouse = calc.hasSpouse ? form->getFloat("low_income_tax_reduction_from_spouse") : 0.0;
     calc.children = form->field(CString("60969")) ? form->getInt("60969") : t1->getInt("dependants_children_0_to_18");
     calc.impairedDependants = form->field(CString("60970")) ? form->getInt("60970") : 0;
     calc.spouseTransfer = calc.claimsSpouse || t1->HasSpouse() ? amountOf(currentForm(m_params.formS2), "amount_transferred") : 0.0;
-    calc.tuitionUsed = amountOf(currentForm(m_params.formS11), "used_this_year");
+    CTaxData_Form* s11 = currentForm(m_params.formS11);
+    calc.tuitionCarriedIn = form->getFloat("unused_tuition_carried_forward");
+    calc.tuitionCurrent = amountOf(s11, "eligible_tuition_fees");
+    calc.tuitionTransferAsked = amountOf(s11, "transfer_amount");
+    // The T2036 figures step 5 put on each country's T2209.
+    for (const TaxData_T2209_2036* country : t2209) {
+        if (!country) continue;
+        calc.foreignIncomes.push_back({country->getFloat("provincial_foreign_income"),
+                                       country->getFloat("provincial_foreign_tax"),
+                                       country->getFloat("provincial_net_income")});
+    }
     readEntries(*form, m_params.own428, calc.entries428);
     calc.calculate();
+    auto credit = calc.foreignCredits.begin();
+    for (TaxData_T2209_2036* country : t2209) {
+        if (!country || credit == calc.foreignCredits.end()) continue;
+        country->setFloat("provincial_credit", *credit++);
+        country->setFloat("provincial_tax_base", calc.taxOtherwisePayable);
+    }
 
     const std::pair<const char*, double> lines[] = {
         {"taxable_income", calc.taxableIncome},
@@ -274,19 +306,34 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9)
         {"61500", calc.nonRefundable},
         {"credits_before_transfers", calc.creditsBeforeTransfers},
         {"61520", calc.dividendCredit},
+        {"provincial_foreign_tax_credit", calc.foreignTaxCredit},
         {"42800", calc.tax},
     };
     for (const auto& line : lines) form->setFloat(line.first, line.second);
     for (const auto& line : calc.own428) form->setFloat(line.first, line.second);
     t1->setFloat("42800", calc.tax);
+    if (s11) {
+        const std::pair<const char*, double> s11Lines[] = {
+            {"unused_from_prior_years", calc.tuitionCarriedIn},
+            {"current_year_amount", calc.tuitionCurrent},
+            {"total_available", calc.tuitionCarriedIn + calc.tuitionCurrent},
+            {"used_this_year", calc.tuitionUsed},
+            {"transferred", calc.tuitionTransferred},
+            {"carried_forward", calc.tuitionCarriedOut},
+        };
+        for (const auto& line : s11Lines) s11->setFloat(line.first, roundToCents(line.second));
+    }
 }
 
 void CProvinceTaxManager::calculateS2()
 {
     CTaxData_Form* s2 = currentForm(m_params.formS2);
     if (!s2) return;
+    // Saskatchewan's S2 also takes the spouse's amount for dependent
+    // children and senior supplementary amount; other S2s have no such lines.
     const double total = s2->getFloat("spouse_age_amount") + s2->getFloat("spouse_pension_income_amount")
-        + s2->getFloat("spouse_disability_amount") + s2->getFloat("spouse_tuition_designated");
+        + s2->getFloat("spouse_disability_amount") + s2->getFloat("spouse_tuition_designated")
+        + s2->getFloat("spouse_dependent_children_amount") + s2->getFloat("spouse_senior_supplementary_amount");
     s2->setFloat("total_transferable", roundToCents(total));
     s2->setFloat("amount_transferred", roundToCents(std::max(0.0, total - s2->getFloat("spouse_credits_used"))));
 }
@@ -295,23 +342,23 @@ void CProvinceTaxManager::CalcProvTax_BeforeExchData(TaxData_T1New* t1, TaxData_
                                                      CTaxData_Schedule_3* /*sch3*/, TaxData_Sch4* /*sch4*/,
                                                      TaxData_Sch5* /*sch5*/, TaxData_Sch9* sch9,
                                                      TaxData_Sch11* /*sch11*/, TaxData_T1206New* /*t1206*/,
-                                                     std::list<TaxData_T2209_2036*>& /*t2209*/,
+                                                     std::list<TaxData_T2209_2036*>& t2209,
                                                      TaxData_T691New* /*t691*/, CTaxData_T1219* /*t1219*/)
 {
     // The spouse's exchange reads this 428's taxable income and basic credits.
-    calculate428(t1, sch9);
+    calculate428(t1, sch9, t2209);
 }
 
 void CProvinceTaxManager::CalcProvTax_AfterExchData(TaxData_T1New* t1, TaxData_T2203* /*t2203*/,
                                                     TaxData_Sch2* /*sch2*/, CTaxData_Schedule_3* /*sch3*/,
                                                     TaxData_Sch9* sch9, TaxData_T1206New* /*t1206*/,
-                                                    std::list<TaxData_T2209_2036*>& /*t2209*/,
+                                                    std::list<TaxData_T2209_2036*>& t2209,
                                                     TaxData_T691New* /*t691*/, CTaxData_T1219* /*t1219*/,
                                                     TaxData_T2017New* /*t2017*/)
 {
     if (!isMainProvince(t1)) return;
     calculateS2();
-    calculate428(t1, sch9);
+    calculate428(t1, sch9, t2209);
 }
 
 int CProvinceTaxManager::beforeCalcFormData(int /*kind*/, CTaxData_Form* /*form*/)
@@ -337,7 +384,9 @@ void CProvinceTaxManager::ExchangeCoupledInfoAfterCalcTaxableIncome(CProvincialT
 }
 
 // After step 4: the amounts the spouse may transfer (age, pension income,
-// disability: lines 58080, 58360 and 58440 of the spouse's 428), the
+// disability: lines 58080, 58360 and 58440 of the spouse's 428, in
+// Saskatchewan lines 58210 and 58220, and the tuition the spouse designates
+// on their S11), the
 // spouse's taxable income and the part of it the spouse's own basic credits
 // do not cover, into this return's S2. Read through the spouse's manager,
 // which may be another library's.
@@ -345,26 +394,48 @@ void CProvinceTaxManager::ExchangeCoupledInfoForProvTax_MainlyS2(CProvincialTaxM
 {
     CTaxData_Form* s2 = currentForm(m_params.formS2);
     if (!spouse || !s2) return;
-    double age = 0.0, pension = 0.0, disability = 0.0, taxable = 0.0, basic = 0.0;
+    double age = 0.0, pension = 0.0, disability = 0.0, taxable = 0.0, basic = 0.0, tuitionUsed = 0.0,
+           tuitionDesignated = 0.0;
     if (!spouse->getProvAmountClaimed(58080, age)) return;
     spouse->getProvAmountClaimed(58360, pension);
     spouse->getProvAmountClaimed(58440, disability);
     spouse->getProvAmountClaimed(11002, taxable);
     spouse->getProvAmountClaimed(11003, basic);
+    // The tuition the spouse claims for themselves comes first; what they
+    // designate on their S11 (this year's, within the limit) moves.
+    spouse->getProvAmountClaimed(58560, tuitionUsed);
+    spouse->getProvAmountClaimed(11004, tuitionDesignated);
+    s2->setFloat("spouse_tuition_designated", tuitionDesignated);
+    double children = 0.0, senior = 0.0;
+    spouse->getProvAmountClaimed(58210, children);
+    spouse->getProvAmountClaimed(58220, senior);
+    s2->setFloat("spouse_dependent_children_amount", children);
+    s2->setFloat("spouse_senior_supplementary_amount", senior);
     s2->setFloat("spouse_age_amount", age);
     s2->setFloat("spouse_pension_income_amount", pension);
     s2->setFloat("spouse_disability_amount", disability);
     s2->setFloat("spouse_taxable_income", taxable);
-    s2->setFloat("spouse_credits_used", roundToCents(std::max(0.0, taxable - basic)));
+    s2->setFloat("spouse_credits_used", roundToCents(std::max(0.0, taxable - basic - tuitionUsed)));
     calculateS2();
 }
 
-// No 2021 provincial low-income reduction moves between spouses: each
-// return claims its own (the family ones count the spouse's net income,
-// which step 2 already brings), so nothing is carried.
+// Of a couple the spouse with the higher net income claims a family's
+// low-income reduction (the family ones count the spouse's net income,
+// which step 2 already brings); in New Brunswick, Newfoundland and Labrador
+// and Prince Edward Island the part that spouse's tax leaves unused goes to
+// the other's 428. Both ways at once: the program calls this for one of the
+// two. Spouses of different provinces pass nothing.
 void CProvinceTaxManager::ExchangeCoupledInfoForProvTax_MainlyUnusedLowIncCredit_MXOption(
-    CProvincialTaxManager* /*spouse*/)
+    CProvincialTaxManager* spouse)
 {
+    CTaxData_Form* form = current428();
+    if (!form || !form->field(CString("low_income_tax_reduction_from_spouse"))) return;
+    double theirs = 0.0;
+    if (spouse && spouse->GetManagerProvince() == m_params.province) {
+        spouse->getProvAmountClaimed(11005, theirs);
+        spouse->setProvAmountClaimed(11006, form->getFloat("low_income_tax_reduction_unused"));
+    }
+    form->setFloat("low_income_tax_reduction_from_spouse", theirs);
 }
 
 int CProvinceTaxManager::IsEligibleForElectronicFile()
@@ -391,6 +462,11 @@ CField* CProvinceTaxManager::amountField(int id) const
     if (!form) return nullptr;
     for (const AmountId& entry : kAmountIds)
         if (entry.id == id) return form->field(CString(entry.field));
+    for (const AmountId& entry : kS11AmountIds) {
+        if (entry.id != id) continue;
+        CTaxData_Form* s11 = currentForm(m_params.formS11);
+        return s11 ? s11->field(CString(entry.field)) : nullptr;
+    }
     // Otherwise a line number of the agency (five digits).
     if (id < 10000 || id > 99999) return nullptr;
     return form->field(CString(QByteArray::number(id)));

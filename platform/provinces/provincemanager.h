@@ -81,7 +81,7 @@ private:
     // The return is of this library's province.
     bool isMainProvince(const TaxData_T1New* t1) const;
     // Fills the 428 (and line 42800 of the T1) from the return.
-    void calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9);
+    void calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9, const std::list<TaxData_T2209_2036*>& t2209);
     // The S2's transfer from the amounts the coupled exchange brought.
     void calculateS2();
     CField* amountField(int id) const;

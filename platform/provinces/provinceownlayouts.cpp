@@ -125,7 +125,11 @@ constexpr LayoutRow kNb428Transfers[] = {
     QL_LINE("58600", "58600", "Tuition and education amounts transferred from a child"),
 };
 constexpr LayoutRow kNb428Reductions[] = {
+    QL_LINE("low_income_tax_reduction_from_spouse", nullptr,
+            "Unused low-income tax reduction from your spouse or common-law partner"),
     QL_LINE("low_income_tax_reduction", nullptr, "New Brunswick low-income tax reduction"),
+    QL_LINE("low_income_tax_reduction_unused", nullptr,
+            "Unused low-income tax reduction that your spouse or common-law partner can claim"),
 };
 constexpr LayoutRow kNb428Credits[] = {
     QL_SECTION("New Brunswick credits"),
@@ -155,7 +159,11 @@ constexpr LayoutRow kNl428Transfers[] = {
     QL_LINE("58600", "58600", "Tuition and education amounts transferred from a child"),
 };
 constexpr LayoutRow kNl428Reductions[] = {
+    QL_LINE("low_income_tax_reduction_from_spouse", nullptr,
+            "Unused low-income tax reduction from your spouse or common-law partner"),
     QL_LINE("low_income_tax_reduction", nullptr, "Newfoundland and Labrador low-income tax reduction"),
+    QL_LINE("low_income_tax_reduction_unused", nullptr,
+            "Unused low-income tax reduction that your spouse or common-law partner can claim"),
 };
 constexpr LayoutRow kNl428Credits[] = {
     QL_SECTION("Newfoundland and Labrador credits"),
@@ -338,7 +346,11 @@ constexpr LayoutRow kPe428Surtax[] = {
     QL_LINE("surtax", nullptr, "Prince Edward Island surtax"),
 };
 constexpr LayoutRow kPe428Reductions[] = {
+    QL_LINE("low_income_tax_reduction_from_spouse", nullptr,
+            "Unused low-income tax reduction from your spouse or common-law partner"),
     QL_LINE("low_income_tax_reduction", nullptr, "Prince Edward Island low-income tax reduction"),
+    QL_LINE("low_income_tax_reduction_unused", nullptr,
+            "Unused low-income tax reduction that your spouse or common-law partner can claim"),
 };
 constexpr LayoutRow kPe428Credits[] = {
     QL_SECTION("Prince Edward Island credits"),

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "federal2021.h"
+#include "formtypes.h"
 #include "provincecalc.h"
 
 #ifndef QM_PROVINCE
@@ -100,7 +101,9 @@ constexpr FieldSpec kNb428[] = {
     QM_CALC("58200"),                   // amount for infirm dependants age 18 or older
     QM_CALC("58400"),                   // caregiver amount
     QM_AMT("58600"),                    // tuition and education amounts transferred from a child
+    QM_CALC("low_income_tax_reduction_from_spouse"),  // the spouse's unused reduction, when the spouse claimed it
     QM_CALC("low_income_tax_reduction"),
+    QM_CALC("low_income_tax_reduction_unused"),        // what this tax leaves of the reduction, for the spouse
     QM_AMT("political_contributions"),
     QM_CALC("political_contribution_tax_credit"),
 };
@@ -124,7 +127,9 @@ constexpr FieldSpec kNl428[] = {
     QM_CALC("58330"),                   // adoption expenses
     QM_CALC("58400"),                   // caregiver amount
     QM_AMT("58600"),                    // tuition and education amounts transferred from a child
+    QM_CALC("low_income_tax_reduction_from_spouse"),  // the spouse's unused reduction, when the spouse claimed it
     QM_CALC("low_income_tax_reduction"),
+    QM_CALC("low_income_tax_reduction_unused"),        // what this tax leaves of the reduction, for the spouse
     QM_AMT("political_contributions"),
     QM_CALC("political_contribution_tax_credit"),
 };
@@ -271,7 +276,9 @@ constexpr FieldSpec kPe428[] = {
     QM_CALC("58400"),                   // caregiver amount
     QM_AMT("58600"),                    // tuition and education amounts transferred from a child
     QM_CALC("surtax"),
+    QM_CALC("low_income_tax_reduction_from_spouse"),  // the spouse's unused reduction, when the spouse claimed it
     QM_CALC("low_income_tax_reduction"),
+    QM_CALC("low_income_tax_reduction_unused"),        // what this tax leaves of the reduction, for the spouse
     QM_AMT("political_contributions"),
     QM_CALC("political_contribution_tax_credit"),
 };
@@ -373,10 +380,83 @@ double takeFromTax(ProvinceCalc& c, const char* line, double amount)
     return taken;
 }
 
+// A family low-income reduction that moves between spouses (New Brunswick,
+// Newfoundland and Labrador, Prince Edward Island): the return whose spouse
+// claimed it takes the part the spouse's tax left unused, in place of a
+// claim of its own; the claimant's return keeps what its own tax leaves.
+void takeLowIncomeReduction(ProvinceCalc& c, double reduction)
+{
+    const double fromSpouse = std::max(0.0, c.lowIncomeReductionFromSpouse);
+    if (fromSpouse > 0.0) {
+        takeFromTax(c, "low_income_tax_reduction", fromSpouse);
+        addOwn(c, "low_income_tax_reduction_unused", 0.0);
+        return;
+    }
+    const double claimed = roundToCents(std::max(0.0, reduction));
+    const double taken = takeFromTax(c, "low_income_tax_reduction", claimed);
+    addOwn(c, "low_income_tax_reduction_unused", claimed - taken);
+}
+
+// Political contributions tax credits: a first rate on a first part of the
+// contributions, a second on a second part and a third on a third, at most
+// a maximum. Most jurisdictions take 75%, 50% and 33 1/3%; the territories
+// 100% and 50%; Nova Scotia 75% throughout.
+struct PoliticalCreditScale
+{
+    double firstPart, secondPart, thirdPart, max;
+    double firstRate = 0.75;
+    double secondRate = 0.5;
+    double thirdRate = 1.0 / 3.0;
+};
+
+// The credit on the contributions the person entered on a line of the 428
+// or the 479.
+double politicalCredit(double contributions, const PoliticalCreditScale& scale)
+{
+    const double paid = std::max(0.0, contributions);
+    const double first = std::min(paid, scale.firstPart);
+    const double second = std::min(paid - first, scale.secondPart);
+    const double third = std::min(paid - first - second, scale.thirdPart);
+    return roundToCents(
+        std::min(scale.max, scale.firstRate * first + scale.secondRate * second + scale.thirdRate * third));
+}
+
+// A 428's credit, never more than the tax left.
+void politicalContributionCredit(ProvinceCalc& c, const char* contributionsLine, const PoliticalCreditScale& scale)
+{
+    takeFromTax(c, "political_contribution_tax_credit", politicalCredit(c.entry428(contributionsLine), scale));
+}
+
+// The 2021 scales. Sources: AB, Elections Alberta's table; SK, Government of
+// Saskatchewan (both unchanged since 2004); the others taxtips.ca's tables of
+// provincial political contribution credits, the same in each year it shows
+// (2012 to 2025; Manitoba's from 2018, Yukon's from 2016), not confirmed
+// against the 2021 forms.
+constexpr PoliticalCreditScale kAbPolitical{200, 900, 1200, 1000};    // AB428 line 60030
+constexpr PoliticalCreditScale kSkPolitical{400, 350, 525, 650};      // SK428 line 63554
+constexpr PoliticalCreditScale kBcPolitical{100, 450, 600, 500};      // BC428 line 60400
+constexpr PoliticalCreditScale kMbPolitical{400, 350, 1575, 1000};    // MB428
+constexpr PoliticalCreditScale kNbPolitical{200, 350, 525, 500};      // NB428 line 61550
+constexpr PoliticalCreditScale kNlPolitical{100, 450, 600, 500};      // NL428
+constexpr PoliticalCreditScale kPePolitical{100, 450, 600, 500};      // PE428
+constexpr PoliticalCreditScale kYtPolitical{400, 350, 525, 650};      // YT428
+// Nova Scotia: 75% of the contributions, at most 750 (novascotia.ca).
+constexpr PoliticalCreditScale kNsPolitical{1000, 0, 0, 750};
+// The territories: 100% of the first 100, 50% of the next 800, at most 500.
+constexpr PoliticalCreditScale kTerritorialPolitical{100, 800, 0, 500, 1.0, 0.5, 0.0};
+// Ontario's credit is on the ON479 and refundable; its Worksheet ON479 takes
+// 75% to 423, 50% to 1,410 and 33.33% above, at most 1,410. These are the
+// 2020 worksheet's figures: Ontario changed them in 2014 and 2019 and held
+// them in between, so they are taken for 2021 (not confirmed).
+constexpr PoliticalCreditScale kOnPolitical{423, 987, 1798, 1410, 0.75, 0.5, 0.3333};
+
 // Ontario: surtax, tax reduction, LIFT credit, Health Premium (ON428 2021).
 constexpr double kOnSurtaxThreshold1 = 4874;    // ON428 Part C: 20% of Ontario tax over 4,874
 constexpr double kOnSurtaxThreshold2 = 6237;    // ON428 Part C: 36% of Ontario tax over 6,237
-constexpr double kOnReductionBasic = 251;       // ON428 Part C: basic reduction (not confirmed in stored sources)
+// The tax reduction's amounts are not confirmed against the 2021 ON428; 464
+// agrees with the agency's 2024 figure (529, its line 75 guide text) taken
+// back by Ontario's indexation (4.5%, 6.5%, 2.4%).
+constexpr double kOnReductionBasic = 251;       // ON428 Part C: basic reduction (not confirmed)
 constexpr double kOnReductionPerDependant = 464;    // ON428 Part C: per child / impaired dependant (not confirmed)
 constexpr double kOnLiftMax = 850;              // ON428-A: LIFT maximum
 constexpr double kOnLiftRate = 0.0505;          // ON428-A: 5.05% of employment income
@@ -405,6 +485,9 @@ void onTax(ProvinceCalc& c)
     const double reductionBase =
         kOnReductionBasic + kOnReductionPerDependant * std::max(0, c.children + c.impairedDependants);
     takeFromTax(c, "tax_reduction", c.tax > 0 ? 2 * reductionBase - c.tax : 0.0);
+    // ON428: the foreign tax credit follows the tax reduction, the LIFT
+    // credit follows it.
+    c.takeForeignTaxCredit();
     // Neither income test may add to the credit: with both under their
     // thresholds the reduction is nil, not negative.
     const double lift = std::min(kOnLiftMax, kOnLiftRate * std::max(0.0, c.employmentIncome))
@@ -416,6 +499,14 @@ void onTax(ProvinceCalc& c)
     c.tax = roundToCents(c.tax + premium);
 }
 
+// Ontario's refundable credits (ON479): the political contribution credit.
+void onCredits(ProvinceCalc& c)
+{
+    const double credit = politicalCredit(c.entry479("63110"), kOnPolitical);
+    c.own479.emplace_back("political_contribution_tax_credit", credit);
+    c.refundable += credit;
+}
+
 // British Columbia tax reduction (BC428 2021).
 constexpr double kBcReductionMax = 481;         // BC428 2021: BC tax reduction (gov.bc.ca figures, 2021)
 constexpr double kBcReductionThreshold = 21418; // BC428 2021: net income where it shrinks by 3.56%
@@ -424,6 +515,7 @@ constexpr double kBcReductionRate = 0.0356;     // BC428: 3.56% of net income ov
 void bcTax(ProvinceCalc& c)
 {
     takeFromTax(c, "tax_reduction", gradedDown(kBcReductionMax, c.netIncome, kBcReductionThreshold, kBcReductionRate));
+    politicalContributionCredit(c, "60400", kBcPolitical);
 }
 
 // Prince Edward Island surtax and low-income tax reduction (PE428 2021).
@@ -442,7 +534,7 @@ void peTax(ProvinceCalc& c)
     addOwn(c, "surtax", surtax);
     c.tax = roundToCents(c.tax + surtax);
     // One reduction a family: the spouse with the higher net income claims it.
-    const bool claims = !c.hasSpouse || c.netIncome >= c.spouseNetIncome;
+    const bool claims = c.higherIncomeSpouse();
     const bool dependant = !c.hasSpouse && c.claimsDependant;
     // A child claimed as the eligible dependant is not counted again.
     const int children = std::max(0, c.children - (dependant ? 1 : 0));
@@ -450,35 +542,62 @@ void peTax(ProvinceCalc& c)
         + (c.hasSpouse ? kPeLitrSpouse + (c.spouseAge >= 65 ? kPeLitrAge : 0.0) : 0.0)
         + (dependant ? kPeLitrSpouse : 0.0) + kPeLitrChild * children;
     const double familyIncome = c.netIncome + (c.hasSpouse ? c.spouseNetIncome : 0.0);
-    takeFromTax(c, "low_income_tax_reduction",
-                claims ? gradedDown(amounts, familyIncome, kPeLitrThreshold, kPeLitrRate) : 0.0);
+    takeLowIncomeReduction(c, claims ? gradedDown(amounts, familyIncome, kPeLitrThreshold, kPeLitrRate) : 0.0);
+    // PE428: the foreign tax credit follows the reduction, the political
+    // contribution credit follows it.
+    c.takeForeignTaxCredit();
+    politicalContributionCredit(c, "political_contributions", kPePolitical);
 }
 
-// Political contributions tax credits: 75% of a first part of the
-// contributions, 50% of a second, 33 1/3% of a third, at most a maximum;
-// never more than the tax left.
-struct PoliticalCreditScale
+// Low-income tax reductions of New Brunswick and Newfoundland and Labrador
+// (each 428, Part C): a basic reduction, one more for a spouse or, without
+// one, for an eligible dependant, less a share of the adjusted family income
+// over a base amount (Newfoundland and Labrador's is higher for a family).
+// One reduction a family: the spouse with the higher net income claims it.
+struct FamilyLowIncomeReduction
 {
-    double firstPart, secondPart, thirdPart, max;
+    double basic;               // the basic reduction
+    double spouseOrDependant;   // the reduction for a spouse, or else an eligible dependant
+    double singleBase;          // the base amount of one living alone
+    double familyBase;          // the base amount where a spouse or dependant is claimed
+    double rate;                // the share of the income over the base
 };
-constexpr double kPoliticalFirstRate = 0.75;
-constexpr double kPoliticalSecondRate = 0.5;
-constexpr double kPoliticalThirdRate = 1.0 / 3.0;
 
-// AB428 line 60030 (Elections Alberta's table, unchanged since 2004).
-constexpr PoliticalCreditScale kAbPolitical{200, 900, 1200, 1000};
-// SK428 line 63554 (Government of Saskatchewan, unchanged since 2004).
-constexpr PoliticalCreditScale kSkPolitical{400, 350, 525, 650};
-
-void politicalContributionCredit(ProvinceCalc& c, const char* contributionsLine, const PoliticalCreditScale& scale)
+void familyLowIncomeReduction(ProvinceCalc& c, const FamilyLowIncomeReduction& r)
 {
-    const double paid = std::max(0.0, c.entry428(contributionsLine));
-    const double first = std::min(paid, scale.firstPart);
-    const double second = std::min(paid - first, scale.secondPart);
-    const double third = std::min(paid - first - second, scale.thirdPart);
-    const double credit = std::min(scale.max, kPoliticalFirstRate * first + kPoliticalSecondRate * second
-                                                  + kPoliticalThirdRate * third);
-    takeFromTax(c, "political_contribution_tax_credit", credit);
+    const bool claims = c.higherIncomeSpouse();
+    const bool family = c.hasSpouse || c.claimsDependant;
+    const double amount = r.basic + (family ? r.spouseOrDependant : 0.0);
+    const double income = std::max(0.0, c.netIncome) + (c.hasSpouse ? std::max(0.0, c.spouseNetIncome) : 0.0);
+    const double base = family ? r.familyBase : r.singleBase;
+    takeLowIncomeReduction(c, claims ? gradedDown(amount, income, base, r.rate) : 0.0);
+}
+
+// NB428 2021 lines 61570 to 61590: the base amount 17,840 is the Government
+// of New Brunswick's (news release of May 2021: from 17,630 to 17,840 for
+// 2021), the rate 3% the form's. The reduction of 685 is the agency's 2020
+// figure (678, its line 61590 guide text) indexed by New Brunswick's 1.0%
+// for 2021 (basic personal amount 10,459 to 10,564): not confirmed.
+constexpr FamilyLowIncomeReduction kNbLowIncome{685, 685, 17840, 17840, 0.03};
+// NL428 2021 lines 61870 to 61890: the base 20,619 for one alone (EY's note
+// on the 2021 budget), 859 and 479 for a spouse or dependant (wowa.ca's
+// 2020-2021 page, not confirmed against the 2021 NL428), the family base
+// 34,866 (its 2020 figure 34,727 indexed by Newfoundland and Labrador's 0.4%
+// for 2021: not confirmed), and the form's 16%.
+constexpr FamilyLowIncomeReduction kNlLowIncome{859, 479, 20619, 34866, 0.16};
+
+void nbTax(ProvinceCalc& c)
+{
+    familyLowIncomeReduction(c, kNbLowIncome);
+    politicalContributionCredit(c, "political_contributions", kNbPolitical);
+}
+
+// NL428: the political contribution credit comes before the low-income
+// tax reduction, which is the form's last step.
+void nlTax(ProvinceCalc& c)
+{
+    politicalContributionCredit(c, "political_contributions", kNlPolitical);
+    familyLowIncomeReduction(c, kNlLowIncome);
 }
 
 void abTax(ProvinceCalc& c)
@@ -489,6 +608,37 @@ void abTax(ProvinceCalc& c)
 void skTax(ProvinceCalc& c)
 {
     politicalContributionCredit(c, "63554", kSkPolitical);
+}
+
+// Saskatchewan's own amounts (SK428 2021, lines 58209 to 58220). The agency's
+// 2022 figures are 6,303 and 1,336 (its 2022 line 58210 guide text; TD1SK
+// 2022 line 3) and Saskatchewan indexed its amounts by 2.4% for 2022 (basic
+// personal amount 16,225 to 16,615): the 2021 figures below are those
+// brought back by that factor, not confirmed against the 2021 SK428 itself.
+constexpr double kSkChildAmount = 6155;         // line 58210: each dependent child 18 or younger (not confirmed)
+constexpr double kSkSeniorSupplement = 1305;    // line 58220: 65 or older, whatever the income (not confirmed)
+constexpr int kSkSeniorAge = 65;
+
+// Of a couple the spouse with the lower taxable income claims the children
+// (the other takes what is left on SK(S2)); equal incomes go to the lower
+// net income, then to one of the two. A child claimed as the eligible dependant is not counted
+// again. A count the person entered on line 58209 is their own claim.
+int skDependentChildren(const ProvinceCalc& c)
+{
+    const int entered = static_cast<int>(c.entry428("58209"));
+    if (entered > 0) return entered;
+    if (!c.lowerIncomeSpouse()) return 0;
+    const bool dependantIsChild = c.claimsDependant && !c.claimsSpouse;
+    return std::max(0, c.children - (dependantIsChild ? 1 : 0));
+}
+
+void skAmounts(ProvinceCalc& c)
+{
+    const double children = kSkChildAmount * skDependentChildren(c);
+    addOwn(c, "58210", children);
+    const double senior = c.age >= kSkSeniorAge ? kSkSeniorSupplement : 0.0;
+    addOwn(c, "58220", senior);
+    c.ownAmounts += children + senior;
 }
 
 // Manitoba family tax benefit (Schedule MB428-A). The amounts are the same on
@@ -508,13 +658,17 @@ void mbTax(ProvinceCalc& c)
     // Line 9: the children 18 or younger, but not one claimed as the
     // eligible dependant; of a couple only the spouse with the higher net
     // income claims them.
-    const bool higher = !c.hasSpouse || c.netIncome >= c.spouseNetIncome;
-    const int children = higher ? std::max(0, c.children - (c.dependantAmount > 0 ? 1 : 0)) : 0;
+    const int children =
+        c.higherIncomeSpouse() ? std::max(0, c.children - (c.dependantAmount > 0 ? 1 : 0)) : 0;
     amounts += kMbFtbDisabledOrChild * children;
     const double benefit =
         roundToCents(std::max(0.0, amounts - roundToCents(kMbFtbIncomeRate * std::max(0.0, c.netIncome))));
     addOwn(c, "61470", benefit);
     takeFromTax(c, "family_tax_benefit", benefit * c.lowestRate());
+    // MB428: the political contribution credit comes before the foreign tax
+    // credit.
+    politicalContributionCredit(c, "political_contributions", kMbPolitical);
+    c.takeForeignTaxCredit();
 }
 
 // ---- Refundable credits (479) -----------------------------------------------
@@ -608,8 +762,14 @@ constexpr double kNsSupplement = 3000;          // NS428: basic / spouse / depen
 constexpr double kNsAgeSupplement = 1465;       // NS428: age amount supplement (not confirmed in stored sources)
 constexpr double kNsSupplementThreshold = 25000;    // NS428: full supplement up to 25,000 (payworks.ca)
 constexpr double kNsSupplementEnd = 75000;      // NS428: none from 75,000 (payworks.ca)
-constexpr double kNsLitrBasic = 300;            // NS428: low-income tax reduction, self (not confirmed)
-constexpr double kNsLitrPerPerson = 165;        // NS428: spouse or eligible dependant, each child (not confirmed)
+// NS428 lines 61950 to 61990 and 60999: 300 for self and 300 for a spouse or
+// an eligible dependant (at most 600), 165 for each other child, as the
+// Government of Nova Scotia describes it and the 2023 NS428 has it (not
+// indexed). Only a person 19 or older, with a spouse, or a parent claims it.
+constexpr double kNsLitrBasic = 300;            // NS428 line 61950: self
+constexpr double kNsLitrSpouse = 300;           // NS428 lines 61970 / 61990: spouse, or else an eligible dependant
+constexpr double kNsLitrChild = 165;            // NS428 line 60999: each dependent child not claimed on line 61990
+constexpr int kNsLitrAge = 19;                  // NS428: the age from which one alone may claim it
 constexpr double kNsLitrThreshold = 15000;      // NS428: family net income where it starts to shrink (not confirmed)
 constexpr double kNsLitrRate = 0.05;            // NS428: 5% of the income over the threshold
 
@@ -641,10 +801,28 @@ void nsAmounts(ProvinceCalc& c)
 
 void nsTax(ProvinceCalc& c)
 {
-    const int people = (c.claimsSpouse || c.claimsDependant ? 1 : 0) + std::max(0, c.children);
+    // One reduction a family: the spouse with the higher net income claims it.
+    const bool eligible = c.age >= kNsLitrAge || c.hasSpouse || c.claimsDependant || c.children > 0;
+    const bool claims = eligible && c.higherIncomeSpouse();
+    const bool dependant = !c.hasSpouse && c.claimsDependant;
+    // A child claimed as the eligible dependant is not counted again.
+    const int children = std::max(0, c.children - (dependant ? 1 : 0));
+    const double amount =
+        kNsLitrBasic + (c.hasSpouse || dependant ? kNsLitrSpouse : 0.0) + kNsLitrChild * children;
     takeFromTax(c, "low_income_tax_reduction",
-                gradedDown(kNsLitrBasic + kNsLitrPerPerson * people, c.netIncome + c.spouseNetIncome,
-                           kNsLitrThreshold, kNsLitrRate));
+                claims ? gradedDown(amount, c.netIncome + c.spouseNetIncome, kNsLitrThreshold, kNsLitrRate) : 0.0);
+    politicalContributionCredit(c, "political_contributions", kNsPolitical);
+}
+
+// The territories' own step on the 428: the political contribution credit.
+void territorialTax(ProvinceCalc& c)
+{
+    politicalContributionCredit(c, "political_contributions", kTerritorialPolitical);
+}
+
+void ytTax(ProvinceCalc& c)
+{
+    politicalContributionCredit(c, "political_contributions", kYtPolitical);
 }
 
 // Yukon: the basic, spouse and dependant amounts follow the federal ones,
@@ -659,51 +837,63 @@ void ytAmounts(ProvinceCalc& c)
     c.ownAmounts = Federal2021::canadaEmploymentAmount(c.employmentIncome);
 }
 
-//                                  BPA   spouse max  spouse end   age   age threshold pension disability medical donation>200 eligible DTC other DTC  own amounts own tax own 479
-constexpr ProvinceCredits kAbCredits{19369, 19369,     19369,      5397, 40179,         1491,   14940,     2503,   0.21,       0.0812,      0.0218,    nullptr,    abTax,   nullptr};
-constexpr ProvinceCredits kBcCredits{11070, 9479,      10427,      4964, 36954,         1000,   8303,      2357,   0.168,      0.12,        0.0196,    nullptr,    bcTax,   nullptr};
-constexpr ProvinceCredits kMbCredits{9936,  9134,      9134,       3728, 27749,         1000,   6180,      1728,   0.174,      0.08,        0.007835,  nullptr,    mbTax,   nullptr};
-constexpr ProvinceCredits kNbCredits{10564, 8970,      9868,       5158, 38400,         1000,   8552,      2373,   0.1795,     0.14,        0.0275,    nullptr,    nullptr, nullptr};
-constexpr ProvinceCredits kNlCredits{9536,  7792,      8572,       6087, 33359,         1000,   6435,      2116,   0.183,      0.054,       0.035,     nullptr,    nullptr, nlCredits};
-constexpr ProvinceCredits kNsCredits{8481,  8481,      9329,       4141, 30828,         1173,   7341,      1637,   0.21,       0.0885,      0.0299,    nsAmounts,  nsTax,   nullptr};
-constexpr ProvinceCredits kNtCredits{15243, 15243,     15243,      7456, 38893,         1000,   12361,     2421,   0.1405,     0.115,       0.06,      nullptr,    nullptr, ntCredits};
-constexpr ProvinceCredits kNuCredits{16467, 16467,     16467,      10512, 38893,        2000,   14016,     2421,   0.115,      0.0551,      0.0261,    nullptr,    nullptr, nuCredits};
-constexpr ProvinceCredits kOnCredits{10880, 9238,      10162,      5312, 39546,         1504,   8790,      2462,   0.1116,     0.10,        0.029863,  nullptr,    onTax,   nullptr};
-constexpr ProvinceCredits kPeCredits{10500, 8918,      9809,       3764, 28019,         1000,   6890,      1678,   0.167,      0.105,       0.0196,    nullptr,    peTax,   nullptr};
-constexpr ProvinceCredits kSkCredits{16225, 16225,     17848,      4943, 36794,         1000,   9559,      2520,   0.145,      0.11,        0.01695,   nullptr,    skTax,   nullptr};
-constexpr ProvinceCredits kYtCredits{13808, 13808,     13808,      7713, 38893,         2000,   8662,      2421,   0.128,      0.1202,      0.0067,    ytAmounts,  nullptr, nullptr};
+//                                  BPA    spouse max  spouse end  age    age threshold  pension disability medical  donation>200 eligible DTC other DTC  own amounts own tax         own 479     own steps take the foreign tax credit
+constexpr ProvinceCredits kAbCredits{19369, 19369,      19369,      5397,  40179,         1491,   14940,     2503,    0.21,        0.0812,      0.0218,    nullptr,    abTax,          nullptr};
+constexpr ProvinceCredits kBcCredits{11070, 9479,       10427,      4964,  36954,         1000,   8303,      2357,    0.168,       0.12,        0.0196,    nullptr,    bcTax,          nullptr};
+constexpr ProvinceCredits kMbCredits{9936,  9134,       9134,       3728,  27749,         1000,   6180,      1728,    0.174,       0.08,        0.007835,  nullptr,    mbTax,          nullptr,    true};
+constexpr ProvinceCredits kNbCredits{10564, 8970,       9868,       5158,  38400,         1000,   8552,      2373,    0.1795,      0.14,        0.0275,    nullptr,    nbTax,          nullptr};
+constexpr ProvinceCredits kNlCredits{9536,  7792,       8572,       6087,  33359,         1000,   6435,      2116,    0.183,       0.054,       0.035,     nullptr,    nlTax,          nlCredits};
+constexpr ProvinceCredits kNsCredits{8481,  8481,       9329,       4141,  30828,         1173,   7341,      1637,    0.21,        0.0885,      0.0299,    nsAmounts,  nsTax,          nullptr};
+constexpr ProvinceCredits kNtCredits{15243, 15243,      15243,      7456,  38893,         1000,   12361,     2421,    0.1405,      0.115,       0.06,      nullptr,    territorialTax, ntCredits};
+constexpr ProvinceCredits kNuCredits{16467, 16467,      16467,      10512, 38893,         2000,   14016,     2421,    0.115,       0.0551,      0.0261,    nullptr,    territorialTax, nuCredits};
+constexpr ProvinceCredits kOnCredits{10880, 9238,       10162,      5312,  39546,         1504,   8790,      2462,    0.1116,      0.10,        0.029863,  nullptr,    onTax,          onCredits,  true};
+constexpr ProvinceCredits kPeCredits{10500, 8918,       9809,       3764,  28019,         1000,   6890,      1678,    0.167,       0.105,       0.0196,    nullptr,    peTax,          nullptr,    true};
+constexpr ProvinceCredits kSkCredits{16225, 16225,      17848,      4943,  36794,         1000,   9559,      2520,    0.145,       0.11,        0.01695,   skAmounts,  skTax,          nullptr};
+constexpr ProvinceCredits kYtCredits{13808, 13808,      13808,      7713,  38893,         2000,   8662,      2421,    0.128,       0.1202,      0.0067,    ytAmounts,  ytTax,          nullptr};
 
 constexpr FieldTable kNone{nullptr, 0};
 
 #define BRACKETS(thresholds, rates) makeBrackets(thresholds, rates)
 
-// Form numbers as in the form-control library's form table.
+// The province's form types as the form-control library's form table names
+// them; 0 where the province has no such form.
 constexpr ProvinceParams kProvinces[] = {
-    //          428  479   S2  S11  own 428 lines        own 479 lines        own S2 lines       own interview answers
-    { 1, "AB",  45,   0,  47,  48, fieldTable(kAb428), kNone,             kNone,             kNone,
-      BRACKETS(kAbThresholds, kAbRates), &kAbCredits},
-    { 2, "BC",  41,  42,  43,  44, fieldTable(kBc428), fieldTable(kBc479), kNone,             kNone,
-      BRACKETS(kBcThresholds, kBcRates), &kBcCredits},
-    { 3, "MB",  86,  87,  90,  91, fieldTable(kMb428), fieldTable(kMb479), kNone,             kNone,
-      BRACKETS(kMbThresholds, kMbRates), &kMbCredits},
-    { 4, "NB",  98,  99,  94,  95, fieldTable(kNb428), fieldTable(kNb479), kNone,             kNone,
-      BRACKETS(kNbThresholds, kNbRates), &kNbCredits},
-    { 5, "NL",  62,  63,  64,  65, fieldTable(kNl428), fieldTable(kNl479), kNone,             kNone,
-      BRACKETS(kNlThresholds, kNlRates), &kNlCredits},
-    { 6, "NS",  70,  71,  72,  73, fieldTable(kNs428), fieldTable(kNs479), kNone,             kNone,
-      BRACKETS(kNsThresholds, kNsRates), &kNsCredits},
-    { 7, "NT",  66,  67,  68,  69, fieldTable(kNt428), fieldTable(kNt479), kNone,             kNone,
-      BRACKETS(kNtThresholds, kNtRates), &kNtCredits},
-    { 8, "NU",  74,  75,  76,  77, fieldTable(kNu428), fieldTable(kNu479), kNone,             kNone,
-      BRACKETS(kNuThresholds, kNuRates), &kNuCredits},
-    { 9, "ON",  24,  25,  26,  27, fieldTable(kOn428), fieldTable(kOn479), kNone,             fieldTable(kOnInterview),
-      BRACKETS(kOnThresholds, kOnRates), &kOnCredits},
-    {10, "PE",  78,   0,  79,  80, fieldTable(kPe428), kNone,             kNone,             kNone,
-      BRACKETS(kPeThresholds, kPeRates), &kPeCredits},
-    {12, "SK",  81,  84,  82,  83, fieldTable(kSk428), fieldTable(kSk479), fieldTable(kSkS2), kNone,
-      BRACKETS(kSkThresholds, kSkRates), &kSkCredits},
-    {13, "YT", 108, 112, 110, 111, fieldTable(kYt428), fieldTable(kYt479), kNone,             kNone,
-      BRACKETS(kYtThresholds, kYtRates), &kYtCredits},
+    {1, "AB", FormType::AB428, 0, FormType::ABS2, FormType::ABS11,
+     fieldTable(kAb428), kNone, kNone, kNone,
+     BRACKETS(kAbThresholds, kAbRates), &kAbCredits},
+    {2, "BC", FormType::BC428, FormType::BC479, FormType::BCS2, FormType::BCS11,
+     fieldTable(kBc428), fieldTable(kBc479), kNone, kNone,
+     BRACKETS(kBcThresholds, kBcRates), &kBcCredits},
+    {3, "MB", FormType::MB428, FormType::MB479, FormType::MBS2, FormType::MBS11,
+     fieldTable(kMb428), fieldTable(kMb479), kNone, kNone,
+     BRACKETS(kMbThresholds, kMbRates), &kMbCredits},
+    {4, "NB", FormType::NB428, FormType::NB479, FormType::NBS2, FormType::NBS11,
+     fieldTable(kNb428), fieldTable(kNb479), kNone, kNone,
+     BRACKETS(kNbThresholds, kNbRates), &kNbCredits},
+    {5, "NL", FormType::NL428, FormType::NL479, FormType::NLS2, FormType::NLS11,
+     fieldTable(kNl428), fieldTable(kNl479), kNone, kNone,
+     BRACKETS(kNlThresholds, kNlRates), &kNlCredits},
+    {6, "NS", FormType::NS428, FormType::NS479, FormType::NSS2, FormType::NSS11,
+     fieldTable(kNs428), fieldTable(kNs479), kNone, kNone,
+     BRACKETS(kNsThresholds, kNsRates), &kNsCredits},
+    {7, "NT", FormType::NT428, FormType::NT479, FormType::NTS2, FormType::NTS11,
+     fieldTable(kNt428), fieldTable(kNt479), kNone, kNone,
+     BRACKETS(kNtThresholds, kNtRates), &kNtCredits},
+    {8, "NU", FormType::NU428, FormType::NU479, FormType::NUS2, FormType::NUS11,
+     fieldTable(kNu428), fieldTable(kNu479), kNone, kNone,
+     BRACKETS(kNuThresholds, kNuRates), &kNuCredits},
+    {9, "ON", FormType::ON428, FormType::ON479, FormType::ONS2, FormType::ONS11,
+     fieldTable(kOn428), fieldTable(kOn479), kNone, fieldTable(kOnInterview),
+     BRACKETS(kOnThresholds, kOnRates), &kOnCredits},
+    {10, "PE", FormType::PE428, 0, FormType::PES2, FormType::PES11,
+     fieldTable(kPe428), kNone, kNone, kNone,
+     BRACKETS(kPeThresholds, kPeRates), &kPeCredits},
+    {12, "SK", FormType::SK428, FormType::SK479, FormType::SKS2, FormType::SKS11,
+     fieldTable(kSk428), fieldTable(kSk479), fieldTable(kSkS2), kNone,
+     BRACKETS(kSkThresholds, kSkRates), &kSkCredits},
+    {13, "YT", FormType::YT428, FormType::YT479, FormType::YTS2, FormType::YTS11,
+     fieldTable(kYt428), fieldTable(kYt479), kNone, kNone,
+     BRACKETS(kYtThresholds, kYtRates), &kYtCredits},
 };
 
 #undef BRACKETS

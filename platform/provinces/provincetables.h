@@ -35,6 +35,12 @@ struct ProvinceCredits
     // premiums) and its refundable credits (479); none where it has none.
     void (*ownTax)(ProvinceCalc&);
     void (*ownCredits)(ProvinceCalc&);
+    // The foreign tax credit (T2036) is measured against the tax where its
+    // line stands on the 428: right after the dividend credit unless the
+    // province's own steps take it later (Ontario after its surtax and tax
+    // reduction, Prince Edward Island after its surtax and low-income
+    // reduction, Manitoba after its political contribution credit).
+    bool ownStepsTakeForeignCredit = false;
 };
 
 struct ProvinceParams

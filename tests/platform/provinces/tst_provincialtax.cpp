@@ -4,11 +4,13 @@
 // each row).
 
 #include <memory>
+#include <tuple>
 
 #include <QLibrary>
 #include <QtTest>
 
 #include "dependantinfo.h"
+#include "federalforms.h"
 #include "formtables.h"
 #include "formtypes.h"
 #include "provincialtaxmanager.h"
@@ -71,15 +73,15 @@ public:
     }
     void calculate()
     {
-        std::list<TaxData_T2209_2036*> none;
         m_manager->CalcProvTax_BeforeExchData(&t1, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                              none, nullptr, nullptr);
-        m_manager->CalcProvTax_AfterExchData(&t1, nullptr, nullptr, nullptr, nullptr, nullptr, none, nullptr,
+                                              foreign, nullptr, nullptr);
+        m_manager->CalcProvTax_AfterExchData(&t1, nullptr, nullptr, nullptr, nullptr, nullptr, foreign, nullptr,
                                              nullptr, nullptr);
-        m_manager->CalcProvCredit(&t1, nullptr, nullptr, none);
+        m_manager->CalcProvCredit(&t1, nullptr, nullptr, foreign);
     }
 
     TaxData_T1New t1;
+    std::list<TaxData_T2209_2036*> foreign;     // each country's T2209 / T2036
     CTaxData_Form* form = nullptr;
 
 private:
@@ -162,10 +164,23 @@ private slots:
     void medicalExpenses();
     void politicalContributions_data();
     void politicalContributions();
+    void politicalCreditBeforeLowIncomeReduction();
+    void saskatchewanAmounts_data();
+    void saskatchewanAmounts();
+    void tuition_data();
+    void tuition();
+    void foreignTaxCredit_data();
+    void foreignTaxCredit();
     void refundableCredits_data();
     void refundableCredits();
     void otherProvinceLeavesTheReturnAlone();
     void spouseTransferThroughTheExchange();
+    void saskatchewanTransferThroughTheExchange();
+    void tuitionTransferThroughTheExchange();
+    void familyReductionClaimedOnceBetweenEqualSpouses();
+    void novaScotiaReductionFromNineteen();
+    void lowIncomeReductionToTheSpouse_data();
+    void lowIncomeReductionToTheSpouse();
 };
 
 void ProvincialTaxTest::bracketTax_data()
@@ -328,11 +343,44 @@ void ProvincialTaxTest::ownRules_data()
     // At 10,000 the credit (1,165 x 10.8% = 125.82) is held to the tax left, 1,080 - 1,073.09.
     QTest::newRow("MB family benefit held to tax") << 3 << 10000.0 << 0.0 << -1.0 << 0 << "family_tax_benefit" << 6.91;
 
-    // Nova Scotia low-income tax reduction: 300 (+165 for a spouse and each
-    // child) less 5% of family net income over 15,000. At 16,000 the tax is
-    // 1,406.40 - (8,481 + 3,000) x 8.79% (1,009.18) = 397.22.
+    // Nova Scotia low-income tax reduction: 300 (+300 for a spouse, +165 for
+    // each child) less 5% of family net income over 15,000. At 16,000 the
+    // tax is 1,406.40 - (8,481 + 3,000) x 8.79% (1,009.18) = 397.22.
     QTest::newRow("NS reduction 16,000") << 6 << 16000.0 << 0.0 << -1.0 << 0 << "low_income_tax_reduction" << 250.0;
     QTest::newRow("NS reduction 21,000") << 6 << 21000.0 << 0.0 << -1.0 << 0 << "low_income_tax_reduction" << 0.0;
+    // 300 + 165 x 2 = 630 less 5% of 20,000 over 15,000: 380, within the tax
+    // left at 20,000 (1,758 - 1,009.18 = 748.82).
+    QTest::newRow("NS reduction children") << 6 << 20000.0 << 0.0 << -1.0 << 2 << "low_income_tax_reduction" << 380.0;
+    // Of a couple only the spouse with the higher net income claims it: the
+    // family's 600 - 8,900 x 5% = 155, held to the 7.91 of tax each has left
+    // (1,054.80 - 11,910 x 8.79% at 12,000; 1,046.01 - 11,810 x 8.79% at 11,900).
+    QTest::newRow("NS reduction lower spouse") << 6 << 11900.0 << 0.0 << 12000.0 << 0 << "low_income_tax_reduction"
+                                               << 0.0;
+    QTest::newRow("NS reduction higher spouse") << 6 << 12000.0 << 0.0 << 11900.0 << 0 << "low_income_tax_reduction"
+                                                << 7.91;
+
+    // New Brunswick low-income tax reduction: 685, and 685 more with a
+    // spouse, less 3% of family net income over 17,840. Tax at 30,000:
+    // 2,820 - 10,564 x 9.4% (993.02) = 1,826.98; the reduction 685 - 12,160
+    // x 3% = 320.20; at 40,673, 685 - 684.99; with a spouse at 40,000, 1,370
+    // - 22,160 x 3%. At 17,840 the tax left, 1,676.96 - 993.02 = 683.94,
+    // holds the reduction.
+    const QString litr = "low_income_tax_reduction";
+    QTest::newRow("NB reduction 30,000") << 4 << 30000.0 << 0.0 << -1.0 << 0 << litr << 320.20;
+    QTest::newRow("NB reduction 40,673") << 4 << 40673.0 << 0.0 << -1.0 << 0 << litr << 0.01;
+    QTest::newRow("NB reduction 40,674") << 4 << 40674.0 << 0.0 << -1.0 << 0 << litr << 0.0;
+    QTest::newRow("NB reduction held to tax") << 4 << 17840.0 << 0.0 << -1.0 << 0 << litr << 683.94;
+    QTest::newRow("NB reduction spouse") << 4 << 40000.0 << 0.0 << 0.0 << 0 << litr << 705.20;
+    QTest::newRow("NB reduction lower spouse") << 4 << 15000.0 << 0.0 << 16000.0 << 0 << litr << 0.0;
+    // Newfoundland and Labrador: 859, and 479 more with a spouse, less 16% of
+    // net income over 20,619 alone or family net income over 34,866. At
+    // 25,000: 859 - 4,381 x 16%; at 25,987: 859 - 858.88; with a spouse at
+    // 40,000: 1,338 - 5,134 x 16%.
+    QTest::newRow("NL reduction 20,619") << 5 << 20619.0 << 0.0 << -1.0 << 0 << litr << 859.0;
+    QTest::newRow("NL reduction 25,000") << 5 << 25000.0 << 0.0 << -1.0 << 0 << litr << 158.04;
+    QTest::newRow("NL reduction 25,987") << 5 << 25987.0 << 0.0 << -1.0 << 0 << litr << 0.12;
+    QTest::newRow("NL reduction 25,988") << 5 << 25988.0 << 0.0 << -1.0 << 0 << litr << 0.0;
+    QTest::newRow("NL reduction spouse") << 5 << 40000.0 << 0.0 << 0.0 << 0 << litr << 516.56;
 }
 
 void ProvincialTaxTest::ownRules()
@@ -448,6 +496,42 @@ void ProvincialTaxTest::politicalContributions_data()
     QTest::newRow("SK 1,275") << 12 << 50000.0 << 1275.0 << 650.0;
     QTest::newRow("SK 1,276") << 12 << 50000.0 << 1276.0 << 650.0;
     QTest::newRow("SK 1,000") << 12 << 50000.0 << 1000.0 << 558.33;
+    // British Columbia, Newfoundland and Labrador, Prince Edward Island: 75%
+    // of the first 100, 50% of the next 450, 33 1/3% of the next 600, at
+    // most 500.
+    QTest::newRow("BC 100") << 2 << 50000.0 << 100.0 << 75.0;
+    QTest::newRow("BC 550") << 2 << 50000.0 << 550.0 << 300.0;
+    QTest::newRow("BC 1,000") << 2 << 50000.0 << 1000.0 << 450.0;
+    QTest::newRow("BC 1,150") << 2 << 50000.0 << 1150.0 << 500.0;
+    QTest::newRow("BC 2,000") << 2 << 50000.0 << 2000.0 << 500.0;
+    QTest::newRow("NL 700") << 5 << 50000.0 << 700.0 << 350.0;
+    QTest::newRow("NL 1,150") << 5 << 50000.0 << 1150.0 << 500.0;
+    QTest::newRow("PE 1,000") << 10 << 50000.0 << 1000.0 << 450.0;
+    QTest::newRow("PE 1,500") << 10 << 50000.0 << 1500.0 << 500.0;
+    // Manitoba: 75% of the first 400, 50% of the next 350, 33 1/3% of the
+    // next 1,575, at most 1,000.
+    QTest::newRow("MB 750") << 3 << 50000.0 << 750.0 << 475.0;
+    QTest::newRow("MB 1,500") << 3 << 50000.0 << 1500.0 << 725.0;
+    QTest::newRow("MB 2,325") << 3 << 50000.0 << 2325.0 << 1000.0;
+    QTest::newRow("MB 3,000") << 3 << 50000.0 << 3000.0 << 1000.0;
+    // New Brunswick: 75% of the first 200, 50% of the next 350, 33 1/3% of
+    // the next 525, at most 500.
+    QTest::newRow("NB 200") << 4 << 50000.0 << 200.0 << 150.0;
+    QTest::newRow("NB 800") << 4 << 50000.0 << 800.0 << 408.33;
+    QTest::newRow("NB 1,075") << 4 << 50000.0 << 1075.0 << 500.0;
+    // Yukon: as Saskatchewan.
+    QTest::newRow("YT 750") << 13 << 50000.0 << 750.0 << 475.0;
+    QTest::newRow("YT 1,000") << 13 << 50000.0 << 1000.0 << 558.33;
+    QTest::newRow("YT 1,275") << 13 << 50000.0 << 1275.0 << 650.0;
+    // Nova Scotia: 75% of it all, at most 750.
+    QTest::newRow("NS 999") << 6 << 50000.0 << 999.0 << 749.25;
+    QTest::newRow("NS 2,000") << 6 << 50000.0 << 2000.0 << 750.0;
+    // The territories: 100% of the first 100, 50% of the next 800, at most 500.
+    QTest::newRow("NT 100") << 7 << 50000.0 << 100.0 << 100.0;
+    QTest::newRow("NT 500") << 7 << 50000.0 << 500.0 << 300.0;
+    QTest::newRow("NT 900") << 7 << 50000.0 << 900.0 << 500.0;
+    QTest::newRow("NU 50") << 8 << 50000.0 << 50.0 << 50.0;
+    QTest::newRow("NU 2,000") << 8 << 50000.0 << 2000.0 << 500.0;
 }
 
 void ProvincialTaxTest::politicalContributions()
@@ -459,12 +543,194 @@ void ProvincialTaxTest::politicalContributions()
     ProvinceReturn r(province);
     QVERIFY(r.ready());
     r.setIncome(taxable);
-    r.form->setFloat(province == 12 ? "63554" : "political_contributions", contributions);
+    const char* line = province == 12 ? "63554" : province == 2 ? "60400" : "political_contributions";
+    QVERIFY(r.form->setFloat(line, contributions));
     r.calculate();
     QCOMPARE(r.form->getFloat("political_contribution_tax_credit"), credit);
     const double taxBefore =
         roundToCents(std::max(0.0, r.form->getFloat("tax_on_taxable_income") - r.form->getFloat("61500")));
     QCOMPARE(r.form->getFloat("42800"), roundToCents(taxBefore - credit));
+}
+
+// Saskatchewan's amount for dependent children (6,155 each, line 58210) and
+// senior supplementary amount (1,305 from 65, line 58220). At 30,000 of
+// income the age amount is the full 4,943 (under the 36,794 threshold).
+void ProvincialTaxTest::politicalCreditBeforeLowIncomeReduction()
+{
+    // Newfoundland and Labrador at 20,000: 1,740 - 829.63 = 910.37 of tax.
+    // The political credit (500 on 1,150) comes first; the low-income
+    // reduction (859) takes what is left, 410.37.
+    ProvinceReturn r(5);
+    QVERIFY(r.ready());
+    r.setIncome(20000);
+    QVERIFY(r.form->setFloat("political_contributions", 1150));
+    r.calculate();
+    QCOMPARE(r.form->getFloat("political_contribution_tax_credit"), 500.0);
+    QCOMPARE(r.form->getFloat("low_income_tax_reduction"), 410.37);
+    QCOMPARE(r.form->getFloat("42800"), 0.0);
+}
+
+void ProvincialTaxTest::saskatchewanAmounts_data()
+{
+    QTest::addColumn<int>("age");
+    QTest::addColumn<int>("children");
+    QTest::addColumn<int>("entered");               // line 58209 as entered; 0: none
+    QTest::addColumn<double>("spouseTaxable");      // negative: no spouse
+    QTest::addColumn<double>("childAmount");
+    QTest::addColumn<double>("seniorAmount");
+    QTest::addColumn<double>("total");              // line 58800
+
+    QTest::newRow("single parent of two") << 41 << 2 << 0 << -1.0 << 12310.0 << 0.0 << 28535.0;  // 16,225 + 12,310
+    QTest::newRow("no children") << 41 << 0 << 0 << -1.0 << 0.0 << 0.0 << 16225.0;
+    QTest::newRow("64") << 64 << 0 << 0 << -1.0 << 0.0 << 0.0 << 16225.0;
+    QTest::newRow("65") << 65 << 0 << 0 << -1.0 << 0.0 << 1305.0 << 22473.0;   // + 4,943 + 1,305
+    QTest::newRow("65 with a child") << 65 << 1 << 0 << -1.0 << 6155.0 << 1305.0 << 28628.0;
+    // Of a couple the lower taxable income claims the children.
+    QTest::newRow("lower spouse claims") << 41 << 1 << 0 << 50000.0 << 6155.0 << 0.0 << 22380.0;
+    QTest::newRow("higher spouse does not") << 41 << 1 << 0 << 20000.0 << 0.0 << 0.0 << 16225.0;
+    QTest::newRow("count entered") << 41 << 1 << 3 << -1.0 << 18465.0 << 0.0 << 34690.0;
+}
+
+void ProvincialTaxTest::saskatchewanAmounts()
+{
+    QFETCH(int, age);
+    QFETCH(int, children);
+    QFETCH(int, entered);
+    QFETCH(double, spouseTaxable);
+    QFETCH(double, childAmount);
+    QFETCH(double, seniorAmount);
+    QFETCH(double, total);
+    ProvinceReturn r(12);
+    QVERIFY(r.ready());
+    r.setIncome(30000);
+    r.t1.setDate("birth_date", QDate(2021 - age, 6, 1));
+    r.t1.setInt("dependants_children_0_to_18", children);
+    if (spouseTaxable >= 0) {
+        // The spouse's income is above the spouse amount's end (17,848).
+        r.t1.setInt("marital_status", MARITAL_MARRIED);
+        r.t1.setFloat("spouse_net_income", spouseTaxable);
+        r.t1.setFloat("spouse_taxable_income", spouseTaxable);
+    }
+    r.form->setInt("58209", entered);
+    r.calculate();
+    QCOMPARE(r.form->getFloat("58210"), childAmount);
+    QCOMPARE(r.form->getFloat("58220"), seniorAmount);
+    QCOMPARE(r.form->getFloat("58800"), total);
+}
+
+// The provincial S11 of a Newfoundland and Labrador student (basic amount
+// 9,536, first bracket 8.7% to 38,081): past years' amounts first, then this
+// year's, as far as the tax needs; this year's unused part may move, at most
+// 5,000 of it.
+void ProvincialTaxTest::tuition_data()
+{
+    QTest::addColumn<double>("taxable");
+    QTest::addColumn<double>("carried");
+    QTest::addColumn<double>("fees");
+    QTest::addColumn<double>("asked");
+    QTest::addColumn<double>("used");
+    QTest::addColumn<double>("transferred");
+    QTest::addColumn<double>("left");
+
+    // 20,000 - 9,536 = 10,464 needed: all 7,000 used.
+    QTest::newRow("all used") << 20000.0 << 3000.0 << 4000.0 << 0.0 << 7000.0 << 0.0 << 0.0;
+    // 12,000 - 9,536 = 2,464 needed, from the 3,000 of past years; this
+    // year's 4,000 moves whole; 536 is left.
+    QTest::newRow("past years first") << 12000.0 << 3000.0 << 4000.0 << 5000.0 << 2464.0 << 4000.0 << 536.0;
+    // Nothing needed: at most 5,000 of this year's 8,000 moves.
+    QTest::newRow("transfer limit") << 9000.0 << 0.0 << 8000.0 << 6000.0 << 0.0 << 5000.0 << 3000.0;
+    // Past years' amounts never move.
+    QTest::newRow("past years stay") << 9000.0 << 2000.0 << 0.0 << 1000.0 << 0.0 << 0.0 << 2000.0;
+    // Above the first bracket the tax counts at 8.7%: 3,313.047 + 11,919 x
+    // 14.5% = 5,041.30, / 8.7% = 57,945.98, less 9,536.
+    QTest::newRow("above the first bracket") << 50000.0 << 50000.0 << 0.0 << 0.0 << 48409.98 << 0.0 << 1590.02;
+}
+
+void ProvincialTaxTest::tuition()
+{
+    QFETCH(double, taxable);
+    QFETCH(double, carried);
+    QFETCH(double, fees);
+    QFETCH(double, asked);
+    QFETCH(double, used);
+    QFETCH(double, transferred);
+    QFETCH(double, left);
+    ProvinceReturn r(5);
+    QVERIFY(r.ready());
+    CTaxData_Form* s11 = r.manager().NewFormData(FormType::NLS11, true);
+    QVERIFY(s11);
+    r.setIncome(taxable);
+    r.form->setFloat("unused_tuition_carried_forward", carried);
+    s11->setFloat("eligible_tuition_fees", fees);
+    s11->setFloat("transfer_amount", asked);
+    r.calculate();
+    QCOMPARE(r.form->getFloat("58560"), used);
+    QCOMPARE(s11->getFloat("used_this_year"), used);
+    QCOMPARE(s11->getFloat("transferred"), transferred);
+    QCOMPARE(s11->getFloat("carried_forward"), left);
+    QVERIFY(r.manager().FreeFormData(s11, true));
+}
+
+// The provincial foreign tax credit (T2036): each country's non-business
+// tax the federal credit left, at most its income's share of the tax
+// otherwise payable; never more than that tax. New Brunswick at 50,000:
+// 5,034.143 - 993.02 = 4,041.12. Ontario at 100,000: 7,494.41 - 549.44 =
+// 6,944.97, and with the surtax (669.06) 7,614.03, against which Ontario
+// measures the credit (after its tax reduction, nil here).
+void ProvincialTaxTest::foreignTaxCredit_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<double>("taxable");
+    QTest::addColumn<QStringList>("countries");     // "income:tax not credited federally"
+    QTest::addColumn<double>("first");              // the first country's credit
+    QTest::addColumn<double>("total");              // the 428's line
+    QTest::addColumn<double>("political");          // political contributions on the 428
+
+    QTest::newRow("NB share of the tax") << 4 << 50000.0 << QStringList{"5000:1000"} << 404.11 << 404.11 << 0.0;
+    QTest::newRow("NB tax paid") << 4 << 50000.0 << QStringList{"5000:300"} << 300.0 << 300.0 << 0.0;
+    QTest::newRow("NB nothing paid") << 4 << 50000.0 << QStringList{"5000:0"} << 0.0 << 0.0 << 0.0;
+    // 80% of 4,041.12 = 3,232.90; the second's 60% (2,424.67) is held to the
+    // 808.22 left.
+    QTest::newRow("NB two countries held to the tax") << 4 << 50000.0 << QStringList{"40000:5000", "30000:5000"}
+                                                        << 3232.90 << 4041.12 << 0.0;
+    QTest::newRow("ON after the surtax") << 9 << 100000.0 << QStringList{"10000:2000"} << 761.40 << 761.40 << 0.0;
+    // Ontario at 20,000: 1,010 - 549.44 = 460.56, less the tax reduction
+    // 502 - 460.56 = 41.44: half of 419.12.
+    QTest::newRow("ON after the tax reduction") << 9 << 20000.0 << QStringList{"10000:1000"} << 209.56 << 209.56 << 0.0;
+    // Prince Edward Island at 20,000: 1,960 - 1,029 = 931, less the
+    // low-income reduction 350 - 1,000 x 5% = 300: half of 631.
+    // Manitoba at 50,000: 3,642.084 + 16,277 x 12.75% (2,075.3175) = 5,717.40
+    // - 9,936 x 10.8% (1,073.09) = 4,644.31, less the political credit on
+    // 750 (475) = 4,169.31: a tenth of it.
+    QTest::newRow("MB after the political credit") << 3 << 50000.0 << QStringList{"5000:1000"} << 416.93 << 416.93
+                                                     << 750.0;
+    QTest::newRow("PE after the low-income reduction") << 10 << 20000.0 << QStringList{"10000:1000"} << 315.50
+                                                         << 315.50 << 0.0;
+}
+
+void ProvincialTaxTest::foreignTaxCredit()
+{
+    QFETCH(int, province);
+    QFETCH(double, taxable);
+    QFETCH(QStringList, countries);
+    QFETCH(double, first);
+    QFETCH(double, total);
+    QFETCH(double, political);
+    ProvinceReturn r(province);
+    QVERIFY(r.ready());
+    r.setIncome(taxable);
+    if (political > 0) QVERIFY(r.form->setFloat("political_contributions", political));
+    std::vector<std::unique_ptr<TaxData_T2209_2036>> forms;
+    for (const QString& country : countries) {
+        forms.push_back(std::make_unique<TaxData_T2209_2036>());
+        forms.back()->setFloat("provincial_foreign_income", country.section(':', 0, 0).toDouble());
+        forms.back()->setFloat("provincial_foreign_tax", country.section(':', 1, 1).toDouble());
+        forms.back()->setFloat("provincial_net_income", taxable);
+        r.foreign.push_back(forms.back().get());
+    }
+    r.calculate();
+    QCOMPARE(forms.front()->getFloat("provincial_credit"), first);
+    QCOMPARE(r.form->getFloat("provincial_foreign_tax_credit"), total);
 }
 
 void ProvincialTaxTest::refundableCredits_data()
@@ -479,54 +745,71 @@ void ProvincialTaxTest::refundableCredits_data()
     QTest::addColumn<double>("expected");
     const QStringList none;
 
+    // Ontario political contribution credit (refundable, ON479): 75% to 423,
+    // 50% to 1,410, 33.33% above, at most 1,410; paid in full with no tax.
+    QTest::newRow("ON political 423") << 9 << FormType::ON479 << 50000.0 << 41 << -1.0
+        << QStringList{"63110=423"} << "political_contribution_tax_credit" << 317.25;
+    QTest::newRow("ON political 1,410") << 9 << FormType::ON479 << 50000.0 << 41 << -1.0
+        << QStringList{"63110=1410"} << "political_contribution_tax_credit" << 810.75;
+    // 810.75 + 590 x 33.33% (196.647)
+    QTest::newRow("ON political 2,000") << 9 << FormType::ON479 << 50000.0 << 41 << -1.0
+        << QStringList{"63110=2000"} << "political_contribution_tax_credit" << 1007.40;
+    QTest::newRow("ON political 3,300") << 9 << FormType::ON479 << 50000.0 << 41 << -1.0
+        << QStringList{"63110=3300"} << "47900" << 1410.0;
+    QTest::newRow("ON political without tax") << 9 << FormType::ON479 << 8000.0 << 41 << -1.0
+        << QStringList{"63110=400"} << "47900" << 300.0;
+
     // Newfoundland and Labrador physical activity credit: 8.7% of the fees, at most 2,000.
-    QTest::newRow("NL activity 900") << 5 << 63 << 50000.0 << 41 << -1.0
+    QTest::newRow("NL activity 900") << 5 << FormType::NL479 << 50000.0 << 41 << -1.0
         << QStringList{"physical_activity_expenses=900"} << "47900" << 78.30;
-    QTest::newRow("NL activity 2,000") << 5 << 63 << 50000.0 << 41 << -1.0
+    QTest::newRow("NL activity 2,000") << 5 << FormType::NL479 << 50000.0 << 41 << -1.0
         << QStringList{"physical_activity_expenses=2000"} << "physical_activity_tax_credit" << 174.0;
-    QTest::newRow("NL activity over 2,000") << 5 << 63 << 50000.0 << 41 << -1.0
+    QTest::newRow("NL activity over 2,000") << 5 << FormType::NL479 << 50000.0 << 41 << -1.0
         << QStringList{"physical_activity_expenses=2500"} << "62000" << 2000.0;
     // 2,500 - 300 assistance = 2,200, capped at 2,000, less 500 the spouse claims.
-    QTest::newRow("NL activity shared") << 5 << 63 << 50000.0 << 41 << -1.0
+    QTest::newRow("NL activity shared") << 5 << FormType::NL479 << 50000.0 << 41 << -1.0
         << QStringList{"physical_activity_expenses=2500", "physical_activity_assistance=300",
                        "physical_activity_claimed_by_others=500"} << "physical_activity_tax_credit" << 130.50;
-    QTest::newRow("NL no activity") << 5 << 63 << 50000.0 << 41 << -1.0 << none << "47900" << 0.0;
+    QTest::newRow("NL no activity") << 5 << FormType::NL479 << 50000.0 << 41 << -1.0 << none << "47900" << 0.0;
 
     // Northwest Territories basic credit for self: 2.6% to 12,000; 312 +
     // 1.25% to 48,000; 762 + 1% to 66,000; 942 from there.
-    QTest::newRow("NT 12,000") << 7 << 67 << 12000.0 << 41 << -1.0 << none << "62460" << 312.0;
-    QTest::newRow("NT 12,001") << 7 << 67 << 12001.0 << 41 << -1.0 << none << "62460" << 312.01;
-    QTest::newRow("NT 48,000") << 7 << 67 << 48000.0 << 41 << -1.0 << none << "62460" << 762.0;
-    QTest::newRow("NT 48,001") << 7 << 67 << 48001.0 << 41 << -1.0 << none << "62460" << 762.01;
-    QTest::newRow("NT 65,999") << 7 << 67 << 65999.0 << 41 << -1.0 << none << "62460" << 941.99;
-    QTest::newRow("NT 66,000") << 7 << 67 << 66000.0 << 41 << -1.0 << none << "47900" << 942.0;
+    QTest::newRow("NT 12,000") << 7 << FormType::NT479 << 12000.0 << 41 << -1.0 << none << "62460" << 312.0;
+    QTest::newRow("NT 12,001") << 7 << FormType::NT479 << 12001.0 << 41 << -1.0 << none << "62460" << 312.01;
+    QTest::newRow("NT 48,000") << 7 << FormType::NT479 << 48000.0 << 41 << -1.0 << none << "62460" << 762.0;
+    QTest::newRow("NT 48,001") << 7 << FormType::NT479 << 48001.0 << 41 << -1.0 << none << "62460" << 762.01;
+    QTest::newRow("NT 65,999") << 7 << FormType::NT479 << 65999.0 << 41 << -1.0 << none << "62460" << 941.99;
+    QTest::newRow("NT 66,000") << 7 << FormType::NT479 << 66000.0 << 41 << -1.0 << none << "47900" << 942.0;
     // Treaty-exempt income leaves the adjusted net income: 15,000 - 3,000.
-    QTest::newRow("NT treaty income") << 7 << 67 << 15000.0 << 41 << -1.0
+    QTest::newRow("NT treaty income") << 7 << FormType::NT479 << 15000.0 << 41 << -1.0
         << QStringList{"62450=3000"} << "62460" << 312.0;
     // Supplement: 350 less the basic credit (10,000 x 2.6% = 260).
-    QTest::newRow("NT supplement single") << 7 << 67 << 10000.0 << 41 << -1.0 << none
+    QTest::newRow("NT supplement single") << 7 << FormType::NT479 << 10000.0 << 41 << -1.0 << none
         << "cost_of_living_supplement" << 90.0;
-    QTest::newRow("NT supplement total") << 7 << 67 << 10000.0 << 41 << -1.0 << none << "47900" << 350.0;
-    QTest::newRow("NT no supplement under 18") << 7 << 67 << 10000.0 << 17 << -1.0 << none << "47900" << 260.0;
+    QTest::newRow("NT supplement total") << 7 << FormType::NT479 << 10000.0 << 41 << -1.0 << none << "47900" << 350.0;
+    QTest::newRow("NT no supplement under 18") << 7 << FormType::NT479 << 10000.0 << 17 << -1.0
+        << none << "47900" << 260.0;
     // A couple: 700 less both basic credits (260 + 100), claimed once.
-    QTest::newRow("NT supplement couple") << 7 << 67 << 10000.0 << 41 << 5000.0
+    QTest::newRow("NT supplement couple") << 7 << FormType::NT479 << 10000.0 << 41 << 5000.0
         << QStringList{"claim_supplement=1", "spouse_basic_credit=100"} << "cost_of_living_supplement" << 340.0;
-    QTest::newRow("NT supplement spouse claims") << 7 << 67 << 10000.0 << 41 << 5000.0
+    QTest::newRow("NT supplement spouse claims") << 7 << FormType::NT479 << 10000.0 << 41 << 5000.0
         << QStringList{"spouse_basic_credit=100"} << "cost_of_living_supplement" << 0.0;
 
     // Nunavut: 2% of adjusted net income to 1,500; a single parent's
     // supplement 2% over 60,000 to 255.12.
-    QTest::newRow("NU 59,618") << 8 << 75 << 59618.0 << 41 << -1.0 << none << "47900" << 1192.36;
-    QTest::newRow("NU 74,999") << 8 << 75 << 74999.0 << 41 << -1.0 << none << "cost_of_living_tax_credit" << 1499.98;
-    QTest::newRow("NU 75,000") << 8 << 75 << 75000.0 << 41 << -1.0 << none << "cost_of_living_tax_credit" << 1500.0;
-    QTest::newRow("NU not single parent") << 8 << 75 << 70000.0 << 41 << -1.0 << none << "63940" << 0.0;
-    QTest::newRow("NU single parent 60,000") << 8 << 75 << 60000.0 << 41 << -1.0
+    QTest::newRow("NU 59,618") << 8 << FormType::NU479 << 59618.0 << 41 << -1.0 << none << "47900" << 1192.36;
+    QTest::newRow("NU 74,999") << 8 << FormType::NU479 << 74999.0 << 41 << -1.0
+        << none << "cost_of_living_tax_credit" << 1499.98;
+    QTest::newRow("NU 75,000") << 8 << FormType::NU479 << 75000.0 << 41 << -1.0
+        << none << "cost_of_living_tax_credit" << 1500.0;
+    QTest::newRow("NU not single parent") << 8 << FormType::NU479 << 70000.0 << 41 << -1.0 << none << "63940" << 0.0;
+    QTest::newRow("NU single parent 60,000") << 8 << FormType::NU479 << 60000.0 << 41 << -1.0
         << QStringList{"single_parent=1"} << "63940" << 0.0;
-    QTest::newRow("NU single parent 70,000") << 8 << 75 << 70000.0 << 41 << -1.0
+    QTest::newRow("NU single parent 70,000") << 8 << FormType::NU479 << 70000.0 << 41 << -1.0
         << QStringList{"single_parent=1"} << "63990" << 1600.0;   // 70,000 x 2% + 10,000 x 2%
-    QTest::newRow("NU single parent 80,000") << 8 << 75 << 80000.0 << 41 << -1.0
+    QTest::newRow("NU single parent 80,000") << 8 << FormType::NU479 << 80000.0 << 41 << -1.0
         << QStringList{"single_parent=1"} << "63940" << 255.12;
-    QTest::newRow("NU treaty income") << 8 << 75 << 60000.0 << 41 << -1.0
+    QTest::newRow("NU treaty income") << 8 << FormType::NU479 << 60000.0 << 41 << -1.0
         << QStringList{"62450=5000"} << "cost_of_living_tax_credit" << 1100.0;
 }
 
@@ -595,7 +878,7 @@ void ProvincialTaxTest::spouseTransferThroughTheExchange()
     // than 6,816, so nothing; at 12,000 it is 1,120, and 5,696 transfers.
     ProvinceReturn spouse(9), own(9);
     QVERIFY(spouse.ready() && own.ready());
-    CTaxData_Form* s2 = own.manager().NewFormData(26, true);
+    CTaxData_Form* s2 = own.manager().NewFormData(FormType::ONS2, true);
     QVERIFY(s2);
     spouse.t1.setDate("birth_date", QDate(1951, 3, 1));
     spouse.t1.setFloat("31400", 2000);
@@ -611,6 +894,142 @@ void ProvincialTaxTest::spouseTransferThroughTheExchange()
     own.calculate();
     QCOMPARE(own.form->getFloat("58640"), 5696.0);
     QVERIFY(own.manager().FreeFormData(s2, true));
+}
+
+void ProvincialTaxTest::saskatchewanTransferThroughTheExchange()
+{
+    // A 70-year-old Saskatchewan spouse with 12,000 of income, the lower of
+    // the couple, claims their child (6,155), the senior supplementary
+    // amount (1,305) and the full age amount (4,943); the 16,225 basic
+    // amount covers the 12,000, so all 12,403 transfer on the SK(S2).
+    ProvinceReturn spouse(12), own(12);
+    QVERIFY(spouse.ready() && own.ready());
+    CTaxData_Form* s2 = own.manager().NewFormData(FormType::SKS2, true);
+    QVERIFY(s2);
+    spouse.t1.setDate("birth_date", QDate(1951, 3, 1));
+    spouse.t1.setInt("marital_status", MARITAL_MARRIED);
+    spouse.t1.setFloat("spouse_net_income", 60000);
+    spouse.t1.setFloat("spouse_taxable_income", 60000);
+    spouse.t1.setInt("dependants_children_0_to_18", 1);
+    spouse.setIncome(12000);
+    spouse.calculate();
+    QCOMPARE(spouse.form->getFloat("58210"), 6155.0);
+    own.manager().ExchangeCoupledInfoForProvTax_MainlyS2(&spouse.manager());
+    QCOMPARE(s2->getFloat("spouse_dependent_children_amount"), 6155.0);
+    QCOMPARE(s2->getFloat("spouse_senior_supplementary_amount"), 1305.0);
+    QCOMPARE(s2->getFloat("amount_transferred"), 12403.0);
+    QVERIFY(own.manager().FreeFormData(s2, true));
+}
+
+void ProvincialTaxTest::tuitionTransferThroughTheExchange()
+{
+    // A Newfoundland and Labrador student spouse with 12,000 of income needs
+    // 2,464 of this year's 4,000 (12,000 - 9,536) and designates the rest,
+    // 1,536, on their S11. Their tax is nil with it, so all of it moves.
+    ProvinceReturn spouse(5), own(5);
+    QVERIFY(spouse.ready() && own.ready());
+    CTaxData_Form* s11 = spouse.manager().NewFormData(FormType::NLS11, true);
+    CTaxData_Form* s2 = own.manager().NewFormData(FormType::NLS2, true);
+    QVERIFY(s11 && s2);
+    spouse.setIncome(12000);
+    s11->setFloat("eligible_tuition_fees", 4000);
+    s11->setFloat("transfer_amount", 5000);
+    spouse.calculate();
+    QCOMPARE(spouse.form->getFloat("58560"), 2464.0);
+    own.manager().ExchangeCoupledInfoForProvTax_MainlyS2(&spouse.manager());
+    QCOMPARE(s2->getFloat("spouse_tuition_designated"), 1536.0);
+    QCOMPARE(s2->getFloat("spouse_credits_used"), 0.0);
+    QCOMPARE(s2->getFloat("amount_transferred"), 1536.0);
+    QVERIFY(own.manager().FreeFormData(s2, true));
+    QVERIFY(spouse.manager().FreeFormData(s11, true));
+}
+
+void ProvincialTaxTest::novaScotiaReductionFromNineteen()
+{
+    // Nova Scotia at 16,000 (tax left 397.22): 250 at 19; nothing at 18 for
+    // one alone without a child.
+    for (auto [age, reduction] : {std::pair{19, 250.0}, std::pair{18, 0.0}}) {
+        ProvinceReturn r(6);
+        QVERIFY(r.ready());
+        r.setIncome(16000);
+        r.t1.setDate("birth_date", QDate(2021 - age, 6, 1));
+        r.calculate();
+        QCOMPARE(r.form->getFloat("low_income_tax_reduction"), reduction);
+    }
+}
+
+void ProvincialTaxTest::familyReductionClaimedOnceBetweenEqualSpouses()
+{
+    // Prince Edward Island spouses with 14,000 each: 700 - 5% x (28,000 -
+    // 19,000) = 250, within either's tax (1,372 - 1,029 = 343). Equal net
+    // incomes: the smaller social insurance number claims it, once.
+    ProvinceReturn first(10), second(10);
+    QVERIFY(first.ready() && second.ready());
+    for (auto [person, sin, spouseSin] : {std::tuple{&first, "046454286", "130692544"},
+                                          std::tuple{&second, "130692544", "046454286"}}) {
+        person->setIncome(14000);
+        person->t1.setInt("marital_status", MARITAL_MARRIED);
+        person->t1.setFloat("spouse_net_income", 14000);
+        person->t1.setString("sin", sin);
+        person->t1.setString("spouse_sin", spouseSin);
+        person->calculate();
+    }
+    QCOMPARE(first.form->getFloat("low_income_tax_reduction"), 250.0);
+    QCOMPARE(second.form->getFloat("low_income_tax_reduction"), 0.0);
+}
+
+// The family low-income reduction the higher-income spouse claims and the
+// part their tax leaves, which the other spouse's 428 takes.
+void ProvincialTaxTest::lowIncomeReductionToTheSpouse_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<double>("claimantIncome");
+    QTest::addColumn<double>("otherIncome");
+    QTest::addColumn<double>("unused");     // on the claimant's 428
+    QTest::addColumn<double>("taken");      // by the other spouse
+    QTest::addColumn<double>("otherTax");   // the other spouse's line 42800
+
+    // New Brunswick, 16,000 and 15,000: 1,370 - 3% x (31,000 - 17,840) =
+    // 975.20; the claimant's tax (1,504 - 993.02 = 510.98) leaves 464.22; the
+    // other's tax, 1,410 - 993.02 = 416.98, takes all it can.
+    QTest::newRow("NB") << 4 << 16000.0 << 15000.0 << 464.22 << 416.98 << 0.0;
+    // Newfoundland and Labrador, 17,000 and 16,000: 1,338 - 16% x (33,000 -
+    // 34,866, nil) = 1,338; the claimant's tax (1,479 - 829.63 = 649.37)
+    // leaves 688.63; the other's, 1,392 - 829.63 = 562.37, is wiped out.
+    QTest::newRow("NL") << 5 << 17000.0 << 16000.0 << 688.63 << 562.37 << 0.0;
+    // Prince Edward Island, 14,000 and 13,000: 350 + 350 = 700 - 5% x
+    // (27,000 - 19,000) = 300; the claimant's tax (1,372 - 1,029 = 343) takes
+    // it all: nothing moves, the other keeps their tax (1,274 - 1,029).
+    QTest::newRow("PE nothing left") << 10 << 14000.0 << 13000.0 << 0.0 << 0.0 << 245.0;
+}
+
+void ProvincialTaxTest::lowIncomeReductionToTheSpouse()
+{
+    QFETCH(int, province);
+    QFETCH(double, claimantIncome);
+    QFETCH(double, otherIncome);
+    QFETCH(double, unused);
+    QFETCH(double, taken);
+    QFETCH(double, otherTax);
+    ProvinceReturn claimant(province), other(province);
+    QVERIFY(claimant.ready() && other.ready());
+    for (auto [person, own, spouse] : {std::tuple{&claimant, claimantIncome, otherIncome},
+                                       std::tuple{&other, otherIncome, claimantIncome}}) {
+        person->setIncome(own);
+        person->t1.setInt("marital_status", MARITAL_MARRIED);
+        person->t1.setFloat("spouse_net_income", spouse);
+        person->calculate();
+    }
+    QCOMPARE(claimant.form->getFloat("low_income_tax_reduction_unused"), unused);
+    QCOMPARE(other.form->getFloat("low_income_tax_reduction"), 0.0);
+    other.manager().ExchangeCoupledInfoForProvTax_MainlyUnusedLowIncCredit_MXOption(&claimant.manager());
+    QCOMPARE(other.form->getFloat("low_income_tax_reduction_from_spouse"), unused);
+    QCOMPARE(claimant.form->getFloat("low_income_tax_reduction_from_spouse"), 0.0);
+    other.calculate();
+    claimant.calculate();
+    QCOMPARE(other.form->getFloat("low_income_tax_reduction"), taken);
+    QCOMPARE(other.form->getFloat("42800"), otherTax);
+    QCOMPARE(claimant.form->getFloat("low_income_tax_reduction_unused"), unused);
 }
 
 QTEST_GUILESS_MAIN(ProvincialTaxTest)
