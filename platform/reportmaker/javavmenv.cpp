@@ -1,5 +1,6 @@
 #include "javavmenv.h"
 
+#include <clocale>
 #include <cstdio>
 #include <vector>
 
@@ -184,8 +185,12 @@ int JavaVMEnv::GetJavaEnvironment()
         args.ignoreUnrecognized = JNI_FALSE;
         JavaVM* jvm = nullptr;
         JNIEnv* env = nullptr;
-        if (reinterpret_cast<CreateVMFn>(entries[2].fn)(&jvm, reinterpret_cast<void**>(&env), &args) != 0 || !jvm)
-            return -10;
+        // The program reads numbers in the C locale; whatever the VM does to
+        // the process's locale while it starts is undone.
+        const QByteArray numeric = std::setlocale(LC_NUMERIC, nullptr);
+        const jint created = reinterpret_cast<CreateVMFn>(entries[2].fn)(&jvm, reinterpret_cast<void**>(&env), &args);
+        std::setlocale(LC_NUMERIC, numeric.constData());
+        if (created != 0 || !jvm) return -10;
         m_jvm = jvm;
         m_env = env;
         ++m_created;
