@@ -142,7 +142,7 @@ public class ReportMaker
     void print(ReportPdf pdf, ReturnItem item, boolean condensed)
     {
         ItemLayout layout = ItemLayout.of(item);
-        if (layout != null && layout.rows.length > 0) pdf.item(item, layout, condensed);
+        if (layout != null) pdf.item(item, layout, condensed);
     }
 
     /** Writes the PDF whole or not at all: a file beside the target, then renamed over it. */
