@@ -102,8 +102,8 @@ struct Desk
         returnFolder = dir.filePath(sub);
         outFolder = dir.filePath(out);
         QDir().mkpath(returnFolder);
-        config.m_JAVACLASSPATH = QStringLiteral(RESOURCES_DIR "/mr.jar:" RESOURCES_DIR "/pdfbox2.jar:" RESOURCES_DIR
-                                                "/fontbox2.jar:" RESOURCES_DIR "/commons-logging.jar");
+        // The class path the program starts with: the archives in Resources/.
+        config.setDefaultValue(CString(QCoreApplication::applicationDirPath()), CString(dir.path()));
         config.m_RetPdfPath = outFolder;
         if (family) {
             printer = std::make_unique<RecordingPrinter>(family.get(), &config, 2, nullptr);
