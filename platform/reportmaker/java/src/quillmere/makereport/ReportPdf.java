@@ -105,6 +105,7 @@ public class ReportPdf
     public void titleBand(String number, String title)
     {
         newPage();
+        lastHeading = "";
         final float top = y;
         page.add((s, f) -> {
             s.setNonStrokingColor(0.85f, 0.85f, 0.85f);
@@ -117,9 +118,15 @@ public class ReportPdf
         y -= 36;
     }
 
+    private String lastHeading = "";
+
     public void heading(String text, float size)
     {
-        room(ROW * 2);
+        // A tab and its first section often share a title: print it once.
+        if (text.equals(lastHeading)) return;
+        lastHeading = text;
+        // Never alone at the foot of a page.
+        room(ROW * 3);
         final float at = y - 4;
         page.add((s, f) -> text(s, f, f.bold, size, LEFT, at, text));
         y -= ROW + 6;
