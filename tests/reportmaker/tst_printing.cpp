@@ -156,6 +156,7 @@ private slots:
     void printsAsChosen_data();
     void printsAsChosen();
     void linesShowTheAmountsOnScreen();
+    void itemsPrintInTheReturnsOrder();
     void pageCountAddsUp();
     void accentedNamesPrint();
     void validationErrorsAskFirst_data();
@@ -164,6 +165,7 @@ private slots:
     void condensedPrint();
     void outputFolderThatCannotBeMade();
     void failedSavePrintsNothing();
+    void pdfThatCannotBeWrittenLeavesNothing();
     void cancelPrintsNothing();
     void pathCallerGetsNoAfterPrintStep();
     void deliveryGetsTheTypedAddress();
@@ -286,6 +288,27 @@ void PrintingTest::linesShowTheAmountsOnScreen()
         }
         QVERIFY(checked >= 3);
     }
+}
+
+void PrintingTest::itemsPrintInTheReturnsOrder()
+{
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    STRUCT_NOTEDATA_ITEM_2004* note = desk.family->taxpayer()->NewNoteData(900);
+    QVERIFY(note);
+    note->object->setString("text", CString("Ask for the moving receipts."));
+    Prompt::Scripted prompts;
+    const QString text = pdfText(desk.print({}));
+    // The T1 first (the summary form is first in the file), then the forms,
+    // the slips and the notes.
+    const int t1 = text.indexOf(QLatin1String("Income Tax and Benefit Return"));
+    const int summary = text.indexOf(QLatin1String("Tax Return Summary"));
+    const int slip = text.indexOf(QLatin1String("T4 Statement of Remuneration Paid"));
+    const int noteText = text.indexOf(QLatin1String("Ask for the moving receipts."));
+    QVERIFY(t1 >= 0 && summary >= 0 && slip >= 0 && noteText >= 0);
+    QVERIFY(t1 < summary);
+    QVERIFY(summary < slip);
+    QVERIFY(slip < noteText);
 }
 
 void PrintingTest::pageCountAddsUp()
@@ -420,6 +443,22 @@ void PrintingTest::failedSavePrintsNothing()
     QCOMPARE(prompts.texts().size(), 1);
     QVERIFY(prompts.texts().constFirst().contains(QLatin1String("nothing was printed")));
     QCOMPARE(desk.pdfCount(), 0);
+}
+
+void PrintingTest::pdfThatCannotBeWrittenLeavesNothing()
+{
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    // A folder where the PDF would go: it cannot be replaced.
+    QVERIFY(QDir().mkpath(QDir(desk.outFolder).filePath(QStringLiteral("Maya Okafor.pdf/kept"))));
+    Prompt::Scripted prompts;
+    prompts.press(Prompt::Ok);
+    QVERIFY(desk.print({}).isEmpty());
+    QCOMPARE(prompts.texts().size(), 1);
+    QVERIFY(prompts.texts().constFirst().startsWith(QLatin1String("The output PDF file is now opened by another application")));
+    QVERIFY(prompts.texts().constFirst().endsWith(QLatin1String(", error code is -117.")));
+    QCOMPARE(QDir(desk.outFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("Maya Okafor.pdf")});
 }
 
 void PrintingTest::cancelPrintsNothing()
