@@ -5,7 +5,9 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -72,6 +74,7 @@ private slots:
     void cleanReturnShowsNothing();
     void coupledErrorsShowOneDialogWithBothPersons();
     void declinedErrorsStillCount();
+    void generatePrintFilesUsesTheConfiguredFolders();
 };
 
 void PrintDialogsTest::optionsGiveFlags_data()
@@ -271,6 +274,27 @@ void PrintDialogsTest::declinedErrorsStillCount()
     QVERIFY(printer.ValidateTaxReturn(2, false, true) > 0);
     QCOMPARE(prompts.texts(),
              QStringList{QStringLiteral("This return contains validation errors. Do you want to view the validation errors?")});
+}
+
+void PrintDialogsTest::generatePrintFilesUsesTheConfiguredFolders()
+{
+    auto family = scenario(RETURNS_DIR "/single_clean");
+    QVERIFY(family);
+    QTemporaryDir dir;
+    CT1AppConfig config;
+    config.m_XMLPATH = dir.filePath(QStringLiteral("xml"));
+    config.m_BFORM_XMLPATH = dir.filePath(QStringLiteral("bform"));
+    for (const CString& folder : {config.m_XMLPATH, config.m_BFORM_XMLPATH}) QVERIFY(QDir().mkpath(folder.toQString()));
+    ReturnPrinter printer(family.get(), &config, 2, nullptr);
+    printer.OnCreateJavaXML();
+    QVERIFY(QDir(config.m_XMLPATH.toQString()).isEmpty());
+
+    config.m_JAVAPROJPATH = dir.filePath(QStringLiteral("java"));
+    QVERIFY(QDir().mkpath(config.m_JAVAPROJPATH.toQString()));
+    printer.OnCreateJavaXML();
+    QVERIFY(QFile::exists(QDir(config.m_JAVAPROJPATH.toQString()).filePath(QStringLiteral("TaxFormType.java"))));
+    QVERIFY(QFile::exists(QDir(config.m_XMLPATH.toQString()).filePath(QStringLiteral("T1.xml"))));
+    QVERIFY(QFile::exists(QDir(config.m_BFORM_XMLPATH.toQString()).filePath(QStringLiteral("SlipT4.xml"))));
 }
 
 QTEST_MAIN(PrintDialogsTest)

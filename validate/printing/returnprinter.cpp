@@ -224,6 +224,14 @@ int ReturnPrinter::CreatePDF(int mode, int formType, int formId, int flags, CStr
     return 0;
 }
 
+void ReturnPrinter::OnCreateJavaXML()
+{
+    WaitCursor wait;
+    IndividualTaxData::WriteJavaXMLFile(m_config->m_JAVAPROJPATH, m_config->m_XMLPATH, m_config->m_BFORM_XMLPATH);
+    IndividualTaxData::WriteJavaSlipFile(m_config->m_JAVAPROJPATH, m_config->m_BFORM_XMLPATH);
+    IndividualTaxData::WriteJavaNoteFile(m_config->m_JAVAPROJPATH);
+}
+
 void ReturnPrinter::afterPrint(int formType, const QString& pdf)
 {
     IndividualTaxData* person = m_family->getCurIndvTaxData();

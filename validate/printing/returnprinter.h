@@ -44,6 +44,10 @@ public:
     // and no after-print step runs. 0 on success, else the failure's code.
     int CreatePDF(int mode, int formType, int formId, int flags, CString* pdfPath);
 
+    // The developer command "Generate Print Files": the report maker's
+    // sources into the configured folders (nothing without JAVAPROJPATH).
+    void OnCreateJavaXML();
+
     // Sends the printed PDF for delivery; until the e-delivery service is
     // built, it says that nothing was sent.
     virtual void _SubmitDocDelivery(ENUMTYPE_FORM type, const QString& recipient, const CString& federalString1,
