@@ -321,9 +321,13 @@ void PrintingTest::pageCountAddsUp()
     // Every item starts a page: the whole return has the pages of each form
     // printed alone, one or two pages for each slip, and the letter and the
     // invoice one each.
+    // Each print saves the return, which reorders its form list: walk a copy.
+    QList<ReturnPrinter::Selection> forms;
+    for (const STRUCT_FORMDATA_ITEM_2004* form : desk.family->taxpayer()->forms())
+        forms.append({0, form->formType, form->uniqueId});
     int sum = 0;
-    for (const STRUCT_FORMDATA_ITEM_2004* form : desk.family->taxpayer()->forms()) {
-        desk.printer->setSelection({0, form->formType, form->uniqueId});
+    for (const ReturnPrinter::Selection& form : forms) {
+        desk.printer->setSelection(form);
         const int pages = pdfPages(desk.print({"fld_CurFormOnly"}));
         QVERIFY(pages >= 1);
         sum += pages;
