@@ -120,7 +120,9 @@ struct Desk
             for (const QString& box : boxes) click(d, box);
             click(d, QStringLiteral("btnPrint"));
         });
-        Modal::when<DlgPenvaultAfterPrint>([&pdf, deliverTo](DlgPenvaultAfterPrint* d) {
+        Modal::when<DlgPenvaultAfterPrint>([this, &pdf, deliverTo](DlgPenvaultAfterPrint* d) {
+            offered = d->findChild<QLineEdit*>("edtToEmail")->text();
+            afterPrintTitle = d->windowTitle();
             const QRegularExpressionMatch m =
                 QRegularExpression(QStringLiteral("href=\"([^\"]*)\"")).match(d->findChild<QLabel*>("lblFileLink")->text());
             pdf = QUrl(m.captured(1)).toLocalFile();
@@ -138,6 +140,9 @@ struct Desk
         Modal::dropWaiting();
         return pdf;
     }
+
+    // What the last after-print dialog showed.
+    QString offered, afterPrintTitle;
 
     int pdfCount() const { return QDir(outFolder).entryList({QStringLiteral("*.pdf")}, QDir::Files).size(); }
 };
@@ -502,6 +507,8 @@ void PrintingTest::deliveryGetsTheTypedAddress()
     QVERIFY(desk.printer);
     Prompt::Scripted prompts;
     const QString pdf = desk.print({}, QStringLiteral("client@example.ca"));
+    QCOMPARE(desk.offered, QStringLiteral("maya.okafor@example.ca"));   // the taxpayer's, from the return
+    QCOMPARE(desk.afterPrintTitle, QStringLiteral("Generate Printable Return File"));
     QCOMPARE(desk.printer->sent, 1);
     QCOMPARE(desk.printer->sentType, 0);
     QCOMPARE(desk.printer->sentTo, QStringLiteral("client@example.ca"));
@@ -510,6 +517,14 @@ void PrintingTest::deliveryGetsTheTypedAddress()
 
 void PrintingTest::everyPrintSharedOneJvm()
 {
+    QCOMPARE(JavaVMEnv::getInstance()->createdVMs(), 1);
+    // Once started, the host reads no setting again until the next run.
+    JavaVMEnv::setSettingsSource([]() {
+        JavaVMEnv::Settings s;
+        s.classPath = QStringLiteral("/nowhere.jar");
+        return s;
+    });
+    QCOMPARE(JavaVMEnv::getInstance()->Init(), 0);
     QCOMPARE(JavaVMEnv::getInstance()->createdVMs(), 1);
 }
 
