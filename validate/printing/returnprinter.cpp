@@ -50,12 +50,15 @@ QString jobErrorText(int code)
 
 } // namespace
 
+const ReturnPrinter* ReturnPrinter::s_settingsOwner = nullptr;
+
 ReturnPrinter::ReturnPrinter(CFamilyTaxData* family, CT1AppConfig* config, unsigned char edition, QWidget* editor)
     : m_family(family), m_config(config), m_edition(edition), m_editor(editor)
 {
     m_saver = [this](const QString& path) { return m_family->saveToFile(CString(path)); };
     DlgPrintOption_Info::s_clientLetterSetting = &m_config->m_PrntClientLetter;
     CT1AppConfig* c = m_config;
+    s_settingsOwner = this;
     JavaVMEnv::setSettingsSource([c]() {
         JavaVMEnv::Settings s;
         s.classPath = c->m_JAVACLASSPATH.toQString();
@@ -70,8 +73,13 @@ ReturnPrinter::ReturnPrinter(CFamilyTaxData* family, CT1AppConfig* config, unsig
 
 ReturnPrinter::~ReturnPrinter()
 {
+    // The host and the dialog must not keep reading a configuration that may go with us.
     if (DlgPrintOption_Info::s_clientLetterSetting == &m_config->m_PrntClientLetter)
         DlgPrintOption_Info::s_clientLetterSetting = nullptr;
+    if (s_settingsOwner == this) {
+        JavaVMEnv::setSettingsSource(nullptr);
+        s_settingsOwner = nullptr;
+    }
 }
 
 void ReturnPrinter::setReturnFile(const QString& folder, const QString& fileName)

@@ -68,4 +68,7 @@ private:
     QString m_fileName;
     Selection m_selection;
     Saver m_saver;
+
+    // The printer whose configuration the JVM host reads (the latest made).
+    static const ReturnPrinter* s_settingsOwner;
 };
