@@ -22,6 +22,7 @@
 #include "dlgpenvaultafterprint.h"
 #include "dlgprintoption_info.h"
 #include "familytaxdata.h"
+#include "formtables.h"
 #include "javavmenv.h"
 #include "modal.h"
 #include "prompt.h"
@@ -314,6 +315,11 @@ void PrintingTest::itemsPrintInTheReturnsOrder()
     QVERIFY(t1 < summary);
     QVERIFY(summary < slip);
     QVERIFY(slip < noteText);
+    // Every form and slip has its title band.
+    for (const STRUCT_FORMDATA_ITEM_2004* form : desk.family->taxpayer()->forms())
+        QVERIFY2(text.contains(QString::fromUtf8(formInfo(form->formType)->longName)), formInfo(form->formType)->shortName);
+    for (const STRUCT_SLIPDATA_ITEM_2004* s : desk.family->taxpayer()->slips())
+        QVERIFY2(text.contains(QString::fromUtf8(slipInfo(s->slipType)->name)), slipInfo(s->slipType)->shortName);
 }
 
 void PrintingTest::pageCountAddsUp()

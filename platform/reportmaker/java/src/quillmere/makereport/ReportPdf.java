@@ -113,7 +113,11 @@ public class ReportPdf
             s.fill();
             s.setNonStrokingColor(0f, 0f, 0f);
             text(s, f, f.bold, 13, LEFT + 6, top - 14, number);
-            text(s, f, f.bold, 11, LEFT + 110, top - 14, title);
+            // A long title is set smaller rather than past the band's end.
+            float size = 11;
+            String t = f.safe(f.bold, title == null ? "" : title);
+            while (size > 6 && f.bold.getStringWidth(t) / 1000 * size > RIGHT - LEFT - 116) size -= 0.5f;
+            text(s, f, f.bold, size, LEFT + 110, top - 14, t);
         });
         y -= 36;
     }
