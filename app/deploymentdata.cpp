@@ -35,6 +35,24 @@ QString CDeploymentData::esignLoginFailedMessage()
     return QStringLiteral("Login to esign.example failed: please check the user email and password.");
 }
 QString CDeploymentData::helpFaqUrl() { return QStringLiteral("https://www.quillmere.example/help/faq.html"); }
+QString CDeploymentData::makerProductSiteUrl() { return QStringLiteral("https://www.quillmere.example/"); }
+QString CDeploymentData::makerDownloadPageUrl(bool netfileEdition)
+{
+    return netfileEdition ? QStringLiteral("https://www.quillmere.example/download/netfile.html")
+                          : QStringLiteral("https://www.quillmere.example/download/efile.html");
+}
+QString CDeploymentData::makerT5008HelpUrl() { return QStringLiteral("https://www.quillmere.example/help/t5008.html"); }
+QString CDeploymentData::industryCodeLookupUrl()
+{
+    return QStringLiteral("https://www.statistics.example/industry-classification.html");
+}
+QString CDeploymentData::agencyMyAccountUrl() { return QStringLiteral("https://www.agency.example/my-account.html"); }
+QString CDeploymentData::agencyDirectDepositUrl() { return QStringLiteral("https://www.agency.example/direct-deposit.html"); }
+QString CDeploymentData::agencyMakePaymentUrl() { return QStringLiteral("https://www.agency.example/make-a-payment.html"); }
+QString CDeploymentData::agencyPaymentArrangementsUrl()
+{
+    return QStringLiteral("https://www.agency.example/payment-arrangements.html");
+}
 
 const char* const CDeploymentData::s_TDDWEBSERVICE_AFR_SPKEY_NETFILE_dbg = "Tb7KwQ2nVx9RpL4cHj6sMd3zYf8GqA5u";
 const char* const CDeploymentData::s_TDDWEBSERVICE_AFR_SPKEY_EFILE_dbg = "Hp3VcN8rKz5LwT1bQm7xGd4sYj9FtR2e";

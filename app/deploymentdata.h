@@ -43,6 +43,16 @@ public:
     static QString esignLoginFailedMessage();
     // Our help pages.
     static QString helpFaqUrl();
+    // Pages opened in the user's browser (never redirected to the local
+    // services: the browser, not the program, fetches them).
+    static QString makerProductSiteUrl();
+    static QString makerDownloadPageUrl(bool netfileEdition); // one page per edition
+    static QString makerT5008HelpUrl();
+    static QString industryCodeLookupUrl();      // the statistics agency's
+    static QString agencyMyAccountUrl();          // My Account for individuals
+    static QString agencyDirectDepositUrl();
+    static QString agencyMakePaymentUrl();
+    static QString agencyPaymentArrangementsUrl(); // for individuals
 
     // Software-provider keys of the tax-data and notice services: 32 letters
     // and digits each. "Platform" is the variant for a non-Windows platform.

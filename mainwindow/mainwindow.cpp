@@ -8,6 +8,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "familytaxdata.h"
+#include "form_return.h"
 #include "preferencedlg.h"
 #include "tabwndapp.h"
 #include "ui_mainwindow.h"
@@ -143,6 +145,10 @@ void MainWindow::syncWndTitleAndStatus()
         // The editor's page title names its return; the editor refreshes
         // the status line itself when it shows a return.
         setWindowTitle(QStringLiteral("%1 - %2").arg(base, editor->windowTitle()));
+        if (Form_Return* returnEditor = qobject_cast<Form_Return*>(editor)) {
+            QString status;
+            returnEditor->refreshReturnStatus(status);
+        }
     } else {
         setWindowTitle(QStringLiteral("%1 - Welcome").arg(base));
         m_statusLabels[2]->clear();
@@ -205,9 +211,8 @@ void MainWindow::setupContextMenu(int kind, QMenu* menu)
 
 CFamilyTaxData* MainWindow::_getCurFamilyData()
 {
-    // No return editor exists yet in this version: the start page is the
-    // only page that can be shown.
-    return nullptr;
+    Form_Return* editor = shownEditor();
+    return editor ? editor->familyData() : nullptr;
 }
 
 QWidget* MainWindow::firstChangedReturn() const
@@ -215,6 +220,8 @@ QWidget* MainWindow::firstChangedReturn() const
     // An editor answers isChanged() for its return; other pages do not.
     for (int i = 0; i < ui->stackedWidget->count(); ++i) {
         QWidget* page = ui->stackedWidget->widget(i);
+        // A new, imported or coupled return exists nowhere but here.
+        if (Form_Return* editor = qobject_cast<Form_Return*>(page); editor && !editor->hasFileToSave()) return page;
         if (page->metaObject()->indexOfMethod("isChanged()") < 0) continue;
         bool changed = false;
         QMetaObject::invokeMethod(page, "isChanged", Qt::DirectConnection, Q_RETURN_ARG(bool, changed));

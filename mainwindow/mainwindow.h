@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "cstring.h"
+#include "editorhost.h"
 
 class CFamilyTaxData;
 class Form_Return;
@@ -21,7 +22,7 @@ namespace Ui {
 class MainWindow;
 }
 
-class MainWindow : public QMainWindow
+class MainWindow : public QMainWindow, public EditorHost
 {
     Q_OBJECT
 
@@ -33,9 +34,9 @@ public:
     // Title, status text and action states for the page shown.
     void syncWndTitleAndStatus();
     // The current return's result, shown in the third status label.
-    void showReturnResultInStatus(const CString& text);
+    void showReturnResultInStatus(const CString& text) override;
     // Adds the actions of one kind of tree item to its context menu.
-    void setupContextMenu(int kind, QMenu* menu);
+    void setupContextMenu(int kind, QMenu* menu) override;
     // The return of the editor shown; null on the start page.
     CFamilyTaxData* _getCurFamilyData();
 
@@ -146,7 +147,9 @@ private:
     void applyEdition();
     // The shown page when it is a return editor rather than the start page.
     QWidget* shownEditorPage() const;
-    // The first open return with unsaved changes, or null.
+    Form_Return* shownEditor() const;
+    // The first open return with unsaved changes (a return never saved
+    // counts as one), or null.
     QWidget* firstChangedReturn() const;
     void _doTDDorAFR(bool autoFill);
 

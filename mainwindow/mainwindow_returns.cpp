@@ -1,12 +1,34 @@
-// The main window's side of a return's life. The editor page that holds an
-// open return comes with the return editor; until then no return can be
-// opened, made or imported, and these commands do nothing beyond the limit
-// check.
+// The main window's side of a return's life: the limit of two open returns,
+// reading, importing and coupling return files, saving and closing.
 
+#include <QDir>
 #include <QFileInfo>
+#include <QMenu>
+#include <QStackedWidget>
+#include <QStatusBar>
 
+#include "dlgcouplereturn_tab1.h"
+#include "dlgimportoption_info.h"
+#include "familytaxdata.h"
+#include "form_return.h"
 #include "mainwindow.h"
+#include "priorimport.h"
+#include "prompt.h"
+#include "returnfile.h"
 #include "tabwndapp.h"
+#include "ui_mainwindow.h"
+#include "wizardbase.h"
+
+namespace {
+
+const char* const kOpenFilter = "*.r21 Return files (*.r21);;All files (*.*)";
+
+QString canonicalFolderOf(const QString& path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).canonicalPath());
+}
+
+} // namespace
 
 bool MainWindow::canOpenMoreReturn()
 {
@@ -17,35 +39,240 @@ bool MainWindow::canOpenMoreReturn()
     return false;
 }
 
-int MainWindow::_presentAReturn(int, QFileInfo*, CFamilyTaxData*)
+int MainWindow::_presentAReturn(int openMode, QFileInfo* file, CFamilyTaxData* data)
 {
+    ++m_openReturns;
+    auto* editor = new Form_Return(file, data, this, ui->stackedWidget, m_openReturns, openMode, m_fontSize);
+    ui->stackedWidget->addWidget(editor);
+    ui->stackedWidget->setCurrentWidget(editor);
+    ui->menuWindows->addAction(editor->action());
+    connect(editor->action(), &QAction::triggered, this, &MainWindow::actionShowReturn);
+    syncWndTitleAndStatus();
     return 0;
 }
 
-void MainWindow::openReturnFile(QString&) {}
-
-void MainWindow::actionOpenReturn() {}
-
-void MainWindow::actionNewReturn() {}
-
-void MainWindow::on_actionImport_Prior_Year_s_Return_triggered() {}
-
-void MainWindow::on_actionCouple_Returns_2to1_triggered() {}
-
-void MainWindow::actionSaveReturn() {}
-
-void MainWindow::on_actionSave_Return_As_triggered() {}
-
-int MainWindow::doSaveReturn(Form_Return*, bool)
+Form_Return* MainWindow::shownEditor() const
 {
-    return 0;
+    return qobject_cast<Form_Return*>(shownEditorPage());
 }
 
-bool MainWindow::chooseFileSaveName(CFamilyTaxData*, QString&)
+void MainWindow::actionOpenReturn()
 {
-    return false;
+    if (!canOpenMoreReturn()) return;
+    QString folder = m_app->config().m_RetPath.toQString();
+    if (!m_app->m_LastOpenPath.IsEmpty()) folder = m_app->m_LastOpenPath.toQString();
+    QString path = Prompt::getOpenFileName(QStringLiteral("Open Return File"), folder,
+                                           QString::fromLatin1(kOpenFilter), this);
+    if (path.isEmpty()) return;
+    openReturnFile(path);
 }
 
-void MainWindow::actionCloseReturn() {}
+void MainWindow::openReturnFile(QString& path)
+{
+    int result = ReturnFile::kCannotOpen;
+    CFamilyTaxData* data = nullptr;
+    {
+        MyWaitCursor wait;
+        data = CFamilyTaxData::serializeFromFile(CString(path), result);
+    }
+    if (!data || result == ReturnFile::kWrongPassword) {
+        if (data) {
+            data->FreeData();
+            delete data;
+        }
+        TabWndApp::gAppInformation(QStringLiteral("Open return file failed!"), this);
+        return;
+    }
+    {
+        MyWaitCursor wait;
+        m_app->m_LastOpenPath = canonicalFolderOf(path);
+        data->Calculate(-1, nullptr);
+        // A return read only in part is shown untitled, so that no save can
+        // put it over the damaged or newer original.
+        QFileInfo file(path);
+        _presentAReturn(-1, result == ReturnFile::kOk ? &file : nullptr, data);
+    }
+    if (result == ReturnFile::kOk) {
+        statusBar()->showMessage(QStringLiteral("File read successfully"));
+        return;
+    }
+    statusBar()->showMessage(QStringLiteral("File open failed"));
+    TabWndApp::gAppInformation(QStringLiteral("There are some problem in reading return file, some info may be "
+                                              "lost.\nThis is the most recovered!"),
+                               this);
+}
 
-void MainWindow::actionShowReturn() {}
+void MainWindow::actionNewReturn()
+{
+    // The new-return interview makes the return this command presents.
+    if (!canOpenMoreReturn()) return;
+}
+
+void MainWindow::on_actionImport_Prior_Year_s_Return_triggered()
+{
+    if (!canOpenMoreReturn()) return;
+    QString folder = m_app->m_LastImportPath.toQString();
+    if (folder.isEmpty()) {
+        const QString retPath = m_app->config().m_RetPath.toQString();
+        folder = QString(retPath).replace(QStringLiteral("2021"), QStringLiteral("2020"));
+        if (!QDir(folder).exists()) folder = retPath;
+    }
+    const QString path = Prompt::getOpenFileName(QStringLiteral("Import Return File"), folder,
+                                                 QStringLiteral("*.r20 Return files (*.r20);;All files (*.*)"), this);
+    if (path.isEmpty()) return;
+
+    int result = 0;
+    CFamilyTaxData* data = CFamilyTaxData::serializeFromFile(CString(path), result);
+    if (!data || result != 0) {
+        if (data) {
+            data->FreeData();
+            delete data;
+        }
+        TabWndApp::gAppInformation(
+            QStringLiteral("Import prior year's return file failed, error = %1.").arg(result), nullptr);
+        return;
+    }
+    m_app->m_LastImportPath = canonicalFolderOf(path);
+
+    STRUCT_IMPORT_LASTYEAR_PARAM options;
+    options.keepNotes = 1;
+    options.includeSFD = options.keepForms = options.copyData = options.makeCoupled = options.maritalChoice = 0;
+    DlgImportOption_Info dialog(&options, this);
+    if (!dialog.exec()) {
+        data->FreeData();
+        delete data;
+        return;
+    }
+    MyWaitCursor wait;
+    data->Build2003DataTo2004(&options);
+    data->Calculate(-1, nullptr);
+    _presentAReturn(-1, nullptr, data);
+}
+
+void MainWindow::on_actionCouple_Returns_2to1_triggered()
+{
+    if (!canOpenMoreReturn()) return;
+    auto* page = new DlgCoupleReturn_tab1(m_app, nullptr);
+    WizardBase wizard(this, QStringLiteral("Couple Two Returns Together"));
+    wizard.setWizardStyle(QWizard::ModernStyle);
+    wizard.setOption(QWizard::NoBackButtonOnStartPage, true);
+    wizard.addPage(page);
+    wizard.initUI(700, 370);
+    if (!wizard.exec()) return;
+
+    MyWaitCursor wait;
+    auto release = [](CFamilyTaxData* data) {
+        if (!data) return;
+        data->FreeData();
+        delete data;
+    };
+    int result = 0;
+    CFamilyTaxData* first = CFamilyTaxData::serializeFromFile(CString(page->firstFile()), result);
+    if (!first || result != 0) {
+        release(first);
+        TabWndApp::gAppInformation(QStringLiteral("First return file cannot be read properly, Couple return failed."),
+                                   nullptr);
+        return;
+    }
+    CFamilyTaxData* second = CFamilyTaxData::serializeFromFile(CString(page->secondFile()), result);
+    if (!second || result != 0) {
+        release(first);
+        release(second);
+        TabWndApp::gAppInformation(
+            QStringLiteral("Second return file cannot be read properly, Couple return failed."), nullptr);
+        return;
+    }
+    // Coupling a coupled return would drop the spouse it already holds.
+    if (first->IsCoupledReturn() || second->IsCoupledReturn()) {
+        const QString which = first->IsCoupledReturn() ? page->firstFile() : page->secondFile();
+        release(first);
+        release(second);
+        TabWndApp::gAppInformation(
+            QStringLiteral("The return file %1 holds a coupled return already, Couple return failed.")
+                .arg(QDir::toNativeSeparators(which)),
+            nullptr);
+        return;
+    }
+    first->CoupleTaxReturn(second);
+    release(second);
+    first->Calculate(-1, nullptr);
+    _presentAReturn(-1, nullptr, first);
+}
+
+void MainWindow::actionSaveReturn()
+{
+    Form_Return* editor = shownEditor();
+    if (m_openReturns < 1 || !editor) return;
+    editor->saveCurFormDataToDoc();
+    doSaveReturn(editor, false);
+}
+
+void MainWindow::on_actionSave_Return_As_triggered()
+{
+    Form_Return* editor = shownEditor();
+    if (m_openReturns < 1 || !editor) return;
+    editor->saveCurFormDataToDoc();
+    doSaveReturn(editor, true);
+}
+
+int MainWindow::doSaveReturn(Form_Return* editor, bool askNewName)
+{
+    if (askNewName || !editor->hasFileToSave()) {
+        QString path;
+        if (!chooseFileSaveName(editor->familyData(), path)) return 0;
+        QFileInfo file(path);
+        editor->setFilepath(&file);
+    }
+    int result = 0;
+    CString path;
+    {
+        MyWaitCursor wait;
+        editor->familyData()->Calculate(-1, nullptr);
+        result = editor->saveReturnFile(path, true);
+    }
+    if (result == 1) {
+        // The file on disk is as it was; the return stays open and changed.
+        statusBar()->showMessage(QStringLiteral("File save failed"));
+        TabWndApp::gAppInformation(Form_Return::saveFailedText(path.toQString()), this);
+    } else {
+        statusBar()->showMessage(QStringLiteral("File saved"));
+        if (result == 2)
+            TabWndApp::gAppInformation(
+                QStringLiteral("The return file %1 was saved, but its backup could not be written.")
+                    .arg(path.toQString()),
+                this);
+    }
+    syncWndTitleAndStatus();
+    return result;
+}
+
+bool MainWindow::chooseFileSaveName(CFamilyTaxData* data, QString& path)
+{
+    const QString suggestion = m_app->config().m_RetPath.toQString() + QDir::separator()
+        + data->GetReturnFileNameWithoutSuffix().toQString() + QStringLiteral(".r21");
+    path = Prompt::getSaveFileName(QStringLiteral("Save Return File"), suggestion, QStringLiteral("Return file (*.r21)"),
+                                   this);
+    return !path.isEmpty();
+}
+
+void MainWindow::actionCloseReturn()
+{
+    Form_Return* editor = shownEditor();
+    if (m_openReturns < 1 || !editor) return;
+    editor->saveCurFormDataToDoc();
+    CString path;
+    if (!editor->onCloseReturn(path)) return;
+    ui->stackedWidget->removeWidget(editor);
+    ui->menuWindows->removeAction(editor->action());
+    editor->deleteLater();
+    --m_openReturns;
+    syncWndTitleAndStatus();
+}
+
+void MainWindow::actionShowReturn()
+{
+    auto* action = qobject_cast<ActionShowReturn*>(sender());
+    if (!action || !action->page()) return;
+    ui->stackedWidget->setCurrentWidget(action->page());
+    syncWndTitleAndStatus();
+}

@@ -238,15 +238,23 @@ void CFamilyTaxData::CoupleTaxReturn(CFamilyTaxData* other)
     }
 }
 
-void CFamilyTaxData::SyncMailingAddrToSpouseReturn()
+int CFamilyTaxData::SyncMailingAddrToSpouseReturn()
 {
-    if (!IsCoupledReturn()) return;
+    if (!IsCoupledReturn()) return 0;
     IndividualTaxData* current = getCurIndvTaxData();
     IndividualTaxData* other = getNonCurIndvTaxData();
-    if (!current || !other) return;
+    if (!current || !other) return 0;
     TaxData_T1New* from = current->t1();
     TaxData_T1New* to = other->t1();
-    if (from && to) to->SyncWithSpouseMailingAddr(from);
+    if (!from || !to) return 0;
+    to->SyncWithSpouseMailingAddr(from);
+    return 1;
+}
+
+void CFamilyTaxData::CopyTaxPreparerInfo()
+{
+    m_persons[0]->CopyTaxPreparerInfo();
+    if (IsCoupledReturn()) m_persons[1]->CopyTaxPreparerInfo();
 }
 
 void CFamilyTaxData::GetFamilyReturnStatus(double& principal, double& spouse, double& total) const

@@ -68,12 +68,27 @@ public:
     STRUCT_FORMDATA_ITEM_2004* NewFormDataItem(ENUMTYPE_FORM type, int id, bool addToList, int sharedId, bool initNew);
     bool setFedAmount(int number, int flag, double value);
     void CoupleTaxReturn(CFamilyTaxData* other);
-    void SyncMailingAddrToSpouseReturn();
+    // Copies the current person's mailing address into the other spouse's
+    // T1; non-zero when it did (a coupled return with both T1s).
+    int SyncMailingAddrToSpouseReturn();
+    // The preparer's details into the T1 of each person that has one.
+    void CopyTaxPreparerInfo();
     void GetFamilyReturnStatus(double& principal, double& spouse, double& total) const;
     int ValidateTaxReturn(unsigned char flag, std::list<_STRUCT_FORM_VALIDATE_INFO*>& items, CString& fullName,
                           bool spouse, bool);
     bool AnyMsgBeforeNetfile(unsigned char flag, bool b);
     bool MaySchedule6Needed();
+    // One spouse's return against the other's (spouseSide: the spouse's
+    // against the taxpayer's); 0 and no message unless the spouse's return
+    // holds a T1.
+    int ValidateWithCoupled(unsigned char mode, std::list<CString>& messages, bool spouseSide);
+    // Forwarded to the current person.
+    int IsEligibleForElectronicFile(unsigned char mode, std::list<CString>& messages);
+    int IsEligibleForReFile(unsigned char mode, std::list<CString>& messages);
+    int DoSurveyBeforeReFile(std::list<CString>& messages);
+    int prepareForReFile();
+    void UnsetReFile();
+    int ValidateT1135(unsigned char mode, std::list<_STRUCT_FORM_VALIDATE_INFO*>& items);
 
     // ---- sharing an item with the spouse
     bool IsTaxFormSharedWithSpouse(CTaxData_Form* form) const;

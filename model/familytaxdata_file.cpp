@@ -105,7 +105,10 @@ bool CFamilyTaxData::saveToFile(const CString& path)
     if (!file.open(QIODevice::WriteOnly)) return false;
     MyDataStream stream(&file);
     serialize(currentEdition(), stream);
-    if (stream.status() != QDataStream::Ok) {
+    // The last buffered bytes are written by the flush; a failure there (a
+    // full disk, a file-size limit) is not reported by commit, which would
+    // then put a cut-short file in place of the whole one.
+    if (stream.status() != QDataStream::Ok || !file.flush() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }

@@ -208,6 +208,29 @@ public:
     bool AnyMsgBeforeNetfile(unsigned char flag, bool b);
     bool MaySchedule6Needed();
 
+    // ---- checks against the spouse's return (individualtaxdata_coupled.cpp)
+    // Appends what the couple may not claim together; answers the list's
+    // size. Without exactly one T1 on either side nothing is checked.
+    int ValidateWithCoupled(unsigned char mode, std::list<CString>& messages, IndividualTaxData* spouse);
+    // Appends why a form of the type should not be added (or what to know first).
+    void CanAddNewForm(ENUMTYPE_FORM type, std::list<CString>& messages);
+
+    // ---- electronic filing and ReFILE (individualtaxdata_refile.cpp)
+    // Appends every refusal; answers the provincial libraries' own answer.
+    int IsEligibleForElectronicFile(unsigned char mode, std::list<CString>& messages);
+    // Appends at most one refusal; answers the list's size.
+    int IsEligibleForReFile(unsigned char mode, std::list<CString>& messages);
+    int DoSurveyBeforeReFile(std::list<CString>& messages);
+    // Keeps the summary as filed and marks the T1 for ReFILE: 0, or -1
+    // (nothing changed) without a summary.
+    int prepareForReFile();
+    void UnsetReFile();
+
+    // ---- the T1135 checked on its own (individualtaxdata_t1135.cpp)
+    // Appends one form item when the statement has something to say;
+    // answers the statement's own result (0 without one).
+    int ValidateT1135(unsigned char mode, std::list<_STRUCT_FORM_VALIDATE_INFO*>& items);
+
     // ---- provincial libraries reached directly
     void SyncDepInfo(int formType, DependantInfoStruct* dependants);
     void SyncDepSelAcrossMultiProvinces(int value, int province);

@@ -1,5 +1,5 @@
 // The queries of a person's return by number, its status line and file name,
-// and its validation and pre-filing questions.
+// and its validation.
 
 #include <cmath>
 
@@ -66,6 +66,14 @@ bool IndividualTaxData::getFedAmountClaimed(int number, double& value) const
 
 bool IndividualTaxData::getFedAmountClaimed(int number, int& value) const
 {
+    // The T1's marks that the filing front end reads: 2 the ReFILE mark,
+    // 10 the registration for the agency's online mail.
+    if (number == 2 || number == 10) {
+        const TaxData_T1New* form = t1();
+        if (!form) return false;
+        value = number == 2 ? (form->getBool("refile") ? 1 : 0) : form->getInt("online_mail");
+        return true;
+    }
     double amount = 0.0;
     const bool known = getFedAmountClaimed(number, amount);
     value = int(amount);
@@ -212,23 +220,6 @@ int IndividualTaxData::Validate(unsigned char flag, std::list<_STRUCT_FORM_VALID
         items.push_back(entry);
     }
     return int(items.size());
-}
-
-bool IndividualTaxData::AnyMsgBeforeNetfile(unsigned char flag, bool)
-{
-    const QString title = QStringLiteral("Quillmere Warning Message");
-    auto confirmAll = [&](CTaxData_Form* object) {
-        std::list<CString> warnings;
-        object->AnyMsgBeforeNetfile(flag, warnings);
-        for (const CString& text : warnings)
-            if (!CYesNoContinueDlg::warnYesNoMsg(nullptr, title, text)) return false;
-        return true;
-    };
-    for (STRUCT_SLIPDATA_ITEM_2004* slip : m_slips)
-        if (!confirmAll(slip->object)) return false;
-    for (STRUCT_FORMDATA_ITEM_2004* form : m_forms)
-        if (!confirmAll(form->object)) return false;
-    return m_provMgr.AnyMsgBeforeNetfile(t1(), dynamic_cast<TaxData_Sch11*>(GetFormData(FormType::Schedule11, false)));
 }
 
 void IndividualTaxData::SyncDepInfo(int formType, DependantInfoStruct*)

@@ -29,6 +29,18 @@ install_missing_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# The fuzz build's compiler and its runtime (libFuzzer, the sanitizers).
+# Not in PACKAGES: a machine without them still builds and tests; the fuzz
+# run then skips.
+FUZZ_PACKAGES=(clang libclang-rt-dev)
+
+install_fuzz_packages() {
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "Installing the fuzz build's packages: ${FUZZ_PACKAGES[*]}"
+  $sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${FUZZ_PACKAGES[@]}"
+}
+
 # build_tree <folder> [extra cmake args...]
 build_tree() {
   local dir="$1"; shift

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Set up, build and run every test: once as a normal build, then once more
 # under AddressSanitizer + UndefinedBehaviorSanitizer in a second build folder.
-# --no-sanitizers skips the second run (quicker local iterations).
+# Then the reply parsers are fuzzed for a short time (scripts/fuzz.sh).
+# --no-sanitizers skips the second run and the fuzzing (quicker local
+# iterations).
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
@@ -24,4 +26,5 @@ if [ "$sanitizers" -eq 1 ]; then
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
   export LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp"
   (cd "$ROOT/build-asan" && ctest --output-on-failure -j "$jobs")
+  "$ROOT/scripts/fuzz.sh"
 fi

@@ -286,7 +286,7 @@ const FieldSpec kT1013Fields[] = {
 
 // ---- T1135
 
-constexpr int kForeignProperties = 20;
+constexpr int kForeignProperties = TaxData_T1135New::kPropertyRows;
 
 const FieldSpec kT1135Fields[] = {
     QM_INT("reporter_kind"),            // 0 individual, 1 corporation, 2 trust, 3 partnership

@@ -57,7 +57,16 @@ class TaxData_T936New : public TableForm { public: TaxData_T936New(); };
 // T1013, Authorizing or Cancelling a Representative (form type 117).
 class TaxData_T1013New : public TableForm { public: TaxData_T1013New(); };
 // T1135, Foreign Income Verification Statement (form type 101).
-class TaxData_T1135New : public TableForm { public: TaxData_T1135New(); };
+class TaxData_T1135New : public TableForm
+{
+public:
+    static constexpr int kPropertyRows = 20;
+    TaxData_T1135New();
+    // What its filing needs: the reporter's names and S.I.N., the tax
+    // year, and the properties by the reporting method chosen. 1 when a
+    // message was added, else 0.
+    int Validate(unsigned char flag, std::list<CString>& messages) override;
+};
 // T1172, Additional Tax on Accumulated Income Payments from RESPs (form type 17).
 class TaxData_T1172New : public TableForm { public: TaxData_T1172New(); };
 // T2038(IND), Investment Tax Credit (Individuals) (form type 20).

@@ -58,6 +58,8 @@ int CYesNoContinueDlg::exec()
     r.defaultButton = Prompt::Ok;
     r.width = m_width;
     r.height = m_height;
+    // A heading on line 1 stands apart from the paragraphs of lines 2 to 4.
+    r.headed = !m_lines.value(1).isEmpty() && r.text.contains(QLatin1Char('\n'));
     r.parent = m_parent;
     return Prompt::ask(r).button == Prompt::Ok ? 1 : 0;
 }

@@ -47,6 +47,7 @@ struct Request
     QColor color;              // starting colour
     QString link;              // a web address shown as a link under the text
     int width = 0, height = 0; // a size the dialog asks for, 0 for its own
+    bool headed = false;       // the text's first line is a heading, shown apart from the paragraphs below it
     QObject* parent = nullptr; // the widget the dialog belongs to, if any
 };
 

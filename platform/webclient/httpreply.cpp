@@ -12,9 +12,10 @@ bool HttpReply::parseHead()
     if (!statusLine.value(0).startsWith("HTTP/1.")) {
         m_status = 0;
     } else {
+        // Three digits, as HTTP has them; anything else is no reply at all.
         bool ok = false;
         m_status = statusLine.value(1).toInt(&ok);
-        if (!ok) m_status = 0;
+        if (!ok || statusLine.value(1).size() != 3 || m_status < 100) m_status = 0;
     }
     for (int i = 1; i < lines.size(); ++i) {
         const int colon = lines[i].indexOf(':');
@@ -48,7 +49,8 @@ bool HttpReply::decodeChunks()
         if (!ok || size < 0) return false;
         at = lineEnd + 2;
         if (size == 0) break;
-        if (m_raw.size() < at + size + 2) return false;
+        // Compared so that no sum can overflow, whatever size was announced.
+        if (size > qint64(m_raw.size()) - at - 2) return false;
         body += m_raw.mid(at, int(size));
         at += int(size) + 2;
     }

@@ -1,6 +1,8 @@
 #include "qwebclient.h"
 
 #include <QEventLoop>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QSslSocket>
@@ -11,6 +13,8 @@
 
 namespace {
 
+// Set by the start-up (or a test) while worker threads may be posting.
+QMutex s_certificateMutex;
 QString s_extraCertificateFile;
 
 QByteArray formBody(const QList<QPair<QString, QString>>& fields)
@@ -38,32 +42,74 @@ void QWebClient::addQueryItem(const QString& name, const QString& value)
 
 void QWebClient::setExtraCertificateFile(const QString& path)
 {
+    QMutexLocker lock(&s_certificateMutex);
     s_extraCertificateFile = path;
 }
 
 QString QWebClient::extraCertificateFile()
 {
+    QMutexLocker lock(&s_certificateMutex);
     return s_extraCertificateFile;
 }
 
 bool QWebClient::post(QString& reply, const char* credentials)
 {
     reply.clear();
+    QByteArray body;
+    const QByteArray authorization = credentials ? "Basic " + QByteArray(credentials) : QByteArray();
+    if (!exchange("application/x-www-form-urlencoded", formBody(m_fields), authorization, body)) return false;
+    reply = QString::fromUtf8(body);
+    return true;
+}
+
+bool QWebClient::post(QString& reply, const QString& token, const char* scheme)
+{
+    reply.clear();
+    QByteArray body;
+    const QByteArray authorization = QByteArray(scheme ? scheme : "Bearer") + ' ' + token.toUtf8();
+    if (!exchange("application/x-www-form-urlencoded", formBody(m_fields), authorization, body)) return false;
+    reply = QString::fromUtf8(body);
+    return true;
+}
+
+bool QWebClient::postSoapXML(const QString& xml, const char* contentType, std::string& reply)
+{
+    reply.clear();
+    QByteArray body;
+    if (!exchange(contentType ? QByteArray(contentType) : QByteArray("text/xml; charset=UTF-8"), xml.toUtf8(),
+                  QByteArray(), body))
+        return false;
+    reply.assign(body.constData(), size_t(body.size()));
+    return true;
+}
+
+bool QWebClient::exchange(const QByteArray& contentType, const QByteArray& body, const QByteArray& authorization,
+                          QByteArray& replyBody)
+{
+    replyBody.clear();
     m_status = 0;
     m_error.clear();
 
     const QUrl url(m_url);
     if (!url.isValid() || url.scheme() != QLatin1String("https") || url.host().isEmpty()) {
-        m_error = QStringLiteral("not an https address: %1").arg(m_url);
+        // The address without its query or user part: those may carry secrets.
+        m_error = QStringLiteral("not an https address: %1").arg(url.toString(QUrl::RemoveQuery | QUrl::RemoveUserInfo));
+        return false;
+    }
+    // Header injection: nothing the caller hands over may end a header line.
+    if (contentType.contains('\n') || contentType.contains('\r') || authorization.contains('\n')
+        || authorization.contains('\r')) {
+        m_error = QStringLiteral("a header holds a line break");
         return false;
     }
 
     QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
     tls.setPeerVerifyMode(QSslSocket::VerifyPeer);
-    if (!s_extraCertificateFile.isEmpty()) {
-        const QList<QSslCertificate> extra = QSslCertificate::fromPath(s_extraCertificateFile, QSsl::Pem);
+    const QString extraFile = extraCertificateFile();
+    if (!extraFile.isEmpty()) {
+        const QList<QSslCertificate> extra = QSslCertificate::fromPath(extraFile, QSsl::Pem);
         if (extra.isEmpty()) {
-            m_error = QStringLiteral("certificate file %1 cannot be read").arg(s_extraCertificateFile);
+            m_error = QStringLiteral("certificate file %1 cannot be read").arg(extraFile);
             return false;
         }
         // Naming authorities replaces the system's unless they are named
@@ -72,7 +118,6 @@ bool QWebClient::post(QString& reply, const char* credentials)
         tls.setCaCertificates(system + extra);
     }
 
-    const QByteArray body = formBody(m_fields);
     QByteArray target = url.path(QUrl::FullyEncoded).toLatin1();
     if (target.isEmpty()) target = "/";
     if (url.hasQuery()) target += '?' + url.query(QUrl::FullyEncoded).toLatin1();
@@ -80,45 +125,59 @@ bool QWebClient::post(QString& reply, const char* credentials)
                                                  : url.host().toLatin1();
     QByteArray request = "POST " + target + " HTTP/1.1\r\n";
     request += "Host: " + hostHeader + "\r\n";
-    request += "Content-Type: application/x-www-form-urlencoded\r\n";
+    request += "Content-Type: " + contentType + "\r\n";
     request += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
-    if (credentials) request += "Authorization: Basic " + QByteArray(credentials) + "\r\n";
+    if (!authorization.isEmpty()) request += "Authorization: " + authorization + "\r\n";
+    // SOAP 1.1 services expect the header even when empty.
+    if (contentType.startsWith("text/xml")) request += "SOAPAction: \"\"\r\n";
     request += "Accept: */*\r\nConnection: close\r\n\r\n";
     request += body;
 
     // A socket of our own rather than Qt's HTTP stack: that one sends a POST
     // again when the server drops the connection, and a service must never
-    // receive one request twice.
+    // receive one request twice. The socket, timer and loop all live on the
+    // calling thread, so a worker thread posts the same way the GUI does.
     QSslSocket socket;
     socket.setSslConfiguration(tls);
     HttpReply answer;
+    qint64 received = 0;
     bool complete = false;
     bool timedOut = false;
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
+    const auto take = [&] {
+        const QByteArray bytes = socket.readAll();
+        received += bytes.size();
+        if (received > m_maxReplyBytes) {
+            m_error = QStringLiteral("reply larger than %1 bytes").arg(m_maxReplyBytes);
+            return false;
+        }
+        answer.append(bytes);
+        return true;
+    };
     QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
         timedOut = true;
         loop.quit();
     });
     QObject::connect(&socket, &QSslSocket::encrypted, &loop, [&] { socket.write(request); });
     QObject::connect(&socket, &QSslSocket::readyRead, &loop, [&] {
-        answer.append(socket.readAll());
-        if (answer.isComplete(false)) {
+        if (!take()) {
+            loop.quit();
+        } else if (answer.isComplete(false)) {
             complete = true;
             loop.quit();
         }
     });
     QObject::connect(&socket, &QSslSocket::disconnected, &loop, [&] {
-        answer.append(socket.readAll());
-        complete = answer.isComplete(true);
+        if (m_error.isEmpty() && take()) complete = answer.isComplete(true);
         loop.quit();
     });
     QObject::connect(&socket, &QAbstractSocket::errorOccurred, &loop,
                      [&](QAbstractSocket::SocketError error) {
                          // The server closing after its reply is the normal end.
                          if (error == QAbstractSocket::RemoteHostClosedError) return;
-                         m_error = socket.errorString();
+                         if (!complete && m_error.isEmpty()) m_error = socket.errorString();
                          loop.quit();
                      });
     timer.start(m_timeoutMs);
@@ -126,6 +185,7 @@ bool QWebClient::post(QString& reply, const char* credentials)
     // The user cannot start a second exchange while this one runs.
     if (!complete && m_error.isEmpty()) loop.exec(QEventLoop::ExcludeUserInputEvents);
     timer.stop();
+    QObject::disconnect(&socket, nullptr, &loop, nullptr);
     socket.abort();
 
     if (!complete) {
@@ -133,6 +193,6 @@ bool QWebClient::post(QString& reply, const char* credentials)
         return false;
     }
     m_status = answer.status();
-    reply = QString::fromUtf8(answer.body());
+    replyBody = answer.body();
     return true;
 }

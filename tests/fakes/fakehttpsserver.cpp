@@ -10,6 +10,8 @@
 #include <QThread>
 #include <QUrl>
 
+#include <sys/socket.h>
+
 namespace {
 
 QByteArray readFile(const QString& path)
@@ -133,6 +135,14 @@ private:
             socket->abort();
             socket->deleteLater();
             return;
+        case FakeReply::Reset: {
+            // A zero linger time makes the close a reset rather than an end.
+            const linger now = {1, 0};
+            ::setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &now, sizeof now);
+            socket->abort();
+            socket->deleteLater();
+            return;
+        }
         case FakeReply::Silent:
             return;
         case FakeReply::Raw:

@@ -21,6 +21,7 @@ struct FakeReply
     enum Action {
         Answer,  // send the status and body, then close
         Drop,    // close the connection without a word
+        Reset,   // reset the connection (TCP RST) without a word
         Silent,  // keep the connection open and never answer
         Raw,     // send `body` as the whole reply, headers included, then close
     };
@@ -43,6 +44,7 @@ struct FakeReply
         return r;
     }
     static FakeReply drop() { FakeReply r; r.action = Drop; return r; }
+    static FakeReply reset() { FakeReply r; r.action = Reset; return r; }
     static FakeReply silent() { FakeReply r; r.action = Silent; return r; }
     static FakeReply raw(const QByteArray& bytes) { FakeReply r; r.action = Raw; r.body = bytes; return r; }
 };

@@ -2,6 +2,11 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -41,6 +46,40 @@ Prompt::Answer showMessage(const Prompt::Request& r)
     return Prompt::Answer::pressed(pressed == 0 ? Prompt::Cancel : pressed);
 }
 
+// A warning whose heading stands apart from its paragraphs, at the size it
+// asks for: a message box would fix its own size and run the two together.
+Prompt::Answer showHeaded(const Prompt::Request& r)
+{
+    QDialog dialog(parentWidget(r.parent));
+    dialog.setWindowTitle(r.title);
+    auto* layout = new QVBoxLayout(&dialog);
+    const int split = r.text.indexOf(QLatin1Char('\n'));
+    auto* heading = new QLabel(r.text.left(split), &dialog);
+    heading->setObjectName(QStringLiteral("heading"));
+    QFont bold = heading->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    heading->setFont(bold);
+    heading->setWordWrap(true);
+    layout->addWidget(heading);
+    auto* paragraphs = new QLabel(r.text.mid(split + 1).replace(QLatin1Char('\n'), QLatin1String("\n\n")), &dialog);
+    paragraphs->setObjectName(QStringLiteral("paragraphs"));
+    paragraphs->setWordWrap(true);
+    paragraphs->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    paragraphs->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(paragraphs, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::StandardButtons(r.buttons), &dialog);
+    if (r.defaultButton != Prompt::NoButton)
+        if (QPushButton* b = buttons->button(QDialogButtonBox::StandardButton(r.defaultButton))) b->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::clicked, &dialog, [&dialog, buttons](QAbstractButton* b) {
+        dialog.done(int(buttons->standardButton(b)));
+    });
+    layout->addWidget(buttons);
+    if (r.width > 0 && r.height > 0) dialog.resize(r.width, r.height);
+    const int pressed = dialog.exec();
+    return Prompt::Answer::pressed(pressed == QDialog::Rejected ? Prompt::Cancel : pressed);
+}
+
 } // namespace
 
 Prompt::Answer WidgetPrompts::ask(const Prompt::Request& r)
@@ -51,7 +90,7 @@ Prompt::Answer WidgetPrompts::ask(const Prompt::Request& r)
     case Prompt::Kind::Warning:
     case Prompt::Kind::Critical:
     case Prompt::Kind::Question:
-        return showMessage(r);
+        return r.headed && r.text.contains(QLatin1Char('\n')) ? showHeaded(r) : showMessage(r);
     case Prompt::Kind::TextInput: {
         bool ok = false;
         const QString text = QInputDialog::getText(parent, r.title, r.text,

@@ -4,6 +4,7 @@
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include "fakehttpsserver.h"
@@ -24,6 +25,15 @@ private slots:
     void post_data();
     void post();
     void sendsFieldsAndCredentials();
+    void sendsEachKindOfRequest_data();
+    void sendsEachKindOfRequest();
+    void replySizeBound_data();
+    void replySizeBound();
+    void onlyHttpsAddresses_data();
+    void onlyHttpsAddresses();
+    void worksFromAWorkerThread();
+    void refusesLineBreaksInHeaders_data();
+    void refusesLineBreaksInHeaders();
     void untrustedWithoutTheCertificateFile();
     void nobodyListening();
     void damagedRepliesAreRefusedWithoutHarm();
@@ -63,42 +73,61 @@ void TstQWebClient::init()
 void TstQWebClient::post_data()
 {
     QTest::addColumn<FakeReply>("reply");
-    QTest::addColumn<bool>("otherAuthority");
+    QTest::addColumn<QString>("certificate"); // the server's; empty for the trusted one
     QTest::addColumn<bool>("posted");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("body");
     QTest::addColumn<int>("received");
 
-    QTest::newRow("200 with a body") << FakeReply::json("{\"points\":12}") << false << true << 200
+    QTest::newRow("200 with a body") << FakeReply::json("{\"points\":12}") << QString() << true << 200
                                      << "{\"points\":12}" << 1;
     QTest::newRow("500 fault: complete, body readable")
-        << FakeReply::text("<soapenv:Fault>busy</soapenv:Fault>", 500) << false << true << 500
+        << FakeReply::text("<soapenv:Fault>busy</soapenv:Fault>", 500) << QString() << true << 500
         << "<soapenv:Fault>busy</soapenv:Fault>" << 1;
-    QTest::newRow("404 unknown page") << FakeReply::text("no", 404) << false << true << 404 << "no" << 1;
-    QTest::newRow("UTF-8 body") << FakeReply::text("Qu\xc3\xa9" "bec") << false << true << 200 << "Québec" << 1;
+    QTest::newRow("404 unknown page") << FakeReply::text("no", 404) << QString() << true << 404 << "no" << 1;
+    QTest::newRow("UTF-8 body") << FakeReply::text("Qu\xc3\xa9" "bec") << QString() << true << 200 << "Québec" << 1;
     QTest::newRow("chunked body")
         << FakeReply::raw("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n4\r\nabcd\r\n3;x=1\r\nefg\r\n0\r\n\r\n")
-        << false << true << 200 << "abcdefg" << 1;
+        << QString() << true << 200 << "abcdefg" << 1;
     QTest::newRow("body to the end of the connection")
-        << FakeReply::raw("HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\nuntil close") << false << true << 200
+        << FakeReply::raw("HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\nuntil close") << QString() << true << 200
         << "until close" << 1;
+    QTest::newRow("chunk size near the 64-bit limit")
+        << FakeReply::raw("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n7ffffffffffffffe\r\nab\r\n0\r\n\r\n")
+        << QString() << false << 0 << "" << 1;
     QTest::newRow("reply cut short") << FakeReply::raw("HTTP/1.1 200 OK\r\nContent-Length: 50\r\n\r\npartial")
-                                     << false << false << 0 << "" << 1;
-    QTest::newRow("not HTTP") << FakeReply::raw("hello\r\n\r\n") << false << false << 0 << "" << 1;
-    QTest::newRow("dropped without a reply: sent once") << FakeReply::drop() << false << false << 0 << "" << 1;
-    QTest::newRow("certificate from another authority") << FakeReply::json("{}") << true << false << 0 << "" << 0;
+                                     << QString() << false << 0 << "" << 1;
+    QTest::newRow("not HTTP") << FakeReply::raw("hello\r\n\r\n") << QString() << false << 0 << "" << 1;
+    QTest::newRow("negative status") << FakeReply::raw("HTTP/1.1 -3 X\r\nContent-Length: 0\r\n\r\n") << QString()
+                                     << false << 0 << "" << 1;
+    QTest::newRow("status not three digits") << FakeReply::raw("HTTP/1.1 +200 OK\r\nContent-Length: 0\r\n\r\n")
+                                             << QString() << false << 0 << "" << 1;
+    QTest::newRow("dropped without a reply: sent once") << FakeReply::drop() << QString() << false << 0 << "" << 1;
+    QTest::newRow("empty body") << FakeReply::text("") << QString() << true << 200 << "" << 1;
+    QTest::newRow("500 with an empty body") << FakeReply::text("", 500) << QString() << true << 500 << "" << 1;
+    QTest::newRow("connection reset: sent once") << FakeReply::reset() << QString() << false << 0 << "" << 1;
+    QTest::newRow("certificate from another authority")
+        << FakeReply::json("{}") << QString("other authority") << false << 0 << "" << 0;
+    QTest::newRow("certificate for another host")
+        << FakeReply::json("{}") << QString("other host") << false << 0 << "" << 0;
+    QTest::newRow("expired certificate") << FakeReply::json("{}") << QString("expired") << false << 0 << "" << 0;
 }
 
 void TstQWebClient::post()
 {
     QFETCH(FakeReply, reply);
-    QFETCH(bool, otherAuthority);
+    QFETCH(QString, certificate);
     QFETCH(bool, posted);
     QFETCH(int, status);
     QFETCH(QString, body);
     QFETCH(int, received);
     m_server->script("/service", reply);
-    if (otherAuthority) QVERIFY(m_server->useCertificate(m_other.serverCertificate, m_other.serverKey));
+    if (certificate == "other authority")
+        QVERIFY(m_server->useCertificate(m_other.serverCertificate, m_other.serverKey));
+    else if (certificate == "other host")
+        QVERIFY(m_server->useCertificate(m_trusted.otherHostCertificate, m_trusted.serverKey));
+    else if (certificate == "expired")
+        QVERIFY(m_server->useCertificate(m_trusted.expiredCertificate, m_trusted.serverKey));
 
     QWebClient client(url("/service"), false);
     client.addQueryItem("a", "1");
@@ -128,6 +157,174 @@ void TstQWebClient::sendsFieldsAndCredentials()
     const QList<QPair<QString, QString>> expected = {
         {"name", "Lee & Fils"}, {"plus", "a+b=c"}, {"accent", "Montréal"}, {"empty", ""}};
     QCOMPARE(requests[0].formFields(), expected);
+}
+
+void TstQWebClient::sendsEachKindOfRequest_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<FakeReply>("reply");
+    QTest::addColumn<QByteArray>("authorization");
+    QTest::addColumn<QByteArray>("contentType");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QByteArray>("replyBody");
+
+    const QByteArray basic = "Basic " + QByteArray("lee@example.ca:p=ss w+rd").toBase64();
+    const QByteArray form = "application/x-www-form-urlencoded";
+    const QByteArray soap = "text/xml; charset=UTF-8";
+    const QByteArray envelope = "<S:Envelope><S:Body><Montr\xc3\xa9" "al/></S:Body></S:Envelope>";
+    const QByteArray fault = "<soapenv:Fault><faultstring>bad \xc3\xa9</faultstring></soapenv:Fault>";
+    QTest::newRow("Basic") << "basic" << FakeReply::json("{}") << basic << form << QByteArray("k=v") << QByteArray("{}");
+    QTest::newRow("Bearer") << "bearer" << FakeReply::json("{\"s\":1}") << QByteArray("Bearer tok.EN-42") << form
+                            << QByteArray("k=v") << QByteArray("{\"s\":1}");
+    QTest::newRow("SOAP") << "soap" << FakeReply::text("<ok/>") << QByteArray() << soap << envelope << QByteArray("<ok/>");
+    QTest::newRow("SOAP fault with 500: the bytes as sent")
+        << "soap" << FakeReply::text(fault, 500) << QByteArray() << soap << envelope << fault;
+}
+
+void TstQWebClient::sendsEachKindOfRequest()
+{
+    QFETCH(QString, kind);
+    QFETCH(FakeReply, reply);
+    QFETCH(QByteArray, authorization);
+    QFETCH(QByteArray, contentType);
+    QFETCH(QByteArray, body);
+    QFETCH(QByteArray, replyBody);
+    m_server->script("/svc", reply);
+
+    QWebClient client(url("/svc"), false);
+    client.addQueryItem("k", "v");
+    QByteArray got;
+    if (kind == "soap") {
+        std::string bytes;
+        QVERIFY(client.postSoapXML(QString::fromUtf8(body), contentType.constData(), bytes));
+        got = QByteArray::fromStdString(bytes);
+    } else {
+        QString text;
+        if (kind == "basic")
+            QVERIFY(client.post(text, QByteArray("lee@example.ca:p=ss w+rd").toBase64().constData()));
+        else
+            QVERIFY(client.post(text, QString("tok.EN-42"), "Bearer"));
+        got = text.toUtf8();
+    }
+    QCOMPARE(got, replyBody);
+    QCOMPARE(client.statusCode(), reply.status);
+    const QList<RecordedRequest> requests = m_server->requests("/svc");
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests[0].method, QByteArray("POST"));
+    QCOMPARE(requests[0].header("authorization"), authorization);
+    QCOMPARE(requests[0].header("content-type"), contentType);
+    QCOMPARE(requests[0].body, body);
+}
+
+void TstQWebClient::replySizeBound_data()
+{
+    QTest::addColumn<int>("bodySize");
+    QTest::addColumn<bool>("posted");
+    // The bound counts the whole reply; the fake's headers take under 200 bytes.
+    QTest::newRow("well under") << 1000 << true;
+    QTest::newRow("over") << 5000 << false;
+    QTest::newRow("far over, in many reads") << 400000 << false;
+}
+
+void TstQWebClient::replySizeBound()
+{
+    QFETCH(int, bodySize);
+    QFETCH(bool, posted);
+    m_server->script("/big", FakeReply::text(QByteArray(bodySize, 'x')));
+    QWebClient client(url("/big"), false);
+    client.setMaxReplyBytes(4096);
+    QString reply;
+    QCOMPARE(client.post(reply, nullptr), posted);
+    QCOMPARE(reply.size(), posted ? bodySize : 0);
+}
+
+void TstQWebClient::onlyHttpsAddresses_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::newRow("http") << "http://%1/svc";
+    QTest::newRow("no scheme") << "%1/svc";
+    QTest::newRow("ftp") << "ftp://%1/svc";
+    QTest::newRow("no host") << "https:///svc";
+}
+
+void TstQWebClient::onlyHttpsAddresses()
+{
+    QFETCH(QString, address);
+    m_server->script("/svc", FakeReply::json("{}"));
+    QWebClient client(address.contains("%1") ? address.arg(m_server->host()) : address, false);
+    QString reply;
+    QVERIFY(!client.post(reply, nullptr));
+    std::string bytes;
+    QVERIFY(!client.postSoapXML("<a/>", "text/xml; charset=UTF-8", bytes));
+    QCOMPARE(m_server->count(), 0);
+}
+
+void TstQWebClient::worksFromAWorkerThread()
+{
+    // The download workers post from their own threads, with no event loop
+    // running there; the same calls must behave as on the main thread.
+    m_server->script("/form", FakeReply::json("{\"ok\":1}", 500));
+    m_server->script("/soap", FakeReply::text("<r/>"));
+    m_server->script("/stall", FakeReply::silent());
+    QString formReply;
+    std::string soapReply;
+    bool formPosted = false;
+    bool soapPosted = false;
+    bool stallPosted = true;
+    int formStatus = 0;
+    QString stallError;
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        QWebClient form(url("/form"), false);
+        form.addQueryItem("kw", "a b&c");
+        formPosted = form.post(formReply, QString("T0K"), "Bearer");
+        formStatus = form.statusCode();
+        QWebClient soap(url("/soap"), false);
+        soapPosted = soap.postSoapXML("<q/>", "text/xml; charset=UTF-8", soapReply);
+        QWebClient stall(url("/stall"), false);
+        stall.setTimeoutMs(300);
+        stallPosted = stall.post(formReply, nullptr);
+        stallError = stall.errorText();
+    }));
+    worker->start();
+    QVERIFY(worker->wait(20000));
+    QVERIFY(formPosted);
+    QCOMPARE(formStatus, 500);
+    QVERIFY(soapPosted);
+    QCOMPARE(soapReply, std::string("<r/>"));
+    QVERIFY(!stallPosted);
+    QCOMPARE(stallError, QString("no reply in time"));
+    QCOMPARE(m_server->requests("/form").value(0).header("authorization"), QByteArray("Bearer T0K"));
+    const QList<QPair<QString, QString>> fields = {{"kw", "a b&c"}};
+    QCOMPARE(m_server->requests("/form").value(0).formFields(), fields);
+}
+
+void TstQWebClient::refusesLineBreaksInHeaders_data()
+{
+    // A token or type that ends a header line would let its text add headers
+    // of its own to the request.
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("value");
+    QTest::newRow("Basic credentials") << "basic" << QByteArray("dXNlcg==\r\nX-Injected: 1");
+    QTest::newRow("Bearer token") << "bearer" << QByteArray("tok\nX-Injected: 1");
+    QTest::newRow("SOAP content type") << "soap" << QByteArray("text/xml\r\nX-Injected: 1");
+}
+
+void TstQWebClient::refusesLineBreaksInHeaders()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, value);
+    m_server->script("/svc", FakeReply::json("{}"));
+    QWebClient client(url("/svc"), false);
+    QString reply;
+    std::string bytes;
+    if (kind == "basic")
+        QVERIFY(!client.post(reply, value.constData()));
+    else if (kind == "bearer")
+        QVERIFY(!client.post(reply, QString::fromLatin1(value), "Bearer"));
+    else
+        QVERIFY(!client.postSoapXML("<a/>", value.constData(), bytes));
+    QVERIFY(!client.errorText().contains("Injected"));
+    QCOMPARE(m_server->count(), 0);
 }
 
 void TstQWebClient::untrustedWithoutTheCertificateFile()

@@ -1,0 +1,132 @@
+#pragma once
+// The editor of one open return: the person chooser and the tree of the
+// person's items on the left, the pages of the selected item on the right,
+// the result lines under the tree. Every edit recalculates the whole return
+// and brings pages, tree and status up to date. It owns the return and a
+// snapshot of it as last saved, which tells whether anything changed.
+
+#include <list>
+
+#include <QString>
+#include <QWidget>
+
+#include "cstring.h"
+#include "enumtypes.h"
+
+class ActionShowReturn;
+class BaseTaxPage;
+class CFamilyTaxData;
+class CField;
+class CTaxData_Form;
+class EditorHost;
+class FolderView;
+class QFileInfo;
+class QItemSelection;
+class QLabel;
+class QTabWidget;
+class QComboBox;
+
+namespace Ui {
+class Form_Return;
+}
+
+class Form_Return : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // `data` passes to the editor; `file` is null for a return never saved.
+    Form_Return(QFileInfo* file, CFamilyTaxData* data, EditorHost* host, QWidget* parent, int index, int openMode,
+                int fontSize);
+    ~Form_Return() override;
+
+    // ---- the return file
+    void setFilepath(QFileInfo* file);
+    QString getTitle() const;
+    bool hasFileToSave() const;
+    void getFilepath(QString& path) const;
+    // 0 when the file was written whole; 1 when it was not (the file on disk
+    // is then as it was), 2 when the file was written but its backup was not.
+    int saveReturnFile(CString& path, bool backup);
+    int saveReturnFile(bool backup);
+    // What the user is told when the return file could not be written.
+    static QString saveFailedText(const QString& path);
+    // The close prompts; true when the editor may close.
+    bool onCloseReturn(CString& path);
+    Q_INVOKABLE bool isChanged() const;
+
+    // ---- showing items
+    int showTaxForm(int, CTaxData_Form* form);
+    int showHtml(const QString& title, const QString& url);
+    // Stores the shown page's edits into the return and recalculates.
+    void saveCurFormDataToDoc();
+    // Every open page shows the return's data again.
+    void refreshCurTabDataFromDoc();
+    // forms/slips: resync that branch fully, else relabel it.
+    void syncFolderView(bool forms, bool slips);
+    void refreshReturnStatus(QString& status);
+    void forwardTaxFormThere(ENUMTYPE_FORM type);
+    bool getFedStringClaimed(int number, CString& value) const;
+
+    // ---- e-signature (the service comes later)
+    void OnSubmitPenvaultForm(ENUMTYPE_FORM type);
+    void OnGetPenvaultFormTime(ENUMTYPE_FORM type);
+
+    // ---- the left pane and the look
+    void saveLeftPaneSize();
+    void setLeftpaneWidth(int width);
+    bool toggleViewMode();
+    void changeFontSize(int size);
+    void setFolderViewBKColor(const QString& colour, int size);
+    void refreshViewForColorFontSize();
+
+    // ---- what the main window and other subsystems reach
+    CFamilyTaxData* familyData() const { return m_data; }
+    CTaxData_Form* currentForm() const { return m_curForm; }
+    const std::list<BaseTaxPage*>& pages() const { return m_pages; }
+    ActionShowReturn* action() const { return m_action; }
+    int index() const { return m_index; }
+    int openMode() const { return m_openMode; }
+    int fontSize() const { return m_fontSize; }
+    FolderView* folderView() const;
+    QComboBox* personChooser() const;
+    QTabWidget* formTabs() const;
+    QLabel* resultLine(int line) const;
+    QLabel* formDescription() const;
+    // The folder of the help pages beside the program.
+    static QString helpFolder();
+
+public slots:
+    void onFolderViewSelChange(const QItemSelection& selected, const QItemSelection& deselected);
+    void on_comboBox_currentIndexChanged(int index);
+    void onSignalCalc(CTaxData_Form* form, CField* field);
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void destroyFormTabs();
+    int _updateLogEntry();
+    void refreshPages();
+    // Stores the tree's selection as the current side's view state.
+    void rememberSelection();
+    // False when a calculation removed the object from the current person's lists.
+    bool isListed(const CTaxData_Form* form) const;
+
+    QString m_actionName;
+    Ui::Form_Return* ui;
+    CTaxData_Form* m_curForm = nullptr;
+    bool m_busy = false;
+    int m_fontSize;
+    ActionShowReturn* m_action = nullptr;
+    int m_index;
+    EditorHost* m_host;
+    CFamilyTaxData* m_data;
+    CFamilyTaxData* m_snapshot = nullptr;
+    std::list<BaseTaxPage*> m_pages;
+    int m_openMode;
+    CString m_folder;
+    CString m_fileName;
+};

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Build the reply parsers' fuzz targets with clang and libFuzzer (under
+# AddressSanitizer and UndefinedBehaviorSanitizer) in build-fuzz, and run each
+# for a short fixed time from its seed replies. A crash or a sanitizer report
+# fails; a machine where clang with libFuzzer cannot be had skips with a
+# message. QUILLMERE_FUZZ_SECONDS sets the time per target (default 12),
+# QUILLMERE_FUZZ_CXX the compiler (default clang++).
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
+seconds="${QUILLMERE_FUZZ_SECONDS:-12}"
+cxx="${QUILLMERE_FUZZ_CXX:-clang++}"
+jobs="${QUILLMERE_JOBS:-$(nproc)}"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+# clang links a libFuzzer program with the sanitizers: the whole of what the
+# build needs.
+libfuzzer_works() {
+  command -v "$cxx" >/dev/null 2>&1 || return 1
+  printf '%s\n' '#include <cstddef>' '#include <cstdint>' \
+    'extern "C" int LLVMFuzzerTestOneInput(const uint8_t*, size_t) { return 0; }' > "$work/probe.cpp"
+  "$cxx" -fsanitize=fuzzer,address,undefined "$work/probe.cpp" -o "$work/probe" >/dev/null 2>&1
+}
+
+if ! libfuzzer_works; then
+  install_fuzz_packages || true
+fi
+if ! libfuzzer_works; then
+  echo "Fuzzing skipped: clang with libFuzzer and the sanitizers is not available on this machine."
+  exit 0
+fi
+
+CXX="$cxx" cmake -S "$ROOT/tests/fuzz" -B "$ROOT/build-fuzz" -G Ninja >/dev/null
+cmake --build "$ROOT/build-fuzz" --parallel "$jobs"
+
+mkdir -p "$ROOT/build-fuzz/crashes"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+for target in jsonutil inforeply xmlreply httpreply; do
+  # New inputs go to a scratch folder; the seeds in the tree are only read.
+  corpus="$work/corpus-$target"
+  mkdir -p "$corpus"
+  echo "Fuzzing $target for ${seconds}s"
+  status=0
+  "$ROOT/build-fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    -max_len=65536 -print_final_stats=1 -artifact_prefix="$ROOT/build-fuzz/crashes/$target-" \
+    "$corpus" "$ROOT/tests/fuzz/seeds/$target" > "$work/$target.log" 2>&1 || status=$?
+  if [ "$status" -ne 0 ]; then
+    tail -n 60 "$work/$target.log"
+    echo "fuzz_$target failed (exit $status): the input is in build-fuzz/crashes/"
+    exit 1
+  fi
+  grep '^stat::' "$work/$target.log" || true
+done

@@ -1,0 +1,86 @@
+#pragma once
+// Return files made from the worked scenarios, and the main window's editor
+// pages, for the tests of the editor and of the main window's returns.
+
+#include <functional>
+#include <memory>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStackedWidget>
+#include <QString>
+
+#include "familytaxdata.h"
+#include "form_return.h"
+#include "mainwindow.h"
+#include "scenario.h"
+
+namespace EditorTest {
+
+// The scenario's JSON, changed by `edit` when given.
+inline QByteArray scenarioJson(const QString& name, const std::function<void(QJsonObject&)>& edit = {})
+{
+    QFile file(QStringLiteral(SCENARIO_DIR "/%1.json").arg(name));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+    if (edit) edit(root);
+    return QJsonDocument(root).toJson();
+}
+
+// Writes the scenario's return to `path`; false with *error on a fault.
+inline bool writeScenarioFile(const QString& name, const QString& path, QString* error,
+                              const std::function<void(QJsonObject&)>& edit = {})
+{
+    std::unique_ptr<CFamilyTaxData> family = Scenario::build(scenarioJson(name, edit), error);
+    if (!family) return false;
+    const bool saved = family->saveToFile(CString(path));
+    family->FreeData();
+    if (!saved && error) *error = QStringLiteral("cannot write %1").arg(path);
+    return saved;
+}
+
+// The return as the program has it after opening the file: read, then calculated.
+inline std::unique_ptr<CFamilyTaxData> readCalculated(const QString& path)
+{
+    int result = -9;
+    std::unique_ptr<CFamilyTaxData> family(CFamilyTaxData::serializeFromFile(CString(path), result));
+    if (!family || result != 0) return nullptr;
+    family->Calculate(-1, nullptr);
+    return family;
+}
+
+// Sets box `box` of the taxpayer's first slip.
+inline std::function<void(QJsonObject&)> withSlipBox(const QString& box, double value)
+{
+    return [box, value](QJsonObject& root) {
+        QJsonObject taxpayer = root.value("taxpayer").toObject();
+        QJsonArray slips = taxpayer.value("slips").toArray();
+        QJsonObject slip = slips.at(0).toObject();
+        QJsonObject boxes = slip.value("boxes").toObject();
+        boxes.insert(box, value);
+        slip.insert("boxes", boxes);
+        slips.replace(0, slip);
+        taxpayer.insert("slips", slips);
+        root.insert("taxpayer", taxpayer);
+    };
+}
+
+inline Form_Return* shownEditor(MainWindow* window)
+{
+    auto* stack = window->findChild<QStackedWidget*>(QStringLiteral("stackedWidget"));
+    return stack ? qobject_cast<Form_Return*>(stack->currentWidget()) : nullptr;
+}
+
+// The editors the window's stack holds (a closed one may wait for deletion).
+inline QList<Form_Return*> openEditors(MainWindow* window)
+{
+    QList<Form_Return*> out;
+    auto* stack = window->findChild<QStackedWidget*>(QStringLiteral("stackedWidget"));
+    for (int i = 0; stack && i < stack->count(); ++i)
+        if (auto* editor = qobject_cast<Form_Return*>(stack->widget(i))) out << editor;
+    return out;
+}
+
+} // namespace EditorTest

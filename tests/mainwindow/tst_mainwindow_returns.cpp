@@ -1,0 +1,570 @@
+// The main window's side of a return's life, as a user drives it: files
+// saved, saved under a new name, backed up, and saves that fail; the limit
+// of two returns; the start folders; import of last year's file; coupling
+// two files; damaged, newer and protected files; and the way out.
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWizard>
+
+#include "apptestmain.h"
+#include "dlgcouplereturn_tab1.h"
+#include "dlgimportoption_info.h"
+#include "editortestsupport.h"
+#include "priorimport.h"
+#include "prompt.h"
+#include "t1.h"
+#include "taxdataform.h"
+
+using namespace EditorTest;
+
+namespace {
+
+using Window = std::unique_ptr<MainWindow>;
+
+QAction* action(MainWindow* w, const char* name)
+{
+    return w->findChild<QAction*>(QString::fromLatin1(name));
+}
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+// Runs `check` on the modal dialog once it is shown.
+void whenModal(std::function<void(QWidget*)> check)
+{
+    QTimer::singleShot(0, [check] { check(QApplication::activeModalWidget()); });
+}
+
+// Each person block starts with the version and the tax year.
+const QByteArray kThisYearHeader = QByteArray::fromHex("00010215000007e5");
+
+// Turns a saved return into last year's file.
+bool makeLastYear(const QString& from, const QString& to)
+{
+    QByteArray bytes = bytesOf(from);
+    if (bytes.count(kThisYearHeader) != 2) return false;
+    bytes.replace(kThisYearHeader, QByteArray::fromHex("00010215000007e4"));
+    return writeBytes(to, bytes);
+}
+
+std::function<void(QJsonObject&)> withPerson(int maritalStatus, const QString& first, const QString& sin)
+{
+    return [=](QJsonObject& root) {
+        QJsonObject taxpayer = root.value("taxpayer").toObject();
+        QJsonObject t1 = taxpayer.value("t1").toObject();
+        t1.insert("marital_status", maritalStatus);
+        t1.insert("first_name", first);
+        t1.insert("sin", sin);
+        taxpayer.insert("t1", t1);
+        root.insert("taxpayer", taxpayer);
+    };
+}
+
+// Lowers the largest file this process may write for its lifetime.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit lower = m_saved;
+        lower.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
+
+private:
+    rlimit m_saved{};
+};
+
+} // namespace
+
+class MainWindowReturnsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QCOMPARE(TabWndApp::getMainApp()->initApp(), 0); }
+    void init();
+    void cleanup();
+    void saveAsKeepsTheNewName();
+    void backupHoldsWhatWasSaved();
+    void failedSave_data();
+    void failedSave();
+    void limitOfTwo_data();
+    void limitOfTwo();
+    void openStartFolders();
+    void importStartFolder();
+    void importWithDefaults();
+    void importCancelled();
+    void couple_data();
+    void couple();
+    void coupleRefused_data();
+    void coupleRefused();
+    void laterVersionOpensUntitled();
+    void wrongPasswordPresentsNothing();
+    void exitWithNeverSavedReturnIsRefused();
+
+private:
+    QString scenarioFile(const QString& scenario, const QString& name,
+                         const std::function<void(QJsonObject&)>& edit = {})
+    {
+        const QString path = m_dir->filePath(name);
+        QString error;
+        if (!writeScenarioFile(scenario, path, &error, edit)) qWarning() << error;
+        return path;
+    }
+    std::unique_ptr<QTemporaryDir> m_dir;
+    Window m_window;
+};
+
+void MainWindowReturnsTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    TabWndApp* app = TabWndApp::getMainApp();
+    app->m_LastOpenPath.Empty();
+    app->m_LastImportPath.Empty();
+    app->config().m_RetPath = m_dir->path();
+    app->config().m_SaveBackup = 0;
+    m_window.reset(MainWindow::getInstance(nullptr));
+}
+
+void MainWindowReturnsTest::cleanup()
+{
+    m_window.reset();
+    m_dir.reset();
+}
+
+void MainWindowReturnsTest::saveAsKeepsTheNewName()
+{
+    QString path = scenarioFile("employee_t4_on", "first.r21");
+    Prompt::Scripted prompts;
+    m_window->openReturnFile(path);
+    Form_Return* editor = shownEditor(m_window.get());
+    QVERIFY(editor);
+    const QString renamed = m_dir->filePath("renamed.r21");
+    prompts.type(renamed);
+    action(m_window.get(), "actionSave_Return_As")->trigger();
+    QCOMPARE(prompts.asked().size(), 1);
+    QCOMPARE(prompts.asked().first().kind, Prompt::Kind::SaveFile);
+    QCOMPARE(editor->getTitle(), QDir::toNativeSeparators(renamed));
+    QVERIFY(m_window->windowTitle().endsWith(QDir::toNativeSeparators(renamed)));
+
+    // The next save goes to the new name without asking.
+    editor->familyData()->taxpayer()->t1()->setString("first_name", "Ada");
+    QVERIFY(editor->isChanged());
+    action(m_window.get(), "actionSave_Return")->trigger();
+    QCOMPARE(prompts.asked().size(), 1);
+    QVERIFY(!editor->isChanged());
+    const auto reread = readCalculated(renamed);
+    QVERIFY(reread);
+    QCOMPARE(reread->taxpayer()->t1()->getString("first_name"), CString("Ada"));
+    const auto original = readCalculated(path);
+    QVERIFY(original);
+    QVERIFY(original->taxpayer()->t1()->getString("first_name") != CString("Ada"));
+
+    // Close and reopen: the same return.
+    action(m_window.get(), "actionClose_Return")->trigger();
+    QVERIFY(!shownEditor(m_window.get()));
+    QString again = renamed;
+    m_window->openReturnFile(again);
+    QVERIFY(shownEditor(m_window.get()));
+    QVERIFY(*shownEditor(m_window.get())->familyData() == *reread);
+}
+
+void MainWindowReturnsTest::backupHoldsWhatWasSaved()
+{
+    TabWndApp::getMainApp()->config().m_SaveBackup = 1;
+    QString path = scenarioFile("employee_t4_on", "kept.r21");
+    const QString backup = m_dir->filePath("kept_backup.r21");
+    Prompt::Scripted prompts;
+    m_window->openReturnFile(path);
+    Form_Return* editor = shownEditor(m_window.get());
+    QVERIFY(editor);
+    editor->familyData()->taxpayer()->t1()->setString("first_name", "Ada");
+    action(m_window.get(), "actionSave_Return")->trigger();
+    QVERIFY(QFile::exists(backup));
+    QCOMPARE(bytesOf(backup), bytesOf(path));
+
+    // A file saved for the first time has nothing to back up.
+    const QString fresh = m_dir->filePath("fresh.r21");
+    prompts.type(fresh);
+    action(m_window.get(), "actionSave_Return_As")->trigger();
+    QVERIFY(QFile::exists(fresh));
+    QVERIFY(!QFile::exists(m_dir->filePath("fresh_backup.r21")));
+}
+
+void MainWindowReturnsTest::failedSave_data()
+{
+    QTest::addColumn<bool>("cutShort");
+    QTest::newRow("a save cut short by a file-size limit") << true;
+    QTest::newRow("a folder replaced by a file") << false;
+}
+
+void MainWindowReturnsTest::failedSave()
+{
+    QFETCH(bool, cutShort);
+    QVERIFY(QDir(m_dir->path()).mkdir("returns"));
+    QString path = scenarioFile("employee_t4_on", "returns/held.r21");
+    const QByteArray before = bytesOf(path);
+    QVERIFY(!before.isEmpty());
+    Prompt::Scripted prompts;
+    m_window->openReturnFile(path);
+    Form_Return* editor = shownEditor(m_window.get());
+    QVERIFY(editor);
+    editor->familyData()->taxpayer()->t1()->setString("first_name", "Ada");
+
+    std::unique_ptr<FileSizeLimit> limit;
+    if (cutShort) {
+        limit = std::make_unique<FileSizeLimit>(rlim_t(before.size() / 2));
+    } else {
+        QVERIFY(QDir(m_dir->filePath("returns")).removeRecursively());
+        QVERIFY(writeBytes(m_dir->filePath("returns"), "not a folder"));
+    }
+    action(m_window.get(), "actionSave_Return")->trigger();
+    QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("File save failed"));
+    QCOMPARE(prompts.texts(), QStringList(Form_Return::saveFailedText(path)));
+    QVERIFY(prompts.texts().first().contains(QDir::toNativeSeparators(path)));
+    QVERIFY(editor->isChanged());
+    QCOMPARE(shownEditor(m_window.get()), editor);
+
+    // Close, "Yes" to save: the save fails again and the editor stays.
+    prompts.clear();
+    prompts.press(Prompt::Yes);
+    action(m_window.get(), "actionClose_Return")->trigger();
+    QCOMPARE(prompts.texts().size(), 2);
+    QCOMPARE(prompts.texts().last(), Form_Return::saveFailedText(path));
+    QCOMPARE(shownEditor(m_window.get()), editor);
+    QVERIFY(editor->isChanged());
+    limit.reset();
+    if (cutShort) QCOMPARE(bytesOf(path), before);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).filter("held").size(), 0);
+
+    // Let the window go without asking.
+    prompts.clear();
+    prompts.press(Prompt::No);
+    action(m_window.get(), "actionClose_Return")->trigger();
+    QVERIFY(!shownEditor(m_window.get()));
+}
+
+void MainWindowReturnsTest::limitOfTwo_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("open") << "actionOpen_File";
+    QTest::newRow("new") << "actionNew";
+    QTest::newRow("import") << "actionImport_Prior_Year_s_Return";
+    QTest::newRow("couple") << "actionCouple_Returns_2to1";
+}
+
+void MainWindowReturnsTest::limitOfTwo()
+{
+    QFETCH(QString, command);
+    QString path = scenarioFile("employee_t4_on", "one.r21");
+    Prompt::Scripted prompts;
+    m_window->openReturnFile(path);
+    m_window->openReturnFile(path);
+    QCOMPARE(openEditors(m_window.get()).size(), 2);
+    QVERIFY(prompts.asked().isEmpty());
+    action(m_window.get(), qPrintable(command))->trigger();
+    QCOMPARE(prompts.texts(), QStringList("Maximum number of returns are opened already. Please click 'Close' button "
+                                          "on top to close a return first!"));
+    QCOMPARE(openEditors(m_window.get()).size(), 2);
+}
+
+void MainWindowReturnsTest::openStartFolders()
+{
+    QVERIFY(QDir(m_dir->path()).mkdir("elsewhere"));
+    QString path = scenarioFile("employee_t4_on", "elsewhere/far.r21");
+    Prompt::Scripted prompts;
+    prompts.type(path);
+    action(m_window.get(), "actionOpen_File")->trigger();
+    QCOMPARE(prompts.asked().size(), 1);
+    QCOMPARE(prompts.asked().first().initial, m_dir->path());
+    QCOMPARE(prompts.asked().first().title, QStringLiteral("Open Return File"));
+    QVERIFY(shownEditor(m_window.get()));
+    QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("File read successfully"));
+
+    prompts.clear();
+    prompts.cancel();
+    action(m_window.get(), "actionOpen_File")->trigger();
+    QCOMPARE(prompts.asked().first().initial, QDir::toNativeSeparators(QFileInfo(path).canonicalPath()));
+    QCOMPARE(openEditors(m_window.get()).size(), 1);
+}
+
+void MainWindowReturnsTest::importStartFolder()
+{
+    // A return folder of the year: last year's beside it when it exists.
+    QVERIFY(QDir(m_dir->path()).mkpath("Returns2021"));
+    TabWndApp::getMainApp()->config().m_RetPath = m_dir->filePath("Returns2021");
+    Prompt::Scripted prompts;
+    prompts.cancel();
+    action(m_window.get(), "actionImport_Prior_Year_s_Return")->trigger();
+    QCOMPARE(prompts.asked().first().initial, m_dir->filePath("Returns2021"));
+    QVERIFY(QDir(m_dir->path()).mkpath("Returns2020"));
+    prompts.clear();
+    prompts.cancel();
+    action(m_window.get(), "actionImport_Prior_Year_s_Return")->trigger();
+    QCOMPARE(prompts.asked().first().initial, m_dir->filePath("Returns2020"));
+    QCOMPARE(prompts.asked().first().title, QStringLiteral("Import Return File"));
+}
+
+void MainWindowReturnsTest::importWithDefaults()
+{
+    const QString saved = scenarioFile("employee_t4_on", "saved.r21");
+    {
+        int result = -9;
+        std::unique_ptr<CFamilyTaxData> family(CFamilyTaxData::serializeFromFile(CString(saved), result));
+        QVERIFY(family);
+        family->NewNoteData(-1);
+        QVERIFY(family->saveToFile(CString(saved)));
+        family->FreeData();
+    }
+    const QString lastYear = m_dir->filePath("last.r20");
+    QVERIFY(makeLastYear(saved, lastYear));
+    int result = -9;
+    std::unique_ptr<CFamilyTaxData> expected(CFamilyTaxData::serializeFromFile(CString(lastYear), result));
+    QCOMPARE(result, 0);
+    STRUCT_IMPORT_LASTYEAR_PARAM defaults;
+    expected->Build2003DataTo2004(&defaults);
+    expected->Calculate(-1, nullptr);
+    QCOMPARE(int(expected->taxpayer()->notes().size()), 1);
+
+    Prompt::Scripted prompts;
+    prompts.type(lastYear);
+    bool shown = false;
+    whenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<DlgImportOption_Info*>(modal);
+        QVERIFY(dialog);
+        shown = true;
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("DlgImportOption_Info"));
+        QVERIFY(dialog->findChild<QCheckBox*>("fld_KeepNotes")->isChecked());
+        QTest::mouseClick(dialog->findChild<QPushButton*>("btnImport"), Qt::LeftButton);
+    });
+    action(m_window.get(), "actionImport_Prior_Year_s_Return")->trigger();
+    QVERIFY(shown);
+    Form_Return* editor = shownEditor(m_window.get());
+    QVERIFY(editor);
+    QVERIFY(!editor->hasFileToSave());
+    QCOMPARE(editor->getTitle(), QStringLiteral("Untitled (unsaved)"));
+    QVERIFY(*editor->familyData() == *expected);
+    QCOMPARE(TabWndApp::getMainApp()->m_LastImportPath.toQString(),
+             QDir::toNativeSeparators(QFileInfo(lastYear).canonicalPath()));
+    expected->FreeData();
+}
+
+void MainWindowReturnsTest::importCancelled()
+{
+    const QString lastYear = m_dir->filePath("last.r20");
+    QVERIFY(makeLastYear(scenarioFile("employee_t4_on", "saved.r21"), lastYear));
+    Prompt::Scripted prompts;
+    prompts.type(lastYear);
+    bool shown = false;
+    whenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<DlgImportOption_Info*>(modal);
+        QVERIFY(dialog);
+        shown = true;
+        QTest::mouseClick(dialog->findChild<QCheckBox*>("fld_KeepForms"), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QCheckBox*>("fld_bMakeCoupled"), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("btnCancel"), Qt::LeftButton);
+    });
+    action(m_window.get(), "actionImport_Prior_Year_s_Return")->trigger();
+    QVERIFY(shown);
+    QVERIFY(openEditors(m_window.get()).isEmpty());
+
+    // A file that is not last year's: the reader's result, nothing shown.
+    prompts.clear();
+    QString garbage = m_dir->filePath("garbage.r20");
+    QVERIFY(writeBytes(garbage, "not a return"));
+    prompts.type(garbage);
+    action(m_window.get(), "actionImport_Prior_Year_s_Return")->trigger();
+    QVERIFY(prompts.texts().last().startsWith("Import prior year's return file failed, error = "));
+    QVERIFY(openEditors(m_window.get()).isEmpty());
+}
+
+void MainWindowReturnsTest::couple_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<int>("both");
+    QTest::newRow("single and common-law") << int(MARITAL_SINGLE) << int(MARITAL_COMMON_LAW) << int(MARITAL_COMMON_LAW);
+    QTest::newRow("single and divorced") << int(MARITAL_SINGLE) << int(MARITAL_DIVORCED) << int(MARITAL_MARRIED);
+}
+
+void MainWindowReturnsTest::couple()
+{
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(int, both);
+    const QString file1 = scenarioFile("employee_t4_on", "a.r21", withPerson(first, "Maya", "046454286"));
+    const QString file2 = scenarioFile("employee_t4_on", "b.r21", withPerson(second, "Bo", "130692544"));
+    const QByteArray before1 = bytesOf(file1), before2 = bytesOf(file2);
+    Prompt::Scripted prompts;
+    bool shown = false;
+    whenModal([&](QWidget* modal) {
+        auto* wizard = qobject_cast<QWizard*>(modal);
+        QVERIFY(wizard);
+        shown = true;
+        QCOMPARE(wizard->windowTitle(), QStringLiteral("Couple Two Returns Together"));
+        auto* page = wizard->findChild<DlgCoupleReturn_tab1*>();
+        QVERIFY(page);
+        QTest::keyClicks(page->findChild<QLineEdit*>("fld_Filename1"), file1);
+        QTest::keyClicks(page->findChild<QLineEdit*>("fld_Filename2"), file2);
+        QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
+    });
+    action(m_window.get(), "actionCouple_Returns_2to1")->trigger();
+    QVERIFY(shown);
+    QCOMPARE(prompts.texts(), QStringList());
+    Form_Return* editor = shownEditor(m_window.get());
+    QVERIFY(editor);
+    QVERIFY(!editor->hasFileToSave());
+    CFamilyTaxData* data = editor->familyData();
+    QVERIFY(data->IsCoupledReturn());
+    QCOMPARE(data->taxpayer()->t1()->getString("first_name"), CString("Maya"));
+    QCOMPARE(data->spouse()->t1()->getString("first_name"), CString("Bo"));
+    QCOMPARE(data->taxpayer()->t1()->getInt("marital_status"), both);
+    QCOMPARE(data->spouse()->t1()->getInt("marital_status"), both);
+    QCOMPARE(editor->personChooser()->count(), 2);
+    QCOMPARE(bytesOf(file1), before1);
+    QCOMPARE(bytesOf(file2), before2);
+}
+
+void MainWindowReturnsTest::coupleRefused_data()
+{
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("pageStays");
+    QTest::newRow("the same file twice") << "same" << "Please choose two different return files for coupling" << true;
+    QTest::newRow("a missing path") << "missing" << "Please make sure both return files exist in the given file path"
+                                    << true;
+    QTest::newRow("a folder") << "folder" << "Please make sure both return files exist in the given file path" << true;
+    QTest::newRow("a coupled file") << "coupled" << "holds a coupled return already, Couple return failed." << false;
+}
+
+void MainWindowReturnsTest::coupleRefused()
+{
+    QFETCH(QString, second);
+    QFETCH(QString, message);
+    QFETCH(bool, pageStays);
+    const QString file1 = scenarioFile("employee_t4_on", "a.r21");
+    QString file2;
+    if (second == "same") file2 = file1;
+    if (second == "missing") file2 = m_dir->filePath("nowhere.r21");
+    if (second == "folder") file2 = m_dir->path();
+    if (second == "coupled") file2 = scenarioFile("retired_couple_pension_split_on", "couple.r21");
+    Prompt::Scripted prompts;
+    bool stayed = false;
+    whenModal([&](QWidget* modal) {
+        auto* wizard = qobject_cast<QWizard*>(modal);
+        QVERIFY(wizard);
+        auto* page = wizard->findChild<DlgCoupleReturn_tab1*>();
+        QTest::keyClicks(page->findChild<QLineEdit*>("fld_Filename1"), file1);
+        QTest::keyClicks(page->findChild<QLineEdit*>("fld_Filename2"), file2);
+        QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
+        stayed = wizard->isVisible();
+        if (stayed) wizard->reject();
+    });
+    action(m_window.get(), "actionCouple_Returns_2to1")->trigger();
+    QCOMPARE(stayed, pageStays);
+    QCOMPARE(prompts.texts().size(), 1);
+    QVERIFY2(prompts.texts().first().contains(message), qPrintable(prompts.texts().first()));
+    QVERIFY(openEditors(m_window.get()).isEmpty());
+}
+
+void MainWindowReturnsTest::laterVersionOpensUntitled()
+{
+    QString path = scenarioFile("employee_t4_on", "newer.r21");
+    QByteArray bytes = bytesOf(path);
+    QVERIFY(bytes.startsWith(kThisYearHeader));
+    bytes.replace(0, 4, QByteArray::fromHex("00010216"));   // the first version this one refuses
+    QVERIFY(writeBytes(path, bytes));
+    Prompt::Scripted prompts;
+    m_window->openReturnFile(path);
+    Form_Return* editor = shownEditor(m_window.get());
+    QVERIFY(editor);
+    QVERIFY(!editor->hasFileToSave());
+    QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("File open failed"));
+    QVERIFY(prompts.texts().contains(
+        "There are some problem in reading return file, some info may be lost.\nThis is the most recovered!"));
+    // Save asks for a new name; cancelled, the newer file stays as it was.
+    prompts.clear();
+    prompts.cancel();
+    action(m_window.get(), "actionSave_Return")->trigger();
+    QCOMPARE(prompts.asked().size(), 1);
+    QCOMPARE(prompts.asked().first().kind, Prompt::Kind::SaveFile);
+    QCOMPARE(bytesOf(path), bytes);
+}
+
+void MainWindowReturnsTest::wrongPasswordPresentsNothing()
+{
+    const QString plain = scenarioFile("employee_t4_on", "plain.r21");
+    int result = -9;
+    std::unique_ptr<CFamilyTaxData> family(CFamilyTaxData::serializeFromFile(CString(plain), result));
+    QVERIFY(family);
+    family->taxpayer()->setReadPassword("secret");
+    QString path = m_dir->filePath("locked.r21");
+    QVERIFY(family->saveToFile(CString(path)));
+    family->FreeData();
+
+    Prompt::Scripted prompts;
+    prompts.type("guess");
+    m_window->openReturnFile(path);
+    QVERIFY(openEditors(m_window.get()).isEmpty());
+    QCOMPARE(prompts.texts().last(), QStringLiteral("Open return file failed!"));
+
+    prompts.clear();
+    prompts.type("secret");
+    m_window->openReturnFile(path);
+    QCOMPARE(openEditors(m_window.get()).size(), 1);
+}
+
+void MainWindowReturnsTest::exitWithNeverSavedReturnIsRefused()
+{
+    const QString file1 = scenarioFile("employee_t4_on", "a.r21");
+    const QString file2 = scenarioFile("employee_t4_on", "b.r21", withPerson(MARITAL_SINGLE, "Bo", "130692544"));
+    Prompt::Scripted prompts;
+    whenModal([&](QWidget* modal) {
+        auto* wizard = qobject_cast<QWizard*>(modal);
+        QVERIFY(wizard);
+        auto* page = wizard->findChild<DlgCoupleReturn_tab1*>();
+        page->findChild<QLineEdit*>("fld_Filename1")->setText(file1);
+        page->findChild<QLineEdit*>("fld_Filename2")->setText(file2);
+        wizard->button(QWizard::FinishButton)->click();
+    });
+    action(m_window.get(), "actionCouple_Returns_2to1")->trigger();
+    Form_Return* editor = shownEditor(m_window.get());
+    QVERIFY(editor);
+    QVERIFY(!editor->isChanged());
+    QVERIFY(!m_window->close());
+    QCOMPARE(prompts.texts().last(), QStringLiteral("Close all opened return file first, then you can exit the "
+                                                    "program.\n\nClick 'Close' icon on the top to close return file."));
+    // Discarded on purpose, the window may close.
+    prompts.press(Prompt::Yes);
+    action(m_window.get(), "actionClose_Return")->trigger();
+    QVERIFY(prompts.texts().last().startsWith("You haven't save this return file"));
+    QVERIFY(openEditors(m_window.get()).isEmpty());
+    QVERIFY(m_window->close());
+}
+
+QUILLMERE_APP_TEST_MAIN(MainWindowReturnsTest)
+#include "tst_mainwindow_returns.moc"
