@@ -145,6 +145,15 @@ public:
     // form cannot be made), -4 (a slip type has no class), -5 (a note cannot
     // be made).
     int serialize(unsigned char edition, MyDataStream& stream);
+
+    // ---- the report maker's sources
+    // Each form's and slip's Java class and layouts, the note's class and the
+    // three tables of type numbers. The folders are handed in, so no open
+    // return is needed; nothing is written when javaFolder is empty.
+    static void WriteJavaXMLFile(const CString& javaFolder, const CString& xmlFolder, const CString& bformFolder);
+    static void WriteJavaSlipFile(const CString& javaFolder, const CString& bformFolder);
+    static void WriteJavaNoteFile(const CString& javaFolder);
+
     // The person's barcode section, by the installed writer (the efile
     // library's); the single int 0 of a return without blocks until one is.
     int WriteBarcode(bool, MyDataStream& stream);

@@ -38,6 +38,21 @@ QString javaMember(const CString& fieldName)
     return QStringLiteral("f_") + name;
 }
 
+// A text as a Java string literal.
+QString javaLiteral(const char* text)
+{
+    if (!text) return QStringLiteral("null");
+    QString out = QStringLiteral("\"");
+    for (const QChar c : QString::fromUtf8(text)) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('\\')) out += QLatin1Char('\\');
+        if (c.unicode() < 0x20 || c.unicode() > 0x7e)
+            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out + QLatin1Char('"');
+}
+
 } // namespace
 
 CTaxData_Form::CTaxData_Form(ENUMTYPE_FROM itemKind, int type, QObject* parent)
@@ -219,9 +234,30 @@ int CTaxData_Form::WriteJavaFile(const CString& folder, const CString& javaId)
                          : f->GetType() == CField::Bool  ? "boolean" : "String";
         out << "    public " << type << ' ' << javaMember(f->GetName()) << ";\n";
     }
+    writeJavaLayout(out);
     out << "}\n";
     out.flush();
     return file.commit() ? 0 : -1;
+}
+
+void CTaxData_Form::writeJavaLayout(QTextStream& out) const
+{
+    // The printed report lays the item out from these rows: kind letter,
+    // field, number, label, choices and "c" for a line the calculation fills.
+    static const char kKinds[] = "PSLCTKAH";
+    out << "\n    public static final String NAME = " << javaLiteral(GetDisplayName().c_str()) << ";\n";
+    out << "    public static final String[][] LAYOUT = {\n";
+    for (const LayoutTable& part : m_layout) {
+        for (int i = 0; i < part.count; ++i) {
+            const LayoutRow& row = part.rows[i];
+            const CField* f = row.field ? m_fields.find(row.field) : nullptr;
+            out << "        {\"" << kKinds[row.kind] << "\", " << javaLiteral(row.field ? row.field : "") << ", "
+                << javaLiteral(row.number ? row.number : "") << ", " << javaLiteral(row.label ? row.label : "") << ", "
+                << javaLiteral(row.choices ? row.choices : "") << ", \"" << (f && f->IsCalculated() ? "c" : "")
+                << "\"},\n";
+        }
+    }
+    out << "    };\n";
 }
 
 int CTaxData_Form::writeLayout(const CString& folder, const CString& layoutName, int version, const char* root) const

@@ -17,6 +17,7 @@
 class BaseTaxPage;
 class DependantInfoStruct;
 class MyDataStream;
+class QTextStream;
 class QWidget;
 struct NetfileGenObjParamStru;
 
@@ -134,6 +135,7 @@ protected:
     CFieldList m_fields;
 
 private:
+    void writeJavaLayout(QTextStream& out) const;
     int writeLayout(const CString& folder, const CString& layoutName, int version, const char* root) const;
 
     ENUMTYPE_FROM m_itemKind;

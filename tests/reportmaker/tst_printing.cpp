@@ -1,0 +1,538 @@
+// Printing returns to PDF as a user does: the print command, scripted
+// answers, the real options and after-print dialogs, the report maker in the
+// real JVM; the PDFs are read back with pdfinfo and pdftotext. One process
+// holds one JVM, which every print here shares.
+
+#include <memory>
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "dlgpenvaultafterprint.h"
+#include "dlgprintoption_info.h"
+#include "familytaxdata.h"
+#include "formtables.h"
+#include "javavmenv.h"
+#include "modal.h"
+#include "prompt.h"
+#include "returnprinter.h"
+#include "scenario.h"
+#include "t1.h"
+#include "t1appconfig.h"
+
+namespace {
+
+QString pdfText(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int pdfPages(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {pdf});
+    p.waitForFinished(30000);
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
+            .match(QString::fromUtf8(p.readAllStandardOutput()));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+std::unique_ptr<CFamilyTaxData> build(const QString& name)
+{
+    QFile json(QStringLiteral(RETURNS_DIR "/%1.json").arg(name));
+    if (!json.open(QIODevice::ReadOnly)) return nullptr;
+    QString error;
+    auto family = Scenario::build(json.readAll(), &error);
+    if (!family) qWarning("%s", qPrintable(error));
+    return family;
+}
+
+void click(QWidget* dialog, const QString& name)
+{
+    auto* button = dialog->findChild<QAbstractButton*>(name);
+    QVERIFY2(button, qPrintable(name));
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+// The print road with the e-delivery step recorded instead of sent.
+class RecordingPrinter : public ReturnPrinter
+{
+public:
+    using ReturnPrinter::ReturnPrinter;
+    void _SubmitDocDelivery(ENUMTYPE_FORM type, const QString& recipient, const CString&, const CString&,
+                            const CString& pdfPath) override
+    {
+        ++sent;
+        sentType = type;
+        sentTo = recipient;
+        sentPdf = pdfPath.toQString();
+    }
+    int sent = 0;
+    int sentType = -1;
+    QString sentTo, sentPdf;
+};
+
+// One return on disk, its printer and the options a user picks.
+struct Desk
+{
+    QTemporaryDir dir;
+    CT1AppConfig config;
+    std::unique_ptr<CFamilyTaxData> family;
+    std::unique_ptr<RecordingPrinter> printer;
+    QString returnFolder, outFolder;
+
+    explicit Desk(const QString& scenario, const QString& returnName = QStringLiteral("Maya Okafor.r21"),
+                  const QString& sub = QStringLiteral("returns"), const QString& out = QStringLiteral("pdf out"))
+    {
+        family = build(scenario);
+        returnFolder = dir.filePath(sub);
+        outFolder = dir.filePath(out);
+        QDir().mkpath(returnFolder);
+        // The class path the program starts with: the archives in Resources/.
+        config.setDefaultValue(CString(QCoreApplication::applicationDirPath()), CString(dir.path()));
+        config.m_RetPdfPath = outFolder;
+        if (family) {
+            printer = std::make_unique<RecordingPrinter>(family.get(), &config, 2, nullptr);
+            printer->setReturnFile(returnFolder, returnName);
+        }
+    }
+
+    // Runs the print command: ticks `boxes`, prints, and closes the
+    // after-print dialog; answers the PDF it linked to (empty when none showed).
+    QString print(const QStringList& boxes, const QString& deliverTo = QString())
+    {
+        QString pdf;
+        Modal::when<DlgPrintOption_Info>([boxes](DlgPrintOption_Info* d) {
+            for (const QString& box : boxes) click(d, box);
+            click(d, QStringLiteral("btnPrint"));
+        });
+        Modal::when<DlgPenvaultAfterPrint>([this, &pdf, deliverTo](DlgPenvaultAfterPrint* d) {
+            offered = d->findChild<QLineEdit*>("edtToEmail")->text();
+            afterPrintTitle = d->windowTitle();
+            const QRegularExpressionMatch m =
+                QRegularExpression(QStringLiteral("href=\"([^\"]*)\"")).match(d->findChild<QLabel*>("lblFileLink")->text());
+            pdf = QUrl(m.captured(1)).toLocalFile();
+            auto* box = d->findChild<QDialogButtonBox*>("buttonBox");
+            if (deliverTo.isEmpty()) {
+                QTest::mouseClick(box->button(QDialogButtonBox::Close), Qt::LeftButton);
+                return;
+            }
+            auto* edit = d->findChild<QLineEdit*>("edtToEmail");
+            edit->clear();
+            QTest::keyClicks(edit, deliverTo);
+            QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        });
+        printer->OnFileCreatePdfFile(false);
+        Modal::dropWaiting();
+        return pdf;
+    }
+
+    // What the last after-print dialog showed.
+    QString offered, afterPrintTitle;
+
+    int pdfCount() const { return QDir(outFolder).entryList({QStringLiteral("*.pdf")}, QDir::Files).size(); }
+};
+
+QString amountOnScreen(double value) { return QLocale(QLocale::English, QLocale::Canada).toString(value, 'f', 2); }
+
+} // namespace
+
+class PrintingTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { Modal::dropWaiting(); }
+
+    void unsavedReturnStartsOnlyTheJvm();
+    void printsAsChosen_data();
+    void printsAsChosen();
+    void linesShowTheAmountsOnScreen();
+    void itemsPrintInTheReturnsOrder();
+    void pageCountAddsUp();
+    void accentedNamesPrint();
+    void validationErrorsAskFirst_data();
+    void validationErrorsAskFirst();
+    void condensedPrint_data();
+    void condensedPrint();
+    void outputFolderThatCannotBeMade();
+    void failedSavePrintsNothing();
+    void pdfThatCannotBeWrittenLeavesNothing();
+    void cancelPrintsNothing();
+    void pathCallerGetsNoAfterPrintStep();
+    void deliveryGetsTheTypedAddress();
+    void everyPrintSharedOneJvm();
+};
+
+void PrintingTest::unsavedReturnStartsOnlyTheJvm()
+{
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    desk.printer->setReturnFile(QString(), QString());
+    QVERIFY(!JavaVMEnv::getInstance()->isInitialised());
+    Prompt::Scripted prompts;
+    prompts.press(Prompt::Ok);
+    QVERIFY(desk.print({}).isEmpty());
+    QCOMPARE(prompts.texts(), QStringList{QStringLiteral(
+        "Please save tax return to a tax return file first by menu Start | Save or Start | Save As.")});
+    QVERIFY(JavaVMEnv::getInstance()->isInitialised());
+    QCOMPARE(desk.pdfCount(), 0);
+}
+
+void PrintingTest::printsAsChosen_data()
+{
+    QTest::addColumn<QString>("scenario");
+    QTest::addColumn<bool>("spouseCurrent");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<int>("selectedKind");   // 0 the T1, 1 a slip, -1 nothing
+    QTest::addColumn<bool>("header");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("notShown");
+
+    const QString maya = QStringLiteral("Maya Okafor");
+    QTest::newRow("whole return, S.I.N. masked")
+        << "single_clean" << false << QStringList{} << -1 << true << "Maya Okafor.pdf"
+        << QStringList{maya, "XXX XXX 286", "Income Tax and Benefit Return", "T4 Statement of Remuneration Paid",
+                       "Page 1 of "}
+        << QStringList{"046 454 286", "Dear Maya", "Invoice"};
+    QTest::newRow("whole S.I.N.")
+        << "single_clean" << false << QStringList{"fld_FullSIN"} << -1 << true << "Maya Okafor.pdf"
+        << QStringList{"046 454 286"} << QStringList{"XXX XXX"};
+    QTest::newRow("client letter and invoice")
+        << "single_clean" << false << QStringList{"fld_ClientLetter", "fld_Invoice"} << -1 << true
+        << "Maya Okafor.pdf" << QStringList{"Dear Maya Okafor,", "balance owing", "Invoice", "Bill to: Maya Okafor"}
+        << QStringList{};
+    QTest::newRow("no header")
+        << "single_clean" << false << QStringList{} << -1 << false << "Maya Okafor.pdf"
+        << QStringList{"Income Tax and Benefit Return", "XXX XXX 286"} << QStringList{"Page 1 of", "S.I.N. XXX"};
+    QTest::newRow("current form only")
+        << "single_clean" << false << QStringList{"fld_CurFormOnly"} << 0 << true << "Maya Okafor_T1.pdf"
+        << QStringList{"Income Tax and Benefit Return"} << QStringList{"T4 Statement of Remuneration Paid"};
+    QTest::newRow("current form with a slip selected")
+        << "single_clean" << false << QStringList{"fld_CurFormOnly"} << 1 << true << "Maya Okafor.pdf"
+        << QStringList{"Income Tax and Benefit Return", "T4 Statement of Remuneration Paid"} << QStringList{};
+    QTest::newRow("spouse current")
+        << "couple_clean" << true << QStringList{} << -1 << true << "Maya Okafor_spouse.pdf"
+        << QStringList{"Boris Kowalski"} << QStringList{};
+}
+
+void PrintingTest::printsAsChosen()
+{
+    QFETCH(QString, scenario);
+    QFETCH(bool, spouseCurrent);
+    QFETCH(QStringList, boxes);
+    QFETCH(int, selectedKind);
+    QFETCH(bool, header);
+    QFETCH(QString, fileName);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, notShown);
+
+    Desk desk(scenario);
+    QVERIFY(desk.printer);
+    desk.config.m_PrintHeader = header;
+    if (spouseCurrent) desk.family->setCurIndv(CFamilyTaxData::kSpouse);
+    ReturnPrinter::Selection selection;
+    selection.kind = selectedKind;
+    if (selectedKind == 0) {
+        STRUCT_FORMDATA_ITEM_2004* t1 = desk.family->GetFormDataItem(1, false);
+        QVERIFY(t1);
+        selection.type = 1;
+        selection.id = t1->uniqueId;
+    } else if (selectedKind == 1) {
+        selection.type = 1;   // a T4 slip
+        selection.id = 1;
+    }
+    desk.printer->setSelection(selection);
+
+    Prompt::Scripted prompts;
+    const QString pdf = desk.print(boxes);
+    QCOMPARE(prompts.unanswered(), 0);
+    QCOMPARE(QFileInfo(pdf).fileName(), fileName);
+    QCOMPARE(QFileInfo(pdf).absolutePath(), QFileInfo(desk.outFolder).absoluteFilePath());
+    const QString text = pdfText(pdf);
+    for (const QString& s : shown) QVERIFY2(text.contains(s), qPrintable(s));
+    for (const QString& s : notShown) QVERIFY2(!text.contains(s), qPrintable(s));
+    // The header names the person printed.
+    if (header) QVERIFY(text.trimmed().startsWith(spouseCurrent ? "Boris Kowalski" : "Maya Okafor"));
+    const int pages = pdfPages(pdf);
+    QVERIFY(pages >= 1);
+    if (header) QVERIFY2(text.contains(QStringLiteral("Page %1 of %1").arg(pages)), "the header counts the pages");
+}
+
+void PrintingTest::linesShowTheAmountsOnScreen()
+{
+    for (const char* scenario : {"single_clean", "couple_clean"}) {
+        Desk desk{QString::fromLatin1(scenario)};
+        QVERIFY(desk.printer);
+        Prompt::Scripted prompts;
+        const QString text = pdfText(desk.print({}));
+        const TaxData_T1New* t1 = desk.family->taxpayer()->t1();
+        int checked = 0;
+        for (const char* line : {"15000", "26000", "42000", "48400", "48500"}) {
+            const double amount = t1->getFloat(line);
+            if (amount == 0) continue;
+            const QRegularExpression row(QStringLiteral("^\\s*%1\\s+\\S.*\\s%2\\s*$")
+                                             .arg(QLatin1String(line), QRegularExpression::escape(amountOnScreen(amount))),
+                                         QRegularExpression::MultilineOption);
+            QVERIFY2(row.match(text).hasMatch(), qPrintable(QStringLiteral("%1 %2").arg(line, amountOnScreen(amount))));
+            ++checked;
+        }
+        QVERIFY(checked >= 3);
+    }
+}
+
+void PrintingTest::itemsPrintInTheReturnsOrder()
+{
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    STRUCT_NOTEDATA_ITEM_2004* note = desk.family->taxpayer()->NewNoteData(900);
+    QVERIFY(note);
+    note->object->setString("text", CString("Ask for the moving receipts."));
+    Prompt::Scripted prompts;
+    const QString text = pdfText(desk.print({}));
+    // The T1 first (the summary form is first in the file), then the forms,
+    // the slips and the notes.
+    const int t1 = text.indexOf(QLatin1String("Income Tax and Benefit Return"));
+    const int summary = text.indexOf(QLatin1String("Tax Return Summary"));
+    const int slip = text.indexOf(QLatin1String("T4 Statement of Remuneration Paid"));
+    const int noteText = text.indexOf(QLatin1String("Ask for the moving receipts."));
+    QVERIFY(t1 >= 0 && summary >= 0 && slip >= 0 && noteText >= 0);
+    QVERIFY(t1 < summary);
+    QVERIFY(summary < slip);
+    QVERIFY(slip < noteText);
+    // Every form and slip has its title band.
+    for (const STRUCT_FORMDATA_ITEM_2004* form : desk.family->taxpayer()->forms())
+        QVERIFY2(text.contains(QString::fromUtf8(formInfo(form->formType)->longName)), formInfo(form->formType)->shortName);
+    for (const STRUCT_SLIPDATA_ITEM_2004* s : desk.family->taxpayer()->slips())
+        QVERIFY2(text.contains(QString::fromUtf8(slipInfo(s->slipType)->name)), slipInfo(s->slipType)->shortName);
+}
+
+void PrintingTest::pageCountAddsUp()
+{
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    Prompt::Scripted prompts;
+    const int plain = pdfPages(desk.print({}));
+    const int withLetterAndInvoice = pdfPages(desk.print({"fld_ClientLetter", "fld_Invoice"}));
+    // Every item starts a page: the whole return has the pages of each form
+    // printed alone, one or two pages for each slip, and the letter and the
+    // invoice one each.
+    // Each print saves the return, which reorders its form list: walk a copy.
+    QList<ReturnPrinter::Selection> forms;
+    for (const STRUCT_FORMDATA_ITEM_2004* form : desk.family->taxpayer()->forms())
+        forms.append({0, form->formType, form->uniqueId});
+    int sum = 0;
+    for (const ReturnPrinter::Selection& form : forms) {
+        desk.printer->setSelection(form);
+        const int pages = pdfPages(desk.print({"fld_CurFormOnly"}));
+        QVERIFY(pages >= 1);
+        sum += pages;
+    }
+    QVERIFY(sum > int(desk.family->taxpayer()->forms().size()));
+    const int slips = int(desk.family->taxpayer()->slips().size());
+    QVERIFY(slips > 0);
+    QVERIFY(plain - sum >= slips);
+    QVERIFY(plain - sum <= 2 * slips);
+    QCOMPARE(withLetterAndInvoice, plain + 2);
+}
+
+void PrintingTest::accentedNamesPrint()
+{
+    Desk desk(QStringLiteral("single_clean"), QStringLiteral("Zoé Lévesque.r21"), QStringLiteral("Impôts/Été"),
+              QStringLiteral("Reçus PDF"));
+    QVERIFY(desk.printer);
+    desk.family->taxpayer()->t1()->setString("first_name", CString(QStringLiteral("Zoé")));
+    desk.family->taxpayer()->t1()->setString("last_name", CString(QStringLiteral("Lévesque")));
+    Prompt::Scripted prompts;
+    const QString pdf = desk.print({});
+    QCOMPARE(prompts.texts(), QStringList{});
+    QCOMPARE(QFileInfo(pdf).fileName(), QStringLiteral("Zoé Lévesque.pdf"));
+    QVERIFY(QFileInfo(pdf).absolutePath().endsWith(QStringLiteral("/Reçus PDF")));
+    const QString text = pdfText(pdf);
+    QVERIFY(text.contains(QStringLiteral("Zoé Lévesque")));
+    const double total = desk.family->taxpayer()->t1()->getFloat("15000");
+    QVERIFY(text.contains(amountOnScreen(total)));
+}
+
+void PrintingTest::validationErrorsAskFirst_data()
+{
+    QTest::addColumn<int>("confirm");
+    QTest::addColumn<bool>("printed");
+    QTest::newRow("confirmed") << int(Prompt::Yes) << true;
+    QTest::newRow("declined") << int(Prompt::No) << false;
+}
+
+void PrintingTest::validationErrorsAskFirst()
+{
+    QFETCH(int, confirm);
+    QFETCH(bool, printed);
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    desk.family->taxpayer()->t1()->setString("mailing_city", CString());
+    Prompt::Scripted prompts;
+    prompts.press(Prompt::No).press(confirm);   // do not view them; then go on or not
+    const QString pdf = desk.print({});
+    QCOMPARE(prompts.texts().size(), 2);
+    QVERIFY(prompts.texts().at(1).startsWith(QLatin1String("Do you still want to generate the printable file?")));
+    QCOMPARE(!pdf.isEmpty(), printed);
+    QCOMPARE(desk.pdfCount(), printed ? 1 : 0);
+}
+
+void PrintingTest::condensedPrint_data()
+{
+    QTest::addColumn<bool>("canNetfile");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("pdfs");
+    QTest::addColumn<bool>("condensed");
+    QTest::newRow("allowed") << true << int(Prompt::NoButton) << 1 << true;
+    QTest::newRow("refused, personal copy instead") << false << int(Prompt::Yes) << 1 << false;
+    QTest::newRow("refused, nothing") << false << int(Prompt::No) << 0 << false;
+}
+
+void PrintingTest::condensedPrint()
+{
+    QFETCH(bool, canNetfile);
+    QFETCH(int, answer);
+    QFETCH(int, pdfs);
+    QFETCH(bool, condensed);
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    desk.config.m_CanCreateNetfile = canNetfile;
+    Prompt::Scripted prompts;
+    if (answer != Prompt::NoButton) prompts.press(answer);
+    const QString pdf = desk.print({"fld_PrintOption_1"});
+    QCOMPARE(prompts.unanswered(), 0);
+    QCOMPARE(desk.pdfCount(), pdfs);
+    if (!canNetfile)
+        QCOMPARE(prompts.texts(), QStringList{QStringLiteral(
+            "Since T1 Condensed Print is under CRA certification, a personal copy will be created instead.")});
+    if (pdfs == 0) return;
+    const QString text = pdfText(pdf);
+    QVERIFY(text.contains(amountOnScreen(desk.family->taxpayer()->t1()->getFloat("15000"))));
+    // The condensed print has the lines with amounts only, no headings.
+    QCOMPARE(!text.contains(QStringLiteral("Step 1 - Identification")), condensed);
+    QVERIFY(!text.contains(QStringLiteral("barcode"), Qt::CaseInsensitive));
+}
+
+void PrintingTest::outputFolderThatCannotBeMade()
+{
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    QFile blocker(desk.dir.filePath(QStringLiteral("a file")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    desk.config.m_RetPdfPath = desk.dir.filePath(QStringLiteral("a file/pdf"));
+    Prompt::Scripted prompts;
+    prompts.press(Prompt::Ok);
+    QVERIFY(desk.print({}).isEmpty());
+    QCOMPARE(prompts.titles(), QStringList{QStringLiteral("Quillmere 2020")});
+    QCOMPARE(prompts.texts(), QStringList{QStringLiteral(
+        "Quillmere cannot open or create the file folder for printable tax form (.pdf) file.")});
+    // The return was saved all the same.
+    QVERIFY(QFileInfo(QDir(desk.returnFolder).filePath(QStringLiteral("Maya Okafor.r21"))).size() > 0);
+}
+
+void PrintingTest::failedSavePrintsNothing()
+{
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    desk.printer->setSaver([](const QString&) { return false; });
+    Prompt::Scripted prompts;
+    prompts.press(Prompt::Ok);
+    QVERIFY(desk.print({}).isEmpty());
+    QCOMPARE(prompts.texts().size(), 1);
+    QVERIFY(prompts.texts().constFirst().contains(QLatin1String("nothing was printed")));
+    QCOMPARE(desk.pdfCount(), 0);
+}
+
+void PrintingTest::pdfThatCannotBeWrittenLeavesNothing()
+{
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    // A folder where the PDF would go: it cannot be replaced.
+    QVERIFY(QDir().mkpath(QDir(desk.outFolder).filePath(QStringLiteral("Maya Okafor.pdf/kept"))));
+    Prompt::Scripted prompts;
+    prompts.press(Prompt::Ok);
+    QVERIFY(desk.print({}).isEmpty());
+    QCOMPARE(prompts.texts().size(), 1);
+    QVERIFY(prompts.texts().constFirst().startsWith(QLatin1String("The output PDF file is now opened by another application")));
+    QVERIFY(prompts.texts().constFirst().endsWith(QLatin1String(", error code is -117.")));
+    QCOMPARE(QDir(desk.outFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("Maya Okafor.pdf")});
+}
+
+void PrintingTest::cancelPrintsNothing()
+{
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    Prompt::Scripted prompts;
+    Modal::when<DlgPrintOption_Info>([](DlgPrintOption_Info* d) { click(d, QStringLiteral("btnCancel")); });
+    desk.printer->OnFileCreatePdfFile(false);
+    QCOMPARE(Modal::dropWaiting(), 0);
+    QVERIFY(prompts.asked().isEmpty());
+    QVERIFY(!QFileInfo::exists(QDir(desk.returnFolder).filePath(QStringLiteral("Maya Okafor.r21"))));
+    QCOMPARE(desk.pdfCount(), 0);
+}
+
+void PrintingTest::pathCallerGetsNoAfterPrintStep()
+{
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    bool shown = false;
+    Modal::when<DlgPenvaultAfterPrint>([&shown](DlgPenvaultAfterPrint* d) {
+        shown = true;
+        d->reject();
+    });
+    Prompt::Scripted prompts;
+    CString path;
+    QCOMPARE(desk.printer->CreatePDF(0, 96, 0, 0, &path), 0);
+    QCOMPARE(Modal::dropWaiting(), 1);
+    QVERIFY(!shown);
+    QCOMPARE(path.toQString(), QDir::toNativeSeparators(QDir(desk.outFolder).filePath(QStringLiteral("Maya Okafor.pdf"))));
+    QCOMPARE(desk.printer->sent, 0);
+}
+
+void PrintingTest::deliveryGetsTheTypedAddress()
+{
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    Prompt::Scripted prompts;
+    const QString pdf = desk.print({}, QStringLiteral("client@example.ca"));
+    QCOMPARE(desk.offered, QStringLiteral("maya.okafor@example.ca"));   // the taxpayer's, from the return
+    QCOMPARE(desk.afterPrintTitle, QStringLiteral("Generate Printable Return File"));
+    QCOMPARE(desk.printer->sent, 1);
+    QCOMPARE(desk.printer->sentType, 0);
+    QCOMPARE(desk.printer->sentTo, QStringLiteral("client@example.ca"));
+    QCOMPARE(desk.printer->sentPdf, pdf);
+}
+
+void PrintingTest::everyPrintSharedOneJvm()
+{
+    QCOMPARE(JavaVMEnv::getInstance()->createdVMs(), 1);
+    // Once started, the host reads no setting again until the next run.
+    JavaVMEnv::setSettingsSource([]() {
+        JavaVMEnv::Settings s;
+        s.classPath = QStringLiteral("/nowhere.jar");
+        return s;
+    });
+    QCOMPARE(JavaVMEnv::getInstance()->Init(), 0);
+    QCOMPARE(JavaVMEnv::getInstance()->createdVMs(), 1);
+}
+
+QTEST_MAIN(PrintingTest)
+#include "tst_printing.moc"

@@ -1,0 +1,45 @@
+#include "dlgpenvaultafterprint.h"
+
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QUrl>
+
+#include "ui_dlgpenvaultafterprint.h"
+
+DlgPenvaultAfterPrint::DlgPenvaultAfterPrint(int mode, const QString& link, const QString& email, QWidget* parent)
+    : QDialog(parent), m_email(email), ui(new Ui::DlgPenvaultAfterPrint), m_mode(mode)
+{
+    ui->setupUi(this);
+    ui->edtToEmail->setText(email);
+    // The target is encoded, so a path with blanks stays one working link;
+    // the visible text is the link as given.
+    const QString target = QString::fromUtf8(QUrl(link).toEncoded());
+    ui->lblFileLink->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(target.toHtmlEscaped(), link.toHtmlEscaped()));
+    ui->lblFileLink->setTextFormat(Qt::RichText);
+    ui->lblFileLink->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse
+                                             | Qt::LinksAccessibleByKeyboard);
+    ui->lblFileLink->setOpenExternalLinks(true);
+    QPushButton* close = ui->buttonBox->button(QDialogButtonBox::Close);
+    close->setText(tr("Close"));
+    close->setDefault(true);
+    ui->buttonBox->button(QDialogButtonBox::Ok)->setText(mode ? tr("E-Delivery") : tr("Request E-Signature"));
+    ui->lblDelivery->setVisible(mode != 0);
+    ui->lblSignature->setVisible(mode == 0);
+}
+
+DlgPenvaultAfterPrint::~DlgPenvaultAfterPrint() = default;
+
+bool DlgPenvaultAfterPrint::checkEmail(const QString& email)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[A-Z0-9._%+-]+@[A-Z0-9-]+(\\.[A-Z0-9-]+)*\\.[A-Z]{2,}$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return pattern.match(email).hasMatch();
+}
+
+void DlgPenvaultAfterPrint::accept()
+{
+    const QString typed = ui->edtToEmail->text().trimmed();
+    if (typed.isEmpty() || !checkEmail(typed)) return;
+    m_email = typed;
+    QDialog::accept();
+}
