@@ -14,6 +14,7 @@
 #include "editorhost.h"
 #include "familytaxdata.h"
 #include "folderview.h"
+#include "returnprinter.h"
 #include "formtables.h"
 #include "tabwndapp.h"
 #include "taxdataform.h"
@@ -127,6 +128,7 @@ Form_Return::Form_Return(QFileInfo* file, CFamilyTaxData* data, EditorHost* host
 
 Form_Return::~Form_Return()
 {
+    delete m_printer;   // it points into the return
     // The pages point into the return: they go before it.
     const QList<ScrollTaxForm*> tabs = findChildren<ScrollTaxForm*>();
     ui->tabForm->clear();

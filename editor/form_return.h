@@ -25,6 +25,7 @@ class QItemSelection;
 class QLabel;
 class QTabWidget;
 class QComboBox;
+class ReturnPrinter;
 
 namespace Ui {
 class Form_Return;
@@ -67,6 +68,12 @@ public:
     void refreshReturnStatus(QString& status);
     void forwardTaxFormThere(ENUMTYPE_FORM type);
     bool getFedStringClaimed(int number, CString& value) const;
+
+    // ---- printing and validation (the commands of the Filing/Print menu)
+    int ValidateTaxReturn(unsigned char mode, bool reportPass, bool askFirst);
+    void OnFileCreatePdfFile(bool);
+    int CreatePDF(int mode, int formType, int formId, int flags, CString* pdfPath);
+    void OnCreateJavaXML();
 
     // ---- e-signature (the service comes later)
     void OnSubmitPenvaultForm(ENUMTYPE_FORM type);
@@ -129,4 +136,8 @@ private:
     int m_openMode;
     CString m_folder;
     CString m_fileName;
+    // Made at the first print or validation; it reads the editor's file and
+    // selection each time, so it follows Save As and the tree.
+    ReturnPrinter* printer();
+    ReturnPrinter* m_printer = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <QSslSocket>
 #include <QString>
 
+#include "javavmenv.h"
 #include "mainwindow.h"
 #include "numericlocale.h"
 #include "programservices.h"
@@ -84,6 +85,8 @@ int main(int argc, char* argv[])
     window->setGeometry(rect);
     window->show();
     const int result = app->exec();
+    // The JVM goes at the end of the run, while the application still exists.
+    JavaVMEnv::getInstance()->Release();
     delete app;
     return result;
 }

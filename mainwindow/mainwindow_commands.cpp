@@ -61,15 +61,12 @@ void MainWindow::on_actionMaximize_View_triggered() {}
 void MainWindow::on_actionTax_Planning_triggered() {}
 void MainWindow::on_actionOptimize_triggered() {}
 
-void MainWindow::on_actionValidate_Return_triggered() {}
-
 void MainWindow::on_actionInternetFiling_triggered()
 {
     TabWndApp::gAppInformation(QStringLiteral("NetFile/EFile is not allowed by this version of software."), this);
 }
 
 void MainWindow::on_actionFind_Returns_Not_Filed_Online_triggered() {}
-void MainWindow::on_actionGenerate_Print_pdf_Files_triggered() {}
 void MainWindow::on_actionSubmit_E_Auth_former_T1013_triggered() {}
 void MainWindow::on_actionSubmit_PAD_Pre_authorized_Debit_triggered() {}
 void MainWindow::on_actionFile_T1135_Online_triggered() {}
@@ -82,4 +79,3 @@ void MainWindow::on_actionFind_Industry_Code_triggered() {}
 void MainWindow::on_actionSend_Return_File_to_Corvane_triggered() {}
 void MainWindow::on_actionAbout_Corvane_triggered() {}
 void MainWindow::on_actionUpdate_Quillmere_triggered() {}
-void MainWindow::actionGeneratePrintFiles() {}
