@@ -89,6 +89,8 @@ void TaxData_T1135New::putCertificationValues(std::map<std::string, std::string>
     putOptional(values, "preparername", trimmed(getString("preparer_name")));
     putOptional(values, "prepareraddr", trimmed(getString("preparer_address")));
     putOptional(values, "preparerpostcode", GetRawPostcode(getString("preparer_postal_code")).toQString());
+    // The preparer's address element stands only around an address or a postal code.
+    if (values.count("prepareraddr") || values.count("preparerpostcode")) values["preparerblock"] = "";
     putOptional(values, "preparerphone", GetRawPhoneStr(getString("preparer_phone"), true).toQString());
 }
 
