@@ -1,6 +1,7 @@
 // The values of the filing requests: the NETFILE filer's identity and names,
 // the EFILE preparer's credentials with the T183 and RC71 answers, each text
-// escaped once, and the family's forwarding to the current person.
+// escaped once, and the family's forwarding of them and of the T1135
+// statement to the current person.
 
 #include <QtTest>
 
@@ -279,6 +280,12 @@ void TestFilingRequest::familyForwardsToTheCurrentPerson()
     values.clear();
     family.getEfileDataInfo(values, 1);
     QVERIFY(!values.count("dcn"));
+
+    // The statement too: the spouse holds no T1135, the taxpayer does.
+    family.taxpayer()->NewFormDataItem(FormType::T1135, -1, true, 0, false);
+    QCOMPARE(family.getT1135XMLContent(nullptr), -100);
+    family.setCurIndv(CFamilyTaxData::kTaxpayer);
+    QCOMPARE(family.getT1135XMLContent(nullptr), -2);   // found, and the missing file refused
 }
 
 QTEST_GUILESS_MAIN(TestFilingRequest)
