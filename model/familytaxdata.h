@@ -49,6 +49,13 @@ public:
     // ---- forwarded to the current person
     // The current person's electronic return (defined in the efile library).
     int CreateElectronicFile(FILE* unused, FILE* out, unsigned char mode);
+    // The current person's filing request values and T1135 statement (the
+    // efile library); without a current person nothing is put and the
+    // statement answers -100.
+    void getNetfileDataInfo(std::map<std::string, std::string>& values, int agreement, CString& email,
+                            double& amount, int testCase);
+    void getEfileDataInfo(std::map<std::string, std::string>& values, ENUMTYPE_FORM form);
+    int getT1135XMLContent(FILE* out);
     int GetCountOfForm(ENUMTYPE_FORM type) const;
     bool HasForm(ENUMTYPE_FORM type) const;
     CTaxData_Form* GetFormData(ENUMTYPE_FORM type, bool create);

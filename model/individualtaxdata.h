@@ -6,6 +6,7 @@
 #include <list>
 #include <map>
 #include <set>
+#include <string>
 
 #include <QDate>
 
@@ -354,6 +355,22 @@ public:
     int privateGenerateXmlFilePartEnd(FILE* out, unsigned char mode, int& lines);
     int privateGenerateXmlFilePartSpouseData(CString& out, unsigned char mode, int& lines);
     int privateGenerateXmlFilePartAddrDataEFile(CString& out, unsigned char mode, int& lines);
+
+    // ---- The filing requests' values and the T1135 statement; defined in
+    // the efile library. Every text value goes into the map escaped, since
+    // the templates put values in as given.
+    // The NETFILE request's keys; hands back the e-mail address and the T1
+    // amount that GetPersonalBasicInfo reports.
+    void getNetfileDataInfo(std::map<std::string, std::string>& values, int agreement, CString& email,
+                            double& amount, int testCase);
+    // The EFILE request's keys; `form` is 1 for the T1 return, another type
+    // for a form filed on its own (no signature block then).
+    void getEfileDataInfo(std::map<std::string, std::string>& values, ENUMTYPE_FORM form);
+    // The T1135 statement's XML: 0, -100 without a T1135, else the first
+    // failing step's result, with nothing written after it.
+    int getT1135XMLContent(FILE* out);
+    int getT1135XMLPart1(FILE* out, std::map<std::string, std::string>& values);
+    int getT1135XMLPartEnd(FILE* out, std::map<std::string, std::string>& values);
 
     // ---- The paper return's barcode data; defined in the efile library.
     bool IsGeneralBarcodeEligible() const;

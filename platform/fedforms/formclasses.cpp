@@ -359,6 +359,16 @@ const FieldSpec kT1135Fields[] = {
     QM_ROWS("dealer_accounts.#.cost_year_end", CField::Float, kForeignProperties), // fair market value at year end
     QM_ROWS("dealer_accounts.#.income", CField::Float, kForeignProperties),
     QM_ROWS("dealer_accounts.#.gain", CField::Float, kForeignProperties),
+    // What the agency's statement carries besides the properties.
+    QM_STR("functional_currency"),      // the functional currency code; blank for Canadian dollars
+    QM_INT_INIT("self_employment_code", "2"),   // an individual reporter: 1 self-employed, 2 not
+    QM_STR("certifier_position"),
+    QM_STR("certifier_phone"),
+    QM_DATE("certification_date"),
+    QM_STR("preparer_name"),            // who prepared the statement, when not the reporter
+    QM_STR("preparer_address"),
+    QM_STR("preparer_postal_code"),
+    QM_STR("preparer_phone"),
     QM_INT("filing_status"),
     QM_STR("filing_time"),
     QM_STR("filing_confirmation"),

@@ -2,6 +2,10 @@
 // The form-class library: the forms that carry filing, consent and
 // authorisation data, and a few federal calculation forms shared with it.
 
+#include <cstdio>
+#include <map>
+#include <string>
+
 #include "tableform.h"
 
 // RC71, Statement of Discounting Transaction (form type 53).
@@ -36,7 +40,13 @@ class TaxData_RC59X_e : public TableForm { public: TaxData_RC59X_e(); };
 class TaxData_T1044 : public TableForm { public: TaxData_T1044(); };
 // T183, Information Return for Electronic Filing of an Individual's Income
 // Tax and Benefit Return (form type 96).
-class TaxData_T183New : public TableForm { public: TaxData_T183New(); };
+class TaxData_T183New : public TableForm
+{
+public:
+    TaxData_T183New();
+    // The return control number (the document control number of the agency's requests).
+    CString getDCN() const { return getString("return_control_number"); }
+};
 // T185: the pre-authorised debit agreement sent with a return (form type 181).
 class TaxData_T185 : public TableForm { public: TaxData_T185(); };
 // T657, Calculation of Capital Gains Deduction for 2021 (form type 40).
@@ -66,6 +76,19 @@ public:
     // year, and the properties by the reporting method chosen. 1 when a
     // message was added, else 0.
     int Validate(unsigned char flag, std::list<CString>& messages) override;
+
+    // The statement's identification (part 2), its properties by the
+    // reporting method chosen, and its certification (part 3), written to
+    // `out`. `templates` holds the two parts' texts under "t1135part2" and
+    // "t1135part3"; the parts' values are put into it as well. 0 on
+    // success, -1 without a part's text, else the template processor's
+    // result; nothing is written after a failure.
+    int getT1135XMLContent(FILE* out, std::map<std::string, std::string>& templates);
+
+private:
+    void putIdentificationValues(std::map<std::string, std::string>& values) const;
+    void putCertificationValues(std::map<std::string, std::string>& values) const;
+    void writePropertyData(CString& out) const;
 };
 // T1172, Additional Tax on Accumulated Income Payments from RESPs (form type 17).
 class TaxData_T1172New : public TableForm { public: TaxData_T1172New(); };

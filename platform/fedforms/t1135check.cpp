@@ -5,29 +5,12 @@
 
 #include "fields.h"
 #include "formclasses.h"
+#include "t1135categories.h"
 #include "utils.h"
 
 namespace {
 
-// The categories of the detailed method, as the statement names them.
-struct PropertyCategory
-{
-    const char* prefix;
-    const char* title;
-};
-const PropertyCategory kCategories[] = {
-    {"funds", "funds held outside Canada"},
-    {"shares", "shares of non-resident corporations"},
-    {"debts", "indebtedness owed by non-residents"},
-    {"trusts", "interests in non-resident trusts"},
-    {"real_property", "real property outside Canada"},
-    {"other_property", "other property outside Canada"},
-    {"dealer_accounts", "property held in an account with a Canadian dealer"},
-};
 const char* const kAmountColumns[] = {"max_cost", "cost_year_end", "income", "capital_received", "gain"};
-const char* const kSimplifiedKinds[] = {"simplified_funds",         "simplified_shares", "simplified_debts",
-                                        "simplified_trusts",        "simplified_real_property",
-                                        "simplified_other",         "simplified_dealer"};
 
 bool blank(CString text)
 {
@@ -60,7 +43,7 @@ int TaxData_T1135New::Validate(unsigned char, std::list<CString>& messages)
         messages.push_back("Please enter the tax year's start and end dates (the start before the end) in form T1135.");
 
     if (getInt("method") == 1) {
-        for (const PropertyCategory& category : kCategories) {
+        for (const T1135Category& category : kT1135Categories) {
             for (int row = 1; row <= kPropertyRows; ++row) {
                 bool hasAmount = false;
                 for (const char* amount : kAmountColumns)
@@ -81,7 +64,8 @@ int TaxData_T1135New::Validate(unsigned char, std::list<CString>& messages)
         }
     } else {
         bool anyKind = false;
-        for (const char* kind : kSimplifiedKinds) anyKind = anyKind || getBool(kind);
+        for (const T1135Category& category : kT1135Categories)
+            anyKind = anyKind || getBool(category.simplifiedField);
         if (!anyKind)
             messages.push_back("Please tick at least one type of property under the simplified reporting method in "
                                "form T1135.");

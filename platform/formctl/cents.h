@@ -16,3 +16,10 @@ inline double roundToCents(double amount)
     const double cents = amount * 100.0;
     return std::round(cents + (cents >= 0 ? 1e-6 : -1e-6)) / 100.0;
 }
+
+// A whole-dollar amount, as the agency's statements carry them: half a
+// dollar and up away from zero, by the same nudge as the cents.
+inline long long roundToDollars(double amount)
+{
+    return static_cast<long long>(std::round(amount + (amount >= 0 ? 1e-8 : -1e-8)));
+}

@@ -94,14 +94,24 @@ int processTemplatePartInString(CString& out, const char* resourcePath, const Te
     return 0;
 }
 
-int processTemplatePart(FILE* file, const char* resourcePath, const TemplateValues& values, int flags)
+int writeTemplateText(FILE* file, const QByteArray& text, const TemplateValues& values)
 {
-    CString expanded;
-    if (const int rc = processTemplatePartInString(expanded, resourcePath, values, flags)) return rc;
-    if (file && !expanded.bytes().isEmpty()
-        && std::fwrite(expanded.c_str(), 1, size_t(expanded.bytes().size()), file) != size_t(expanded.bytes().size()))
+    // No file is a failed write, never a quiet success: the caller would go
+    // on to send an empty or half-written file.
+    if (!file) return -2;
+    QByteArray expanded;
+    if (const int rc = expandTemplateText(text, values, expanded)) return rc;
+    if (!expanded.isEmpty() && std::fwrite(expanded.constData(), 1, size_t(expanded.size()), file) != size_t(expanded.size()))
         return -2;
     return 0;
+}
+
+int processTemplatePart(FILE* file, const char* resourcePath, const TemplateValues& values, int)
+{
+    if (!file) return -2;
+    QByteArray text;
+    if (loadFileToString(QString::fromUtf8(resourcePath), text) != 0) return -1;
+    return writeTemplateText(file, text, values);
 }
 
 int loadFileToString(const QString& path, QByteArray& bytes)

@@ -21,12 +21,17 @@
 using TemplateValues = std::map<std::string, std::string>;
 
 // Expands the template at `resourcePath` (a ":/..." resource or a file) and
-// writes it to `file`; 0 on success.
+// writes it to `file`; 0 on success, -1 when the template cannot be read,
+// -2 when `file` is null or the write fails.
 int processTemplatePart(FILE* file, const char* resourcePath, const TemplateValues& values, int flags);
 // The same, appending the expansion to `out`.
 int processTemplatePartInString(CString& out, const char* resourcePath, const TemplateValues& values, int flags);
 // Expands template text already in memory; 0 on success, `out` untouched otherwise.
 int expandTemplateText(const QByteArray& text, const TemplateValues& values, QByteArray& out);
+
+// Expands template text already in memory and writes it to `file`; the
+// results of processTemplatePart.
+int writeTemplateText(FILE* file, const QByteArray& text, const TemplateValues& values);
 
 // Reads a whole file or resource; 0 on success.
 int loadFileToString(const QString& path, QByteArray& bytes);

@@ -88,8 +88,13 @@ void TestEfileText::writesFromResourceFileOrNothing()
     QVERIFY(out);
     QVERIFY(processTemplatePart(out, path.constData(), TemplateValues(), 0) != 0);   // k is required
     QCOMPARE(processTemplatePart(out, path.constData(), TemplateValues{{"k", "v"}}, 0), 0);
+    QVERIFY(writeTemplateText(out, "<s>$$(k)</s>", TemplateValues()) != 0);
+    QCOMPARE(writeTemplateText(out, "<s>$$(k)</s>", TemplateValues{{"k", "x"}}), 0);
     std::fclose(out);
-    QCOMPARE(target.readAll(), QByteArray("<r>v</r>\r\n"));
+    QCOMPARE(target.readAll(), QByteArray("<r>v</r>\r\n<s>x</s>"));
+    // Without a file nothing can be written, and that is never a success.
+    QCOMPARE(processTemplatePart(nullptr, path.constData(), TemplateValues{{"k", "v"}}, 0), -2);
+    QCOMPARE(writeTemplateText(nullptr, "<s>$$(k)</s>", TemplateValues{{"k", "x"}}), -2);
 
     CString text = "before:";
     QCOMPARE(processTemplatePartInString(text, path.constData(), TemplateValues{{"k", "w"}}, 0), 0);
