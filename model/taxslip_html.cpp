@@ -71,14 +71,14 @@ int TaxSlipT4E::toHtml(CString& html, int) const
 {
     html += "<h3>";
     ownBoxLines(html, {{"Box 7 - Repayment Rate (%25)", "7"}, {"Box 14 - EI Benefit Payment Amount", "14"},
-                  {"Box 15 - Regular EI Benefit Payment", "15"}, {"Box 17 - EI Support Payment", "17"},
-                  {"Box 18 - Tax Exempt EI Amount", "18"},
-                  {"Box 20 - Taxable Tuition Assistance Amount", "20"},
-                  {"Box 21 - Non-Taxable Tuition Assistance Amount", "21"},
-                  {"Box 22 - Income Tax Deducted", "22"}, {"Box 23 - Quebec Income Tax Deducted", "23"},
-                  {"Box 26 - EI Overpayment Repayment", "26"}, {"Box 30 - EI Repayment Amount", "30"},
-                  {"Box 33 - Consolidated Revenue Fund Payment Amount", "33"},
-                  {"Box 37 - EI maternity and parental benfits payments", "37"}});
+                       {"Box 15 - Regular EI Benefit Payment", "15"}, {"Box 17 - EI Support Payment", "17"},
+                       {"Box 18 - Tax Exempt EI Amount", "18"},
+                       {"Box 20 - Taxable Tuition Assistance Amount", "20"},
+                       {"Box 21 - Non-Taxable Tuition Assistance Amount", "21"},
+                       {"Box 22 - Income Tax Deducted", "22"}, {"Box 23 - Quebec Income Tax Deducted", "23"},
+                       {"Box 26 - EI Overpayment Repayment", "26"}, {"Box 30 - EI Repayment Amount", "30"},
+                       {"Box 33 - Consolidated Revenue Fund Payment Amount", "33"},
+                       {"Box 37 - EI maternity and parental benfits payments", "37"}});
     html += "</h3>";
     return 0;
 }
@@ -96,15 +96,15 @@ int TaxSlipT3::toHtml(CString& html, int) const
     html += "<h3>";
     toHtmlOneLineItem(html, trustName, "Trust Name", "");
     ownBoxLines(html, {{"Box 21 - Post Budget Capital Gain", "21"},
-                  {"Box 23 - Actual Amount of Dividends Other Than Eligible Dividend", "23"},
-                  {"Box 25 - Foreign Non-Business Income Amount", "25"}, {"Box 26 - Other Income", "26"},
-                  {"Box 30 - Deductible Capital Gain", "30"},
-                  {"Box 32 - Taxable Amount of Dividends Other Than Eligible Dividend", "32"},
-                  {"Box 34 - Foreign Non-Business Income Tax Paid", "34"},
-                  {"Box 39 - Federal Dividend Tax Credit From Other Than Eligible Dividend", "39"},
-                  {"Box 49 - Actual Amount of Dividends Eligible Dividend", "49"},
-                  {"Box 50 - Taxable Amount of Dividends Eligible Dividend", "50"},
-                  {"Box 51 - Federal Dividend Tax Credit From Eligible Dividend", "51"}});
+                       {"Box 23 - Actual Amount of Dividends Other Than Eligible Dividend", "23"},
+                       {"Box 25 - Foreign Non-Business Income Amount", "25"}, {"Box 26 - Other Income", "26"},
+                       {"Box 30 - Deductible Capital Gain", "30"},
+                       {"Box 32 - Taxable Amount of Dividends Other Than Eligible Dividend", "32"},
+                       {"Box 34 - Foreign Non-Business Income Tax Paid", "34"},
+                       {"Box 39 - Federal Dividend Tax Credit From Other Than Eligible Dividend", "39"},
+                       {"Box 49 - Actual Amount of Dividends Eligible Dividend", "49"},
+                       {"Box 50 - Taxable Amount of Dividends Eligible Dividend", "50"},
+                       {"Box 51 - Federal Dividend Tax Credit From Eligible Dividend", "51"}});
     html += "</h3>";
     return 0;
 }
@@ -113,8 +113,8 @@ int TaxSlipT4AOAS::toHtml(CString& html, int) const
 {
     html += "<h3>";
     ownBoxLines(html, {{"Box 18 - Net OAS Payment", "18"}, {"Box 19 - Gross OAS Payment", "19"},
-                  {"Box 20 - Overpayment Recovered", "20"}, {"Box 21 - OAS Net Supplement", "21"},
-                  {"Box 22 - Income Tax Deducted", "22"}, {"Box 23 - Quebec Income Tax Deducted", "23"}});
+                       {"Box 20 - Overpayment Recovered", "20"}, {"Box 21 - OAS Net Supplement", "21"},
+                       {"Box 22 - Income Tax Deducted", "22"}, {"Box 23 - Quebec Income Tax Deducted", "23"}});
     html += "</h3>";
     return 0;
 }
@@ -124,12 +124,12 @@ int TaxSlipT4RSP::toHtml(CString& html, int) const
     html += "<h3>";
     toHtmlOneLineItem(html, payerName, "Payer", "");
     ownBoxLines(html, {{"Box 16 - RRSP Annuity Income Amount", "16"}, {"Box 18 - Refund of Premiums", "18"},
-                  {"Box 20 - Refund of Excess Contributions", "20"},
-                  {"Box 22 - RRSP Withdrawal Amount", "22"}, {"Box 24 - RRSP Spouse Contribution", "24"},
-                  {"Box 25 - LLP Withdrawl", "25"},
-                  {"Box 26 - Amounts Deemed Received on Deregistration", "26"},
-                  {"Box 27 - HBP Withdrawl", "27"}, {"Box 28 - Other Income or Deductions", "28"},
-                  {"Box 30 - Income Tax Deducted", "30"}});
+                       {"Box 20 - Refund of Excess Contributions", "20"},
+                       {"Box 22 - RRSP Withdrawal Amount", "22"}, {"Box 24 - RRSP Spouse Contribution", "24"},
+                       {"Box 25 - LLP Withdrawl", "25"},
+                       {"Box 26 - Amounts Deemed Received on Deregistration", "26"},
+                       {"Box 27 - HBP Withdrawl", "27"}, {"Box 28 - Other Income or Deductions", "28"},
+                       {"Box 30 - Income Tax Deducted", "30"}});
     html += "</h3>";
     return 0;
 }
@@ -138,12 +138,12 @@ int TaxSlipT4AP::toHtml(CString& html, int) const
 {
     html += "<h3>";
     ownBoxLines(html, {{"Box 13 - Effective Date", "13"}, {"Box 14 - Retirement Benefit Amount", "14"},
-                  {"Box 15 - Survivor Benefit Amount", "15"}, {"Box 16 - Disability Benefit Amount", "16"},
-                  {"Box 17 - Child Benefit Amount", "17"}, {"Box 18 - Death Benefit Amount", "18"},
-                  {"Box 19 - Post-retirement Benefit Amount", "19"},
-                  {"Box 20 - Taxable Benefit Amount", "20"},
-                  {"Box 21 - Number of Disability Month", "21"}, {"Box 22 - Income Tax Deducted", "22"},
-                  {"Box 23 - Number of Retirement Month", "23"}});
+                       {"Box 15 - Survivor Benefit Amount", "15"}, {"Box 16 - Disability Benefit Amount", "16"},
+                       {"Box 17 - Child Benefit Amount", "17"}, {"Box 18 - Death Benefit Amount", "18"},
+                       {"Box 19 - Post-retirement Benefit Amount", "19"},
+                       {"Box 20 - Taxable Benefit Amount", "20"},
+                       {"Box 21 - Number of Disability Month", "21"}, {"Box 22 - Income Tax Deducted", "22"},
+                       {"Box 23 - Number of Retirement Month", "23"}});
     html += "</h3>";
     return 0;
 }
@@ -153,7 +153,7 @@ int TaxSlipT5007::toHtml(CString& html, int) const
     html += "<h3>";
     toHtmlOneLineItem(html, payerName, "Payer", "");
     ownBoxLines(html, {{"Box 10 - Worker Compensation Benefit Amount", "10"},
-                  {"Box 11 - Social Assistance Payments of Provincial or Territorial Supplements", "11"}});
+                       {"Box 11 - Social Assistance Payments of Provincial or Territorial Supplements", "11"}});
     html += "</h3>";
     return 0;
 }
@@ -163,10 +163,10 @@ int TaxSlipT4RIF::toHtml(CString& html, int) const
     html += "<h3>";
     toHtmlOneLineItem(html, payerName, "Payer", "");
     ownBoxLines(html, {{"Box 16 - RIF Taxable Payment Amount", "16"}, {"Box 18 - Deceased Amount", "18"},
-                  {"Box 20 - Deregistration Amount", "20"},
-                  {"Box 22 - Other Income Deduction Amount", "22"},
-                  {"Box 24 - RIF Excess Payment Amount", "24"}, {"Box 26 - Spousal RRIF", "26"},
-                  {"Box 28 - Income Tax Deducted Amount", "28"}}, "26");
+                       {"Box 20 - Deregistration Amount", "20"},
+                       {"Box 22 - Other Income Deduction Amount", "22"},
+                       {"Box 24 - RIF Excess Payment Amount", "24"}, {"Box 26 - Spousal RRIF", "26"},
+                       {"Box 28 - Income Tax Deducted Amount", "28"}}, "26");
     html += "</h3>";
     return 0;
 }
@@ -184,13 +184,13 @@ int TaxSlipT5008::toHtml(CString& html, int) const
     html += "<h3>";
     toHtmlOneLineItem(html, issuerName, "Issuer Name", "");
     ownBoxLines(html, {{"Box 11 - Recipient Type", "11"}, {"Box 13 - Currency Code", "13"},
-                  {"Box 15 - Type code of securities", "15"}, {"Box 16 - Quantity of securities", "16"},
-                  {"Box 17 - Identification of securities", "17"}, {"Box 18 - CUSIP/ISIN number", "18"},
-                  {"Box 19 - Security Face Value Amount", "19"},
-                  {"Box 20 - Security Book Value Amount", "20"},
-                  {"Box 21 - Security Settlement Amount", "21"},
-                  {"Box 22 - Type code of securities received on settlement", "22"},
-                  {"Box 23 - Quantify of securities received on settlement", "23"}});
+                       {"Box 15 - Type code of securities", "15"}, {"Box 16 - Quantity of securities", "16"},
+                       {"Box 17 - Identification of securities", "17"}, {"Box 18 - CUSIP/ISIN number", "18"},
+                       {"Box 19 - Security Face Value Amount", "19"},
+                       {"Box 20 - Security Book Value Amount", "20"},
+                       {"Box 21 - Security Settlement Amount", "21"},
+                       {"Box 22 - Type code of securities received on settlement", "22"},
+                       {"Box 23 - Quantify of securities received on settlement", "23"}});
     html += "</h3>";
     return 0;
 }
