@@ -1,6 +1,7 @@
 #pragma once
-// One downloaded slip: its values kept as the text the agency sent, and the
-// copy of its boxes into a slip of the return made for the same slip type.
+// One downloaded slip: its values kept as the text the agency sent, read
+// from the slip's element, shown as HTML lines, and copied into a slip of the
+// return made for the same slip type.
 
 #include <map>
 #include <string>
@@ -9,6 +10,7 @@
 #include "enumtypes.h"
 
 class CTaxData_Form;
+class TiXmlElement;
 
 class TaxSlip
 {
@@ -18,6 +20,26 @@ public:
     TaxSlip& operator=(const TaxSlip&) = delete;
 
     ENUMTYPE_SLIP slipType() const { return m_slipType; }
+    // The slip type's long name.
+    virtual CString getName() const;
+
+    // Reads the tax year, the version and every numbered box; 0.
+    int parseXMLDataBasic(const TiXmlElement* slip);
+    // Called with each child that has a text but no box number; 0.
+    virtual int parseNoneBoxTagValue(const char* tag, const char* text);
+    // The class's own fields; the base reads nothing more than
+    // parseXMLDataBasic. Called after it on the same element; 0.
+    virtual int parseXMLData(const TiXmlElement* slip);
+
+    // The class's own HTML lines; 0.
+    virtual int toHtml(CString& html, int n) const = 0;
+    // The heading of the slip numbered `n` and its tax year and version; 0.
+    int toHtmlBasic(CString& html, int n) const;
+    // A line for each box of the map that has a label; the number of boxes visited.
+    int toHtmlDefault(CString& html) const;
+    int toHtmlOneLineByKey(CString& html, const char* box, const char* label, const char* skip) const;
+    // The label shown for a box of the map; null when the class has none.
+    const char* boxLabel(const char* box) const;
 
     // Copies the downloaded boxes into a slip object of the return; a form of
     // another class is left alone. 0.
@@ -39,11 +61,19 @@ public:
 
 protected:
     TaxSlip(ENUMTYPE_SLIP type, std::initializer_list<const char*> ownBoxes);
+    // Stores each child's text in the own box its box number names, and the
+    // text of a child without one whose tag ends with `nameTag` in `name`.
+    void parseOwnBoxesAndName(const TiXmlElement* slip, const char* nameTag, CString* name);
+    // The HTML lines of own boxes, each (label, box); the box `zeroSkipped`
+    // leaves out the value "0" too.
+    void ownBoxLines(CString& html, std::initializer_list<std::pair<const char*, const char*>> lines,
+                     const char* zeroSkipped = nullptr) const;
 
 private:
     ENUMTYPE_SLIP m_slipType;
     std::map<std::string, CString> m_boxes;   // ordered as text, like the agency's box numbers
     std::map<std::string, CString> m_own;     // the class's own boxes, each present from the start
+    const std::map<std::string, const char*>* m_labels;   // by box number; null for most classes
 };
 
 class TaxSlipT4 : public TaxSlip
@@ -51,6 +81,8 @@ class TaxSlipT4 : public TaxSlip
 public:
     TaxSlipT4() : TaxSlip(1, {}) {}
     int copyToSlipData(CTaxData_Form* slip) override;
+    int parseXMLData(const TiXmlElement* slip) override;
+    int toHtml(CString& html, int n) const override;
     CString employerName;
     CString province;        // box 10
     CString cppQppExemptCode;
@@ -63,6 +95,8 @@ class TaxSlipT4A : public TaxSlip
 public:
     TaxSlipT4A() : TaxSlip(2, {}) {}
     int copyToSlipData(CTaxData_Form* slip) override;
+    int parseXMLData(const TiXmlElement* slip) override;
+    int toHtml(CString& html, int n) const override;
     CString payerName;
 };
 
@@ -71,6 +105,8 @@ class TaxSlipT4AP : public TaxSlip
 public:
     TaxSlipT4AP() : TaxSlip(3, {"13", "14", "15", "16", "17", "18", "19", "20", "21", "22", "23"}) {}
     int copyToSlipData(CTaxData_Form* slip) override;
+    int parseXMLData(const TiXmlElement* slip) override;
+    int toHtml(CString& html, int n) const override;
 };
 
 class TaxSlipT4RSP : public TaxSlip
@@ -78,6 +114,8 @@ class TaxSlipT4RSP : public TaxSlip
 public:
     TaxSlipT4RSP() : TaxSlip(4, {"16", "18", "20", "22", "24", "25", "26", "27", "28", "30"}) {}
     int copyToSlipData(CTaxData_Form* slip) override;
+    int parseXMLData(const TiXmlElement* slip) override;
+    int toHtml(CString& html, int n) const override;
     CString payerName;
 };
 
@@ -86,6 +124,8 @@ class TaxSlipT4E : public TaxSlip
 public:
     TaxSlipT4E() : TaxSlip(5, {"7", "14", "15", "17", "18", "20", "21", "22", "23", "26", "30", "33", "37"}) {}
     int copyToSlipData(CTaxData_Form* slip) override;
+    int parseXMLData(const TiXmlElement* slip) override;
+    int toHtml(CString& html, int n) const override;
 };
 
 class TaxSlipT4AOAS : public TaxSlip
@@ -93,6 +133,8 @@ class TaxSlipT4AOAS : public TaxSlip
 public:
     TaxSlipT4AOAS() : TaxSlip(6, {"18", "19", "20", "21", "22", "23"}) {}
     int copyToSlipData(CTaxData_Form* slip) override;
+    int parseXMLData(const TiXmlElement* slip) override;
+    int toHtml(CString& html, int n) const override;
 };
 
 class TaxSlipT4RIF : public TaxSlip
@@ -100,6 +142,8 @@ class TaxSlipT4RIF : public TaxSlip
 public:
     TaxSlipT4RIF() : TaxSlip(7, {"16", "18", "20", "22", "24", "26", "28"}) {}
     int copyToSlipData(CTaxData_Form* slip) override;
+    int parseXMLData(const TiXmlElement* slip) override;
+    int toHtml(CString& html, int n) const override;
     CString payerName;
 };
 
@@ -108,6 +152,8 @@ class TaxSlipT5 : public TaxSlip
 public:
     TaxSlipT5() : TaxSlip(8, {}) {}
     int copyToSlipData(CTaxData_Form* slip) override;
+    int parseXMLData(const TiXmlElement* slip) override;
+    int toHtml(CString& html, int n) const override;
     CString payerName;
 };
 
@@ -116,6 +162,8 @@ class TaxSlipT3 : public TaxSlip
 public:
     TaxSlipT3() : TaxSlip(9, {"21", "23", "25", "26", "30", "32", "34", "39", "49", "50", "51"}) {}
     int copyToSlipData(CTaxData_Form* slip) override;
+    int parseXMLData(const TiXmlElement* slip) override;
+    int toHtml(CString& html, int n) const override;
     CString trustName;
 };
 
@@ -124,6 +172,8 @@ class TaxSlipT5007 : public TaxSlip
 public:
     TaxSlipT5007() : TaxSlip(11, {"10", "11"}) {}
     int copyToSlipData(CTaxData_Form* slip) override;
+    int parseXMLData(const TiXmlElement* slip) override;
+    int toHtml(CString& html, int n) const override;
     CString payerName;
 };
 
@@ -132,6 +182,8 @@ class TaxSlipT5013 : public TaxSlip
 public:
     TaxSlipT5013() : TaxSlip(13, {}) {}
     int copyToSlipData(CTaxData_Form* slip) override;
+    int parseNoneBoxTagValue(const char* tag, const char* text) override;
+    int toHtml(CString& html, int n) const override;
     CString payerName;
 };
 
@@ -140,6 +192,8 @@ class TaxSlipRC62 : public TaxSlip
 public:
     TaxSlipRC62() : TaxSlip(17, {"10", "12"}) {}
     int copyToSlipData(CTaxData_Form* slip) override;
+    int parseXMLData(const TiXmlElement* slip) override;
+    int toHtml(CString& html, int n) const override;
 };
 
 class TaxSlipRC210 : public TaxSlip
@@ -147,6 +201,8 @@ class TaxSlipRC210 : public TaxSlip
 public:
     TaxSlipRC210() : TaxSlip(18, {"10"}) {}
     int copyToSlipData(CTaxData_Form* slip) override;
+    int parseXMLData(const TiXmlElement* slip) override;
+    int toHtml(CString& html, int n) const override;
 };
 
 // Share dispositions: they go to Schedule 3, never become slips.
@@ -155,6 +211,8 @@ class TaxSlipT5008 : public TaxSlip
 public:
     TaxSlipT5008() : TaxSlip(19, {"11", "13", "15", "16", "17", "18", "19", "20", "21", "22", "23"}) {}
     int copyToSlipData(CTaxData_Form*) override { return 0; }
+    int parseXMLData(const TiXmlElement* slip) override;
+    int toHtml(CString& html, int n) const override;
     CString issuerName;
 };
 
@@ -164,6 +222,8 @@ class TaxSlipRRSPReceipt : public TaxSlip
 public:
     TaxSlipRRSPReceipt() : TaxSlip(20, {}) {}
     int copyToSlipData(CTaxData_Form*) override { return 0; }
+    int parseXMLData(const TiXmlElement* slip) override;
+    int toHtml(CString& html, int n) const override;
     CString issuerName;
     CString rrspNumber;
     CString rrspContractNumber;
@@ -177,6 +237,8 @@ class TaxSlipMBRentalAssistSlip : public TaxSlip
 public:
     TaxSlipMBRentalAssistSlip() : TaxSlip(21, {}) {}
     int copyToSlipData(CTaxData_Form* slip) override;
+    int parseXMLData(const TiXmlElement* slip) override;
+    int toHtml(CString& html, int n) const override;
     CString payerName;
     CString shelterBenefitAmount;
 };
@@ -186,6 +248,8 @@ class TaxSlipPRPP : public TaxSlip
 public:
     TaxSlipPRPP() : TaxSlip(22, {}) {}
     int copyToSlipData(CTaxData_Form* slip) override;
+    int parseXMLData(const TiXmlElement* slip) override;
+    int toHtml(CString& html, int n) const override;
     CString contractNumber;
     CString employeeCurrentYear;
     CString employeeCurrentYearExempt;
@@ -200,6 +264,8 @@ class TaxSlipT1204 : public TaxSlip
 public:
     TaxSlipT1204() : TaxSlip(23, {"82", "84"}) {}
     int copyToSlipData(CTaxData_Form* slip) override;
+    int parseXMLData(const TiXmlElement* slip) override;
+    int toHtml(CString& html, int n) const override;
     CString payerName;
 };
 
@@ -210,6 +276,8 @@ public:
     TaxSlipT2202() : TaxSlip(25, {}) {}
     // 1 when the form is none or of another class.
     int copyToSlipData(CTaxData_Form* slip) override;
+    int parseXMLData(const TiXmlElement* slip) override;
+    int toHtml(CString& html, int n) const override;
     int sessionCount = 0;   // at most kSessions
     CString fromPeriod[kSessions];
     CString toPeriod[kSessions];
@@ -217,3 +285,7 @@ public:
     CString fullTimeMonths[kSessions];
     CString eligibleFees[kSessions];
 };
+
+// A new slip object of the class named by a slip element's tag (a namespace
+// prefix dropped, case ignored); null for a name no class has.
+TaxSlip* makeTaxSlipForTag(const char* tag);
