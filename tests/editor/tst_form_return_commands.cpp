@@ -331,7 +331,12 @@ void FormReturnCommandsTest::sharing()
     QVERIFY(editor);
     CFamilyTaxData* data = editor->familyData();
     IndividualTaxData* taxpayer = data->taxpayer();
-    if (slip && !slipOf(taxpayer, type)) trigger(type == SlipType::T5 ? "actionAdd_T5_slip" : "actionAdd_T4A_slip");
+    if (slip && !slipOf(taxpayer, type)) {
+        trigger(type == SlipType::T5 ? "actionAdd_T5_slip" : "actionAdd_T4A_slip");
+        // The new slip is selected and shown.
+        QVERIFY(slipOf(taxpayer, type));
+        QCOMPARE(editor->currentForm(), slipOf(taxpayer, type)->object);
+    }
     if (!slip && type == FormType::T2125) quickAdd("btnAddT2125");
     QVERIFY(slip ? selectSlip(editor, type) : selectForm(editor, type));
     const int spouseSlips = int(data->spouse()->slips().size());
