@@ -75,6 +75,20 @@ public:
     int CreatePDF(int mode, int formType, int formId, int flags, CString* pdfPath);
     void OnCreateJavaXML();
 
+    // ---- commands that change what the return holds (the main window
+    // calls each after saveCurFormDataToDoc)
+    void addTaxForm();
+    void addTaxSlip(ENUMTYPE_SLIP type);
+    void addTaxNote();
+    void shareSelectedForm();
+    void unshareSelectedForm();
+    void shareSelectedSlip();
+    void unshareSelectedSlip();
+    void removeSelected();
+    void changeFormsOrder();
+    void taxReturnChangeProvince();
+    void deCoupleReturn();
+
     // ---- e-signature (the service comes later)
     void OnSubmitPenvaultForm(ENUMTYPE_FORM type);
     void OnGetPenvaultFormTime(ENUMTYPE_FORM type);
@@ -121,6 +135,10 @@ private:
     void rememberSelection();
     // False when a calculation removed the object from the current person's lists.
     bool isListed(const CTaxData_Form* form) const;
+    // The object of the selected tree item when it is of `kind`, else none.
+    CTaxData_Form* selectedObject(int kind) const;
+    // Pages whose item a command removed go; the others show the data again.
+    void afterReturnChanged();
 
     QString m_actionName;
     Ui::Form_Return* ui;

@@ -148,6 +148,8 @@ private:
     // The shown page when it is a return editor rather than the start page.
     QWidget* shownEditorPage() const;
     Form_Return* shownEditor() const;
+    void onShownEditor(void (Form_Return::*command)());
+    void addSlip(int type);
     // The first open return with unsaved changes (a return never saved
     // counts as one), or null.
     QWidget* firstChangedReturn() const;

@@ -1,10 +1,29 @@
 // The main window's commands other than opening, saving and closing returns.
-// Those that work on the return shown do nothing while no editor is shown,
-// which in this version is always: the editor commands come with the return
-// editor, the others with the commands of the menus.
+// Those that work on the return shown do nothing while no editor is shown;
+// the ones still empty come with their own commands.
 
+#include "form_return.h"
+#include "formtypes.h"
 #include "mainwindow.h"
 #include "tabwndapp.h"
+
+// The editor's own commands run on the return shown, its page's edits stored first.
+void MainWindow::onShownEditor(void (Form_Return::*command)())
+{
+    Form_Return* editor = shownEditor();
+    if (!editor) return;
+    editor->saveCurFormDataToDoc();
+    (editor->*command)();
+    syncWndTitleAndStatus();
+}
+
+void MainWindow::addSlip(int type)
+{
+    Form_Return* editor = shownEditor();
+    if (!editor) return;
+    editor->saveCurFormDataToDoc();
+    editor->addTaxSlip(type);
+}
 
 // Neither ReFile action changes anything in this version.
 void MainWindow::on_actionSet_Return_for_ReFile_triggered() {}
@@ -14,42 +33,42 @@ void MainWindow::on_actionAuto_Fill_AFR_triggered() { _doTDDorAFR(true); }
 void MainWindow::on_actionExpress_NOA_triggered() { _doTDDorAFR(false); }
 void MainWindow::_doTDDorAFR(bool) {}
 
-void MainWindow::on_actionChange_Tax_Province_triggered() {}
-void MainWindow::on_actionDe_Couple_Return_1to2_triggered() {}
+void MainWindow::on_actionChange_Tax_Province_triggered() { onShownEditor(&Form_Return::taxReturnChangeProvince); }
+void MainWindow::on_actionDe_Couple_Return_1to2_triggered() { onShownEditor(&Form_Return::deCoupleReturn); }
 
-void MainWindow::on_actionRemove_Selected_Slip_triggered() {}
-void MainWindow::on_actionShare_slip_with_spouse_triggered() {}
-void MainWindow::on_actionUn_share_slip_with_spouse_triggered() {}
-void MainWindow::on_actionAdd_PRPP_slip_triggered() {}
-void MainWindow::on_actionAdd_RC62_slip_triggered() {}
-void MainWindow::on_actionAdd_RC210_slip_triggered() {}
-void MainWindow::on_actionAdd_Manitoba_shelter_benefit_slip_triggered() {}
-void MainWindow::on_actionAdd_T3_slip_triggered() {}
-void MainWindow::on_actionAdd_T4_slip_triggered() {}
-void MainWindow::on_actionAdd_T4A_slip_triggered() {}
-void MainWindow::on_actionAdd_T4A_OAS_slip_triggered() {}
-void MainWindow::on_actionAdd_T4A_P_slip_triggered() {}
-void MainWindow::on_actionAdd_T4A_RCA_slip_triggered() {}
-void MainWindow::on_actionAdd_T4E_slip_triggered() {}
-void MainWindow::on_actionAdd_T4PS_slip_triggered() {}
-void MainWindow::on_actionAdd_T4RIF_slip_triggered() {}
-void MainWindow::on_actionAdd_T4RSP_slip_triggered() {}
-void MainWindow::on_actionAdd_T5_slip_triggered() {}
-void MainWindow::on_actionAdd_T1204_slip_triggered() {}
-void MainWindow::on_actionAdd_T2202_slip_triggered() {}
-void MainWindow::on_actionAdd_T5003_slip_triggered() {}
-void MainWindow::on_actionAdd_T5006_slip_triggered() {}
-void MainWindow::on_actionAdd_T5007_triggered() {}
-void MainWindow::on_actionAdd_T5008_slip_triggered() {}
-void MainWindow::on_actionAdd_T5013_slip_triggered() {}
-void MainWindow::on_actionAdd_NR4_slip_triggered() {}
-void MainWindow::on_actionAdd_a_tax_note_triggered() {}
+void MainWindow::on_actionRemove_Selected_Slip_triggered() { onShownEditor(&Form_Return::removeSelected); }
+void MainWindow::on_actionShare_slip_with_spouse_triggered() { onShownEditor(&Form_Return::shareSelectedSlip); }
+void MainWindow::on_actionUn_share_slip_with_spouse_triggered() { onShownEditor(&Form_Return::unshareSelectedSlip); }
+void MainWindow::on_actionAdd_PRPP_slip_triggered() { addSlip(SlipType::PRPP); }
+void MainWindow::on_actionAdd_RC62_slip_triggered() { addSlip(SlipType::RC62); }
+void MainWindow::on_actionAdd_RC210_slip_triggered() { addSlip(SlipType::RC210); }
+void MainWindow::on_actionAdd_Manitoba_shelter_benefit_slip_triggered() { addSlip(SlipType::MBShelter); }
+void MainWindow::on_actionAdd_T3_slip_triggered() { addSlip(SlipType::T3); }
+void MainWindow::on_actionAdd_T4_slip_triggered() { addSlip(SlipType::T4); }
+void MainWindow::on_actionAdd_T4A_slip_triggered() { addSlip(SlipType::T4A); }
+void MainWindow::on_actionAdd_T4A_OAS_slip_triggered() { addSlip(SlipType::T4AOAS); }
+void MainWindow::on_actionAdd_T4A_P_slip_triggered() { addSlip(SlipType::T4AP); }
+void MainWindow::on_actionAdd_T4A_RCA_slip_triggered() { addSlip(SlipType::T4ARCA); }
+void MainWindow::on_actionAdd_T4E_slip_triggered() { addSlip(SlipType::T4E); }
+void MainWindow::on_actionAdd_T4PS_slip_triggered() { addSlip(SlipType::T4PS); }
+void MainWindow::on_actionAdd_T4RIF_slip_triggered() { addSlip(SlipType::T4RIF); }
+void MainWindow::on_actionAdd_T4RSP_slip_triggered() { addSlip(SlipType::T4RSP); }
+void MainWindow::on_actionAdd_T5_slip_triggered() { addSlip(SlipType::T5); }
+void MainWindow::on_actionAdd_T1204_slip_triggered() { addSlip(SlipType::T1204); }
+void MainWindow::on_actionAdd_T2202_slip_triggered() { addSlip(SlipType::T2202); }
+void MainWindow::on_actionAdd_T5003_slip_triggered() { addSlip(SlipType::T5003); }
+void MainWindow::on_actionAdd_T5006_slip_triggered() { addSlip(SlipType::T5006); }
+void MainWindow::on_actionAdd_T5007_triggered() { addSlip(SlipType::T5007); }
+void MainWindow::on_actionAdd_T5008_slip_triggered() { addSlip(SlipType::T5008); }
+void MainWindow::on_actionAdd_T5013_slip_triggered() { addSlip(SlipType::T5013); }
+void MainWindow::on_actionAdd_NR4_slip_triggered() { addSlip(SlipType::NR4); }
+void MainWindow::on_actionAdd_a_tax_note_triggered() { onShownEditor(&Form_Return::addTaxNote); }
 
-void MainWindow::on_actionRemove_Selected_Form_Schedule_triggered() {}
-void MainWindow::on_actionAdd_a_Tax_Form_triggered() {}
-void MainWindow::on_actionArrange_Order_of_Tax_Forms_triggered() {}
-void MainWindow::on_actionShare_Form_to_Spouse_triggered() {}
-void MainWindow::on_actionUn_share_form_with_spouse_triggered() {}
+void MainWindow::on_actionRemove_Selected_Form_Schedule_triggered() { onShownEditor(&Form_Return::removeSelected); }
+void MainWindow::on_actionAdd_a_Tax_Form_triggered() { onShownEditor(&Form_Return::addTaxForm); }
+void MainWindow::on_actionArrange_Order_of_Tax_Forms_triggered() { onShownEditor(&Form_Return::changeFormsOrder); }
+void MainWindow::on_actionShare_Form_to_Spouse_triggered() { onShownEditor(&Form_Return::shareSelectedForm); }
+void MainWindow::on_actionUn_share_form_with_spouse_triggered() { onShownEditor(&Form_Return::unshareSelectedForm); }
 
 void MainWindow::on_actionBackground_Color_triggered() {}
 void MainWindow::on_actionSmall_triggered() {}

@@ -12,6 +12,7 @@
 #include "familytaxdata.h"
 #include "form_return.h"
 #include "mainwindow.h"
+#include "ppgnewreturnbasic.h"
 #include "priorimport.h"
 #include "prompt.h"
 #include "returnfile.h"
@@ -104,8 +105,11 @@ void MainWindow::openReturnFile(QString& path)
 
 void MainWindow::actionNewReturn()
 {
-    // The new-return interview makes the return this command presents.
     if (!canOpenMoreReturn()) return;
+    CFamilyTaxData* data = runNewReturnInterview(this);
+    if (!data) return;
+    MyWaitCursor wait;
+    _presentAReturn(-1, nullptr, data);
 }
 
 void MainWindow::on_actionImport_Prior_Year_s_Return_triggered()

@@ -190,9 +190,11 @@ STRUCT_FORMDATA_ITEM_2004* CFamilyTaxData::NewFormDataItem(ENUMTYPE_FORM type, i
     IndividualTaxData* p = getCurIndvTaxData();
     if (!p) return nullptr;
     STRUCT_FORMDATA_ITEM_2004* item = p->NewFormDataItem(type, id, addToList, sharedId, initNew);
-    // The pension-splitting election is one form that both spouses file.
+    // The pension-splitting election is one form that both spouses file; a
+    // spouse that holds one already keeps it alone, for a second copy of this
+    // single form would leave the split out of the calculation.
     IndividualTaxData* other = getNonCurIndvTaxData();
-    if (type == FormType::T1032 && IsCoupledReturn() && other) {
+    if (type == FormType::T1032 && IsCoupledReturn() && other && !other->HasForm(type)) {
         STRUCT_FORMDATA_ITEM_2004* copy = other->NewFormDataItem(type, id, addToList, sharedId, initNew);
         // Outside the list nobody would own the spouse's copy.
         if (copy && !addToList) {
@@ -211,6 +213,26 @@ bool CFamilyTaxData::setFedAmount(int number, int flag, double value)
     if ((number == 10321 || number == 10322) && IsCoupledReturn())
         if (IndividualTaxData* other = getNonCurIndvTaxData()) other->setFedAmount(number, flag, value);
     return set;
+}
+
+void CFamilyTaxData::DeCouple(bool keepSpouse)
+{
+    if (keepSpouse) {
+        IndividualTaxData* former = m_persons[0];
+        m_persons[0] = m_persons[1];
+        m_persons[1] = new IndividualTaxData(MULTIPROV_MODE_FILE, &m_dependants);
+        m_persons[0]->setSpouseReturn(false);
+        m_persons[1]->setSpouseReturn(true);
+        former->FreeData();
+        delete former;
+    } else {
+        m_persons[1]->FreeData();
+    }
+    IndividualTaxData* kept = m_persons[0];
+    for (STRUCT_FORMDATA_ITEM_2004* item : kept->forms()) item->sharedId = 0;
+    for (STRUCT_SLIPDATA_ITEM_2004* item : kept->slips()) item->sharedId = 0;
+    kept->SetCoupledReturn(false);
+    setCurIndv(kTaxpayer);
 }
 
 void CFamilyTaxData::CoupleTaxReturn(CFamilyTaxData* other)

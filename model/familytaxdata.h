@@ -100,6 +100,12 @@ public:
     void UnsetReFile();
     int ValidateT1135(unsigned char mode, std::list<_STRUCT_FORM_VALIDATE_INFO*>& items);
 
+    // Makes a coupled return single: keeps the taxpayer (the spouse's return
+    // emptied) or the spouse (who becomes the taxpayer; the former taxpayer's
+    // return is freed). The kept return's shared identifiers are cleared, for
+    // they name items of the return taken out.
+    void DeCouple(bool keepSpouse);
+
     // ---- sharing an item with the spouse
     bool IsTaxFormSharedWithSpouse(CTaxData_Form* form) const;
     bool IsTaxSlipSharedWithSpouse(CTaxData_Form* slip) const;

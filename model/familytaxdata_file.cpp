@@ -139,6 +139,26 @@ int CFamilyTaxData::NewData(PPgDataNewReturnBasic* page)
     const int status = page->fld_MaritalStatus->GetValue();
     if (status == MARITAL_MARRIED || status == MARITAL_COMMON_LAW) principal->GetS2FormData();
     if (page->fld_bSch6->GetValue()) principal->makeFormExist(FormType::Schedule6);
+    if (page->fld_bSch3->GetValue()) principal->makeFormExist(FormType::Schedule3);
+    if (page->fld_bSch4->GetValue()) principal->makeFormExist(FormType::Schedule4);
+
+    const bool hasSpouse = status == MARITAL_MARRIED || status == MARITAL_COMMON_LAW;
+    const bool nonResidentSpouse = hasSpouse && page->fld_SpouseNonResident->GetValue();
+    // A spouse outside Canada gets none of the family's benefits through this return.
+    if (nonResidentSpouse)
+        if (TaxData_T1New* form = principal->t1()) form->setBool("spouse_benefit_ineligible", true);
+    if (hasSpouse && !nonResidentSpouse && page->fld_Coupled->GetValue()) {
+        int province = page->fld_TaxPronvSpouse->GetValue();
+        if (province == 0) province = page->fld_TaxPronv->GetValue();
+        IndividualTaxData* partner = m_persons[1];
+        partner->NewData(province, page->fld_FirstNameSpouse->GetValue(), page->fld_LastNameSpouse->GetValue(),
+                         page->fld_sinSpouse->GetValue(), page->fld_dobSpouse->GetValue(), status,
+                         page->fld_FirstName->GetValue(), page->fld_LastName->GetValue(), page->fld_sin->GetValue(),
+                         page->fld_dob->GetValue(), false);
+        partner->GetS2FormData();
+        principal->SetCoupledReturn(true);
+        partner->SetCoupledReturn(true);
+    }
     m_dependants.AllocData(DependantInfoStruct::kEntries);
     return Calculate(-1, nullptr);
 }
