@@ -3,6 +3,7 @@
 // which in this version is always: the editor commands come with the return
 // editor, the others with the commands of the menus.
 
+#include "form_return.h"
 #include "mainwindow.h"
 #include "tabwndapp.h"
 
@@ -58,8 +59,21 @@ void MainWindow::on_actionMedium_triggered() {}
 void MainWindow::on_actionLarge_triggered() {}
 void MainWindow::on_actionMaximize_View_triggered() {}
 
-void MainWindow::on_actionTax_Planning_triggered() {}
-void MainWindow::on_actionOptimize_triggered() {}
+void MainWindow::on_actionTax_Planning_triggered()
+{
+    if (Form_Return* editor = shownEditor()) {
+        editor->saveCurFormDataToDoc();
+        editor->taxPlanning();
+    }
+}
+
+void MainWindow::on_actionOptimize_triggered()
+{
+    if (Form_Return* editor = shownEditor()) {
+        editor->saveCurFormDataToDoc();
+        editor->optimizeReturn();
+    }
+}
 
 void MainWindow::on_actionValidate_Return_triggered() {}
 
