@@ -89,6 +89,13 @@ public:
     void taxReturnChangeProvince();
     void deCoupleReturn();
 
+    // ---- planning and optimising (form_return_planning.cpp)
+    // What-if sliders on a copy of the return; the return never changes.
+    void taxPlanning();
+    // A coupled return's shareable amounts, the optimiser on a copy, and the
+    // best pension split into both T1032s when the user accepts it.
+    void optimizeReturn();
+
     // ---- e-signature (the service comes later)
     void OnSubmitPenvaultForm(ENUMTYPE_FORM type);
     void OnGetPenvaultFormTime(ENUMTYPE_FORM type);

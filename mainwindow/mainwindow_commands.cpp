@@ -77,8 +77,21 @@ void MainWindow::on_actionMedium_triggered() {}
 void MainWindow::on_actionLarge_triggered() {}
 void MainWindow::on_actionMaximize_View_triggered() {}
 
-void MainWindow::on_actionTax_Planning_triggered() {}
-void MainWindow::on_actionOptimize_triggered() {}
+void MainWindow::on_actionTax_Planning_triggered()
+{
+    if (Form_Return* editor = shownEditor()) {
+        editor->saveCurFormDataToDoc();
+        editor->taxPlanning();
+    }
+}
+
+void MainWindow::on_actionOptimize_triggered()
+{
+    if (Form_Return* editor = shownEditor()) {
+        editor->saveCurFormDataToDoc();
+        editor->optimizeReturn();
+    }
+}
 
 void MainWindow::on_actionInternetFiling_triggered()
 {

@@ -192,7 +192,8 @@ int TaxData_Sch7::Calculate01(double deductionLimitFallback, double unusedContri
     if (holds(getFloat("deduction_requested")))
         deductible = std::clamp(getFloat("deduction_requested") - transfers, 0.0, deductible);
     setFloat("20800", roundToCents(transfers + deductible));
-    setFloat("unused_contributions_carried_forward", roundToCents(available - getFloat("20800")));
+    if (getBool("deduction_planned")) setFloat("20800", roundToCents(std::max(0.0, getFloat("planned_deduction"))));
+    setFloat("unused_contributions_carried_forward", roundToCents(std::max(0.0, available - getFloat("20800"))));
     return 0;
 }
 
@@ -275,6 +276,13 @@ int TaxData_Sch9::Calculate01(double netIncome, double taxableIncome, bool decea
     gifts += getFloat("donations_self") + getFloat("donations_spouse") + getFloat("donations_slips")
         + getFloat("donations_carried_forward") + getFloat("shared_donations");
     gifts = std::max(0.0, gifts);
+    if (getBool("donations_planned")) {
+        // The planned total keeps the cultural gifts it can hold apart: they
+        // are not limited by net income.
+        const double planned = std::max(0.0, getFloat("planned_donations"));
+        cultural = std::min(cultural, planned);
+        gifts = planned - cultural;
+    }
     setFloat("total_eligible_donations", roundToCents(gifts + cultural));
     // In the year of death the limit is all of net income.
     const double limit = deceased ? roundToCents(std::max(0.0, netIncome)) : donationClaimLimit(netIncome);

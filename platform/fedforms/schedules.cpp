@@ -332,6 +332,9 @@ const FieldSpec kSch7Fields[] = {
     QM_AMT("transfers"),                 // amounts transferred into the plans
     QM_AMT("deduction_requested"),       // what is to be deducted this year, when less than allowed
     QM_CALC("20800"),                    // RRSP deduction
+    // A tax-planning deduction that replaces line 20800 while it is set (0 included).
+    QM_AMT("planned_deduction"),
+    QM_BOOL("deduction_planned"),
     // Part D: unused contributions carried forward
     QM_CALC("unused_contributions_carried_forward"),
     // Part E: withdrawals
@@ -394,6 +397,9 @@ const FieldSpec kSch9Fields[] = {
     QM_CALC("34200"),   // eligible amount of cultural and ecological gifts
     QM_CALC("34900"),   // donations and gifts credit
     QM_AMT("shared_donations"),         // a couple's joint gifts given to this spouse by the optimiser
+    // A tax-planning total that replaces the eligible donations while it is set (0 included).
+    QM_AMT("planned_donations"),
+    QM_BOOL("donations_planned"),
     QM_AMT("33700"),   // gifts of capital property: the capital gain designated (Schedule 3)
     QM_AMT("33900"),   // gifts of certified cultural or ecological property: the gain
 };

@@ -358,6 +358,8 @@ const LayoutRow kSch7Rows[] = {
     QL_LINE("amateur_athlete_trust_income", nullptr, "Amateur athlete trust income included for the deduction limit"),
     // Rows the downloaded receipts fill, marked so a refill replaces them.
     QL_HIDDEN("contributions.#.auto_filled"),
+    QL_HIDDEN("planned_deduction"),
+    QL_HIDDEN("deduction_planned"),
 };
 
 // ---- Schedule 8 before 2014
@@ -419,6 +421,8 @@ const LayoutRow kSch9Rows[] = {
     QL_LINE("33900", "33900", "Gifts of certified cultural or ecological property: the capital gain"),
     QL_LINE("34200", "34200", "Eligible amount of cultural and ecological gifts"),
     QL_LINE("34900", "34900", "Donations and gifts"),
+    QL_HIDDEN("planned_donations"),
+    QL_HIDDEN("donations_planned"),
 };
 
 // ---- Schedule 11

@@ -111,6 +111,10 @@ const FieldSpec kT1IdentityFields[] = {
     // taken away) by the optimiser, beside what the person's own slips show.
     QM_AMT("shared_interest"),
     QM_AMT("shared_capital_gains"),
+    // What-if amounts of the tax-planning copy, added to lines 13000 and
+    // 23200 beside what the user typed there.
+    QM_AMT("planned_income"),
+    QM_AMT("planned_deduction"),
     // Filled by the provincial library: its non-refundable credits.
     QM_CALC("provincial_credits"),
     QM_INT("online_mail"),              // 1: registers for the agency's online mail with the email address

@@ -330,6 +330,8 @@ const LayoutRow kStep6[] = {
     QL_HIDDEN("medical_expenses.#.amount"),
     QL_HIDDEN("shared_interest"),
     QL_HIDDEN("shared_capital_gains"),
+    QL_HIDDEN("planned_income"),
+    QL_HIDDEN("planned_deduction"),
     QL_HIDDEN("provincial_credits"),
     QL_HIDDEN("spousal_plan_income_adjustment"),
     QL_HIDDEN("spousal_plan_pension_under_65"),

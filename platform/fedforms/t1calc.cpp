@@ -70,6 +70,7 @@ void TaxData_T1New::CalculateTotalIncome(bool withSubtotals)
         setFloat("14700", roundToCents(getFloat("14400") + getFloat("14500") + getFloat("14600")));
     double total = getFloat("spousal_plan_income_adjustment");
     for (const char* line : kIncomeLines) total += lineWithSlips(*this, line);
+    total += getFloat("planned_income");
     setFloat("15000", roundToCents(total));
 }
 
@@ -89,7 +90,8 @@ double totalDeductions(const TaxData_T1New& t1, bool withChildCare)
     for (const char* line : kDeductionLines) total += lineWithSlips(t1, line);
     // Line 23200: what the user typed, the slips' amounts, and the amounts
     // other forms deduct there.
-    total += lineWithSlips(t1, "23200") + t1.getFloat("foreign_tax_deduction") + t1.getFloat("split_income");
+    total += lineWithSlips(t1, "23200") + t1.getFloat("foreign_tax_deduction") + t1.getFloat("split_income")
+        + t1.getFloat("planned_deduction");
     if (withChildCare) total += t1.getFloat("21400");
     return roundToCents(total);
 }

@@ -133,6 +133,17 @@ void FedCalcsTest::forms_data()
     QTest::newRow("Schedule 9: cultural gift")
         << sch9(4000, 4000, false) << Values{{"donations.1.amount", 5000}, {"donations.1.cultural_or_ecological", 1}}
         << Values{{"34000", 0}, {"34200", 5000}, {"34900", 1422}};
+    // A planned total replaces the 7,000 of gifts; the cultural part it can
+    // hold (5,000 of 6,000) stays unlimited: 1,000 within the 3,000 limit.
+    QTest::newRow("Schedule 9: planned total with a cultural gift")
+        << sch9(4000, 4000, false)
+        << Values{{"donations.1.amount", 5000}, {"donations.1.cultural_or_ecological", 1}, {"donations.2.amount", 2000},
+                  {"planned_donations", 6000}, {"donations_planned", 1}}
+        << Values{{"total_eligible_donations", 6000}, {"34000", 1000}, {"34200", 5000}};
+    QTest::newRow("Schedule 9: planned total of 0")
+        << sch9(4000, 4000, false)
+        << Values{{"donations.1.amount", 2000}, {"planned_donations", 0}, {"donations_planned", 1}}
+        << Values{{"total_eligible_donations", 0}, {"34000", 0}, {"34900", 0}};
 
     // Training credit min(4,000 / 2, 500) = 500; 3,500 of this year left.
     // Needed 20,000 - 15,000 = 5,000: 3,000 carried first, then 2,000 of
@@ -194,6 +205,22 @@ void FedCalcsTest::forms_data()
     QTest::newRow("Schedule 7: limit from the return")
         << calc<TaxData_Sch7>([](TaxData_Sch7& f) { f.Calculate01(4000, 500); })
         << Values{{"contributions.1.amount_2021", 5000}} << Values{{"line_5", 5500}, {"20800", 4000}};
+    // A planned deduction replaces the 3,000 the schedule allows, 0 included;
+    // the carry-forward never goes below 0.
+    QTest::newRow("Schedule 7: planned deduction of 0")
+        << calc<TaxData_Sch7>([](TaxData_Sch7& f) { f.Calculate01(0, 0); })
+        << Values{{"contributions.1.amount_2021", 5000}, {"rrsp_deduction_limit", 3000}, {"planned_deduction", 0},
+                  {"deduction_planned", 1}}
+        << Values{{"20800", 0}, {"unused_contributions_carried_forward", 5000}};
+    QTest::newRow("Schedule 7: planned deduction above the contributions")
+        << calc<TaxData_Sch7>([](TaxData_Sch7& f) { f.Calculate01(0, 0); })
+        << Values{{"contributions.1.amount_2021", 5000}, {"rrsp_deduction_limit", 3000},
+                  {"planned_deduction", 7000}, {"deduction_planned", 1}}
+        << Values{{"20800", 7000}, {"unused_contributions_carried_forward", 0}};
+    QTest::newRow("Schedule 7: planned amount without the flag")
+        << calc<TaxData_Sch7>([](TaxData_Sch7& f) { f.Calculate01(0, 0); })
+        << Values{{"contributions.1.amount_2021", 5000}, {"rrsp_deduction_limit", 3000}, {"planned_deduction", 0}}
+        << Values{{"20800", 3000}};
 
     // 56,300 x 1.58% = 889.54.
     QTest::newRow("Schedule 13: insurable maximum")
