@@ -74,6 +74,9 @@ public:
     void OnFileCreatePdfFile(bool);
     int CreatePDF(int mode, int formType, int formId, int flags, CString* pdfPath);
     void OnCreateJavaXML();
+    // Checks one form on its own (only the T1135 has such a check) and shows
+    // what it found, after asking when `ask`; the number of result items.
+    int ValidateTaxForm(unsigned char mode, ENUMTYPE_FORM type, bool showPass, bool ask);
 
     // ---- commands that change what the return holds (the main window
     // calls each after saveCurFormDataToDoc)
