@@ -1,6 +1,8 @@
 #include "tddwebservice.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QFile>
 #include <QMetaObject>
 #include <QSqlDatabase>
@@ -76,7 +78,22 @@ const char* responseTag(short forWhich, bool stage)
 
 } // namespace
 
-TddWebService::TddWebService(QSqlDatabase& /*db*/) {}
+TddWebService::UrlOpener TddWebService::desktopUrlOpener()
+{
+    return [](const QUrl& url) {
+        QCoreApplication* app = QCoreApplication::instance();
+        if (!app)
+            return false;
+        if (QThread::currentThread() == app->thread())
+            return QDesktopServices::openUrl(url);
+        bool accepted = false;
+        QMetaObject::invokeMethod(
+            app, [&] { accepted = QDesktopServices::openUrl(url); }, Qt::BlockingQueuedConnection);
+        return accepted;
+    };
+}
+
+TddWebService::TddWebService(QSqlDatabase& /*db*/) : m_openUrl(desktopUrlOpener()) {}
 
 TddWebService::~TddWebService() = default;
 

@@ -35,6 +35,10 @@ public:
     // caller's thread: the real one hands the URL to the GUI thread.
     using UrlOpener = std::function<bool(const QUrl&)>;
 
+    // The desktop's browser, asked on the GUI thread whatever thread calls
+    // (a worker waits for the answer).
+    static UrlOpener desktopUrlOpener();
+
     explicit TddWebService(QSqlDatabase& db); // the database is not kept
     virtual ~TddWebService();
     TddWebService(const TddWebService&) = delete;

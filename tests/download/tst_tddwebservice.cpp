@@ -16,11 +16,11 @@
 #include "t1appconfig.h"
 #include "tddwebservice.h"
 #include "testauthority.h"
+#include "tddfixture.h"
 #include "workerdb.h"
 
 namespace {
 
-const char* const kKey = "TESTKEY0123456789ABCDEFGHIJKLMNO";
 const char* const kSin1 = "046454286";
 const char* const kSin2 = "123456782";
 const char* const kTokenC = "tokenC-secret-1";
@@ -68,26 +68,6 @@ QByteArray fileBytes(const QString& path)
 }
 
 } // namespace
-
-// Stands in for the progress dialog: records what reaches it.
-class ProgressRecorder : public QObject
-{
-    Q_OBJECT
-
-public:
-    QStringList codes;
-    int recordCount = -1;
-    QMap<QString, QString> messages;
-    QString joined() const { return codes.join(','); }
-
-public slots:
-    void postProgress(int code, int detail)
-    {
-        codes << (detail ? QStringLiteral("%1:%2").arg(code).arg(detail) : QString::number(code));
-    }
-    void setRecordCount(int count) { recordCount = count; }
-    void addNoticeMessage(const QString& sin, const QString& message) { messages[sin] = message; }
-};
 
 class TstTddWebService : public QObject
 {
@@ -141,16 +121,7 @@ void TstTddWebService::initTestCase()
     QVERIFY(m_server->start());
     QWebClient::setExtraCertificateFile(m_authority.caCertificate);
 
-    m_config.m_NetfileSoftwareCode = "097";
-    for (auto entry : {CT1AppConfig::TDD_AFR_SPKEY_NETFILE, CT1AppConfig::TDD_AFR_SPKEY_NETFILE_PLATFORM,
-                       CT1AppConfig::TDD_NOA_SPKEY_NETFILE, CT1AppConfig::TDD_NOA_SPKEY_NETFILE_PLATFORM})
-        m_config.m_TDDWebService[entry] = kKey;
-    m_config.m_TDDWebService[CT1AppConfig::TDD_SERVICE_HOST] = m_server->host().toUtf8().constData();
-    m_config.m_TDDWebService[CT1AppConfig::TDD_DELIVERY_PATH] = "/ebci/awsc/tdd/ws/";
-    m_config.m_TDDWebService[CT1AppConfig::TDD_AFR_SERVICE_NAME] = "/CertTestDeliveryService";
-    m_config.m_TDDWebService[CT1AppConfig::TDD_NOA_SERVICE_NAME] = "/CertTestNOAService";
-    m_config.m_TDDWebService[CT1AppConfig::TDD_SIGNIN_HOST] = "signin.example";
-    m_config.m_TDDWebService[CT1AppConfig::TDD_SIGNIN_PATH] = "/ebci/awsc/tdd/certtest/auth/start";
+    fillAgencyConfig(m_config, m_server->host(), kKey);
 }
 
 void TstTddWebService::cleanupTestCase()
