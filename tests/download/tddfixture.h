@@ -2,6 +2,7 @@
 // What the download tests share: the settings that send the service to the
 // fake agency, and a stand-in for the progress dialog.
 
+#include <QFile>
 #include <QMap>
 #include <QObject>
 #include <QStringList>
@@ -9,6 +10,12 @@
 #include "t1appconfig.h"
 
 constexpr const char* kKey = "TESTKEY0123456789ABCDEFGHIJKLMNO";
+
+inline QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 inline void fillAgencyConfig(CT1AppConfig& config, const QString& host, const char* key)
 {
