@@ -2,12 +2,9 @@
 
 #include "encodings.h"
 #include "hashes.h"
-#include "mytixmlhandle.h"
 #include "t1appconfig.h"
 #include "utils.h"
-#include "xmlguard.h"
 
-#include <tinyxml.h>
 
 #include <cstring>
 #include <vector>
@@ -154,25 +151,4 @@ CString tddSignInUrl(const CT1AppConfig& config, short forWhich, const CString& 
     url += "lang=en&";
     url += "swtaxyear=" + std::string(taxYear.c_str());
     return CString(url.c_str());
-}
-
-int parseTDDTokenSoapResponseResult(std::string& reply, const char* responseTag, const char* subTag,
-                                    StructTDDSoapResult* result)
-{
-    TiXmlDocument document;
-    if (!parseXmlReply(reply, document)) {
-        result->error = "response parse error";
-        return 1;
-    }
-    const MyTiXmlHandle body = MyTiXmlHandle(&document).FirstChildElement().FirstChildElement("soapenv:Body");
-    const TiXmlElement* response = body.FirstChildElement(responseTag).ToElement();
-    if (response) {
-        result->ReturnCode = getElementSubEleStringText(response, "ReturnCode");
-        result->value = getElementSubEleStringText(response, subTag).c_str();
-        return 0;
-    }
-    const TiXmlElement* fault = body.FirstChildElement("soapenv:Fault").ToElement();
-    const CString faultString = getElementSubEleStringText(fault, "faultstring");
-    result->error = fault && !faultString.IsEmpty() ? faultString : CString("Error: no response and Fault");
-    return 10;
 }

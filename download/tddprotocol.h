@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cstring.h"
+#include "tddreplyparse.h"
 #include "templateprocessor.h"
 
 class CT1AppConfig;
@@ -16,12 +17,6 @@ class CT1AppConfig;
 constexpr const char* kTddNonce = "quillmereapp2021";
 constexpr short kTddForAutoFill = 1; // any other value: the notice of assessment
 
-struct StructTDDSoapResult
-{
-    CString ReturnCode;
-    std::string value; // text of the asked sub-element
-    CString error;     // fault string or a fixed message
-};
 
 // user: the NETFILE software code with "N" (auto-fill) or "U" (notice);
 // key: the NETFILE provider key of this platform for that purpose. The
@@ -62,9 +57,3 @@ const char* tddAuthPath(short forWhich);
 // The whole sign-in URL, fields in their fixed order.
 CString tddSignInUrl(const CT1AppConfig& config, short forWhich, const CString& timestamp,
                      const std::string& tokenC, const CString& taxYear);
-
-// Reads Body/<responseTag>/ReturnCode and <subTag>: 0 when the response
-// element is there, 1 when the reply is not XML, 10 when it is a fault or
-// holds no response (error text set).
-int parseTDDTokenSoapResponseResult(std::string& reply, const char* responseTag, const char* subTag,
-                                    StructTDDSoapResult* result);

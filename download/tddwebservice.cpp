@@ -10,6 +10,7 @@
 #include <exception>
 #include <map>
 #include <memory>
+#include <vector>
 #include <tinyxml.h>
 
 #include "autofill/tddtaxdata.h"
@@ -23,7 +24,7 @@
 #include "t1appconfig.h"
 #include "taxdatastore.h"
 #include "utils.h"
-#include "xmlguard.h"
+#include "tddreplyparse.h"
 
 namespace {
 
@@ -44,14 +45,6 @@ std::string lowerCase(std::string text)
     for (char& c : text)
         c = char(std::tolower(static_cast<unsigned char>(c)));
     return text;
-}
-
-std::string printed(const TiXmlNode& node)
-{
-    TiXmlPrinter printer;
-    printer.SetStreamPrinting();
-    node.Accept(&printer);
-    return printer.CStr();
 }
 
 // Runs `save` on a connection of this thread's own, named `name`.
@@ -350,36 +343,31 @@ int TddWebService::parseTDDTaxData(FILE* log, const std::string& reply)
     downloadLog(log, "db alive\n");
     postProgressMessage(80);
     sleepMs(m_parseMs);
-    TiXmlDocument document;
-    if (!parseXmlReply(reply, document))
-        return -2;
+    std::vector<std::string> items;
+    const int read = readTddPersonItems(reply, items);
+    if (read == kReplyNotXml)
+        return read;
     postProgressMessage(81);
-    const MyTiXmlHandle response = MyTiXmlHandle(&document)
-                                       .FirstChildElement()
-                                       .FirstChildElement("soapenv:Body")
-                                       .FirstChildElement("GetTDDNetfileResponse")
-                                       .FirstChildElement("TaxDataDelivery");
-    if (response.isNull())
-        return -5;
+    if (read < 0)
+        return read;
     const std::map<std::string, std::string> asked = sinsByHash(sins());
-    int read = 0;
     int stored = 0;
-    for (MyTiXmlHandle item = response.FirstChildElement("TaxData").FirstChildElement("IndividualIncomeTaxDataItem");
-         !item.isNull(); item = item.NextSiblingElement("IndividualIncomeTaxDataItem")) {
-        // The item's own text, from the parsed document whatever its prefix.
-        const std::string itemXml = printed(*item.ToNode());
+    int index = 0;
+    for (const std::string& itemXml : items) {
+        ++index;
         postProgressMessage(85);
+        TiXmlDocument item;
+        item.Parse(itemXml.c_str());
         TDDTaxDataOnePerson record(m_taxYearNumber);
-        const int parsed = record.parseXMLData(item.ToElement());
-        ++read;
-        downloadLog(log, "parse %d (%d)\n", read, parsed);
+        const int parsed = record.parseXMLData(item.RootElement());
+        downloadLog(log, "parse %d (%d)\n", index, parsed);
         if (parsed != 0) {
-            downloadLog(log, "skipping %d (no identifier)\n", read);
+            downloadLog(log, "skipping %d (no identifier)\n", index);
             continue;
         }
         const auto found = asked.find(lowerCase(record.sin.c_str()));
         if (found == asked.end()) {
-            downloadLog(log, "skipping %d (%s)\n", read, record.sin.c_str());
+            downloadLog(log, "skipping %d (%s)\n", index, record.sin.c_str());
             continue;
         }
         postProgressMessage(90);
@@ -387,7 +375,7 @@ int TddWebService::parseTDDTaxData(FILE* log, const std::string& reply)
         stored += onOwnConnection(m_dbManager, "TDD_DB_Connection", [&](QSqlDatabase* db) {
             return saveToSqliteDB(record, db, log, sin, itemXml);
         });
-        downloadLog(log, "save %d (%s)\n", read, NOATaxDataOnePerson::maskedSIN(sin).c_str());
+        downloadLog(log, "save %d (%s)\n", index, NOATaxDataOnePerson::maskedSIN(sin).c_str());
     }
     return stored;
 }
@@ -398,59 +386,47 @@ int TddWebService::parseNOATaxData(FILE* log, const std::string& reply)
     downloadLog(log, "db alive\n");
     postProgressMessage(80);
     sleepMs(m_parseMs);
-    TiXmlDocument document;
-    if (!parseXmlReply(reply, document))
-        return -2;
+    std::vector<std::string> notices;
+    const int read = readNoticeReplies(reply, notices);
+    if (read == kReplyNotXml)
+        return read;
     postProgressMessage(81);
-    const auto responseOf = [](const TiXmlNode* doc) {
-        return MyTiXmlHandle(doc)
-            .FirstChildElement()
-            .FirstChildElement("soapenv:Body")
-            .FirstChildElement("GetNOAResponse")
-            .FirstChildElement("NoticeOfAssessment");
-    };
-    if (responseOf(&document).isNull())
-        return -5;
+    if (read < 0)
+        return read;
     const std::map<std::string, std::string> asked = sinsByHash(sins());
-    int index = 0;
     int stored = 0;
-    for (MyTiXmlHandle item =
-             responseOf(&document).FirstChildElement("NoticeOfAssessmentData").FirstChildElement("NoticeOfAssessmentItem");
-         !item.isNull(); item = item.NextSiblingElement("NoticeOfAssessmentItem"), ++index) {
-        // A whole reply holding this one notice: a copy of the document
-        // without the other items.
-        TiXmlDocument single(document);
-        TiXmlNode* data = const_cast<TiXmlNode*>(responseOf(&single).FirstChildElement("NoticeOfAssessmentData").ToNode());
-        int position = 0;
-        for (TiXmlNode* other = const_cast<TiXmlNode*>(
-                 MyTiXmlHandle(data).FirstChildElement("NoticeOfAssessmentItem").ToNode());
-             other;) {
-            TiXmlNode* next = const_cast<TiXmlNode*>(
-                MyTiXmlHandle(other).NextSiblingElement("NoticeOfAssessmentItem").ToNode());
-            if (position++ != index)
-                data->RemoveChild(other);
-            other = next;
-        }
-        std::string noticeXml = printed(single);
-
+    int index = 0;
+    for (std::string& noticeXml : notices) {
+        ++index;
         postProgressMessage(85);
+        TiXmlDocument single;
+        single.Parse(noticeXml.c_str());
+        const TiXmlElement* item = MyTiXmlHandle(&single)
+                                       .FirstChildElement()
+                                       .FirstChildElement("soapenv:Body")
+                                       .FirstChildElement("GetNOAResponse")
+                                       .FirstChildElement("NoticeOfAssessment")
+                                       .FirstChildElement("NoticeOfAssessmentData")
+                                       .FirstChildElement("NoticeOfAssessmentItem")
+                                       .ToElement();
         NOATaxDataOnePerson notice(m_noaDir, m_htmlFolder, m_taxYearNumber);
-        if (notice.parseXMLData(item.ToElement()) < 0) {
-            downloadLog(log, "skipping %d (no identifier)\n", index + 1);
+        if (notice.parseXMLData(item) < 0) {
+            downloadLog(log, "skipping %d (no identifier)\n", index);
             continue;
         }
         const auto found = asked.find(lowerCase(notice.identifier()));
         if (found == asked.end()) {
-            downloadLog(log, "skipping %d (%s)", index + 1, notice.identifier().c_str());
+            downloadLog(log, "skipping %d (%s)", index, notice.identifier().c_str());
             continue;
         }
         postProgressMessage(90);
         const std::string& sin = found->second;
         if (!notice.hasT1Notice()) {
+            const QString who = QString::fromStdString(sin);
             const QString text = notice.summary().empty()
-                                     ? QStringLiteral("For tax payer (S.I.N. %1), no message presents.").arg(QString::fromStdString(sin))
+                                     ? QStringLiteral("For tax payer (S.I.N. %1), no message presents.").arg(who)
                                      : QStringLiteral("For tax payer (S.I.N. %1), %2.")
-                                           .arg(QString::fromStdString(sin), QString::fromStdString(notice.summary()));
+                                           .arg(who, QString::fromStdString(notice.summary()));
             sendNoticeMessage(sin, text);
         }
         stored += onOwnConnection(m_dbManager, "NOA_DB_Connection", [&](QSqlDatabase* db) {
