@@ -56,6 +56,9 @@ public:
     void setNoticeFolders(const CString& noaDir, const CString& htmlFolder);
     // Worker pauses (between data rounds, before parsing); tests shorten them.
     void setPacingMs(int roundMs, int parseMs);
+    int roundPauseMs() const { return m_roundMs; }
+    int parsePauseMs() const { return m_parseMs; }
+    const QString& stepLogPath() const { return m_stepLogPath; }
 
     // The dialog of the current download and its S.I.N.s (copied); null
     // detaches.
