@@ -37,8 +37,10 @@ bool readCallbackToken(const QByteArray& request, const char* path, std::string&
     const QByteArray version = readRun(request, pos);
     if (version.isEmpty() || version.size() > kMaxCallbackVersionChars)
         return false;
-    token = tokenText.toStdString();
-    return true;
+    // The "t" item's value: other query items may follow it.
+    const int other = tokenText.indexOf('&');
+    token = (other < 0 ? tokenText : tokenText.left(other)).toStdString();
+    return !token.empty();
 }
 
 TddCallbackRequest parseTddCallbackRequest(const QByteArray& request)

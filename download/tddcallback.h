@@ -22,7 +22,8 @@ struct TddCallbackRequest
 TddCallbackRequest parseTddCallbackRequest(const QByteArray& request);
 
 // Reads "GET <path>?t=<token> HTTP/<version>" at the start of the request,
-// each field a run of non-blank characters within its bound.
+// each field a run of non-blank characters within its bound; the token is
+// the "t" item's value, before any further query item.
 bool readCallbackToken(const QByteArray& request, const char* path, std::string& token);
 
 // The answer: the HTML page when the token was accepted, else the

@@ -265,6 +265,8 @@ void TstTddProtocol::callbackRequestLines_data()
     const QByteArray t255(255, 'a'), t256(256, 'a');
     const QByteArray hdr = "\r\nHost: 127.0.0.1\r\n\r\n";
     QTest::newRow("taxdata") << "GET /taxdata?t=abc%2Bdef HTTP/1.1" + hdr << true << true << "abc%2Bdef" << false;
+    QTest::newRow("further query items") << "GET /taxdata?t=tok123&lang=en HTTP/1.1" + hdr << true << true << "tok123" << false;
+    QTest::newRow("no value before them") << "GET /taxdata?t=&lang=en HTTP/1.1" + hdr << true << false << "" << false;
     QTest::newRow("upper case") << "GET /TAXDATA?t=tok123 HTTP/1.0" + hdr << true << true << "tok123" << false;
     QTest::newRow("notice") << "GET /expnoa?t=tok123 HTTP/1.1" + hdr << true << true << "tok123" << false;
     QTest::newRow("255 characters") << "GET /taxdata?t=" + t255 + " HTTP/1.1" + hdr << true << true << QString(t255) << false;
