@@ -80,6 +80,7 @@ private slots:
     void signInUrlGoesToTheBrowser();
     void dataRounds_data();
     void dataRounds();
+    void eachRoundHasAFreshCreatedTime();
     void autoFillStoresAskedPersonsOnly_data();
     void autoFillStoresAskedPersonsOnly();
     void noticeMessagesAndStore();
@@ -320,6 +321,22 @@ void TstTddWebService::dataRounds()
         sent << request.token;
     }
     QCOMPARE(sent, tokens);
+}
+
+void TstTddWebService::eachRoundHasAFreshCreatedTime()
+{
+    FakeTaxDataService agency(*m_server, kKey);
+    agency.data("0", "next-token-1");
+    agency.data("10", "t");
+    m_service->setPacingMs(1100, 0); // the created time counts whole seconds
+    attach({kSin1});
+    QCOMPARE(m_service->webReturnSetTokenA(kTokenA), 0);
+    onWorker([&] { m_service->wsGetDataAtLast(); });
+    const auto requests = agency.requests();
+    QCOMPARE(requests.size(), 2);
+    QVERIFY(requests.at(0).digestOk && requests.at(1).digestOk);
+    QCOMPARE(requests.at(0).nonce, requests.at(1).nonce);
+    QVERIFY(requests.at(0).created != requests.at(1).created);
 }
 
 void TstTddWebService::autoFillStoresAskedPersonsOnly_data()
