@@ -10,6 +10,8 @@
 #include <cstring>
 #include <memory>
 
+#include "deploymentdata.h"
+#include "fakenoticerenderer.h"
 #include "faketaxdataservice.h"
 #include "hashes.h"
 #include "qwebclient.h"
@@ -84,6 +86,7 @@ private slots:
     void autoFillStoresAskedPersonsOnly_data();
     void autoFillStoresAskedPersonsOnly();
     void noticeMessagesAndStore();
+    void noticeWithT1NoticeHasNoMessage();
     void offlineParsersReportBadReplies_data();
     void offlineParsersReportBadReplies();
     void tokenAIsDecoded_data();
@@ -384,6 +387,26 @@ void TstTddWebService::noticeMessagesAndStore()
     QVERIFY(first.contains(hashOf(kSin1)));
     QVERIFY(!first.contains(hashOf(kSin2)));
     QVERIFY(first.contains("GetNOAResponse"));
+}
+
+void TstTddWebService::noticeWithT1NoticeHasNoMessage()
+{
+    CDeploymentData::useLocalServices(m_server->port());
+    FakeNoticeRenderer renderer(*m_server);
+    renderer.answerPage("<html>notice</html>");
+    QByteArray item = noticeItem(kSin1, "Your refund is $120");
+    item.replace("</NoticeOfAssessmentItem>", "<T1Notice><Line>1</Line></T1Notice></NoticeOfAssessmentItem>");
+    FakeTaxDataService agency(*m_server, kKey, true);
+    agency.data("20", "t", noticeDelivery(item));
+    attach({kSin1}, 2);
+    QCOMPARE(m_service->webReturnSetTokenA(kTokenA), 0);
+    onWorker([&] { m_service->wsGetDataAtLast(); });
+    CDeploymentData::useDeploymentServices();
+
+    QCOMPARE(m_dialog->recordCount, 1);
+    QVERIFY(m_dialog->messages.isEmpty());
+    QCOMPARE(renderer.posts().size(), 1);
+    QCOMPARE(m_db->value("select count(*) from tb_taxnoa").toInt(), 1);
 }
 
 void TstTddWebService::offlineParsersReportBadReplies_data()
