@@ -2,6 +2,7 @@
 
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace {
 const char* const kBufferProperty = "qmRequest";
@@ -79,6 +80,12 @@ void QServerSocket::acceptPending(QTcpServer* server)
         socket->setParent(this);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { readFrom(socket); });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        QTimer::singleShot(m_idleTimeoutMs, socket, [socket] {
+            if (!socket->property(kReportedProperty).toBool()) {
+                socket->abort();
+                socket->deleteLater();
+            }
+        });
         if (socket->bytesAvailable() > 0)
             readFrom(socket);
     }

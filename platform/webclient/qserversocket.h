@@ -31,6 +31,9 @@ public:
     // The addresses actually listened on.
     QList<QHostAddress> listeningAddresses() const;
     void close();
+    // A connection that has not sent a whole request by then is dropped, so
+    // an idle client cannot hold it open; tests shorten it.
+    void setIdleTimeoutMs(int ms) { m_idleTimeoutMs = ms; }
 
 signals:
     // One call per request; the slot answers by writing to `socket`.
@@ -41,4 +44,5 @@ private:
     void readFrom(QTcpSocket* socket);
 
     QList<QTcpServer*> m_servers;
+    int m_idleTimeoutMs = 10000;
 };

@@ -29,6 +29,7 @@ private slots:
     void requestsAreGatheredAndAnswered();
     void oversizedRequestIsDropped();
     void closedPortRefusesConnections();
+    void idleConnectionIsDropped();
 };
 
 void TstQServerSocket::listensOnLoopbackOnly()
@@ -107,6 +108,22 @@ void TstQServerSocket::closedPortRefusesConnections()
     QTcpSocket client;
     client.connectToHost(QHostAddress::LocalHost, port);
     QVERIFY(!client.waitForConnected(2000));
+}
+
+void TstQServerSocket::idleConnectionIsDropped()
+{
+    const quint16 port = freePort();
+    QServerSocket server(port);
+    server.setIdleTimeoutMs(200);
+    int reports = 0;
+    connect(&server, &QServerSocket::dataReceived, this, [&] { ++reports; });
+    QTcpSocket client;
+    client.connectToHost(QHostAddress::LocalHost, port);
+    QVERIFY(client.waitForConnected(5000));
+    client.write("GET /taxdata?t=abc HTTP/1.1\r\n"); // never ends its headers
+    client.flush();
+    QTRY_COMPARE_WITH_TIMEOUT(client.state(), QAbstractSocket::UnconnectedState, 5000);
+    QCOMPARE(reports, 0);
 }
 
 QTEST_GUILESS_MAIN(TstQServerSocket)
