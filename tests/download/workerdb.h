@@ -56,6 +56,7 @@ public:
         return query.value(0);
     }
     bool run(const QString& sql) { return QSqlQuery(gui()).exec(sql); }
+    const CSqliteDBManager& manager() const { return m_manager; }
 
 private:
     QTemporaryDir m_dir;

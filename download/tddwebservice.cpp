@@ -1,0 +1,437 @@
+#include "tddwebservice.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFile>
+#include <QMetaObject>
+#include <QSqlDatabase>
+#include <QThread>
+#include <exception>
+#include <map>
+#include <memory>
+#include <vector>
+#include <tinyxml.h>
+
+#include "autofill/tddtaxdata.h"
+#include "downloadlog.h"
+#include "encodings.h"
+#include "hashes.h"
+#include "mytixmlhandle.h"
+#include "noataxdata.h"
+#include "qwebclient.h"
+#include "sqlitedbmanager.h"
+#include "t1appconfig.h"
+#include "taxdatastore.h"
+#include "utils.h"
+#include "tddreplyparse.h"
+
+namespace {
+
+// S.I.N.s by the lower-case hex SHA-256 the agency sends as identifier.
+std::map<std::string, std::string> sinsByHash(const std::list<std::string>& sins)
+{
+    std::map<std::string, std::string> map;
+    for (const std::string& sin : sins) {
+        SHA256 sha;
+        sha.add(sin.data(), sin.size());
+        map[sha.getHash()] = sin;
+    }
+    return map;
+}
+
+std::string lowerCase(std::string text)
+{
+    for (char& c : text)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// Runs `save` on a connection of this thread's own, named `name`.
+template <typename Save>
+int onOwnConnection(const CSqliteDBManager* manager, const char* name, Save save)
+{
+    int stored = 0;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
+        if (manager && manager->openExtraDBHandle(db))
+            stored = save(&db);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return stored;
+}
+
+const char* responseTag(short forWhich, bool stage)
+{
+    if (forWhich == kTddForAutoFill)
+        return stage ? "StageTDDNetfileResponse" : "GetTDDNetfileResponse";
+    return stage ? "StageNOAResponse" : "GetNOAResponse";
+}
+
+} // namespace
+
+TddWebService::UrlOpener TddWebService::desktopUrlOpener()
+{
+    return [](const QUrl& url) {
+        QCoreApplication* app = QCoreApplication::instance();
+        if (!app)
+            return false;
+        if (QThread::currentThread() == app->thread())
+            return QDesktopServices::openUrl(url);
+        bool accepted = false;
+        QMetaObject::invokeMethod(
+            app, [&] { accepted = QDesktopServices::openUrl(url); }, Qt::BlockingQueuedConnection);
+        return accepted;
+    };
+}
+
+TddWebService::TddWebService(QSqlDatabase& /*db*/) : m_openUrl(desktopUrlOpener()) {}
+
+TddWebService::~TddWebService() = default;
+
+void TddWebService::setForWhich(const char* year, short forWhich)
+{
+    m_taxYear = year;
+    m_taxYearNumber = QByteArray(year).toInt();
+    m_forWhich = forWhich;
+}
+
+void TddWebService::setLogPaths(const QString& stepLog, const QString& dataLog)
+{
+    m_stepLogPath = stepLog;
+    m_dataLogPath = dataLog;
+}
+
+void TddWebService::setNoticeFolders(const CString& noaDir, const CString& htmlFolder)
+{
+    m_noaDir = noaDir;
+    m_htmlFolder = htmlFolder;
+}
+
+void TddWebService::setPacingMs(int roundMs, int parseMs)
+{
+    m_roundMs = roundMs;
+    m_parseMs = parseMs;
+}
+
+void TddWebService::setProgressDialog(QObject* dialog, const std::list<std::string>& sins)
+{
+    std::lock_guard<std::mutex> lock(m_dialogMutex);
+    m_dialog = dialog;
+    if (dialog)
+        m_sins = sins;
+}
+
+bool TddWebService::enterInQuery()
+{
+    return !m_busy.exchange(true);
+}
+
+void TddWebService::leaveOutQuery()
+{
+    m_busy = false;
+}
+
+bool TddWebService::isInQuery() const
+{
+    return m_busy;
+}
+
+void TddWebService::reset()
+{
+    m_busy = false;
+    m_signInUrl.Empty();
+    m_tokenA.clear();
+    m_tokenC.clear();
+    setProgressDialog(nullptr);
+}
+
+int TddWebService::postProgressMessage(int code, int detail)
+{
+    std::lock_guard<std::mutex> lock(m_dialogMutex);
+    if (!m_dialog)
+        return 1;
+    QMetaObject::invokeMethod(m_dialog.data(), "postProgress", Qt::QueuedConnection, Q_ARG(int, code),
+                              Q_ARG(int, detail));
+    return 0;
+}
+
+void TddWebService::sendRecordCount(int count)
+{
+    std::lock_guard<std::mutex> lock(m_dialogMutex);
+    if (m_dialog)
+        QMetaObject::invokeMethod(m_dialog.data(), "setRecordCount", Qt::QueuedConnection, Q_ARG(int, count));
+}
+
+void TddWebService::sendNoticeMessage(const std::string& sin, const QString& message)
+{
+    std::lock_guard<std::mutex> lock(m_dialogMutex);
+    if (m_dialog)
+        QMetaObject::invokeMethod(m_dialog.data(), "addNoticeMessage", Qt::QueuedConnection,
+                                  Q_ARG(QString, QString::fromStdString(sin)), Q_ARG(QString, message));
+}
+
+std::list<std::string> TddWebService::sins() const
+{
+    std::lock_guard<std::mutex> lock(m_dialogMutex);
+    return m_sins;
+}
+
+FILE* TddWebService::openLog(const QString& path) const
+{
+    if (path.isEmpty())
+        return nullptr;
+    return std::fopen(QFile::encodeName(path).constData(), "a");
+}
+
+void TddWebService::sleepMs(int ms) const
+{
+    if (ms > 0)
+        QThread::msleep(ulong(ms));
+}
+
+QString TddWebService::serviceUrl() const
+{
+    const bool autoFill = m_forWhich == kTddForAutoFill;
+    return QStringLiteral("https://") + QString(m_config->getTDDWebService(CT1AppConfig::TDD_SERVICE_HOST)) +
+           QString(m_config->getTDDWebService(CT1AppConfig::TDD_DELIVERY_PATH)) + QString(m_taxYear) +
+           QString(m_config->getTDDWebService(autoFill ? CT1AppConfig::TDD_AFR_SERVICE_NAME
+                                                       : CT1AppConfig::TDD_NOA_SERVICE_NAME));
+}
+
+int TddWebService::callTDDWebService(const CString& xml, std::string& reply)
+{
+    FILE* log = openLog(m_stepLogPath);
+    if (log)
+        downloadLog(log, "\n\n%s\n\n\n", QDateTime::currentDateTime().toString().toUtf8().constData());
+    int result = 0;
+    try {
+        QWebClient client(serviceUrl(), false);
+        if (!client.postSoapXML(QString(xml), "text/xml; charset=UTF-8", reply)) {
+            result = -20;
+            downloadLog(log, "TDD web service step failed.\n");
+        }
+    } catch (const std::exception&) {
+        result = -99;
+        downloadLog(log, "Please try again, make sure Quillmere is permitted by firewall to use Internet.\n");
+    }
+    if (log)
+        std::fclose(log);
+    return result;
+}
+
+int TddWebService::wsGetTokenC()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_dialogMutex);
+        if (!m_dialog)
+            return -5;
+    }
+    postProgressMessage(5);
+    CString user, key;
+    getSoftwareCode(*m_config, m_forWhich, user, key);
+    CString xml;
+    int expanded = constructTDDTokenCReq(user, key, getXMLDateTimeString(true).c_str(), m_taxYear, m_forWhich, xml);
+    if (expanded == 0) {
+        for (const std::string& sin : sins())
+            xml += ("<Sin>" + sin + "</Sin>").c_str();
+        xml += tddStageRequestEnd(m_forWhich);
+    } else {
+        postProgressMessage(1000, -10);
+        return -10;
+    }
+    std::string reply;
+    const int posted = callTDDWebService(xml, reply);
+    if (posted != 0) {
+        postProgressMessage(1000, posted);
+        return posted;
+    }
+    postProgressMessage(10);
+    StructTDDSoapResult result;
+    parseTDDTokenSoapResponseResult(reply, responseTag(m_forWhich, true), "TokenIdentifier", &result);
+    if (QString(result.ReturnCode).compare("0", Qt::CaseInsensitive) == 0) {
+        postProgressMessage(15);
+        m_tokenC = result.value;
+        return 0;
+    }
+    postProgressMessage(1000, 100);
+    return 100;
+}
+
+int TddWebService::visitTDDWebAuthUrl()
+{
+    const CString timestamp = QByteArray::number(qulonglong(QDateTime::currentSecsSinceEpoch())).constData();
+    m_signInUrl = tddSignInUrl(*m_config, m_forWhich, timestamp, m_tokenC, m_taxYear);
+    postProgressMessage(20);
+    const QUrl url(QString(m_signInUrl), QUrl::TolerantMode);
+    return m_openUrl && m_openUrl(url) ? 0 : 99;
+}
+
+int TddWebService::webReturnSetTokenA(const char* token)
+{
+    m_tokenA = urlDecode(token ? token : "");
+    return m_tokenA.size() >= 6 ? 0 : 1;
+}
+
+int TddWebService::wsGetDataAtLast()
+{
+    FILE* log = openLog(m_dataLogPath);
+    auto closeLog = [&] {
+        if (log)
+            std::fclose(log);
+        log = nullptr;
+    };
+    std::string token = m_tokenA;
+    CString user, key;
+    getSoftwareCode(*m_config, m_forWhich, user, key);
+    for (int base = 56; base <= 76; base += 10) {
+        CString xml;
+        if (constructTDDDataReadyReq(user, key, getXMLDateTimeString(true).c_str(), m_taxYear, m_forWhich, token,
+                                     xml) != 0) {
+            closeLog();
+            return -10;
+        }
+        postProgressMessage(base - 6);
+        std::string reply;
+        const int posted = callTDDWebService(xml, reply);
+        if (posted != 0) {
+            // A failed post ends the download visibly, as the stage does.
+            postProgressMessage(1000, posted);
+            closeLog();
+            return posted;
+        }
+        postProgressMessage(base - 1);
+        StructTDDSoapResult result;
+        if (parseTDDTokenSoapResponseResult(reply, responseTag(m_forWhich, false), "TokenIdentifier", &result) != 0) {
+            // A fault or an unreadable reply is no "not ready yet".
+            postProgressMessage(1000, 100);
+            closeLog();
+            return 100;
+        }
+        const int code = int(myStringToDouble(result.ReturnCode));
+        if (code == 0) {
+            token = result.value;
+            if (token.size() < 7)
+                downloadLog(log, "token is short\n");
+            sleepMs(m_roundMs);
+            postProgressMessage(base);
+            continue;
+        }
+        if (code == 10) {
+            closeLog();
+            return code;
+        }
+        if (code == 20) {
+            const int n = m_forWhich == kTddForAutoFill ? parseTDDTaxData(log, reply) : parseNOATaxData(log, reply);
+            sendRecordCount(n);
+            closeLog();
+            postProgressMessage(99, n + 1000);
+            return code;
+        }
+        postProgressMessage(1000, code);
+        closeLog();
+        return code;
+    }
+    closeLog();
+    return 0;
+}
+
+int TddWebService::parseTDDTaxData(FILE* log, const std::string& reply)
+{
+    downloadLog(log, "enter parse data\n");
+    downloadLog(log, "db alive\n");
+    postProgressMessage(80);
+    sleepMs(m_parseMs);
+    std::vector<std::string> items;
+    const int read = readTddPersonItems(reply, items);
+    if (read == kReplyNotXml)
+        return read;
+    postProgressMessage(81);
+    if (read < 0)
+        return read;
+    const std::map<std::string, std::string> asked = sinsByHash(sins());
+    int stored = 0;
+    int index = 0;
+    for (const std::string& itemXml : items) {
+        ++index;
+        postProgressMessage(85);
+        TiXmlDocument item;
+        item.Parse(itemXml.c_str());
+        TDDTaxDataOnePerson record(m_taxYearNumber);
+        const int parsed = record.parseXMLData(item.RootElement());
+        downloadLog(log, "parse %d (%d)\n", index, parsed);
+        if (parsed != 0) {
+            downloadLog(log, "skipping %d (no identifier)\n", index);
+            continue;
+        }
+        const auto found = asked.find(lowerCase(record.sin.c_str()));
+        if (found == asked.end()) {
+            downloadLog(log, "skipping %d (%s)\n", index, record.sin.c_str());
+            continue;
+        }
+        postProgressMessage(90);
+        const std::string& sin = found->second;
+        stored += onOwnConnection(m_dbManager, "TDD_DB_Connection", [&](QSqlDatabase* db) {
+            return saveToSqliteDB(record, db, log, sin, itemXml);
+        });
+        downloadLog(log, "save %d (%s)\n", index, NOATaxDataOnePerson::maskedSIN(sin).c_str());
+    }
+    return stored;
+}
+
+int TddWebService::parseNOATaxData(FILE* log, const std::string& reply)
+{
+    downloadLog(log, "enter parse data\n");
+    downloadLog(log, "db alive\n");
+    postProgressMessage(80);
+    sleepMs(m_parseMs);
+    std::vector<std::string> notices;
+    const int read = readNoticeReplies(reply, notices);
+    if (read == kReplyNotXml)
+        return read;
+    postProgressMessage(81);
+    if (read < 0)
+        return read;
+    const std::map<std::string, std::string> asked = sinsByHash(sins());
+    int stored = 0;
+    int index = 0;
+    for (std::string& noticeXml : notices) {
+        ++index;
+        postProgressMessage(85);
+        TiXmlDocument single;
+        single.Parse(noticeXml.c_str());
+        const TiXmlElement* item = MyTiXmlHandle(&single)
+                                       .FirstChildElement()
+                                       .FirstChildElement("soapenv:Body")
+                                       .FirstChildElement("GetNOAResponse")
+                                       .FirstChildElement("NoticeOfAssessment")
+                                       .FirstChildElement("NoticeOfAssessmentData")
+                                       .FirstChildElement("NoticeOfAssessmentItem")
+                                       .ToElement();
+        NOATaxDataOnePerson notice(m_noaDir, m_htmlFolder, m_taxYearNumber);
+        if (notice.parseXMLData(item) < 0) {
+            downloadLog(log, "skipping %d (no identifier)\n", index);
+            continue;
+        }
+        const auto found = asked.find(lowerCase(notice.identifier()));
+        if (found == asked.end()) {
+            downloadLog(log, "skipping %d (%s)", index, notice.identifier().c_str());
+            continue;
+        }
+        postProgressMessage(90);
+        const std::string& sin = found->second;
+        if (!notice.hasT1Notice()) {
+            const QString who = QString::fromStdString(sin);
+            const QString text = notice.summary().empty()
+                                     ? QStringLiteral("For tax payer (S.I.N. %1), no message presents.").arg(who)
+                                     : QStringLiteral("For tax payer (S.I.N. %1), %2.")
+                                           .arg(who, QString::fromStdString(notice.summary()));
+            sendNoticeMessage(sin, text);
+        }
+        stored += onOwnConnection(m_dbManager, "NOA_DB_Connection", [&](QSqlDatabase* db) {
+            return notice.saveToSqliteDB(db, log, sin, noticeXml);
+        });
+    }
+    return stored;
+}

@@ -1,0 +1,53 @@
+#pragma once
+// What the download tests share: the settings that send the service to the
+// fake agency, and a stand-in for the progress dialog.
+
+#include <QFile>
+#include <QMap>
+#include <QObject>
+#include <QStringList>
+
+#include "t1appconfig.h"
+
+constexpr const char* kKey = "TESTKEY0123456789ABCDEFGHIJKLMNO";
+
+inline QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void fillAgencyConfig(CT1AppConfig& config, const QString& host, const char* key)
+{
+    config.m_NetfileSoftwareCode = "097";
+    for (auto entry : {CT1AppConfig::TDD_AFR_SPKEY_NETFILE, CT1AppConfig::TDD_AFR_SPKEY_NETFILE_PLATFORM,
+                       CT1AppConfig::TDD_NOA_SPKEY_NETFILE, CT1AppConfig::TDD_NOA_SPKEY_NETFILE_PLATFORM})
+        config.m_TDDWebService[entry] = key;
+    config.m_TDDWebService[CT1AppConfig::TDD_SERVICE_HOST] = host.toUtf8().constData();
+    config.m_TDDWebService[CT1AppConfig::TDD_DELIVERY_PATH] = "/ebci/awsc/tdd/ws/";
+    config.m_TDDWebService[CT1AppConfig::TDD_AFR_SERVICE_NAME] = "/CertTestDeliveryService";
+    config.m_TDDWebService[CT1AppConfig::TDD_NOA_SERVICE_NAME] = "/CertTestNOAService";
+    config.m_TDDWebService[CT1AppConfig::TDD_SIGNIN_HOST] = "signin.example";
+    config.m_TDDWebService[CT1AppConfig::TDD_SIGNIN_PATH] = "/ebci/awsc/tdd/certtest/auth/start";
+}
+
+// Stands in for the progress dialog: records what reaches it.
+class ProgressRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    QStringList codes;
+    int recordCount = -1;
+    QMap<QString, QString> messages;
+    QString joined() const { return codes.join(','); }
+
+public slots:
+    void postProgress(int code, int detail)
+    {
+        codes << (detail ? QStringLiteral("%1:%2").arg(code).arg(detail) : QString::number(code));
+    }
+    void setRecordCount(int count) { recordCount = count; }
+    void addNoticeMessage(const QString& sin, const QString& message) { messages[sin] = message; }
+};
+

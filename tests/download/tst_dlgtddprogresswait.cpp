@@ -1,0 +1,266 @@
+// The download's progress dialog driven as a user sees it: the status
+// texts of the codes, the once-a-second display, whole downloads with the
+// fake agency and a fake browser ending in the dialog closing itself,
+// Cancel while waiting for the sign-in, a second show, and a saved reply
+// parsed offline.
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTcpSocket>
+#include <QtTest>
+#include <cstring>
+#include <memory>
+
+#include "dlgtddprogresswait.h"
+#include "faketaxdataservice.h"
+#include "hashes.h"
+#include "qwebclient.h"
+#include "tddfixture.h"
+#include "tddhttpserver.h"
+#include "testauthority.h"
+#include "workerdb.h"
+
+namespace {
+
+const char* const kSin1 = "046454286";
+const char* const kSin2 = "123456782";
+const int kPort = TddHttpServer::callbackPort(0);
+
+QByteArray personItem(const char* sin)
+{
+    SHA256 sha;
+    sha.add(sin, std::strlen(sin));
+    return "<ns2:IndividualIncomeTaxDataItem><ns2:IndividualTaxpayerIdentifier>" +
+           QByteArray::fromStdString(sha.getHash()) + "</ns2:IndividualTaxpayerIdentifier></ns2:IndividualIncomeTaxDataItem>";
+}
+
+QByteArray autoFillDelivery(const QByteArray& items)
+{
+    return "<ns2:TaxDataDelivery xmlns:ns2=\"urn:tdd\"><ns2:TaxData>" + items + "</ns2:TaxData></ns2:TaxDataDelivery>";
+}
+
+// The browser after sign-in: calls back once the port listens.
+bool callBack(const QByteArray& line)
+{
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, quint16(kPort));
+        if (socket.waitForConnected(200)) {
+            socket.write(line + "\r\n\r\n");
+            socket.waitForBytesWritten(2000);
+            socket.waitForReadyRead(2000);
+            return true;
+        }
+        QThread::msleep(100);
+    }
+    return false;
+}
+
+QString status(DlgTDDProgressWait& dlg)
+{
+    return dlg.findChild<QLabel*>("lblStatus")->text();
+}
+
+} // namespace
+
+class TstDlgTddProgressWait : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void statusTexts_data();
+    void statusTexts();
+    void timerShowsTheLatestCode();
+    void wholeDownloadClosesItself();
+    void stageFailureShowsErrorAndCloses();
+    void cancelWhileWaitingForSignIn();
+    void secondShowStartsNoSecondWorker();
+    void savedReplyParsedOffline();
+
+private:
+    std::unique_ptr<DlgTDDProgressWait> makeDialog(short forWhich = 1);
+
+    QTemporaryDir m_dir;
+    TestAuthority m_authority;
+    std::unique_ptr<FakeHttpsServer> m_server;
+    std::unique_ptr<WorkerDb> m_db;
+    CT1AppConfig m_config;
+    QSqlDatabase m_unused;
+    std::unique_ptr<TddHttpServer> m_http;
+};
+
+void TstDlgTddProgressWait::initTestCase()
+{
+    QString error;
+    QVERIFY2(TestAuthority::make(m_dir.path(), "tdd", m_authority, &error), qPrintable(error));
+    m_server.reset(new FakeHttpsServer(m_authority.serverCertificate, m_authority.serverKey));
+    QVERIFY(m_server->start());
+    QWebClient::setExtraCertificateFile(m_authority.caCertificate);
+    fillAgencyConfig(m_config, m_server->host(), kKey);
+}
+
+void TstDlgTddProgressWait::cleanupTestCase()
+{
+    QWebClient::setExtraCertificateFile(QString());
+    m_server.reset();
+}
+
+void TstDlgTddProgressWait::init()
+{
+    m_server->clearScript();
+    m_server->clearRequests();
+    m_db.reset(new WorkerDb);
+    QVERIFY(m_db->open());
+    m_http.reset(new TddHttpServer(m_unused));
+    TddWebService& service = m_http->webService();
+    service.setConfig(&m_config);
+    service.setDatabaseManager(&m_db->manager());
+    service.setLogPaths(m_db->folder() + "/tddlog.txt", m_db->folder() + "/tddlog2.txt");
+    service.setPacingMs(0, 0);
+    service.setUrlOpener([](const QUrl&) { return callBack("GET /taxdata?t=tokenA-first HTTP/1.1"); });
+}
+
+void TstDlgTddProgressWait::cleanup()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(!m_http->dataWorker() && !m_http->webService().isInQuery(), 20000);
+    m_http.reset();
+    m_db.reset();
+}
+
+std::unique_ptr<DlgTDDProgressWait> TstDlgTddProgressWait::makeDialog(short forWhich)
+{
+    auto dlg = std::make_unique<DlgTDDProgressWait>(forWhich, std::list<std::string>{kSin1, kSin2}, m_http.get());
+    dlg->setCallbackPort(kPort);
+    return dlg;
+}
+
+void TstDlgTddProgressWait::statusTexts_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("detail");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("token request") << 10 << 0 << "Start to token request ...";
+    QTest::newRow("redirect") << 20 << 0
+                              << "You are about to be redirected to CRA secure server to authorize Auto-Fill/Express-NOA ...";
+    QTest::newRow("receive") << 50 << 0 << "Start to receive data ...";
+    QTest::newRow("three saved") << 99 << 1003 << "3 record(s) saved into tax data locally (1003).";
+    QTest::newRow("not XML") << 99 << 998 << "0 record(s) saved into tax data locally (998).";
+    QTest::newRow("handshake") << 1000 << 100 << "initial web service handshake failed, code = 100";
+    QTest::newRow("post failed") << 1000 << -20 << "some error occured, code = -20";
+    QTest::newRow("unexpected") << 500 << 7 << "some unpected error occured, code = 500 - 7.";
+    QTest::newRow("unchanged by 55") << 55 << 0 << "";
+}
+
+void TstDlgTddProgressWait::statusTexts()
+{
+    QFETCH(int, code);
+    QFETCH(int, detail);
+    QFETCH(QString, text);
+    auto dlg = makeDialog();
+    QCOMPARE(dlg->windowTitle(), QString("Auto-Fill Return Progress"));
+    QCOMPARE(dlg->PostMessage(code, detail), 0);
+    QCOMPARE(dlg->statusText(), text);
+    QCOMPARE(dlg->code(), code);
+}
+
+void TstDlgTddProgressWait::timerShowsTheLatestCode()
+{
+    auto dlg = makeDialog(2);
+    QCOMPARE(dlg->windowTitle(), QString("Express NOA Progress"));
+    auto* bar = dlg->findChild<QProgressBar*>("progressBar");
+    dlg->PostMessage(5, 0);
+    dlg->PostMessage(10, 0);
+    QVERIFY(bar->value() != 10); // nothing shown before the tick
+    QTRY_COMPARE(bar->value(), 10);
+    QCOMPARE(status(*dlg), QString("Start to token request ..."));
+    QVERIFY(!m_http->isRunning());
+    dlg->PostMessage(20, 0);
+    QTRY_VERIFY(m_http->isRunning());
+}
+
+void TstDlgTddProgressWait::wholeDownloadClosesItself()
+{
+    FakeTaxDataService agency(*m_server, kKey);
+    agency.stage("0", "tokenC-abc");
+    agency.data("20", "t", autoFillDelivery(personItem(kSin1)));
+    auto dlg = makeDialog();
+    dlg->show();
+    QTRY_VERIFY_WITH_TIMEOUT(dlg->code() == 100, 15000);
+    QCOMPARE(status(*dlg), QString("1 record(s) saved into tax data locally (1001)."));
+    QCOMPARE(dlg->recordCount(), 1);
+    QVERIFY(dlg->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!dlg->isVisible(), 8000); // one tick, then 3000 ms
+    QVERIFY(!m_http->isRunning());
+    QCOMPARE(m_db->value("select count(*) from tb_taxdata").toInt(), 1);
+}
+
+void TstDlgTddProgressWait::stageFailureShowsErrorAndCloses()
+{
+    FakeTaxDataService agency(*m_server, kKey);
+    agency.fault("Invalid security token");
+    auto dlg = makeDialog();
+    dlg->show();
+    QTRY_COMPARE_WITH_TIMEOUT(status(*dlg), QString("initial web service handshake failed, code = 100"), 8000);
+    QTRY_COMPARE_WITH_TIMEOUT(status(*dlg), QString("Error happened in auto-fill, please try again later."), 8000);
+    QTRY_VERIFY_WITH_TIMEOUT(!dlg->isVisible(), 8000);
+}
+
+void TstDlgTddProgressWait::cancelWhileWaitingForSignIn()
+{
+    FakeTaxDataService agency(*m_server, kKey);
+    agency.stage("0", "tokenC-abc");
+    m_http->webService().setUrlOpener([](const QUrl&) { return true; }); // the user never signs in
+    auto dlg = makeDialog();
+    dlg->show();
+    QTRY_VERIFY_WITH_TIMEOUT(m_http->isRunning(), 8000);
+    QTest::mouseClick(dlg->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+    QVERIFY(!dlg->isVisible());
+    QVERIFY(!m_http->isRunning());
+    QTcpSocket late;
+    late.connectToHost(QHostAddress::LocalHost, quint16(kPort));
+    QVERIFY(!late.waitForConnected(1000));
+    QCOMPARE(m_server->count(), 1); // the stage request only
+}
+
+void TstDlgTddProgressWait::secondShowStartsNoSecondWorker()
+{
+    FakeTaxDataService agency(*m_server, kKey);
+    agency.stage("0", "tokenC-abc");
+    m_http->webService().setUrlOpener([](const QUrl&) { return true; });
+    auto dlg = makeDialog();
+    dlg->show();
+    dlg->hide();
+    dlg->show();
+    QTRY_VERIFY_WITH_TIMEOUT(dlg->code() >= 20, 8000);
+    QTest::qWait(300);
+    QCOMPARE(m_server->count(), 1);
+    dlg->reject();
+}
+
+void TstDlgTddProgressWait::savedReplyParsedOffline()
+{
+    const QString path = m_db->folder() + "/saved-reply.xml";
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(FakeTaxDataService::envelope("<ns2:GetTDDNetfileResponse xmlns:ns2=\"urn:tdd\"><ns2:ReturnCode>20"
+                                            "</ns2:ReturnCode>" + autoFillDelivery(personItem(kSin2)) +
+                                            "</ns2:GetTDDNetfileResponse>"));
+    file.close();
+    auto dlg = makeDialog();
+    dlg->setTaxDataFile(path);
+    dlg->show();
+    QCOMPARE(dlg->recordCount(), 1);
+    QCOMPARE(m_server->count(), 0);
+    QCOMPARE(m_db->value(QString("select count(*) from tb_taxpayers where sin='%1'").arg(kSin2)).toInt(), 1);
+    dlg->reject();
+}
+
+QTEST_MAIN(TstDlgTddProgressWait)
+#include "tst_dlgtddprogresswait.moc"
