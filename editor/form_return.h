@@ -74,6 +74,9 @@ public:
     void OnFileCreatePdfFile(bool);
     int CreatePDF(int mode, int formType, int formId, int flags, CString* pdfPath);
     void OnCreateJavaXML();
+    // Files the current person's T1135 statement; the caller has made the
+    // run folder first and relies on no result.
+    void OnFileT1135();
 
     // ---- commands that change what the return holds (the main window
     // calls each after saveCurFormDataToDoc)
