@@ -107,4 +107,3 @@ void MainWindow::submitForSignature(int formType)
     editor->OnSubmitPenvaultForm(ENUMTYPE_FORM(formType));
 }
 
-void MainWindow::on_actionSend_Return_File_to_Corvane_triggered() {}

@@ -6,9 +6,14 @@
 
 #include <memory>
 
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTextEdit>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -17,6 +22,8 @@
 
 #include "apptestmain.h"
 #include "deploymentdata.h"
+#include "dlgsendfileforhelp.h"
+#include "fakehttpsserver.h"
 #include "editortestsupport.h"
 #include "folderview.h"
 #include "formtypes.h"
@@ -25,6 +32,7 @@
 #include "returnfileentriesmodel.h"
 #include "sqlitedbmanager.h"
 #include "t1.h"
+#include "testauthority.h"
 #include "taxformpage.h"
 #include "viewintroduction.h"
 
@@ -159,6 +167,16 @@ private slots:
     {
         QCOMPARE(TabWndApp::getMainApp()->initApp(), 0);
         installTaxFormPages();
+        QString error;
+        QVERIFY2(TestAuthority::make(m_certs.path(), "support", m_authority, &error), qPrintable(error));
+        m_server.reset(new FakeHttpsServer(m_authority.serverCertificate, m_authority.serverKey));
+        QVERIFY(m_server->start());
+        CDeploymentData::setCertificateFile(m_authority.caCertificate);
+    }
+    void cleanupTestCase()
+    {
+        CDeploymentData::setCertificateFile(QString());
+        m_server.reset();
     }
     void init();
     void cleanup();
@@ -184,8 +202,21 @@ private slots:
     void notFiledReportFollowsTheFilter();
     void linkBoxes_data();
     void linkBoxes();
+    void supportUpload();
+    void supportUploadFails_data();
+    void supportUploadFails();
+    void supportUploadOfUnsavedReturn();
+    void sendFileDialogAddress_data();
+    void sendFileDialogAddress();
+    void sendFileDialogCancel();
 
 private:
+    // Fills the support dialog when it shows and presses Ok.
+    void answerSupportDialog(const QString& email, const QString& message);
+    QTemporaryDir m_certs;
+    TestAuthority m_authority;
+    std::unique_ptr<FakeHttpsServer> m_server;
+
     QString returnFile(const QString& scenario, const QString& name, int status = 0, int spouseStatus = -1);
     // Runs the report and returns its text with the folder written as "DIR".
     QString runReport(MainWindow* w);
@@ -677,6 +708,158 @@ void MainWindowCommandsTest::linkBoxes()
     QVERIFY2(prompts.asked().first().text.contains(text), qPrintable(prompts.asked().first().text));
     QCOMPARE(prompts.asked().first().link, link);
     QCOMPARE(prompts.asked().first().parent, w.get());
+}
+
+// ------------------------------------------------------------ the support upload
+
+namespace {
+const QByteArray kUploadPath = "/php/fileupload2.php";
+
+void clickOk(QDialog* dialog)
+{
+    QTest::mouseClick(dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok), Qt::LeftButton);
+}
+} // namespace
+
+void MainWindowCommandsTest::answerSupportDialog(const QString& email, const QString& message)
+{
+    QTimer::singleShot(0, [email, message] {
+        auto* dialog = qobject_cast<DlgSendFileForHelp*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("edtEmail"), email);
+        dialog->findChild<QTextEdit*>("edtMsg")->setPlainText(message);
+        clickOk(dialog);
+    });
+}
+
+void MainWindowCommandsTest::supportUpload()
+{
+    m_server->clearScript();
+    m_server->clearRequests();
+    m_server->script(kUploadPath, FakeReply::text("ok"));
+    TabWndApp::getMainApp()->config().m_QuillmereWebServer = CString(m_server->host());
+    QString path = returnFile("employee_t4_on", "help me.r21");
+    Window w = shownWindow();
+    Prompt::Scripted prompts;
+    w->openReturnFile(path);
+    QVERIFY(shownEditor(w.get()));
+    const QString message = QString(250, QLatin1Char('m')) + QStringLiteral("\nline two");
+
+    const QString before = QDateTime::currentDateTime().toString("MMddHHmm-");
+    answerSupportDialog("Ada@Example.com", message);
+    action(w.get(), "actionSend_Return_File_to_Corvane")->trigger();
+    const QString after = QDateTime::currentDateTime().toString("MMddHHmm-");
+
+    QCOMPARE(prompts.texts(), QStringList{"file is sent successfully, we will contact you at Ada@Example.com"});
+    const QList<RecordedRequest> received = m_server->requests(kUploadPath);
+    QCOMPARE(received.size(), 1);
+    const QList<FormPart> parts = received.first().formParts();
+    QCOMPARE(parts.size(), 4);
+    QCOMPARE(parts[0].name, QStringLiteral("email"));
+    QCOMPARE(parts[0].body, QByteArray("Ada@Example.com"));
+    QCOMPARE(parts[1].name, QStringLiteral("msg"));
+    QCOMPARE(QString::fromUtf8(parts[1].body), TabWndApp::s_appTitle + " special\n" + message);
+    QCOMPARE(parts[2].name, QStringLiteral("path"));
+    QCOMPARE(QFileInfo(QString::fromUtf8(parts[2].body)), QFileInfo(path));
+    QCOMPARE(parts[3].name, QStringLiteral("file"));
+    QVERIFY2(parts[3].fileName == before + "help me.r21" || parts[3].fileName == after + "help me.r21",
+             qPrintable(parts[3].fileName));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(parts[3].body, file.readAll());
+}
+
+void MainWindowCommandsTest::supportUploadFails_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::newRow("HTTP 500") << 0;
+    QTest::newRow("connection dropped") << 1;
+}
+
+void MainWindowCommandsTest::supportUploadFails()
+{
+    QFETCH(int, how);
+    m_server->clearScript();
+    m_server->clearRequests();
+    m_server->script(kUploadPath, how == 0 ? FakeReply::text("error", 500) : FakeReply::drop());
+    TabWndApp::getMainApp()->config().m_QuillmereWebServer = CString(m_server->host());
+    QString path = returnFile("employee_t4_on", "fails.r21");
+    Window w = shownWindow();
+    Prompt::Scripted prompts;
+    w->openReturnFile(path);
+    answerSupportDialog("ada@example.com", "help");
+    action(w.get(), "actionSend_Return_File_to_Corvane")->trigger();
+    QCOMPARE(m_server->count(kUploadPath), 1);
+    QCOMPARE(prompts.texts(), QStringList{"file is NOT sent, please contact us for solution."});
+}
+
+void MainWindowCommandsTest::supportUploadOfUnsavedReturn()
+{
+    m_server->clearRequests();
+    TabWndApp::getMainApp()->config().m_QuillmereWebServer = CString(m_server->host());
+    QString error;
+    std::unique_ptr<CFamilyTaxData> family = Scenario::build(scenarioJson("employee_t4_on"), &error);
+    QVERIFY2(family, qPrintable(error));
+    Window w = shownWindow();
+    Prompt::Scripted prompts;
+    w->_presentAReturn(-1, nullptr, family.release());
+    QVERIFY(shownEditor(w.get()));
+    DialogCloser dialogs;
+    action(w.get(), "actionSend_Return_File_to_Corvane")->trigger();
+    QTest::qWait(20);
+    QCOMPARE(prompts.texts(), QStringList{"Please save return to a file first."});
+    QVERIFY(dialogs.seen().isEmpty());
+    QCOMPARE(m_server->count(), 0);
+}
+
+void MainWindowCommandsTest::sendFileDialogAddress_data()
+{
+    QTest::addColumn<QString>("email");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("two letters") << "ada@example.ca" << true;
+    QTest::newRow("four letters, upper case") << "ADA.B@MAIL.EXAMPLE.INFO" << true;
+    QTest::newRow("one letter") << "ada@example.c" << false;
+    QTest::newRow("five letters") << "ada@example.email" << false;
+    QTest::newRow("no @") << "ada.example.com" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void MainWindowCommandsTest::sendFileDialogAddress()
+{
+    QFETCH(QString, email);
+    QFETCH(bool, accepted);
+    Prompt::Scripted prompts;
+    DlgSendFileForHelp dialog(nullptr);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Dialog"));
+    QCOMPARE(dialog.findChild<QLabel*>("label")->text(),
+             QStringLiteral("Your email address: (identify you to quillmere support team)"));
+    QCOMPARE(dialog.findChild<QLabel*>("label_2")->text(), QStringLiteral("Short Message (less than 200 characters)"));
+    const QString message = QString(300, QLatin1Char('x'));
+    QTimer::singleShot(0, [&] {
+        QTest::keyClicks(dialog.findChild<QLineEdit*>("edtEmail"), email);
+        dialog.findChild<QTextEdit*>("edtMsg")->setPlainText(message);
+        clickOk(&dialog);
+        // Refused: the dialog stays open for a better address.
+        if (dialog.isVisible()) dialog.reject();
+    });
+    QCOMPARE(dialog.exec(), accepted ? int(QDialog::Accepted) : int(QDialog::Rejected));
+    QCOMPARE(dialog.email(), accepted ? email : QString());
+    QCOMPARE(dialog.message(), accepted ? message : QString());
+    QCOMPARE(prompts.texts(), accepted ? QStringList() : QStringList{"please enter a valid email address."});
+}
+
+void MainWindowCommandsTest::sendFileDialogCancel()
+{
+    Prompt::Scripted prompts;
+    DlgSendFileForHelp dialog(nullptr);
+    QTimer::singleShot(0, [&] {
+        QTest::keyClicks(dialog.findChild<QLineEdit*>("edtEmail"), "bad");
+        QTest::mouseClick(dialog.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel),
+                          Qt::LeftButton);
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QVERIFY(prompts.asked().isEmpty());
+    QVERIFY(dialog.email().isEmpty());
 }
 
 QUILLMERE_APP_TEST_MAIN(MainWindowCommandsTest)
