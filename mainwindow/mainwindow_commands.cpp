@@ -2,8 +2,11 @@
 // Those that work on the return shown do nothing while no editor is shown;
 // the ones still empty come with their own commands.
 
+#include "dlgfilingterm.h"
+#include "dlgtddmain.h"
 #include "form_return.h"
 #include "formtypes.h"
+#include "sqlitedbmanager.h"
 #include "mainwindow.h"
 #include "tabwndapp.h"
 
@@ -29,9 +32,30 @@ void MainWindow::addSlip(int type)
 void MainWindow::on_actionSet_Return_for_ReFile_triggered() {}
 void MainWindow::on_actionUn_set_Return_for_ReFile_triggered() {}
 
-void MainWindow::on_actionAuto_Fill_AFR_triggered() { _doTDDorAFR(true); }
+void MainWindow::on_actionAuto_Fill_AFR_triggered()
+{
+    _doTDDorAFR(true);
+    syncWndTitleAndStatus();
+}
+
 void MainWindow::on_actionExpress_NOA_triggered() { _doTDDorAFR(false); }
-void MainWindow::_doTDDorAFR(bool) {}
+
+void MainWindow::_doTDDorAFR(bool autoFill)
+{
+    if (!autoFill && (TabWndApp::s_appPurpose & 2)) {
+        // Only informs: the command goes on whatever the answer.
+        DlgFilingTerm notice(0, this);
+        notice.setHeader(QStringLiteral("Electronic NOA Notice"), QStringLiteral("  "));
+        notice.setMsg(QStringLiteral("I have read the NOA notice message"), QString(),
+                      QStringLiteral("Express NOA Notice"), ":/tdd/tdd/noa_notice.txt");
+        notice.exec();
+    }
+    Form_Return* editor = shownEditor();
+    CString sin;
+    if (editor) editor->getFedStringClaimed(1, sin);
+    DlgTDDMain records(autoFill ? 1 : 2, m_app->database().getDBHandle(), sin, editor, this);
+    records.exec();
+}
 
 void MainWindow::on_actionChange_Tax_Province_triggered() { onShownEditor(&Form_Return::taxReturnChangeProvince); }
 void MainWindow::on_actionDe_Couple_Return_1to2_triggered() { onShownEditor(&Form_Return::deCoupleReturn); }

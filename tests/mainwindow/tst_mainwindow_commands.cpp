@@ -11,6 +11,9 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QCheckBox>
+#include <QTableView>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QDir>
 #include <QLabel>
@@ -22,7 +25,9 @@
 
 #include "apptestmain.h"
 #include "deploymentdata.h"
+#include "dlgfilingterm.h"
 #include "dlgsendfileforhelp.h"
+#include "dlgtddmain.h"
 #include "fakehttpsserver.h"
 #include "editortestsupport.h"
 #include "folderview.h"
@@ -209,6 +214,11 @@ private slots:
     void sendFileDialogAddress_data();
     void sendFileDialogAddress();
     void sendFileDialogCancel();
+    void filingTermAgreeRule();
+    void filingTermHeaders_data();
+    void filingTermHeaders();
+    void taxDataCommands_data();
+    void taxDataCommands();
 
 private:
     // Fills the support dialog when it shows and presses Ok.
@@ -860,6 +870,156 @@ void MainWindowCommandsTest::sendFileDialogCancel()
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
     QVERIFY(prompts.asked().isEmpty());
     QVERIFY(dialog.email().isEmpty());
+}
+
+// ------------------------------------------------------------ terms and the tax-data records
+
+namespace {
+QAbstractButton* termButton(DlgFilingTerm* dialog, QDialogButtonBox::StandardButton which)
+{
+    return dialog->findChild<QDialogButtonBox*>("buttonBox")->button(which);
+}
+} // namespace
+
+void MainWindowCommandsTest::filingTermAgreeRule()
+{
+    DlgFilingTerm dialog(0, nullptr);
+    QCOMPARE(dialog.size(), QSize(660, 417));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("PpgAT1Filing_Term"));
+    QCOMPARE(dialog.findChild<QLabel*>("lblAgree")->text(), QStringLiteral("I agree with the terms and conditions"));
+    int okPresses = 0;
+    QTimer::singleShot(0, [&] {
+        QTest::mouseClick(termButton(&dialog, QDialogButtonBox::Ok), Qt::LeftButton);
+        okPresses += dialog.isVisible() ? 1 : 0;
+        dialog.findChild<QCheckBox*>("fld_bAgree")->setChecked(true);
+        QTest::mouseClick(termButton(&dialog, QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QCOMPARE(okPresses, 1);
+
+    // Cancel closes whether or not the box is ticked.
+    QTimer::singleShot(0, [&] { QTest::mouseClick(termButton(&dialog, QDialogButtonBox::Cancel), Qt::LeftButton); });
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+}
+
+void MainWindowCommandsTest::filingTermHeaders_data()
+{
+    QTest::addColumn<QString>("header1");
+    QTest::addColumn<QString>("header2");
+    QTest::addColumn<QString>("shown1");
+    QTest::addColumn<QString>("shown2");
+    const QString first = "Terms and Condition";
+    const QString second = "Please read the following terms and conditions, you will need to agree to proceed.";
+    QTest::newRow("both: only the first") << "One" << "Two" << "One" << second;
+    QTest::newRow("second only") << "" << "Two" << first << "Two";
+    QTest::newRow("neither") << "" << "" << first << second;
+}
+
+void MainWindowCommandsTest::filingTermHeaders()
+{
+    QFETCH(QString, header1);
+    QFETCH(QString, header2);
+    QFETCH(QString, shown1);
+    QFETCH(QString, shown2);
+    DlgFilingTerm dialog(0, nullptr);
+    dialog.setHeader(header1, header2);
+    QCOMPARE(dialog.findChild<QLabel*>("lblHeader1")->text(), shown1);
+    QCOMPARE(dialog.findChild<QLabel*>("lblHeader2")->text(), shown2);
+}
+
+void MainWindowCommandsTest::taxDataCommands_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("edition");
+    QTest::addColumn<bool>("withReturn");
+    QTest::addColumn<bool>("agree");
+    QTest::addColumn<bool>("notice");
+    QTest::addColumn<int>("forWhich");
+    QTest::newRow("NOA, edition 2, notice agreed") << "actionExpress_NOA" << 2 << true << true << true << 2;
+    QTest::newRow("NOA, edition 2, notice cancelled") << "actionExpress_NOA" << 2 << false << false << true << 2;
+    QTest::newRow("NOA, edition 1: no notice") << "actionExpress_NOA" << 1 << true << false << false << 2;
+    QTest::newRow("auto-fill: no notice") << "actionAuto_Fill_AFR" << 2 << true << false << false << 1;
+    QTest::newRow("auto-fill on the start page") << "actionAuto_Fill_AFR" << 2 << false << false << false << 1;
+}
+
+void MainWindowCommandsTest::taxDataCommands()
+{
+    QFETCH(QString, name);
+    QFETCH(int, edition);
+    QFETCH(bool, withReturn);
+    QFETCH(bool, agree);
+    QFETCH(bool, notice);
+    QFETCH(int, forWhich);
+
+    // One stored record of each kind, for a person of another return.
+    QSqlDatabase& db = TabWndApp::getMainApp()->database().getDBHandle();
+    QSqlQuery query(db);
+    QVERIFY(query.exec("delete from tb_taxdata") && query.exec("delete from tb_taxnoa"));
+    QVERIFY(query.exec("insert or replace into tb_taxpayers (id, sin) values (901, '046454286')"));
+    QVERIFY(query.exec("insert into tb_taxdata (uid, create_time, taxyear) values (901, '2022-03-01 09:00:00', 2021)"));
+    QVERIFY(query.exec("insert into tb_taxnoa (uid, create_time, taxyear) values (901, '2022-04-02 10:00:00', 2021)"));
+
+    const unsigned char savedEdition = TabWndApp::s_appPurpose;
+    TabWndApp::s_appPurpose = static_cast<unsigned char>(edition);
+    QString path = returnFile("employee_t4_on", "tdd.r21");
+    Window w = shownWindow();
+    Prompt::Scripted prompts;
+    QString expectedSin;
+    if (withReturn) {
+        w->openReturnFile(path);
+        QVERIFY(shownEditor(w.get()));
+        expectedSin = shownEditor(w.get())->familyData()->taxpayer()->t1()->getString("sin").toQString();
+        QVERIFY(!expectedSin.isEmpty());
+    }
+
+    QStringList shown;
+    QString records, noticeText;
+    Form_Return* gotEditor = reinterpret_cast<Form_Return*>(1);
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* term = qobject_cast<DlgFilingTerm*>(modal)) {
+            shown << term->windowTitle() + "|" + term->findChild<QLabel*>("lblHeader1")->text() + "|"
+                    + term->findChild<QLabel*>("lblHeader2")->text() + "|" + term->findChild<QLabel*>("lblAgree")->text();
+            noticeText = term->findChild<QTextBrowser*>("fld_term")->toPlainText();
+            if (agree) {
+                // OK does nothing until the box is ticked.
+                QTest::mouseClick(termButton(term, QDialogButtonBox::Ok), Qt::LeftButton);
+                if (!term->isVisible()) shown << "closed unticked";
+                term->findChild<QCheckBox*>("fld_bAgree")->setChecked(true);
+                QTest::mouseClick(termButton(term, QDialogButtonBox::Ok), Qt::LeftButton);
+            } else {
+                QTest::mouseClick(termButton(term, QDialogButtonBox::Cancel), Qt::LeftButton);
+            }
+        } else if (auto* list = qobject_cast<DlgTDDMain*>(modal)) {
+            shown << list->windowTitle() + "|" + QString::number(list->forWhich()) + "|" + list->sin().toQString();
+            gotEditor = list->editor();
+            QAbstractItemModel* model = list->findChild<QTableView*>("tableView")->model();
+            for (int r = 0; r < model->rowCount(); ++r)
+                records += model->index(r, 0).data().toString() + " " + model->index(r, 1).data().toString() + " "
+                    + model->index(r, 2).data().toString() + ";";
+            QTest::mouseClick(list->findChild<QPushButton*>("btnClose"), Qt::LeftButton);
+        }
+    });
+    poll.start(5);
+    action(w.get(), name)->trigger();
+    poll.stop();
+    TabWndApp::s_appPurpose = savedEdition;
+
+    QStringList expected;
+    if (notice)
+        expected << "Express NOA Notice|Electronic NOA Notice|Please read the following terms and conditions, you will "
+                    "need to agree to proceed.|I have read the NOA notice message";
+    expected << QStringLiteral("%1|%2|%3")
+                    .arg(forWhich == 1 ? "Auto Fill Tax Data" : "Express Notice of Assessment")
+                    .arg(forWhich)
+                    .arg(expectedSin);
+    QCOMPARE(shown, expected);
+    if (notice) QVERIFY2(noticeText.contains("Express Notice of Assessment"), qPrintable(noticeText));
+    QCOMPARE(gotEditor, withReturn ? shownEditor(w.get()) : nullptr);
+    QCOMPARE(records, forWhich == 1 ? QStringLiteral("046454286 2022-03-01 09:00:00 2021;")
+                                    : QStringLiteral("046454286 2022-04-02 10:00:00 2021;"));
+    QVERIFY(prompts.asked().isEmpty());
 }
 
 QUILLMERE_APP_TEST_MAIN(MainWindowCommandsTest)
