@@ -16,6 +16,7 @@
 #include <QTextBrowser>
 #include <QTextEdit>
 #include <QDir>
+#include <QDirIterator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSqlDatabase>
@@ -219,6 +220,8 @@ private slots:
     void filingTermHeaders();
     void taxDataCommands_data();
     void taxDataCommands();
+    void printFilesWithNoReturn_data();
+    void printFilesWithNoReturn();
 
 private:
     // Fills the support dialog when it shows and presses Ok.
@@ -1020,6 +1023,42 @@ void MainWindowCommandsTest::taxDataCommands()
     QCOMPARE(records, forWhich == 1 ? QStringLiteral("046454286 2022-03-01 09:00:00 2021;")
                                     : QStringLiteral("046454286 2022-04-02 10:00:00 2021;"));
     QVERIFY(prompts.asked().isEmpty());
+}
+
+// ------------------------------------------------------------ the report maker's sources
+
+void MainWindowCommandsTest::printFilesWithNoReturn_data()
+{
+    QTest::addColumn<bool>("folderSet");
+    QTest::newRow("folder set: written") << true;
+    QTest::newRow("folder empty: nothing") << false;
+}
+
+void MainWindowCommandsTest::printFilesWithNoReturn()
+{
+    QFETCH(bool, folderSet);
+    CT1AppConfig& config = TabWndApp::getMainApp()->config();
+    const CString savedJava = config.m_JAVAPROJPATH, savedXml = config.m_XMLPATH, savedBform = config.m_BFORM_XMLPATH;
+    const bool savedEnable = config.m_EnableGenPrint;
+    QTemporaryDir out;
+    QVERIFY(QDir(out.path()).mkpath("java") && QDir(out.path()).mkpath("xml") && QDir(out.path()).mkpath("bform"));
+    config.m_EnableGenPrint = true;
+    config.m_JAVAPROJPATH = folderSet ? CString(out.filePath("java")) : CString();
+    config.m_XMLPATH = CString(out.filePath("xml"));
+    config.m_BFORM_XMLPATH = CString(out.filePath("bform"));
+    Window w = shownWindow();
+    Prompt::Scripted prompts;
+    QVERIFY(!shownEditor(w.get()));
+    action(w.get(), "actionGenerate_Print_Files")->trigger();
+    config.m_JAVAPROJPATH = savedJava;
+    config.m_XMLPATH = savedXml;
+    config.m_BFORM_XMLPATH = savedBform;
+    config.m_EnableGenPrint = savedEnable;
+
+    QStringList written;
+    QDirIterator it(out.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) written << it.next();
+    QCOMPARE(!written.isEmpty(), folderSet);
 }
 
 QUILLMERE_APP_TEST_MAIN(MainWindowCommandsTest)
