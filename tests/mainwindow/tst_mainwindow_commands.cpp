@@ -206,6 +206,7 @@ private slots:
     void notFiledReport();
     void notFiledReportOfEmptyList();
     void notFiledReportFollowsTheFilter();
+    void notFiledReportCannotBeCreated();
     void linkBoxes_data();
     void linkBoxes();
     void supportUpload();
@@ -688,6 +689,28 @@ void MainWindowCommandsTest::notFiledReportFollowsTheFilter()
     QVERIFY2(report.startsWith("0000 DIR/beta.r21\n===> "), qPrintable(report));
     QVERIFY(!report.contains("alpha") && !report.contains("gamma"));
     QVERIFY2(report.endsWith("Summary: Total files scaned: 1;  Not-filed files: 1\n\n"), qPrintable(report));
+}
+
+void MainWindowCommandsTest::notFiledReportCannotBeCreated()
+{
+    Window w = shownWindow();
+    Prompt::Scripted prompts;
+    UrlRecorder desktop;
+    const QString run = TabWndApp::getMainApp()->runFolder().toQString();
+    const QString away = run + QStringLiteral(".away");
+    QVERIFY(QDir().rename(run, away));
+    {
+        QFile blocker(run);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
+    action(w.get(), "actionFind_Returns_Not_Filed_Online")->trigger();
+    QFile::remove(run);
+    QVERIFY(QDir().rename(away, run));
+
+    QCOMPARE(prompts.texts().size(), 1);
+    QVERIFY2(prompts.texts().first().startsWith("cannot create report file " + run + "/filing"),
+             qPrintable(prompts.texts().first()));
+    QVERIFY(desktop.opened.isEmpty());
 }
 
 // ------------------------------------------------------------ boxes with a link
