@@ -77,6 +77,9 @@ public:
     // Files the current person's T1135 statement; the caller has made the
     // run folder first and relies on no result.
     void OnFileT1135();
+    // Checks one form on its own (only the T1135 has such a check) and shows
+    // what it found, after asking when `ask`; the number of result items.
+    int ValidateTaxForm(unsigned char mode, ENUMTYPE_FORM type, bool showPass, bool ask);
 
     // ---- commands that change what the return holds (the main window
     // calls each after saveCurFormDataToDoc)

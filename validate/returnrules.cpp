@@ -7,6 +7,7 @@
 #include "dependantinfo.h"
 #include "federalforms.h"
 #include "filingsettings.h"
+#include "formtypes.h"
 #include "individualtaxdata.h"
 #include "ruleinputs.h"
 #include "schedules.h"
@@ -74,15 +75,15 @@ void slipRules(RuleInputs& in)
     bool t3Said = false, t5Said = false;
     for (const STRUCT_SLIPDATA_ITEM_2004* slip : in.person.slips()) {
         const CTaxData_Form* s = slip->object;
-        if (slip->slipType == 9 && !t3Said && !nonZero(v(s, "share_percent"))) {
+        if (slip->slipType == SlipType::T3 && !t3Said && !nonZero(v(s, "share_percent"))) {
             in.add("There is a T3 slip which has sharing percentage set to 0. Please correct the sharing percentage or "
                    "remove the T3 slip.");
             t3Said = true;
-        } else if (slip->slipType == 8 && !t5Said && !nonZero(v(s, "share_percent"))) {
+        } else if (slip->slipType == SlipType::T5 && !t5Said && !nonZero(v(s, "share_percent"))) {
             in.add("There is a T5 slip which has sharing percentage set to 0. Please correct the sharing percentage or "
                    "remove the T5 slip.");
             t5Said = true;
-        } else if (slip->slipType == 13 && s) {
+        } else if (slip->slipType == SlipType::T5013 && s) {
             CString partnership = s->getString("partnership_account_number");
             CString shelter = s->getString("tax_shelter_number");
             if (partnership.GetLength() < 9 && shelter.GetLength() < 6)
@@ -95,7 +96,7 @@ void slipRules(RuleInputs& in)
 void efileRules(RuleInputs& in)
 {
     if (!in.efile()) return;
-    if (!in.form(96)) in.add("Add form T183 - Information Return of Electronic Filing, to the tax return.");
+    if (!in.form(FormType::T183)) in.add("Add form T183 - Information Return of Electronic Filing, to the tax return.");
     const FilingSettings& settings = filingSettings();
     CString id = settings.EfilerId, password = settings.EfilerPassword;
     if (id.Trim().GetLength() != 5)
@@ -110,16 +111,17 @@ void identityRules(RuleInputs& in)
     if (in.t1 && in.t1->getInt("tax_beneficiary_of_deceased") == 0) {
         bool beneficiaryT3 = false;
         for (const STRUCT_SLIPDATA_ITEM_2004* slip : in.person.slips())
-            if (slip->slipType == 9 && slip->object && !withoutBlanks(slip->object->getString("18")).IsEmpty())
+            if (slip->slipType == SlipType::T3 && slip->object
+                && !withoutBlanks(slip->object->getString("18")).IsEmpty())
                 beneficiaryT3 = true;
-        if (in.slipCount(9) == 0 || !beneficiaryT3)
+        if (in.slipCount(SlipType::T3) == 0 || !beneficiaryT3)
             in.add("Tax beneficiary for deceased person requires a T3 slip in the return.");
         if (1.5 - in.t1Value("52080") >= kAmountTolerance)
             in.add("Tax beneficiary amount (Field 52080) must be more than $1.");
     }
 
     const int choice = int(in.t1Value("cpp_form_kind"));
-    const bool sch8 = in.form(150) != nullptr, rc381 = in.form(148) != nullptr;
+    const bool sch8 = in.form(FormType::Schedule8) != nullptr, rc381 = in.form(FormType::RC381) != nullptr;
     if (choice == 2) {
         if (sch8) in.add("Schedule 8 is not needed, please remove it.");
         if (!rc381) in.add("Please add form RC381 to tax return to calculate CPP/QPP contribution.");
@@ -131,7 +133,7 @@ void identityRules(RuleInputs& in)
         if (rc381) in.add("Please remove form RC381, it's not needed.");
     }
 
-    if (const CTaxData_Form* sch5 = in.form(6)) {
+    if (const CTaxData_Form* sch5 = in.form(FormType::Schedule5)) {
         const bool maritalChange = in.t1 && in.t1->getDate("date_of_marital_change").year() == 2021;
         if (nonZero(v(sch5, "30400")) && !v(sch5, "eligible_dependant_condition") && in.t1 && in.t1->HasSpouse()
             && !maritalChange)
@@ -156,7 +158,7 @@ void identityRules(RuleInputs& in)
     }
 
     double split = 0.0;
-    if (const CTaxData_Form* t1032 = in.form(118))
+    if (const CTaxData_Form* t1032 = in.form(FormType::T1032))
         if (v(t1032, "is_transferor")) split = v(t1032, "split_amount");
     const double pensionBase = in.t1Value("11500") + in.t1Value("12900") + in.t1Value("11600") - split
                                - in.t1Value("21000") - in.hbpPart() - in.llpPart();
@@ -167,21 +169,21 @@ void identityRules(RuleInputs& in)
 // ---- Rules 14 to 28: Schedules 2, 8, 13 and 14, Quebec, training credit, T778.
 void creditRules(RuleInputs& in)
 {
-    if (const CTaxData_Form* sch2 = in.form(3)) {
+    if (const CTaxData_Form* sch2 = in.form(FormType::Schedule2)) {
         if (in.t1 && !in.t1->canClaimSch2())
             in.add("Please remove Schedule 2 because tax payer is not married or living with common-law partner or "
                    "widowed in tax year. You may need to claim a marital status change on page 1 of T1.");
         if (exceeds(v(sch2, "transferable_total"), 50490.0))
             in.add("Field 36100 of Schedule 2 exceeds maximum amount allowed.");
     }
-    if (const CTaxData_Form* sch8 = in.form(150))
+    if (const CTaxData_Form* sch8 = in.form(FormType::Schedule8))
         if ((v(sch8, "50372") >= kAmountTolerance || v(sch8, "50374") >= kAmountTolerance)
             && !nonZero(in.t1Value("11400")))
             in.add("Remove field 50372 or 50374 in schedule 8 since there is no CPP/QPP retirement benefit reported "
                    "in T4A(P) slip.");
 
-    const CTaxData_Form* sch13 = in.form(139);
-    const CTaxData_Form* t90 = in.form(171);
+    const CTaxData_Form* sch13 = in.form(FormType::Schedule13);
+    const CTaxData_Form* t90 = in.form(FormType::T90);
     if (in.t1Value("31217") >= kAmountTolerance
         && (!sch13
             || (!nonZero(v(sch13, "54493")) && !nonZero(v(sch13, "54494")) && !(in.t1 && in.t1->HasSelfEmploymentIncome()))))
@@ -192,7 +194,7 @@ void creditRules(RuleInputs& in)
         if (nonZero(v(sch13, "54494")) && (!t90 || exceeds(v(sch13, "54494"), v(t90, "10000"))))
             in.add("Field 54494 of Schedule 13 cannot be greater than field 10000 of form T90.");
         if (nonZero(v(sch13, "53550"))) {
-            const CTaxData_Form* t2204 = in.form(23);
+            const CTaxData_Form* t2204 = in.form(FormType::T2204);
             if (!t2204 || 1.0 - v(t2204, "insurable_earnings") >= kAmountTolerance
                 || !(in.t1 && in.t1->HasSelfEmploymentIncome2(0)))
                 in.add("Field 53550 in Schedule 13 requires at least one self-employment form and a T4 tax slip "
@@ -208,7 +210,7 @@ void creditRules(RuleInputs& in)
         && exceeds(in.t1Value("43800"), 0.45 * in.totals.t4TaxDeductedOutsideQuebec))
         in.add("Line 438 on page 4 of T1 cannot exceed 45 percent of the income tax deducted on Non-Quebec T4 slips.");
 
-    const auto* sch14 = dynamic_cast<const TaxData_Sch14*>(in.form(166));
+    const auto* sch14 = dynamic_cast<const TaxData_Sch14*>(in.form(FormType::Schedule14));
     if (sch14 && sch14->isClaimed() && in.t1) {
         if (!in.t1->isEligibleForSch14())
             in.add("Schedule 14 cannot be claimed for the tax province, or if the tax payer deceased.");
@@ -225,7 +227,7 @@ void creditRules(RuleInputs& in)
             in.add("Canada traing credit (Field 45350) cannot be claimed by a new immigrant tax payer.");
     }
 
-    if (const CTaxData_Form* t778 = in.form(13)) {
+    if (const CTaxData_Form* t778 = in.form(FormType::T778)) {
         if (in.t1 && in.t1->HasSpouse() && !v(t778, "spouse_income_not_applicable")) {
             const double own = in.t1Value("23600"), spouse = in.t1Value("spouse_net_income");
             const bool ticked = v(t778, "is_higher_net_income") != 0.0;
@@ -238,19 +240,21 @@ void creditRules(RuleInputs& in)
 // ---- Rule 29: the provincial libraries' own rules.
 void provincialRules(RuleInputs& in)
 {
-    in.person.provMgr().Validate(in.messages, in.t1, dynamic_cast<TaxData_Sch2*>(in.form(3)),
-                                 dynamic_cast<TaxData_Sch5*>(in.form(6)), dynamic_cast<TaxData_Sch9*>(in.form(9)),
-                                 dynamic_cast<TaxData_Sch11*>(in.form(11)), dynamic_cast<TaxData_T691New*>(in.form(31)),
-                                 dynamic_cast<TaxData_T1206New*>(in.form(29)));
+    in.person.provMgr().Validate(in.messages, in.t1, dynamic_cast<TaxData_Sch2*>(in.form(FormType::Schedule2)),
+                                 dynamic_cast<TaxData_Sch5*>(in.form(FormType::Schedule5)),
+                                 dynamic_cast<TaxData_Sch9*>(in.form(FormType::Schedule9)),
+                                 dynamic_cast<TaxData_Sch11*>(in.form(FormType::Schedule11)),
+                                 dynamic_cast<TaxData_T691New*>(in.form(FormType::T691)),
+                                 dynamic_cast<TaxData_T1206New*>(in.form(FormType::T1206)));
 }
 
 // ---- Rules 30 to 50: capital gains, CPP forms, T1212, T936, T2091, T90.
 void investmentRules(RuleInputs& in)
 {
-    const CTaxData_Form* sch3 = in.form(4);
-    if (in.form(113) && !sch3)
+    const CTaxData_Form* sch3 = in.form(FormType::Schedule3);
+    if (in.form(FormType::T1170) && !sch3)
         in.add("Please add form federal Schedule 3 to your tax return when you have form T1170 in tax return already.");
-    if (const CTaxData_Form* sch9 = in.form(9)) {
+    if (const CTaxData_Form* sch9 = in.form(FormType::Schedule9)) {
         bool gains = false;
         if (sch3)
             for (const char* line : {"10700", "11000", "12400", "13200", "13800", "15300", "15500", "15900"})
@@ -263,21 +267,21 @@ void investmentRules(RuleInputs& in)
 
     const int choice = int(in.t1Value("cpp_form_kind"));
     if (!in.bankrupt && nonZero(in.t1Sum({"12200", "13500", "13700", "13900", "14100", "14300"})) && choice > 0) {
-        if (choice == 1 && !in.form(150))
+        if (choice == 1 && !in.form(FormType::Schedule8))
             in.add("Schedule 8 should be included in the tax return if field 122, 135, 137, 139, 141 or 143 of T1 is "
                    "claimed.");
-        if (choice == 2 && !in.form(148))
+        if (choice == 2 && !in.form(FormType::RC381))
             in.add("Form RC381 is needed since field 12200, 13500, 13700, 13900, 14100 or 14300 of T1 is claimed.");
     }
 
-    if (const CTaxData_Form* t1212 = in.form(18)) {
+    if (const CTaxData_Form* t1212 = in.form(FormType::T1212)) {
         if (exceeds(0.5 * v(t1212, "65210"), in.t1Value("24900")))
             in.add("50 percent of Line 4 in form T1212 can be claimed on Line 249 in section Taxable income of form T1.");
         if (nonZero(v(t1212, "65210")) && (!sch3 || (!nonZero(v(sch3, "13199")) && !nonZero(v(sch3, "13200")))))
             in.add("Field 65210 in form T1212 requires an entry at field 13200 of Schedule 3.");
     }
 
-    const CTaxData_Form* t936 = in.form(32);
+    const CTaxData_Form* t936 = in.form(FormType::T936);
     if (t936) {
         if (exceeds(in.t1Value("68080"), v(t936, "68080")))
             in.add("The supporting field 68080 is claimed for field 23200 of T1, or in form T5013, T1163, and T2042. "
@@ -299,7 +303,7 @@ void investmentRules(RuleInputs& in)
                "13000 of T1.");
     }
 
-    const int t2091s = in.count(147) + in.count(160);
+    const int t2091s = in.count(FormType::T2091IND) + in.count(FormType::T1255);
     if (!sch3 && t2091s > 0)
         in.add("Form T2091 is in the return, make sure field 17900 of Schedule 3 is properly answered.");
     if (sch3) {
@@ -334,21 +338,21 @@ void investmentRules(RuleInputs& in)
         in.add("Field 68150 in Chart A of form T936 can only be claimed if there is an entry at field 176 of "
                "Schedule 3.");
 
-    if (!in.form(171) && (marksTaxExemptIncome(in) || in.t1Value("5365") >= kAmountTolerance))
+    if (!in.form(FormType::T90) && (marksTaxExemptIncome(in) || in.t1Value("5365") >= kAmountTolerance))
         in.add("Please add form [%s] into return to %s.", "T90", "report tax-exempted income");
 }
 
 // ---- Rules 51 to 56: Schedule 6.
 void workersBenefitRules(RuleInputs& in)
 {
-    const CTaxData_Form* sch6 = in.form(119);
+    const CTaxData_Form* sch6 = in.form(FormType::Schedule6);
     if (!sch6) return;
     const bool basic = v(sch6, "claim_basic") != 0.0;
     if (in.t1 && in.t1->GetAge() < 19 && basic && v(sch6, "claim_disability_supplement") != 0.0)
         in.add("Schedule 6 can not be claimed because you were under age 19 in the tax year.");
     if (arrivedDuringYear(in.t1))
         in.add("Please remove Schedule 6 for CWB because the tax payer is an immigrant in tax year.");
-    if (basic && in.form(11) && exceeds(in.studyMonthsFullTime(), 3.0))
+    if (basic && in.form(FormType::Schedule11) && exceeds(in.studyMonthsFullTime(), 3.0))
         in.add("Remove Schedule 6 because Schedule 11 indicates that tax payer attended school full time for more "
                "than 3 months.");
     const int answer = int(v(sch6, "38105"));
@@ -356,7 +360,7 @@ void workersBenefitRules(RuleInputs& in)
     if ((exemptAmounts || marksTaxExemptIncome(in)) && answer >= 2)
         in.add("Please answer, in field 38105 of Schedule 6, whether you want to include tax-exempt income into "
                "calculation.");
-    const CTaxData_Form* t90 = in.form(171);
+    const CTaxData_Form* t90 = in.form(FormType::T90);
     if (answer == 0 && !nonZero(in.t1Value("10105")) && (!t90 || (!nonZero(v(t90, "10000")) && !nonZero(v(t90, "10026"))))
         && !nonZero(v(sch6, "38107")) && !nonZero(v(sch6, "38109")))
         in.add("Field 38105 in schedule 6 requires at least an amount in field 10105/10000/10026/38107/38109.");
@@ -371,7 +375,7 @@ void workersBenefitRules(RuleInputs& in)
 // ---- Rules 57 to 62: RRSP, HBP and LLP.
 void rrspRules(RuleInputs& in)
 {
-    const CTaxData_Form* sch7 = in.form(7);
+    const CTaxData_Form* sch7 = in.form(FormType::Schedule7);
     if (sch7) {
         // Line 24640, the transfers.
         const double designated = v(sch7, "transfers");
@@ -406,16 +410,16 @@ void rrspRules(RuleInputs& in)
 // ---- Rules 63 to 72: CPT20, RC383, T2017, bankruptcy.
 void cppAndBankruptcyRules(RuleInputs& in)
 {
-    const auto* cpt20 = dynamic_cast<const TaxData_CPT20_New*>(in.form(57));
+    const auto* cpt20 = dynamic_cast<const TaxData_CPT20_New*>(in.form(FormType::CPT20));
     const int choice = int(in.t1Value("cpp_form_kind"));
     if (cpt20 && cpt20->hadElectedF399IncomeToPayCPP()) {
         bool remove = false;
         if (choice == 1) {
             // Schedule 8 records no election status of its own.
-            if (const auto* sch8 = dynamic_cast<const TaxData_Sch8_14*>(in.form(150)))
+            if (const auto* sch8 = dynamic_cast<const TaxData_Sch8_14*>(in.form(FormType::Schedule8)))
                 remove = sch8->getEmpUnderDeduction() < kAmountTolerance;
         } else if (choice == 2) {
-            if (const auto* rc381 = dynamic_cast<const TaxData_RC381*>(in.form(148))) {
+            if (const auto* rc381 = dynamic_cast<const TaxData_RC381*>(in.form(FormType::RC381))) {
                 const int status = int(v(rc381, "election_status"));
                 if (v(rc381, "is_elected") != 0.0)
                     remove = status == 0 || status == 3 || (status == 1 && !nonZero(v(rc381, "elected_amount")));
@@ -426,15 +430,15 @@ void cppAndBankruptcyRules(RuleInputs& in)
         if (remove) in.add("Please remove %s.", "form CPT20");
     }
 
-    if (const CTaxData_Form* rc383 = in.form(149)) {
+    if (const CTaxData_Form* rc383 = in.form(FormType::RC383)) {
         const double total = v(rc383, "58750") + v(rc383, "58810");
-        const CTaxData_Form* t90 = in.form(171);
+        const CTaxData_Form* t90 = in.form(FormType::T90);
         if (total >= kAmountTolerance && (!t90 || exceeds(total, v(t90, "10000"))))
             in.add("The total of Field 58750 and 58810 from RC383 cannot be greater than the field 10000 of form T90.");
     }
 
-    const CTaxData_Form* sch3 = in.form(4);
-    if (const CTaxData_Form* t2017 = in.form(37)) {
+    const CTaxData_Form* sch3 = in.form(FormType::Schedule3);
+    if (const CTaxData_Form* t2017 = in.form(FormType::T2017)) {
         if (exceeds(v(t2017, "66844"), v(t2017, "66843")) && (!sch3 || !nonZero(v(sch3, "11000"))))
             in.add("There should be an amount in %s.",
                    "field 11000 of schedule 3 since field 66844 is greater than field 66843");
@@ -450,10 +454,10 @@ void cppAndBankruptcyRules(RuleInputs& in)
     const bool postBankrupt = in.t1 && in.t1->IsPostBankrupt();
     if ((in.bankrupt || postBankrupt) && in.t1) {
         const int months = in.t1->GetBankruptMonthsInTaxYear();
-        if (in.form(11) && (in.studyMonthsFullTime() > months || in.studyMonthsPartTime() > months))
+        if (in.form(FormType::Schedule11) && (in.studyMonthsFullTime() > months || in.studyMonthsPartTime() > months))
             in.add("Number of months in form Schedule 11 can NOT be more than the pre-bankrupt months in the tax "
                    "year.");
-        if (const CTaxData_Form* t2222 = in.form(49)) {
+        if (const CTaxData_Form* t2222 = in.form(FormType::T2222)) {
             const int days = in.t1->GetBankruptDaysInTaxYear();
             bool over = false;
             for (const char* name : {"zone_a_days", "zone_a_additional_days", "zone_b_days", "zone_b_additional_days"})
@@ -465,9 +469,9 @@ void cppAndBankruptcyRules(RuleInputs& in)
         if (in.hbpPart() >= kAmountTolerance || in.llpPart() >= kAmountTolerance)
             in.add("Pre-bankrupt tax return cannot claim HBP repayment or LLP repayment amount at field 12900 on page 2 "
                    "of T1.");
-        if (in.form(119))
+        if (in.form(FormType::Schedule6))
             in.add("Pre-bankrupt tax return cannot claim Working Income Tax Benefit. Please remove tax form Schedule 6.");
-        if (const CTaxData_Form* sch7 = in.form(7))
+        if (const CTaxData_Form* sch7 = in.form(FormType::Schedule7))
             if (v(sch7, "24600") >= kAmountTolerance || v(sch7, "26200") >= kAmountTolerance)
                 in.add("Pre-bankrupt tax return cannot claim HBP repayment at field 24600 or LLP repayment at field "
                        "24620 in Schedule 7.");
@@ -477,7 +481,7 @@ void cppAndBankruptcyRules(RuleInputs& in)
 // ---- Rules 73 to 79: pension splitting and split income.
 void splitRules(RuleInputs& in)
 {
-    if (const CTaxData_Form* t1032 = in.form(118)) {
+    if (const CTaxData_Form* t1032 = in.form(FormType::T1032)) {
         if (in.t1 && !in.t1->canClaimT1032())
             in.add("Please remove %s.",
                    "T1032 of Split Pension Income, or confirm a separation with spouse for less than 90 days in the "
@@ -492,7 +496,7 @@ void splitRules(RuleInputs& in)
                 in.add("Field 43700 of T1 cannot be less than Field 68040 minus Field 68050 of form T1032.");
         }
     }
-    if (const CTaxData_Form* t1206 = in.form(29)) {
+    if (const CTaxData_Form* t1206 = in.form(FormType::T1206)) {
         if (nonZero(v(t1206, "68330")) && exceeds(v(t1206, "68330"), in.t1Value("12000")))
             in.add("Field 68330 in form T1206 can NOT be greater than field 12000 of T1.");
         if (nonZero(v(t1206, "68340")) && exceeds(v(t1206, "68340"), in.t1Value("12010")))
@@ -505,7 +509,7 @@ void splitRules(RuleInputs& in)
 // ---- Rules 80 to 93: minimum tax, RESP income, tax shelters.
 void minimumTaxRules(RuleInputs& in)
 {
-    const CTaxData_Form* t691 = in.form(31);
+    const CTaxData_Form* t691 = in.form(FormType::T691);
     const bool rental = in.hasRentalIncome();
     if (!t691) {
         if (nonZero(in.t1Value("67820")) && in.t1AllZero({"22100", "23200"}))
@@ -541,10 +545,10 @@ void minimumTaxRules(RuleInputs& in)
             in.add("Supporting field 6786 for field 221, 224 or 232 is entered in T1 return, however the full amount "
                    "of field 6786 is NOT entered in Alternative Minimum Tax form T691.");
     }
-    if (const CTaxData_Form* t1172 = in.form(17))
+    if (const CTaxData_Form* t1172 = in.form(FormType::T1172))
         if (exceeds(v(t1172, "68270") + v(t1172, "68280"), in.t1Value("13000")))
             in.add("Field 68270 and field 68280 in form T1172 cannot be greater than field 13000 of T1.");
-    if (const CTaxData_Form* t5004 = in.form(55))
+    if (const CTaxData_Form* t5004 = in.form(FormType::T5004))
         if (exceeds(in.t1Value("67650"), v(t5004, "67650")))
             in.add("The supporting field 67650 is claimed for box 11 of T5003 slip, or for field 22400, 23200 of form "
                    "T1, or in form T5013, T776, T1163, T2042, T2124, T2121. Please also enter the full amount of field "
@@ -554,7 +558,7 @@ void minimumTaxRules(RuleInputs& in)
 // ---- Rules 94 to 101: fishing, work expenses, farming, self-employment.
 void selfEmploymentRules(RuleInputs& in)
 {
-    if (in.count(51) >= 1) {
+    if (in.count(FormType::T2121) >= 1) {
         double withheld = 0.0;
         for (const STRUCT_FORMDATA_ITEM_2004* item : in.person.forms())
             if (item->formType == 51) withheld += v(item->object, "5345");
@@ -562,13 +566,13 @@ void selfEmploymentRules(RuleInputs& in)
             in.add("You reported income tax deducted in T4F tax slip, however, you didn't enter box 14 of the T4F slip "
                    "as supporting field 5345 income with tax withheld at the bottom on page 1 of form T2121.");
     }
-    if (in.t1 && in.t1->getInt("fishing_t4_slip") == 0 && in.count(51) == 0)
+    if (in.t1 && in.t1->getInt("fishing_t4_slip") == 0 && in.count(FormType::T2121) == 0)
         in.add("You added fishing related T4 slip in tax return, you also need to add form T2121 to report the details "
                "of fishing activity.");
-    if (in.form(14) && !nonZero(in.t1Value("31600")))
+    if (in.form(FormType::T929) && !nonZero(in.t1Value("31600")))
         in.add("Form T929 can be included in the tax return only when disability amount is claimed on field 316 of "
                "Schedule 1.");
-    if ((in.count(59) > 0 || in.count(179) > 0 || in.count(92) > 0) && !nonZero(in.t1Value("22900")))
+    if ((in.count(FormType::T777) > 0 || in.count(FormType::T777S) > 0 || in.count(FormType::TL2) > 0) && !nonZero(in.t1Value("22900")))
         in.add("Please remove form T777/T777S or TL2 from the tax return, because there is no work expense claimed on "
                "line 22900 of T1.");
 
@@ -582,11 +586,11 @@ void selfEmploymentRules(RuleInputs& in)
         if ((item->formType == 125 || item->formType == 131) && v(item->object, "has_placement_agency_income") != 0.0)
             ++placement;
     }
-    if (placement > 0 && in.slipCount(1) == 0) in.add("There is no [%s] tax slip in the return.", "T4");
+    if (placement > 0 && in.slipCount(SlipType::T4) == 0) in.add("There is no [%s] tax slip in the return.", "T4");
     if (placement == 0 && nonZero(in.totals.t4PlacementAgencyIncome))
         in.add("You claimed placement agency income in T4 slip; however, you didn't report the income in any "
                "self-employment business form.");
-    if (in.count(125) == 0 && in.totals.t1204Slips >= 1)
+    if (in.count(FormType::T2125) == 0 && in.totals.t1204Slips >= 1)
         in.add("Tax form %s is needed because %s.", "T2125", "tax slip T1204 is entered into tax return");
 }
 

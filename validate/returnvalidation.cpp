@@ -1,6 +1,7 @@
 #include "returnvalidation.h"
 
 #include "formtables.h"
+#include "formtypes.h"
 #include "individualtaxdata.h"
 #include "returnrules.h"
 #include "ruleinputs.h"
@@ -34,7 +35,9 @@ int ValidateReturn(IndividualTaxData& person, unsigned char mode, std::list<_STR
     if (person.getMainProvince() == PROV_T1159) return int(items.size());
 
     const TaxData_T1New* t1 =
-        person.GetCountOfForm(1) == 1 ? dynamic_cast<const TaxData_T1New*>(person.GetFormData(1, false)) : nullptr;
+        person.GetCountOfForm(FormType::T1) == 1
+            ? dynamic_cast<const TaxData_T1New*>(person.GetFormData(FormType::T1, false))
+            : nullptr;
     const bool bankrupt = t1 && t1->IsBankrupt();
 
     for (STRUCT_SLIPDATA_ITEM_2004* slip : person.slips()) {

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "fields.h"
+#include "formtypes.h"
 #include "individualtaxdata.h"
 #include "statements.h"
 #include "t1.h"
@@ -39,7 +40,8 @@ int missingFieldReads()
 RuleInputs::RuleInputs(IndividualTaxData& p, unsigned char m, std::list<CString>& out)
     : person(p), mode(m), messages(out)
 {
-    if (person.GetCountOfForm(1) == 1) t1 = dynamic_cast<TaxData_T1New*>(person.GetFormData(1, false));
+    if (person.GetCountOfForm(FormType::T1) == 1)
+        t1 = dynamic_cast<TaxData_T1New*>(person.GetFormData(FormType::T1, false));
     bankrupt = t1 && t1->IsBankrupt();
     // The totals of the calculation's own walk over the slips, made afresh
     // without adding any form to the return.
@@ -96,7 +98,7 @@ double RuleInputs::studyMonthsFullTime() const
 {
     double months = 0.0;
     for (const STRUCT_SLIPDATA_ITEM_2004* slip : person.slips())
-        if (slip->slipType == 25) months += fieldValue(slip->object, "25");
+        if (slip->slipType == SlipType::T2202) months += fieldValue(slip->object, "25");
     return months;
 }
 
@@ -104,7 +106,7 @@ double RuleInputs::studyMonthsPartTime() const
 {
     double months = 0.0;
     for (const STRUCT_SLIPDATA_ITEM_2004* slip : person.slips())
-        if (slip->slipType == 25) months += fieldValue(slip->object, "24");
+        if (slip->slipType == SlipType::T2202) months += fieldValue(slip->object, "24");
     return months;
 }
 

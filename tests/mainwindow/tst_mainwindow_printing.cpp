@@ -13,7 +13,8 @@
 #include <QProcess>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTreeWidget>
+#include <QListWidget>
+#include <QRegularExpression>
 
 #include "apptestmain.h"
 #include "dlgpenvaultafterprint.h"
@@ -192,8 +193,8 @@ void MainWindowPrintingTest::validateCleanReturn()
     // Should messages show after all, the dialog is closed so the test fails rather than waits.
     QStringList shown;
     Modal::when<DlgValidationMsgs>([&shown](DlgValidationMsgs* d) {
-        for (QTreeWidget* tree : d->findChildren<QTreeWidget*>())
-            for (int i = 0; i < tree->topLevelItemCount(); ++i) shown << tree->topLevelItem(i)->text(1);
+        for (QListWidget* list : d->findChildren<QListWidget*>())
+            for (int i = 0; i < list->count(); ++i) shown << list->item(i)->text();
         d->reject();
     });
     trigger(m_window.get(), "actionValidate_Return");
@@ -213,8 +214,11 @@ void MainWindowPrintingTest::validateShowsTheMessages()
     Modal::when<DlgValidationMsgs>([&](DlgValidationMsgs* d) {
         auto* people = d->findChild<QTabWidget*>();
         tabs = people ? people->count() : -1;
-        for (QTreeWidget* tree : d->findChildren<QTreeWidget*>())
-            for (int i = 0; i < tree->topLevelItemCount(); ++i) messages << tree->topLevelItem(i)->text(1);
+        // Each message is listed after its number.
+        static const QRegularExpression number(QStringLiteral("^[ \\d]\\d - "));
+        for (QListWidget* list : d->findChildren<QListWidget*>())
+            for (int i = 0; i < list->count(); ++i)
+                if (list->item(i)->text().contains(number)) messages << list->item(i)->text().remove(number);
         d->reject();
     });
     trigger(m_window.get(), "actionValidate_Return");

@@ -14,7 +14,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QListWidget>
 #include <QtTest>
 
 #include "dlgpenvaultafterprint.h"
@@ -249,15 +249,18 @@ void PrintDialogsTest::coupledErrorsShowOneDialogWithBothPersons()
     ReturnPrinter printer(family.get(), &config, 2, nullptr);
     Prompt::Scripted prompts;
     int tabs = 0, rows = 0;
+    QSize size;
     Modal::when<DlgValidationMsgs>([&](DlgValidationMsgs* dialog) {
-        auto* tabWidget = dialog->findChild<QTabWidget*>("tabPersons");
+        auto* tabWidget = dialog->findChild<QTabWidget*>("tabPeople");
         tabs = tabWidget->count();
-        for (int i = 0; i < tabs; ++i) rows += qobject_cast<QTreeWidget*>(tabWidget->widget(i))->topLevelItemCount();
+        size = dialog->size();
+        for (int i = 0; i < tabs; ++i) rows += tabWidget->widget(i)->findChild<QListWidget*>()->count();
         dialog->reject();
     });
     const int count = printer.ValidateTaxReturn(2, true, false);
     QVERIFY(prompts.asked().isEmpty());
     QCOMPARE(tabs, 2);
+    QCOMPARE(size, QSize(750, 650));
     QVERIFY(count >= 2);
     QVERIFY(rows >= count);
 }

@@ -1,5 +1,5 @@
 // Draws the optimise dialog of a coupled return into a PNG
-// (scripts/screenshot-optimize.sh): the return opened as Open Return opens
+// (scripts/screenshot-editor.sh): the return opened as Open Return opens
 // it, Optimize chosen from the menu, the shareable amounts accepted as
 // seeded, and the dialog grabbed once it has settled.
 //   optimizeshot <file.r21> <out.png>

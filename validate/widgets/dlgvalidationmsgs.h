@@ -1,5 +1,7 @@
 #pragma once
-// The validation result: one tab per person, listing each item's messages.
+// The validation result: one tab per person, each a list of the person's
+// messages grouped by kind of item, each slip or form headed in red with its
+// number of errors, each message numbered.
 
 #include <list>
 #include <memory>
@@ -17,12 +19,13 @@ public:
     explicit DlgValidationMsgs(QWidget* parent);
     ~DlgValidationMsgs() override;
 
-    // The lists stay the caller's.
+    // Replaces every tab with the first person's and, when coupled, the
+    // second's. The lists and their items stay the caller's.
     void loadValErrors(const QString& name1, const std::list<_STRUCT_FORM_VALIDATE_INFO*>& list1, bool coupled,
                        const QString& name2, const std::list<_STRUCT_FORM_VALIDATE_INFO*>& list2);
+    // Adds one tab labelled `name` listing `items`.
+    void makeOnePersonTab(const QString& name, const std::list<_STRUCT_FORM_VALIDATE_INFO*>& items);
 
 private:
-    void addTab(const QString& name, const std::list<_STRUCT_FORM_VALIDATE_INFO*>& items);
-
     std::unique_ptr<Ui::DlgValidationMsgs> ui;
 };

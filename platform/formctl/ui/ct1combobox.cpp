@@ -3,12 +3,13 @@
 #include <algorithm>
 
 #include "formtables.h"
+#include "formtypes.h"
 
 namespace {
 // The return summaries are the program's own: never added by hand.
 bool isInternalForm(int type)
 {
-    return type == 93 || type == 159 || type == 165;
+    return type == FormType::Summary || type == FormType::SummaryReFile || type == FormType::SummaryLastYear;
 }
 }
 
@@ -46,7 +47,7 @@ void CT1ComboBox::LoadTaxForms(unsigned char edition, std::list<unsigned int> pr
         const FormInfo& info = Global_Forms_Info[type];
         if (IsFormExpired(type, 0) || isInternalForm(type)) continue;
         // The T183 goes with the preparer's edition only.
-        if (type == 96 && edition != 1) continue;
+        if (type == FormType::T183 && edition != 1) continue;
         if (info.province != 0
             && std::find(provinces.begin(), provinces.end(), unsigned(info.province)) == provinces.end())
             continue;
