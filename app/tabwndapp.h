@@ -55,6 +55,8 @@ public:
 
     // Recent return files.
     ReturnFileEntriesModel* loadReturnEntriesIntoModel(const QString& filter);
+    // The list as last loaded, so as filtered on the start page.
+    const ReturnFileEntriesModel& returnEntries() const { return m_returnFiles; }
     int saveReturnEntry(const CString& name1, const CString& name2, const CString& path);
     // Deletes the row's file and forgets it. A file that is there but cannot
     // be deleted is reported and stays listed, so the user can still reach it.

@@ -74,6 +74,9 @@ public:
     void OnFileCreatePdfFile(bool);
     int CreatePDF(int mode, int formType, int formId, int flags, CString* pdfPath);
     void OnCreateJavaXML();
+    // Files the current person's T1135 statement; the caller has made the
+    // run folder first and relies on no result.
+    void OnFileT1135();
     // Checks one form on its own (only the T1135 has such a check) and shows
     // what it found, after asking when `ask`; the number of result items.
     int ValidateTaxForm(unsigned char mode, ENUMTYPE_FORM type, bool showPass, bool ask);

@@ -19,9 +19,6 @@ MainWindow* MainWindow::s_instance = nullptr;
 
 namespace {
 
-// Editors get a point size the start-up check accepts only in this range.
-constexpr int kSmallestFont = 6;
-constexpr int kLargestFont = 20;
 constexpr int kDefaultFont = 12;
 
 } // namespace

@@ -40,8 +40,11 @@ public:
     // The return of the editor shown; null on the start page.
     CFamilyTaxData* _getCurFamilyData();
 
-    // Point size handed to each new editor.
+    // Point size handed to each new editor. Start-up accepts a stored size
+    // only in this range, so the size steps stay inside it too.
     int fontSize() const { return m_fontSize; }
+    static constexpr int kSmallestFont = 6;
+    static constexpr int kLargestFont = 20;
     ViewIntroduction* startPage() const { return m_startPage; }
 
     // Opening, creating and closing returns.
@@ -150,6 +153,13 @@ private:
     Form_Return* shownEditor() const;
     void onShownEditor(void (Form_Return::*command)());
     void addSlip(int type);
+    void stepFontSize(int step);
+    // The page stored, then the form sent for signing.
+    void submitForSignature(int formType);
+    // The edition's name in the about and update boxes.
+    static QString editionText();
+    // The returns of the list that are not all filed, into `path`.
+    bool writeNotFiledReport(const QString& path);
     // The first open return with unsaved changes (a return never saved
     // counts as one), or null.
     QWidget* firstChangedReturn() const;

@@ -2,8 +2,11 @@
 // Those that work on the return shown do nothing while no editor is shown;
 // the ones still empty come with their own commands.
 
+#include "dlgfilingterm.h"
+#include "dlgtddmain.h"
 #include "form_return.h"
 #include "formtypes.h"
+#include "sqlitedbmanager.h"
 #include "mainwindow.h"
 #include "tabwndapp.h"
 
@@ -13,7 +16,7 @@ void MainWindow::onShownEditor(void (Form_Return::*command)())
     Form_Return* editor = shownEditor();
     if (!editor) return;
     editor->saveCurFormDataToDoc();
-    (editor->*command)();
+    if (command) (editor->*command)();
     syncWndTitleAndStatus();
 }
 
@@ -29,9 +32,30 @@ void MainWindow::addSlip(int type)
 void MainWindow::on_actionSet_Return_for_ReFile_triggered() {}
 void MainWindow::on_actionUn_set_Return_for_ReFile_triggered() {}
 
-void MainWindow::on_actionAuto_Fill_AFR_triggered() { _doTDDorAFR(true); }
+void MainWindow::on_actionAuto_Fill_AFR_triggered()
+{
+    _doTDDorAFR(true);
+    syncWndTitleAndStatus();
+}
+
 void MainWindow::on_actionExpress_NOA_triggered() { _doTDDorAFR(false); }
-void MainWindow::_doTDDorAFR(bool) {}
+
+void MainWindow::_doTDDorAFR(bool autoFill)
+{
+    if (!autoFill && (TabWndApp::s_appPurpose & 2)) {
+        // Only informs: the command goes on whatever the answer.
+        DlgFilingTerm notice(0, this);
+        notice.setHeader(QStringLiteral("Electronic NOA Notice"), QStringLiteral("  "));
+        notice.setMsg(QStringLiteral("I have read the NOA notice message"), QString(),
+                      QStringLiteral("Express NOA Notice"), ":/tdd/tdd/noa_notice.txt");
+        notice.exec();
+    }
+    Form_Return* editor = shownEditor();
+    CString sin;
+    if (editor) editor->getFedStringClaimed(1, sin);
+    DlgTDDMain records(autoFill ? 1 : 2, m_app->database().getDBHandle(), sin, editor, this);
+    records.exec();
+}
 
 void MainWindow::on_actionChange_Tax_Province_triggered() { onShownEditor(&Form_Return::taxReturnChangeProvince); }
 void MainWindow::on_actionDe_Couple_Return_1to2_triggered() { onShownEditor(&Form_Return::deCoupleReturn); }
@@ -59,7 +83,6 @@ void MainWindow::on_actionAdd_T2202_slip_triggered() { addSlip(SlipType::T2202);
 void MainWindow::on_actionAdd_T5003_slip_triggered() { addSlip(SlipType::T5003); }
 void MainWindow::on_actionAdd_T5006_slip_triggered() { addSlip(SlipType::T5006); }
 void MainWindow::on_actionAdd_T5007_triggered() { addSlip(SlipType::T5007); }
-void MainWindow::on_actionAdd_T5008_slip_triggered() { addSlip(SlipType::T5008); }
 void MainWindow::on_actionAdd_T5013_slip_triggered() { addSlip(SlipType::T5013); }
 void MainWindow::on_actionAdd_NR4_slip_triggered() { addSlip(SlipType::NR4); }
 void MainWindow::on_actionAdd_a_tax_note_triggered() { onShownEditor(&Form_Return::addTaxNote); }
@@ -70,12 +93,6 @@ void MainWindow::on_actionArrange_Order_of_Tax_Forms_triggered() { onShownEditor
 void MainWindow::on_actionShare_Form_to_Spouse_triggered() { onShownEditor(&Form_Return::shareSelectedForm); }
 void MainWindow::on_actionUn_share_form_with_spouse_triggered() { onShownEditor(&Form_Return::unshareSelectedForm); }
 
-void MainWindow::on_actionBackground_Color_triggered() {}
-void MainWindow::on_actionSmall_triggered() {}
-// The medium size is the one editors start with; the action has no command.
-void MainWindow::on_actionMedium_triggered() {}
-void MainWindow::on_actionLarge_triggered() {}
-void MainWindow::on_actionMaximize_View_triggered() {}
 
 void MainWindow::on_actionTax_Planning_triggered()
 {
@@ -98,16 +115,19 @@ void MainWindow::on_actionInternetFiling_triggered()
     TabWndApp::gAppInformation(QStringLiteral("NetFile/EFile is not allowed by this version of software."), this);
 }
 
-void MainWindow::on_actionFind_Returns_Not_Filed_Online_triggered() {}
-void MainWindow::on_actionSubmit_E_Auth_former_T1013_triggered() {}
-void MainWindow::on_actionSubmit_PAD_Pre_authorized_Debit_triggered() {}
-void MainWindow::on_actionFile_T1135_Online_triggered() {}
+// Both only store the page: the forms are filed with the return.
+void MainWindow::on_actionSubmit_E_Auth_former_T1013_triggered() { onShownEditor(nullptr); }
+void MainWindow::on_actionSubmit_PAD_Pre_authorized_Debit_triggered() { onShownEditor(nullptr); }
 // This entry is in no menu: it only follows the editor-shown state.
 void MainWindow::on_actionSubmit_T1135_triggered() {}
-void MainWindow::on_actionSend_T183_for_E_Signature_triggered() {}
-void MainWindow::on_actionSend_E_Auth_for_E_Signature_triggered() {}
+void MainWindow::on_actionSend_T183_for_E_Signature_triggered() { submitForSignature(FormType::T183); }
+void MainWindow::on_actionSend_E_Auth_for_E_Signature_triggered() { submitForSignature(FormType::T1013); }
 
-void MainWindow::on_actionFind_Industry_Code_triggered() {}
-void MainWindow::on_actionSend_Return_File_to_Corvane_triggered() {}
-void MainWindow::on_actionAbout_Corvane_triggered() {}
-void MainWindow::on_actionUpdate_Quillmere_triggered() {}
+void MainWindow::submitForSignature(int formType)
+{
+    Form_Return* editor = shownEditor();
+    if (!editor) return;
+    editor->saveCurFormDataToDoc();
+    editor->OnSubmitPenvaultForm(ENUMTYPE_FORM(formType));
+}
+

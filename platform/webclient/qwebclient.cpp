@@ -1,6 +1,9 @@
 #include "qwebclient.h"
 
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QSslCertificate>
@@ -28,11 +31,63 @@ QByteArray formBody(const QList<QPair<QString, QString>>& fields)
     return body;
 }
 
+// A header's quoted value: quotes and line breaks would end it early.
+QByteArray quotedHeaderValue(const QString& text)
+{
+    QByteArray out = text.toUtf8();
+    out.replace('\\', "\\\\").replace('"', "\\\"").replace('\r', ' ').replace('\n', ' ');
+    return '"' + out + '"';
+}
+
+// A boundary no file or field is likely to hold; the body is checked anyway.
+QByteArray newBoundary()
+{
+    QByteArray random(24, Qt::Uninitialized);
+    QRandomGenerator* generator = QRandomGenerator::system();
+    for (char& c : random) c = char(generator->bounded(256));
+    return "----QuillmereBoundary" + random.toHex();
+}
+
 } // namespace
 
 QWebClient::QWebClient(const QString& url, bool flag)
     : m_url(url), m_flag(flag)
 {
+}
+
+QWebClient::QWebClient(const QString& url, const QString& localPath, const QString& uploadName,
+                       const QString& fieldName)
+    : m_url(url), m_flag(false), m_uploadPath(localPath), m_uploadName(uploadName), m_uploadField(fieldName)
+{
+}
+
+bool QWebClient::requestBody(QByteArray& contentType, QByteArray& body)
+{
+    if (m_uploadField.isEmpty()) {
+        contentType = "application/x-www-form-urlencoded";
+        body = formBody(m_fields);
+        return true;
+    }
+    QFile file(m_uploadPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_error = QStringLiteral("cannot read the file to upload %1").arg(QFileInfo(m_uploadPath).fileName());
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    QByteArray boundary;
+    QByteArray fields;
+    do {
+        boundary = newBoundary();
+        fields.clear();
+        for (const auto& field : m_fields)
+            fields += "--" + boundary + "\r\nContent-Disposition: form-data; name=" + quotedHeaderValue(field.first)
+                + "\r\n\r\n" + field.second.toUtf8() + "\r\n";
+    } while (bytes.contains(boundary) || fields.count(boundary) != m_fields.size());
+    body = fields + "--" + boundary + "\r\nContent-Disposition: form-data; name=" + quotedHeaderValue(m_uploadField)
+        + "; filename=" + quotedHeaderValue(m_uploadName) + "\r\nContent-Type: application/octet-stream\r\n\r\n"
+        + bytes + "\r\n--" + boundary + "--\r\n";
+    contentType = "multipart/form-data; boundary=" + boundary;
+    return true;
 }
 
 void QWebClient::addQueryItem(const QString& name, const QString& value)
@@ -55,9 +110,10 @@ QString QWebClient::extraCertificateFile()
 bool QWebClient::post(QString& reply, const char* credentials)
 {
     reply.clear();
-    QByteArray body;
+    QByteArray contentType, request, body;
+    if (!requestBody(contentType, request)) return false;
     const QByteArray authorization = credentials ? "Basic " + QByteArray(credentials) : QByteArray();
-    if (!exchange("application/x-www-form-urlencoded", formBody(m_fields), authorization, body)) return false;
+    if (!exchange(contentType, request, authorization, body)) return false;
     reply = QString::fromUtf8(body);
     return true;
 }
@@ -65,9 +121,10 @@ bool QWebClient::post(QString& reply, const char* credentials)
 bool QWebClient::post(QString& reply, const QString& token, const char* scheme)
 {
     reply.clear();
-    QByteArray body;
+    QByteArray contentType, request, body;
+    if (!requestBody(contentType, request)) return false;
     const QByteArray authorization = QByteArray(scheme ? scheme : "Bearer") + ' ' + token.toUtf8();
-    if (!exchange("application/x-www-form-urlencoded", formBody(m_fields), authorization, body)) return false;
+    if (!exchange(contentType, request, authorization, body)) return false;
     reply = QString::fromUtf8(body);
     return true;
 }

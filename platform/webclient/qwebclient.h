@@ -24,12 +24,16 @@ class QWebClient
 public:
     // `flag` is reserved for the notice relay; it relaxes nothing.
     QWebClient(const QString& url, bool flag);
+    // A multipart form post: the file at `localPath` goes as `uploadName` in
+    // the form field `fieldName`, after the fields added.
+    QWebClient(const QString& url, const QString& localPath, const QString& uploadName, const QString& fieldName);
     bool flag() const { return m_flag; }
 
     // Adds one form field; fields are sent in the order added.
     void addQueryItem(const QString& name, const QString& value);
 
-    // Posts the fields as an HTML form. `credentials`, when not null, is the
+    // Posts the fields as an HTML form (multipart with the file, when one
+    // was given; a file that cannot be read fails the post unsent). `credentials`, when not null, is the
     // Base64 text of "email:password", sent as HTTP Basic authorization.
     // True when a complete reply came back, whatever its status (a SOAP
     // fault comes with 500); the body (UTF-8) is in `reply`. False for no
@@ -61,12 +65,16 @@ public:
     static QString extraCertificateFile();
 
 private:
+    // The request body and its content type: a plain form, or multipart
+    // with the file. False when the file cannot be read.
+    bool requestBody(QByteArray& contentType, QByteArray& body);
     bool exchange(const QByteArray& contentType, const QByteArray& body, const QByteArray& authorization,
                   QByteArray& replyBody);
 
     QString m_url;
     bool m_flag;
     QList<QPair<QString, QString>> m_fields;
+    QString m_uploadPath, m_uploadName, m_uploadField;
     int m_status = 0;
     QString m_error;
     int m_timeoutMs = kDefaultTimeoutMs;

@@ -93,6 +93,48 @@ QList<QPair<QString, QString>> RecordedRequest::formFields() const
     return out;
 }
 
+namespace {
+// The quoted value of `key` in a Content-Disposition line.
+QString dispositionValue(const QByteArray& line, const QByteArray& key)
+{
+    const int start = line.indexOf(key + "=\"");
+    if (start < 0) return QString();
+    QByteArray value;
+    for (int i = start + key.size() + 2; i < line.size() && line[i] != '"'; ++i) {
+        if (line[i] == '\\' && i + 1 < line.size()) ++i;
+        value += line[i];
+    }
+    return QString::fromUtf8(value);
+}
+} // namespace
+
+QList<FormPart> RecordedRequest::formParts() const
+{
+    const QByteArray type = header("content-type");
+    const int at = type.indexOf("boundary=");
+    if (!type.startsWith("multipart/form-data") || at < 0) return {};
+    const QByteArray delimiter = "--" + type.mid(at + 9).trimmed();
+    QList<FormPart> out;
+    int pos = body.indexOf(delimiter);
+    while (pos >= 0) {
+        pos += delimiter.size();
+        if (body.mid(pos, 2) == "--") return out;
+        const int headersEnd = body.indexOf("\r\n\r\n", pos);
+        const int next = body.indexOf("\r\n" + delimiter, pos);
+        if (headersEnd < 0 || next < 0 || headersEnd > next) return {};
+        FormPart part;
+        for (const QByteArray& line : body.mid(pos, headersEnd - pos).split('\n')) {
+            if (!line.toLower().startsWith("content-disposition:")) continue;
+            part.name = dispositionValue(line, "name");
+            part.fileName = dispositionValue(line, "filename");
+        }
+        part.body = body.mid(headersEnd + 4, next - headersEnd - 4);
+        out << part;
+        pos = next + 2;
+    }
+    return {};
+}
+
 // The listening side, living on the server's thread.
 class FakeHttpsWorker : public QTcpServer
 {

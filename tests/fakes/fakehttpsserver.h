@@ -49,6 +49,14 @@ struct FakeReply
     static FakeReply raw(const QByteArray& bytes) { FakeReply r; r.action = Raw; r.body = bytes; return r; }
 };
 
+// One part of a multipart form body.
+struct FormPart
+{
+    QString name;
+    QString fileName; // empty for a plain field
+    QByteArray body;
+};
+
 struct RecordedRequest
 {
     QByteArray method;
@@ -60,6 +68,9 @@ struct RecordedRequest
     QByteArray header(const QByteArray& name) const;
     // The body as HTML form fields, decoded, in the order sent.
     QList<QPair<QString, QString>> formFields() const;
+    // The body as a multipart form, in the order sent; empty when the body
+    // is not one or its boundary never closes.
+    QList<FormPart> formParts() const;
 };
 
 class FakeHttpsServer

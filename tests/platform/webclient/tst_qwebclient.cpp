@@ -37,6 +37,8 @@ private slots:
     void untrustedWithoutTheCertificateFile();
     void nobodyListening();
     void damagedRepliesAreRefusedWithoutHarm();
+    void multipartUpload_data();
+    void multipartUpload();
 
 private:
     QString url(const QByteArray& path) const { return "https://" + m_server->host() + path; }
@@ -46,6 +48,49 @@ private:
     TestAuthority m_other;
     std::unique_ptr<FakeHttpsServer> m_server;
 };
+
+void TstQWebClient::multipartUpload_data()
+{
+    QTest::addColumn<QByteArray>("content"); // empty: no file there
+    QTest::addColumn<QString>("uploadName");
+    QTest::newRow("binary file") << QByteArray("\x00\x01\r\n--boundary\r\n\xff", 16) << "12310901-a.r21";
+    QTest::newRow("quote and line break in the name") << QByteArray("x") << "a\"b\r\nX-Evil: 1.r21";
+    QTest::newRow("unreadable file: nothing sent") << QByteArray() << "gone.r21";
+}
+
+void TstQWebClient::multipartUpload()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, uploadName);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("upload.r21");
+    if (!content.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    }
+    m_server->script("/upload", FakeReply::text("ok"));
+    QWebClient client(url("/upload"), path, uploadName, "file");
+    client.addQueryItem("email", "a@b.ca");
+    client.addQueryItem("msg", "two\nlines");
+    QString reply;
+    QCOMPARE(client.post(reply, nullptr), !content.isEmpty());
+    if (content.isEmpty()) {
+        QCOMPARE(m_server->count(), 0);
+        return;
+    }
+    QCOMPARE(client.statusCode(), 200);
+    const QList<RecordedRequest> received = m_server->requests("/upload");
+    QCOMPARE(received.size(), 1);
+    const QList<FormPart> parts = received.first().formParts();
+    QCOMPARE(parts.size(), 3);
+    QCOMPARE(parts[0].name + "=" + parts[0].body, QString("email=a@b.ca"));
+    QCOMPARE(parts[1].name + "=" + parts[1].body, QString("msg=two\nlines"));
+    QCOMPARE(parts[2].name, QStringLiteral("file"));
+    QCOMPARE(parts[2].body, content);
+    QString sentName = uploadName;
+    sentName.replace('\r', ' ').replace('\n', ' ');
+    QCOMPARE(parts[2].fileName, sentName);
+}
 
 void TstQWebClient::initTestCase()
 {
