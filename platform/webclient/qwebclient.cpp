@@ -8,6 +8,7 @@
 #include <QSslSocket>
 #include <QTimer>
 #include <QUrl>
+#include <QUuid>
 
 #include "httpreply.h"
 
@@ -40,6 +41,45 @@ void QWebClient::addQueryItem(const QString& name, const QString& value)
     m_fields.append(qMakePair(name, value));
 }
 
+void QWebClient::addFileItem(const QString& name, const QString& fileName, const QByteArray& bytes)
+{
+    m_files.append(FileItem{name, fileName, bytes});
+}
+
+QByteArray QWebClient::requestBody(QByteArray& contentType) const
+{
+    if (m_files.isEmpty()) {
+        contentType = "application/x-www-form-urlencoded";
+        return formBody(m_fields);
+    }
+    // A boundary no part can hold: random, and checked against the bytes.
+    QByteArray boundary;
+    bool clash = true;
+    while (clash) {
+        boundary = "----qm" + QUuid::createUuid().toRfc4122().toHex();
+        clash = false;
+        for (const FileItem& file : m_files) clash = clash || file.bytes.contains(boundary);
+        for (const auto& field : m_fields) clash = clash || field.second.toUtf8().contains(boundary);
+    }
+    contentType = "multipart/form-data; boundary=" + boundary;
+    auto quoted = [](const QString& text) {
+        QByteArray bytes = text.toUtf8();
+        bytes.replace('"', "%22").replace('\r', "%0D").replace('\n', "%0A");
+        return bytes;
+    };
+    QByteArray body;
+    for (const FileItem& file : m_files) {
+        body += "--" + boundary + "\r\nContent-Disposition: form-data; name=\"" + quoted(file.name) + "\"; filename=\"" +
+                quoted(file.fileName) + "\"\r\nContent-Type: application/octet-stream\r\n\r\n" + file.bytes + "\r\n";
+    }
+    for (const auto& field : m_fields) {
+        body += "--" + boundary + "\r\nContent-Disposition: form-data; name=\"" + quoted(field.first) + "\"\r\n\r\n" +
+                field.second.toUtf8() + "\r\n";
+    }
+    body += "--" + boundary + "--\r\n";
+    return body;
+}
+
 void QWebClient::setExtraCertificateFile(const QString& path)
 {
     QMutexLocker lock(&s_certificateMutex);
@@ -57,7 +97,9 @@ bool QWebClient::post(QString& reply, const char* credentials)
     reply.clear();
     QByteArray body;
     const QByteArray authorization = credentials ? "Basic " + QByteArray(credentials) : QByteArray();
-    if (!exchange("application/x-www-form-urlencoded", formBody(m_fields), authorization, body)) return false;
+    QByteArray contentType;
+    const QByteArray request = requestBody(contentType);
+    if (!exchange(contentType, request, authorization, body)) return false;
     reply = QString::fromUtf8(body);
     return true;
 }
@@ -67,7 +109,9 @@ bool QWebClient::post(QString& reply, const QString& token, const char* scheme)
     reply.clear();
     QByteArray body;
     const QByteArray authorization = QByteArray(scheme ? scheme : "Bearer") + ' ' + token.toUtf8();
-    if (!exchange("application/x-www-form-urlencoded", formBody(m_fields), authorization, body)) return false;
+    QByteArray contentType;
+    const QByteArray request = requestBody(contentType);
+    if (!exchange(contentType, request, authorization, body)) return false;
     reply = QString::fromUtf8(body);
     return true;
 }

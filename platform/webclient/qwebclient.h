@@ -28,6 +28,9 @@ public:
 
     // Adds one form field; fields are sent in the order added.
     void addQueryItem(const QString& name, const QString& value);
+    // Adds a file sent ahead of the fields; with one, post() sends a
+    // multipart form instead of an encoded one.
+    void addFileItem(const QString& name, const QString& fileName, const QByteArray& bytes);
 
     // Posts the fields as an HTML form. `credentials`, when not null, is the
     // Base64 text of "email:password", sent as HTTP Basic authorization.
@@ -66,7 +69,11 @@ private:
 
     QString m_url;
     bool m_flag;
+    QByteArray requestBody(QByteArray& contentType) const;
+
     QList<QPair<QString, QString>> m_fields;
+    struct FileItem { QString name, fileName; QByteArray bytes; };
+    QList<FileItem> m_files;
     int m_status = 0;
     QString m_error;
     int m_timeoutMs = kDefaultTimeoutMs;
