@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QRegularExpression>
 #include <QUrl>
 
 #include "deploymentdata.h"
@@ -14,6 +13,7 @@
 #include "hashes.h"
 #include "individualtaxdata.h"
 #include "jsonutil.h"
+#include "penvaultreplies.h"
 #include "messages.h"
 #include "prompt.h"
 #include "qwebclient.h"
@@ -61,21 +61,6 @@ QString formName(int type)
 QString lastFour(const QString& sin) { return sin.right(4); }
 
 QByteArray basicCredentials(const PenvaultSettings& s) { return (s.email + ':' + s.password).toUtf8().toBase64(); }
-
-// The reply's text member, or none when the reader refuses the reply.
-bool replyText(const QString& reply, const char* key, QString& value)
-{
-    JsonUtil json;
-    if (json.parseString(reply) != JsonUtil::kOk) return false;
-    return json.getStrParam(QString::fromLatin1(key), value) == JsonUtil::kOk;
-}
-
-bool replyInt(const QString& reply, const char* key, int& value)
-{
-    JsonUtil json;
-    if (json.parseString(reply) != JsonUtil::kOk) return false;
-    return json.getIntParam(QString::fromLatin1(key), value) == JsonUtil::kOk;
-}
 
 bool confirm(const QString& title, const QString& text, QObject* parent)
 {
@@ -138,19 +123,6 @@ QString PenvaultClient::maskedSin(const QString& sin)
 {
     if (sin.size() <= 1) return sin;
     return sin.left(1) + QStringLiteral("*****") + sin.mid(6);
-}
-
-QDateTime PenvaultClient::readSigningTime(const QString& text)
-{
-    // Only a whole date and time marked as UTC ("Z" or "+00:00"), as the
-    // service sends; anything else must not become a signing time.
-    static const QRegularExpression utc(QStringLiteral(
-        "^\\d{4}-\\d{2}-\\d{2}T\\d{2}:\\d{2}:\\d{2}(\\.\\d{1,9})?(Z|\\+00:?00)$"));
-    if (!utc.match(text).hasMatch()) return QDateTime();
-    QDateTime time = QDateTime::fromString(text, Qt::ISODateWithMs);
-    if (!time.isValid()) time = QDateTime::fromString(text, Qt::ISODate);
-    if (!time.isValid()) return QDateTime();
-    return time.toUTC();
 }
 
 bool PenvaultClient::readyToPenvaultCA(QObject* parent)
@@ -255,7 +227,7 @@ void PenvaultClient::submitDocDelivery(ENUMTYPE_FORM form, const QString& toEmai
         return;
     }
     QString message;
-    if (ok && replyText(reply, "message", message) && !message.isEmpty())
+    if (ok && penvaultReplyText(reply, "message", message) && !message.isEmpty())
         inform(message, parent);
     else
         inform(s_msg_invalid_result + reply, parent);
@@ -279,12 +251,12 @@ void PenvaultClient::submitFormType(IndividualTaxData* person, ENUMTYPE_FORM for
         return;
     }
     int requestId = 0;
-    if (!ok || !replyInt(reply, "sr_id", requestId)) {
+    if (!ok || !penvaultReplyInt(reply, "sr_id", requestId)) {
         inform(s_msg_invalid_result + reply, parent);
         return;
     }
     QString message;
-    if (replyText(reply, "message", message) && !message.isEmpty()) inform(message, parent);
+    if (penvaultReplyText(reply, "message", message) && !message.isEmpty()) inform(message, parent);
     if (person) person->setFedString(form == FormType::T183 ? 10002 : 10005, CString(QString::number(requestId)));
 }
 
@@ -310,33 +282,19 @@ bool PenvaultClient::getFormTime(IndividualTaxData* person, ENUMTYPE_FORM form, 
                           false);
         prepare(client);
         QString reply;
-        int replyId = 0;
         if (!client.post(reply, token, "Bearer")) {
             text = s_msg_network_fail;
-        } else if (!client.isSuccessStatus() || !replyInt(reply, "sr_id", replyId)) {
+        } else if (!client.isSuccessStatus()) {
             text = s_msg_invalid_result + reply;
         } else {
-            text = QStringLiteral("Status: ");
-            QString status;
-            const bool hasStatus = replyText(reply, "status", status);
-            if (hasStatus) text += status;
-            QString completedAt;
-            if (hasStatus && status == QLatin1String("completed")) {
-                if (replyText(reply, "completed_at_utc", completedAt)) {
-                    text += QStringLiteral(" Signed time: %1").arg(completedAt);
-                    const QDateTime signedAt = readSigningTime(completedAt);
-                    if (signedAt.isValid() && form == FormType::T183) {
-                        const QDateTime local = signedAt.toLocalTime();
-                        data->setDate("date", local.date());
-                        data->setString("signed_time", CString(local.time().toString(QStringLiteral("hh:mm:ss"))));
-                        data->setBool("is_esigned", true);
-                        stored = true;
-                    }
-                } else {
-                    text += QStringLiteral(" No signed time is returned.");
-                }
-            } else {
-                text += QStringLiteral(" Signature time is not available.");
+            const PenvaultStatus status = readStatusReply(reply);
+            text = status.text;
+            if (status.signedAtUtc.isValid() && form == FormType::T183) {
+                const QDateTime local = status.signedAtUtc.toLocalTime();
+                data->setDate("date", local.date());
+                data->setString("signed_time", CString(local.time().toString(QStringLiteral("hh:mm:ss"))));
+                data->setBool("is_esigned", true);
+                stored = true;
             }
         }
     }

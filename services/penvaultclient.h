@@ -7,7 +7,6 @@
 
 #include <functional>
 
-#include <QDateTime>
 
 #include <QString>
 
@@ -50,9 +49,6 @@ public:
     static QString msg1(const char* func, const QString& form, const QString& licdata);
     // The S.I.N. with its characters 2 to 6 hidden, as filing records carry it.
     static QString maskedSin(const QString& sin);
-    // The UTC signing time read from a status reply; invalid unless the
-    // text is a whole ISO 8601 date-time in UTC.
-    static QDateTime readSigningTime(const QString& text);
 
     // How long one exchange may take; tests shorten it.
     void setTimeoutMs(int ms) { m_timeoutMs = ms; }
