@@ -81,16 +81,17 @@ PenvaultClient::PenvaultClient(SettingsSource settings)
 {
 }
 
-void PenvaultClient::installFor(const CT1AppConfig* config)
+void PenvaultClient::installFor(const CT1AppConfig* config, int edition)
 {
     static PenvaultClient* client = nullptr;
     delete client;
-    client = new PenvaultClient([config] {
+    client = new PenvaultClient([config, edition] {
         PenvaultSettings s;
         s.email = config->m_PenvaultEmail.toQString();
         s.password = config->m_PenvaultPswd.toQString();
         s.host = config->m_PenvaultServer.toQString();
         s.filingReport = config->m_FilingReport;
+        s.edition = edition;
         return s;
     });
     PenvaultService::install(client);

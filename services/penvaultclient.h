@@ -53,8 +53,9 @@ public:
     // How long one exchange may take; tests shorten it.
     void setTimeoutMs(int ms) { m_timeoutMs = ms; }
 
-    // Installs a client reading the configuration for the rest of the run.
-    static void installFor(const CT1AppConfig* config);
+    // Installs a client reading the configuration for the rest of the run;
+    // `edition` titles its messages.
+    static void installFor(const CT1AppConfig* config, int edition);
 
 private:
     bool upload(const char* func, const QString& formItem, bool withPagePosition, const QString& toEmail,
