@@ -31,6 +31,7 @@ QString CDeploymentData::certificateFile() { return QWebClient::extraCertificate
 
 QString CDeploymentData::esignServiceName() { return QStringLiteral("E-Sign Service"); }
 QString CDeploymentData::esignSiteUrl() { return QStringLiteral("https://esign.example/"); }
+const char* const CDeploymentData::s_esignMsg1Key = "K7WM3QT8ZD46RB9PX2LC5NYH";
 QString CDeploymentData::esignLoginFailedMessage()
 {
     return QStringLiteral("Login to esign.example failed: please check the user email and password.");

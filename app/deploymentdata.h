@@ -44,6 +44,9 @@ public:
     static QString esignServiceName();
     static QString esignSiteUrl();
     static QString esignLoginFailedMessage();
+    // The key that ends the signed text of every upload and filing record
+    // sent to the e-signature service ("msg1"): 24 letters and digits.
+    static const char* const s_esignMsg1Key;
     // Our help pages.
     static QString helpFaqUrl();
     // Pages opened in the user's browser (never redirected to the local

@@ -102,9 +102,18 @@ public:
     // best pension split into both T1032s when the user accepts it.
     void optimizeReturn();
 
-    // ---- e-signature (the service comes later)
+    // ---- e-signature and e-delivery (form_return_esign.cpp), through the
+    // service the program installs at start
+    // Prints the form, asks for the taxpayer's e-mail and requests signing.
     void OnSubmitPenvaultForm(ENUMTYPE_FORM type);
+    // The status of the form's signing request; a signing time goes into the T183.
     void OnGetPenvaultFormTime(ENUMTYPE_FORM type);
+    void _SubmitDocDelivery(ENUMTYPE_FORM form, const QString& toEmail, const CString& sin, const CString& name,
+                            const CString& pdfPath);
+    void _SubmitPenvaultFormType(ENUMTYPE_FORM form, bool withPagePosition, const QString& toEmail,
+                                 const CString& sin, const CString& name, const CString& pdfPath);
+    // 0, -1 (no account), -99 (a too-long reply) or -100 (the post failed).
+    int sendFilingRecord(int form, bool accepted, const QString& confirmation, const QString& message);
 
     // ---- the left pane and the look
     void saveLeftPaneSize();

@@ -1,5 +1,4 @@
-// The events the form pages post to their editor, and the e-signature
-// entries they reach.
+// The events the form pages post to their editor.
 
 #include "familytaxdata.h"
 #include "form_return.h"
@@ -57,23 +56,4 @@ bool Form_Return::event(QEvent* event)
     default:
         return QWidget::event(event);
     }
-}
-
-void Form_Return::OnSubmitPenvaultForm(ENUMTYPE_FORM type)
-{
-    if (!m_data->HasForm(type)) {
-        TabWndApp::gAppInformation(QStringLiteral("Form[%1] is not in the tax return.").arg(formShortName(type)),
-                                   this);
-        return;
-    }
-    // No signing service is reached from this version: say so rather than
-    // leave the user waiting for a request that was never sent.
-    TabWndApp::gAppInformation(QStringLiteral("E-signature of Form[%1] is not available yet.").arg(formShortName(type)),
-                               this);
-}
-
-void Form_Return::OnGetPenvaultFormTime(ENUMTYPE_FORM)
-{
-    // No request can have been sent (see OnSubmitPenvaultForm): there is
-    // no signing time to store.
 }

@@ -6,6 +6,7 @@
 #include "javavmenv.h"
 #include "mainwindow.h"
 #include "numericlocale.h"
+#include "penvaultclient.h"
 #include "programservices.h"
 #include "prompt.h"
 #include "runguard.h"
@@ -39,6 +40,7 @@ int main(int argc, char* argv[])
     TabWndApp* app = TabWndApp::initMainApp(argc, argv);
     useCNumericLocale();
     installProgramServices();
+    PenvaultClient::installFor(&app->config(), TabWndApp::s_appPurpose);
     static Prompt::CancelAll noOneToAsk;
     if (batch) {
         Prompt::setHandler(&noOneToAsk);

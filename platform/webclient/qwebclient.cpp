@@ -61,38 +61,53 @@ QWebClient::QWebClient(const QString& url, const QString& localPath, const QStri
 {
 }
 
+void QWebClient::addQueryItem(const QString& name, const QString& value)
+{
+    m_fields.append(qMakePair(name, value));
+}
+
+void QWebClient::addFileItem(const QString& name, const QString& fileName, const QByteArray& bytes)
+{
+    m_files.append(FileItem{name, fileName, bytes});
+}
+
+// A form, or a multipart form when a file goes with it: the files first,
+// then the items, under a random boundary no part holds.
 bool QWebClient::requestBody(QByteArray& contentType, QByteArray& body)
 {
-    if (m_uploadField.isEmpty()) {
+    QList<FileItem> files = m_files;
+    if (!m_uploadField.isEmpty()) {
+        QFile file(m_uploadPath);
+        if (!file.open(QIODevice::ReadOnly)) {
+            m_error = QStringLiteral("cannot read the file to upload %1").arg(QFileInfo(m_uploadPath).fileName());
+            return false;
+        }
+        files.prepend(FileItem{m_uploadField, m_uploadName, file.readAll()});
+    }
+    if (files.isEmpty()) {
         contentType = "application/x-www-form-urlencoded";
         body = formBody(m_fields);
         return true;
     }
-    QFile file(m_uploadPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_error = QStringLiteral("cannot read the file to upload %1").arg(QFileInfo(m_uploadPath).fileName());
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
     QByteArray boundary;
-    QByteArray fields;
-    do {
+    bool clash = true;
+    while (clash) {
         boundary = newBoundary();
-        fields.clear();
-        for (const auto& field : m_fields)
-            fields += "--" + boundary + "\r\nContent-Disposition: form-data; name=" + quotedHeaderValue(field.first)
-                + "\r\n\r\n" + field.second.toUtf8() + "\r\n";
-    } while (bytes.contains(boundary) || fields.count(boundary) != m_fields.size());
-    body = fields + "--" + boundary + "\r\nContent-Disposition: form-data; name=" + quotedHeaderValue(m_uploadField)
-        + "; filename=" + quotedHeaderValue(m_uploadName) + "\r\nContent-Type: application/octet-stream\r\n\r\n"
-        + bytes + "\r\n--" + boundary + "--\r\n";
+        clash = false;
+        for (const FileItem& file : files) clash = clash || file.bytes.contains(boundary);
+        for (const auto& field : m_fields) clash = clash || field.second.toUtf8().contains(boundary);
+    }
     contentType = "multipart/form-data; boundary=" + boundary;
+    body.clear();
+    for (const FileItem& file : files)
+        body += "--" + boundary + "\r\nContent-Disposition: form-data; name=" + quotedHeaderValue(file.name)
+            + "; filename=" + quotedHeaderValue(file.fileName) + "\r\nContent-Type: application/octet-stream\r\n\r\n"
+            + file.bytes + "\r\n";
+    for (const auto& field : m_fields)
+        body += "--" + boundary + "\r\nContent-Disposition: form-data; name=" + quotedHeaderValue(field.first)
+            + "\r\n\r\n" + field.second.toUtf8() + "\r\n";
+    body += "--" + boundary + "--\r\n";
     return true;
-}
-
-void QWebClient::addQueryItem(const QString& name, const QString& value)
-{
-    m_fields.append(qMakePair(name, value));
 }
 
 void QWebClient::setExtraCertificateFile(const QString& path)

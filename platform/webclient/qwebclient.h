@@ -31,6 +31,9 @@ public:
 
     // Adds one form field; fields are sent in the order added.
     void addQueryItem(const QString& name, const QString& value);
+    // Adds a file sent ahead of the fields; with one, post() sends a
+    // multipart form instead of an encoded one.
+    void addFileItem(const QString& name, const QString& fileName, const QByteArray& bytes);
 
     // Posts the fields as an HTML form (multipart with the file, when one
     // was given; a file that cannot be read fails the post unsent). `credentials`, when not null, is the
@@ -66,15 +69,18 @@ public:
 
 private:
     // The request body and its content type: a plain form, or multipart
-    // with the file. False when the file cannot be read.
+    // with the files. False when the file to upload cannot be read.
     bool requestBody(QByteArray& contentType, QByteArray& body);
     bool exchange(const QByteArray& contentType, const QByteArray& body, const QByteArray& authorization,
                   QByteArray& replyBody);
 
     QString m_url;
     bool m_flag;
+
     QList<QPair<QString, QString>> m_fields;
     QString m_uploadPath, m_uploadName, m_uploadField;
+    struct FileItem { QString name, fileName; QByteArray bytes; };
+    QList<FileItem> m_files;
     int m_status = 0;
     QString m_error;
     int m_timeoutMs = kDefaultTimeoutMs;

@@ -5,6 +5,8 @@
 #include <memory>
 
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
@@ -14,9 +16,11 @@
 #include <QTextBrowser>
 
 #include "apptestmain.h"
+#include "dlgpenvaultafterprint.h"
 #include "editorhost.h"
 #include "editortestsupport.h"
 #include "folderview.h"
+#include "modal.h"
 #include "formtables.h"
 #include "preparersettings.h"
 #include "prompt.h"
@@ -394,10 +398,14 @@ void FormReturnTest::eSignatureEvents_data()
     QTest::addColumn<bool>("formPresent");
     QTest::addColumn<QString>("message");
     QTest::newRow("T183 absent") << int(TaxFormEvent::T183Sign) << 96 << false << "Form[%1] is not in the tax return.";
-    QTest::newRow("T183 present") << int(TaxFormEvent::T183Sign) << 96 << true << "E-signature of Form[%1] is not available yet.";
+    // Printed, then the signing dialog is closed: nothing is sent or stored.
+    QTest::newRow("T183 present, dialog closed") << int(TaxFormEvent::T183Sign) << 96 << true << "";
     QTest::newRow("RC71 absent") << int(TaxFormEvent::RC71Sign) << 53 << false << "Form[%1] is not in the tax return.";
-    QTest::newRow("T183 status") << int(TaxFormEvent::T183SignStatus) << 96 << true << "";
-    QTest::newRow("RC71 status") << int(TaxFormEvent::RC71SignStatus) << 53 << true << "";
+    // No service installed in this test: said, and nothing stored.
+    QTest::newRow("T183 status") << int(TaxFormEvent::T183SignStatus) << 96 << true
+                                 << "The E-Signature and E-Delivery service is not available.";
+    QTest::newRow("RC71 status") << int(TaxFormEvent::RC71SignStatus) << 53 << true
+                                 << "The E-Signature and E-Delivery service is not available.";
 }
 
 void FormReturnTest::eSignatureEvents()
@@ -417,13 +425,29 @@ void FormReturnTest::eSignatureEvents()
     QCOMPARE(data->HasForm(formType), formPresent);
     CFamilyTaxData before(data->mode());
     before = *data;
+    QString okText;
+    Modal::when<DlgPenvaultAfterPrint>([&okText](DlgPenvaultAfterPrint* d) {
+        auto* box = d->findChild<QDialogButtonBox*>("buttonBox");
+        okText = box->button(QDialogButtonBox::Ok)->text();
+        QTest::mouseClick(box->button(QDialogButtonBox::Close), Qt::LeftButton);
+    });
     QEvent e{QEvent::Type(event)};
     QVERIFY(QCoreApplication::sendEvent(editor, &e));
+    const bool printed = event == int(TaxFormEvent::T183Sign) && formPresent;
+    QCOMPARE(Modal::dropWaiting(), printed ? 0 : 1);
+    QCOMPARE(okText, printed ? QStringLiteral("Request E-Signature") : QString());
     const QStringList expected =
         message.isEmpty() ? QStringList() : QStringList(message.arg(formInfo(formType)->shortName));
     QCOMPARE(prompts.texts(), expected);
-    // No signing request can be sent yet: nothing is stored in the return.
-    QVERIFY(*data == before);
+    // No signing request was sent: nothing is stored in the return (printing
+    // saves and recalculates, so the printed row checks the request's fields).
+    if (printed) {
+        CTaxData_Form* t183 = data->GetFormData(formType, false);
+        QVERIFY(t183->getString("esignature").IsEmpty());
+        QVERIFY(!t183->getBool("is_esigned"));
+    } else {
+        QVERIFY(*data == before);
+    }
     before.FreeData();
 }
 

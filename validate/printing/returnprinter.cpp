@@ -14,6 +14,7 @@
 #include "familytaxdata.h"
 #include "javavmenv.h"
 #include "messages.h"
+#include "penvaultservice.h"
 #include "prompt.h"
 #include "t1appconfig.h"
 #include "utils.h"
@@ -256,8 +257,13 @@ void ReturnPrinter::afterPrint(int formType, const QString& pdf)
         _SubmitDocDelivery(ENUMTYPE_FORM(formType), dialog.recipient(), sin, name, CString(pdf));
 }
 
-void ReturnPrinter::_SubmitDocDelivery(ENUMTYPE_FORM, const QString&, const CString&, const CString&, const CString&)
+void ReturnPrinter::_SubmitDocDelivery(ENUMTYPE_FORM type, const QString& recipient, const CString& federalString1,
+                                       const CString& federalString11, const CString& pdfPath)
 {
+    if (PenvaultService* service = PenvaultService::installed()) {
+        service->submitDocDelivery(type, recipient, federalString1, federalString11, pdfPath, m_editor);
+        return;
+    }
     gMsgInformation(m_edition, QStringLiteral("E-Delivery is not available in this version; the PDF was not sent."),
                     m_editor);
 }

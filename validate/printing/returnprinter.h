@@ -48,8 +48,8 @@ public:
     // sources into the configured folders (nothing without JAVAPROJPATH).
     void OnCreateJavaXML();
 
-    // Sends the printed PDF for delivery; until the e-delivery service is
-    // built, it says that nothing was sent.
+    // Sends the printed PDF for delivery through the installed service; with
+    // none, it says that nothing was sent.
     virtual void _SubmitDocDelivery(ENUMTYPE_FORM type, const QString& recipient, const CString& federalString1,
                                     const CString& federalString11, const CString& pdfPath);
 
