@@ -791,18 +791,18 @@ void MainWindowCommandsTest::supportUpload()
     QCOMPARE(received.size(), 1);
     const QList<FormPart> parts = received.first().formParts();
     QCOMPARE(parts.size(), 4);
-    QCOMPARE(parts[0].name, QStringLiteral("email"));
-    QCOMPARE(parts[0].body, QByteArray("Ada@Example.com"));
-    QCOMPARE(parts[1].name, QStringLiteral("msg"));
-    QCOMPARE(QString::fromUtf8(parts[1].body), TabWndApp::s_appTitle + " special\n" + message);
-    QCOMPARE(parts[2].name, QStringLiteral("path"));
-    QCOMPARE(QFileInfo(QString::fromUtf8(parts[2].body)), QFileInfo(path));
-    QCOMPARE(parts[3].name, QStringLiteral("file"));
-    QVERIFY2(parts[3].fileName == before + "help me.r21" || parts[3].fileName == after + "help me.r21",
-             qPrintable(parts[3].fileName));
+    QCOMPARE(parts[0].name, QStringLiteral("file"));
+    QVERIFY2(parts[0].fileName == before + "help me.r21" || parts[0].fileName == after + "help me.r21",
+             qPrintable(parts[0].fileName));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(parts[3].body, file.readAll());
+    QCOMPARE(parts[0].body, file.readAll());
+    QCOMPARE(parts[1].name, QStringLiteral("email"));
+    QCOMPARE(parts[1].body, QByteArray("Ada@Example.com"));
+    QCOMPARE(parts[2].name, QStringLiteral("msg"));
+    QCOMPARE(QString::fromUtf8(parts[2].body), TabWndApp::s_appTitle + " special\n" + message);
+    QCOMPARE(parts[3].name, QStringLiteral("path"));
+    QCOMPARE(QFileInfo(QString::fromUtf8(parts[3].body)), QFileInfo(path));
 }
 
 void MainWindowCommandsTest::supportUploadFails_data()

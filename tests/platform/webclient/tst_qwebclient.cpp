@@ -83,13 +83,14 @@ void TstQWebClient::multipartUpload()
     QCOMPARE(received.size(), 1);
     const QList<FormPart> parts = received.first().formParts();
     QCOMPARE(parts.size(), 3);
-    QCOMPARE(parts[0].name + "=" + parts[0].body, QString("email=a@b.ca"));
-    QCOMPARE(parts[1].name + "=" + parts[1].body, QString("msg=two\nlines"));
-    QCOMPARE(parts[2].name, QStringLiteral("file"));
-    QCOMPARE(parts[2].body, content);
+    // The file first, then the items in the order they were added.
+    QCOMPARE(parts[0].name, QStringLiteral("file"));
+    QCOMPARE(parts[0].body, content);
     QString sentName = uploadName;
     sentName.replace('\r', ' ').replace('\n', ' ');
-    QCOMPARE(parts[2].fileName, sentName);
+    QCOMPARE(parts[0].fileName, sentName);
+    QCOMPARE(parts[1].name + "=" + parts[1].body, QString("email=a@b.ca"));
+    QCOMPARE(parts[2].name + "=" + parts[2].body, QString("msg=two\nlines"));
 }
 
 void TstQWebClient::initTestCase()
