@@ -7,7 +7,14 @@
 #include <QObject>
 #include <QStringList>
 
+#include <memory>
+
+#include "fakehttpsserver.h"
+#include "qwebclient.h"
 #include "t1appconfig.h"
+#include "tddwebservice.h"
+#include "testauthority.h"
+#include "workerdb.h"
 
 constexpr const char* kKey = "TESTKEY0123456789ABCDEFGHIJKLMNO";
 
@@ -29,6 +36,37 @@ inline void fillAgencyConfig(CT1AppConfig& config, const QString& host, const ch
     config.m_TDDWebService[CT1AppConfig::TDD_NOA_SERVICE_NAME] = "/CertTestNOAService";
     config.m_TDDWebService[CT1AppConfig::TDD_SIGNIN_HOST] = "signin.example";
     config.m_TDDWebService[CT1AppConfig::TDD_SIGNIN_PATH] = "/ebci/awsc/tdd/certtest/auth/start";
+}
+
+// Starts the fake agency: a throw-away authority made in `folder`, the TLS
+// fake it signs, trusted through the certificate-file setting only, and
+// settings that send the service there.
+inline bool startFakeAgency(const QString& folder, TestAuthority& authority, std::unique_ptr<FakeHttpsServer>& server,
+                            CT1AppConfig& config, QString* error)
+{
+    if (!TestAuthority::make(folder, "tdd", authority, error)) return false;
+    server.reset(new FakeHttpsServer(authority.serverCertificate, authority.serverKey));
+    if (!server->start()) {
+        *error = QStringLiteral("the fake agency did not start");
+        return false;
+    }
+    QWebClient::setExtraCertificateFile(authority.caCertificate);
+    fillAgencyConfig(config, server->host(), kKey);
+    return true;
+}
+
+inline void stopFakeAgency(std::unique_ptr<FakeHttpsServer>& server)
+{
+    QWebClient::setExtraCertificateFile(QString());
+    server.reset();
+}
+
+// A web service reading the test's settings and storing into its database.
+inline void useTestStore(TddWebService& service, CT1AppConfig& config, WorkerDb& db)
+{
+    service.setConfig(&config);
+    service.setDatabaseManager(&db.manager());
+    service.setLogPaths(db.folder() + "/tddlog.txt", db.folder() + "/tddlog2.txt");
 }
 
 // Stands in for the progress dialog: records what reaches it.

@@ -99,18 +99,10 @@ private:
 void TstDlgTddProgressWait::initTestCase()
 {
     QString error;
-    QVERIFY2(TestAuthority::make(m_dir.path(), "tdd", m_authority, &error), qPrintable(error));
-    m_server.reset(new FakeHttpsServer(m_authority.serverCertificate, m_authority.serverKey));
-    QVERIFY(m_server->start());
-    QWebClient::setExtraCertificateFile(m_authority.caCertificate);
-    fillAgencyConfig(m_config, m_server->host(), kKey);
+    QVERIFY2(startFakeAgency(m_dir.path(), m_authority, m_server, m_config, &error), qPrintable(error));
 }
 
-void TstDlgTddProgressWait::cleanupTestCase()
-{
-    QWebClient::setExtraCertificateFile(QString());
-    m_server.reset();
-}
+void TstDlgTddProgressWait::cleanupTestCase() { stopFakeAgency(m_server); }
 
 void TstDlgTddProgressWait::init()
 {
@@ -120,9 +112,7 @@ void TstDlgTddProgressWait::init()
     QVERIFY(m_db->open());
     m_http.reset(new TddHttpServer(m_unused));
     TddWebService& service = m_http->webService();
-    service.setConfig(&m_config);
-    service.setDatabaseManager(&m_db->manager());
-    service.setLogPaths(m_db->folder() + "/tddlog.txt", m_db->folder() + "/tddlog2.txt");
+    useTestStore(service, m_config, *m_db);
     service.setPacingMs(0, 0);
     service.setUrlOpener([](const QUrl&) { return callBack("GET /taxdata?t=tokenA-first HTTP/1.1"); });
 }

@@ -94,18 +94,10 @@ private:
 void TstTddHttpServer::initTestCase()
 {
     QString error;
-    QVERIFY2(TestAuthority::make(m_dir.path(), "tdd", m_authority, &error), qPrintable(error));
-    m_server.reset(new FakeHttpsServer(m_authority.serverCertificate, m_authority.serverKey));
-    QVERIFY(m_server->start());
-    QWebClient::setExtraCertificateFile(m_authority.caCertificate);
-    fillAgencyConfig(m_config, m_server->host(), kKey);
+    QVERIFY2(startFakeAgency(m_dir.path(), m_authority, m_server, m_config, &error), qPrintable(error));
 }
 
-void TstTddHttpServer::cleanupTestCase()
-{
-    QWebClient::setExtraCertificateFile(QString());
-    m_server.reset();
-}
+void TstTddHttpServer::cleanupTestCase() { stopFakeAgency(m_server); }
 
 void TstTddHttpServer::init()
 {
@@ -118,9 +110,7 @@ void TstTddHttpServer::init()
     m_http->setLogPath(m_db->folder() + "/tddlog2.txt");
     m_http->setLogoutScriptUrl("https://signin.example/cra.js");
     TddWebService& service = m_http->webService();
-    service.setConfig(&m_config);
-    service.setDatabaseManager(&m_db->manager());
-    service.setLogPaths(m_db->folder() + "/tddlog.txt", m_db->folder() + "/tddlog2.txt");
+    useTestStore(service, m_config, *m_db);
     service.setPacingMs(0, 0);
     service.setForWhich("2021", 1);
     m_http->setProgressDlg(m_dialog.get(), {kSin1, kSin2});

@@ -114,19 +114,10 @@ private:
 void TstTddWebService::initTestCase()
 {
     QString error;
-    QVERIFY2(TestAuthority::make(m_dir.path(), "tdd", m_authority, &error), qPrintable(error));
-    m_server.reset(new FakeHttpsServer(m_authority.serverCertificate, m_authority.serverKey));
-    QVERIFY(m_server->start());
-    QWebClient::setExtraCertificateFile(m_authority.caCertificate);
-
-    fillAgencyConfig(m_config, m_server->host(), kKey);
+    QVERIFY2(startFakeAgency(m_dir.path(), m_authority, m_server, m_config, &error), qPrintable(error));
 }
 
-void TstTddWebService::cleanupTestCase()
-{
-    QWebClient::setExtraCertificateFile(QString());
-    m_server.reset();
-}
+void TstTddWebService::cleanupTestCase() { stopFakeAgency(m_server); }
 
 void TstTddWebService::init()
 {
@@ -135,9 +126,7 @@ void TstTddWebService::init()
     m_db.reset(new WorkerDb);
     QVERIFY(m_db->open());
     m_service.reset(new TddWebService(m_unused));
-    m_service->setConfig(&m_config);
-    m_service->setDatabaseManager(&m_db->manager());
-    m_service->setLogPaths(m_db->folder() + "/tddlog.txt", m_db->folder() + "/tddlog2.txt");
+    useTestStore(*m_service, m_config, *m_db);
     m_service->setNoticeFolders(CString(m_db->folder() + "/noa"), CString(m_db->folder()));
     m_service->setPacingMs(0, 0);
     m_opened.clear();
