@@ -337,17 +337,23 @@ int TddWebService::wsGetDataAtLast()
     return 0;
 }
 
-int TddWebService::parseTDDTaxData(FILE* log, const std::string& reply)
+// The start both parsers share: progress 80, the pause, the reply cut into
+// its parts by `read`, then progress 81 unless the reply was no XML at all.
+int TddWebService::beginParse(FILE* log, const std::string& reply, PartReader read, std::vector<std::string>& parts)
 {
     downloadLog(log, "enter parse data\n");
     downloadLog(log, "db alive\n");
     postProgressMessage(80);
     sleepMs(m_parseMs);
+    const int result = read(reply, parts);
+    if (result != kReplyNotXml) postProgressMessage(81);
+    return result;
+}
+
+int TddWebService::parseTDDTaxData(FILE* log, const std::string& reply)
+{
     std::vector<std::string> items;
-    const int read = readTddPersonItems(reply, items);
-    if (read == kReplyNotXml)
-        return read;
-    postProgressMessage(81);
+    const int read = beginParse(log, reply, readTddPersonItems, items);
     if (read < 0)
         return read;
     const std::map<std::string, std::string> asked = sinsByHash(sins());
@@ -382,15 +388,8 @@ int TddWebService::parseTDDTaxData(FILE* log, const std::string& reply)
 
 int TddWebService::parseNOATaxData(FILE* log, const std::string& reply)
 {
-    downloadLog(log, "enter parse data\n");
-    downloadLog(log, "db alive\n");
-    postProgressMessage(80);
-    sleepMs(m_parseMs);
     std::vector<std::string> notices;
-    const int read = readNoticeReplies(reply, notices);
-    if (read == kReplyNotXml)
-        return read;
-    postProgressMessage(81);
+    const int read = beginParse(log, reply, readNoticeReplies, notices);
     if (read < 0)
         return read;
     const std::map<std::string, std::string> asked = sinsByHash(sins());

@@ -21,6 +21,7 @@
 #include <list>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "cstring.h"
 #include "tddprotocol.h"
@@ -93,6 +94,8 @@ private:
     FILE* openLog(const QString& path) const;
     QString serviceUrl() const;
     void sleepMs(int ms) const;
+    using PartReader = int (*)(const std::string& reply, std::vector<std::string>& parts);
+    int beginParse(FILE* log, const std::string& reply, PartReader read, std::vector<std::string>& parts);
 
     const CT1AppConfig* m_config = nullptr;
     const CSqliteDBManager* m_dbManager = nullptr;
