@@ -6,11 +6,8 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "mainwindow.h"
-#include "numericlocale.h"
-#include "prompt.h"
+#include "shotwindow.h"
 #include "tabwndapp.h"
-#include "taxformpage.h"
 
 int main(int argc, char* argv[])
 {
@@ -19,17 +16,8 @@ int main(int argc, char* argv[])
         return 2;
     }
     TabWndApp* app = TabWndApp::initMainApp(argc, argv);
-    useCNumericLocale();
-    // Nobody answers: a question would leave the picture without its return.
-    static Prompt::CancelAll nobody;
-    Prompt::setHandler(&nobody);
-    installTaxFormPages();
-    if (app->initApp() != 0) return 1;
-
-    MainWindow* window = MainWindow::getInstance(nullptr);
-    app->setMainWidget(window);
-    window->setGeometry(0, 0, 1280, 800);
-    window->show();
+    MainWindow* window = startShotWindow(app);
+    if (!window) return 1;
     QString path = QString::fromLocal8Bit(argv[1]);
     window->openReturnFile(path);
 

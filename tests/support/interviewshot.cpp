@@ -10,9 +10,7 @@
 #include <QTimer>
 #include <QWizard>
 
-#include "mainwindow.h"
-#include "numericlocale.h"
-#include "prompt.h"
+#include "shotwindow.h"
 #include "tabwndapp.h"
 
 int main(int argc, char* argv[])
@@ -22,15 +20,8 @@ int main(int argc, char* argv[])
         return 2;
     }
     TabWndApp* app = TabWndApp::initMainApp(argc, argv);
-    useCNumericLocale();
-    static Prompt::CancelAll nobody;
-    Prompt::setHandler(&nobody);
-    if (app->initApp() != 0) return 1;
-
-    MainWindow* window = MainWindow::getInstance(nullptr);
-    app->setMainWidget(window);
-    window->setGeometry(0, 0, 1280, 800);
-    window->show();
+    MainWindow* window = startShotWindow(app);
+    if (!window) return 1;
 
     int result = 1;
     const QString out = QString::fromLocal8Bit(argv[1]);

@@ -10,11 +10,8 @@
 #include <QWizard>
 
 #include "dlgoptimizereturn.h"
-#include "mainwindow.h"
-#include "numericlocale.h"
-#include "prompt.h"
+#include "shotwindow.h"
 #include "tabwndapp.h"
-#include "taxformpage.h"
 
 int main(int argc, char* argv[])
 {
@@ -23,17 +20,8 @@ int main(int argc, char* argv[])
         return 2;
     }
     TabWndApp* app = TabWndApp::initMainApp(argc, argv);
-    useCNumericLocale();
-    // Nobody answers: a question means there is no dialog to draw.
-    static Prompt::CancelAll nobody;
-    Prompt::setHandler(&nobody);
-    installTaxFormPages();
-    if (app->initApp() != 0) return 1;
-
-    MainWindow* window = MainWindow::getInstance(nullptr);
-    app->setMainWidget(window);
-    window->setGeometry(0, 0, 1280, 800);
-    window->show();
+    MainWindow* window = startShotWindow(app);
+    if (!window) return 1;
     QString path = QString::fromLocal8Bit(argv[1]);
     window->openReturnFile(path);
 
