@@ -133,51 +133,47 @@ void tuitionList(CString& html, const StructCarryOver::TuitionRow* rows, int cou
     html += "</font>";
 }
 
+// One list of carry-over rows: its count heading, then each row's lines.
+template <typename Row, typename WriteRow>
+void rowList(CString& html, int count, const Row* rows, int capacity, const char* title, WriteRow writeRow)
+{
+    if (count <= 0) return;
+    listHeader(html, count, title);
+    html += "<h3>";
+    for (int i = 0; i < count && i < capacity; ++i) {
+        writeRow(rows[i]);
+        toHtmlNewLine(html);
+    }
+    html += "</h3>";
+}
+
 void carryOverHtml(CString& html, const StructCarryOver& c)
 {
     html += "<h3>CarryOver Amounts</h3><br>";
-    if (c.nonCapitalLossCount > 0) {
-        listHeader(html, c.nonCapitalLossCount, "Non-Capital Loss");
-        html += "<h3>";
-        for (int i = 0; i < c.nonCapitalLossCount && i < StructCarryOver::kLossRows; ++i) {
-            const auto& r = c.nonCapitalLosses[i];
-            line(html, r.TaxYear, "Tax Year");
-            line(html, r.CurrentYearNonCapitalLossAmount, "Current Year Non-Capital Loss Amount");
-            line(html, r.PriorYearNonCapitalLossAmount, "Prior Year Non-Capital Loss Amount");
-            line(html, r.SubsequentYearNonCapitalLossAmount, "Subsequent Year Non-Capital Loss Amount");
-            toHtmlNewLine(html);
-        }
-        html += "</h3>";
-    }
-    if (c.capitalGainLossCount > 0) {
-        listHeader(html, c.capitalGainLossCount, "Capital Gain Loss");
-        html += "<h3>";
-        for (int i = 0; i < c.capitalGainLossCount && i < StructCarryOver::kLossRows; ++i) {
-            const auto& r = c.capitalGainLosses[i];
-            line(html, r.TaxYear, "Tax Year");
-            line(html, r.InclusionRate, " Inclusion Rate %25");
-            line(html, r.TaxableCapitalGainAmount, " Taxable Capital Gain Amount");
-            line(html, r.UnappliedNetLossAmount, "Unapplied Net Loss Amount");
-            line(html, r.PriorYearNetLossAmount, "Prior Year Net Loss Amount");
-            line(html, r.SubsequentYearNetLossAmount, "Subsequent Year Net Loss Amount");
-            toHtmlNewLine(html);
-        }
-        html += "</h3>";
-    }
-    if (c.capitalGainDeductionCount > 0) {
-        listHeader(html, c.capitalGainDeductionCount, "Capital Gain Deduction");
-        html += "<h3>";
-        for (int i = 0; i < c.capitalGainDeductionCount && i < StructCarryOver::kLossRows; ++i) {
-            const auto& r = c.capitalGainDeductions[i];
-            line(html, r.TaxYear, "Tax Year");
-            line(html, r.CapitalGainDeductionAmount, "Capital Gain Deduction");
-            line(html, r.NetCapitalGainLossAmount, "Net Capital Gain Loss");
-            line(html, r.NetFarmPropertyDispositionAmount, "Net Farm Property Disposition");
-            line(html, r.NetSmallBusinessShareDispositionAmount, "Net Small Business Share Disposition");
-            toHtmlNewLine(html);
-        }
-        html += "</h3>";
-    }
+    rowList(html, c.nonCapitalLossCount, c.nonCapitalLosses, StructCarryOver::kLossRows, "Non-Capital Loss",
+            [&html](const auto& r) {
+                line(html, r.TaxYear, "Tax Year");
+                line(html, r.CurrentYearNonCapitalLossAmount, "Current Year Non-Capital Loss Amount");
+                line(html, r.PriorYearNonCapitalLossAmount, "Prior Year Non-Capital Loss Amount");
+                line(html, r.SubsequentYearNonCapitalLossAmount, "Subsequent Year Non-Capital Loss Amount");
+            });
+    rowList(html, c.capitalGainLossCount, c.capitalGainLosses, StructCarryOver::kLossRows, "Capital Gain Loss",
+            [&html](const auto& r) {
+                line(html, r.TaxYear, "Tax Year");
+                line(html, r.InclusionRate, " Inclusion Rate %25");
+                line(html, r.TaxableCapitalGainAmount, " Taxable Capital Gain Amount");
+                line(html, r.UnappliedNetLossAmount, "Unapplied Net Loss Amount");
+                line(html, r.PriorYearNetLossAmount, "Prior Year Net Loss Amount");
+                line(html, r.SubsequentYearNetLossAmount, "Subsequent Year Net Loss Amount");
+            });
+    rowList(html, c.capitalGainDeductionCount, c.capitalGainDeductions, StructCarryOver::kLossRows,
+            "Capital Gain Deduction", [&html](const auto& r) {
+                line(html, r.TaxYear, "Tax Year");
+                line(html, r.CapitalGainDeductionAmount, "Capital Gain Deduction");
+                line(html, r.NetCapitalGainLossAmount, "Net Capital Gain Loss");
+                line(html, r.NetFarmPropertyDispositionAmount, "Net Farm Property Disposition");
+                line(html, r.NetSmallBusinessShareDispositionAmount, "Net Small Business Share Disposition");
+            });
     tuitionList(html, c.fedTuition, c.fedTuitionCount, "Federal Tuition Education Textbook Amounts", "<font>");
     tuitionList(html, c.provTuition, c.provTuitionCount, "Provincial Tuition Education Textbook Amounts",
                 "<font color=\"#000000\">");
