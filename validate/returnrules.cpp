@@ -5,6 +5,7 @@
 #include <QDate>
 
 #include "dependantinfo.h"
+#include "federal2021.h"
 #include "federalforms.h"
 #include "filingsettings.h"
 #include "formtypes.h"
@@ -173,7 +174,7 @@ void creditRules(RuleInputs& in)
         if (in.t1 && !in.t1->canClaimSch2())
             in.add("Please remove Schedule 2 because tax payer is not married or living with common-law partner or "
                    "widowed in tax year. You may need to claim a marital status change on page 1 of T1.");
-        if (exceeds(v(sch2, "transferable_total"), 50490.0))
+        if (exceeds(v(sch2, "transferable_total"), Federal2021::kSchedule2TransferCheckLimit))
             in.add("Field 36100 of Schedule 2 exceeds maximum amount allowed.");
     }
     if (const CTaxData_Form* sch8 = in.form(FormType::Schedule8))

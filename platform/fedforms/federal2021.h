@@ -128,6 +128,10 @@ double homeAccessibilityAmount(double expenses);
 // of this year's tuition; not below zero.
 double tuitionTransferable(double currentYearTuition, double currentYearTuitionUsed);
 
+// Schedule 2: the largest total a spouse's return may transfer on line 36100,
+// above which the return is refused as entered wrongly (the validation's check).
+constexpr double kSchedule2TransferCheckLimit = 50490.0;
+
 // ---------------------------------------------------------------------------
 // Canada Pension Plan (Schedule 8)
 
