@@ -68,6 +68,7 @@ void ProvinceCalc::calculate()
         otherMedical += roundToCents(std::max(0.0, dependant.first - medicalThreshold(dependant.second)));
     otherMedical = roundToCents(otherMedical);
     ownAmounts = 0.0;
+    amountsAfterTuition = 0.0;
     if (c.ownAmounts) c.ownAmounts(*this);
     calculateTuition();
 
@@ -75,7 +76,7 @@ void ProvinceCalc::calculate()
         + eiEmployment + eiSelfEmployed;
     totalAmounts = roundToCents(creditsBeforeTransfers + ageAmount + pensionAmount + disabilityAmount
                              + disabilityTransferAmount + studentLoanInterest + tuitionUsed + spouseTransfer
-                             + medicalAllowable + otherMedical + ownAmounts);
+                             + medicalAllowable + otherMedical + ownAmounts + amountsAfterTuition);
     creditsAtLowestRate = roundToCents(totalAmounts * lowestRate());
     const double gifts = std::max(0.0, donations);
     donationCredit = roundToCents(std::min(kDonationLowPart, gifts) * lowestRate()

@@ -80,6 +80,9 @@ struct ProvinceCalc
     double medicalAllowable = 0.0;  // line 58689
     double otherMedical = 0.0;      // line 58729: other dependants, each over the province's threshold
     double ownAmounts = 0.0;        // amounts only some provinces have (Yukon's Canada employment amount, line 58310)
+    // Own amounts the 428 adds after the tuition and transfer lines, outside
+    // the room the S11 measures (Manitoba's family tax benefit, line 61470).
+    double amountsAfterTuition = 0.0;
     // The S11: what the tax still needs after the credits ahead of tuition,
     // what is claimed (line 58560) from past years and from this year, what
     // is transferred and what is left for future years.

@@ -139,7 +139,8 @@ PageLayout prov428Layout(const Prov428OwnLayout& own, const Prov428GoTo& goTo)
 {
     return compose({layoutTable(k428Head), own.familyAmounts, layoutTable(k428Contributions), own.otherAmounts,
                     layoutTable(k428Pension), own.caregiver, layoutTable(k428Disability), LayoutTable{&goTo.rows[0], 1},
-                    own.transfers, layoutTable(k428Spouse), LayoutTable{&goTo.rows[1], 1}, layoutTable(k428Credits),
+                    own.transfers, layoutTable(k428Spouse), LayoutTable{&goTo.rows[1], 1}, own.afterSpouseTransfer,
+                    layoutTable(k428Credits),
                     own.surtax, layoutTable(k428MinimumTax), own.reductions, layoutTable(k428ForeignCredit),
                     own.credits, layoutTable(k428Tail)});
 }

@@ -73,7 +73,6 @@ constexpr FieldSpec kMb428[] = {
     QM_CALC("58400"),                   // caregiver amount
     QM_AMT("58600"),                    // tuition and education amounts transferred from a child
     QM_CALC("61470"),                   // family tax benefit (Schedule MB428-A, line 12)
-    QM_CALC("family_tax_benefit"),      // its credit: line 61470 at the lowest rate
     QM_AMT("political_contributions"),
     QM_CALC("political_contribution_tax_credit"),
 };
@@ -647,14 +646,21 @@ constexpr double kMbFtbAmount = 2065;           // MB428-A lines 1 to 5: self, s
 constexpr double kMbFtbDisabledOrChild = 2752;  // MB428-A lines 6 to 9: each disability claim and each dependent child
 constexpr double kMbFtbIncomeRate = 0.09;       // MB428-A line 11: 9% of net income
 
-void mbTax(ProvinceCalc& c)
+// MB428 Part B: the benefit is one of the credit amounts (line 61470, after
+// the spouse's transfer on line 58640 and before the medical expenses), so
+// it is credited at the lowest rate with the others in line 58800, after the
+// Schedule MB(S11) has taken its room. The agency's 2016 guide lists the
+// line in that place and the 2023 MB428 prints it there.
+void mbAmounts(ProvinceCalc& c)
 {
     double amounts = kMbFtbAmount;                                  // line 1
     if (c.spouseAmount > 0) amounts += kMbFtbAmount;                // line 2: spouse amount claimed on line 58120
     if (c.dependantAmount > 0) amounts += kMbFtbAmount;             // line 3: eligible dependant claimed on line 58160
     if (c.age >= 65) amounts += kMbFtbAmount;                       // line 4
     if (c.hasSpouse && c.spouseAge >= 65) amounts += kMbFtbAmount;  // line 5
-    if (c.disabilitySelf) amounts += kMbFtbDisabledOrChild;         // line 7, for self
+    // Line 7: the disability claims for self (58440) and for a dependant
+    // other than the spouse (58480).
+    amounts += kMbFtbDisabledOrChild * ((c.disabilitySelf ? 1 : 0) + (c.disabilityTransfer ? 1 : 0));
     // Line 9: the children 18 or younger, but not one claimed as the
     // eligible dependant; of a couple only the spouse with the higher net
     // income claims them.
@@ -664,9 +670,13 @@ void mbTax(ProvinceCalc& c)
     const double benefit =
         roundToCents(std::max(0.0, amounts - roundToCents(kMbFtbIncomeRate * std::max(0.0, c.netIncome))));
     addOwn(c, "61470", benefit);
-    takeFromTax(c, "family_tax_benefit", benefit * c.lowestRate());
-    // MB428: the political contribution credit comes before the foreign tax
-    // credit.
+    c.amountsAfterTuition += benefit;
+}
+
+// MB428 Part C: the political contribution credit comes before the foreign
+// tax credit.
+void mbTax(ProvinceCalc& c)
+{
     politicalContributionCredit(c, "political_contributions", kMbPolitical);
     c.takeForeignTaxCredit();
 }
@@ -840,7 +850,7 @@ void ytAmounts(ProvinceCalc& c)
 //                                  BPA    spouse max  spouse end  age    age threshold  pension disability medical  donation>200 eligible DTC other DTC  own amounts own tax         own 479     own steps take the foreign tax credit
 constexpr ProvinceCredits kAbCredits{19369, 19369,      19369,      5397,  40179,         1491,   14940,     2503,    0.21,        0.0812,      0.0218,    nullptr,    abTax,          nullptr};
 constexpr ProvinceCredits kBcCredits{11070, 9479,       10427,      4964,  36954,         1000,   8303,      2357,    0.168,       0.12,        0.0196,    nullptr,    bcTax,          nullptr};
-constexpr ProvinceCredits kMbCredits{9936,  9134,       9134,       3728,  27749,         1000,   6180,      1728,    0.174,       0.08,        0.007835,  nullptr,    mbTax,          nullptr,    true};
+constexpr ProvinceCredits kMbCredits{9936,  9134,       9134,       3728,  27749,         1000,   6180,      1728,    0.174,       0.08,        0.007835,  mbAmounts,  mbTax,          nullptr,    true};
 constexpr ProvinceCredits kNbCredits{10564, 8970,       9868,       5158,  38400,         1000,   8552,      2373,    0.1795,      0.14,        0.0275,    nullptr,    nbTax,          nullptr};
 constexpr ProvinceCredits kNlCredits{9536,  7792,       8572,       6087,  33359,         1000,   6435,      2116,    0.183,       0.054,       0.035,     nullptr,    nlTax,          nlCredits};
 constexpr ProvinceCredits kNsCredits{8481,  8481,       9329,       4141,  30828,         1173,   7341,      1637,    0.21,        0.0885,      0.0299,    nsAmounts,  nsTax,          nullptr};

@@ -326,22 +326,27 @@ void ProvincialTaxTest::ownRules_data()
     QTest::newRow("PE reduction lower spouse") << 10 << 15000.0 << 0.0 << 16000.0 << 0 << "low_income_tax_reduction" << 0.0;
 
     // Manitoba family tax benefit (MB428-A): 2,065 for self (and for a spouse
-    // or eligible dependant claimed), 2,752 a child, less 9% of net income,
-    // credited at 10.8%. The basic amount 9,936 leaves credits of 1,073.09.
-    // At 20,000: 2,065 - 1,800 = 265, credit 28.62 (tax 2,160 - 1,073.09).
-    QTest::newRow("MB family benefit single") << 3 << 20000.0 << 0.0 << -1.0 << 0 << "family_tax_benefit" << 28.62;
+    // or eligible dependant claimed), 2,752 a child, less 9% of net income.
+    // It is a credit amount of Part B (line 61470), in line 58800 with the
+    // basic amount 9,936, all credited at 10.8%.
+    // At 20,000: 2,065 - 1,800 = 265; 10,201 x 10.8% = 1,101.708; tax 2,160 - 1,101.71.
     QTest::newRow("MB family benefit amount") << 3 << 20000.0 << 0.0 << -1.0 << 0 << "61470" << 265.0;
+    QTest::newRow("MB family benefit in 58800") << 3 << 20000.0 << 0.0 << -1.0 << 0 << "58800" << 10201.0;
+    QTest::newRow("MB family benefit tax") << 3 << 20000.0 << 0.0 << -1.0 << 0 << "42800" << 1058.29;
     // Where it ends: 9% of 22,944 is 2,064.96; of 22,945, 2,065.05.
     QTest::newRow("MB family benefit 22,944") << 3 << 22944.0 << 0.0 << -1.0 << 0 << "61470" << 0.04;
     QTest::newRow("MB family benefit 22,945") << 3 << 22945.0 << 0.0 << -1.0 << 0 << "61470" << 0.0;
-    // Two children at 30,000: 2,065 + 5,504 - 2,700 = 4,869, x 10.8% = 525.852.
-    QTest::newRow("MB family benefit children") << 3 << 30000.0 << 0.0 << -1.0 << 2 << "family_tax_benefit" << 525.85;
-    // A spouse of no income claimed on line 58120: 4,130 - 2,700 = 1,430, x 10.8%.
-    QTest::newRow("MB family benefit spouse") << 3 << 30000.0 << 0.0 << 0.0 << 0 << "family_tax_benefit" << 154.44;
-    // The spouse with the higher income claims the children: 2,065 - 1,350 = 715.
-    QTest::newRow("MB family benefit lower spouse") << 3 << 15000.0 << 0.0 << 16000.0 << 2 << "family_tax_benefit" << 77.22;
-    // At 10,000 the credit (1,165 x 10.8% = 125.82) is held to the tax left, 1,080 - 1,073.09.
-    QTest::newRow("MB family benefit held to tax") << 3 << 10000.0 << 0.0 << -1.0 << 0 << "family_tax_benefit" << 6.91;
+    // Two children at 30,000: 2,065 + 5,504 - 2,700 = 4,869; 9,936 + 4,869.
+    QTest::newRow("MB family benefit children") << 3 << 30000.0 << 0.0 << -1.0 << 2 << "61470" << 4869.0;
+    QTest::newRow("MB family benefit children 58800") << 3 << 30000.0 << 0.0 << -1.0 << 2 << "58800" << 14805.0;
+    // A spouse of no income claimed on line 58120 (9,134): 4,130 - 2,700 =
+    // 1,430; 9,936 + 9,134 + 1,430.
+    QTest::newRow("MB family benefit spouse") << 3 << 30000.0 << 0.0 << 0.0 << 0 << "58800" << 20500.0;
+    // The spouse with the higher income claims the children, and a spouse
+    // of 16,000 leaves no spouse amount: 2,065 - 1,350 = 715.
+    QTest::newRow("MB family benefit lower spouse") << 3 << 15000.0 << 0.0 << 16000.0 << 2 << "61470" << 715.0;
+    // At 10,000: (9,936 + 1,165) x 10.8% = 1,198.91 is more than the tax of 1,080.
+    QTest::newRow("MB family benefit past the tax") << 3 << 10000.0 << 0.0 << -1.0 << 0 << "42800" << 0.0;
 
     // Nova Scotia low-income tax reduction: 300 (+300 for a spouse, +165 for
     // each child) less 5% of family net income over 15,000. At 16,000 the
