@@ -198,6 +198,7 @@ void CProvinceTaxManager::CalcProvCredit(TaxData_T1New* t1, TaxData_T2203* /*t22
     calc.spouseNetIncome = calc.claimsSpouse ? t1->getFloat("spouse_net_income") : 0.0;
     calc.children = t1->getInt("dependants_children_0_to_18");
     calc.adjustedNetDeductions = t1->getFloat("24400") + t1->getFloat("25000");
+    calc.tax = amountOf(form428, "42800");     // some 479 credits are held to the tax
     CTaxData_Form* form479 = m_params.form479 ? currentForm(m_params.form479) : nullptr;
     if (form479) readEntries(*form479, m_params.own479, calc.entries479);
     calc.calculateRefundable();

@@ -261,11 +261,6 @@ constexpr LayoutRow kNu428Caregiver[] = {
 constexpr LayoutRow kNu428Transfers[] = {
     QL_LINE("58600", "58600", "Tuition and education amounts transferred from a child"),
 };
-constexpr LayoutRow kNu428Credits[] = {
-    QL_SECTION("Nunavut credits"),
-    QL_LINE("political_contributions", nullptr, "Nunavut political contributions made in 2021"),
-    QL_LINE("political_contribution_tax_credit", nullptr, "Nunavut political contribution tax credit"),
-};
 constexpr LayoutRow kNu479[] = {
     QL_PAGE("NU479 Nunavut Credits"),
     QL_SECTION("Cost of living tax credit"),
@@ -275,6 +270,9 @@ constexpr LayoutRow kNu479[] = {
     QL_LINE("single_parent", nullptr, "You were a single parent at any time in 2021"),
     QL_LINE("63940", "63940", "Cost of living supplement for single parents"),
     QL_LINE("63990", "63990", "Total cost of living tax credit"),
+    QL_SECTION("Political contribution tax credit"),
+    QL_LINE("political_contributions", nullptr, "Nunavut political contributions made in 2021"),
+    QL_LINE("political_contribution_tax_credit", nullptr, "Nunavut political contribution tax credit"),
     QL_SECTION("Volunteer firefighters' tax credit"),
     QL_LINE("volunteer_firefighter", nullptr, "You were a volunteer firefighter"),
     QL_LINE("volunteer_firefighters_tax_credit", nullptr, "Volunteer firefighters' tax credit"),
@@ -440,7 +438,7 @@ const ProvinceLayouts kProvinceLayouts[] = {
       ROWS(kNs479), kNone,       kNone},
     { 7, {ROWS(kNt428Family), ROWS(kNt428Other), ROWS(kNt428Caregiver), ROWS(kNt428Transfers), kNone, kNone, ROWS(kNt428Credits), kNone},
       ROWS(kNt479), kNone,       kNone},
-    { 8, {ROWS(kNu428Family), kNone,             ROWS(kNu428Caregiver), ROWS(kNu428Transfers), kNone, kNone, ROWS(kNu428Credits), kNone},
+    { 8, {ROWS(kNu428Family), kNone,             ROWS(kNu428Caregiver), ROWS(kNu428Transfers), kNone, kNone, kNone, kNone},
       ROWS(kNu479), kNone,       kNone},
     { 9, {ROWS(kOn428Family), ROWS(kOn428Other), kNone,                 kNone,                 ROWS(kOn428Surtax), ROWS(kOn428Reductions), ROWS(kOn428Credits), kNone},
       ROWS(kOn479), kNone,       ROWS(kOnInterview)},

@@ -207,8 +207,6 @@ constexpr FieldSpec kNu428[] = {
     QM_CALC("58200"),                   // amount for infirm dependants age 18 or older
     QM_CALC("58400"),                   // caregiver amount
     QM_AMT("58600"),                    // tuition and education amounts transferred from a child
-    QM_AMT("political_contributions"),
-    QM_CALC("political_contribution_tax_credit"),
 };
 
 constexpr FieldSpec kNu479[] = {
@@ -218,6 +216,9 @@ constexpr FieldSpec kNu479[] = {
     QM_BOOL("single_parent"),           // a single parent at any time in the year
     QM_CALC("63940"),                   // cost of living supplement for single parents
     QM_CALC("63990"),                   // total cost of living tax credit
+    // Nunavut's political contribution credit is on the NU479, not the NU428.
+    QM_AMT("political_contributions"),
+    QM_CALC("political_contribution_tax_credit"),
     QM_BOOL("volunteer_firefighter"),
     QM_CALC("volunteer_firefighters_tax_credit"),
     QM_CALC("47900"),
@@ -356,8 +357,12 @@ constexpr double kYtRates[] = {0.064, 0.09, 0.109, 0.128, 0.15};
 //     indexed since) or the 2021 figure where given; ON medical 2,462:
 //     rcgt.com Ontario 2021;
 //   eligible dividend credit: taxtips.ca "Eligible Dividend Tax Credit Rates"
-//     (2021 row); other-than-eligible dividend credit: not confirmed in stored
-//     sources (the provinces' 2021 428 figures as remembered);
+//     (2021 row); other-than-eligible dividend credit: AB 2.18% and ON
+//     2.9863% from an accountant's 2021 rate table (maroofhs.com, with the
+//     federal 9.0301%), PE 1.96% from Prince Edward Island's Bill 58 (from
+//     January 1, 2021, as KPMG reports it; the agency's 2019 guide had
+//     2.74%); the other nine: not confirmed in stored sources (the
+//     provinces' 2021 428 figures as remembered);
 //   donation rate over 200: the province's top bracket rate or its 428 figure.
 
 double gradedDown(double max, double income, double threshold, double rate)
@@ -427,10 +432,13 @@ void politicalContributionCredit(ProvinceCalc& c, const char* contributionsLine,
 }
 
 // The 2021 scales. Sources: AB, Elections Alberta's table; SK, Government of
-// Saskatchewan (both unchanged since 2004); the others taxtips.ca's tables of
-// provincial political contribution credits, the same in each year it shows
-// (2012 to 2025; Manitoba's from 2018, Yukon's from 2016), not confirmed
-// against the 2021 forms.
+// Saskatchewan (both unchanged since 2004; the agency's guide text gives the
+// maxima at 2,300 of contributions for AB428 line 65 and 1,275 for SK428
+// line 72, as the scales do); the others taxtips.ca's tables of provincial
+// political contribution credits, the same in each year it shows (2012 to
+// 2025; Manitoba's from 2018, Yukon's from 2016). The maxima of MB (1,000),
+// NB (500), YT (650) and NT (500, reached at 900) are those the 2023 forms
+// print; the 2021 forms of BC, MB, NB, NL, PE and YT: not confirmed.
 constexpr PoliticalCreditScale kAbPolitical{200, 900, 1200, 1000};    // AB428 line 60030
 constexpr PoliticalCreditScale kSkPolitical{400, 350, 525, 650};      // SK428 line 63554
 constexpr PoliticalCreditScale kBcPolitical{100, 450, 600, 500};      // BC428 line 60400
@@ -441,7 +449,8 @@ constexpr PoliticalCreditScale kPePolitical{100, 450, 600, 500};      // PE428
 constexpr PoliticalCreditScale kYtPolitical{400, 350, 525, 650};      // YT428
 // Nova Scotia: 75% of the contributions, at most 750 (novascotia.ca).
 constexpr PoliticalCreditScale kNsPolitical{1000, 0, 0, 750};
-// The territories: 100% of the first 100, 50% of the next 800, at most 500.
+// The territories: 100% of the first 100, 50% of the next 800, at most 500
+// (NT428 Part C; Nunavut's is on the NU479).
 constexpr PoliticalCreditScale kTerritorialPolitical{100, 800, 0, 500, 1.0, 0.5, 0.0};
 // Ontario's credit is on the ON479 and refundable; its Worksheet ON479 takes
 // 75% to 423, 50% to 1,410 and 33.33% above, at most 1,410. These are the
@@ -763,13 +772,22 @@ void nuCredits(ProvinceCalc& c)
         : 0.0;
     addOwn479(c, "63940", supplement);
     addOwn479(c, "63990", basic + supplement);
-    c.refundable += basic + supplement;
+    // NU479: the political contribution credit, at most the Nunavut tax
+    // (line 42800) less the cost of living credit.
+    const double room = std::max(0.0, c.tax - (basic + supplement));
+    const double political = std::min(politicalCredit(c.entry479("political_contributions"), kTerritorialPolitical), room);
+    addOwn479(c, "political_contribution_tax_credit", political);
+    c.refundable += basic + supplement + political;
 }
 
 // Nova Scotia: the supplements to the basic, age, spouse and dependant
 // amounts under 75,000 of taxable income, and the low-income tax reduction.
 constexpr double kNsSupplement = 3000;          // NS428: basic / spouse / dependant supplement (payworks.ca: 11,481 = 8,481 + 3,000)
-constexpr double kNsAgeSupplement = 1465;       // NS428: age amount supplement (not confirmed in stored sources)
+// NS428 Worksheet, line 58080: the age amount supplement 1,465, less 2.93%
+// (1,465 over 50,000) of taxable income above 25,000; the 2023 worksheet
+// prints the same (maximum 5,606 = 4,141 + 1,465), and Nova Scotia indexed
+// none of these amounts before 2025 (its basic amount 8,481 since 2011).
+constexpr double kNsAgeSupplement = 1465;       // NS428 Worksheet line 58080: age amount supplement
 constexpr double kNsSupplementThreshold = 25000;    // NS428: full supplement up to 25,000 (payworks.ca)
 constexpr double kNsSupplementEnd = 75000;      // NS428: none from 75,000 (payworks.ca)
 // NS428 lines 61950 to 61990 and 60999: 300 for self and 300 for a spouse or
@@ -824,8 +842,9 @@ void nsTax(ProvinceCalc& c)
     politicalContributionCredit(c, "political_contributions", kNsPolitical);
 }
 
-// The territories' own step on the 428: the political contribution credit.
-void territorialTax(ProvinceCalc& c)
+// The Northwest Territories' own step on the NT428, after the territorial
+// foreign tax credit (NT428 Part C): the political contribution credit.
+void ntTax(ProvinceCalc& c)
 {
     politicalContributionCredit(c, "political_contributions", kTerritorialPolitical);
 }
@@ -854,8 +873,8 @@ constexpr ProvinceCredits kMbCredits{9936,  9134,       9134,       3728,  27749
 constexpr ProvinceCredits kNbCredits{10564, 8970,       9868,       5158,  38400,         1000,   8552,      2373,    0.1795,      0.14,        0.0275,    nullptr,    nbTax,          nullptr};
 constexpr ProvinceCredits kNlCredits{9536,  7792,       8572,       6087,  33359,         1000,   6435,      2116,    0.183,       0.054,       0.035,     nullptr,    nlTax,          nlCredits};
 constexpr ProvinceCredits kNsCredits{8481,  8481,       9329,       4141,  30828,         1173,   7341,      1637,    0.21,        0.0885,      0.0299,    nsAmounts,  nsTax,          nullptr};
-constexpr ProvinceCredits kNtCredits{15243, 15243,      15243,      7456,  38893,         1000,   12361,     2421,    0.1405,      0.115,       0.06,      nullptr,    territorialTax, ntCredits};
-constexpr ProvinceCredits kNuCredits{16467, 16467,      16467,      10512, 38893,         2000,   14016,     2421,    0.115,       0.0551,      0.0261,    nullptr,    territorialTax, nuCredits};
+constexpr ProvinceCredits kNtCredits{15243, 15243,      15243,      7456,  38893,         1000,   12361,     2421,    0.1405,      0.115,       0.06,      nullptr,    ntTax, ntCredits};
+constexpr ProvinceCredits kNuCredits{16467, 16467,      16467,      10512, 38893,         2000,   14016,     2421,    0.115,       0.0551,      0.0261,    nullptr,    nullptr,        nuCredits};
 constexpr ProvinceCredits kOnCredits{10880, 9238,       10162,      5312,  39546,         1504,   8790,      2462,    0.1116,      0.10,        0.029863,  nullptr,    onTax,          onCredits,  true};
 constexpr ProvinceCredits kPeCredits{10500, 8918,       9809,       3764,  28019,         1000,   6890,      1678,    0.167,       0.105,       0.0196,    nullptr,    peTax,          nullptr,    true};
 constexpr ProvinceCredits kSkCredits{16225, 16225,      17848,      4943,  36794,         1000,   9559,      2520,    0.145,       0.11,        0.01695,   skAmounts,  skTax,          nullptr};

@@ -535,8 +535,6 @@ void ProvincialTaxTest::politicalContributions_data()
     QTest::newRow("NT 100") << 7 << 50000.0 << 100.0 << 100.0;
     QTest::newRow("NT 500") << 7 << 50000.0 << 500.0 << 300.0;
     QTest::newRow("NT 900") << 7 << 50000.0 << 900.0 << 500.0;
-    QTest::newRow("NU 50") << 8 << 50000.0 << 50.0 << 50.0;
-    QTest::newRow("NU 2,000") << 8 << 50000.0 << 2000.0 << 500.0;
 }
 
 void ProvincialTaxTest::politicalContributions()
@@ -711,6 +709,24 @@ void ProvincialTaxTest::foreignTaxCredit_data()
                                                      << 750.0;
     QTest::newRow("PE after the low-income reduction") << 10 << 20000.0 << QStringList{"10000:1000"} << 315.50
                                                          << 315.50 << 0.0;
+    // Where the 428 puts the foreign tax credit ahead of its own credits, the
+    // political contribution credit does not shrink the tax it is measured
+    // against: a tenth of the tax at 50,000 after the basic credits.
+    // Alberta: 5,000 - 1,936.90 = 3,063.10.
+    QTest::newRow("AB before the political credit") << 1 << 50000.0 << QStringList{"5000:1000"} << 306.31 << 306.31
+                                                      << 1100.0;
+    // Saskatchewan: 5,336.46 - 1,703.63 = 3,632.83.
+    QTest::newRow("SK before the political credit") << 12 << 50000.0 << QStringList{"5000:1000"} << 363.28 << 363.28
+                                                      << 1000.0;
+    // Yukon: 49,020 x 6.4% (3,137.28) + 980 x 9% (88.20) - 13,808 x 6.4% (883.71) = 2,341.77.
+    QTest::newRow("YT before the political credit") << 13 << 50000.0 << QStringList{"5000:1000"} << 234.18 << 234.18
+                                                      << 1000.0;
+    // Northwest Territories: 44,396 x 5.9% (2,619.364) + 5,604 x 8.6% (481.944)
+    // - 15,243 x 5.9% (899.34) = 2,201.97.
+    QTest::newRow("NT before the political credit") << 7 << 50000.0 << QStringList{"5000:1000"} << 220.20 << 220.20
+                                                      << 500.0;
+    // Nunavut (its political credit is on the NU479): 2,097.80 - 658.68 = 1,439.12.
+    QTest::newRow("NU on the whole tax") << 8 << 50000.0 << QStringList{"5000:1000"} << 143.91 << 143.91 << 0.0;
 }
 
 void ProvincialTaxTest::foreignTaxCredit()
@@ -724,7 +740,7 @@ void ProvincialTaxTest::foreignTaxCredit()
     ProvinceReturn r(province);
     QVERIFY(r.ready());
     r.setIncome(taxable);
-    if (political > 0) QVERIFY(r.form->setFloat("political_contributions", political));
+    if (political > 0) QVERIFY(r.form->setFloat(province == 12 ? "63554" : "political_contributions", political));
     std::vector<std::unique_ptr<TaxData_T2209_2036>> forms;
     for (const QString& country : countries) {
         forms.push_back(std::make_unique<TaxData_T2209_2036>());
@@ -816,6 +832,21 @@ void ProvincialTaxTest::refundableCredits_data()
         << QStringList{"single_parent=1"} << "63940" << 255.12;
     QTest::newRow("NU treaty income") << 8 << FormType::NU479 << 60000.0 << 41 << -1.0
         << QStringList{"62450=5000"} << "cost_of_living_tax_credit" << 1100.0;
+    // Nunavut's political contribution credit (NU479, as the territories'
+    // scale: 100% of the first 100, 50% of the next 800, at most 500), held
+    // to the Nunavut tax less the cost of living credit. At 50,000 the tax is
+    // 46,740 x 4% (1,869.60) + 3,260 x 7% (228.20) - 16,467 x 4% (658.68) =
+    // 1,439.12, and the cost of living credit 1,000.
+    QTest::newRow("NU political 50") << 8 << FormType::NU479 << 50000.0 << 41 << -1.0
+        << QStringList{"political_contributions=50"} << "political_contribution_tax_credit" << 50.0;
+    QTest::newRow("NU political 500") << 8 << FormType::NU479 << 50000.0 << 41 << -1.0
+        << QStringList{"political_contributions=500"} << "47900" << 1300.0;
+    QTest::newRow("NU political held to tax") << 8 << FormType::NU479 << 50000.0 << 41 << -1.0
+        << QStringList{"political_contributions=2000"} << "political_contribution_tax_credit" << 439.12;
+    // At 20,000 the tax (800 - 658.68 = 141.32) is less than the cost of
+    // living credit (400): no political credit.
+    QTest::newRow("NU political without tax") << 8 << FormType::NU479 << 20000.0 << 41 << -1.0
+        << QStringList{"political_contributions=300"} << "47900" << 400.0;
 }
 
 void ProvincialTaxTest::refundableCredits()
