@@ -461,6 +461,8 @@ constexpr PoliticalCreditScale kOnPolitical{423, 987, 1798, 1410, 0.75, 0.5, 0.3
 // Ontario: surtax, tax reduction, LIFT credit, Health Premium (ON428 2021).
 constexpr double kOnSurtaxThreshold1 = 4874;    // ON428 Part C: 20% of Ontario tax over 4,874
 constexpr double kOnSurtaxThreshold2 = 6237;    // ON428 Part C: 36% of Ontario tax over 6,237
+constexpr double kOnSurtaxRate1 = 0.20;
+constexpr double kOnSurtaxRate2 = 0.36;
 // The tax reduction's amounts are not confirmed against the 2021 ON428; 464
 // agrees with the agency's 2024 figure (529, its line 75 guide text) taken
 // back by Ontario's indexation (4.5%, 6.5%, 2.4%).
@@ -485,11 +487,13 @@ double onHealthPremium(double taxable)
 
 void onTax(ProvinceCalc& c)
 {
-    const double basic = c.tax;
-    const double surtax = 0.20 * std::max(0.0, basic - kOnSurtaxThreshold1)
-        + 0.36 * std::max(0.0, basic - kOnSurtaxThreshold2);
+    // ON428 Part C (lines 62 to 71): the surtax is measured on the tax
+    // before the dividend tax credit, which comes off after it.
+    const double basic = roundToCents(std::max(0.0, c.taxOnTaxableIncome - c.nonRefundable));
+    const double surtax = roundToCents(kOnSurtaxRate1 * std::max(0.0, basic - kOnSurtaxThreshold1)
+                                       + kOnSurtaxRate2 * std::max(0.0, basic - kOnSurtaxThreshold2));
     addOwn(c, "surtax", surtax);
-    c.tax = roundToCents(basic + surtax);
+    c.tax = roundToCents(std::max(0.0, basic + surtax - c.dividendCredit));
     const double reductionBase =
         kOnReductionBasic + kOnReductionPerDependant * std::max(0, c.children + c.impairedDependants);
     takeFromTax(c, "tax_reduction", c.tax > 0 ? 2 * reductionBase - c.tax : 0.0);

@@ -160,6 +160,8 @@ private slots:
     void basicPersonalAmount();
     void ownRules_data();
     void ownRules();
+    void ontarioSurtaxBeforeDividendCredit_data();
+    void ontarioSurtaxBeforeDividendCredit();
     void medicalExpenses_data();
     void medicalExpenses();
     void politicalContributions_data();
@@ -411,6 +413,42 @@ void ProvincialTaxTest::ownRules()
         r.t1.setInt("dependants_children_0_to_18", children);
     r.calculate();
     QCOMPARE(r.form->getFloat(line.toUtf8().constData()), expected);
+}
+
+// ON428 Part C: the surtax is measured on the tax before the dividend tax
+// credit. At 100,000: 45,142 x 5.05% (2,279.671) + 45,145 x 9.15%
+// (4,130.7675) + 9,713 x 11.16% (1,083.9708) = 7,494.4093, less 10,880 x
+// 5.05% (549.44) = 6,944.97; surtax 20% x 2,070.97 (414.194) + 36% x 707.97
+// (254.8692) = 669.06; Health Premium 750.
+void ProvincialTaxTest::ontarioSurtaxBeforeDividendCredit_data()
+{
+    QTest::addColumn<double>("line12000");      // taxable amount of all dividends
+    QTest::addColumn<double>("line12010");      // of which other than eligible
+    QTest::addColumn<double>("dividendCredit");
+    QTest::addColumn<double>("tax");            // line 42800
+
+    QTest::newRow("no dividends") << 0.0 << 0.0 << 0.0 << 8364.03;
+    // 13,800 x 10%: 6,944.97 + 669.06 - 1,380 + 750.
+    QTest::newRow("eligible dividends") << 13800.0 << 0.0 << 1380.0 << 6984.03;
+    // 11,500 x 2.9863% (343.4245): 6,944.97 + 669.06 - 343.42 + 750.
+    QTest::newRow("other dividends") << 11500.0 << 11500.0 << 343.42 << 8020.61;
+}
+
+void ProvincialTaxTest::ontarioSurtaxBeforeDividendCredit()
+{
+    QFETCH(double, line12000);
+    QFETCH(double, line12010);
+    QFETCH(double, dividendCredit);
+    QFETCH(double, tax);
+    ProvinceReturn r(9);
+    QVERIFY(r.ready());
+    r.setIncome(100000);
+    r.t1.setFloat("12000", line12000);
+    r.t1.setFloat("12010", line12010);
+    r.calculate();
+    QCOMPARE(r.form->getFloat("surtax"), 669.06);
+    QCOMPARE(r.form->getFloat("61520"), dividendCredit);
+    QCOMPARE(r.form->getFloat("42800"), tax);
 }
 
 // The gross expenses of line 33099 and each other dependant's expenses,
