@@ -128,8 +128,13 @@ void ProvinceCalc::calculateTuition()
         ? taxOnTaxableIncome / lowestRate()
         : taxableIncome;
     tuitionNeeded = roundToCents(std::max(0.0, room - ahead));
+    // A month counts once: full-time first, part-time in the months left.
+    const double fullTime = std::clamp(educationMonthsFullTime, 0.0, double(kMonthsInYear));
+    const double partTime = std::clamp(educationMonthsPartTime, 0.0, kMonthsInYear - fullTime);
+    const ProvinceCredits& c = *params.credits;
+    educationAmount = roundToCents(fullTime * c.educationFullTime + partTime * c.educationPartTime);
     const double carried = std::max(0.0, tuitionCarriedIn);
-    const double current = std::max(0.0, tuitionCurrent);
+    const double current = std::max(0.0, tuitionCurrent) + educationAmount;
     tuitionUsedCarried = roundToCents(std::min(carried, tuitionNeeded));
     tuitionUsedCurrent = roundToCents(std::min(current, tuitionNeeded - tuitionUsedCarried));
     tuitionUsed = roundToCents(tuitionUsedCarried + tuitionUsedCurrent);

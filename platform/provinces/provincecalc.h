@@ -48,6 +48,10 @@ struct ProvinceCalc
     double tuitionCarriedIn = 0.0;
     double tuitionCurrent = 0.0;
     double tuitionTransferAsked = 0.0;
+    // Months of full-time and part-time enrolment in the year, for the
+    // province's education amount.
+    double educationMonthsFullTime = 0.0;
+    double educationMonthsPartTime = 0.0;
     double spouseTransfer = 0.0;    // from the province's S2
     double medicalExpenses = 0.0;   // line 33099: self, spouse and children under 18, before the threshold
     // Each other dependant's medical expenses and net income, before that
@@ -86,6 +90,7 @@ struct ProvinceCalc
     // The S11: what the tax still needs after the credits ahead of tuition,
     // what is claimed (line 58560) from past years and from this year, what
     // is transferred and what is left for future years.
+    double educationAmount = 0.0;   // the S11's education amount: part of this year's amount
     double tuitionNeeded = 0.0;
     double tuitionUsedCarried = 0.0, tuitionUsedCurrent = 0.0;
     double tuitionUsed = 0.0;       // line 58560

@@ -95,6 +95,7 @@ constexpr LayoutRow kS11Rows[] = {
     QL_LINE("eligible_tuition_fees", nullptr, "Eligible tuition fees paid for 2021"),
     QL_LINE("education_months_part_time", nullptr, "Number of months in 2021 you were enrolled part-time"),
     QL_LINE("education_months_full_time", nullptr, "Number of months in 2021 you were enrolled full-time"),
+    QL_LINE("education_amount", nullptr, "Education amount (where the province still gives it)"),
     QL_LINE("current_year_amount", nullptr, "Tuition and education amounts for 2021"),
     QL_LINE("total_available", nullptr, "Total available tuition and education amounts"),
     QL_LINE("used_this_year", nullptr, "Tuition and education amounts claimed for 2021 (to line 58560)"),

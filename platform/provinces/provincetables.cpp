@@ -870,17 +870,24 @@ void ytAmounts(ProvinceCalc& c)
     c.ownAmounts = Federal2021::canadaEmploymentAmount(c.employmentIncome);
 }
 
-//                                  BPA    spouse max  spouse end  age    age threshold  pension disability medical  donation>200 eligible DTC other DTC  own amounts own tax         own 479     own steps take the foreign tax credit
+// The education amount a month of full-time / part-time enrolment (each
+// S11): Manitoba, Newfoundland and Labrador, Nova Scotia, the Northwest
+// Territories, Nunavut and Prince Edward Island kept it after the federal
+// one ended in 2017 (Alberta, British Columbia, New Brunswick, Ontario,
+// Saskatchewan and Yukon did not; a 2022 tax-software help article lists
+// them so); the amounts are the provinces' long-standing unindexed ones,
+// not confirmed against the 2021 S11s.
+//                                  BPA    spouse max  spouse end  age    age threshold  pension disability medical  donation>200 eligible DTC other DTC  own amounts own tax         own 479     own steps take the foreign tax credit, education full-time, part-time
 constexpr ProvinceCredits kAbCredits{19369, 19369,      19369,      5397,  40179,         1491,   14940,     2503,    0.21,        0.0812,      0.0218,    nullptr,    abTax,          nullptr};
 constexpr ProvinceCredits kBcCredits{11070, 9479,       10427,      4964,  36954,         1000,   8303,      2357,    0.168,       0.12,        0.0196,    nullptr,    bcTax,          nullptr};
-constexpr ProvinceCredits kMbCredits{9936,  9134,       9134,       3728,  27749,         1000,   6180,      1728,    0.174,       0.08,        0.007835,  mbAmounts,  mbTax,          nullptr,    true};
+constexpr ProvinceCredits kMbCredits{9936,  9134,       9134,       3728,  27749,         1000,   6180,      1728,    0.174,       0.08,        0.007835,  mbAmounts,  mbTax,          nullptr,    true,     400,  120};
 constexpr ProvinceCredits kNbCredits{10564, 8970,       9868,       5158,  38400,         1000,   8552,      2373,    0.1795,      0.14,        0.0275,    nullptr,    nbTax,          nullptr};
-constexpr ProvinceCredits kNlCredits{9536,  7792,       8572,       6087,  33359,         1000,   6435,      2116,    0.183,       0.054,       0.035,     nullptr,    nlTax,          nlCredits};
-constexpr ProvinceCredits kNsCredits{8481,  8481,       9329,       4141,  30828,         1173,   7341,      1637,    0.21,        0.0885,      0.0299,    nsAmounts,  nsTax,          nullptr};
-constexpr ProvinceCredits kNtCredits{15243, 15243,      15243,      7456,  38893,         1000,   12361,     2421,    0.1405,      0.115,       0.06,      nullptr,    ntTax, ntCredits};
-constexpr ProvinceCredits kNuCredits{16467, 16467,      16467,      10512, 38893,         2000,   14016,     2421,    0.115,       0.0551,      0.0261,    nullptr,    nullptr,        nuCredits};
+constexpr ProvinceCredits kNlCredits{9536,  7792,       8572,       6087,  33359,         1000,   6435,      2116,    0.183,       0.054,       0.035,     nullptr,    nlTax,          nlCredits,  false,    200,  60};
+constexpr ProvinceCredits kNsCredits{8481,  8481,       9329,       4141,  30828,         1173,   7341,      1637,    0.21,        0.0885,      0.0299,    nsAmounts,  nsTax,          nullptr,    false,    200,  60};
+constexpr ProvinceCredits kNtCredits{15243, 15243,      15243,      7456,  38893,         1000,   12361,     2421,    0.1405,      0.115,       0.06,      nullptr,    ntTax,          ntCredits,  false,    400,  120};
+constexpr ProvinceCredits kNuCredits{16467, 16467,      16467,      10512, 38893,         2000,   14016,     2421,    0.115,       0.0551,      0.0261,    nullptr,    nullptr,        nuCredits,  false,    400,  120};
 constexpr ProvinceCredits kOnCredits{10880, 9238,       10162,      5312,  39546,         1504,   8790,      2462,    0.1116,      0.10,        0.029863,  nullptr,    onTax,          onCredits,  true};
-constexpr ProvinceCredits kPeCredits{10500, 8918,       9809,       3764,  28019,         1000,   6890,      1678,    0.167,       0.105,       0.0196,    nullptr,    peTax,          nullptr,    true};
+constexpr ProvinceCredits kPeCredits{10500, 8918,       9809,       3764,  28019,         1000,   6890,      1678,    0.167,       0.105,       0.0196,    nullptr,    peTax,          nullptr,    true,     400,  120};
 constexpr ProvinceCredits kSkCredits{16225, 16225,      17848,      4943,  36794,         1000,   9559,      2520,    0.145,       0.11,        0.01695,   skAmounts,  skTax,          nullptr};
 constexpr ProvinceCredits kYtCredits{13808, 13808,      13808,      7713,  38893,         2000,   8662,      2421,    0.128,       0.1202,      0.0067,    ytAmounts,  ytTax,          nullptr};
 

@@ -43,7 +43,13 @@ struct ProvinceCredits
     // reduction, Prince Edward Island after its surtax and low-income
     // reduction, Manitoba after its political contribution credit).
     bool ownStepsTakeForeignCredit = false;
+    // The S11's education amount a month of full-time and of part-time
+    // enrolment; none where the province ended it.
+    double educationFullTime = 0.0;
+    double educationPartTime = 0.0;
 };
+
+constexpr int kMonthsInYear = 12;
 
 struct ProvinceParams
 {

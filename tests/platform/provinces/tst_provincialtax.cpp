@@ -171,6 +171,8 @@ private slots:
     void saskatchewanAmounts();
     void tuition_data();
     void tuition();
+    void educationAmount_data();
+    void educationAmount();
     void foreignTaxCredit_data();
     void foreignTaxCredit();
     void refundableCredits_data();
@@ -709,6 +711,65 @@ void ProvincialTaxTest::tuition()
     QCOMPARE(s11->getFloat("used_this_year"), used);
     QCOMPARE(s11->getFloat("transferred"), transferred);
     QCOMPARE(s11->getFloat("carried_forward"), left);
+    QVERIFY(r.manager().FreeFormData(s11, true));
+}
+
+// The S11's education amount where the province kept one: the months the
+// S11 gives, else the T2202 slips' (on the T1), full-time first and
+// part-time in the months left, at the province's monthly amounts. At
+// 20,000 of income the tax needs all of it but in Nunavut (20,000 - 16,467
+// = 3,533).
+void ProvincialTaxTest::educationAmount_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<int>("formS11");
+    QTest::addColumn<int>("enteredFullTime");
+    QTest::addColumn<int>("enteredPartTime");
+    QTest::addColumn<double>("slipsFullTime");
+    QTest::addColumn<double>("slipsPartTime");
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<double>("used");           // line 58560
+
+    QTest::newRow("NS full-time entered") << 6 << FormType::NSS11 << 8 << 0 << 0.0 << 0.0 << 1600.0 << 1600.0;
+    QTest::newRow("NS part-time entered") << 6 << FormType::NSS11 << 0 << 4 << 0.0 << 0.0 << 240.0 << 240.0;
+    QTest::newRow("NS entered months over the slips'") << 6 << FormType::NSS11 << 2 << 0 << 8.0 << 0.0 << 400.0
+                                                         << 400.0;
+    QTest::newRow("PE from the slips") << 10 << FormType::PES11 << 0 << 0 << 8.0 << 0.0 << 3200.0 << 3200.0;
+    QTest::newRow("MB from the slips") << 3 << FormType::MBS11 << 0 << 0 << 4.0 << 3.0 << 1960.0 << 1960.0;
+    QTest::newRow("NL part-time") << 5 << FormType::NLS11 << 0 << 6 << 0.0 << 0.0 << 360.0 << 360.0;
+    // 10 full-time months leave 2 of the 5 part-time ones.
+    QTest::newRow("NT a month counts once") << 7 << FormType::NTS11 << 10 << 5 << 0.0 << 0.0 << 4240.0 << 4240.0;
+    QTest::newRow("NU held to the tax") << 8 << FormType::NUS11 << 12 << 0 << 0.0 << 0.0 << 4800.0 << 3533.0;
+    QTest::newRow("ON has none") << 9 << FormType::ONS11 << 8 << 0 << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("BC has none") << 2 << FormType::BCS11 << 0 << 0 << 8.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("AB has none") << 1 << FormType::ABS11 << 8 << 0 << 0.0 << 0.0 << 0.0 << 0.0;
+}
+
+void ProvincialTaxTest::educationAmount()
+{
+    QFETCH(int, province);
+    QFETCH(int, formS11);
+    QFETCH(int, enteredFullTime);
+    QFETCH(int, enteredPartTime);
+    QFETCH(double, slipsFullTime);
+    QFETCH(double, slipsPartTime);
+    QFETCH(double, amount);
+    QFETCH(double, used);
+    ProvinceReturn r(province);
+    QVERIFY(r.ready());
+    CTaxData_Form* s11 = r.manager().NewFormData(formS11, true);
+    QVERIFY(s11);
+    r.setIncome(20000);
+    r.t1.setFloat("t2202_months_full_time", slipsFullTime);
+    r.t1.setFloat("t2202_months_part_time", slipsPartTime);
+    s11->setInt("education_months_full_time", enteredFullTime);
+    s11->setInt("education_months_part_time", enteredPartTime);
+    s11->setFloat("eligible_tuition_fees", 0.0);
+    r.calculate();
+    QCOMPARE(s11->getFloat("education_amount"), amount);
+    QCOMPARE(s11->getFloat("current_year_amount"), amount);
+    QCOMPARE(r.form->getFloat("58560"), used);
+    QCOMPARE(s11->getFloat("carried_forward"), amount - used);
     QVERIFY(r.manager().FreeFormData(s11, true));
 }
 
