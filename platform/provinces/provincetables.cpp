@@ -591,11 +591,13 @@ void familyLowIncomeReduction(ProvinceCalc& c, const FamilyLowIncomeReduction& r
 // figure (678, its line 61590 guide text) indexed by New Brunswick's 1.0%
 // for 2021 (basic personal amount 10,459 to 10,564): not confirmed.
 constexpr FamilyLowIncomeReduction kNbLowIncome{685, 685, 17840, 17840, 0.03};
-// NL428 2021 lines 61870 to 61890: the base 20,619 for one alone (EY's note
-// on the 2021 budget), 859 and 479 for a spouse or dependant (wowa.ca's
+// NL428 2021 lines 61870 to 61890: the basic reduction 859 and the base
+// 20,619 for one alone (EY's note on the 2021 budget; a 2021 tax-software
+// help answer gives both for 2021), 479 for a spouse or dependant (wowa.ca's
 // 2020-2021 page, not confirmed against the 2021 NL428), the family base
 // 34,866 (its 2020 figure 34,727 indexed by Newfoundland and Labrador's 0.4%
-// for 2021: not confirmed), and the form's 16%.
+// for 2021, and the 2015 pair 18,955 / 32,052 grown alike: not confirmed),
+// and the form's 16%.
 constexpr FamilyLowIncomeReduction kNlLowIncome{859, 479, 20619, 34866, 0.16};
 
 void nbTax(ProvinceCalc& c)
