@@ -173,6 +173,7 @@ private slots:
     void tuition();
     void educationAmount_data();
     void educationAmount();
+    void manitobaFamilyBenefitAfterTuition();
     void foreignTaxCredit_data();
     void foreignTaxCredit();
     void refundableCredits_data();
@@ -770,6 +771,25 @@ void ProvincialTaxTest::educationAmount()
     QCOMPARE(s11->getFloat("current_year_amount"), amount);
     QCOMPARE(r.form->getFloat("58560"), used);
     QCOMPARE(s11->getFloat("carried_forward"), amount - used);
+    QVERIFY(r.manager().FreeFormData(s11, true));
+}
+
+// MB428 Part B: the family tax benefit (line 61470) follows the tuition
+// line, so the MB(S11) measures the tax without it. At 20,000: the tuition
+// needed is 20,000 - 9,936 = 10,064 of the 20,000 of fees, and the benefit
+// 2,065 - 1,800 = 265 comes on top in line 58800.
+void ProvincialTaxTest::manitobaFamilyBenefitAfterTuition()
+{
+    ProvinceReturn r(3);
+    QVERIFY(r.ready());
+    CTaxData_Form* s11 = r.manager().NewFormData(FormType::MBS11, true);
+    QVERIFY(s11);
+    r.setIncome(20000);
+    s11->setFloat("eligible_tuition_fees", 20000);
+    r.calculate();
+    QCOMPARE(r.form->getFloat("58560"), 10064.0);
+    QCOMPARE(r.form->getFloat("61470"), 265.0);
+    QCOMPARE(r.form->getFloat("58800"), 20265.0);
     QVERIFY(r.manager().FreeFormData(s11, true));
 }
 
