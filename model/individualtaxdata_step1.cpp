@@ -235,6 +235,8 @@ void moveSlipTotals(IndividualTaxData& person, TaxData_T1New& t1, const STRU_SLI
         sch9->setFloat("donations_slips", t.t4Donations + t.t4aDonations);
     if (CTaxData_Form* sch11 = person.GetFormData(FormType::Schedule11, false))
         sch11->setFloat("32000", present(t.t2202TuitionFees) ? t.t2202TuitionFees : t.t2202SessionFees);
+    t1.setFloat("t2202_months_part_time", t.t2202MonthsPartTime);
+    t1.setFloat("t2202_months_full_time", t.t2202MonthsFullTime);
 }
 
 // CPT20 part 2: one row a T4 slip, at most six.

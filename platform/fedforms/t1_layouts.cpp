@@ -344,6 +344,8 @@ const LayoutRow kStep6[] = {
     QL_HIDDEN("dependants_infirm_18_or_older"),
     QL_HIDDEN("dependants_children_0_to_18"),
     QL_HIDDEN("dependants_infirm"),
+    QL_HIDDEN("t2202_months_part_time"),
+    QL_HIDDEN("t2202_months_full_time"),
     QL_HIDDEN("cpp_contributions_paid"),
     QL_HIDDEN("qpp_contributions_paid"),
     QL_HIDDEN("cpp_pensionable_earnings"),

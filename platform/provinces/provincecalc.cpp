@@ -68,6 +68,7 @@ void ProvinceCalc::calculate()
         otherMedical += roundToCents(std::max(0.0, dependant.first - medicalThreshold(dependant.second)));
     otherMedical = roundToCents(otherMedical);
     ownAmounts = 0.0;
+    amountsAfterTuition = 0.0;
     if (c.ownAmounts) c.ownAmounts(*this);
     calculateTuition();
 
@@ -75,7 +76,7 @@ void ProvinceCalc::calculate()
         + eiEmployment + eiSelfEmployed;
     totalAmounts = roundToCents(creditsBeforeTransfers + ageAmount + pensionAmount + disabilityAmount
                              + disabilityTransferAmount + studentLoanInterest + tuitionUsed + spouseTransfer
-                             + medicalAllowable + otherMedical + ownAmounts);
+                             + medicalAllowable + otherMedical + ownAmounts + amountsAfterTuition);
     creditsAtLowestRate = roundToCents(totalAmounts * lowestRate());
     const double gifts = std::max(0.0, donations);
     donationCredit = roundToCents(std::min(kDonationLowPart, gifts) * lowestRate()
@@ -127,8 +128,13 @@ void ProvinceCalc::calculateTuition()
         ? taxOnTaxableIncome / lowestRate()
         : taxableIncome;
     tuitionNeeded = roundToCents(std::max(0.0, room - ahead));
+    // A month counts once: full-time first, part-time in the months left.
+    const double fullTime = std::clamp(educationMonthsFullTime, 0.0, double(kMonthsInYear));
+    const double partTime = std::clamp(educationMonthsPartTime, 0.0, kMonthsInYear - fullTime);
+    const ProvinceCredits& c = *params.credits;
+    educationAmount = roundToCents(fullTime * c.educationFullTime + partTime * c.educationPartTime);
     const double carried = std::max(0.0, tuitionCarriedIn);
-    const double current = std::max(0.0, tuitionCurrent);
+    const double current = std::max(0.0, tuitionCurrent) + educationAmount;
     tuitionUsedCarried = roundToCents(std::min(carried, tuitionNeeded));
     tuitionUsedCurrent = roundToCents(std::min(current, tuitionNeeded - tuitionUsedCarried));
     tuitionUsed = roundToCents(tuitionUsedCarried + tuitionUsedCurrent);

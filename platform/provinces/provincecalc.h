@@ -48,6 +48,10 @@ struct ProvinceCalc
     double tuitionCarriedIn = 0.0;
     double tuitionCurrent = 0.0;
     double tuitionTransferAsked = 0.0;
+    // Months of full-time and part-time enrolment in the year, for the
+    // province's education amount.
+    double educationMonthsFullTime = 0.0;
+    double educationMonthsPartTime = 0.0;
     double spouseTransfer = 0.0;    // from the province's S2
     double medicalExpenses = 0.0;   // line 33099: self, spouse and children under 18, before the threshold
     // Each other dependant's medical expenses and net income, before that
@@ -80,9 +84,13 @@ struct ProvinceCalc
     double medicalAllowable = 0.0;  // line 58689
     double otherMedical = 0.0;      // line 58729: other dependants, each over the province's threshold
     double ownAmounts = 0.0;        // amounts only some provinces have (Yukon's Canada employment amount, line 58310)
+    // Own amounts the 428 adds after the tuition and transfer lines, outside
+    // the room the S11 measures (Manitoba's family tax benefit, line 61470).
+    double amountsAfterTuition = 0.0;
     // The S11: what the tax still needs after the credits ahead of tuition,
     // what is claimed (line 58560) from past years and from this year, what
     // is transferred and what is left for future years.
+    double educationAmount = 0.0;   // the S11's education amount: part of this year's amount
     double tuitionNeeded = 0.0;
     double tuitionUsedCarried = 0.0, tuitionUsedCurrent = 0.0;
     double tuitionUsed = 0.0;       // line 58560

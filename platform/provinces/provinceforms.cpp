@@ -66,6 +66,7 @@ const FieldSpec kProvS11Fields[] = {
     QM_AMT("eligible_tuition_fees"),            // 2021 fees, where the province still gives the credit
     QM_INT("education_months_part_time"),
     QM_INT("education_months_full_time"),
+    QM_CALC("education_amount"),                // the months at the province's monthly amounts
     QM_CALC("current_year_amount"),
     QM_CALC("total_available"),
     QM_CALC("used_this_year"),                  // to line 58560 of the 428

@@ -95,6 +95,7 @@ constexpr LayoutRow kS11Rows[] = {
     QL_LINE("eligible_tuition_fees", nullptr, "Eligible tuition fees paid for 2021"),
     QL_LINE("education_months_part_time", nullptr, "Number of months in 2021 you were enrolled part-time"),
     QL_LINE("education_months_full_time", nullptr, "Number of months in 2021 you were enrolled full-time"),
+    QL_LINE("education_amount", nullptr, "Education amount (where the province still gives it)"),
     QL_LINE("current_year_amount", nullptr, "Tuition and education amounts for 2021"),
     QL_LINE("total_available", nullptr, "Total available tuition and education amounts"),
     QL_LINE("used_this_year", nullptr, "Tuition and education amounts claimed for 2021 (to line 58560)"),
@@ -139,7 +140,8 @@ PageLayout prov428Layout(const Prov428OwnLayout& own, const Prov428GoTo& goTo)
 {
     return compose({layoutTable(k428Head), own.familyAmounts, layoutTable(k428Contributions), own.otherAmounts,
                     layoutTable(k428Pension), own.caregiver, layoutTable(k428Disability), LayoutTable{&goTo.rows[0], 1},
-                    own.transfers, layoutTable(k428Spouse), LayoutTable{&goTo.rows[1], 1}, layoutTable(k428Credits),
+                    own.transfers, layoutTable(k428Spouse), LayoutTable{&goTo.rows[1], 1}, own.afterSpouseTransfer,
+                    layoutTable(k428Credits),
                     own.surtax, layoutTable(k428MinimumTax), own.reductions, layoutTable(k428ForeignCredit),
                     own.credits, layoutTable(k428Tail)});
 }

@@ -19,6 +19,9 @@ struct Prov428OwnLayout
     LayoutTable surtax;
     LayoutTable reductions;
     LayoutTable credits;
+    // After line 58640, before the medical expenses: Manitoba's family tax
+    // benefit (61470).
+    LayoutTable afterSpouseTransfer;
 };
 
 struct ProvinceLayouts

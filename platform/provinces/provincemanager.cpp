@@ -198,6 +198,7 @@ void CProvinceTaxManager::CalcProvCredit(TaxData_T1New* t1, TaxData_T2203* /*t22
     calc.spouseNetIncome = calc.claimsSpouse ? t1->getFloat("spouse_net_income") : 0.0;
     calc.children = t1->getInt("dependants_children_0_to_18");
     calc.adjustedNetDeductions = t1->getFloat("24400") + t1->getFloat("25000");
+    calc.tax = amountOf(form428, "42800");     // some 479 credits are held to the tax
     CTaxData_Form* form479 = m_params.form479 ? currentForm(m_params.form479) : nullptr;
     if (form479) readEntries(*form479, m_params.own479, calc.entries479);
     calc.calculateRefundable();
@@ -264,6 +265,13 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9,
     calc.tuitionCarriedIn = form->getFloat("unused_tuition_carried_forward");
     calc.tuitionCurrent = amountOf(s11, "eligible_tuition_fees");
     calc.tuitionTransferAsked = amountOf(s11, "transfer_amount");
+    // The months the S11 gives, else those of the return's T2202 slips.
+    const bool monthsEntered =
+        s11 && (s11->getInt("education_months_full_time") > 0 || s11->getInt("education_months_part_time") > 0);
+    calc.educationMonthsFullTime =
+        monthsEntered ? s11->getInt("education_months_full_time") : t1->getFloat("t2202_months_full_time");
+    calc.educationMonthsPartTime =
+        monthsEntered ? s11->getInt("education_months_part_time") : t1->getFloat("t2202_months_part_time");
     // The T2036 figures step 5 put on each country's T2209.
     for (const TaxData_T2209_2036* country : t2209) {
         if (!country) continue;
@@ -315,8 +323,9 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9,
     if (s11) {
         const std::pair<const char*, double> s11Lines[] = {
             {"unused_from_prior_years", calc.tuitionCarriedIn},
-            {"current_year_amount", calc.tuitionCurrent},
-            {"total_available", calc.tuitionCarriedIn + calc.tuitionCurrent},
+            {"education_amount", calc.educationAmount},
+            {"current_year_amount", calc.tuitionCurrent + calc.educationAmount},
+            {"total_available", calc.tuitionCarriedIn + calc.tuitionCurrent + calc.educationAmount},
             {"used_this_year", calc.tuitionUsed},
             {"transferred", calc.tuitionTransferred},
             {"carried_forward", calc.tuitionCarriedOut},

@@ -86,9 +86,8 @@ constexpr LayoutRow kMb428Caregiver[] = {
 constexpr LayoutRow kMb428Transfers[] = {
     QL_LINE("58600", "58600", "Tuition and education amounts transferred from a child"),
 };
-constexpr LayoutRow kMb428Reductions[] = {
-    QL_LINE("61470", "61470", "Manitoba family tax benefit (line 12 of Schedule MB428-A)"),
-    QL_LINE("family_tax_benefit", nullptr, "Manitoba family tax benefit"),
+constexpr LayoutRow kMb428FamilyBenefit[] = {
+    QL_LINE("61470", "61470", "Family tax benefit (line 12 of Schedule MB428-A)"),
 };
 constexpr LayoutRow kMb428Credits[] = {
     QL_SECTION("Manitoba credits"),
@@ -262,11 +261,6 @@ constexpr LayoutRow kNu428Caregiver[] = {
 constexpr LayoutRow kNu428Transfers[] = {
     QL_LINE("58600", "58600", "Tuition and education amounts transferred from a child"),
 };
-constexpr LayoutRow kNu428Credits[] = {
-    QL_SECTION("Nunavut credits"),
-    QL_LINE("political_contributions", nullptr, "Nunavut political contributions made in 2021"),
-    QL_LINE("political_contribution_tax_credit", nullptr, "Nunavut political contribution tax credit"),
-};
 constexpr LayoutRow kNu479[] = {
     QL_PAGE("NU479 Nunavut Credits"),
     QL_SECTION("Cost of living tax credit"),
@@ -276,6 +270,9 @@ constexpr LayoutRow kNu479[] = {
     QL_LINE("single_parent", nullptr, "You were a single parent at any time in 2021"),
     QL_LINE("63940", "63940", "Cost of living supplement for single parents"),
     QL_LINE("63990", "63990", "Total cost of living tax credit"),
+    QL_SECTION("Political contribution tax credit"),
+    QL_LINE("political_contributions", nullptr, "Nunavut political contributions made in 2021"),
+    QL_LINE("political_contribution_tax_credit", nullptr, "Nunavut political contribution tax credit"),
     QL_SECTION("Volunteer firefighters' tax credit"),
     QL_LINE("volunteer_firefighter", nullptr, "You were a volunteer firefighter"),
     QL_LINE("volunteer_firefighters_tax_credit", nullptr, "Volunteer firefighters' tax credit"),
@@ -425,37 +422,38 @@ constexpr LayoutRow kYt479[] = {
 #define ROWS(rows) layoutTable(rows)
 
 const ProvinceLayouts kProvinceLayouts[] = {
-    //        428: family amounts   other amounts     caregiver             transfers              surtax, reductions, credits
-    { 1, {ROWS(kAb428Family), ROWS(kAb428Other), ROWS(kAb428Caregiver), kNone,                 kNone, kNone, ROWS(kAb428Credits)},
+    //        428: family amounts   other amounts     caregiver             transfers              surtax, reductions, credits, after line 58640
+    { 1, {ROWS(kAb428Family), ROWS(kAb428Other), ROWS(kAb428Caregiver), kNone,                 kNone, kNone, ROWS(kAb428Credits), kNone},
       kNone,        kNone,       kNone},
-    { 2, {ROWS(kBc428Family), ROWS(kBc428Other), kNone,                 ROWS(kBc428Transfers), kNone, ROWS(kBc428Reductions), ROWS(kBc428Credits)},
+    { 2, {ROWS(kBc428Family), ROWS(kBc428Other), kNone,                 ROWS(kBc428Transfers), kNone, ROWS(kBc428Reductions), ROWS(kBc428Credits), kNone},
       ROWS(kBc479), kNone,       kNone},
-    { 3, {ROWS(kMb428Family), ROWS(kMb428Other), ROWS(kMb428Caregiver), ROWS(kMb428Transfers), kNone, ROWS(kMb428Reductions), ROWS(kMb428Credits)},
+    { 3, {ROWS(kMb428Family), ROWS(kMb428Other), ROWS(kMb428Caregiver), ROWS(kMb428Transfers), kNone, kNone, ROWS(kMb428Credits),
+          ROWS(kMb428FamilyBenefit)},
       ROWS(kMb479), kNone,       kNone},
-    { 4, {ROWS(kNb428Family), kNone,             ROWS(kNb428Caregiver), ROWS(kNb428Transfers), kNone, ROWS(kNb428Reductions), ROWS(kNb428Credits)},
+    { 4, {ROWS(kNb428Family), kNone,             ROWS(kNb428Caregiver), ROWS(kNb428Transfers), kNone, ROWS(kNb428Reductions), ROWS(kNb428Credits), kNone},
       ROWS(kNb479), kNone,       kNone},
-    { 5, {ROWS(kNl428Family), ROWS(kNl428Other), ROWS(kNl428Caregiver), ROWS(kNl428Transfers), kNone, ROWS(kNl428Reductions), ROWS(kNl428Credits)},
+    { 5, {ROWS(kNl428Family), ROWS(kNl428Other), ROWS(kNl428Caregiver), ROWS(kNl428Transfers), kNone, ROWS(kNl428Reductions), ROWS(kNl428Credits), kNone},
       ROWS(kNl479), kNone,       kNone},
-    { 6, {ROWS(kNs428Family), kNone,             ROWS(kNs428Caregiver), ROWS(kNs428Transfers), kNone, ROWS(kNs428Reductions), ROWS(kNs428Credits)},
+    { 6, {ROWS(kNs428Family), kNone,             ROWS(kNs428Caregiver), ROWS(kNs428Transfers), kNone, ROWS(kNs428Reductions), ROWS(kNs428Credits), kNone},
       ROWS(kNs479), kNone,       kNone},
-    { 7, {ROWS(kNt428Family), ROWS(kNt428Other), ROWS(kNt428Caregiver), ROWS(kNt428Transfers), kNone, kNone, ROWS(kNt428Credits)},
+    { 7, {ROWS(kNt428Family), ROWS(kNt428Other), ROWS(kNt428Caregiver), ROWS(kNt428Transfers), kNone, kNone, ROWS(kNt428Credits), kNone},
       ROWS(kNt479), kNone,       kNone},
-    { 8, {ROWS(kNu428Family), kNone,             ROWS(kNu428Caregiver), ROWS(kNu428Transfers), kNone, kNone, ROWS(kNu428Credits)},
+    { 8, {ROWS(kNu428Family), kNone,             ROWS(kNu428Caregiver), ROWS(kNu428Transfers), kNone, kNone, kNone, kNone},
       ROWS(kNu479), kNone,       kNone},
-    { 9, {ROWS(kOn428Family), ROWS(kOn428Other), kNone,                 kNone,                 ROWS(kOn428Surtax), ROWS(kOn428Reductions), ROWS(kOn428Credits)},
+    { 9, {ROWS(kOn428Family), ROWS(kOn428Other), kNone,                 kNone,                 ROWS(kOn428Surtax), ROWS(kOn428Reductions), ROWS(kOn428Credits), kNone},
       ROWS(kOn479), kNone,       ROWS(kOnInterview)},
-    {10, {ROWS(kPe428Family), kNone,             ROWS(kPe428Caregiver), ROWS(kPe428Transfers), ROWS(kPe428Surtax), ROWS(kPe428Reductions), ROWS(kPe428Credits)},
+    {10, {ROWS(kPe428Family), kNone,             ROWS(kPe428Caregiver), ROWS(kPe428Transfers), ROWS(kPe428Surtax), ROWS(kPe428Reductions), ROWS(kPe428Credits), kNone},
       kNone,        kNone,       kNone},
-    {12, {ROWS(kSk428Family), ROWS(kSk428Other), ROWS(kSk428Caregiver), kNone,                 kNone, ROWS(kSk428Reductions), ROWS(kSk428Credits)},
+    {12, {ROWS(kSk428Family), ROWS(kSk428Other), ROWS(kSk428Caregiver), kNone,                 kNone, ROWS(kSk428Reductions), ROWS(kSk428Credits), kNone},
       ROWS(kSk479), ROWS(kSkS2), kNone},
-    {13, {kNone,              ROWS(kYt428Other), kNone,                 ROWS(kYt428Transfers), kNone, ROWS(kYt428Reductions), ROWS(kYt428Credits)},
+    {13, {kNone,              ROWS(kYt428Other), kNone,                 ROWS(kYt428Transfers), kNone, ROWS(kYt428Reductions), ROWS(kYt428Credits), kNone},
       ROWS(kYt479), kNone,       kNone},
 };
 
 #undef ROWS
 
 // A province without a library of its own (Quebec) lays out only the shared rows.
-const ProvinceLayouts kSharedOnly{0, {kNone, kNone, kNone, kNone, kNone, kNone, kNone}, kNone, kNone, kNone};
+const ProvinceLayouts kSharedOnly{0, {kNone, kNone, kNone, kNone, kNone, kNone, kNone, kNone}, kNone, kNone, kNone};
 
 } // namespace
 

@@ -73,7 +73,6 @@ constexpr FieldSpec kMb428[] = {
     QM_CALC("58400"),                   // caregiver amount
     QM_AMT("58600"),                    // tuition and education amounts transferred from a child
     QM_CALC("61470"),                   // family tax benefit (Schedule MB428-A, line 12)
-    QM_CALC("family_tax_benefit"),      // its credit: line 61470 at the lowest rate
     QM_AMT("political_contributions"),
     QM_CALC("political_contribution_tax_credit"),
 };
@@ -208,8 +207,6 @@ constexpr FieldSpec kNu428[] = {
     QM_CALC("58200"),                   // amount for infirm dependants age 18 or older
     QM_CALC("58400"),                   // caregiver amount
     QM_AMT("58600"),                    // tuition and education amounts transferred from a child
-    QM_AMT("political_contributions"),
-    QM_CALC("political_contribution_tax_credit"),
 };
 
 constexpr FieldSpec kNu479[] = {
@@ -219,6 +216,9 @@ constexpr FieldSpec kNu479[] = {
     QM_BOOL("single_parent"),           // a single parent at any time in the year
     QM_CALC("63940"),                   // cost of living supplement for single parents
     QM_CALC("63990"),                   // total cost of living tax credit
+    // Nunavut's political contribution credit is on the NU479, not the NU428.
+    QM_AMT("political_contributions"),
+    QM_CALC("political_contribution_tax_credit"),
     QM_BOOL("volunteer_firefighter"),
     QM_CALC("volunteer_firefighters_tax_credit"),
     QM_CALC("47900"),
@@ -357,8 +357,12 @@ constexpr double kYtRates[] = {0.064, 0.09, 0.109, 0.128, 0.15};
 //     indexed since) or the 2021 figure where given; ON medical 2,462:
 //     rcgt.com Ontario 2021;
 //   eligible dividend credit: taxtips.ca "Eligible Dividend Tax Credit Rates"
-//     (2021 row); other-than-eligible dividend credit: not confirmed in stored
-//     sources (the provinces' 2021 428 figures as remembered);
+//     (2021 row); other-than-eligible dividend credit: AB 2.18% and ON
+//     2.9863% from an accountant's 2021 rate table (maroofhs.com, with the
+//     federal 9.0301%), PE 1.96% from Prince Edward Island's Bill 58 (from
+//     January 1, 2021, as KPMG reports it; the agency's 2019 guide had
+//     2.74%); the other nine: not confirmed in stored sources (the
+//     provinces' 2021 428 figures as remembered);
 //   donation rate over 200: the province's top bracket rate or its 428 figure.
 
 double gradedDown(double max, double income, double threshold, double rate)
@@ -428,10 +432,13 @@ void politicalContributionCredit(ProvinceCalc& c, const char* contributionsLine,
 }
 
 // The 2021 scales. Sources: AB, Elections Alberta's table; SK, Government of
-// Saskatchewan (both unchanged since 2004); the others taxtips.ca's tables of
-// provincial political contribution credits, the same in each year it shows
-// (2012 to 2025; Manitoba's from 2018, Yukon's from 2016), not confirmed
-// against the 2021 forms.
+// Saskatchewan (both unchanged since 2004; the agency's guide text gives the
+// maxima at 2,300 of contributions for AB428 line 65 and 1,275 for SK428
+// line 72, as the scales do); the others taxtips.ca's tables of provincial
+// political contribution credits, the same in each year it shows (2012 to
+// 2025; Manitoba's from 2018, Yukon's from 2016). The maxima of MB (1,000),
+// NB (500), YT (650) and NT (500, reached at 900) are those the 2023 forms
+// print; the 2021 forms of BC, MB, NB, NL, PE and YT: not confirmed.
 constexpr PoliticalCreditScale kAbPolitical{200, 900, 1200, 1000};    // AB428 line 60030
 constexpr PoliticalCreditScale kSkPolitical{400, 350, 525, 650};      // SK428 line 63554
 constexpr PoliticalCreditScale kBcPolitical{100, 450, 600, 500};      // BC428 line 60400
@@ -442,7 +449,8 @@ constexpr PoliticalCreditScale kPePolitical{100, 450, 600, 500};      // PE428
 constexpr PoliticalCreditScale kYtPolitical{400, 350, 525, 650};      // YT428
 // Nova Scotia: 75% of the contributions, at most 750 (novascotia.ca).
 constexpr PoliticalCreditScale kNsPolitical{1000, 0, 0, 750};
-// The territories: 100% of the first 100, 50% of the next 800, at most 500.
+// The territories: 100% of the first 100, 50% of the next 800, at most 500
+// (NT428 Part C; Nunavut's is on the NU479).
 constexpr PoliticalCreditScale kTerritorialPolitical{100, 800, 0, 500, 1.0, 0.5, 0.0};
 // Ontario's credit is on the ON479 and refundable; its Worksheet ON479 takes
 // 75% to 423, 50% to 1,410 and 33.33% above, at most 1,410. These are the
@@ -453,6 +461,8 @@ constexpr PoliticalCreditScale kOnPolitical{423, 987, 1798, 1410, 0.75, 0.5, 0.3
 // Ontario: surtax, tax reduction, LIFT credit, Health Premium (ON428 2021).
 constexpr double kOnSurtaxThreshold1 = 4874;    // ON428 Part C: 20% of Ontario tax over 4,874
 constexpr double kOnSurtaxThreshold2 = 6237;    // ON428 Part C: 36% of Ontario tax over 6,237
+constexpr double kOnSurtaxRate1 = 0.20;
+constexpr double kOnSurtaxRate2 = 0.36;
 // The tax reduction's amounts are not confirmed against the 2021 ON428; 464
 // agrees with the agency's 2024 figure (529, its line 75 guide text) taken
 // back by Ontario's indexation (4.5%, 6.5%, 2.4%).
@@ -477,11 +487,13 @@ double onHealthPremium(double taxable)
 
 void onTax(ProvinceCalc& c)
 {
-    const double basic = c.tax;
-    const double surtax = 0.20 * std::max(0.0, basic - kOnSurtaxThreshold1)
-        + 0.36 * std::max(0.0, basic - kOnSurtaxThreshold2);
+    // ON428 Part C (lines 62 to 71): the surtax is measured on the tax
+    // before the dividend tax credit, which comes off after it.
+    const double basic = roundToCents(std::max(0.0, c.taxOnTaxableIncome - c.nonRefundable));
+    const double surtax = roundToCents(kOnSurtaxRate1 * std::max(0.0, basic - kOnSurtaxThreshold1)
+                                       + kOnSurtaxRate2 * std::max(0.0, basic - kOnSurtaxThreshold2));
     addOwn(c, "surtax", surtax);
-    c.tax = roundToCents(basic + surtax);
+    c.tax = roundToCents(std::max(0.0, basic + surtax - c.dividendCredit));
     const double reductionBase =
         kOnReductionBasic + kOnReductionPerDependant * std::max(0, c.children + c.impairedDependants);
     takeFromTax(c, "tax_reduction", c.tax > 0 ? 2 * reductionBase - c.tax : 0.0);
@@ -579,11 +591,13 @@ void familyLowIncomeReduction(ProvinceCalc& c, const FamilyLowIncomeReduction& r
 // figure (678, its line 61590 guide text) indexed by New Brunswick's 1.0%
 // for 2021 (basic personal amount 10,459 to 10,564): not confirmed.
 constexpr FamilyLowIncomeReduction kNbLowIncome{685, 685, 17840, 17840, 0.03};
-// NL428 2021 lines 61870 to 61890: the base 20,619 for one alone (EY's note
-// on the 2021 budget), 859 and 479 for a spouse or dependant (wowa.ca's
+// NL428 2021 lines 61870 to 61890: the basic reduction 859 and the base
+// 20,619 for one alone (EY's note on the 2021 budget; a 2021 tax-software
+// help answer gives both for 2021), 479 for a spouse or dependant (wowa.ca's
 // 2020-2021 page, not confirmed against the 2021 NL428), the family base
 // 34,866 (its 2020 figure 34,727 indexed by Newfoundland and Labrador's 0.4%
-// for 2021: not confirmed), and the form's 16%.
+// for 2021, and the 2015 pair 18,955 / 32,052 grown alike: not confirmed),
+// and the form's 16%.
 constexpr FamilyLowIncomeReduction kNlLowIncome{859, 479, 20619, 34866, 0.16};
 
 void nbTax(ProvinceCalc& c)
@@ -647,14 +661,21 @@ constexpr double kMbFtbAmount = 2065;           // MB428-A lines 1 to 5: self, s
 constexpr double kMbFtbDisabledOrChild = 2752;  // MB428-A lines 6 to 9: each disability claim and each dependent child
 constexpr double kMbFtbIncomeRate = 0.09;       // MB428-A line 11: 9% of net income
 
-void mbTax(ProvinceCalc& c)
+// MB428 Part B: the benefit is one of the credit amounts (line 61470, after
+// the spouse's transfer on line 58640 and before the medical expenses), so
+// it is credited at the lowest rate with the others in line 58800, after the
+// Schedule MB(S11) has taken its room. The agency's 2016 guide lists the
+// line in that place and the 2023 MB428 prints it there.
+void mbAmounts(ProvinceCalc& c)
 {
     double amounts = kMbFtbAmount;                                  // line 1
     if (c.spouseAmount > 0) amounts += kMbFtbAmount;                // line 2: spouse amount claimed on line 58120
     if (c.dependantAmount > 0) amounts += kMbFtbAmount;             // line 3: eligible dependant claimed on line 58160
     if (c.age >= 65) amounts += kMbFtbAmount;                       // line 4
     if (c.hasSpouse && c.spouseAge >= 65) amounts += kMbFtbAmount;  // line 5
-    if (c.disabilitySelf) amounts += kMbFtbDisabledOrChild;         // line 7, for self
+    // Line 7: the disability claims for self (58440) and for a dependant
+    // other than the spouse (58480).
+    amounts += kMbFtbDisabledOrChild * ((c.disabilitySelf ? 1 : 0) + (c.disabilityTransfer ? 1 : 0));
     // Line 9: the children 18 or younger, but not one claimed as the
     // eligible dependant; of a couple only the spouse with the higher net
     // income claims them.
@@ -664,9 +685,13 @@ void mbTax(ProvinceCalc& c)
     const double benefit =
         roundToCents(std::max(0.0, amounts - roundToCents(kMbFtbIncomeRate * std::max(0.0, c.netIncome))));
     addOwn(c, "61470", benefit);
-    takeFromTax(c, "family_tax_benefit", benefit * c.lowestRate());
-    // MB428: the political contribution credit comes before the foreign tax
-    // credit.
+    c.amountsAfterTuition += benefit;
+}
+
+// MB428 Part C: the political contribution credit comes before the foreign
+// tax credit.
+void mbTax(ProvinceCalc& c)
+{
     politicalContributionCredit(c, "political_contributions", kMbPolitical);
     c.takeForeignTaxCredit();
 }
@@ -753,13 +778,22 @@ void nuCredits(ProvinceCalc& c)
         : 0.0;
     addOwn479(c, "63940", supplement);
     addOwn479(c, "63990", basic + supplement);
-    c.refundable += basic + supplement;
+    // NU479: the political contribution credit, at most the Nunavut tax
+    // (line 42800) less the cost of living credit.
+    const double room = std::max(0.0, c.tax - (basic + supplement));
+    const double political = std::min(politicalCredit(c.entry479("political_contributions"), kTerritorialPolitical), room);
+    addOwn479(c, "political_contribution_tax_credit", political);
+    c.refundable += basic + supplement + political;
 }
 
 // Nova Scotia: the supplements to the basic, age, spouse and dependant
 // amounts under 75,000 of taxable income, and the low-income tax reduction.
 constexpr double kNsSupplement = 3000;          // NS428: basic / spouse / dependant supplement (payworks.ca: 11,481 = 8,481 + 3,000)
-constexpr double kNsAgeSupplement = 1465;       // NS428: age amount supplement (not confirmed in stored sources)
+// NS428 Worksheet, line 58080: the age amount supplement 1,465, less 2.93%
+// (1,465 over 50,000) of taxable income above 25,000; the 2023 worksheet
+// prints the same (maximum 5,606 = 4,141 + 1,465), and Nova Scotia indexed
+// none of these amounts before 2025 (its basic amount 8,481 since 2011).
+constexpr double kNsAgeSupplement = 1465;       // NS428 Worksheet line 58080: age amount supplement
 constexpr double kNsSupplementThreshold = 25000;    // NS428: full supplement up to 25,000 (payworks.ca)
 constexpr double kNsSupplementEnd = 75000;      // NS428: none from 75,000 (payworks.ca)
 // NS428 lines 61950 to 61990 and 60999: 300 for self and 300 for a spouse or
@@ -814,8 +848,9 @@ void nsTax(ProvinceCalc& c)
     politicalContributionCredit(c, "political_contributions", kNsPolitical);
 }
 
-// The territories' own step on the 428: the political contribution credit.
-void territorialTax(ProvinceCalc& c)
+// The Northwest Territories' own step on the NT428, after the territorial
+// foreign tax credit (NT428 Part C): the political contribution credit.
+void ntTax(ProvinceCalc& c)
 {
     politicalContributionCredit(c, "political_contributions", kTerritorialPolitical);
 }
@@ -837,17 +872,24 @@ void ytAmounts(ProvinceCalc& c)
     c.ownAmounts = Federal2021::canadaEmploymentAmount(c.employmentIncome);
 }
 
-//                                  BPA    spouse max  spouse end  age    age threshold  pension disability medical  donation>200 eligible DTC other DTC  own amounts own tax         own 479     own steps take the foreign tax credit
+// The education amount a month of full-time / part-time enrolment (each
+// S11): Manitoba, Newfoundland and Labrador, Nova Scotia, the Northwest
+// Territories, Nunavut and Prince Edward Island kept it after the federal
+// one ended in 2017 (Alberta, British Columbia, New Brunswick, Ontario,
+// Saskatchewan and Yukon did not; a 2022 tax-software help article lists
+// them so); the amounts are the provinces' long-standing unindexed ones,
+// not confirmed against the 2021 S11s.
+//                                  BPA    spouse max  spouse end  age    age threshold  pension disability medical  donation>200 eligible DTC other DTC  own amounts own tax         own 479     own steps take the foreign tax credit, education full-time, part-time
 constexpr ProvinceCredits kAbCredits{19369, 19369,      19369,      5397,  40179,         1491,   14940,     2503,    0.21,        0.0812,      0.0218,    nullptr,    abTax,          nullptr};
 constexpr ProvinceCredits kBcCredits{11070, 9479,       10427,      4964,  36954,         1000,   8303,      2357,    0.168,       0.12,        0.0196,    nullptr,    bcTax,          nullptr};
-constexpr ProvinceCredits kMbCredits{9936,  9134,       9134,       3728,  27749,         1000,   6180,      1728,    0.174,       0.08,        0.007835,  nullptr,    mbTax,          nullptr,    true};
+constexpr ProvinceCredits kMbCredits{9936,  9134,       9134,       3728,  27749,         1000,   6180,      1728,    0.174,       0.08,        0.007835,  mbAmounts,  mbTax,          nullptr,    true,     400,  120};
 constexpr ProvinceCredits kNbCredits{10564, 8970,       9868,       5158,  38400,         1000,   8552,      2373,    0.1795,      0.14,        0.0275,    nullptr,    nbTax,          nullptr};
-constexpr ProvinceCredits kNlCredits{9536,  7792,       8572,       6087,  33359,         1000,   6435,      2116,    0.183,       0.054,       0.035,     nullptr,    nlTax,          nlCredits};
-constexpr ProvinceCredits kNsCredits{8481,  8481,       9329,       4141,  30828,         1173,   7341,      1637,    0.21,        0.0885,      0.0299,    nsAmounts,  nsTax,          nullptr};
-constexpr ProvinceCredits kNtCredits{15243, 15243,      15243,      7456,  38893,         1000,   12361,     2421,    0.1405,      0.115,       0.06,      nullptr,    territorialTax, ntCredits};
-constexpr ProvinceCredits kNuCredits{16467, 16467,      16467,      10512, 38893,         2000,   14016,     2421,    0.115,       0.0551,      0.0261,    nullptr,    territorialTax, nuCredits};
+constexpr ProvinceCredits kNlCredits{9536,  7792,       8572,       6087,  33359,         1000,   6435,      2116,    0.183,       0.054,       0.035,     nullptr,    nlTax,          nlCredits,  false,    200,  60};
+constexpr ProvinceCredits kNsCredits{8481,  8481,       9329,       4141,  30828,         1173,   7341,      1637,    0.21,        0.0885,      0.0299,    nsAmounts,  nsTax,          nullptr,    false,    200,  60};
+constexpr ProvinceCredits kNtCredits{15243, 15243,      15243,      7456,  38893,         1000,   12361,     2421,    0.1405,      0.115,       0.06,      nullptr,    ntTax,          ntCredits,  false,    400,  120};
+constexpr ProvinceCredits kNuCredits{16467, 16467,      16467,      10512, 38893,         2000,   14016,     2421,    0.115,       0.0551,      0.0261,    nullptr,    nullptr,        nuCredits,  false,    400,  120};
 constexpr ProvinceCredits kOnCredits{10880, 9238,       10162,      5312,  39546,         1504,   8790,      2462,    0.1116,      0.10,        0.029863,  nullptr,    onTax,          onCredits,  true};
-constexpr ProvinceCredits kPeCredits{10500, 8918,       9809,       3764,  28019,         1000,   6890,      1678,    0.167,       0.105,       0.0196,    nullptr,    peTax,          nullptr,    true};
+constexpr ProvinceCredits kPeCredits{10500, 8918,       9809,       3764,  28019,         1000,   6890,      1678,    0.167,       0.105,       0.0196,    nullptr,    peTax,          nullptr,    true,     400,  120};
 constexpr ProvinceCredits kSkCredits{16225, 16225,      17848,      4943,  36794,         1000,   9559,      2520,    0.145,       0.11,        0.01695,   skAmounts,  skTax,          nullptr};
 constexpr ProvinceCredits kYtCredits{13808, 13808,      13808,      7713,  38893,         2000,   8662,      2421,    0.128,       0.1202,      0.0067,    ytAmounts,  ytTax,          nullptr};
 

@@ -36,12 +36,20 @@ struct ProvinceCredits
     void (*ownTax)(ProvinceCalc&);
     void (*ownCredits)(ProvinceCalc&);
     // The foreign tax credit (T2036) is measured against the tax where its
-    // line stands on the 428: right after the dividend credit unless the
+    // line stands on the 428: right after the dividend credit (and the
+    // additional tax for minimum tax purposes), ahead of the province's own
+    // credits, as on the AB428, SK428, YT428, NT428 and NU428; unless the
     // province's own steps take it later (Ontario after its surtax and tax
     // reduction, Prince Edward Island after its surtax and low-income
     // reduction, Manitoba after its political contribution credit).
     bool ownStepsTakeForeignCredit = false;
+    // The S11's education amount a month of full-time and of part-time
+    // enrolment; none where the province ended it.
+    double educationFullTime = 0.0;
+    double educationPartTime = 0.0;
 };
+
+constexpr int kMonthsInYear = 12;
 
 struct ProvinceParams
 {

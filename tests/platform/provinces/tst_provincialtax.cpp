@@ -160,6 +160,8 @@ private slots:
     void basicPersonalAmount();
     void ownRules_data();
     void ownRules();
+    void ontarioSurtaxBeforeDividendCredit_data();
+    void ontarioSurtaxBeforeDividendCredit();
     void medicalExpenses_data();
     void medicalExpenses();
     void politicalContributions_data();
@@ -169,6 +171,9 @@ private slots:
     void saskatchewanAmounts();
     void tuition_data();
     void tuition();
+    void educationAmount_data();
+    void educationAmount();
+    void manitobaFamilyBenefitAfterTuition();
     void foreignTaxCredit_data();
     void foreignTaxCredit();
     void refundableCredits_data();
@@ -326,22 +331,27 @@ void ProvincialTaxTest::ownRules_data()
     QTest::newRow("PE reduction lower spouse") << 10 << 15000.0 << 0.0 << 16000.0 << 0 << "low_income_tax_reduction" << 0.0;
 
     // Manitoba family tax benefit (MB428-A): 2,065 for self (and for a spouse
-    // or eligible dependant claimed), 2,752 a child, less 9% of net income,
-    // credited at 10.8%. The basic amount 9,936 leaves credits of 1,073.09.
-    // At 20,000: 2,065 - 1,800 = 265, credit 28.62 (tax 2,160 - 1,073.09).
-    QTest::newRow("MB family benefit single") << 3 << 20000.0 << 0.0 << -1.0 << 0 << "family_tax_benefit" << 28.62;
+    // or eligible dependant claimed), 2,752 a child, less 9% of net income.
+    // It is a credit amount of Part B (line 61470), in line 58800 with the
+    // basic amount 9,936, all credited at 10.8%.
+    // At 20,000: 2,065 - 1,800 = 265; 10,201 x 10.8% = 1,101.708; tax 2,160 - 1,101.71.
     QTest::newRow("MB family benefit amount") << 3 << 20000.0 << 0.0 << -1.0 << 0 << "61470" << 265.0;
+    QTest::newRow("MB family benefit in 58800") << 3 << 20000.0 << 0.0 << -1.0 << 0 << "58800" << 10201.0;
+    QTest::newRow("MB family benefit tax") << 3 << 20000.0 << 0.0 << -1.0 << 0 << "42800" << 1058.29;
     // Where it ends: 9% of 22,944 is 2,064.96; of 22,945, 2,065.05.
     QTest::newRow("MB family benefit 22,944") << 3 << 22944.0 << 0.0 << -1.0 << 0 << "61470" << 0.04;
     QTest::newRow("MB family benefit 22,945") << 3 << 22945.0 << 0.0 << -1.0 << 0 << "61470" << 0.0;
-    // Two children at 30,000: 2,065 + 5,504 - 2,700 = 4,869, x 10.8% = 525.852.
-    QTest::newRow("MB family benefit children") << 3 << 30000.0 << 0.0 << -1.0 << 2 << "family_tax_benefit" << 525.85;
-    // A spouse of no income claimed on line 58120: 4,130 - 2,700 = 1,430, x 10.8%.
-    QTest::newRow("MB family benefit spouse") << 3 << 30000.0 << 0.0 << 0.0 << 0 << "family_tax_benefit" << 154.44;
-    // The spouse with the higher income claims the children: 2,065 - 1,350 = 715.
-    QTest::newRow("MB family benefit lower spouse") << 3 << 15000.0 << 0.0 << 16000.0 << 2 << "family_tax_benefit" << 77.22;
-    // At 10,000 the credit (1,165 x 10.8% = 125.82) is held to the tax left, 1,080 - 1,073.09.
-    QTest::newRow("MB family benefit held to tax") << 3 << 10000.0 << 0.0 << -1.0 << 0 << "family_tax_benefit" << 6.91;
+    // Two children at 30,000: 2,065 + 5,504 - 2,700 = 4,869; 9,936 + 4,869.
+    QTest::newRow("MB family benefit children") << 3 << 30000.0 << 0.0 << -1.0 << 2 << "61470" << 4869.0;
+    QTest::newRow("MB family benefit children 58800") << 3 << 30000.0 << 0.0 << -1.0 << 2 << "58800" << 14805.0;
+    // A spouse of no income claimed on line 58120 (9,134): 4,130 - 2,700 =
+    // 1,430; 9,936 + 9,134 + 1,430.
+    QTest::newRow("MB family benefit spouse") << 3 << 30000.0 << 0.0 << 0.0 << 0 << "58800" << 20500.0;
+    // The spouse with the higher income claims the children, and a spouse
+    // of 16,000 leaves no spouse amount: 2,065 - 1,350 = 715.
+    QTest::newRow("MB family benefit lower spouse") << 3 << 15000.0 << 0.0 << 16000.0 << 2 << "61470" << 715.0;
+    // At 10,000: (9,936 + 1,165) x 10.8% = 1,198.91 is more than the tax of 1,080.
+    QTest::newRow("MB family benefit past the tax") << 3 << 10000.0 << 0.0 << -1.0 << 0 << "42800" << 0.0;
 
     // Nova Scotia low-income tax reduction: 300 (+300 for a spouse, +165 for
     // each child) less 5% of family net income over 15,000. At 16,000 the
@@ -406,6 +416,42 @@ void ProvincialTaxTest::ownRules()
         r.t1.setInt("dependants_children_0_to_18", children);
     r.calculate();
     QCOMPARE(r.form->getFloat(line.toUtf8().constData()), expected);
+}
+
+// ON428 Part C: the surtax is measured on the tax before the dividend tax
+// credit. At 100,000: 45,142 x 5.05% (2,279.671) + 45,145 x 9.15%
+// (4,130.7675) + 9,713 x 11.16% (1,083.9708) = 7,494.4093, less 10,880 x
+// 5.05% (549.44) = 6,944.97; surtax 20% x 2,070.97 (414.194) + 36% x 707.97
+// (254.8692) = 669.06; Health Premium 750.
+void ProvincialTaxTest::ontarioSurtaxBeforeDividendCredit_data()
+{
+    QTest::addColumn<double>("line12000");      // taxable amount of all dividends
+    QTest::addColumn<double>("line12010");      // of which other than eligible
+    QTest::addColumn<double>("dividendCredit");
+    QTest::addColumn<double>("tax");            // line 42800
+
+    QTest::newRow("no dividends") << 0.0 << 0.0 << 0.0 << 8364.03;
+    // 13,800 x 10%: 6,944.97 + 669.06 - 1,380 + 750.
+    QTest::newRow("eligible dividends") << 13800.0 << 0.0 << 1380.0 << 6984.03;
+    // 11,500 x 2.9863% (343.4245): 6,944.97 + 669.06 - 343.42 + 750.
+    QTest::newRow("other dividends") << 11500.0 << 11500.0 << 343.42 << 8020.61;
+}
+
+void ProvincialTaxTest::ontarioSurtaxBeforeDividendCredit()
+{
+    QFETCH(double, line12000);
+    QFETCH(double, line12010);
+    QFETCH(double, dividendCredit);
+    QFETCH(double, tax);
+    ProvinceReturn r(9);
+    QVERIFY(r.ready());
+    r.setIncome(100000);
+    r.t1.setFloat("12000", line12000);
+    r.t1.setFloat("12010", line12010);
+    r.calculate();
+    QCOMPARE(r.form->getFloat("surtax"), 669.06);
+    QCOMPARE(r.form->getFloat("61520"), dividendCredit);
+    QCOMPARE(r.form->getFloat("42800"), tax);
 }
 
 // The gross expenses of line 33099 and each other dependant's expenses,
@@ -530,8 +576,6 @@ void ProvincialTaxTest::politicalContributions_data()
     QTest::newRow("NT 100") << 7 << 50000.0 << 100.0 << 100.0;
     QTest::newRow("NT 500") << 7 << 50000.0 << 500.0 << 300.0;
     QTest::newRow("NT 900") << 7 << 50000.0 << 900.0 << 500.0;
-    QTest::newRow("NU 50") << 8 << 50000.0 << 50.0 << 50.0;
-    QTest::newRow("NU 2,000") << 8 << 50000.0 << 2000.0 << 500.0;
 }
 
 void ProvincialTaxTest::politicalContributions()
@@ -671,6 +715,84 @@ void ProvincialTaxTest::tuition()
     QVERIFY(r.manager().FreeFormData(s11, true));
 }
 
+// The S11's education amount where the province kept one: the months the
+// S11 gives, else the T2202 slips' (on the T1), full-time first and
+// part-time in the months left, at the province's monthly amounts. At
+// 20,000 of income the tax needs all of it but in Nunavut (20,000 - 16,467
+// = 3,533).
+void ProvincialTaxTest::educationAmount_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<int>("formS11");
+    QTest::addColumn<int>("enteredFullTime");
+    QTest::addColumn<int>("enteredPartTime");
+    QTest::addColumn<double>("slipsFullTime");
+    QTest::addColumn<double>("slipsPartTime");
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<double>("used");           // line 58560
+
+    QTest::newRow("NS full-time entered") << 6 << FormType::NSS11 << 8 << 0 << 0.0 << 0.0 << 1600.0 << 1600.0;
+    QTest::newRow("NS part-time entered") << 6 << FormType::NSS11 << 0 << 4 << 0.0 << 0.0 << 240.0 << 240.0;
+    QTest::newRow("NS entered months over the slips'") << 6 << FormType::NSS11 << 2 << 0 << 8.0 << 0.0 << 400.0
+                                                         << 400.0;
+    QTest::newRow("PE from the slips") << 10 << FormType::PES11 << 0 << 0 << 8.0 << 0.0 << 3200.0 << 3200.0;
+    QTest::newRow("MB from the slips") << 3 << FormType::MBS11 << 0 << 0 << 4.0 << 3.0 << 1960.0 << 1960.0;
+    QTest::newRow("NL part-time") << 5 << FormType::NLS11 << 0 << 6 << 0.0 << 0.0 << 360.0 << 360.0;
+    // 10 full-time months leave 2 of the 5 part-time ones.
+    QTest::newRow("NT a month counts once") << 7 << FormType::NTS11 << 10 << 5 << 0.0 << 0.0 << 4240.0 << 4240.0;
+    QTest::newRow("NU held to the tax") << 8 << FormType::NUS11 << 12 << 0 << 0.0 << 0.0 << 4800.0 << 3533.0;
+    QTest::newRow("ON has none") << 9 << FormType::ONS11 << 8 << 0 << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("BC has none") << 2 << FormType::BCS11 << 0 << 0 << 8.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("AB has none") << 1 << FormType::ABS11 << 8 << 0 << 0.0 << 0.0 << 0.0 << 0.0;
+}
+
+void ProvincialTaxTest::educationAmount()
+{
+    QFETCH(int, province);
+    QFETCH(int, formS11);
+    QFETCH(int, enteredFullTime);
+    QFETCH(int, enteredPartTime);
+    QFETCH(double, slipsFullTime);
+    QFETCH(double, slipsPartTime);
+    QFETCH(double, amount);
+    QFETCH(double, used);
+    ProvinceReturn r(province);
+    QVERIFY(r.ready());
+    CTaxData_Form* s11 = r.manager().NewFormData(formS11, true);
+    QVERIFY(s11);
+    r.setIncome(20000);
+    r.t1.setFloat("t2202_months_full_time", slipsFullTime);
+    r.t1.setFloat("t2202_months_part_time", slipsPartTime);
+    s11->setInt("education_months_full_time", enteredFullTime);
+    s11->setInt("education_months_part_time", enteredPartTime);
+    s11->setFloat("eligible_tuition_fees", 0.0);
+    r.calculate();
+    QCOMPARE(s11->getFloat("education_amount"), amount);
+    QCOMPARE(s11->getFloat("current_year_amount"), amount);
+    QCOMPARE(r.form->getFloat("58560"), used);
+    QCOMPARE(s11->getFloat("carried_forward"), amount - used);
+    QVERIFY(r.manager().FreeFormData(s11, true));
+}
+
+// MB428 Part B: the family tax benefit (line 61470) follows the tuition
+// line, so the MB(S11) measures the tax without it. At 20,000: the tuition
+// needed is 20,000 - 9,936 = 10,064 of the 20,000 of fees, and the benefit
+// 2,065 - 1,800 = 265 comes on top in line 58800.
+void ProvincialTaxTest::manitobaFamilyBenefitAfterTuition()
+{
+    ProvinceReturn r(3);
+    QVERIFY(r.ready());
+    CTaxData_Form* s11 = r.manager().NewFormData(FormType::MBS11, true);
+    QVERIFY(s11);
+    r.setIncome(20000);
+    s11->setFloat("eligible_tuition_fees", 20000);
+    r.calculate();
+    QCOMPARE(r.form->getFloat("58560"), 10064.0);
+    QCOMPARE(r.form->getFloat("61470"), 265.0);
+    QCOMPARE(r.form->getFloat("58800"), 20265.0);
+    QVERIFY(r.manager().FreeFormData(s11, true));
+}
+
 // The provincial foreign tax credit (T2036): each country's non-business
 // tax the federal credit left, at most its income's share of the tax
 // otherwise payable; never more than that tax. New Brunswick at 50,000:
@@ -706,6 +828,24 @@ void ProvincialTaxTest::foreignTaxCredit_data()
                                                      << 750.0;
     QTest::newRow("PE after the low-income reduction") << 10 << 20000.0 << QStringList{"10000:1000"} << 315.50
                                                          << 315.50 << 0.0;
+    // Where the 428 puts the foreign tax credit ahead of its own credits, the
+    // political contribution credit does not shrink the tax it is measured
+    // against: a tenth of the tax at 50,000 after the basic credits.
+    // Alberta: 5,000 - 1,936.90 = 3,063.10.
+    QTest::newRow("AB before the political credit") << 1 << 50000.0 << QStringList{"5000:1000"} << 306.31 << 306.31
+                                                      << 1100.0;
+    // Saskatchewan: 5,336.46 - 1,703.63 = 3,632.83.
+    QTest::newRow("SK before the political credit") << 12 << 50000.0 << QStringList{"5000:1000"} << 363.28 << 363.28
+                                                      << 1000.0;
+    // Yukon: 49,020 x 6.4% (3,137.28) + 980 x 9% (88.20) - 13,808 x 6.4% (883.71) = 2,341.77.
+    QTest::newRow("YT before the political credit") << 13 << 50000.0 << QStringList{"5000:1000"} << 234.18 << 234.18
+                                                      << 1000.0;
+    // Northwest Territories: 44,396 x 5.9% (2,619.364) + 5,604 x 8.6% (481.944)
+    // - 15,243 x 5.9% (899.34) = 2,201.97.
+    QTest::newRow("NT before the political credit") << 7 << 50000.0 << QStringList{"5000:1000"} << 220.20 << 220.20
+                                                      << 500.0;
+    // Nunavut (its political credit is on the NU479): 2,097.80 - 658.68 = 1,439.12.
+    QTest::newRow("NU on the whole tax") << 8 << 50000.0 << QStringList{"5000:1000"} << 143.91 << 143.91 << 0.0;
 }
 
 void ProvincialTaxTest::foreignTaxCredit()
@@ -719,7 +859,7 @@ void ProvincialTaxTest::foreignTaxCredit()
     ProvinceReturn r(province);
     QVERIFY(r.ready());
     r.setIncome(taxable);
-    if (political > 0) QVERIFY(r.form->setFloat("political_contributions", political));
+    if (political > 0) QVERIFY(r.form->setFloat(province == 12 ? "63554" : "political_contributions", political));
     std::vector<std::unique_ptr<TaxData_T2209_2036>> forms;
     for (const QString& country : countries) {
         forms.push_back(std::make_unique<TaxData_T2209_2036>());
@@ -811,6 +951,21 @@ void ProvincialTaxTest::refundableCredits_data()
         << QStringList{"single_parent=1"} << "63940" << 255.12;
     QTest::newRow("NU treaty income") << 8 << FormType::NU479 << 60000.0 << 41 << -1.0
         << QStringList{"62450=5000"} << "cost_of_living_tax_credit" << 1100.0;
+    // Nunavut's political contribution credit (NU479, as the territories'
+    // scale: 100% of the first 100, 50% of the next 800, at most 500), held
+    // to the Nunavut tax less the cost of living credit. At 50,000 the tax is
+    // 46,740 x 4% (1,869.60) + 3,260 x 7% (228.20) - 16,467 x 4% (658.68) =
+    // 1,439.12, and the cost of living credit 1,000.
+    QTest::newRow("NU political 50") << 8 << FormType::NU479 << 50000.0 << 41 << -1.0
+        << QStringList{"political_contributions=50"} << "political_contribution_tax_credit" << 50.0;
+    QTest::newRow("NU political 500") << 8 << FormType::NU479 << 50000.0 << 41 << -1.0
+        << QStringList{"political_contributions=500"} << "47900" << 1300.0;
+    QTest::newRow("NU political held to tax") << 8 << FormType::NU479 << 50000.0 << 41 << -1.0
+        << QStringList{"political_contributions=2000"} << "political_contribution_tax_credit" << 439.12;
+    // At 20,000 the tax (800 - 658.68 = 141.32) is less than the cost of
+    // living credit (400): no political credit.
+    QTest::newRow("NU political without tax") << 8 << FormType::NU479 << 20000.0 << 41 << -1.0
+        << QStringList{"political_contributions=300"} << "47900" << 400.0;
 }
 
 void ProvincialTaxTest::refundableCredits()
