@@ -592,8 +592,7 @@ void familyLowIncomeReduction(ProvinceCalc& c, const FamilyLowIncomeReduction& r
 // for 2021 (basic personal amount 10,459 to 10,564): not confirmed.
 constexpr FamilyLowIncomeReduction kNbLowIncome{685, 685, 17840, 17840, 0.03};
 // NL428 2021 lines 61870 to 61890: the basic reduction 859 and the base
-// 20,619 for one alone (EY's note on the 2021 budget; a 2021 tax-software
-// help answer gives both for 2021), 479 for a spouse or dependant (wowa.ca's
+// 20,619 for one alone (EY's note on the 2021 budget), 479 for a spouse or dependant (wowa.ca's
 // 2020-2021 page, not confirmed against the 2021 NL428), the family base
 // 34,866 (its 2020 figure 34,727 indexed by Newfoundland and Labrador's 0.4%
 // for 2021, and the 2015 pair 18,955 / 32,052 grown alike: not confirmed),
@@ -876,8 +875,7 @@ void ytAmounts(ProvinceCalc& c)
 // S11): Manitoba, Newfoundland and Labrador, Nova Scotia, the Northwest
 // Territories, Nunavut and Prince Edward Island kept it after the federal
 // one ended in 2017 (Alberta, British Columbia, New Brunswick, Ontario,
-// Saskatchewan and Yukon did not; a 2022 tax-software help article lists
-// them so); the amounts are the provinces' long-standing unindexed ones,
+// Saskatchewan and Yukon did not); the amounts are the provinces' long-standing unindexed ones,
 // not confirmed against the 2021 S11s.
 //                                  BPA    spouse max  spouse end  age    age threshold  pension disability medical  donation>200 eligible DTC other DTC  own amounts own tax         own 479     own steps take the foreign tax credit, education full-time, part-time
 constexpr ProvinceCredits kAbCredits{19369, 19369,      19369,      5397,  40179,         1491,   14940,     2503,    0.21,        0.0812,      0.0218,    nullptr,    abTax,          nullptr};
