@@ -77,6 +77,13 @@ bool callBack(const QByteArray& line)
     return false;
 }
 
+// The progress dialog closes itself once the download ends; one that never
+// ends is cancelled, so the test fails instead of hanging.
+void letItFinish(QWidget* progress)
+{
+    QTimer::singleShot(30000, progress, [progress] { qobject_cast<QDialog*>(progress)->reject(); });
+}
+
 QPushButton* buttonOf(QWidget* dialog, QDialogButtonBox::StandardButton which)
 {
     return dialog->findChild<QDialogButtonBox*>("buttonBox")->button(which);
@@ -206,7 +213,7 @@ void TstDlgTddMainNew::autoFillDownloadReloadsTheList()
     ModalDriver modal;
     modal.then([&](QWidget* w) { terms = agreeToTerms(w); })
         .then([](QWidget* w) { enterSins(w, {"046 454 286"}); })
-        .then([](QWidget*) {}); // the progress dialog closes itself
+        .then(letItFinish);
     Prompt::Scripted prompts;
     QTest::mouseClick(dlg->findChild<QPushButton*>("btnNew"), Qt::LeftButton);
 
@@ -230,7 +237,7 @@ void TstDlgTddMainNew::nobodyFoundKeepsTheList()
     QCOMPARE(listed(*dlg), QStringList{kSin2});
 
     ModalDriver modal;
-    modal.then([](QWidget* w) { agreeToTerms(w); }).then([](QWidget* w) { enterSins(w, {kSin1}); }).then([](QWidget*) {});
+    modal.then([](QWidget* w) { agreeToTerms(w); }).then([](QWidget* w) { enterSins(w, {kSin1}); }).then(letItFinish);
     Prompt::Scripted prompts;
     QTest::mouseClick(dlg->findChild<QPushButton*>("btnNew"), Qt::LeftButton);
 
@@ -250,7 +257,7 @@ void TstDlgTddMainNew::noticeMessagesInSinOrder()
     ModalDriver modal;
     modal.then([&](QWidget* w) { terms = agreeToTerms(w); })
         .then([](QWidget* w) { enterSins(w, {kSin2, kSin1}); })
-        .then([](QWidget*) {});
+        .then(letItFinish);
     Prompt::Scripted prompts;
     QTest::mouseClick(dlg->findChild<QPushButton*>("btnNew"), Qt::LeftButton);
 
