@@ -236,8 +236,8 @@ void DlgTDDMain::on_btnView_clicked()
 void DlgTDDMain::viewAutoFillRecord(int id, const CString& recordSin, const CString& html)
 {
     const bool matches = sameSin(m_sin, recordSin);
-    WizardBase wizard(this, QStringLiteral("Auto-Fill Tax Return"));
     DataAFR options;
+    WizardBase wizard(this, QStringLiteral("Auto-Fill Tax Return"));
     wizard.addPage(new AFR_Data(html, &wizard));
     if (matches) {
         wizard.addPage(new AFR_Message(&options, &wizard));

@@ -149,6 +149,7 @@ private slots:
     void viewAutoFillData_data();
     void viewAutoFillData();
     void unreadableRecordChangesNothing();
+    void refillWhileAnAutoFilledSlipIsShown();
 
 private:
     // An editor on the worked T4 return, its T1 holding `sin` as typed.
@@ -523,6 +524,49 @@ void TstDlgTddMain::unreadableRecordChangesNothing()
     QVERIFY(dlg->isVisible());
     QCOMPARE(family->taxpayer()->slips().size(), size_t(4));
     QCOMPARE(family->taxpayer()->t1()->getFloat("10100"), income);
+}
+
+void TstDlgTddMain::refillWhileAnAutoFilledSlipIsShown()
+{
+    openReturn(kSin);
+    CFamilyTaxData* family = m_editor->familyData();
+    taxData(m_db->gui(), taxpayer(m_db->gui(), kSin), "2022-03-01 09:00:00");
+    auto applyAll = [this] {
+        auto dlg = dialog(1, m_editor.get());
+        ModalDriver modal;
+        modal.then([](QWidget* w) {
+            auto* wizard = qobject_cast<QWizard*>(w);
+            QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton);
+            QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton);
+            QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
+        });
+        selectRow(*dlg, 0);
+        click(*dlg, "btnView");
+        return !dlg->isVisible();
+    };
+    QVERIFY(applyAll());
+    // Show the auto-filled T4 and leave an edit on its page.
+    FolderView* tree = m_editor->folderView();
+    CTaxData_Form* shown = nullptr;
+    for (int i = 0; i < tree->slipsRoot()->childCount() && !shown; ++i) {
+        auto* item = static_cast<STRUCT_SLIPDATA_ITEM_2004*>(static_cast<TreeItem*>(tree->slipsRoot()->child(i))->getItemData());
+        if (item->slipType == 1 && item->object->isAutoFilled()) {
+            tree->setCurrentItem(tree->slipsRoot()->child(i));
+            shown = item->object;
+        }
+    }
+    QVERIFY(shown);
+    QCOMPARE(m_editor->currentForm(), shown);
+    QVERIFY(fieldEditor(m_editor.get(), "14"));
+
+    // The same record again replaces the auto-filled slips, the one shown too.
+    QVERIFY(applyAll());
+    QCOMPARE(family->taxpayer()->slips().size(), size_t(4));
+    QVERIFY(m_editor->currentForm() != shown);
+    QCOMPARE(m_editor->pages().size(), size_t(0));
+    QCOMPARE(tree->slipsRoot()->childCount(), 4);
+    tree->setCurrentItem(tree->slipsRoot()->child(0));
+    QVERIFY(m_editor->currentForm());
 }
 
 QUILLMERE_APP_TEST_MAIN(TstDlgTddMain)
