@@ -284,7 +284,8 @@ void DlgTDDMain::viewNotice(const CString& stored)
     if (text.startsWith(QLatin1String("For "))) {
         TabWndApp::gAppInformation(text, this);
     } else if (!text.isEmpty() && QFile::exists(text)) {
-        m_openUrl(QUrl(QStringLiteral("file:///") + text));
+        // As a local file's URL, whatever the platform's path looks like.
+        m_openUrl(QUrl::fromLocalFile(text));
     } else {
         TabWndApp::gAppInformation(QStringLiteral("cannot find the file for viewing"), this);
     }

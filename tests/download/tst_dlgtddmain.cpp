@@ -348,7 +348,7 @@ void TstDlgTddMain::noticeViews()
     selectRow(*dlg, 0);
     click(*dlg, "btnView");
     QCOMPARE(prompts.texts(), messages);
-    QCOMPARE(urls, opened ? QList<QUrl>{QUrl("file:///" + page)} : QList<QUrl>{});
+    QCOMPARE(urls, opened ? QList<QUrl>{QUrl("file://" + page)} : QList<QUrl>{});
     QVERIFY(dlg->isVisible());
 }
 
