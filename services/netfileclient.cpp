@@ -165,7 +165,7 @@ int NetfileSOAP_request2(AgencyValues& values, const char* workFile, StructNetfi
     switch (postAgencyEnvelope(agencyUrl(settings.netfileHost, kNetfileServicePath), envelope, settings.timeoutMs,
                                reply)) {
     case AgencyPost::Failed:
-        resultFile.write("\n" + CString(reply.c_str()) + "\n");
+        resultFile.write("\n" + CString(QByteArray::fromStdString(reply)) + "\n");
         return -20;
     case AgencyPost::Exception:
         resultFile.write(kFirewallLine);
