@@ -2,10 +2,8 @@
 
 #include <QRegularExpression>
 #include <exception>
-#include <tinyxml.h>
 
 #include "deploymentdata.h"
-#include "mytixmlhandle.h"
 #include "qwebclient.h"
 #include "t1appconfig.h"
 #include "xmlstring.h"
@@ -92,24 +90,6 @@ CString maskedEnvelope(const CString& envelope)
     return CString(text);
 }
 
-CString withPlainApostrophes(const CString& text)
-{
-    QByteArray bytes = text.bytes();
-    bytes.replace("\xE2\x80\x99", "'");
-    return CString(bytes);
-}
-
-const TiXmlElement* nextMessageLine(const TiXmlElement* line)
-{
-    return MyTiXmlHandle(line).NextSiblingElement("MessageText").ToElement();
-}
-
-CString elementText(const TiXmlElement* element)
-{
-    const char* text = element ? element->GetText() : nullptr;
-    return CString(text ? text : "");
-}
-
 FilingResultFile::FilingResultFile(const CString& path, const char* mode)
 {
     if (!path.IsEmpty()) m_file = std::fopen(path.c_str(), mode);
@@ -136,9 +116,4 @@ void FilingResultFile::writeTrace(const CString& envelope)
     write(maskedEnvelope(envelope));
     flush();
     close();
-}
-
-void writeResult(FILE* file, const CString& text)
-{
-    if (file && !text.IsEmpty()) std::fwrite(text.c_str(), 1, size_t(text.GetLength()), file);
 }

@@ -11,10 +11,10 @@
 
 #include <QString>
 
+#include "agencyreplytext.h"
 #include "cstring.h"
 
 class CT1AppConfig;
-class TiXmlElement;
 
 using AgencyValues = std::map<std::string, std::string>;
 
@@ -64,14 +64,6 @@ void putEnvelopeDefaults(AgencyValues& values);
 // access code, the S.I.N. and the birth date replaced by asterisks.
 CString maskedEnvelope(const CString& envelope);
 
-// Right single quotation marks turned into apostrophes.
-CString withPlainApostrophes(const CString& text);
-// The message line after `line`: its next sibling holding a message text.
-// A hyperlink or other element among the lines is not a line.
-const TiXmlElement* nextMessageLine(const TiXmlElement* line);
-// Text of an element, empty when null or textless.
-CString elementText(const TiXmlElement* element);
-
 // The filing result file: the trace of one exchange. Opened with "wt"
 // (emptied) or "at" (appended); a file that cannot be opened is skipped and
 // the exchange goes on. Closed once: writes after the close are ignored.
@@ -96,5 +88,3 @@ private:
     FILE* m_file = nullptr;
 };
 
-// Writes to a result file that may be null (skipped).
-void writeResult(FILE* file, const CString& text);

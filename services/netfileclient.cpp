@@ -1,50 +1,11 @@
 #include "netfileclient.h"
 
-#include <tinyxml.h>
-
-#include "mytixmlhandle.h"
 #include "templateprocessor.h"
 #include "utils.h"
-#include "xmlguard.h"
 
 namespace {
 
 constexpr const char* kFirewallLine = "Please try again, make sure Quillmere is permitted by firewall to use Internet.\n";
-
-// Each element from `first` on, with its following siblings: its text, then
-// `after`. The message is emptied first only when there is a line.
-void putLines(CString& message, const TiXmlElement* first, bool plainApostrophes)
-{
-    if (!first) return;
-    message.Empty();
-    for (const TiXmlElement* line = first; line; line = nextMessageLine(line)) {
-        const CString text = elementText(line);
-        message += plainApostrophes ? withPlainApostrophes(text) : text;
-        message += "\r\n";
-    }
-}
-
-const TiXmlElement* firstLine(MyTiXmlHandle parent)
-{
-    return parent.FirstChildElement("t1rsp:EnglishMessage").FirstChildElement("t1rsp:MessageText").ToElement();
-}
-
-void readProcessingError(MyTiXmlHandle error, StructNetfileSoapResult* result)
-{
-    putLines(result->message, firstLine(error), true);
-    MyTiXmlHandle description = error.FirstChildElement("t1rsp:ErrorCodeDescription");
-    if (const TiXmlElement* code = description.FirstChildElement("t1rsp:ErrorCode").ToElement()) {
-        const CString text = elementText(code);
-        result->resultCode += text;
-        result->message += "Error code: (" + text + ")\r\n";
-    }
-    const TiXmlElement* line = firstLine(description);
-    if (line) result->message += "Error Message:\r\n";
-    for (bool first = true; line; line = nextMessageLine(line), first = false) {
-        if (!first) result->message += "\r\n";
-        result->message += withPlainApostrophes(elementText(line));
-    }
-}
 
 } // namespace
 
@@ -79,33 +40,6 @@ int GetNetfileRequest(bool isT1Return, AgencyValues& values, const char* workFil
                                                    "</t1135:ForeignIncomeVerificationStatement>", element);
     if (rc != 0) return -1;
     return ComposeNetfileRequest(out, values, element);
-}
-
-int parseNetfileTermSoapResponseResult(const std::string& reply, StructNetfileSoapResult* result)
-{
-    TiXmlDocument document;
-    if (!parseXmlReply(reply, document)) {
-        result->accepted = false;
-        result->resultCode = "response error";
-        return -1;
-    }
-    MyTiXmlHandle terms = MyTiXmlHandle(document.RootElement())
-                              .FirstChildElement("soapenv:Body")
-                              .FirstChildElement("t1rsp:TermsAndConditionsResponse")
-                              .FirstChildElement("t1rsp:TermsAndConditions");
-    if (terms.isNull()) {
-        result->accepted = false;
-        result->resultCode = "unknown response error";
-        return -1;
-    }
-    for (const TiXmlElement* line = firstLine(terms); line; line = nextMessageLine(line))
-        result->message += elementText(line) + "\r\n";
-    if (const TiXmlElement* link =
-            terms.FirstChildElement("t1rsp:EnglishMessage").FirstChildElement("t1rsp:Hyperlink").ToElement()) {
-        result->confirmationCode = getElementSubEleStringText(link, "t1rsp:HyperlinkText");
-        result->resultCode = getElementSubEleStringText(link, "t1rsp:HyperlinkTarget");
-    }
-    return 0;
 }
 
 int NetfileSOAP_request1_internal(StructNetfileSoapResult* result, bool refile)
@@ -175,45 +109,4 @@ int NetfileSOAP_request2(AgencyValues& values, const char* workFile, StructNetfi
         break;
     }
     return parseNetfileSoapResponseResult(resultFile.file(), kNetfileReplyKind, reply, result);
-}
-
-int parseNetfileSoapResponseResult(FILE* resultFile, int kind, const std::string& reply,
-                                   StructNetfileSoapResult* result)
-{
-    TiXmlDocument document;
-    if (!parseXmlReply(reply, document)) {
-        result->accepted = false;
-        result->resultCode = "response error";
-        writeResult(resultFile, "response error\n\n");
-        return 1;
-    }
-    MyTiXmlHandle body = MyTiXmlHandle(document.RootElement()).FirstChildElement("soapenv:Body");
-    MyTiXmlHandle response =
-        body.FirstChildElement(kind == kT1135ReplyKind ? "FrrmsNetfileReturnResponse" : "t1rsp:NetfileReturnResponse");
-    if (const TiXmlElement* code = response.FirstChildElement("ResultCode").ToElement())
-        result->resultCode = elementText(code);
-
-    MyTiXmlHandle fileResponse = response.FirstChildElement("t1rsp:FileReturnResponse");
-    if (fileResponse.isNull()) {
-        result->accepted = false;
-        const TiXmlElement* fault =
-            body.FirstChildElement("soapenv:Fault").FirstChildElement("faultstring").ToElement();
-        result->message = fault ? elementText(fault) : CString("Error: no T1 return response and Fault");
-    } else if (!fileResponse.FirstChildElement("t1rsp:Confirmation").isNull()) {
-        MyTiXmlHandle confirmation = fileResponse.FirstChildElement("t1rsp:Confirmation");
-        result->accepted = true;
-        result->confirmationCode = getElementSubEleStringText(confirmation.ToElement(), "t1rsp:ConfirmationCode");
-        for (const TiXmlElement* line = firstLine(confirmation); line; line = nextMessageLine(line))
-            result->message += elementText(line) + "\r\n";
-    } else {
-        result->accepted = false;
-        if (!fileResponse.FirstChildElement("t1rsp:Rejection").isNull())
-            putLines(result->message, firstLine(fileResponse.FirstChildElement("t1rsp:Rejection")), true);
-        else if (!fileResponse.FirstChildElement("t1rsp:SystemError").isNull())
-            putLines(result->message, firstLine(fileResponse.FirstChildElement("t1rsp:SystemError")), true);
-        else if (!fileResponse.FirstChildElement("t1rsp:ProcessingError").isNull())
-            readProcessingError(fileResponse.FirstChildElement("t1rsp:ProcessingError"), result);
-    }
-    writeResult(resultFile, result->message + "\n\n");
-    return 0;
 }
