@@ -37,7 +37,7 @@ cmake --build "$ROOT/build-fuzz" --parallel "$jobs"
 mkdir -p "$ROOT/build-fuzz/crashes"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-for target in jsonutil penvaultreplies inforeply xmlreply httpreply taxdatarecord taxslip noticereply callbackrequest taxdatareply; do
+for target in jsonutil penvaultreplies inforeply xmlreply httpreply taxdatarecord taxslip noticereply callbackrequest taxdatareply termsreply netfilereply efilereply t1013reply padreply; do
   # New inputs go to a scratch folder; the seeds in the tree are only read.
   corpus="$work/corpus-$target"
   mkdir -p "$corpus"
