@@ -58,6 +58,7 @@ public:
         m_agency.reset(new FakeAgency(*m_server));
         QFile::remove(resultPath());
         m_hostOverride.clear();
+        m_resultOverride.clear();
     }
 
     AgencySettings settings() const
@@ -66,13 +67,15 @@ public:
         const CString host = m_hostOverride.isEmpty() ? CString(m_server->host()) : CString(m_hostOverride);
         s.netfileHost = s.efileHost = s.t1135Host = s.t1013Host = host;
         s.testMode = testMode;
-        s.resultFilePath = CString(resultPath());
+        s.resultFilePath = CString(m_resultOverride.isEmpty() ? resultPath() : m_resultOverride);
         s.timeoutMs = timeoutMs;
         return s;
     }
 
     // Sends every client to another host (a closed port, say).
     void useHost(const QString& host) { m_hostOverride = host; }
+    // Sends the result file elsewhere (a path that cannot be opened, say).
+    void useResultPath(const QString& path) { m_resultOverride = path; }
 
     FakeAgency& agency() { return *m_agency; }
     FakeHttpsServer& server() { return *m_server; }
@@ -113,6 +116,7 @@ private:
     std::unique_ptr<FakeHttpsServer> m_server;
     std::unique_ptr<FakeAgency> m_agency;
     QString m_hostOverride;
+    QString m_resultOverride;
 };
 
 // A port on 127.0.0.1 that refuses connections.

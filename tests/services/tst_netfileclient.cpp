@@ -16,6 +16,7 @@
 #include "netfileclient.h"
 #include "netfileterms.h"
 #include "prompt.h"
+#include "t1appconfig.h"
 
 namespace {
 
@@ -58,6 +59,8 @@ private slots:
     void envelopeAsTheAgencyReadsIt();
     void testModeTraceIsMaskedAndClosed();
     void envelopeFailures();
+    void unopenableResultFileIsSkipped();
+    void settingsFromTheConfiguration();
 
     void termsDialogNeedsTheAgreeBox();
     void termsDialogCancelled();
@@ -289,6 +292,45 @@ void TstNetfileClient::envelopeFailures()
     const QString work = m_fx.writeFile("work.xml", kWorkFile);
     QCOMPARE(GetNetfileRequest(true, values, work.toUtf8().constData(), out), -1);
     QCOMPARE(m_fx.server().count(), 0);
+}
+
+void TstNetfileClient::unopenableResultFileIsSkipped()
+{
+    m_fx.useResultPath(m_fx.folder() + "/no such folder/netfileresult.txt");
+    m_fx.agency().netfileReturn(returnReply(
+        "1", "<t1rsp:Confirmation><t1rsp:ConfirmationCode>NF5</t1rsp:ConfirmationCode></t1rsp:Confirmation>"));
+    m_fx.agency().netfileTerms(FakeAgency::terms({"Terms."}, "T", "https://agency.example/nf"));
+    AgencyValues values = filerValues();
+    const QString work = m_fx.writeFile("work.xml", kWorkFile);
+    StructNetfileSoapResult terms, result;
+    QCOMPARE(NetfileSOAP_request1_internal(&terms, false), 0);
+    QCOMPARE(terms.message, CString("Terms.\r\n"));
+    QCOMPARE(NetfileSOAP_request2(values, work.toUtf8().constData(), &result), 0);
+    QVERIFY(result.accepted);
+    QCOMPARE(result.confirmationCode, CString("NF5"));
+    QCOMPARE(m_fx.server().count(), 2);
+}
+
+void TstNetfileClient::settingsFromTheConfiguration()
+{
+    CT1AppConfig config;
+    config.m_NETFILESERVER = "netfile.example";
+    config.m_EOLSERVER = "efile.example";
+    config.m_T1135SERVER = "t1135.example";
+    config.m_T1013SERVER = "t1013.example";
+    config.m_MODEDEBUG = true;
+    installAgencySettingsFor(&config, []() { return CString("/run/netfileresult.ws"); });
+    const AgencySettings settings = agencySettings();
+    // Back to the fake agency for the tests that follow.
+    setAgencySettingsSource([this]() { return m_fx.settings(); });
+    QCOMPARE(settings.netfileHost, CString("netfile.example"));
+    QCOMPARE(settings.efileHost, CString("efile.example"));
+    QCOMPARE(settings.t1135Host, CString("t1135.example"));
+    QCOMPARE(settings.t1013Host, CString("t1013.example"));
+    QVERIFY(settings.testMode);
+    QCOMPARE(settings.resultFilePath, CString("/run/netfileresult.ws"));
+    QCOMPARE(agencyUrl(settings.netfileHost, kNetfileServicePath),
+             QStringLiteral("https://netfile.example/ebci/pfno/ws/services/FileReturnService"));
 }
 
 int TstNetfileClient::runTerms(bool refile, int& agreement, std::function<void(DlgFilingTerm*)> drive)
