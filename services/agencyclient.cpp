@@ -71,10 +71,14 @@ void putEscaped(AgencyValues& values, const char* key, const CString& text)
     values[key] = xmlEscaped(text.toQString()).c_str();
 }
 
+void putNamespaceHost(AgencyValues& values)
+{
+    if (!values.count("nshost")) values["nshost"] = CDeploymentData::agencyNamespaceHost().c_str();
+}
+
 void putEnvelopeDefaults(AgencyValues& values)
 {
-    ensureAgencyTemplates();
-    if (!values.count("nshost")) values["nshost"] = CDeploymentData::agencyNamespaceHost().c_str();
+    putNamespaceHost(values);
     values["origip"] = "0.0.0.0";
 }
 

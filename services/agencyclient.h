@@ -57,7 +57,9 @@ void ensureAgencyTemplates();
 
 // The one way a text goes into a request map: XML-escaped, once.
 void putEscaped(AgencyValues& values, const char* key, const CString& text);
-// Fixed values every envelope needs: the namespace host and "origip".
+// The host of the agency's namespaces, unless the map names one.
+void putNamespaceHost(AgencyValues& values);
+// Fixed values every submission puts: the namespace host and "origip".
 void putEnvelopeDefaults(AgencyValues& values);
 
 // The envelope with the contents of the elements holding passwords, the

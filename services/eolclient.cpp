@@ -7,6 +7,7 @@
 int ComposeEfileRequest(CString& out, AgencyValues& values, const CString& element)
 {
     ensureAgencyTemplates();
+    putNamespaceHost(values);
     out.Empty();
     if (processTemplatePartInString(out, ":/net/net/ewspart1.xmt", values, 0) != 0) return -1;
     out += element;

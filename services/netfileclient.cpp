@@ -23,6 +23,7 @@ int cutWorkFileElement(const char* workFile, const char* startTag, const char* e
 int ComposeNetfileRequest(CString& out, AgencyValues& values, const CString& element)
 {
     ensureAgencyTemplates();
+    putNamespaceHost(values);
     out.Empty();
     if (processTemplatePartInString(out, ":/net/net/nwspart1.xmt", values, 0) != 0) return -1;
     out += element;

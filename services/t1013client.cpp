@@ -33,7 +33,7 @@ void putPadValues(AgencyValues& values, const CString& efilerId, const CString& 
 int GetT1013OrT183PadRequest(bool isT1013, AgencyValues& values, const char* file, CString& out)
 {
     ensureAgencyTemplates();
-    if (!values.count("nshost")) putEnvelopeDefaults(values);
+    putNamespaceHost(values);
     out.Empty();
     if (const int rc = processTemplatePartInString(
             out, isT1013 ? ":/net/net/t1013wspart1.xmt" : ":/net/net/t183padwspart1.xmt", values, 0))
