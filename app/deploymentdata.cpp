@@ -51,6 +51,11 @@ QString CDeploymentData::industryCodeLookupUrl()
 QString CDeploymentData::agencyMyAccountUrl() { return QStringLiteral("https://www.agency.example/my-account.html"); }
 QString CDeploymentData::agencyDirectDepositUrl() { return QStringLiteral("https://www.agency.example/direct-deposit.html"); }
 QString CDeploymentData::agencyMakePaymentUrl() { return QStringLiteral("https://www.agency.example/make-a-payment.html"); }
+QString CDeploymentData::agencyRefileTermsUrl()
+{
+    return QStringLiteral("https://www.agency.example/en/revenue-agency/services/e-services/e-services-individuals/"
+                          "netfile-overview/refile-terms-conditions-privacy-notice.html");
+}
 QString CDeploymentData::agencyPaymentArrangementsUrl()
 {
     return QStringLiteral("https://www.agency.example/payment-arrangements.html");

@@ -59,6 +59,7 @@ public:
     static QString agencyDirectDepositUrl();
     static QString agencyMakePaymentUrl();
     static QString agencyPaymentArrangementsUrl(); // for individuals
+    static QString agencyRefileTermsUrl();         // ReFILE terms and privacy notice
 
     // Software-provider keys of the tax-data and notice services: 32 letters
     // and digits each. "Platform" is the variant for a non-Windows platform.

@@ -45,7 +45,7 @@ cmake --build "$ROOT/build-fuzz" --parallel "$jobs"
 mkdir -p "$ROOT/build-fuzz/crashes"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$ROOT/tests/fuzz/lsan.supp"
-for target in jsonutil penvaultreplies inforeply xmlreply httpreply taxdatarecord taxslip noticereply callbackrequest taxdatareply; do
+for target in jsonutil penvaultreplies inforeply xmlreply httpreply taxdatarecord taxslip noticereply callbackrequest taxdatareply termsreply netfilereply efilereply t1013reply padreply; do
   # The targets reading JSON record full stacks, so that Qt's own loss in its
   # JSON reader (tests/fuzz/lsan.supp) is recognised through Qt's frames.
   case "$target" in

@@ -275,13 +275,21 @@ void FakeHttpsServer::clearRequests()
     m_requests.clear();
 }
 
+void FakeHttpsServer::route(const QByteArray& path, Router router)
+{
+    QMutexLocker lock(&m_mutex);
+    m_routers.insert(path, std::move(router));
+}
+
 FakeReply FakeHttpsServer::replyFor(const RecordedRequest& request)
 {
     QMutexLocker lock(&m_mutex);
     m_requests.append(request);
-    QList<FakeReply>& queue = m_script[request.path];
+    const auto router = m_routers.constFind(request.path);
+    const QByteArray key = router == m_routers.constEnd() ? request.path : (*router)(request);
+    QList<FakeReply>& queue = m_script[key];
     if (queue.isEmpty()) {
-        m_script.remove(request.path);
+        m_script.remove(key);
         return FakeReply::text("no such page", 404);
     }
     return queue.size() > 1 ? queue.takeFirst() : queue.first();

@@ -13,6 +13,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QThread;
 class FakeHttpsWorker;
 
@@ -95,6 +97,11 @@ public:
     // scripted answers 404.
     void script(const QByteArray& path, const FakeReply& reply);
     void clearScript();
+    // Requests to `path` take their replies from the queue of the key the
+    // router names (a service that answers by what the body asks for).
+    // The router runs on the server's thread and must not call the server.
+    using Router = std::function<QByteArray(const RecordedRequest&)>;
+    void route(const QByteArray& path, Router router);
 
     // What came in, in order of arrival; all paths when `path` is empty.
     QList<RecordedRequest> requests(const QByteArray& path = QByteArray()) const;
@@ -109,6 +116,7 @@ private:
     QByteArray m_certificate;
     QByteArray m_key;
     QHash<QByteArray, QList<FakeReply>> m_script;
+    QHash<QByteArray, Router> m_routers;
     QList<RecordedRequest> m_requests;
     QThread* m_thread = nullptr;
     FakeHttpsWorker* m_worker = nullptr;

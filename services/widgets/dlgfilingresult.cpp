@@ -1,0 +1,31 @@
+#include "dlgfilingresult.h"
+
+#include "ui_dlgfilingresult.h"
+
+DlgFilingResult::DlgFilingResult(const QString& title, QWidget* parent)
+    : QDialog(parent), ui(new Ui::DlgFilingResult)
+{
+    ui->setupUi(this);
+    setWindowTitle(title);
+}
+
+DlgFilingResult::~DlgFilingResult()
+{
+    delete ui;
+}
+
+void DlgFilingResult::setMsg(const QString& overview, const QString& details, const QString& bottom,
+                             const QString& path)
+{
+    ui->lblOverview->setText(overview);
+    ui->pteDetails->setPlainText(details);
+    ui->lblBottom->setText(bottom);
+    // An absolute path already starts with "/": "file:///" then the rest
+    // keeps the address well-formed, blanks and all.
+    const QString target = QStringLiteral("file:///") + (path.startsWith('/') ? path.mid(1) : path);
+    ui->lblLink->setTextFormat(Qt::RichText);
+    ui->lblLink->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse
+                                         | Qt::LinksAccessibleByKeyboard);
+    ui->lblLink->setOpenExternalLinks(true);
+    ui->lblLink->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(target.toHtmlEscaped(), path.toHtmlEscaped()));
+}
