@@ -4,6 +4,7 @@
 // agency the program's clients are sent to.
 
 #include <functional>
+#include <list>
 #include <memory>
 
 #include <QAbstractButton>
@@ -11,7 +12,9 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QJsonObject>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -21,10 +24,16 @@
 #include <QtTest>
 
 #include "agencyclient.h"
+#include "basicevent.h"
+#include "familytaxdata.h"
 #include "fakeagency.h"
 #include "fakehttpsserver.h"
+#include "formtypes.h"
+#include "individualtaxdata.h"
 #include "qwebclient.h"
 #include "tabwndapp.h"
+#include "filingsettings.h"
+#include "form_return.h"
 #include "testauthority.h"
 
 namespace FilingTest {
@@ -220,6 +229,7 @@ public:
     }
 
     FakeAgency& fake() { return *m_agency; }
+    FakeHttpsServer& server() { return *m_server; }
 
     // The requests of one service whose body element is `element` (any when empty).
     QList<FakeAgency::Request> requests(const char* path, const QString& element = QString()) const
@@ -236,5 +246,84 @@ private:
     std::unique_ptr<FakeHttpsServer> m_server;
     std::unique_ptr<FakeAgency> m_agency;
 };
+
+// The taxpayer's T1 with a Canadian mailing address (so the return validates
+// clean) and the fields of `extra`.
+inline std::function<void(QJsonObject&)> withT1(const QJsonObject& extra = {}, bool mailing = true)
+{
+    return [extra, mailing](QJsonObject& root) {
+        QJsonObject taxpayer = root.value("taxpayer").toObject();
+        QJsonObject t1 = taxpayer.value("t1").toObject();
+        QJsonObject fields = t1.value("fields").toObject();
+        if (mailing) {
+            fields.insert("mailing_address", "12 Elm Street");
+            fields.insert("mailing_city", "Ottawa");
+            fields.insert("mailing_province", "ON");
+            fields.insert("mailing_postal_code", "K1A 0B1");
+        }
+        for (auto it = extra.begin(); it != extra.end(); ++it) {
+            if (it.key() == "sin")
+                t1.insert("sin", it.value());
+            else
+                fields.insert(it.key(), it.value());
+        }
+        t1.insert("fields", fields);
+        taxpayer.insert("t1", t1);
+        root.insert("taxpayer", taxpayer);
+    };
+}
+
+inline CTaxData_Form* t1Of(Form_Return* editor)
+{
+    return editor->familyData()->taxpayer()->GetFormData(FormType::T1, false);
+}
+
+inline QStringList workFiles()
+{
+    return QDir(TabWndApp::getMainApp()->runFolder().toQString())
+        .entryList({QStringLiteral("*_2021.ws"), QStringLiteral("*_2021_t1135.xml")}, QDir::Files);
+}
+
+inline QString successLog()
+{
+    CString path;
+    TabWndApp::getMainApp()->getFilingLogFilePath(path, 0);
+    QFile file(path.toQString());
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+inline std::list<_STRUCT_EVENT_MSG_> events(int id)
+{
+    std::list<_STRUCT_EVENT_MSG_> rows;
+    CBasicEvent::findByEventID(TabWndApp::getMainApp()->database().getDBHandle(), id, rows);
+    return rows;
+}
+
+// The configuration and the model's copy of the filing settings alike.
+inline void setNoWarningMsg(bool on)
+{
+    TabWndApp::getMainApp()->config().m_NoWarningMsg = on;
+    filingSettings().NoWarningMsg = on;
+}
+
+// Each test starts in the NETFILE edition, outside test mode, with no
+// pre-filing warnings, no filing events and no success log.
+inline void freshFilingState(const QString& returnFolder)
+{
+    TabWndApp* app = TabWndApp::getMainApp();
+    TabWndApp::s_appPurpose = 2;
+    CT1AppConfig& config = app->config();
+    config.m_RetPath = returnFolder;
+    config.m_SaveBackup = 0;
+    config.m_MODEDEBUG = false;
+    filingSettings().TestMode = false;
+    setNoWarningMsg(true);
+    QSqlDatabase& db = app->database().getDBHandle();
+    CBasicEvent::removeByEventID(db, CBasicEvent::EVENT_FILING_MADE);
+    CBasicEvent::removeByEventID(db, CBasicEvent::EVENT_FILING_FILED);
+    CString log;
+    app->getFilingLogFilePath(log, 0);
+    QFile::remove(log.toQString());
+}
 
 } // namespace FilingTest

@@ -12,11 +12,8 @@
 #include <QSqlDatabase>
 
 #include "apptestmain.h"
-#include "basicevent.h"
 #include "editortestsupport.h"
 #include "filingtestsupport.h"
-#include "formtypes.h"
-#include "individualtaxdata.h"
 #include "prompt.h"
 #include "taxdataform.h"
 
@@ -58,58 +55,6 @@ FakeReply rejectedReply()
                             "<t1rsp:FileReturnResponse><t1rsp:Rejection><t1rsp:EnglishMessage><t1rsp:MessageText>"
                             "We cannot accept this return.</t1rsp:MessageText></t1rsp:EnglishMessage>"
                             "</t1rsp:Rejection></t1rsp:FileReturnResponse></t1rsp:NetfileReturnResponse>");
-}
-
-// The taxpayer's T1 with a Canadian mailing address (so the return validates
-// clean) and the fields of `extra`.
-std::function<void(QJsonObject&)> withT1(const QJsonObject& extra = {}, bool mailing = true)
-{
-    return [extra, mailing](QJsonObject& root) {
-        QJsonObject taxpayer = root.value("taxpayer").toObject();
-        QJsonObject t1 = taxpayer.value("t1").toObject();
-        QJsonObject fields = t1.value("fields").toObject();
-        if (mailing) {
-            fields.insert("mailing_address", "12 Elm Street");
-            fields.insert("mailing_city", "Ottawa");
-            fields.insert("mailing_province", "ON");
-            fields.insert("mailing_postal_code", "K1A 0B1");
-        }
-        for (auto it = extra.begin(); it != extra.end(); ++it) {
-            if (it.key() == "sin")
-                t1.insert("sin", it.value());
-            else
-                fields.insert(it.key(), it.value());
-        }
-        t1.insert("fields", fields);
-        taxpayer.insert("t1", t1);
-        root.insert("taxpayer", taxpayer);
-    };
-}
-
-CTaxData_Form* t1Of(Form_Return* editor)
-{
-    return editor->familyData()->taxpayer()->GetFormData(FormType::T1, false);
-}
-
-QStringList workFiles()
-{
-    return QDir(TabWndApp::getMainApp()->runFolder().toQString())
-        .entryList({QStringLiteral("*_2021.ws"), QStringLiteral("*_2021_t1135.xml")}, QDir::Files);
-}
-
-QString successLog()
-{
-    CString path;
-    TabWndApp::getMainApp()->getFilingLogFilePath(path, 0);
-    QFile file(path.toQString());
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-std::list<_STRUCT_EVENT_MSG_> events(int id)
-{
-    std::list<_STRUCT_EVENT_MSG_> rows;
-    CBasicEvent::findByEventID(TabWndApp::getMainApp()->database().getDBHandle(), id, rows);
-    return rows;
 }
 
 } // namespace
@@ -157,18 +102,7 @@ void MainWindowFilingTest::init()
     m_agency.reset();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    TabWndApp::s_appPurpose = 2;
-    CT1AppConfig& config = TabWndApp::getMainApp()->config();
-    config.m_RetPath = m_dir->path();
-    config.m_SaveBackup = 0;
-    config.m_NoWarningMsg = true;
-    config.m_MODEDEBUG = false;
-    QSqlDatabase& db = TabWndApp::getMainApp()->database().getDBHandle();
-    CBasicEvent::removeByEventID(db, CBasicEvent::EVENT_FILING_MADE);
-    CBasicEvent::removeByEventID(db, CBasicEvent::EVENT_FILING_FILED);
-    CString log;
-    TabWndApp::getMainApp()->getFilingLogFilePath(log, 0);
-    QFile::remove(log.toQString());
+    freshFilingState(m_dir->path());
     m_window.reset(MainWindow::getInstance(nullptr));
 }
 
@@ -201,7 +135,7 @@ void MainWindowFilingTest::netfileEndToEnd()
     const QString path = openReturn(withT1({{"email", "maya@example.ca"}}));
     Form_Return* editor = shownEditor(m_window.get());
     QVERIFY(editor);
-    TabWndApp::getMainApp()->config().m_NoWarningMsg = false;
+    setNoWarningMsg(false);
     m_agency.fake().netfileTerms(termsReply());
     m_agency.fake().netfileReturn(acceptedReply());
 
