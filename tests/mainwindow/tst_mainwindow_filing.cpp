@@ -213,26 +213,30 @@ void MainWindowFilingTest::otherRoads_data()
     QTest::addColumn<int>("returnRequests");
     QTest::addColumn<int>("status");            // 0: nothing recorded
     QTest::addColumn<bool>("workFileMade");     // event 1018 saved
+    QTest::addColumn<bool>("multiYear");        // the answer to the multi-year question
 
     const QStringList toTransmission{kSignupTitle + ":no", kTransmission + ":ok"};
     QTest::newRow("refused by eligibility: no validation dialog")
         << QJsonObject{{"sin", "091234563"}} << true << QStringList() << "Tax return which has SIN number starting with "
-           "09 or 08 is not eligible for Netfile." << true << 0 << 0 << false;
+           "09 or 08 is not eligible for Netfile." << true << 0 << 0 << false << false;
     QTest::newRow("validation errors: nothing written")
-        << QJsonObject() << false << QStringList{"DlgValidationMsgs:close"} << QString() << true << 0 << 0 << false;
+        << QJsonObject() << false << QStringList{"DlgValidationMsgs:close"} << QString() << true << 0 << 0 << false << false;
     QTest::newRow("sign-up yes: nothing sent")
-        << QJsonObject() << true << QStringList{kSignupTitle + ":yes"} << kSignupYes << true << 0 << 0 << false;
+        << QJsonObject() << true << QStringList{kSignupTitle + ":yes"} << kSignupYes << true << 0 << 0 << false << false;
     QTest::newRow("sign-up cancelled")
-        << QJsonObject() << true << QStringList{kSignupTitle + ":cancel"} << QString() << true << 0 << 0 << false;
+        << QJsonObject() << true << QStringList{kSignupTitle + ":cancel"} << QString() << true << 0 << 0 << false << false;
     QTest::newRow("registered user: no sign-up; cancel sends nothing")
         << QJsonObject{{"online_mail", 1}} << true << QStringList{kTransmission + ":cancel"} << kMultiYear << true
-        << 0 << -1 << true;
+        << 0 << -1 << true << false;
+    QTest::newRow("multi-year yes marks the T1; cancelled")
+        << QJsonObject{{"online_mail", 1}} << true << QStringList{kTransmission + ":cancel"} << kMultiYear << true
+        << 0 << -1 << true << true;
     QTest::newRow("terms declined")
         << QJsonObject() << true << (toTransmission + QStringList{kTermsTitle + ":cancel"}) << kMultiYear << true << 0
-        << -1 << true;
+        << -1 << true << false;
     QTest::newRow("rejected")
         << QJsonObject() << true << (toTransmission + QStringList{kTermsTitle + ":agree", kResult + ":ok"})
-        << kMultiYear << false << 1 << -1 << true;
+        << kMultiYear << false << 1 << -1 << true << false;
 }
 
 void MainWindowFilingTest::otherRoads()
@@ -245,6 +249,7 @@ void MainWindowFilingTest::otherRoads()
     QFETCH(int, returnRequests);
     QFETCH(int, status);
     QFETCH(bool, workFileMade);
+    QFETCH(bool, multiYear);
 
     openReturn(withT1(t1, mailing));
     Form_Return* editor = shownEditor(m_window.get());
@@ -253,7 +258,7 @@ void MainWindowFilingTest::otherRoads()
     m_agency.fake().netfileReturn(returnReply ? acceptedReply() : rejectedReply());
 
     Prompt::Scripted prompts;
-    prompts.press(Prompt::No).press(Prompt::Ok);
+    prompts.press(multiYear ? Prompt::Yes : Prompt::No).press(Prompt::Ok);
     ModalScript script;
     for (const QString& step : dialogs) {
         const QString name = step.section(':', 0, 0);
@@ -274,7 +279,11 @@ void MainWindowFilingTest::otherRoads()
         QVERIFY2(prompts.texts().first().startsWith(firstMessage), qPrintable(prompts.texts().first()));
     }
     QCOMPARE(m_agency.requests(FakeAgency::kNetfilePath, kReturnRequest).size(), returnRequests);
+    // The terms are asked for only once the transmission dialog's OK is pressed.
+    const bool okPressed = dialogs.contains(kTransmission + ":ok");
+    QCOMPARE(m_agency.requests(FakeAgency::kNetfilePath).size(), (okPressed ? 1 : 0) + returnRequests);
     QCOMPARE(t1Of(editor)->getInt("filing_status"), status);
+    QCOMPARE(t1Of(editor)->getBool("multi_year_filing"), multiYear);
     if (status == -1) QCOMPARE(t1Of(editor)->getString("filing_confirmation").toQString(), QString());
     QCOMPARE(int(events(CBasicEvent::EVENT_FILING_MADE).size()), workFileMade ? 1 : 0);
     QVERIFY(events(CBasicEvent::EVENT_FILING_FILED).empty());
