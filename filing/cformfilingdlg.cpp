@@ -17,8 +17,8 @@
 
 CFormFilingDlg::CFormFilingDlg(const CString& efilerNumber, const CString& efilerPassword, ENUMTYPE_FORM form,
                                CFamilyTaxData* family, Form_Return* editor)
-    : QDialog(editor), m_editor(editor), m_form(form), m_efilerNumber(efilerNumber),
-      m_efilerPassword(efilerPassword), m_family(family), ui(new Ui::CFormFilingDlg)
+    : QDialog(editor), m_editor(editor), m_form(form), m_efilerNumber(efilerNumber), m_efilerPassword(efilerPassword),
+      m_family(family), ui(new Ui::CFormFilingDlg)
 {
     ui->setupUi(this);
     QString title;

@@ -42,7 +42,8 @@ int CFormFilingDlg::fileT1013orT185(RequestValues& values)
     }
 
     QStringList codes;
-    for (const CString& code : result.responseCodes) codes << code.toQString();
+    for (const CString& code : result.responseCodes)
+        codes << code.toQString();
     const QString joined = codes.join(QLatin1Char(','));
     const bool confirmed = !result.confirmationNumber.IsEmpty();
     m_filed = m_form == FormType::T1013 ? confirmed && result.receivedFormsCount == 1 : confirmed;
@@ -54,8 +55,9 @@ int CFormFilingDlg::fileT1013orT185(RequestValues& values)
     }
     if (!m_filed) {
         m_family->updateFilingStatus(m_form, -1, CString(joined));
-        const QString header = QStringLiteral("%1 submission failed. The error message is:\n%2\nThe error codes are [%3].")
-                                   .arg(formName, result.message.toQString(), joined);
+        const QString header =
+            QStringLiteral("%1 submission failed. The error message is:\n%2\nThe error codes are [%3].")
+                .arg(formName, result.message.toQString(), joined);
         if (m_form == FormType::T1013) {
             DlgMsgWithLink error(this);
             error.setWindowTitle(QStringLiteral("Online Filing Error Occured"));
@@ -65,7 +67,7 @@ int CFormFilingDlg::fileT1013orT185(RequestValues& values)
             error.exec();
         } else {
             FilingOutcome::show(this, title, QStringLiteral("Online Filing Error Occured"), header,
-                       QStringLiteral("Check filing result file"), FilingOutcome::logPath(1));
+                                QStringLiteral("Check filing result file"), FilingOutcome::logPath(1));
         }
         return 0;
     }
@@ -73,8 +75,7 @@ int CFormFilingDlg::fileT1013orT185(RequestValues& values)
     const QString header = QStringLiteral("%1 is submitted successfully. Time: %2").arg(formName, FilingOutcome::now());
     QString details = header + QStringLiteral("\nThe confirmation number is ") + result.confirmationNumber.toQString();
     if (!joined.isEmpty()) details += QStringLiteral("\nFiling services return these codes: %1").arg(joined);
-    TabWndApp::getMainApp()->writeSuccFilingLog(m_name, CString(header), result.confirmationNumber,
-                                                result.message);
+    TabWndApp::getMainApp()->writeSuccFilingLog(m_name, CString(header), result.confirmationNumber, result.message);
     FilingOutcome::show(this, title, header, details, QString(), FilingOutcome::logPath(0));
     return 0;
 }

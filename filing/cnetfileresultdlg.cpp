@@ -14,16 +14,8 @@
 #include "ui_cnetfileresultdlg.h"
 #include "wizardbase.h"
 
-namespace {
-
-const QString kNoConnection =
-    QStringLiteral("cannot connect to CRA server, check firewall and CRA system status");
-
-} // namespace
-
 CNetfileResultDlg::CNetfileResultDlg(int mode, CFamilyTaxData* family, int refile, Form_Return* editor)
-    : QDialog(editor), m_editor(editor), m_mode(mode), ui(new Ui::CNetfileResultDlg), m_family(family),
-      m_refile(refile)
+    : QDialog(editor), m_editor(editor), m_mode(mode), ui(new Ui::CNetfileResultDlg), m_family(family), m_refile(refile)
 {
     ui->setupUi(this);
     setWindowTitle(mode == 1 ? QStringLiteral("EFile Tax Return to CRA") : QStringLiteral("NetFile Tax Return to CRA"));
@@ -80,7 +72,8 @@ void CNetfileResultDlg::onSendInternetFile()
         const CT1AppConfig& config = TabWndApp::getMainApp()->config();
         if (config.m_BusinessEFileNum.IsEmpty() || config.m_BusinessEFilePassword.IsEmpty()) {
             TabWndApp::gAppInformation(
-                QStringLiteral("Please enter EFiler ID and password into EFiler configuration from menu Start | Preference."),
+                QStringLiteral(
+                    "Please enter EFiler ID and password into EFiler configuration from menu Start | Preference."),
                 this);
             return;
         }
@@ -119,20 +112,21 @@ void CNetfileResultDlg::sendNetFile()
     if (rc != 0) {
         QString details;
         if (rc == -20)
-            details = FilingOutcome::failureDetails(kNoConnection, -20);
+            details = FilingOutcome::failureDetails(FilingOutcome::noConnection(), -20);
         else if (rc == -10)
             details = FilingOutcome::failureDetails(QStringLiteral("compose NetFile failed"), -10);
         else
-            details = QStringLiteral("An unexpected error happened inside software. Please contact Quillmere software support.");
-        FilingOutcome::show(this, title, QStringLiteral("NetFile Filing Failed"), details, QStringLiteral("Check filing result file"),
-                   resultFile);
+            details = QStringLiteral(
+                "An unexpected error happened inside software. Please contact Quillmere software support.");
+        FilingOutcome::show(this, title, QStringLiteral("NetFile Filing Failed"), details,
+                            QStringLiteral("Check filing result file"), resultFile);
         return;
     }
     if (!result.accepted) {
         FilingOutcome::show(this, title,
-                   QStringLiteral("Netfile submission is NOT successful!\nResult code is [%1]")
-                       .arg(result.resultCode.toQString()),
-                   result.message.toQString(), QStringLiteral("Check filing result file"), resultFile);
+                            QStringLiteral("Netfile submission is NOT successful!\nResult code is [%1]")
+                                .arg(result.resultCode.toQString()),
+                            result.message.toQString(), QStringLiteral("Check filing result file"), resultFile);
         m_filingText.Empty();
         m_filed = false;
         return;
@@ -140,10 +134,11 @@ void CNetfileResultDlg::sendNetFile()
 
     TabWndApp::getMainApp()->writeSuccFilingLog(m_name, m_statusLine, result.confirmationCode, result.message);
     const QString header =
-        QStringLiteral("Netfile is submitted successfully. The confirmation code is [%1].\nResult code is [%2]\nTime: %3")
-            .arg(result.confirmationCode.toQString(), result.resultCode.toQString(),
-                 FilingOutcome::now());
-    FilingOutcome::show(this, title, header, result.message.toQString(), QStringLiteral("Check filing log file"), FilingOutcome::logPath(0));
+        QStringLiteral(
+            "Netfile is submitted successfully. The confirmation code is [%1].\nResult code is [%2]\nTime: %3")
+            .arg(result.confirmationCode.toQString(), result.resultCode.toQString(), FilingOutcome::now());
+    FilingOutcome::show(this, title, header, result.message.toQString(), QStringLiteral("Check filing log file"),
+                        FilingOutcome::logPath(0));
     m_filingText = result.confirmationCode;
     m_resultMessage = result.message;
     m_filed = true;

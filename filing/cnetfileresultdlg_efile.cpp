@@ -57,8 +57,10 @@ void CNetfileResultDlg::sendEFile(const CString& efilerNumber, const CString&)
     const CString resultFile = FilingOutcome::logPath(1);
 
     if (rc != 0) {
-        FilingOutcome::show(this, title, QStringLiteral("EFile Filing Failed"), FilingOutcome::failureDetails(QStringLiteral("cannot connect to CRA server, check firewall and CRA system status"), rc),
-                   QStringLiteral("Check filing result file"), resultFile);
+        FilingOutcome::show(
+            this, title, QStringLiteral("EFile Filing Failed"),
+            FilingOutcome::failureDetails(FilingOutcome::noConnection(), rc),
+            QStringLiteral("Check filing result file"), resultFile);
         return;
     }
     TabWndApp* app = TabWndApp::getMainApp();
@@ -69,7 +71,8 @@ void CNetfileResultDlg::sendEFile(const CString& efilerNumber, const CString&)
                 .arg(result.resultCode.toQString(), result.transmissionNumber.toQString(), now.toQString());
         const QString message = result.message.toQString() + verificationNotice(result.cvIndicator);
         const int record = m_editor ? m_editor->sendFilingRecord(1, true, result.transmissionNumber, message) : 0;
-        FilingOutcome::show(this, title, header, message, QStringLiteral("Check filing log file (%1)").arg(record), FilingOutcome::logPath(0));
+        FilingOutcome::show(this, title, header, message, QStringLiteral("Check filing log file (%1)").arg(record),
+                            FilingOutcome::logPath(0));
         m_filingText = result.transmissionNumber;
         m_resultMessage = CString(message);
         m_filed = true;
@@ -79,13 +82,13 @@ void CNetfileResultDlg::sendEFile(const CString& efilerNumber, const CString&)
     m_filed = false;
     QString header;
     if (isEfileReviewCode(result.resultCode)) {
-        header = QStringLiteral("Efile submission for [%1] failed. Document Control Number is [%2].\nEFile result code "
-                                "is [%3], Error clue codes are [%4]. ")
-                     .arg(m_name.toQString(), dcn.toQString(), result.resultCode.toQString(),
-                          result.errorCodes.toQString())
-                 + now.toQString();
-        m_filingText = CString(QStringLiteral("code=%1, clue=%2")
-                                   .arg(result.resultCode.toQString(), result.errorCodes.toQString()));
+        header =
+            QStringLiteral("Efile submission for [%1] failed. Document Control Number is [%2].\nEFile result code "
+                           "is [%3], Error clue codes are [%4]. ")
+                .arg(m_name.toQString(), dcn.toQString(), result.resultCode.toQString(), result.errorCodes.toQString())
+            + now.toQString();
+        m_filingText = CString(
+            QStringLiteral("code=%1, clue=%2").arg(result.resultCode.toQString(), result.errorCodes.toQString()));
     } else {
         header = QStringLiteral("Efile submission for [%1] failed. Document Control Number is [%2].\nEFile result code "
                                 "is [%3]. ")
@@ -94,6 +97,6 @@ void CNetfileResultDlg::sendEFile(const CString& efilerNumber, const CString&)
         m_filingText = CString(QStringLiteral("code=%1").arg(result.resultCode.toQString()));
     }
     const int record = m_editor ? m_editor->sendFilingRecord(1, false, m_filingText.toQString(), header) : 0;
-    FilingOutcome::show(this, title, header, result.message.toQString(), QStringLiteral("Check filing log file (%1)").arg(record),
-               resultFile);
+    FilingOutcome::show(this, title, header, result.message.toQString(),
+                        QStringLiteral("Check filing log file (%1)").arg(record), resultFile);
 }

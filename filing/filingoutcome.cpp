@@ -19,8 +19,13 @@ QString failureDetails(const QString& what, int code)
     return QStringLiteral("Msg: %1; Code: %2.").arg(what).arg(code);
 }
 
-void show(QWidget* parent, const QString& title, const QString& header, const QString& details,
-          const QString& bottom, const CString& path)
+QString noConnection()
+{
+    return QStringLiteral("cannot connect to CRA server, check firewall and CRA system status");
+}
+
+void show(QWidget* parent, const QString& title, const QString& header, const QString& details, const QString& bottom,
+          const CString& path)
 {
     DlgFilingResult result(title, parent);
     result.setMsg(header, details, bottom, path.toQString());

@@ -14,9 +14,11 @@ namespace FilingOutcome {
 CString logPath(int kind);
 // "Msg: <what>; Code: <code>." of a transmission that did not get through.
 QString failureDetails(const QString& what, int code);
+// The `what` of a transmission that did not reach the agency.
+QString noConnection();
 // The filing result dialog, modal over `parent`, linking the log at `path`.
-void show(QWidget* parent, const QString& title, const QString& header, const QString& details,
-          const QString& bottom, const CString& path);
+void show(QWidget* parent, const QString& title, const QString& header, const QString& details, const QString& bottom,
+          const CString& path);
 // The current time as the filing texts give it.
 QString now();
 

@@ -68,9 +68,8 @@ void Form_Return::OnFileCreateElectronFile()
     CString sin, fullName;
     m_data->getFedStringClaimed(1, sin);
     m_data->getFedStringClaimed(17, fullName);
-    const QString workFile =
-        app->runFolder().toQString() + QLatin1Char('/') + m_data->GetNetfileNameWithoutSuffix().toQString()
-        + QStringLiteral("_2021.ws");
+    const QString workFile = app->runFolder().toQString() + QLatin1Char('/')
+                             + m_data->GetNetfileNameWithoutSuffix().toQString() + QStringLiteral("_2021.ws");
 
     if (!refile) {
         int registered = 0;
@@ -83,7 +82,8 @@ void Form_Return::OnFileCreateElectronFile()
             if (wizard.exec() != QDialog::Accepted) return;
             if (answers.fld_signup->GetValue() == 0) {
                 TabWndApp::gAppInformation(
-                    QStringLiteral("Please enter your email on page 1 of T1, Identification area, then do NetFile again."),
+                    QStringLiteral(
+                        "Please enter your email on page 1 of T1, Identification area, then do NetFile again."),
                     this);
                 return;
             }
@@ -101,8 +101,9 @@ void Form_Return::OnFileCreateElectronFile()
 
     if (!app->config().m_NoWarningMsg && !m_data->AnyMsgBeforeNetfile(2, refile != 0)) return;
     if (refile
-        && !CYesNoContinueDlg::warnYesNoMsg(this, TabWndApp::s_appTitle,
-                                            QStringLiteral("Please note that this is an Amended Return for Re-File purpose.")))
+        && !CYesNoContinueDlg::warnYesNoMsg(
+            this, TabWndApp::s_appTitle,
+            QStringLiteral("Please note that this is an Amended Return for Re-File purpose.")))
         return;
 
     if (IndividualTaxData* person = m_data->getCurIndvTaxData()) person->setStoredValue(1);
@@ -110,7 +111,8 @@ void Form_Return::OnFileCreateElectronFile()
     FILE* out = std::fopen(nativePath.constData(), "wt");
     if (!out) {
         TabWndApp::gAppInformation(
-            QStringLiteral("Netfile or EFile can NOT be created. Check firewall program or anti-virus software settings."),
+            QStringLiteral(
+                "Netfile or EFile can NOT be created. Check firewall program or anti-virus software settings."),
             this);
         return;
     }

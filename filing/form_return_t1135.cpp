@@ -43,9 +43,10 @@ int Form_Return::OnFileT1135()
     if (built != 0) {
         // The half-written file goes before the user is told.
         QFile::remove(workFile);
-        TabWndApp::gAppInformation(
-            QStringLiteral("%1 message creation failed, error code=[%2].").arg(QStringLiteral("T1135 Filing")).arg(built),
-            this);
+        TabWndApp::gAppInformation(QStringLiteral("%1 message creation failed, error code=[%2].")
+                                       .arg(QStringLiteral("T1135 Filing"))
+                                       .arg(built),
+                                   this);
         return 111;
     }
     {

@@ -17,7 +17,8 @@ void showLink(QLabel* label, const QString& target, const QString& text)
 
 void showLine(std::initializer_list<QLabel*> labels, bool shown)
 {
-    for (QLabel* label : labels) label->setVisible(shown);
+    for (QLabel* label : labels)
+        label->setVisible(shown);
 }
 
 } // namespace

@@ -88,8 +88,10 @@ void FilingPagesTest::afterNetfileLines()
         auto* label = wizard.findChild<QLabel*>(QLatin1String(name));
         return label && label->isVisible();
     };
-    for (const char* name : {"line1_1", "line1_2", "line1_myaccount"}) QCOMPARE(visible(name), line1);
-    for (const char* name : {"line2_1", "line2_2", "line2_DirDeposit"}) QCOMPARE(visible(name), line2);
+    for (const char* name : {"line1_1", "line1_2", "line1_myaccount"})
+        QCOMPARE(visible(name), line1);
+    for (const char* name : {"line2_1", "line2_2", "line2_DirDeposit"})
+        QCOMPARE(visible(name), line2);
     for (const char* name : {"line3_1", "line3_2", "line3_PayNow", "line3_4", "line3_Pay", "line3_6"})
         QCOMPARE(visible(name), line3);
 
@@ -105,8 +107,9 @@ void FilingPagesTest::afterNetfileLines()
     if (line3) {
         QCOMPARE(link("line3_PayNow")->text(),
                  QStringLiteral("<a href=\"%1\">Pay Now</a>").arg(CDeploymentData::agencyMakePaymentUrl()));
-        QCOMPARE(link("line3_Pay")->text(), QStringLiteral("<a href=\"%1\">Arrange to pay</a>")
-                                                .arg(CDeploymentData::agencyPaymentArrangementsUrl()));
+        QCOMPARE(
+            link("line3_Pay")->text(),
+            QStringLiteral("<a href=\"%1\">Arrange to pay</a>").arg(CDeploymentData::agencyPaymentArrangementsUrl()));
         QVERIFY(link("line3_Pay")->textInteractionFlags() & Qt::LinksAccessibleByKeyboard);
     }
     QTest::mouseClick(wizard.button(QWizard::FinishButton), Qt::LeftButton);

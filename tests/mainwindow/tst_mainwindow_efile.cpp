@@ -37,20 +37,24 @@ const char* const kEfilerPassword = "s3c&pw1";
 QByteArray lines(const QList<QByteArray>& texts)
 {
     QByteArray out = "<t1rsp:EnglishMessage>";
-    for (const QByteArray& text : texts) out += "<t1rsp:MessageText>" + text + "</t1rsp:MessageText>";
+    for (const QByteArray& text : texts)
+        out += "<t1rsp:MessageText>" + text + "</t1rsp:MessageText>";
     return out + "</t1rsp:EnglishMessage>";
 }
 
 FakeReply efileReply(const QByteArray& code, const QByteArray& cv, const QByteArray& fileResponse)
 {
-    return FakeAgency::soap("<t1ersp:EfileReturnResponse " + kEfileNs + "><ResultCode>" + code + "</ResultCode>" +
-                            "<TransmissionNumber>TN42</TransmissionNumber>" +
-                            (cv.isEmpty() ? QByteArray() : "<t1ersp:CvIndicator>" + cv + "</t1ersp:CvIndicator>") +
-                            "<t1rsp:FileReturnResponse>" + fileResponse +
-                            "</t1rsp:FileReturnResponse></t1ersp:EfileReturnResponse>");
+    return FakeAgency::soap("<t1ersp:EfileReturnResponse " + kEfileNs + "><ResultCode>" + code + "</ResultCode>"
+                            + "<TransmissionNumber>TN42</TransmissionNumber>"
+                            + (cv.isEmpty() ? QByteArray() : "<t1ersp:CvIndicator>" + cv + "</t1ersp:CvIndicator>")
+                            + "<t1rsp:FileReturnResponse>" + fileResponse
+                            + "</t1rsp:FileReturnResponse></t1ersp:EfileReturnResponse>");
 }
 
-QByteArray confirmation() { return "<t1rsp:Confirmation>" + lines({"Return accepted."}) + "</t1rsp:Confirmation>"; }
+QByteArray confirmation()
+{
+    return "<t1rsp:Confirmation>" + lines({"Return accepted."}) + "</t1rsp:Confirmation>";
+}
 
 FakeReply termsReply(const QByteArray& title)
 {
@@ -61,8 +65,9 @@ FakeReply netfileAccepted()
 {
     return FakeAgency::soap("<t1rsp:NetfileReturnResponse xmlns:t1rsp=\"http://agency.example/t1rsp\"><ResultCode>1"
                             "</ResultCode><t1rsp:FileReturnResponse><t1rsp:Confirmation><t1rsp:ConfirmationCode>RF9"
-                            "</t1rsp:ConfirmationCode>" + lines({"Amended return received."}) +
-                            "</t1rsp:Confirmation></t1rsp:FileReturnResponse></t1rsp:NetfileReturnResponse>");
+                            "</t1rsp:ConfirmationCode>"
+                            + lines({"Amended return received."})
+                            + "</t1rsp:Confirmation></t1rsp:FileReturnResponse></t1rsp:NetfileReturnResponse>");
 }
 
 } // namespace
@@ -185,7 +190,8 @@ void MainWindowEfileTest::efileNeedsNumberAndPassword_data()
 {
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("password");
-    QTest::newRow("no number") << "" << "pw";
+    QTest::newRow("no number") << ""
+                               << "pw";
     QTest::newRow("no password") << kEfilerNumber << "";
 }
 
@@ -229,9 +235,9 @@ void MainWindowEfileTest::efileOutcomes_data()
 {
     QTest::addColumn<FakeReply>("reply");
     QTest::addColumn<bool>("filed");
-    QTest::addColumn<QString>("filingText");  // what the T1 keeps
-    QTest::addColumn<QString>("overview");    // how the result's overview starts
-    QTest::addColumn<QString>("notice");      // in the shown and stored message, not in the log
+    QTest::addColumn<QString>("filingText"); // what the T1 keeps
+    QTest::addColumn<QString>("overview");   // how the result's overview starts
+    QTest::addColumn<QString>("notice");     // in the shown and stored message, not in the log
     QTest::addColumn<bool>("filingReport");
 
     const QString accepted = QStringLiteral("Efile is submitted successfully. Result code is [%1]. The confirmation "
@@ -245,12 +251,12 @@ void MainWindowEfileTest::efileOutcomes_data()
         << "(E) 2139 - The CRA is performing pre-assessment verification on this return." << true;
     QTest::newRow("182 and more characters")
         << efileReply("18207", "", confirmation()) << true << "TN42" << accepted.arg("18207") << QString() << false;
-    QTest::newRow("184 review")
-        << efileReply("184", "", "<t1rsp:ProcessingError>" + lines({"Held."}) +
-                                     "<t1rsp:ErrorCodeDescription><t1rsp:ErrorCode>E77</t1rsp:ErrorCode>" +
-                                     lines({"Check line 10400."}) +
-                                     "</t1rsp:ErrorCodeDescription></t1rsp:ProcessingError>")
-        << false << "code=184, clue=E77" << failed.arg(kEfilerNumber) << QString() << false;
+    QTest::newRow("184 review") << efileReply("184", "",
+                                              "<t1rsp:ProcessingError>" + lines({"Held."})
+                                                  + "<t1rsp:ErrorCodeDescription><t1rsp:ErrorCode>E77</t1rsp:ErrorCode>"
+                                                  + lines({"Check line 10400."})
+                                                  + "</t1rsp:ErrorCodeDescription></t1rsp:ProcessingError>")
+                                << false << "code=184, clue=E77" << failed.arg(kEfilerNumber) << QString() << false;
     QTest::newRow("rejected, filing record sent")
         << efileReply("200", "", "<t1rsp:Rejection>" + lines({"Rejected."}) + "</t1rsp:Rejection>") << false
         << "code=200" << failed.arg(kEfilerNumber) << QString() << true;
@@ -321,9 +327,12 @@ void MainWindowEfileTest::efileTestCase_data()
     QTest::addColumn<bool>("testMode");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("sent"); // empty: no test case element
-    QTest::newRow("test mode, a test case") << true << "7" << "7";
-    QTest::newRow("test mode, empty field") << true << "" << "";
-    QTest::newRow("not test mode: field hidden") << false << "7" << "";
+    QTest::newRow("test mode, a test case") << true << "7"
+                                            << "7";
+    QTest::newRow("test mode, empty field") << true << ""
+                                            << "";
+    QTest::newRow("not test mode: field hidden") << false << "7"
+                                                 << "";
 }
 
 void MainWindowEfileTest::efileTestCase()
@@ -342,13 +351,14 @@ void MainWindowEfileTest::efileTestCase()
     prompts.press(Prompt::No);
     bool fieldShown = false;
     ModalScript script;
-    script.expect(kTransmission,
-                  [&](QWidget* w) {
-                      auto* field = w->findChild<QLineEdit*>("edtTestcase");
-                      fieldShown = field->isVisible();
-                      QTest::keyClicks(field, typed);
-                      click(boxButton(w, QDialogButtonBox::Ok));
-                  })
+    script
+        .expect(kTransmission,
+                [&](QWidget* w) {
+                    auto* field = w->findChild<QLineEdit*>("edtTestcase");
+                    fieldShown = field->isVisible();
+                    QTest::keyClicks(field, typed);
+                    click(boxButton(w, QDialogButtonBox::Ok));
+                })
         .expect(kResult, readResult(nullptr));
     fileFromMenu();
     TabWndApp::getMainApp()->config().m_MODEDEBUG = false;

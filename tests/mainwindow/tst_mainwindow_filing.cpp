@@ -42,19 +42,22 @@ FakeReply termsReply()
 
 FakeReply acceptedReply(const QByteArray& confirmation = "NF4711")
 {
-    return FakeAgency::soap("<t1rsp:NetfileReturnResponse " + kRsp + "><ResultCode>1</ResultCode>"
-                            "<t1rsp:FileReturnResponse><t1rsp:Confirmation><t1rsp:ConfirmationCode>" + confirmation +
-                            "</t1rsp:ConfirmationCode><t1rsp:EnglishMessage><t1rsp:MessageText>Your return was "
-                            "received.</t1rsp:MessageText></t1rsp:EnglishMessage></t1rsp:Confirmation>"
-                            "</t1rsp:FileReturnResponse></t1rsp:NetfileReturnResponse>");
+    return FakeAgency::soap("<t1rsp:NetfileReturnResponse " + kRsp
+                            + "><ResultCode>1</ResultCode>"
+                              "<t1rsp:FileReturnResponse><t1rsp:Confirmation><t1rsp:ConfirmationCode>"
+                            + confirmation
+                            + "</t1rsp:ConfirmationCode><t1rsp:EnglishMessage><t1rsp:MessageText>Your return was "
+                              "received.</t1rsp:MessageText></t1rsp:EnglishMessage></t1rsp:Confirmation>"
+                              "</t1rsp:FileReturnResponse></t1rsp:NetfileReturnResponse>");
 }
 
 FakeReply rejectedReply()
 {
-    return FakeAgency::soap("<t1rsp:NetfileReturnResponse " + kRsp + "><ResultCode>2</ResultCode>"
-                            "<t1rsp:FileReturnResponse><t1rsp:Rejection><t1rsp:EnglishMessage><t1rsp:MessageText>"
-                            "We cannot accept this return.</t1rsp:MessageText></t1rsp:EnglishMessage>"
-                            "</t1rsp:Rejection></t1rsp:FileReturnResponse></t1rsp:NetfileReturnResponse>");
+    return FakeAgency::soap("<t1rsp:NetfileReturnResponse " + kRsp
+                            + "><ResultCode>2</ResultCode>"
+                              "<t1rsp:FileReturnResponse><t1rsp:Rejection><t1rsp:EnglishMessage><t1rsp:MessageText>"
+                              "We cannot accept this return.</t1rsp:MessageText></t1rsp:EnglishMessage>"
+                              "</t1rsp:Rejection></t1rsp:FileReturnResponse></t1rsp:NetfileReturnResponse>");
 }
 
 } // namespace
@@ -207,36 +210,38 @@ void MainWindowFilingTest::otherRoads_data()
 {
     QTest::addColumn<QJsonObject>("t1");
     QTest::addColumn<bool>("mailing");
-    QTest::addColumn<QStringList>("dialogs");   // the modal dialogs in order; the act is by name below
-    QTest::addColumn<QString>("firstMessage");  // the first text asked through the seam
-    QTest::addColumn<bool>("returnReply");      // true: the fake accepts, false: it rejects
+    QTest::addColumn<QStringList>("dialogs");  // the modal dialogs in order; the act is by name below
+    QTest::addColumn<QString>("firstMessage"); // the first text asked through the seam
+    QTest::addColumn<bool>("returnReply");     // true: the fake accepts, false: it rejects
     QTest::addColumn<int>("returnRequests");
-    QTest::addColumn<int>("status");            // 0: nothing recorded
-    QTest::addColumn<bool>("workFileMade");     // event 1018 saved
-    QTest::addColumn<bool>("multiYear");        // the answer to the multi-year question
+    QTest::addColumn<int>("status");        // 0: nothing recorded
+    QTest::addColumn<bool>("workFileMade"); // event 1018 saved
+    QTest::addColumn<bool>("multiYear");    // the answer to the multi-year question
 
     const QStringList toTransmission{kSignupTitle + ":no", kTransmission + ":ok"};
     QTest::newRow("refused by eligibility: no validation dialog")
-        << QJsonObject{{"sin", "091234563"}} << true << QStringList() << "Tax return which has SIN number starting with "
-           "09 or 08 is not eligible for Netfile." << true << 0 << 0 << false << false;
+        << QJsonObject{{"sin", "091234563"}} << true << QStringList()
+        << "Tax return which has SIN number starting with "
+           "09 or 08 is not eligible for Netfile."
+        << true << 0 << 0 << false << false;
     QTest::newRow("validation errors: nothing written")
-        << QJsonObject() << false << QStringList{"DlgValidationMsgs:close"} << QString() << true << 0 << 0 << false << false;
-    QTest::newRow("sign-up yes: nothing sent")
-        << QJsonObject() << true << QStringList{kSignupTitle + ":yes"} << kSignupYes << true << 0 << 0 << false << false;
-    QTest::newRow("sign-up cancelled")
-        << QJsonObject() << true << QStringList{kSignupTitle + ":cancel"} << QString() << true << 0 << 0 << false << false;
+        << QJsonObject() << false << QStringList{"DlgValidationMsgs:close"} << QString() << true << 0 << 0 << false
+        << false;
+    QTest::newRow("sign-up yes: nothing sent") << QJsonObject() << true << QStringList{kSignupTitle + ":yes"}
+                                               << kSignupYes << true << 0 << 0 << false << false;
+    QTest::newRow("sign-up cancelled") << QJsonObject() << true << QStringList{kSignupTitle + ":cancel"} << QString()
+                                       << true << 0 << 0 << false << false;
     QTest::newRow("registered user: no sign-up; cancel sends nothing")
-        << QJsonObject{{"online_mail", 1}} << true << QStringList{kTransmission + ":cancel"} << kMultiYear << true
-        << 0 << -1 << true << false;
-    QTest::newRow("multi-year yes marks the T1; cancelled")
-        << QJsonObject{{"online_mail", 1}} << true << QStringList{kTransmission + ":cancel"} << kMultiYear << true
-        << 0 << -1 << true << true;
-    QTest::newRow("terms declined")
-        << QJsonObject() << true << (toTransmission + QStringList{kTermsTitle + ":cancel"}) << kMultiYear << true << 0
+        << QJsonObject{{"online_mail", 1}} << true << QStringList{kTransmission + ":cancel"} << kMultiYear << true << 0
         << -1 << true << false;
-    QTest::newRow("rejected")
-        << QJsonObject() << true << (toTransmission + QStringList{kTermsTitle + ":agree", kResult + ":ok"})
-        << kMultiYear << false << 1 << -1 << true << false;
+    QTest::newRow("multi-year yes marks the T1; cancelled")
+        << QJsonObject{{"online_mail", 1}} << true << QStringList{kTransmission + ":cancel"} << kMultiYear << true << 0
+        << -1 << true << true;
+    QTest::newRow("terms declined") << QJsonObject() << true << (toTransmission + QStringList{kTermsTitle + ":cancel"})
+                                    << kMultiYear << true << 0 << -1 << true << false;
+    QTest::newRow("rejected") << QJsonObject() << true
+                              << (toTransmission + QStringList{kTermsTitle + ":agree", kResult + ":ok"}) << kMultiYear
+                              << false << 1 << -1 << true << false;
 }
 
 void MainWindowFilingTest::otherRoads()
@@ -263,12 +268,18 @@ void MainWindowFilingTest::otherRoads()
     for (const QString& step : dialogs) {
         const QString name = step.section(':', 0, 0);
         const QString act = step.section(':', 1);
-        if (act == "no") script.expect(name, answerSignup(1));
-        else if (act == "yes") script.expect(name, answerSignup(0));
-        else if (act == "ok") script.expect(name, pressButton(QDialogButtonBox::Ok));
-        else if (act == "agree") script.expect(name, agreeToTerms());
-        else if (act == "cancel") script.expect(name, [](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
-        else if (act == "close") script.expect(name, [](QWidget* w) { w->close(); });
+        if (act == "no")
+            script.expect(name, answerSignup(1));
+        else if (act == "yes")
+            script.expect(name, answerSignup(0));
+        else if (act == "ok")
+            script.expect(name, pressButton(QDialogButtonBox::Ok));
+        else if (act == "agree")
+            script.expect(name, agreeToTerms());
+        else if (act == "cancel")
+            script.expect(name, [](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+        else if (act == "close")
+            script.expect(name, [](QWidget* w) { w->close(); });
     }
     trigger("actionInternetFiling");
 
@@ -305,11 +316,12 @@ void MainWindowFilingTest::secondOkDuringAStalledTransmission()
     bool secondOkWhileSending = false;
     QString overview;
     ModalScript script;
-    script.expect(kTransmission,
-                  [&](QWidget* w) {
-                      transmission = w;
-                      click(boxButton(w, QDialogButtonBox::Ok));
-                  })
+    script
+        .expect(kTransmission,
+                [&](QWidget* w) {
+                    transmission = w;
+                    click(boxButton(w, QDialogButtonBox::Ok));
+                })
         .expect(kTermsTitle,
                 [&](QWidget* w) {
                     agreeToTerms()(w);

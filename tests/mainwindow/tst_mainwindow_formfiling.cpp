@@ -32,39 +32,44 @@ const QByteArray kPad = "xmlns:padrsp=\"http://agency.example/padrsp\"";
 
 FakeReply frrms(const QByteArray& resultCode, const QByteArray& fileResponse)
 {
-    return FakeAgency::soap("<FrrmsNetfileReturnResponse xmlns:t1rsp=\"http://agency.example/t1rsp\"><ResultCode>" +
-                            resultCode + "</ResultCode><t1rsp:FileReturnResponse>" + fileResponse +
-                            "</t1rsp:FileReturnResponse></FrrmsNetfileReturnResponse>");
+    return FakeAgency::soap("<FrrmsNetfileReturnResponse xmlns:t1rsp=\"http://agency.example/t1rsp\"><ResultCode>"
+                            + resultCode + "</ResultCode><t1rsp:FileReturnResponse>" + fileResponse
+                            + "</t1rsp:FileReturnResponse></FrrmsNetfileReturnResponse>");
 }
 
 FakeReply t1135Accepted(const QByteArray& code)
 {
-    return frrms("1", "<t1rsp:Confirmation><t1rsp:ConfirmationCode>" + code + "</t1rsp:ConfirmationCode>"
-                      "<t1rsp:EnglishMessage><t1rsp:MessageText>Statement received.</t1rsp:MessageText>"
-                      "</t1rsp:EnglishMessage></t1rsp:Confirmation>");
+    return frrms("1", "<t1rsp:Confirmation><t1rsp:ConfirmationCode>" + code
+                          + "</t1rsp:ConfirmationCode>"
+                            "<t1rsp:EnglishMessage><t1rsp:MessageText>Statement received.</t1rsp:MessageText>"
+                            "</t1rsp:EnglishMessage></t1rsp:Confirmation>");
 }
 
 FakeReply t1013Reply(const QByteArray& count)
 {
-    return FakeAgency::soap("<trisr:Response " + kTris + "><trisr:BatchResponse><trisr:BatchResponseDetail>"
-                            "<trisr:ReceivedFormsCount>" + count + "</trisr:ReceivedFormsCount>"
-                            "<trisr:ConfirmationNumber>C77</trisr:ConfirmationNumber></trisr:BatchResponseDetail>"
-                            "<trisr:ResponseCodes><trisr:BatchLevelResponse><trisr:BatchResponseCode>"
-                            "<trisr:ResponseCode>B1</trisr:ResponseCode></trisr:BatchResponseCode>"
-                            "</trisr:BatchLevelResponse><trisr:FormLevelResponse><trisr:FormResponseCode>"
-                            "<trisr:ResponseCode>F1</trisr:ResponseCode></trisr:FormResponseCode>"
-                            "</trisr:FormLevelResponse></trisr:ResponseCodes></trisr:BatchResponse></trisr:Response>");
+    return FakeAgency::soap(
+        "<trisr:Response " + kTris
+        + "><trisr:BatchResponse><trisr:BatchResponseDetail>"
+          "<trisr:ReceivedFormsCount>"
+        + count
+        + "</trisr:ReceivedFormsCount>"
+          "<trisr:ConfirmationNumber>C77</trisr:ConfirmationNumber></trisr:BatchResponseDetail>"
+          "<trisr:ResponseCodes><trisr:BatchLevelResponse><trisr:BatchResponseCode>"
+          "<trisr:ResponseCode>B1</trisr:ResponseCode></trisr:BatchResponseCode>"
+          "</trisr:BatchLevelResponse><trisr:FormLevelResponse><trisr:FormResponseCode>"
+          "<trisr:ResponseCode>F1</trisr:ResponseCode></trisr:FormResponseCode>"
+          "</trisr:FormLevelResponse></trisr:ResponseCodes></trisr:BatchResponse></trisr:Response>");
 }
 
 FakeReply padReply(const QByteArray& kind, const QByteArray& number)
 {
-    return FakeAgency::soap("<padrsp:PadCreateResponse " + kPad + "><padrsp:" + kind + ">" +
-                            (number.isEmpty() ? QByteArray()
-                                              : "<padrsp:ConfirmationNumber>" + number + "</padrsp:ConfirmationNumber>") +
-                            "<padrsp:ResponseCodeDescription><padrsp:ResponseCode>A1</padrsp:ResponseCode>"
-                            "<padrsp:EnglishMessage><padrsp:MessageText>Agreement read.</padrsp:MessageText>"
-                            "</padrsp:EnglishMessage></padrsp:ResponseCodeDescription></padrsp:" + kind +
-                            "></padrsp:PadCreateResponse>");
+    return FakeAgency::soap(
+        "<padrsp:PadCreateResponse " + kPad + "><padrsp:" + kind + ">"
+        + (number.isEmpty() ? QByteArray() : "<padrsp:ConfirmationNumber>" + number + "</padrsp:ConfirmationNumber>")
+        + "<padrsp:ResponseCodeDescription><padrsp:ResponseCode>A1</padrsp:ResponseCode>"
+          "<padrsp:EnglishMessage><padrsp:MessageText>Agreement read.</padrsp:MessageText>"
+          "</padrsp:EnglishMessage></padrsp:ResponseCodeDescription></padrsp:"
+        + kind + "></padrsp:PadCreateResponse>");
 }
 
 // A T1135 that passes its own check: the detailed method, no property rows.
@@ -205,7 +210,7 @@ void MainWindowFormFilingTest::fileT1135()
 
 void MainWindowFormFilingTest::t1135Refusals_data()
 {
-    QTest::addColumn<int>("form");      // 0 none, 1 with errors
+    QTest::addColumn<int>("form"); // 0 none, 1 with errors
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("dialogs");
@@ -227,7 +232,8 @@ void MainWindowFormFilingTest::t1135Refusals()
     Prompt::Scripted prompts;
     prompts.press(Prompt::Ok);
     ModalScript script;
-    for (const QString& dialog : dialogs) script.expect(dialog, [](QWidget* w) { w->close(); });
+    for (const QString& dialog : dialogs)
+        script.expect(dialog, [](QWidget* w) { w->close(); });
     QCOMPARE(editor->OnFileT1135(), result);
 
     QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join("; ")));
@@ -262,16 +268,17 @@ void MainWindowFormFilingTest::t1135Submissions_data()
 {
     QTest::addColumn<FakeReply>("reply");
     QTest::addColumn<bool>("agree");
-    QTest::addColumn<int>("status");         // of the T1135 afterwards; 0 nothing recorded
+    QTest::addColumn<int>("status"); // of the T1135 afterwards; 0 nothing recorded
     QTest::addColumn<QString>("confirmation");
-    QTest::addColumn<QString>("overview");   // empty: no result dialog
-    QTest::addColumn<int>("records");        // filing records sent
+    QTest::addColumn<QString>("overview"); // empty: no result dialog
+    QTest::addColumn<int>("records");      // filing records sent
 
-    QTest::newRow("accepted") << t1135Accepted("T9") << true << 1 << "T9" << "T1135 is submitted successfully. Time: "
-                              << 1;
-    QTest::newRow("an empty confirmation is no filing")
-        << frrms("1", "<t1rsp:Confirmation/>") << true << -1 << "" << "Maya Okafor submission failed. \nThe error "
-                                                                       "codes are [1]." << 1;
+    QTest::newRow("accepted") << t1135Accepted("T9") << true << 1 << "T9"
+                              << "T1135 is submitted successfully. Time: " << 1;
+    QTest::newRow("an empty confirmation is no filing") << frrms("1", "<t1rsp:Confirmation/>") << true << -1 << ""
+                                                        << "Maya Okafor submission failed. \nThe error "
+                                                           "codes are [1]."
+                                                        << 1;
     QTest::newRow("terms declined: nothing recorded") << t1135Accepted("T9") << false << 0 << "" << QString() << 0;
 }
 
@@ -356,9 +363,12 @@ void MainWindowFormFilingTest::t1135TestId_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("sent");
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("a number") << "5" << "5";
-    QTest::newRow("not a number") << "x1" << "";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("a number") << "5"
+                              << "5";
+    QTest::newRow("not a number") << "x1"
+                                  << "";
 }
 
 void MainWindowFormFilingTest::t1135TestId()
@@ -394,23 +404,23 @@ void MainWindowFormFilingTest::t1013AndPad_data()
 {
     QTest::addColumn<int>("form");
     QTest::addColumn<FakeReply>("reply");
-    QTest::addColumn<int>("status");       // T1013: the form's filing status afterwards
-    QTest::addColumn<QString>("dialog");   // the result dialog, or empty when a message box tells
-    QTest::addColumn<QString>("told");     // how the result or the message starts
+    QTest::addColumn<int>("status");     // T1013: the form's filing status afterwards
+    QTest::addColumn<QString>("dialog"); // the result dialog, or empty when a message box tells
+    QTest::addColumn<QString>("told");   // how the result or the message starts
 
     QTest::newRow("T1013 one form received: filed")
-        << int(FormType::T1013) << t1013Reply("1") << 1 << kResult << "Authorizing or Cancelling a Representative is submitted successfully. Time: ";
+        << int(FormType::T1013) << t1013Reply("1") << 1 << kResult
+        << "Authorizing or Cancelling a Representative is submitted successfully. Time: ";
     QTest::newRow("T1013 two forms received: not filed")
         << int(FormType::T1013) << t1013Reply("2") << -1 << QString()
         << "Authorizing or Cancelling a Representative submission failed. The error message is:\n";
     QTest::newRow("T1013 not sent")
         << int(FormType::T1013) << FakeReply::reset() << 0 << QString()
         << "Authorizing or Cancelling a Representative form submission failed. The error code is -10.";
-    QTest::newRow("PAD confirmed")
-        << int(CFormFilingDlg::kPadForm) << padReply("Confirmation", "P55") << 0 << kResult
-        << "T183-PAD is submitted successfully. Time: ";
-    QTest::newRow("PAD refused")
-        << int(CFormFilingDlg::kPadForm) << padReply("Rejection", "") << 0 << kResult << "Online Filing Error Occured";
+    QTest::newRow("PAD confirmed") << int(CFormFilingDlg::kPadForm) << padReply("Confirmation", "P55") << 0 << kResult
+                                   << "T183-PAD is submitted successfully. Time: ";
+    QTest::newRow("PAD refused") << int(CFormFilingDlg::kPadForm) << padReply("Rejection", "") << 0 << kResult
+                                 << "Online Filing Error Occured";
 }
 
 void MainWindowFormFilingTest::t1013AndPad()

@@ -46,9 +46,8 @@ int main(int argc, char* argv[])
     if (app->initApp() == 0) {
         QFile json(QString::fromLocal8Bit(argv[1]));
         QString error;
-        std::unique_ptr<CFamilyTaxData> family = json.open(QIODevice::ReadOnly)
-                                                     ? Scenario::build(json.readAll(), &error)
-                                                     : nullptr;
+        std::unique_ptr<CFamilyTaxData> family =
+            json.open(QIODevice::ReadOnly) ? Scenario::build(json.readAll(), &error) : nullptr;
         if (family) {
             family->Calculate(-1, nullptr);
             CString name;
