@@ -77,6 +77,8 @@ private slots:
     void secondOkDuringAStalledTransmission();
     void afterFilingPage_data();
     void afterFilingPage();
+    void testCaseInTestMode_data();
+    void testCaseInTestMode();
 
 private:
     // The scenario return written and opened in the window; its path.
@@ -409,6 +411,52 @@ void MainWindowFilingTest::afterFilingPage()
     if (balance <= -0.01) expected << "line2_1";
     if (balance >= -0.01) expected << "line3_1";
     QCOMPARE(lines, expected);
+}
+
+void MainWindowFilingTest::testCaseInTestMode_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("sent"); // empty: no test case element
+    QTest::newRow("a number") << "12" << "12";
+    QTest::newRow("not a number: none") << "abc" << "";
+}
+
+void MainWindowFilingTest::testCaseInTestMode()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, sent);
+    TabWndApp::getMainApp()->config().m_MODEDEBUG = true;
+    filingSettings().TestMode = true;
+    openReturn(withT1({{"online_mail", 1}}));
+    m_agency.fake().netfileTerms(termsReply());
+    m_agency.fake().netfileReturn(acceptedReply());
+
+    Prompt::Scripted prompts;
+    prompts.press(Prompt::No);
+    bool fieldShown = false;
+    ModalScript script;
+    script
+        .expect(kTransmission,
+                [&](QWidget* w) {
+                    auto* field = w->findChild<QLineEdit*>("edtTestcase");
+                    fieldShown = field->isVisible();
+                    QTest::keyClicks(field, typed);
+                    click(boxButton(w, QDialogButtonBox::Ok));
+                })
+        .expect(kTermsTitle, agreeToTerms())
+        .expect(kResult, readResult(nullptr))
+        .expect(kAfterFiling, finishWizard());
+    trigger("actionInternetFiling");
+    TabWndApp::getMainApp()->config().m_MODEDEBUG = false;
+    filingSettings().TestMode = false;
+
+    QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join("; ")));
+    QCOMPARE(script.pending(), 0);
+    QVERIFY(fieldShown);
+    const auto sentReturns = m_agency.requests(FakeAgency::kNetfilePath, kReturnRequest);
+    QCOMPARE(sentReturns.size(), 1);
+    QCOMPARE(sentReturns[0].elements.contains("TestCaseIdentifier"), !sent.isEmpty());
+    QCOMPARE(sentReturns[0].text("TestCaseIdentifier"), sent);
 }
 
 QUILLMERE_APP_TEST_MAIN(MainWindowFilingTest)
