@@ -308,13 +308,14 @@ void MainWindowFilingTest::secondOkDuringAStalledTransmission()
     openReturn(withT1({{"online_mail", 1}}));
     Form_Return* editor = shownEditor(m_window.get());
     QVERIFY(editor);
-    m_agency.timeoutMs = 1500;
+    m_agency.timeoutMs = 3000;
     m_agency.fake().netfileTerms(termsReply());
     m_agency.fake().netfileReturn(FakeReply::silent());
 
     Prompt::Scripted prompts;
     prompts.press(Prompt::No);
     QPointer<QWidget> transmission;
+    QTimer secondOk;
     bool secondOkWhileSending = false;
     QString overview;
     ModalScript script;
@@ -326,13 +327,16 @@ void MainWindowFilingTest::secondOkDuringAStalledTransmission()
                 })
         .expect(kTermsTitle,
                 [&](QWidget* w) {
-                    agreeToTerms()(w);
-                    // While the agency stalls, OK once more.
-                    QTimer::singleShot(300, [&] {
-                        if (!transmission || !transmission->isVisible()) return;
-                        secondOkWhileSending = m_agency.requests(FakeAgency::kNetfilePath, kReturnRequest).size() == 1;
-                        click(boxButton(transmission, QDialogButtonBox::Ok));
+                    // Once the agency holds the return and stalls, OK once more.
+                    secondOk.setInterval(20);
+                    QObject::connect(&secondOk, &QTimer::timeout, [&] {
+                        if (m_agency.requests(FakeAgency::kNetfilePath, kReturnRequest).isEmpty()) return;
+                        secondOk.stop();
+                        secondOkWhileSending = transmission && transmission->isVisible();
+                        if (secondOkWhileSending) click(boxButton(transmission, QDialogButtonBox::Ok));
                     });
+                    secondOk.start();
+                    agreeToTerms()(w);
                 })
         .expect(kResult, readResult(&overview));
     trigger("actionInternetFiling");
