@@ -79,6 +79,7 @@ private slots:
     void afterFilingPage();
     void testCaseInTestMode_data();
     void testCaseInTestMode();
+    void workFileCannotBeMade();
 
 private:
     // The scenario return written and opened in the window; its path.
@@ -461,6 +462,31 @@ void MainWindowFilingTest::testCaseInTestMode()
     QCOMPARE(sentReturns.size(), 1);
     QCOMPARE(sentReturns[0].elements.contains("TestCaseIdentifier"), !sent.isEmpty());
     QCOMPARE(sentReturns[0].text("TestCaseIdentifier"), sent);
+}
+
+void MainWindowFilingTest::workFileCannotBeMade()
+{
+    openReturn(withT1({{"online_mail", 1}}));
+    Form_Return* editor = shownEditor(m_window.get());
+    QVERIFY(editor);
+    // A folder where the work file goes.
+    const QString blocked = TabWndApp::getMainApp()->runFolder().toQString() + QLatin1Char('/')
+                            + editor->familyData()->GetNetfileNameWithoutSuffix().toQString() + "_2021.ws";
+    QVERIFY(QDir().mkpath(blocked));
+
+    Prompt::Scripted prompts;
+    prompts.press(Prompt::No).press(Prompt::Ok);
+    ModalScript script;
+    trigger("actionInternetFiling");
+    QDir(blocked).removeRecursively();
+
+    QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join("; ")));
+    QCOMPARE(prompts.texts().last(),
+             QStringLiteral("Netfile or EFile can NOT be created. Check firewall program or anti-virus software settings."));
+    QCOMPARE(editor->familyData()->taxpayer()->storedValue(), 1);
+    QVERIFY(m_agency.fake().requests(FakeAgency::kNetfilePath).isEmpty());
+    QCOMPARE(t1Of(editor)->getInt("filing_status"), 0);
+    QVERIFY(events(CBasicEvent::EVENT_FILING_MADE).empty());
 }
 
 QUILLMERE_APP_TEST_MAIN(MainWindowFilingTest)
