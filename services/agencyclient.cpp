@@ -85,10 +85,11 @@ void putEnvelopeDefaults(AgencyValues& values)
 CString maskedEnvelope(const CString& envelope)
 {
     // Matched by local name, whatever the prefix; the tag and its attributes
-    // stay, only the content goes.
+    // stay, only the content goes. The return inside carries the S.I.N. and
+    // birth date again.
     static const QRegularExpression secret(QStringLiteral(
         "(<(?:[A-Za-z0-9_.-]+:)?(?:PasswordID|Password|PasswordIdentifier|NetfileAccessCode|"
-        "TaxpayerSocialInsuranceNumber|TaxpayerBirthDate)(?:\\s[^>]*)?>)[^<]+(</)"));
+        "TaxpayerSocialInsuranceNumber|TaxpayerBirthDate|SocialInsuranceNumber|BirthDate)(?:\\s[^>]*)?>)[^<]+(</)"));
     QString text = envelope.toQString();
     text.replace(secret, QStringLiteral("\\1********\\2"));
     return CString(text);

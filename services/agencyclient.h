@@ -63,7 +63,8 @@ void putNamespaceHost(AgencyValues& values);
 void putEnvelopeDefaults(AgencyValues& values);
 
 // The envelope with the contents of the elements holding passwords, the
-// access code, the S.I.N. and the birth date replaced by asterisks.
+// access code, the S.I.N. and the birth date (also those of the return
+// inside) replaced by asterisks.
 CString maskedEnvelope(const CString& envelope);
 
 // The filing result file: the trace of one exchange. Opened with "wt"

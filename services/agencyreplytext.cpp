@@ -1,5 +1,6 @@
 #include "agencyreplytext.h"
 
+#include <initializer_list>
 #include <tinyxml.h>
 
 CString withPlainApostrophes(const CString& text)
@@ -51,6 +52,21 @@ void readProcessingError(MyTiXmlHandle error, CString& message, CString& codes)
         if (!first) message += "\r\n";
         message += withPlainApostrophes(elementText(line));
     }
+}
+
+bool readRefusal(MyTiXmlHandle fileResponse, CString& message, CString& codes)
+{
+    for (const char* lines : {"t1rsp:Rejection", "t1rsp:SystemError"}) {
+        if (MyTiXmlHandle found = fileResponse.FirstChildElement(lines); !found.isNull()) {
+            putMessageLines(message, firstMessageLine(found), true);
+            return true;
+        }
+    }
+    if (MyTiXmlHandle error = fileResponse.FirstChildElement("t1rsp:ProcessingError"); !error.isNull()) {
+        readProcessingError(error, message, codes);
+        return true;
+    }
+    return false;
 }
 
 void writeResult(FILE* file, const CString& text)

@@ -27,5 +27,10 @@ void putMessageLines(CString& message, const TiXmlElement* first, bool plainApos
 // the description's lines, "\r\n" between them.
 void readProcessingError(MyTiXmlHandle error, CString& message, CString& codes);
 
+// A refused return: the first of its rejection, system error and
+// processing error decides the message (processing-error codes go to
+// `codes`). False when the reply holds none of them.
+bool readRefusal(MyTiXmlHandle fileResponse, CString& message, CString& codes);
+
 // Writes the bytes as they are; nothing when the file is null.
 void writeResult(FILE* file, const CString& text);

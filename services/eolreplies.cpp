@@ -73,14 +73,10 @@ int parseEOLSoapResponseResult(FILE* resultFile, const std::string& reply, int k
                     result->message += "\n" + elementText(line);
             }
         } else if (isEfileReviewCode(result->resultCode)) {
-            if (!fileResponse.FirstChildElement("t1rsp:ProcessingError").isNull())
-                readProcessingError(fileResponse.FirstChildElement("t1rsp:ProcessingError"), result->message, result->errorCodes);
-        } else if (!fileResponse.FirstChildElement("t1rsp:Rejection").isNull()) {
-            putMessageLines(result->message, firstMessageLine(fileResponse.FirstChildElement("t1rsp:Rejection")), true);
-        } else if (!fileResponse.FirstChildElement("t1rsp:SystemError").isNull()) {
-            putMessageLines(result->message, firstMessageLine(fileResponse.FirstChildElement("t1rsp:SystemError")), true);
-        } else if (!fileResponse.FirstChildElement("t1rsp:ProcessingError").isNull()) {
-            readProcessingError(fileResponse.FirstChildElement("t1rsp:ProcessingError"), result->message, result->errorCodes);
+            if (MyTiXmlHandle error = fileResponse.FirstChildElement("t1rsp:ProcessingError"); !error.isNull())
+                readProcessingError(error, result->message, result->errorCodes);
+        } else {
+            readRefusal(fileResponse, result->message, result->errorCodes);
         }
     } else if (MyTiXmlHandle fault = body.FirstChildElement("soapenv:Fault"); !fault.isNull()) {
         const TiXmlElement* text = fault.FirstChildElement("faultstring").ToElement();

@@ -5,7 +5,8 @@
 
 namespace {
 
-constexpr const char* kFirewallLine = "Please try again, make sure Quillmere is permitted by firewall to use Internet.\n";
+constexpr const char* kFirewallLine =
+    "Please try again, make sure Quillmere is permitted by firewall to use Internet.\n";
 
 } // namespace
 

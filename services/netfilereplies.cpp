@@ -63,12 +63,7 @@ int parseNetfileSoapResponseResult(FILE* resultFile, int kind, const std::string
             result->message += elementText(line) + "\r\n";
     } else {
         result->accepted = false;
-        if (!fileResponse.FirstChildElement("t1rsp:Rejection").isNull())
-            putMessageLines(result->message, firstMessageLine(fileResponse.FirstChildElement("t1rsp:Rejection")), true);
-        else if (!fileResponse.FirstChildElement("t1rsp:SystemError").isNull())
-            putMessageLines(result->message, firstMessageLine(fileResponse.FirstChildElement("t1rsp:SystemError")), true);
-        else if (!fileResponse.FirstChildElement("t1rsp:ProcessingError").isNull())
-            readProcessingError(fileResponse.FirstChildElement("t1rsp:ProcessingError"), result->message, result->resultCode);
+        readRefusal(fileResponse, result->message, result->resultCode);
     }
     writeResult(resultFile, result->message + "\n\n");
     return 0;

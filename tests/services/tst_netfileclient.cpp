@@ -260,7 +260,10 @@ void TstNetfileClient::testModeTraceIsMaskedAndClosed()
         "1", "<t1rsp:Confirmation><t1rsp:ConfirmationCode>NF9</t1rsp:ConfirmationCode>" + lines({"Done."}) +
                  "</t1rsp:Confirmation>"));
     AgencyValues values = filerValues();
-    const QString work = m_fx.writeFile("work.xml", kWorkFile);
+    const QString work = m_fx.writeFile(
+        "work.xml", "<t1:T1Return xmlns:t1=\"http://agency.example/t1\" xmlns:tp=\"http://agency.example/tp\">"
+                    "<tp:SocialInsuranceNumber>123456782</tp:SocialInsuranceNumber><tp:BirthDate>1980-01-02"
+                    "</tp:BirthDate><t1:Line>5</t1:Line></t1:T1Return>");
     StructNetfileSoapResult result;
     QCOMPARE(NetfileSOAP_request2(values, work.toUtf8().constData(), &result), 0);
     // The reply is still read into the record.
@@ -276,6 +279,9 @@ void TstNetfileClient::testModeTraceIsMaskedAndClosed()
     QCOMPARE(trace, maskedEnvelope(CString(sent[0].raw)).bytes());
     for (const char* secret : {"123456782", "1980-01-02", "AB&amp;CD"}) QVERIFY2(!trace.contains(secret), secret);
     QVERIFY(trace.contains("<t1rq:NetfileAccessCode>********</t1rq:NetfileAccessCode>"));
+    QVERIFY(trace.contains("<tp:SocialInsuranceNumber>********</tp:SocialInsuranceNumber>"));
+    QVERIFY(trace.contains("<t1:Line>5</t1:Line>"));
+    QVERIFY(sent[0].raw.contains("<tp:SocialInsuranceNumber>123456782</tp:SocialInsuranceNumber>"));
     QVERIFY(trace.contains("<comm:GivenName>O&apos;Brien &amp; &lt;Sons&gt;</comm:GivenName>"));
 }
 
