@@ -44,6 +44,10 @@ QString CDeploymentData::makerDownloadPageUrl(bool netfileEdition)
                           : QStringLiteral("https://www.quillmere.example/download/efile.html");
 }
 QString CDeploymentData::makerT5008HelpUrl() { return QStringLiteral("https://www.quillmere.example/help/t5008.html"); }
+QString CDeploymentData::makerAgencyErrorCodesUrl()
+{
+    return QStringLiteral("https://www.quillmere.example/help/agency-error-codes.html");
+}
 QString CDeploymentData::industryCodeLookupUrl()
 {
     return QStringLiteral("https://www.statistics.example/industry-classification.html");

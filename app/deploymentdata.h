@@ -54,6 +54,7 @@ public:
     static QString makerProductSiteUrl();
     static QString makerDownloadPageUrl(bool netfileEdition); // one page per edition
     static QString makerT5008HelpUrl();
+    static QString makerAgencyErrorCodesUrl(); // what the agency's filing error codes mean
     static QString industryCodeLookupUrl();      // the statistics agency's
     static QString agencyMyAccountUrl();          // My Account for individuals
     static QString agencyDirectDepositUrl();

@@ -74,9 +74,16 @@ public:
     void OnFileCreatePdfFile(bool);
     int CreatePDF(int mode, int formType, int formId, int flags, CString* pdfPath);
     void OnCreateJavaXML();
-    // Files the current person's T1135 statement; the caller has made the
-    // run folder first and relies on no result.
-    void OnFileT1135();
+    // ---- electronic filing of the current person (filing/, which links
+    // the transmission dialogs and the agency clients above the editor)
+    // The whole road of a T1 return from the checks to the recorded outcome;
+    // the caller has made the run folder first.
+    void OnFileCreateElectronFile();
+    // Files the T1135 statement: 0 the filing dialog was shown, 104 no work
+    // file, 111 no T1135 or no statement, 118 the form has errors.
+    int OnFileT1135();
+    // The first ReFILE refusal in a box; true when there is none.
+    bool isEligibleForReFile();
     // Checks one form on its own (only the T1135 has such a check) and shows
     // what it found, after asking when `ask`; the number of result items.
     int ValidateTaxForm(unsigned char mode, ENUMTYPE_FORM type, bool showPass, bool ask);
@@ -140,6 +147,9 @@ public:
     static QString helpFolder();
 
 public slots:
+    // Marking and unmarking a return for ReFILE is not offered here.
+    void UnsetReFile() {}
+    void OnPrepareReFile(bool) {}
     void onFolderViewSelChange(const QItemSelection& selected, const QItemSelection& deselected);
     void on_comboBox_currentIndexChanged(int index);
     void onSignalCalc(CTaxData_Form* form, CField* field);

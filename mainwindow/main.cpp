@@ -3,6 +3,7 @@
 #include <QSslSocket>
 #include <QString>
 
+#include "agencyappsettings.h"
 #include "javavmenv.h"
 #include "mainwindow.h"
 #include "numericlocale.h"
@@ -56,6 +57,9 @@ int main(int argc, char* argv[])
         delete app;
         return -1;
     }
+    // The agency clients read the hosts and the test mode of the settings
+    // just read, and trace into the run folder's filing result file.
+    installAgencySettingsFromApp();
 
     if (batch) {
         const QString folder = QString::fromLocal8Bit(argv[2]);

@@ -157,12 +157,13 @@ void MainWindow::syncWndTitleAndStatus()
         ui->actionShare_Form_to_Spouse, ui->actionAdd_a_Tax_Form,    ui->actionArrange_Order_of_Tax_Forms,
         ui->actionTax_Planning,      ui->actionOptimize,             ui->actionValidate_Return,
         ui->actionGenerate_Print_pdf_Files, ui->actionSubmit_T1135,  ui->actionSend_Return_File_to_Corvane,
+        ui->actionInternetFiling,
     };
     for (QAction* a : needEditor) a->setEnabled(editorShown);
 
-    // This version files nothing electronically from the main window.
+    // The forms that go by themselves are filed from their own commands, not
+    // from these entries.
     QAction* const neverEnabled[] = {
-        ui->actionInternetFiling,
         ui->actionSubmit_E_Auth_former_T1013,
         ui->actionSubmit_PAD_Pre_authorized_Debit,
         ui->actionSend_T183_for_E_Signature,

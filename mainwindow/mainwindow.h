@@ -156,6 +156,8 @@ private:
     void stepFontSize(int step);
     // The page stored, then the form sent for signing.
     void submitForSignature(int formType);
+    // The shown editor, its page stored and the run folder made, or none.
+    Form_Return* editorReadyToFile();
     // The edition's name in the about and update boxes.
     static QString editionText();
     // The returns of the list that are not all filed, into `path`.

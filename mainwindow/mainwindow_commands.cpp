@@ -110,11 +110,6 @@ void MainWindow::on_actionOptimize_triggered()
     }
 }
 
-void MainWindow::on_actionInternetFiling_triggered()
-{
-    TabWndApp::gAppInformation(QStringLiteral("NetFile/EFile is not allowed by this version of software."), this);
-}
-
 // Both only store the page: the forms are filed with the return.
 void MainWindow::on_actionSubmit_E_Auth_former_T1013_triggered() { onShownEditor(nullptr); }
 void MainWindow::on_actionSubmit_PAD_Pre_authorized_Debit_triggered() { onShownEditor(nullptr); }

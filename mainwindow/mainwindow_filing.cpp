@@ -1,5 +1,5 @@
-// The Filing/Print menu's T1135 filing and its report of returns not filed
-// online.
+// The Filing/Print menu's electronic filing of a return and of the T1135,
+// and its report of returns not filed online.
 
 #include <QDateTime>
 #include <QDesktopServices>
@@ -16,18 +16,32 @@
 #include "tabwndapp.h"
 #include "utils.h"
 
-void MainWindow::on_actionFile_T1135_Online_triggered()
+// The shown editor with its page stored, once the run folder that takes the
+// work files exists; none (and the user told) otherwise.
+Form_Return* MainWindow::editorReadyToFile()
 {
     Form_Return* editor = shownEditor();
-    if (!editor) return;
+    if (!editor) return nullptr;
     editor->saveCurFormDataToDoc();
     if (!makeFolderExists(m_app->runFolder().toQString())) {
         TabWndApp::gAppInformation(
             QStringLiteral("NetFile/EFile cannot be created, please check firewall and anti-virus software settings."),
             nullptr);
-        return;
+        return nullptr;
     }
-    editor->OnFileT1135();
+    return editor;
+}
+
+void MainWindow::on_actionFile_T1135_Online_triggered()
+{
+    if (Form_Return* editor = editorReadyToFile()) editor->OnFileT1135();
+}
+
+// NETFILE in the individuals' edition, EFILE in the preparers': the editor
+// picks the road by the edition.
+void MainWindow::on_actionInternetFiling_triggered()
+{
+    if (Form_Return* editor = editorReadyToFile()) editor->OnFileCreateElectronFile();
 }
 
 bool MainWindow::writeNotFiledReport(const QString& path)

@@ -61,8 +61,9 @@ const QStringList kNeedEditor = {
     "actionSet_Return_for_ReFile", "actionAdd_T3_slip",      "actionAdd_T4_slip",
     "actionShare_Form_to_Spouse", "actionAdd_a_Tax_Form",    "actionArrange_Order_of_Tax_Forms",
     "actionTax_Planning",    "actionOptimize",               "actionValidate_Return",
-    "actionGenerate_Print_pdf_Files", "actionSubmit_T1135",  "actionSend_Return_File_to_Corvane"};
-const QStringList kNeverEnabled = {"actionInternetFiling", "actionSubmit_E_Auth_former_T1013",
+    "actionGenerate_Print_pdf_Files", "actionSubmit_T1135",  "actionSend_Return_File_to_Corvane",
+    "actionInternetFiling"};
+const QStringList kNeverEnabled = {"actionSubmit_E_Auth_former_T1013",
                                    "actionSubmit_PAD_Pre_authorized_Debit", "actionSend_T183_for_E_Signature",
                                    "actionSend_E_Auth_for_E_Signature"};
 

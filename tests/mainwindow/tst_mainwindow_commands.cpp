@@ -322,7 +322,7 @@ void MainWindowCommandsTest::forwardingStoresTypedAmountFirst_data()
     QTest::newRow("e-auth") << "actionSubmit_E_Auth_former_T1013" << "" << "" << "";
     QTest::newRow("PAD") << "actionSubmit_PAD_Pre_authorized_Debit" << "" << "" << "";
     QTest::newRow("maximize") << "actionMaximize_View" << "" << "" << "Restore View";
-    QTest::newRow("T1135") << "actionFile_T1135_Online" << "" << "This return has no Form T1135" << "";
+    QTest::newRow("T1135") << "actionFile_T1135_Online" << "" << "Please add form T1135 into tax return first!" << "";
 }
 
 // Removing the slip being typed into: the slip goes, whatever was typed.
@@ -565,10 +565,11 @@ void MainWindowCommandsTest::t1135_data()
 {
     QTest::addColumn<bool>("withForm");
     QTest::addColumn<QString>("message");
-    QTest::newRow("no T1135") << false << "This return has no Form T1135";
-    QTest::newRow("T1135 held") << true << "cannot file Form T1135 online yet";
+    QTest::newRow("no T1135") << false << "Please add form T1135 into tax return first!";
 }
 
+// With a T1135 the filing dialog opens: its roads are tested with the fake
+// agency (tst_mainwindow_filing).
 void MainWindowCommandsTest::t1135()
 {
     QFETCH(bool, withForm);

@@ -1,0 +1,40 @@
+#include "filingoutcome.h"
+
+#include <QDateTime>
+
+#include "dlgfilingresult.h"
+#include "tabwndapp.h"
+
+namespace FilingOutcome {
+
+CString logPath(int kind)
+{
+    CString path;
+    TabWndApp::getMainApp()->getFilingLogFilePath(path, kind);
+    return path;
+}
+
+QString failureDetails(const QString& what, int code)
+{
+    return QStringLiteral("Msg: %1; Code: %2.").arg(what).arg(code);
+}
+
+QString noConnection()
+{
+    return QStringLiteral("cannot connect to CRA server, check firewall and CRA system status");
+}
+
+void show(QWidget* parent, const QString& title, const QString& header, const QString& details, const QString& bottom,
+          const CString& path)
+{
+    DlgFilingResult result(title, parent);
+    result.setMsg(header, details, bottom, path.toQString());
+    result.exec();
+}
+
+QString now()
+{
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+} // namespace FilingOutcome

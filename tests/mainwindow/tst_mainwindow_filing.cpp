@@ -1,0 +1,493 @@
+// Filing a return electronically from the main window, as a user does it: a
+// scenario return opened in the editor, the filing action, every nested
+// dialog driven with clicks, every question answered through the seam, the
+// fake agency answering over TLS; then what the return, the history, the
+// logs and the run folder keep.
+
+#include <list>
+#include <memory>
+
+#include <QDir>
+#include <QLineEdit>
+#include <QSqlDatabase>
+
+#include "apptestmain.h"
+#include "editortestsupport.h"
+#include "filingtestsupport.h"
+#include "prompt.h"
+#include "taxdataform.h"
+
+using namespace EditorTest;
+using namespace FilingTest;
+
+namespace {
+
+using Window = std::unique_ptr<MainWindow>;
+
+const QByteArray kRsp = "xmlns:t1rsp=\"http://agency.example/t1rsp\"";
+const QString kReturnRequest = QStringLiteral("FileReturnRequest");
+const QString kTermsTitle = QStringLiteral("NETFILE Terms");
+const QString kSignupTitle = QStringLiteral("Online Email Promotion");
+const QString kTransmission = QStringLiteral("CNetfileResultDlg");
+const QString kResult = QStringLiteral("DlgFilingResult");
+const QString kAfterFiling = QStringLiteral("CRA Online Service");
+const QString kMultiYear = QStringLiteral("<h3>NetFile accepts the current year (2021)");
+const QString kSignupYes =
+    QStringLiteral("Please enter your email on page 1 of T1, Identification area, then do NetFile again.");
+
+FakeReply termsReply()
+{
+    return FakeAgency::terms({"You agree to the NETFILE terms."}, kTermsTitle.toUtf8(), "https://agency.example/terms");
+}
+
+FakeReply acceptedReply(const QByteArray& confirmation = "NF4711")
+{
+    return FakeAgency::soap("<t1rsp:NetfileReturnResponse " + kRsp
+                            + "><ResultCode>1</ResultCode>"
+                              "<t1rsp:FileReturnResponse><t1rsp:Confirmation><t1rsp:ConfirmationCode>"
+                            + confirmation
+                            + "</t1rsp:ConfirmationCode><t1rsp:EnglishMessage><t1rsp:MessageText>Your return was "
+                              "received.</t1rsp:MessageText></t1rsp:EnglishMessage></t1rsp:Confirmation>"
+                              "</t1rsp:FileReturnResponse></t1rsp:NetfileReturnResponse>");
+}
+
+FakeReply rejectedReply()
+{
+    return FakeAgency::soap("<t1rsp:NetfileReturnResponse " + kRsp
+                            + "><ResultCode>2</ResultCode>"
+                              "<t1rsp:FileReturnResponse><t1rsp:Rejection><t1rsp:EnglishMessage><t1rsp:MessageText>"
+                              "We cannot accept this return.</t1rsp:MessageText></t1rsp:EnglishMessage>"
+                              "</t1rsp:Rejection></t1rsp:FileReturnResponse></t1rsp:NetfileReturnResponse>");
+}
+
+} // namespace
+
+class MainWindowFilingTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void netfileEndToEnd();
+    void otherRoads_data();
+    void otherRoads();
+    void secondOkDuringAStalledTransmission();
+    void afterFilingPage_data();
+    void afterFilingPage();
+    void testCaseInTestMode_data();
+    void testCaseInTestMode();
+    void workFileCannotBeMade();
+
+private:
+    // The scenario return written and opened in the window; its path.
+    QString openReturn(const std::function<void(QJsonObject&)>& edit);
+    void trigger(const char* name);
+
+    Agency m_agency;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    Window m_window;
+};
+
+void MainWindowFilingTest::initTestCase()
+{
+    QCOMPARE(TabWndApp::getMainApp()->initApp(), 0);
+    QString error;
+    QVERIFY2(m_agency.start(&error), qPrintable(error));
+}
+
+void MainWindowFilingTest::cleanupTestCase()
+{
+    m_agency.stop();
+}
+
+void MainWindowFilingTest::init()
+{
+    m_agency.reset();
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    freshFilingState(m_dir->path());
+    m_window.reset(MainWindow::getInstance(nullptr));
+}
+
+void MainWindowFilingTest::cleanup()
+{
+    m_window.reset();
+    m_dir.reset();
+    QVERIFY(workFiles().isEmpty());
+}
+
+QString MainWindowFilingTest::openReturn(const std::function<void(QJsonObject&)>& edit)
+{
+    QString path = m_dir->filePath("filing.r21");
+    QString error;
+    if (!writeScenarioFile("employee_t4_on", path, &error, edit)) qWarning() << error;
+    m_window->openReturnFile(path);
+    return path;
+}
+
+void MainWindowFilingTest::trigger(const char* name)
+{
+    QAction* action = m_window->findChild<QAction*>(QLatin1String(name));
+    QVERIFY(action);
+    QVERIFY(action->isEnabled());
+    action->trigger();
+}
+
+void MainWindowFilingTest::netfileEndToEnd()
+{
+    const QString path = openReturn(withT1({{"email", "maya@example.ca"}}));
+    Form_Return* editor = shownEditor(m_window.get());
+    QVERIFY(editor);
+    setNoWarningMsg(false);
+    m_agency.fake().netfileTerms(termsReply());
+    m_agency.fake().netfileReturn(acceptedReply());
+
+    Prompt::Scripted prompts;
+    // The multi-year question, then the one pre-filing confirmation this
+    // return calls for (no access code).
+    prompts.press(Prompt::No).press(Prompt::Ok);
+
+    bool refusedFinish = false;
+    bool testCaseShown = true;
+    QString title, overview;
+    ModalScript script;
+    script.expect(kSignupTitle, answerSignup(1, &refusedFinish))
+        .expect(kTransmission,
+                [&](QWidget* w) {
+                    testCaseShown = w->findChild<QLineEdit*>("edtTestcase")->isVisible();
+                    title = w->windowTitle();
+                    click(boxButton(w, QDialogButtonBox::Ok));
+                })
+        .expect(kTermsTitle, agreeToTerms())
+        .expect(kResult, readResult(&overview))
+        .expect(kAfterFiling, finishWizard());
+    trigger("actionInternetFiling");
+
+    QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join("; ")));
+    QCOMPARE(script.pending(), 0);
+    QVERIFY(refusedFinish);
+    QVERIFY(!testCaseShown);
+    QCOMPARE(title, QStringLiteral("NetFile Tax Return to CRA"));
+    QVERIFY2(overview.startsWith("Netfile is submitted successfully. The confirmation code is [NF4711]."),
+             qPrintable(overview));
+    QCOMPARE(prompts.texts().size(), 2);
+    QVERIFY(prompts.texts().at(0).startsWith(kMultiYear));
+    QVERIFY(prompts.texts().at(1).startsWith("NetFile Access Code"));
+    QCOMPARE(prompts.unanswered(), 0);
+
+    // One return sent, under the agreed terms.
+    const auto sent = m_agency.requests(FakeAgency::kNetfilePath, kReturnRequest);
+    QCOMPARE(sent.size(), 1);
+    QCOMPARE(sent[0].text("AgreementIndicator"), QStringLiteral("1"));
+
+    // The return keeps the outcome, also in its saved file.
+    QCOMPARE(t1Of(editor)->getInt("filing_status"), 1);
+    QCOMPARE(t1Of(editor)->getString("filing_confirmation").toQString(), QStringLiteral("NF4711"));
+    const auto saved = readCalculated(path);
+    QVERIFY(saved);
+    CTaxData_Form* savedT1 = saved->taxpayer()->GetFormData(FormType::T1, false);
+    QCOMPARE(savedT1->getInt("filing_status"), 1);
+    QCOMPARE(savedT1->getString("filing_confirmation").toQString(), QStringLiteral("NF4711"));
+    saved->FreeData();
+
+    // Events 1018 (the status line) then 1019 (the agency's message).
+    const auto made = events(CBasicEvent::EVENT_FILING_MADE);
+    const auto filed = events(CBasicEvent::EVENT_FILING_FILED);
+    QCOMPARE(int(made.size()), 1);
+    QCOMPARE(int(filed.size()), 1);
+    QVERIFY(made.front().id < filed.front().id);
+    QCOMPARE(made.front().uid, filed.front().uid);
+    QCOMPARE(made.front().msg.toQString(), editor->familyData()->GetReturnStatusString(0).toQString());
+    QVERIFY2(filed.front().msg.toQString().contains("Your return was received."), filed.front().msg.c_str());
+
+    const QString log = successLog();
+    QVERIFY2(log.contains("Name: Maya Okafor\n"), qPrintable(log));
+    QVERIFY(log.contains("Confirmation: NF4711\n"));
+    QVERIFY(log.contains("Msg: Your return was received."));
+}
+
+void MainWindowFilingTest::otherRoads_data()
+{
+    QTest::addColumn<QJsonObject>("t1");
+    QTest::addColumn<bool>("mailing");
+    QTest::addColumn<QStringList>("dialogs");  // the modal dialogs in order; the act is by name below
+    QTest::addColumn<QString>("firstMessage"); // the first text asked through the seam
+    QTest::addColumn<bool>("returnReply");     // true: the fake accepts, false: it rejects
+    QTest::addColumn<int>("returnRequests");
+    QTest::addColumn<int>("status");        // 0: nothing recorded
+    QTest::addColumn<bool>("workFileMade"); // event 1018 saved
+    QTest::addColumn<bool>("multiYear");    // the answer to the multi-year question
+
+    const QStringList toTransmission{kSignupTitle + ":no", kTransmission + ":ok"};
+    QTest::newRow("refused by eligibility: no validation dialog")
+        << QJsonObject{{"sin", "091234563"}} << true << QStringList()
+        << "Tax return which has SIN number starting with "
+           "09 or 08 is not eligible for Netfile."
+        << true << 0 << 0 << false << false;
+    QTest::newRow("validation errors: nothing written")
+        << QJsonObject() << false << QStringList{"DlgValidationMsgs:close"} << QString() << true << 0 << 0 << false
+        << false;
+    QTest::newRow("sign-up yes: nothing sent") << QJsonObject() << true << QStringList{kSignupTitle + ":yes"}
+                                               << kSignupYes << true << 0 << 0 << false << false;
+    QTest::newRow("sign-up cancelled") << QJsonObject() << true << QStringList{kSignupTitle + ":cancel"} << QString()
+                                       << true << 0 << 0 << false << false;
+    QTest::newRow("registered user: no sign-up; cancel sends nothing")
+        << QJsonObject{{"online_mail", 1}} << true << QStringList{kTransmission + ":cancel"} << kMultiYear << true << 0
+        << -1 << true << false;
+    QTest::newRow("multi-year yes marks the T1; cancelled")
+        << QJsonObject{{"online_mail", 1}} << true << QStringList{kTransmission + ":cancel"} << kMultiYear << true << 0
+        << -1 << true << true;
+    QTest::newRow("terms declined") << QJsonObject() << true << (toTransmission + QStringList{kTermsTitle + ":cancel"})
+                                    << kMultiYear << true << 0 << -1 << true << false;
+    QTest::newRow("rejected") << QJsonObject() << true
+                              << (toTransmission + QStringList{kTermsTitle + ":agree", kResult + ":ok"}) << kMultiYear
+                              << false << 1 << -1 << true << false;
+}
+
+void MainWindowFilingTest::otherRoads()
+{
+    QFETCH(QJsonObject, t1);
+    QFETCH(bool, mailing);
+    QFETCH(QStringList, dialogs);
+    QFETCH(QString, firstMessage);
+    QFETCH(bool, returnReply);
+    QFETCH(int, returnRequests);
+    QFETCH(int, status);
+    QFETCH(bool, workFileMade);
+    QFETCH(bool, multiYear);
+
+    openReturn(withT1(t1, mailing));
+    Form_Return* editor = shownEditor(m_window.get());
+    QVERIFY(editor);
+    m_agency.fake().netfileTerms(termsReply());
+    m_agency.fake().netfileReturn(returnReply ? acceptedReply() : rejectedReply());
+
+    Prompt::Scripted prompts;
+    prompts.press(multiYear ? Prompt::Yes : Prompt::No).press(Prompt::Ok);
+    ModalScript script;
+    for (const QString& step : dialogs) {
+        const QString name = step.section(':', 0, 0);
+        const QString act = step.section(':', 1);
+        if (act == "no")
+            script.expect(name, answerSignup(1));
+        else if (act == "yes")
+            script.expect(name, answerSignup(0));
+        else if (act == "ok")
+            script.expect(name, pressButton(QDialogButtonBox::Ok));
+        else if (act == "agree")
+            script.expect(name, agreeToTerms());
+        else if (act == "cancel")
+            script.expect(name, [](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+        else if (act == "close")
+            script.expect(name, [](QWidget* w) { w->close(); });
+    }
+    trigger("actionInternetFiling");
+
+    QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join("; ")));
+    QCOMPARE(script.pending(), 0);
+    if (!firstMessage.isEmpty()) {
+        QVERIFY(!prompts.texts().isEmpty());
+        QVERIFY2(prompts.texts().first().startsWith(firstMessage), qPrintable(prompts.texts().first()));
+    }
+    QCOMPARE(m_agency.requests(FakeAgency::kNetfilePath, kReturnRequest).size(), returnRequests);
+    // The terms are asked for only once the transmission dialog's OK is pressed.
+    const bool okPressed = dialogs.contains(kTransmission + ":ok");
+    QCOMPARE(m_agency.requests(FakeAgency::kNetfilePath).size(), (okPressed ? 1 : 0) + returnRequests);
+    QCOMPARE(t1Of(editor)->getInt("filing_status"), status);
+    QCOMPARE(t1Of(editor)->getBool("multi_year_filing"), multiYear);
+    if (status == -1) QCOMPARE(t1Of(editor)->getString("filing_confirmation").toQString(), QString());
+    QCOMPARE(int(events(CBasicEvent::EVENT_FILING_MADE).size()), workFileMade ? 1 : 0);
+    QVERIFY(events(CBasicEvent::EVENT_FILING_FILED).empty());
+    QVERIFY(workFiles().isEmpty());
+}
+
+void MainWindowFilingTest::secondOkDuringAStalledTransmission()
+{
+    openReturn(withT1({{"online_mail", 1}}));
+    Form_Return* editor = shownEditor(m_window.get());
+    QVERIFY(editor);
+    m_agency.timeoutMs = 3000;
+    m_agency.fake().netfileTerms(termsReply());
+    m_agency.fake().netfileReturn(FakeReply::silent());
+
+    Prompt::Scripted prompts;
+    prompts.press(Prompt::No);
+    QPointer<QWidget> transmission;
+    QTimer secondOk;
+    bool secondOkWhileSending = false;
+    QString overview;
+    ModalScript script;
+    script
+        .expect(kTransmission,
+                [&](QWidget* w) {
+                    transmission = w;
+                    click(boxButton(w, QDialogButtonBox::Ok));
+                })
+        .expect(kTermsTitle,
+                [&](QWidget* w) {
+                    // Once the agency holds the return and stalls, OK once more.
+                    secondOk.setInterval(20);
+                    QObject::connect(&secondOk, &QTimer::timeout, [&] {
+                        if (m_agency.requests(FakeAgency::kNetfilePath, kReturnRequest).isEmpty()) return;
+                        secondOk.stop();
+                        secondOkWhileSending = transmission && transmission->isVisible();
+                        if (secondOkWhileSending) click(boxButton(transmission, QDialogButtonBox::Ok));
+                    });
+                    secondOk.start();
+                    agreeToTerms()(w);
+                })
+        .expect(kResult, readResult(&overview));
+    trigger("actionInternetFiling");
+
+    QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join("; ")));
+    QCOMPARE(script.pending(), 0);
+    QVERIFY(secondOkWhileSending);
+    QCOMPARE(overview, QStringLiteral("NetFile Filing Failed"));
+    QCOMPARE(m_agency.requests(FakeAgency::kNetfilePath, kReturnRequest).size(), 1);
+    QCOMPARE(m_agency.requests(FakeAgency::kNetfilePath).size(), 2);
+    QCOMPARE(t1Of(editor)->getInt("filing_status"), -1);
+}
+
+void MainWindowFilingTest::afterFilingPage_data()
+{
+    QTest::addColumn<double>("balance");
+    QTest::addColumn<bool>("email");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("owing 0.01, no e-mail") << 0.01 << false << false;
+    QTest::newRow("refund 0.01, no e-mail") << -0.01 << false << false;
+    QTest::newRow("owing 0.02, no e-mail") << 0.02 << false << true;
+    QTest::newRow("owing 0.01 with an e-mail") << 0.01 << true << true;
+    QTest::newRow("refund 0.01 with an e-mail") << -0.01 << true << true;
+}
+
+void MainWindowFilingTest::afterFilingPage()
+{
+    QFETCH(double, balance);
+    QFETCH(bool, email);
+    QFETCH(bool, shown);
+
+    QJsonObject t1{{"online_mail", 1}};
+    if (email) t1.insert("email", "maya@example.ca");
+    openReturn(withT1(t1));
+    Form_Return* editor = shownEditor(m_window.get());
+    QVERIFY(editor);
+    // Income tax deducted set so that the balance is the row's to the cent.
+    CFamilyTaxData* family = editor->familyData();
+    CTaxData_Form* slip = family->taxpayer()->slips().front()->object;
+    for (int round = 0; round < 3; ++round) {
+        double now = 0.0;
+        family->getFedAmountClaimed(483, now);
+        slip->setFloat("22", slip->getFloat("22") + (now - balance));
+        family->Calculate(-1, nullptr);
+    }
+    double reached = 0.0;
+    family->getFedAmountClaimed(483, reached);
+    QVERIFY2(qAbs(reached - balance) < 0.005, qPrintable(QString::number(reached)));
+    editor->refreshCurTabDataFromDoc();
+
+    m_agency.fake().netfileTerms(termsReply());
+    m_agency.fake().netfileReturn(acceptedReply());
+    Prompt::Scripted prompts;
+    prompts.press(Prompt::No);
+    QStringList lines;
+    ModalScript script;
+    script.expect(kTransmission, pressButton(QDialogButtonBox::Ok))
+        .expect(kTermsTitle, agreeToTerms())
+        .expect(kResult, readResult(nullptr));
+    if (shown)
+        script.expect(kAfterFiling, [&lines](QWidget* w) {
+            for (const char* name : {"line1_1", "line2_1", "line3_1"})
+                if (w->findChild<QLabel*>(QLatin1String(name))->isVisible()) lines << QLatin1String(name);
+            finishWizard()(w);
+        });
+    trigger("actionInternetFiling");
+
+    QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join("; ")));
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(t1Of(editor)->getInt("filing_status"), 1);
+    if (!shown) return;
+    // The e-mail line with an e-mail; a balance of exactly -0.01 shows both
+    // the refund line and the owing line.
+    QStringList expected;
+    if (email) expected << "line1_1";
+    if (balance <= -0.01) expected << "line2_1";
+    if (balance >= -0.01) expected << "line3_1";
+    QCOMPARE(lines, expected);
+}
+
+void MainWindowFilingTest::testCaseInTestMode_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("sent"); // empty: no test case element
+    QTest::newRow("a number") << "12" << "12";
+    QTest::newRow("not a number: none") << "abc" << "";
+}
+
+void MainWindowFilingTest::testCaseInTestMode()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, sent);
+    TabWndApp::getMainApp()->config().m_MODEDEBUG = true;
+    filingSettings().TestMode = true;
+    openReturn(withT1({{"online_mail", 1}}));
+    m_agency.fake().netfileTerms(termsReply());
+    m_agency.fake().netfileReturn(acceptedReply());
+
+    Prompt::Scripted prompts;
+    prompts.press(Prompt::No);
+    bool fieldShown = false;
+    ModalScript script;
+    script
+        .expect(kTransmission,
+                [&](QWidget* w) {
+                    auto* field = w->findChild<QLineEdit*>("edtTestcase");
+                    fieldShown = field->isVisible();
+                    QTest::keyClicks(field, typed);
+                    click(boxButton(w, QDialogButtonBox::Ok));
+                })
+        .expect(kTermsTitle, agreeToTerms())
+        .expect(kResult, readResult(nullptr))
+        .expect(kAfterFiling, finishWizard());
+    trigger("actionInternetFiling");
+    TabWndApp::getMainApp()->config().m_MODEDEBUG = false;
+    filingSettings().TestMode = false;
+
+    QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join("; ")));
+    QCOMPARE(script.pending(), 0);
+    QVERIFY(fieldShown);
+    const auto sentReturns = m_agency.requests(FakeAgency::kNetfilePath, kReturnRequest);
+    QCOMPARE(sentReturns.size(), 1);
+    QCOMPARE(sentReturns[0].elements.contains("TestCaseIdentifier"), !sent.isEmpty());
+    QCOMPARE(sentReturns[0].text("TestCaseIdentifier"), sent);
+}
+
+void MainWindowFilingTest::workFileCannotBeMade()
+{
+    openReturn(withT1({{"online_mail", 1}}));
+    Form_Return* editor = shownEditor(m_window.get());
+    QVERIFY(editor);
+    // A folder where the work file goes.
+    const QString blocked = TabWndApp::getMainApp()->runFolder().toQString() + QLatin1Char('/')
+                            + editor->familyData()->GetNetfileNameWithoutSuffix().toQString() + "_2021.ws";
+    QVERIFY(QDir().mkpath(blocked));
+
+    Prompt::Scripted prompts;
+    prompts.press(Prompt::No).press(Prompt::Ok);
+    ModalScript script;
+    trigger("actionInternetFiling");
+    QDir(blocked).removeRecursively();
+
+    QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join("; ")));
+    QCOMPARE(prompts.texts().last(),
+             QStringLiteral("Netfile or EFile can NOT be created. Check firewall program or anti-virus software settings."));
+    QCOMPARE(editor->familyData()->taxpayer()->storedValue(), 1);
+    QVERIFY(m_agency.fake().requests(FakeAgency::kNetfilePath).isEmpty());
+    QCOMPARE(t1Of(editor)->getInt("filing_status"), 0);
+    QVERIFY(events(CBasicEvent::EVENT_FILING_MADE).empty());
+}
+
+QUILLMERE_APP_TEST_MAIN(MainWindowFilingTest)
+#include "tst_mainwindow_filing.moc"
