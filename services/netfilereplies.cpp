@@ -10,6 +10,8 @@ int parseNetfileTermSoapResponseResult(const std::string& reply, StructNetfileSo
 {
     TiXmlDocument document;
     if (!parseXmlReply(reply, document)) {
+        // The gate refuses a reply whole, so there is no partly parsed
+        // document to look for terms in: the reply stays "response error".
         result->accepted = false;
         result->resultCode = "response error";
         return -1;

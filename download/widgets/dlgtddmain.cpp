@@ -171,7 +171,9 @@ int DlgTDDMain::LoadPersonDataByIDFromDB(int id, TDDTaxDataOnePerson& person)
     doc.Parse(xml.constData(), nullptr, TIXML_DEFAULT_ENCODING);
     const TiXmlElement* item = doc.Error() ? nullptr : doc.FirstChildElement();
     if (!item) return -2;
-    person.parseXMLData(item);
+    // Well-formed but without the person's identifier is no tax data either:
+    // auto-fill would remove the earlier auto-filled slips and add nothing.
+    if (person.parseXMLData(item) != 0) return -2;
     return 1;
 }
 

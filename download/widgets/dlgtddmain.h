@@ -58,7 +58,8 @@ public:
     // The record's S.I.N. and page (auto-fill) or page file or message
     // (notice); false, outputs untouched, when there is no such record.
     bool LoadHtmlByIDFromDB(int id, CString& sin, CString& html);
-    // 1 read and parsed, 0 no such record, -2 its XML does not parse.
+    // 1 read and parsed, 0 no such record, -2 its XML does not parse (or
+    // holds no person's tax data).
     int LoadPersonDataByIDFromDB(int id, TDDTaxDataOnePerson& person);
     // Deletes the record (and a notice's page file); the taxpayer stays.
     int removeByIDFromDB(int id);

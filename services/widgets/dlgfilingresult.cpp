@@ -1,5 +1,7 @@
 #include "dlgfilingresult.h"
 
+#include <QUrl>
+
 #include "ui_dlgfilingresult.h"
 
 DlgFilingResult::DlgFilingResult(const QString& title, QWidget* parent)
@@ -20,9 +22,11 @@ void DlgFilingResult::setMsg(const QString& overview, const QString& details, co
     ui->lblOverview->setText(overview);
     ui->pteDetails->setPlainText(details);
     ui->lblBottom->setText(bottom);
-    // An absolute path already starts with "/": "file:///" then the rest
-    // keeps the address well-formed, blanks and all.
-    const QString target = QStringLiteral("file:///") + (path.startsWith('/') ? path.mid(1) : path);
+    // An absolute path already starts with "/": "file:///" then the rest.
+    // The rest is percent-encoded, so that a blank, "#", "?" or "%" in a
+    // folder's name opens that file and not a shorter path.
+    const QString rest = path.startsWith('/') ? path.mid(1) : path;
+    const QString target = QStringLiteral("file:///") + QString::fromLatin1(QUrl::toPercentEncoding(rest, "/:"));
     ui->lblLink->setTextFormat(Qt::RichText);
     ui->lblLink->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse
                                          | Qt::LinksAccessibleByKeyboard);

@@ -148,6 +148,7 @@ private slots:
     void recordDeletedBehindTheDialog();
     void viewAutoFillData_data();
     void viewAutoFillData();
+    void unreadableRecordChangesNothing_data();
     void unreadableRecordChangesNothing();
     void refillWhileAnAutoFilledSlipIsShown();
 
@@ -486,8 +487,18 @@ void TstDlgTddMain::viewAutoFillData()
     QCOMPARE(box14->text().remove(','), QString("12345.67"));
 }
 
+void TstDlgTddMain::unreadableRecordChangesNothing_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("not XML") << "<IndividualIncomeTaxDataItem><Slips><T4Slip>";
+    // Well-formed, yet no person's data: applying it would only remove.
+    QTest::newRow("no identifier") << "<IndividualIncomeTaxDataItem><Slips/></IndividualIncomeTaxDataItem>";
+    QTest::newRow("another document") << "<html><body>Service unavailable</body></html>";
+}
+
 void TstDlgTddMain::unreadableRecordChangesNothing()
 {
+    QFETCH(QString, stored);
     openReturn(kSin);
     CFamilyTaxData* family = m_editor->familyData();
     const int id = taxData(m_db->gui(), taxpayer(m_db->gui(), kSin), "2022-03-01 09:00:00");
@@ -510,7 +521,7 @@ void TstDlgTddMain::unreadableRecordChangesNothing()
 
     QSqlQuery q(m_db->gui());
     q.prepare("update tb_taxdata set data1=? where id=?");
-    q.addBindValue("<IndividualIncomeTaxDataItem><Slips><T4Slip>");
+    q.addBindValue(stored);
     q.addBindValue(id);
     QVERIFY(q.exec());
     auto dlg = dialog(1, m_editor.get());

@@ -18,6 +18,7 @@ class TstDlgFilingResult : public QObject
 
 private slots:
     void formAndTexts();
+    void linkOpensTheResultFile_data();
     void linkOpensTheResultFile();
     void emptyPathKeepsTheMarkup();
     void okAndCancelClose_data();
@@ -45,11 +46,23 @@ void TstDlgFilingResult::formAndTexts()
     QCOMPARE(details->document()->findBlockByNumber(1).text(), QStringLiteral("Line two"));
 }
 
+void TstDlgFilingResult::linkOpensTheResultFile_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("blanks") << QStringLiteral("run folder");
+    // A URL would read these as a fragment, a query or an escape.
+    QTest::newRow("hash") << QStringLiteral("C# returns");
+    QTest::newRow("question mark") << QStringLiteral("why?");
+    QTest::newRow("percent") << QStringLiteral("100%20 sure");
+    QTest::newRow("accented") << QStringLiteral("d\u00e9clarations");
+}
+
 void TstDlgFilingResult::linkOpensTheResultFile()
 {
+    QFETCH(QString, folder);
     QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkpath("run folder"));
-    const QString path = dir.path() + "/run folder/netfile result.txt";
+    QVERIFY(QDir(dir.path()).mkpath(folder));
+    const QString path = dir.path() + "/" + folder + "/netfile result.txt";
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
