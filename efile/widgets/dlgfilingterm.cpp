@@ -40,6 +40,8 @@ void DlgFilingTerm::setMsg(const QString& agreeText, const QString& link, const 
     ui->fld_term->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse
                                           | Qt::LinksAccessibleByKeyboard);
     ui->fld_term->setHtml(QString::fromUtf8(terms));
+    // The agree text is the agency's (or ours): shown as written, never read as markup.
+    ui->lblAgree->setTextFormat(Qt::PlainText);
     ui->lblAgree->setText(agreeText);
 }
 

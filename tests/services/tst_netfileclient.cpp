@@ -356,13 +356,17 @@ int TstNetfileClient::runTerms(bool refile, int& agreement, std::function<void(D
 
 void TstNetfileClient::termsDialogNeedsTheAgreeBox()
 {
-    m_fx.agency().netfileTerms(FakeAgency::terms({"I agree to the REFILE terms."}, "NETFILE terms", "https://agency.example/nf"));
+    // The agency's text is shown as written, never read as markup.
+    m_fx.agency().netfileTerms(
+        FakeAgency::terms({"I agree to the REFILE terms &amp; &lt;b&gt;rules&lt;/b&gt;."}, "NETFILE terms", "https://agency.example/nf"));
     int agreement = 0;
     bool stayedOpen = false;
+    Qt::TextFormat agreeFormat = Qt::AutoText;
     QString title, agreeText, link;
     const int rc = runTerms(false, agreement, [&](DlgFilingTerm* dialog) {
         title = dialog->windowTitle();
         agreeText = dialog->findChild<QLabel*>("lblAgree")->text();
+        agreeFormat = dialog->findChild<QLabel*>("lblAgree")->textFormat();
         link = dialog->findChild<QLabel*>("lblLink")->text();
         auto* buttons = dialog->findChild<QDialogButtonBox*>("buttonBox");
         QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
@@ -374,7 +378,8 @@ void TstNetfileClient::termsDialogNeedsTheAgreeBox()
     QCOMPARE(rc, 0);
     QCOMPARE(agreement, 1);
     QCOMPARE(title, QStringLiteral("NETFILE terms"));
-    QCOMPARE(agreeText, QStringLiteral("I agree to the NETFILE terms.\r\n"));
+    QCOMPARE(agreeText, QStringLiteral("I agree to the NETFILE terms & <b>rules</b>.\r\n"));
+    QCOMPARE(agreeFormat, Qt::PlainText);
     QCOMPARE(link, QStringLiteral("<a href=\"https://agency.example/nf\">https://agency.example/nf</a>"));
 }
 
