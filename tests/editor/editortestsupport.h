@@ -5,17 +5,22 @@
 #include <functional>
 #include <memory>
 
+#include <QApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineEdit>
 #include <QStackedWidget>
 #include <QString>
+#include <QTabWidget>
+#include <QTest>
 
 #include "familytaxdata.h"
 #include "form_return.h"
 #include "mainwindow.h"
 #include "scenario.h"
+#include "taxformpage.h"
 
 namespace EditorTest {
 
@@ -81,6 +86,44 @@ inline QList<Form_Return*> openEditors(MainWindow* window)
     for (int i = 0; stack && i < stack->count(); ++i)
         if (auto* editor = qobject_cast<Form_Return*>(stack->widget(i))) out << editor;
     return out;
+}
+
+// The main window shown and active: typing needs the focus, which only the
+// active window has.
+inline std::unique_ptr<MainWindow> activeMainWindow()
+{
+    std::unique_ptr<MainWindow> w(MainWindow::getInstance(nullptr));
+    w->show();
+    w->activateWindow();
+    QApplication::setActiveWindow(w.get());
+    if (!QTest::qWaitForWindowActive(w.get())) qWarning("the window did not become active");
+    return w;
+}
+
+// Opens the return at `path` in the window: the editor it then shows, or null.
+inline Form_Return* openInEditor(MainWindow* window, QString path)
+{
+    window->openReturnFile(path);
+    return shownEditor(window);
+}
+
+// The first editing widget of `field` among the editor's pages.
+inline QLineEdit* fieldEdit(Form_Return* editor, const QString& field)
+{
+    for (BaseTaxPage* page : editor->pages())
+        if (auto* taxPage = qobject_cast<TaxFormPage*>(page))
+            if (auto* edit = qobject_cast<QLineEdit*>(taxPage->editorOf(field))) return edit;
+    return nullptr;
+}
+
+// Shows the edit's page, focuses the edit and replaces its text.
+inline void typeIntoField(Form_Return* editor, QLineEdit* edit, const QString& text)
+{
+    for (int i = 0; i < editor->formTabs()->count(); ++i)
+        if (editor->formTabs()->widget(i)->isAncestorOf(edit)) editor->formTabs()->setCurrentIndex(i);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
 }
 
 } // namespace EditorTest
