@@ -17,6 +17,7 @@
 #include <QTextEdit>
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSqlDatabase>
@@ -88,6 +89,37 @@ public:
 private:
     QTimer m_timer;
     QStringList m_seen;
+};
+
+// A plain file stands where the run folder was, so nothing can be made
+// there, until restore() or the end of the scope puts the folder back.
+class RunFolderBlocked
+{
+public:
+    RunFolderBlocked()
+        : m_run(TabWndApp::getMainApp()->runFolder().toQString()), m_away(m_run + QStringLiteral(".away"))
+    {
+        m_moved = QDir().rename(m_run, m_away);
+        QFile blocker(m_run);
+        m_blocked = m_moved && blocker.open(QIODevice::WriteOnly);
+    }
+    ~RunFolderBlocked() { restore(); }
+    bool isBlocked() const { return m_blocked; }
+    const QString& path() const { return m_run; }
+    // True once the folder is back in its place.
+    bool restore()
+    {
+        if (!m_moved) return QFileInfo(m_run).isDir();
+        QFile::remove(m_run);
+        m_moved = !QDir().rename(m_away, m_run);
+        return !m_moved;
+    }
+
+private:
+    QString m_run;
+    QString m_away;
+    bool m_moved = false;
+    bool m_blocked = false;
 };
 
 // Takes the place of the desktop's handler for local files.
@@ -566,16 +598,10 @@ void MainWindowCommandsTest::t1135RunFolderIsAFile()
     QVERIFY(editor);
     QVERIFY(editor->familyData()->taxpayer()->GetFormData(FormType::T1135, true));
 
-    const QString run = TabWndApp::getMainApp()->runFolder().toQString();
-    const QString away = run + QStringLiteral(".away");
-    QVERIFY(QDir().rename(run, away));
-    {
-        QFile blocker(run);
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-    }
+    RunFolderBlocked blocked;
+    QVERIFY(blocked.isBlocked());
     action(w.get(), "actionFile_T1135_Online")->trigger();
-    QFile::remove(run);
-    QVERIFY(QDir().rename(away, run));
+    QVERIFY(blocked.restore());
 
     QCOMPARE(prompts.texts(),
              QStringList{"NetFile/EFile cannot be created, please check firewall and anti-virus software settings."});
@@ -666,19 +692,13 @@ void MainWindowCommandsTest::notFiledReportCannotBeCreated()
     Window w = activeMainWindow();
     Prompt::Scripted prompts;
     UrlRecorder desktop;
-    const QString run = TabWndApp::getMainApp()->runFolder().toQString();
-    const QString away = run + QStringLiteral(".away");
-    QVERIFY(QDir().rename(run, away));
-    {
-        QFile blocker(run);
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-    }
+    RunFolderBlocked blocked;
+    QVERIFY(blocked.isBlocked());
     action(w.get(), "actionFind_Returns_Not_Filed_Online")->trigger();
-    QFile::remove(run);
-    QVERIFY(QDir().rename(away, run));
+    QVERIFY(blocked.restore());
 
     QCOMPARE(prompts.texts().size(), 1);
-    QVERIFY2(prompts.texts().first().startsWith("cannot create report file " + run + "/filing"),
+    QVERIFY2(prompts.texts().first().startsWith("cannot create report file " + blocked.path() + "/filing"),
              qPrintable(prompts.texts().first()));
     QVERIFY(desktop.opened.isEmpty());
 }
