@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QProcess>
 #include <QStackedWidget>
 #include <QString>
 #include <QTabWidget>
@@ -70,6 +71,30 @@ inline std::function<void(QJsonObject&)> withSlipBox(const QString& box, double 
         taxpayer.insert("slips", slips);
         root.insert("taxpayer", taxpayer);
     };
+}
+
+// A Canadian mailing address on the taxpayer's T1, so the return validates clean.
+inline void withMailingAddress(QJsonObject& root)
+{
+    QJsonObject taxpayer = root.value("taxpayer").toObject();
+    QJsonObject t1 = taxpayer.value("t1").toObject();
+    QJsonObject fields = t1.value("fields").toObject();
+    fields.insert("mailing_address", "12 Elm Street");
+    fields.insert("mailing_city", "Ottawa");
+    fields.insert("mailing_province", "ON");
+    fields.insert("mailing_postal_code", "K1A 0B1");
+    t1.insert("fields", fields);
+    taxpayer.insert("t1", t1);
+    root.insert("taxpayer", taxpayer);
+}
+
+// The text of the PDF file at `path`, laid out as on the page.
+inline QString pdfText(const QString& path)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 inline Form_Return* shownEditor(MainWindow* window)
