@@ -1,15 +1,23 @@
 #pragma once
-// What the download tests share: the settings that send the service to the
-// fake agency, and a stand-in for the progress dialog.
+// What the download tests share: the fake agency with the settings that send
+// the service there, a fresh store for each test, the browser's call back
+// after sign-in, and a stand-in for the progress dialog.
 
 #include <QFile>
+#include <QHostAddress>
 #include <QMap>
 #include <QObject>
+#include <QSqlDatabase>
 #include <QStringList>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QThread>
 
+#include <cstring>
 #include <memory>
 
 #include "fakehttpsserver.h"
+#include "hashes.h"
 #include "qwebclient.h"
 #include "t1appconfig.h"
 #include "tddwebservice.h"
@@ -17,6 +25,17 @@
 #include "workerdb.h"
 
 constexpr const char* kKey = "TESTKEY0123456789ABCDEFGHIJKLMNO";
+// Two valid S.I.N.s.
+constexpr const char* kSin1 = "046454286";
+constexpr const char* kSin2 = "123456782";
+
+// The hash by which the agency's replies name a person.
+inline QByteArray hashOf(const char* sin)
+{
+    SHA256 sha;
+    sha.add(sin, std::strlen(sin));
+    return QByteArray::fromStdString(sha.getHash());
+}
 
 inline QByteArray fileBytes(const QString& path)
 {
@@ -59,6 +78,45 @@ inline void stopFakeAgency(std::unique_ptr<FakeHttpsServer>& server)
 {
     QWebClient::setExtraCertificateFile(QString());
     server.reset();
+}
+
+// The fake agency for the whole test case, and a store of its own for each test.
+struct AgencyFixture
+{
+    QTemporaryDir dir;
+    TestAuthority authority;
+    std::unique_ptr<FakeHttpsServer> server;
+    std::unique_ptr<WorkerDb> db;
+    CT1AppConfig config;
+    QSqlDatabase unused;
+
+    bool start(QString* error) { return startFakeAgency(dir.path(), authority, server, config, error); }
+    void stop() { stopFakeAgency(server); }
+    // Before each test: no script, no requests kept, an empty database.
+    bool freshStore()
+    {
+        server->clearScript();
+        server->clearRequests();
+        db.reset(new WorkerDb);
+        return db->open();
+    }
+};
+
+// The browser after sign-in: calls back on `port` once it listens.
+inline bool callBack(int port, const QByteArray& line)
+{
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, quint16(port));
+        if (socket.waitForConnected(200)) {
+            socket.write(line + "\r\n\r\n");
+            socket.waitForBytesWritten(2000);
+            socket.waitForReadyRead(2000);
+            return true;
+        }
+        QThread::msleep(100);
+    }
+    return false;
 }
 
 // A web service reading the test's settings and storing into its database.
