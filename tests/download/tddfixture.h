@@ -20,6 +20,7 @@
 #include "hashes.h"
 #include "qwebclient.h"
 #include "t1appconfig.h"
+#include "tddhttpserver.h"
 #include "tddwebservice.h"
 #include "testauthority.h"
 #include "workerdb.h"
@@ -80,6 +81,14 @@ inline void stopFakeAgency(std::unique_ptr<FakeHttpsServer>& server)
     server.reset();
 }
 
+// A web service reading the test's settings and storing into its database.
+inline void useTestStore(TddWebService& service, CT1AppConfig& config, WorkerDb& db)
+{
+    service.setConfig(&config);
+    service.setDatabaseManager(&db.manager());
+    service.setLogPaths(db.folder() + "/tddlog.txt", db.folder() + "/tddlog2.txt");
+}
+
 // The fake agency for the whole test case, and a store of its own for each test.
 struct AgencyFixture
 {
@@ -100,7 +109,23 @@ struct AgencyFixture
         db.reset(new WorkerDb);
         return db->open();
     }
+    // A service on this store and settings that does not pause between requests.
+    void serve(TddWebService& service)
+    {
+        useTestStore(service, config, *db);
+        service.setPacingMs(0, 0);
+    }
+    // A callback server whose service is served as above.
+    std::unique_ptr<TddHttpServer> callbackServer()
+    {
+        auto http = std::make_unique<TddHttpServer>(unused);
+        serve(http->webService());
+        return http;
+    }
 };
+
+// No worker and no query left running.
+inline bool isIdle(TddHttpServer& http) { return !http.dataWorker() && !http.webService().isInQuery(); }
 
 // The browser after sign-in: calls back on `port` once it listens.
 inline bool callBack(int port, const QByteArray& line)
@@ -117,14 +142,6 @@ inline bool callBack(int port, const QByteArray& line)
         QThread::msleep(100);
     }
     return false;
-}
-
-// A web service reading the test's settings and storing into its database.
-inline void useTestStore(TddWebService& service, CT1AppConfig& config, WorkerDb& db)
-{
-    service.setConfig(&config);
-    service.setDatabaseManager(&db.manager());
-    service.setLogPaths(db.folder() + "/tddlog.txt", db.folder() + "/tddlog2.txt");
 }
 
 // Stands in for the progress dialog: records what reaches it.

@@ -80,16 +80,13 @@ void TstDlgTddProgressWait::cleanupTestCase() { m_agency.stop(); }
 void TstDlgTddProgressWait::init()
 {
     QVERIFY(m_agency.freshStore());
-    m_http.reset(new TddHttpServer(m_agency.unused));
-    TddWebService& service = m_http->webService();
-    useTestStore(service, m_agency.config, *m_agency.db);
-    service.setPacingMs(0, 0);
-    service.setUrlOpener([](const QUrl&) { return callBack(kPort, "GET /taxdata?t=tokenA-first HTTP/1.1"); });
+    m_http = m_agency.callbackServer();
+    m_http->webService().setUrlOpener([](const QUrl&) { return callBack(kPort, "GET /taxdata?t=tokenA-first HTTP/1.1"); });
 }
 
 void TstDlgTddProgressWait::cleanup()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(!m_http->dataWorker() && !m_http->webService().isInQuery(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(isIdle(*m_http), 20000);
     m_http.reset();
     m_agency.db.reset();
 }

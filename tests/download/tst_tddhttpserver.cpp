@@ -93,13 +93,10 @@ void TstTddHttpServer::init()
 {
     QVERIFY(m_agency.freshStore());
     m_dialog.reset(new ProgressRecorder);
-    m_http.reset(new TddHttpServer(m_agency.unused));
+    m_http = m_agency.callbackServer();
     m_http->setLogPath(m_agency.db->folder() + "/tddlog2.txt");
     m_http->setLogoutScriptUrl("https://signin.example/cra.js");
-    TddWebService& service = m_http->webService();
-    useTestStore(service, m_agency.config, *m_agency.db);
-    service.setPacingMs(0, 0);
-    service.setForWhich("2021", 1);
+    m_http->webService().setForWhich("2021", 1);
     m_http->setProgressDlg(m_dialog.get(), {kSin1, kSin2});
     QVERIFY(m_http->startAndListen(kPort));
 }

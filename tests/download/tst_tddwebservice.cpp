@@ -109,9 +109,8 @@ void TstTddWebService::init()
 {
     QVERIFY(m_agency.freshStore());
     m_service.reset(new TddWebService(m_agency.unused));
-    useTestStore(*m_service, m_agency.config, *m_agency.db);
+    m_agency.serve(*m_service);
     m_service->setNoticeFolders(CString(m_agency.db->folder() + "/noa"), CString(m_agency.db->folder()));
-    m_service->setPacingMs(0, 0);
     m_opened.clear();
     m_service->setUrlOpener([this](const QUrl& url) {
         m_opened << url;
