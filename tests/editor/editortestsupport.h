@@ -6,6 +6,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QDebug>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -33,6 +34,17 @@ inline QByteArray scenarioJson(const QString& name, const std::function<void(QJs
     QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
     if (edit) edit(root);
     return QJsonDocument(root).toJson();
+}
+
+// The scenario's return built in memory, changed by `edit` when given; null,
+// with a warning that says why, on a fault.
+inline std::unique_ptr<CFamilyTaxData> builtScenario(const QString& name,
+                                                     const std::function<void(QJsonObject&)>& edit = {})
+{
+    QString error;
+    std::unique_ptr<CFamilyTaxData> family = Scenario::build(scenarioJson(name, edit), &error);
+    if (!family) qWarning() << error;
+    return family;
 }
 
 // Writes the scenario's return to `path`; false with *error on a fault.
