@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -57,6 +58,17 @@ inline bool writeScenarioFile(const QString& name, const QString& path, QString*
     family->FreeData();
     if (!saved && error) *error = QStringLiteral("cannot write %1").arg(path);
     return saved;
+}
+
+// Writes the scenario's return as `name` in `folder`: its path, with a warning
+// that says why when it could not be written.
+inline QString scenarioFileIn(const QString& folder, const QString& scenario, const QString& name,
+                              const std::function<void(QJsonObject&)>& edit = {})
+{
+    const QString path = QDir(folder).filePath(name);
+    QString error;
+    if (!writeScenarioFile(scenario, path, &error, edit)) qWarning() << error;
+    return path;
 }
 
 // The return as the program has it after opening the file: read, then calculated.

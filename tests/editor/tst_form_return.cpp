@@ -79,10 +79,7 @@ private:
     QString scenarioFile(const QString& scenario, const QString& name,
                          const std::function<void(QJsonObject&)>& edit = {})
     {
-        const QString path = m_dir.filePath(name);
-        QString error;
-        if (!writeScenarioFile(scenario, path, &error, edit)) qWarning() << error;
-        return path;
+        return scenarioFileIn(m_dir.path(), scenario, name, edit);
     }
     QTemporaryDir m_dir;
 };

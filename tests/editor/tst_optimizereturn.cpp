@@ -184,14 +184,10 @@ private:
     Opened open(const QString& name, const Edit& edit)
     {
         Opened out;
-        const QString path = m_dir.filePath(name + QStringLiteral(".r21"));
-        QString error;
-        if (!writeScenarioFile(kCouple, path, &error, edit)) qWarning() << error;
+        const QString path = scenarioFileIn(m_dir.path(), kCouple, name + QStringLiteral(".r21"), edit);
         out.window.reset(MainWindow::getInstance(nullptr));
         out.window->show();
-        QString p = path;
-        out.window->openReturnFile(p);
-        out.editor = shownEditor(out.window.get());
+        out.editor = openInEditor(out.window.get(), path);
         return out;
     }
     static void optimize(MainWindow* window)

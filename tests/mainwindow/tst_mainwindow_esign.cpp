@@ -158,9 +158,7 @@ void MainWindowEsignTest::cleanup()
 
 QString MainWindowEsignTest::openScenario()
 {
-    QString path = m_dir->filePath("esign.r21");
-    QString error;
-    if (!writeScenarioFile("employee_t4_on", path, &error, withEmailAndT183)) qWarning() << error;
+    QString path = scenarioFileIn(m_dir->path(), "employee_t4_on", "esign.r21", withEmailAndT183);
     m_window->openReturnFile(path);
     return path;
 }

@@ -96,13 +96,11 @@ void MainWindowPrintingTest::cleanup()
 
 QString MainWindowPrintingTest::openScenario(const QString& scenario, const std::function<void(QJsonObject&)>& edit)
 {
-    QString path = m_dir->filePath(scenario + ".r21");
-    QString error;
     const auto complete = [edit](QJsonObject& root) {
         withMailingAddress(root);
         if (edit) edit(root);
     };
-    if (!writeScenarioFile(scenario, path, &error, complete)) qWarning() << error;
+    QString path = scenarioFileIn(m_dir->path(), scenario, scenario + ".r21", complete);
     m_window->openReturnFile(path);
     return path;
 }
