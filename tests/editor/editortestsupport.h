@@ -23,6 +23,7 @@
 #include "form_return.h"
 #include "mainwindow.h"
 #include "scenario.h"
+#include "tabwndapp.h"
 #include "taxformpage.h"
 
 namespace EditorTest {
@@ -110,6 +111,17 @@ inline void withMailingAddress(QJsonObject& root)
     t1.insert("fields", fields);
     taxpayer.insert("t1", t1);
     root.insert("taxpayer", taxpayer);
+}
+
+// Returns are saved in `folder` and printed into its "printed" folder, with
+// no backup copies.
+inline void saveAndPrintIn(const QString& folder)
+{
+    CT1AppConfig& config = TabWndApp::getMainApp()->config();
+    config.m_RetPath = folder;
+    config.m_RetPdfPath = QDir(folder).filePath("printed");
+    config.m_PdfPathSameAsRet = 0;
+    config.m_SaveBackup = 0;
 }
 
 // The text of the PDF file at `path`, laid out as on the page.

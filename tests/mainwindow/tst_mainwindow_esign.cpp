@@ -133,11 +133,7 @@ void MainWindowEsignTest::init()
     m_server->clearRequests();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    CT1AppConfig& config = TabWndApp::getMainApp()->config();
-    config.m_RetPath = m_dir->path();
-    config.m_RetPdfPath = m_dir->filePath("printed");
-    config.m_PdfPathSameAsRet = 0;
-    config.m_SaveBackup = 0;
+    saveAndPrintIn(m_dir->path());
     m_window.reset(MainWindow::getInstance(nullptr));
     logged().clear();
 }
