@@ -81,7 +81,7 @@ void TstDlgTddProgressWait::init()
 {
     QVERIFY(m_agency.freshStore());
     m_http = m_agency.callbackServer();
-    m_http->webService().setUrlOpener([](const QUrl&) { return callBack(kPort, "GET /taxdata?t=tokenA-first HTTP/1.1"); });
+    signInCallsBack(m_http->webService(), kPort);
 }
 
 void TstDlgTddProgressWait::cleanup()
