@@ -58,37 +58,6 @@ inline void fillAgencyConfig(CT1AppConfig& config, const QString& host, const ch
     config.m_TDDWebService[CT1AppConfig::TDD_SIGNIN_PATH] = "/ebci/awsc/tdd/certtest/auth/start";
 }
 
-// Starts the fake agency: a throw-away authority made in `folder`, the TLS
-// fake it signs, trusted through the certificate-file setting only, and
-// settings that send the service there.
-inline bool startFakeAgency(const QString& folder, TestAuthority& authority, std::unique_ptr<FakeHttpsServer>& server,
-                            CT1AppConfig& config, QString* error)
-{
-    if (!TestAuthority::make(folder, "tdd", authority, error)) return false;
-    server.reset(new FakeHttpsServer(authority.serverCertificate, authority.serverKey));
-    if (!server->start()) {
-        *error = QStringLiteral("the fake agency did not start");
-        return false;
-    }
-    QWebClient::setExtraCertificateFile(authority.caCertificate);
-    fillAgencyConfig(config, server->host(), kKey);
-    return true;
-}
-
-inline void stopFakeAgency(std::unique_ptr<FakeHttpsServer>& server)
-{
-    QWebClient::setExtraCertificateFile(QString());
-    server.reset();
-}
-
-// A web service reading the test's settings and storing into its database.
-inline void useTestStore(TddWebService& service, CT1AppConfig& config, WorkerDb& db)
-{
-    service.setConfig(&config);
-    service.setDatabaseManager(&db.manager());
-    service.setLogPaths(db.folder() + "/tddlog.txt", db.folder() + "/tddlog2.txt");
-}
-
 // The fake agency for the whole test case, and a store of its own for each test.
 struct AgencyFixture
 {
@@ -99,8 +68,26 @@ struct AgencyFixture
     CT1AppConfig config;
     QSqlDatabase unused;
 
-    bool start(QString* error) { return startFakeAgency(dir.path(), authority, server, config, error); }
-    void stop() { stopFakeAgency(server); }
+    // Starts the fake agency: a throw-away authority made in `dir`, the TLS
+    // fake it signs, trusted through the certificate-file setting only, and
+    // settings that send the service there. Why it did not start; empty once
+    // it runs.
+    QString start()
+    {
+        QString error;
+        if (!TestAuthority::make(dir.path(), "tdd", authority, &error))
+            return error.isEmpty() ? QStringLiteral("no test authority") : error;
+        server.reset(new FakeHttpsServer(authority.serverCertificate, authority.serverKey));
+        if (!server->start()) return QStringLiteral("the fake agency did not start");
+        QWebClient::setExtraCertificateFile(authority.caCertificate);
+        fillAgencyConfig(config, server->host(), kKey);
+        return QString();
+    }
+    void stop()
+    {
+        QWebClient::setExtraCertificateFile(QString());
+        server.reset();
+    }
     // Before each test: no script, no requests kept, an empty database.
     bool freshStore()
     {
@@ -112,7 +99,9 @@ struct AgencyFixture
     // A service on this store and settings that does not pause between requests.
     void serve(TddWebService& service)
     {
-        useTestStore(service, config, *db);
+        service.setConfig(&config);
+        service.setDatabaseManager(&db->manager());
+        service.setLogPaths(db->folder() + "/tddlog.txt", db->folder() + "/tddlog2.txt");
         service.setPacingMs(0, 0);
     }
     // A callback server whose service is served as above.
