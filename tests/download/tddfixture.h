@@ -38,6 +38,31 @@ inline QByteArray hashOf(const char* sin)
     return QByteArray::fromStdString(sha.getHash());
 }
 
+// One person's item in an auto-fill delivery.
+inline QByteArray autoFillItem(const char* sin)
+{
+    return "<ns2:IndividualIncomeTaxDataItem><ns2:IndividualTaxpayerIdentifier>" + hashOf(sin) +
+           "</ns2:IndividualTaxpayerIdentifier></ns2:IndividualIncomeTaxDataItem>";
+}
+
+inline QByteArray autoFillDelivery(const QByteArray& items)
+{
+    return "<ns2:TaxDataDelivery xmlns:ns2=\"urn:tdd\"><ns2:TaxData>" + items + "</ns2:TaxData></ns2:TaxDataDelivery>";
+}
+
+// One person's notice of assessment, with its summary text.
+inline QByteArray noticeItem(const char* sin, const QByteArray& summary)
+{
+    return "<NoticeOfAssessmentItem><IndividualTaxpayerIdentifier>" + hashOf(sin) +
+           "</IndividualTaxpayerIdentifier><AssessmentSummaryText xml:lang=\"EN\">" + summary +
+           "</AssessmentSummaryText></NoticeOfAssessmentItem>";
+}
+
+inline QByteArray noticeDelivery(const QByteArray& items)
+{
+    return "<NoticeOfAssessment><NoticeOfAssessmentData>" + items + "</NoticeOfAssessmentData></NoticeOfAssessment>";
+}
+
 inline QByteArray fileBytes(const QString& path)
 {
     QFile file(path);

@@ -32,25 +32,6 @@ namespace {
 
 const int kPort = TddHttpServer::callbackPort(0);
 
-QByteArray autoFillDelivery(const char* sin)
-{
-    return "<ns2:TaxDataDelivery xmlns:ns2=\"urn:tdd\"><ns2:TaxData><ns2:IndividualIncomeTaxDataItem>"
-           "<ns2:IndividualTaxpayerIdentifier>" + hashOf(sin) + "</ns2:IndividualTaxpayerIdentifier>"
-           "</ns2:IndividualIncomeTaxDataItem></ns2:TaxData></ns2:TaxDataDelivery>";
-}
-
-QByteArray noticeItem(const char* sin, const QByteArray& summary)
-{
-    return "<NoticeOfAssessmentItem><IndividualTaxpayerIdentifier>" + hashOf(sin) +
-           "</IndividualTaxpayerIdentifier><AssessmentSummaryText xml:lang=\"EN\">" + summary +
-           "</AssessmentSummaryText></NoticeOfAssessmentItem>";
-}
-
-QByteArray noticeDelivery(const QByteArray& items)
-{
-    return "<NoticeOfAssessment><NoticeOfAssessmentData>" + items + "</NoticeOfAssessmentData></NoticeOfAssessment>";
-}
-
 // The progress dialog closes itself once the download ends; one that never
 // ends is cancelled, so the test fails instead of hanging.
 void letItFinish(QWidget* progress)
@@ -164,7 +145,7 @@ void TstDlgTddMainNew::autoFillDownloadReloadsTheList()
 {
     FakeTaxDataService agency(*m_agency.server, kKey);
     agency.stage("0", "tokenC-abc");
-    agency.data("20", "t", autoFillDelivery(kSin1));
+    agency.data("20", "t", autoFillDelivery(autoFillItem(kSin1)));
     auto dlg = dialog(1);
     QCOMPARE(listed(*dlg), QStringList());
 
@@ -189,7 +170,7 @@ void TstDlgTddMainNew::nobodyFoundKeepsTheList()
 {
     FakeTaxDataService agency(*m_agency.server, kKey);
     agency.stage("0", "tokenC-abc");
-    agency.data("20", "t", autoFillDelivery("130692544")); // not asked for
+    agency.data("20", "t", autoFillDelivery(autoFillItem("130692544"))); // not asked for
     QSqlQuery(m_agency.db->gui()).exec("insert into tb_taxpayers (id, name, sin) values (7, '', '123456782')");
     QSqlQuery(m_agency.db->gui()).exec("insert into tb_taxdata (uid, create_time, taxyear) values (7, '2022-01-01', 2021)");
     auto dlg = dialog(1);

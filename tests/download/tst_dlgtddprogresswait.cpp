@@ -26,16 +26,6 @@ namespace {
 
 const int kPort = TddHttpServer::callbackPort(0);
 
-QByteArray personItem(const char* sin)
-{
-    return "<ns2:IndividualIncomeTaxDataItem><ns2:IndividualTaxpayerIdentifier>" + hashOf(sin) + "</ns2:IndividualTaxpayerIdentifier></ns2:IndividualIncomeTaxDataItem>";
-}
-
-QByteArray autoFillDelivery(const QByteArray& items)
-{
-    return "<ns2:TaxDataDelivery xmlns:ns2=\"urn:tdd\"><ns2:TaxData>" + items + "</ns2:TaxData></ns2:TaxDataDelivery>";
-}
-
 QString status(DlgTDDProgressWait& dlg)
 {
     return dlg.findChild<QLabel*>("lblStatus")->text();
@@ -142,7 +132,7 @@ void TstDlgTddProgressWait::wholeDownloadClosesItself()
 {
     FakeTaxDataService agency(*m_agency.server, kKey);
     agency.stage("0", "tokenC-abc");
-    agency.data("20", "t", autoFillDelivery(personItem(kSin1)));
+    agency.data("20", "t", autoFillDelivery(autoFillItem(kSin1)));
     auto dlg = makeDialog();
     dlg->show();
     QTRY_VERIFY_WITH_TIMEOUT(dlg->code() == 100, 15000);
@@ -203,7 +193,7 @@ void TstDlgTddProgressWait::savedReplyParsedOffline()
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(FakeTaxDataService::envelope("<ns2:GetTDDNetfileResponse xmlns:ns2=\"urn:tdd\"><ns2:ReturnCode>20"
-                                            "</ns2:ReturnCode>" + autoFillDelivery(personItem(kSin2)) +
+                                            "</ns2:ReturnCode>" + autoFillDelivery(autoFillItem(kSin2)) +
                                             "</ns2:GetTDDNetfileResponse>"));
     file.close();
     auto dlg = makeDialog();

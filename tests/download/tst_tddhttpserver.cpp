@@ -47,12 +47,6 @@ QByteArray exchange(const QList<QByteArray>& pieces)
     return reply + client.readAll();
 }
 
-QByteArray personItem(const char* sin)
-{
-    return "<ns2:IndividualIncomeTaxDataItem><ns2:IndividualTaxpayerIdentifier>" + hashOf(sin) +
-           "</ns2:IndividualTaxpayerIdentifier></ns2:IndividualIncomeTaxDataItem>";
-}
-
 } // namespace
 
 class TstTddHttpServer : public QObject
@@ -207,8 +201,7 @@ void TstTddHttpServer::wholeDownloadThroughTheBrowser()
     FakeTaxDataService agency(*m_agency.server, kKey);
     agency.stage("0", "tokenC-abc");
     agency.data("0", "tokenA-round2");
-    agency.data("20", "t", "<ns2:TaxDataDelivery xmlns:ns2=\"urn:tdd\"><ns2:TaxData>" + personItem(kSin1) +
-                               "</ns2:TaxData></ns2:TaxDataDelivery>");
+    agency.data("20", "t", autoFillDelivery(autoFillItem(kSin1)));
     // The browser: checks the signed URL as the agency does, then calls back.
     QString browserError = "not called";
     m_http->webService().setUrlOpener([&](const QUrl& url) {

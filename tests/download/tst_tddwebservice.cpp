@@ -42,18 +42,6 @@ QByteArray delivery(const QByteArray& prefix, const QByteArray& items)
            "TaxData></" + prefix + "TaxDataDelivery>";
 }
 
-QByteArray noticeItem(const char* sin, const QByteArray& summary)
-{
-    return "<NoticeOfAssessmentItem><IndividualTaxpayerIdentifier>" + hashOf(sin) +
-           "</IndividualTaxpayerIdentifier><AssessmentSummaryText xml:lang=\"EN\">" + summary +
-           "</AssessmentSummaryText></NoticeOfAssessmentItem>";
-}
-
-QByteArray noticeDelivery(const QByteArray& items)
-{
-    return "<NoticeOfAssessment><NoticeOfAssessmentData>" + items + "</NoticeOfAssessmentData></NoticeOfAssessment>";
-}
-
 } // namespace
 
 class TstTddWebService : public QObject
