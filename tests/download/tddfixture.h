@@ -1,22 +1,67 @@
 #pragma once
-// What the download tests share: the settings that send the service to the
-// fake agency, and a stand-in for the progress dialog.
+// What the download tests share: the fake agency with the settings that send
+// the service there, a fresh store for each test, the browser's call back
+// after sign-in, and a stand-in for the progress dialog.
 
 #include <QFile>
+#include <QHostAddress>
 #include <QMap>
 #include <QObject>
+#include <QSqlDatabase>
 #include <QStringList>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QThread>
 
+#include <cstring>
 #include <memory>
 
 #include "fakehttpsserver.h"
+#include "hashes.h"
 #include "qwebclient.h"
 #include "t1appconfig.h"
+#include "tddhttpserver.h"
 #include "tddwebservice.h"
 #include "testauthority.h"
 #include "workerdb.h"
 
 constexpr const char* kKey = "TESTKEY0123456789ABCDEFGHIJKLMNO";
+// Two valid S.I.N.s.
+constexpr const char* kSin1 = "046454286";
+constexpr const char* kSin2 = "123456782";
+
+// The hash by which the agency's replies name a person.
+inline QByteArray hashOf(const char* sin)
+{
+    SHA256 sha;
+    sha.add(sin, std::strlen(sin));
+    return QByteArray::fromStdString(sha.getHash());
+}
+
+// One person's item in an auto-fill delivery.
+inline QByteArray autoFillItem(const char* sin)
+{
+    return "<ns2:IndividualIncomeTaxDataItem><ns2:IndividualTaxpayerIdentifier>" + hashOf(sin) +
+           "</ns2:IndividualTaxpayerIdentifier></ns2:IndividualIncomeTaxDataItem>";
+}
+
+inline QByteArray autoFillDelivery(const QByteArray& items)
+{
+    return "<ns2:TaxDataDelivery xmlns:ns2=\"urn:tdd\"><ns2:TaxData>" + items + "</ns2:TaxData></ns2:TaxDataDelivery>";
+}
+
+// One person's notice of assessment, with its summary text.
+inline QByteArray noticeItem(const char* sin, const QByteArray& summary)
+{
+    return "<NoticeOfAssessmentItem><IndividualTaxpayerIdentifier>" + hashOf(sin) +
+           "</IndividualTaxpayerIdentifier><AssessmentSummaryText xml:lang=\"EN\">" + summary +
+           "</AssessmentSummaryText></NoticeOfAssessmentItem>";
+}
+
+inline QByteArray noticeDelivery(const QByteArray& items)
+{
+    return "<NoticeOfAssessment><NoticeOfAssessmentData>" + items + "</NoticeOfAssessmentData></NoticeOfAssessment>";
+}
 
 inline QByteArray fileBytes(const QString& path)
 {
@@ -38,35 +83,85 @@ inline void fillAgencyConfig(CT1AppConfig& config, const QString& host, const ch
     config.m_TDDWebService[CT1AppConfig::TDD_SIGNIN_PATH] = "/ebci/awsc/tdd/certtest/auth/start";
 }
 
-// Starts the fake agency: a throw-away authority made in `folder`, the TLS
-// fake it signs, trusted through the certificate-file setting only, and
-// settings that send the service there.
-inline bool startFakeAgency(const QString& folder, TestAuthority& authority, std::unique_ptr<FakeHttpsServer>& server,
-                            CT1AppConfig& config, QString* error)
+// The fake agency for the whole test case, and a store of its own for each test.
+struct AgencyFixture
 {
-    if (!TestAuthority::make(folder, "tdd", authority, error)) return false;
-    server.reset(new FakeHttpsServer(authority.serverCertificate, authority.serverKey));
-    if (!server->start()) {
-        *error = QStringLiteral("the fake agency did not start");
-        return false;
+    QTemporaryDir dir;
+    TestAuthority authority;
+    std::unique_ptr<FakeHttpsServer> server;
+    std::unique_ptr<WorkerDb> db;
+    CT1AppConfig config;
+    QSqlDatabase unused;
+
+    // Starts the fake agency: a throw-away authority made in `dir`, the TLS
+    // fake it signs, trusted through the certificate-file setting only, and
+    // settings that send the service there. Why it did not start; empty once
+    // it runs.
+    QString start()
+    {
+        QString error;
+        if (!TestAuthority::make(dir.path(), "tdd", authority, &error))
+            return error.isEmpty() ? QStringLiteral("no test authority") : error;
+        server.reset(new FakeHttpsServer(authority.serverCertificate, authority.serverKey));
+        if (!server->start()) return QStringLiteral("the fake agency did not start");
+        QWebClient::setExtraCertificateFile(authority.caCertificate);
+        fillAgencyConfig(config, server->host(), kKey);
+        return QString();
     }
-    QWebClient::setExtraCertificateFile(authority.caCertificate);
-    fillAgencyConfig(config, server->host(), kKey);
-    return true;
+    void stop()
+    {
+        QWebClient::setExtraCertificateFile(QString());
+        server.reset();
+    }
+    // Before each test: no script, no requests kept, an empty database.
+    bool freshStore()
+    {
+        server->clearScript();
+        server->clearRequests();
+        db.reset(new WorkerDb);
+        return db->open();
+    }
+    // A service on this store and settings that does not pause between requests.
+    void serve(TddWebService& service)
+    {
+        service.setConfig(&config);
+        service.setDatabaseManager(&db->manager());
+        service.setLogPaths(db->folder() + "/tddlog.txt", db->folder() + "/tddlog2.txt");
+        service.setPacingMs(0, 0);
+    }
+    // A callback server whose service is served as above.
+    std::unique_ptr<TddHttpServer> callbackServer()
+    {
+        auto http = std::make_unique<TddHttpServer>(unused);
+        serve(http->webService());
+        return http;
+    }
+};
+
+// No worker and no query left running.
+inline bool isIdle(TddHttpServer& http) { return !http.dataWorker() && !http.webService().isInQuery(); }
+
+// The browser after sign-in: calls back on `port` once it listens.
+inline bool callBack(int port, const QByteArray& line)
+{
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, quint16(port));
+        if (socket.waitForConnected(200)) {
+            socket.write(line + "\r\n\r\n");
+            socket.waitForBytesWritten(2000);
+            socket.waitForReadyRead(2000);
+            return true;
+        }
+        QThread::msleep(100);
+    }
+    return false;
 }
 
-inline void stopFakeAgency(std::unique_ptr<FakeHttpsServer>& server)
+// The browser signs in at once and calls back on `port` with the first token.
+inline void signInCallsBack(TddWebService& service, int port)
 {
-    QWebClient::setExtraCertificateFile(QString());
-    server.reset();
-}
-
-// A web service reading the test's settings and storing into its database.
-inline void useTestStore(TddWebService& service, CT1AppConfig& config, WorkerDb& db)
-{
-    service.setConfig(&config);
-    service.setDatabaseManager(&db.manager());
-    service.setLogPaths(db.folder() + "/tddlog.txt", db.folder() + "/tddlog2.txt");
+    service.setUrlOpener([port](const QUrl&) { return callBack(port, "GET /taxdata?t=tokenA-first HTTP/1.1"); });
 }
 
 // Stands in for the progress dialog: records what reaches it.

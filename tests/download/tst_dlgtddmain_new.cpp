@@ -30,52 +30,7 @@
 
 namespace {
 
-const char* const kSin1 = "046454286";
-const char* const kSin2 = "123456782";
 const int kPort = TddHttpServer::callbackPort(0);
-
-QByteArray hashOf(const char* sin)
-{
-    SHA256 sha;
-    sha.add(sin, std::strlen(sin));
-    return QByteArray::fromStdString(sha.getHash());
-}
-
-QByteArray autoFillDelivery(const char* sin)
-{
-    return "<ns2:TaxDataDelivery xmlns:ns2=\"urn:tdd\"><ns2:TaxData><ns2:IndividualIncomeTaxDataItem>"
-           "<ns2:IndividualTaxpayerIdentifier>" + hashOf(sin) + "</ns2:IndividualTaxpayerIdentifier>"
-           "</ns2:IndividualIncomeTaxDataItem></ns2:TaxData></ns2:TaxDataDelivery>";
-}
-
-QByteArray noticeItem(const char* sin, const QByteArray& summary)
-{
-    return "<NoticeOfAssessmentItem><IndividualTaxpayerIdentifier>" + hashOf(sin) +
-           "</IndividualTaxpayerIdentifier><AssessmentSummaryText xml:lang=\"EN\">" + summary +
-           "</AssessmentSummaryText></NoticeOfAssessmentItem>";
-}
-
-QByteArray noticeDelivery(const QByteArray& items)
-{
-    return "<NoticeOfAssessment><NoticeOfAssessmentData>" + items + "</NoticeOfAssessmentData></NoticeOfAssessment>";
-}
-
-// The browser after sign-in: calls back once the port listens.
-bool callBack(const QByteArray& line)
-{
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        QTcpSocket socket;
-        socket.connectToHost(QHostAddress::LocalHost, quint16(kPort));
-        if (socket.waitForConnected(200)) {
-            socket.write(line + "\r\n\r\n");
-            socket.waitForBytesWritten(2000);
-            socket.waitForReadyRead(2000);
-            return true;
-        }
-        QThread::msleep(100);
-    }
-    return false;
-}
 
 // The progress dialog closes itself once the download ends; one that never
 // ends is cancelled, so the test fails instead of hanging.
@@ -149,48 +104,33 @@ private:
         return out;
     }
 
-    QTemporaryDir m_dir;
-    TestAuthority m_authority;
-    std::unique_ptr<FakeHttpsServer> m_server;
-    std::unique_ptr<WorkerDb> m_db;
-    CT1AppConfig m_config;
-    QSqlDatabase m_unused;
+    AgencyFixture m_agency;
     std::unique_ptr<TddHttpServer> m_http;
     QList<std::list<std::string>> m_downloads;
 };
 
-void TstDlgTddMainNew::initTestCase()
-{
-    QString error;
-    QVERIFY2(startFakeAgency(m_dir.path(), m_authority, m_server, m_config, &error), qPrintable(error));
-}
+void TstDlgTddMainNew::initTestCase() { QCOMPARE(m_agency.start(), QString()); }
 
-void TstDlgTddMainNew::cleanupTestCase() { stopFakeAgency(m_server); }
+void TstDlgTddMainNew::cleanupTestCase() { m_agency.stop(); }
 
 void TstDlgTddMainNew::init()
 {
-    m_server->clearScript();
-    m_server->clearRequests();
+    QVERIFY(m_agency.freshStore());
     m_downloads.clear();
-    m_db.reset(new WorkerDb);
-    QVERIFY(m_db->open());
-    m_http.reset(new TddHttpServer(m_unused));
-    TddWebService& service = m_http->webService();
-    useTestStore(service, m_config, *m_db);
-    service.setPacingMs(0, 0);
-    service.setUrlOpener([](const QUrl&) { return callBack("GET /taxdata?t=tokenA-first HTTP/1.1"); });
+    m_http = m_agency.callbackServer();
+    signInCallsBack(m_http->webService(), kPort);
 }
 
 void TstDlgTddMainNew::cleanup()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(!m_http->dataWorker() && !m_http->webService().isInQuery(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(isIdle(*m_http), 20000);
     m_http.reset();
-    m_db.reset();
+    m_agency.db.reset();
 }
 
 std::unique_ptr<DlgTDDMain> TstDlgTddMainNew::dialog(short forWhich)
 {
-    auto dlg = std::make_unique<DlgTDDMain>(forWhich, m_db->gui(), CString(), nullptr, nullptr);
+    auto dlg = std::make_unique<DlgTDDMain>(forWhich, m_agency.db->gui(), CString(), nullptr, nullptr);
     dlg->setProgressDialogMaker([this](short kind, const std::list<std::string>& sins, QWidget* parent) {
         m_downloads << sins;
         auto progress = std::make_unique<DlgTDDProgressWait>(kind, sins, m_http.get(), parent);
@@ -203,9 +143,9 @@ std::unique_ptr<DlgTDDMain> TstDlgTddMainNew::dialog(short forWhich)
 
 void TstDlgTddMainNew::autoFillDownloadReloadsTheList()
 {
-    FakeTaxDataService agency(*m_server, kKey);
+    FakeTaxDataService agency(*m_agency.server, kKey);
     agency.stage("0", "tokenC-abc");
-    agency.data("20", "t", autoFillDelivery(kSin1));
+    agency.data("20", "t", autoFillDelivery(autoFillItem(kSin1)));
     auto dlg = dialog(1);
     QCOMPARE(listed(*dlg), QStringList());
 
@@ -228,11 +168,11 @@ void TstDlgTddMainNew::autoFillDownloadReloadsTheList()
 
 void TstDlgTddMainNew::nobodyFoundKeepsTheList()
 {
-    FakeTaxDataService agency(*m_server, kKey);
+    FakeTaxDataService agency(*m_agency.server, kKey);
     agency.stage("0", "tokenC-abc");
-    agency.data("20", "t", autoFillDelivery("130692544")); // not asked for
-    QSqlQuery(m_db->gui()).exec("insert into tb_taxpayers (id, name, sin) values (7, '', '123456782')");
-    QSqlQuery(m_db->gui()).exec("insert into tb_taxdata (uid, create_time, taxyear) values (7, '2022-01-01', 2021)");
+    agency.data("20", "t", autoFillDelivery(autoFillItem("130692544"))); // not asked for
+    QSqlQuery(m_agency.db->gui()).exec("insert into tb_taxpayers (id, name, sin) values (7, '', '123456782')");
+    QSqlQuery(m_agency.db->gui()).exec("insert into tb_taxdata (uid, create_time, taxyear) values (7, '2022-01-01', 2021)");
     auto dlg = dialog(1);
     QCOMPARE(listed(*dlg), QStringList{kSin2});
 
@@ -248,7 +188,7 @@ void TstDlgTddMainNew::nobodyFoundKeepsTheList()
 
 void TstDlgTddMainNew::noticeMessagesInSinOrder()
 {
-    FakeTaxDataService agency(*m_server, kKey, true);
+    FakeTaxDataService agency(*m_agency.server, kKey, true);
     agency.stage("0", "tokenC-abc");
     agency.data("20", "t", noticeDelivery(noticeItem(kSin2, "Your balance is $40") + noticeItem(kSin1, "")));
     auto dlg = dialog(2);
@@ -298,7 +238,7 @@ void TstDlgTddMainNew::endsBeforeAnyDownload()
     QCOMPARE(modal.seen(), seen);
     QCOMPARE(prompts.texts(), messages);
     QCOMPARE(m_downloads.size(), 0);
-    QCOMPARE(m_server->count(), 0);
+    QCOMPARE(m_agency.server->count(), 0);
 }
 
 QTEST_MAIN(TstDlgTddMainNew)

@@ -24,39 +24,7 @@
 
 namespace {
 
-const char* const kSin1 = "046454286";
-const char* const kSin2 = "123456782";
 const int kPort = TddHttpServer::callbackPort(0);
-
-QByteArray personItem(const char* sin)
-{
-    SHA256 sha;
-    sha.add(sin, std::strlen(sin));
-    return "<ns2:IndividualIncomeTaxDataItem><ns2:IndividualTaxpayerIdentifier>" +
-           QByteArray::fromStdString(sha.getHash()) + "</ns2:IndividualTaxpayerIdentifier></ns2:IndividualIncomeTaxDataItem>";
-}
-
-QByteArray autoFillDelivery(const QByteArray& items)
-{
-    return "<ns2:TaxDataDelivery xmlns:ns2=\"urn:tdd\"><ns2:TaxData>" + items + "</ns2:TaxData></ns2:TaxDataDelivery>";
-}
-
-// The browser after sign-in: calls back once the port listens.
-bool callBack(const QByteArray& line)
-{
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        QTcpSocket socket;
-        socket.connectToHost(QHostAddress::LocalHost, quint16(kPort));
-        if (socket.waitForConnected(200)) {
-            socket.write(line + "\r\n\r\n");
-            socket.waitForBytesWritten(2000);
-            socket.waitForReadyRead(2000);
-            return true;
-        }
-        QThread::msleep(100);
-    }
-    return false;
-}
 
 QString status(DlgTDDProgressWait& dlg)
 {
@@ -87,41 +55,26 @@ private slots:
 private:
     std::unique_ptr<DlgTDDProgressWait> makeDialog(short forWhich = 1);
 
-    QTemporaryDir m_dir;
-    TestAuthority m_authority;
-    std::unique_ptr<FakeHttpsServer> m_server;
-    std::unique_ptr<WorkerDb> m_db;
-    CT1AppConfig m_config;
-    QSqlDatabase m_unused;
+    AgencyFixture m_agency;
     std::unique_ptr<TddHttpServer> m_http;
 };
 
-void TstDlgTddProgressWait::initTestCase()
-{
-    QString error;
-    QVERIFY2(startFakeAgency(m_dir.path(), m_authority, m_server, m_config, &error), qPrintable(error));
-}
+void TstDlgTddProgressWait::initTestCase() { QCOMPARE(m_agency.start(), QString()); }
 
-void TstDlgTddProgressWait::cleanupTestCase() { stopFakeAgency(m_server); }
+void TstDlgTddProgressWait::cleanupTestCase() { m_agency.stop(); }
 
 void TstDlgTddProgressWait::init()
 {
-    m_server->clearScript();
-    m_server->clearRequests();
-    m_db.reset(new WorkerDb);
-    QVERIFY(m_db->open());
-    m_http.reset(new TddHttpServer(m_unused));
-    TddWebService& service = m_http->webService();
-    useTestStore(service, m_config, *m_db);
-    service.setPacingMs(0, 0);
-    service.setUrlOpener([](const QUrl&) { return callBack("GET /taxdata?t=tokenA-first HTTP/1.1"); });
+    QVERIFY(m_agency.freshStore());
+    m_http = m_agency.callbackServer();
+    signInCallsBack(m_http->webService(), kPort);
 }
 
 void TstDlgTddProgressWait::cleanup()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(!m_http->dataWorker() && !m_http->webService().isInQuery(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(isIdle(*m_http), 20000);
     m_http.reset();
-    m_db.reset();
+    m_agency.db.reset();
 }
 
 std::unique_ptr<DlgTDDProgressWait> TstDlgTddProgressWait::makeDialog(short forWhich)
@@ -177,9 +130,9 @@ void TstDlgTddProgressWait::timerShowsTheLatestCode()
 
 void TstDlgTddProgressWait::wholeDownloadClosesItself()
 {
-    FakeTaxDataService agency(*m_server, kKey);
+    FakeTaxDataService agency(*m_agency.server, kKey);
     agency.stage("0", "tokenC-abc");
-    agency.data("20", "t", autoFillDelivery(personItem(kSin1)));
+    agency.data("20", "t", autoFillDelivery(autoFillItem(kSin1)));
     auto dlg = makeDialog();
     dlg->show();
     QTRY_VERIFY_WITH_TIMEOUT(dlg->code() == 100, 15000);
@@ -188,12 +141,12 @@ void TstDlgTddProgressWait::wholeDownloadClosesItself()
     QVERIFY(dlg->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(!dlg->isVisible(), 8000); // one tick, then 3000 ms
     QVERIFY(!m_http->isRunning());
-    QCOMPARE(m_db->value("select count(*) from tb_taxdata").toInt(), 1);
+    QCOMPARE(m_agency.db->value("select count(*) from tb_taxdata").toInt(), 1);
 }
 
 void TstDlgTddProgressWait::stageFailureShowsErrorAndCloses()
 {
-    FakeTaxDataService agency(*m_server, kKey);
+    FakeTaxDataService agency(*m_agency.server, kKey);
     agency.fault("Invalid security token");
     auto dlg = makeDialog();
     dlg->show();
@@ -204,7 +157,7 @@ void TstDlgTddProgressWait::stageFailureShowsErrorAndCloses()
 
 void TstDlgTddProgressWait::cancelWhileWaitingForSignIn()
 {
-    FakeTaxDataService agency(*m_server, kKey);
+    FakeTaxDataService agency(*m_agency.server, kKey);
     agency.stage("0", "tokenC-abc");
     m_http->webService().setUrlOpener([](const QUrl&) { return true; }); // the user never signs in
     auto dlg = makeDialog();
@@ -216,12 +169,12 @@ void TstDlgTddProgressWait::cancelWhileWaitingForSignIn()
     QTcpSocket late;
     late.connectToHost(QHostAddress::LocalHost, quint16(kPort));
     QVERIFY(!late.waitForConnected(1000));
-    QCOMPARE(m_server->count(), 1); // the stage request only
+    QCOMPARE(m_agency.server->count(), 1); // the stage request only
 }
 
 void TstDlgTddProgressWait::secondShowStartsNoSecondWorker()
 {
-    FakeTaxDataService agency(*m_server, kKey);
+    FakeTaxDataService agency(*m_agency.server, kKey);
     agency.stage("0", "tokenC-abc");
     m_http->webService().setUrlOpener([](const QUrl&) { return true; });
     auto dlg = makeDialog();
@@ -230,25 +183,25 @@ void TstDlgTddProgressWait::secondShowStartsNoSecondWorker()
     dlg->show();
     QTRY_VERIFY_WITH_TIMEOUT(dlg->code() >= 20, 8000);
     QTest::qWait(300);
-    QCOMPARE(m_server->count(), 1);
+    QCOMPARE(m_agency.server->count(), 1);
     dlg->reject();
 }
 
 void TstDlgTddProgressWait::savedReplyParsedOffline()
 {
-    const QString path = m_db->folder() + "/saved-reply.xml";
+    const QString path = m_agency.db->folder() + "/saved-reply.xml";
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(FakeTaxDataService::envelope("<ns2:GetTDDNetfileResponse xmlns:ns2=\"urn:tdd\"><ns2:ReturnCode>20"
-                                            "</ns2:ReturnCode>" + autoFillDelivery(personItem(kSin2)) +
+                                            "</ns2:ReturnCode>" + autoFillDelivery(autoFillItem(kSin2)) +
                                             "</ns2:GetTDDNetfileResponse>"));
     file.close();
     auto dlg = makeDialog();
     dlg->setTaxDataFile(path);
     dlg->show();
     QCOMPARE(dlg->recordCount(), 1);
-    QCOMPARE(m_server->count(), 0);
-    QCOMPARE(m_db->value(QString("select count(*) from tb_taxpayers where sin='%1'").arg(kSin2)).toInt(), 1);
+    QCOMPARE(m_agency.server->count(), 0);
+    QCOMPARE(m_agency.db->value(QString("select count(*) from tb_taxpayers where sin='%1'").arg(kSin2)).toInt(), 1);
     dlg->reject();
 }
 

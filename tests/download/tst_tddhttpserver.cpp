@@ -22,8 +22,6 @@
 
 namespace {
 
-const char* const kSin1 = "046454286";
-const char* const kSin2 = "123456782";
 const int kPort = TddHttpServer::callbackPort(0);
 
 // A raw client: sends the pieces, returns all that came back before the
@@ -49,15 +47,6 @@ QByteArray exchange(const QList<QByteArray>& pieces)
     return reply + client.readAll();
 }
 
-QByteArray personItem(const char* sin)
-{
-    SHA256 sha;
-    sha.add(sin, std::strlen(sin));
-    return "<ns2:IndividualIncomeTaxDataItem><ns2:IndividualTaxpayerIdentifier>" +
-           QByteArray::fromStdString(sha.getHash()) +
-           "</ns2:IndividualTaxpayerIdentifier></ns2:IndividualIncomeTaxDataItem>";
-}
-
 } // namespace
 
 class TstTddHttpServer : public QObject
@@ -81,38 +70,23 @@ private slots:
 private:
     void waitForWorker();
 
-    QTemporaryDir m_dir;
-    TestAuthority m_authority;
-    std::unique_ptr<FakeHttpsServer> m_server;
-    std::unique_ptr<WorkerDb> m_db;
-    CT1AppConfig m_config;
-    QSqlDatabase m_unused;
+    AgencyFixture m_agency;
     std::unique_ptr<TddHttpServer> m_http;
     std::unique_ptr<ProgressRecorder> m_dialog;
 };
 
-void TstTddHttpServer::initTestCase()
-{
-    QString error;
-    QVERIFY2(startFakeAgency(m_dir.path(), m_authority, m_server, m_config, &error), qPrintable(error));
-}
+void TstTddHttpServer::initTestCase() { QCOMPARE(m_agency.start(), QString()); }
 
-void TstTddHttpServer::cleanupTestCase() { stopFakeAgency(m_server); }
+void TstTddHttpServer::cleanupTestCase() { m_agency.stop(); }
 
 void TstTddHttpServer::init()
 {
-    m_server->clearScript();
-    m_server->clearRequests();
-    m_db.reset(new WorkerDb);
-    QVERIFY(m_db->open());
+    QVERIFY(m_agency.freshStore());
     m_dialog.reset(new ProgressRecorder);
-    m_http.reset(new TddHttpServer(m_unused));
-    m_http->setLogPath(m_db->folder() + "/tddlog2.txt");
+    m_http = m_agency.callbackServer();
+    m_http->setLogPath(m_agency.db->folder() + "/tddlog2.txt");
     m_http->setLogoutScriptUrl("https://signin.example/cra.js");
-    TddWebService& service = m_http->webService();
-    useTestStore(service, m_config, *m_db);
-    service.setPacingMs(0, 0);
-    service.setForWhich("2021", 1);
+    m_http->webService().setForWhich("2021", 1);
     m_http->setProgressDlg(m_dialog.get(), {kSin1, kSin2});
     QVERIFY(m_http->startAndListen(kPort));
 }
@@ -122,7 +96,7 @@ void TstTddHttpServer::cleanup()
     waitForWorker();
     m_http.reset();
     m_dialog.reset();
-    m_db.reset();
+    m_agency.db.reset();
 }
 
 void TstTddHttpServer::waitForWorker()
@@ -166,7 +140,7 @@ void TstTddHttpServer::requestLines()
     QFETCH(QByteArray, body);
     QFETCH(QString, tokenA);
     QFETCH(bool, worker);
-    FakeTaxDataService agency(*m_server, kKey);
+    FakeTaxDataService agency(*m_agency.server, kKey);
     agency.data("10", "t"); // nothing to deliver: the worker ends at once
 
     const QByteArray reply = exchange({line + "\r\nHost: 127.0.0.1\r\n\r\n"});
@@ -185,24 +159,24 @@ void TstTddHttpServer::requestLines()
     }
     QCOMPARE(QString::fromStdString(m_http->webService().tokenA()), tokenA);
     waitForWorker();
-    QCOMPARE(m_server->count(FakeTaxDataService::kAutoFillPath), worker ? 1 : 0);
+    QCOMPARE(m_agency.server->count(FakeTaxDataService::kAutoFillPath), worker ? 1 : 0);
     QVERIFY(m_dialog->codes.startsWith("25"));
 }
 
 void TstTddHttpServer::splitRequestIsOneCallback()
 {
-    FakeTaxDataService agency(*m_server, kKey);
+    FakeTaxDataService agency(*m_agency.server, kKey);
     agency.data("10", "t");
     const QByteArray request = "GET /taxdata?t=abcdefg HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
     QVERIFY(exchange({request.left(20), request.mid(20)}).startsWith("HTTP/1.0 200 OK\nContent-Type: text/html\n"));
     waitForWorker();
     QCOMPARE(m_dialog->codes.count("25"), 1);
-    QCOMPARE(m_server->count(), 1);
+    QCOMPARE(m_agency.server->count(), 1);
 }
 
 void TstTddHttpServer::twoCallbacksStartOneWorker()
 {
-    FakeTaxDataService agency(*m_server, kKey);
+    FakeTaxDataService agency(*m_agency.server, kKey);
     for (int i = 0; i < 6; ++i)
         agency.data("0", "next-token");
     m_http->webService().setPacingMs(300, 0); // three rounds: the worker stays busy a while
@@ -210,7 +184,7 @@ void TstTddHttpServer::twoCallbacksStartOneWorker()
     QVERIFY(m_http->dataWorker());
     QVERIFY(exchange({"GET /taxdata?t=second-token HTTP/1.1\r\n\r\n"}).contains("text/html"));
     waitForWorker();
-    QCOMPARE(m_server->count(FakeTaxDataService::kAutoFillPath), 3);
+    QCOMPARE(m_agency.server->count(FakeTaxDataService::kAutoFillPath), 3);
 }
 
 void TstTddHttpServer::stoppedServerRefusesCallbacks()
@@ -219,16 +193,15 @@ void TstTddHttpServer::stoppedServerRefusesCallbacks()
     QVERIFY(!m_http->isRunning());
     QCOMPARE(exchange({"GET /taxdata?t=abcdefg HTTP/1.1\r\n\r\n"}), QByteArray("<refused>"));
     QVERIFY(m_dialog->codes.isEmpty());
-    QVERIFY(fileBytes(m_db->folder() + "/tddlog2.txt").contains("http server down\n"));
+    QVERIFY(fileBytes(m_agency.db->folder() + "/tddlog2.txt").contains("http server down\n"));
 }
 
 void TstTddHttpServer::wholeDownloadThroughTheBrowser()
 {
-    FakeTaxDataService agency(*m_server, kKey);
+    FakeTaxDataService agency(*m_agency.server, kKey);
     agency.stage("0", "tokenC-abc");
     agency.data("0", "tokenA-round2");
-    agency.data("20", "t", "<ns2:TaxDataDelivery xmlns:ns2=\"urn:tdd\"><ns2:TaxData>" + personItem(kSin1) +
-                               "</ns2:TaxData></ns2:TaxDataDelivery>");
+    agency.data("20", "t", autoFillDelivery(autoFillItem(kSin1)));
     // The browser: checks the signed URL as the agency does, then calls back.
     QString browserError = "not called";
     m_http->webService().setUrlOpener([&](const QUrl& url) {
@@ -261,7 +234,7 @@ void TstTddHttpServer::wholeDownloadThroughTheBrowser()
     QTRY_VERIFY(!authAlive); // deleted once finished
     QCOMPARE(m_dialog->joined(), QString("5,10,15,20,25,30,40,50,55,56,60,65,80,81,85,90,99:1001"));
     QCOMPARE(m_dialog->recordCount, 1);
-    QCOMPARE(m_db->value("select count(*) from tb_taxdata").toInt(), 1);
+    QCOMPARE(m_agency.db->value("select count(*) from tb_taxdata").toInt(), 1);
     const auto requests = agency.requests();
     QCOMPARE(requests.size(), 3);
     QCOMPARE(requests.at(1).token, QString("tokenA-first"));
@@ -272,7 +245,7 @@ void TstTddHttpServer::wholeDownloadThroughTheBrowser()
 
 void TstTddHttpServer::cancelDuringDataRounds()
 {
-    FakeTaxDataService agency(*m_server, kKey);
+    FakeTaxDataService agency(*m_agency.server, kKey);
     for (int i = 0; i < 3; ++i)
         agency.data("0", "next-token");
     m_http->webService().setPacingMs(200, 0);
@@ -285,7 +258,7 @@ void TstTddHttpServer::cancelDuringDataRounds()
     m_dialog.reset();
     waitForWorker();
     QTRY_VERIFY(!worker);
-    QCOMPARE(m_server->count(FakeTaxDataService::kAutoFillPath), 3);
+    QCOMPARE(m_agency.server->count(FakeTaxDataService::kAutoFillPath), 3);
     m_dialog.reset(new ProgressRecorder);
 }
 

@@ -23,17 +23,8 @@
 
 namespace {
 
-const char* const kSin1 = "046454286";
-const char* const kSin2 = "123456782";
 const char* const kTokenC = "tokenC-secret-1";
 const char* const kTokenA = "tokenA-secret-1";
-
-QByteArray hashOf(const char* sin)
-{
-    SHA256 sha;
-    sha.add(sin, std::strlen(sin));
-    return QByteArray::fromStdString(sha.getHash());
-}
 
 // A person's item as the agency writes it, with `prefix` on every element.
 QByteArray personItem(const QByteArray& prefix, const char* sin, const QByteArray& instalment)
@@ -49,18 +40,6 @@ QByteArray delivery(const QByteArray& prefix, const QByteArray& items)
     const QByteArray declare = prefix.isEmpty() ? QByteArray() : " xmlns:" + prefix.chopped(1) + "=\"urn:tdd\"";
     return "<" + prefix + "TaxDataDelivery" + declare + "><" + prefix + "TaxData>" + items + "</" + prefix +
            "TaxData></" + prefix + "TaxDataDelivery>";
-}
-
-QByteArray noticeItem(const char* sin, const QByteArray& summary)
-{
-    return "<NoticeOfAssessmentItem><IndividualTaxpayerIdentifier>" + hashOf(sin) +
-           "</IndividualTaxpayerIdentifier><AssessmentSummaryText xml:lang=\"EN\">" + summary +
-           "</AssessmentSummaryText></NoticeOfAssessmentItem>";
-}
-
-QByteArray noticeDelivery(const QByteArray& items)
-{
-    return "<NoticeOfAssessment><NoticeOfAssessmentData>" + items + "</NoticeOfAssessmentData></NoticeOfAssessment>";
 }
 
 } // namespace
@@ -100,35 +79,22 @@ private:
     void onWorker(const std::function<void()>& step);
     void attach(const std::list<std::string>& sins, short forWhich = 1);
 
-    QTemporaryDir m_dir;
-    TestAuthority m_authority;
-    std::unique_ptr<FakeHttpsServer> m_server;
-    std::unique_ptr<WorkerDb> m_db;
-    CT1AppConfig m_config;
-    QSqlDatabase m_unused;
+    AgencyFixture m_agency;
     std::unique_ptr<TddWebService> m_service;
     std::unique_ptr<ProgressRecorder> m_dialog;
     QList<QUrl> m_opened;
 };
 
-void TstTddWebService::initTestCase()
-{
-    QString error;
-    QVERIFY2(startFakeAgency(m_dir.path(), m_authority, m_server, m_config, &error), qPrintable(error));
-}
+void TstTddWebService::initTestCase() { QCOMPARE(m_agency.start(), QString()); }
 
-void TstTddWebService::cleanupTestCase() { stopFakeAgency(m_server); }
+void TstTddWebService::cleanupTestCase() { m_agency.stop(); }
 
 void TstTddWebService::init()
 {
-    m_server->clearScript();
-    m_server->clearRequests();
-    m_db.reset(new WorkerDb);
-    QVERIFY(m_db->open());
-    m_service.reset(new TddWebService(m_unused));
-    useTestStore(*m_service, m_config, *m_db);
-    m_service->setNoticeFolders(CString(m_db->folder() + "/noa"), CString(m_db->folder()));
-    m_service->setPacingMs(0, 0);
+    QVERIFY(m_agency.freshStore());
+    m_service.reset(new TddWebService(m_agency.unused));
+    m_agency.serve(*m_service);
+    m_service->setNoticeFolders(CString(m_agency.db->folder() + "/noa"), CString(m_agency.db->folder()));
     m_opened.clear();
     m_service->setUrlOpener([this](const QUrl& url) {
         m_opened << url;
@@ -141,13 +107,13 @@ void TstTddWebService::cleanup()
 {
     // No token, key or full S.I.N. ever reaches the logs.
     for (const char* name : {"/tddlog.txt", "/tddlog2.txt"}) {
-        const QByteArray log = fileBytes(m_db->folder() + name);
+        const QByteArray log = fileBytes(m_agency.db->folder() + name);
         for (const char* secret : {kKey, kSin1, kSin2, kTokenC, kTokenA})
             QVERIFY2(!log.contains(secret), qPrintable(QString("%1 holds %2").arg(name, secret)));
     }
     m_service.reset();
     m_dialog.reset();
-    m_db.reset();
+    m_agency.db.reset();
 }
 
 void TstTddWebService::onWorker(const std::function<void()>& step)
@@ -181,7 +147,7 @@ void TstTddWebService::stageRequestCarriesTokenAndSins()
     QFETCH(QStringList, sins);
     QFETCH(QString, user);
     QFETCH(QString, tag);
-    FakeTaxDataService agency(*m_server, kKey, forWhich != 1);
+    FakeTaxDataService agency(*m_agency.server, kKey, forWhich != 1);
     agency.stage("0", kTokenC);
     agency.stage("0", kTokenC);
     std::list<std::string> list;
@@ -226,7 +192,7 @@ void TstTddWebService::stageFailures()
     QFETCH(QString, script);
     QFETCH(int, result);
     QFETCH(QString, codes);
-    FakeTaxDataService agency(*m_server, kKey);
+    FakeTaxDataService agency(*m_agency.server, kKey);
     if (script == "fault")
         agency.fault("Invalid security token");
     else if (script == "drop")
@@ -245,7 +211,7 @@ void TstTddWebService::stageFailures()
 
 void TstTddWebService::signInUrlGoesToTheBrowser()
 {
-    FakeTaxDataService agency(*m_server, kKey);
+    FakeTaxDataService agency(*m_agency.server, kKey);
     agency.stage("0", kTokenC);
     attach({kSin1});
     onWorker([&] {
@@ -286,7 +252,7 @@ void TstTddWebService::dataRounds()
     QFETCH(QStringList, rounds);
     QFETCH(QString, codes);
     QFETCH(QStringList, tokens);
-    FakeTaxDataService agency(*m_server, kKey);
+    FakeTaxDataService agency(*m_agency.server, kKey);
     int round = 0;
     for (const QString& r : rounds) {
         const QByteArray next = "next-token-" + QByteArray::number(++round);
@@ -317,7 +283,7 @@ void TstTddWebService::dataRounds()
 
 void TstTddWebService::eachRoundHasAFreshCreatedTime()
 {
-    FakeTaxDataService agency(*m_server, kKey);
+    FakeTaxDataService agency(*m_agency.server, kKey);
     agency.data("0", "next-token-1");
     agency.data("10", "t");
     m_service->setPacingMs(1100, 0); // the created time counts whole seconds
@@ -344,7 +310,7 @@ void TstTddWebService::autoFillStoresAskedPersonsOnly()
     QFETCH(QByteArray, prefix);
     const QByteArray asked = personItem(prefix, kSin1, "150.00");
     const QByteArray stranger = personItem(prefix, "999999998", "999.00");
-    FakeTaxDataService agency(*m_server, kKey);
+    FakeTaxDataService agency(*m_agency.server, kKey);
     agency.data("20", "t", delivery(prefix, stranger + asked));
     attach({kSin1, kSin2});
     QCOMPARE(m_service->webReturnSetTokenA(kTokenA), 0);
@@ -352,15 +318,15 @@ void TstTddWebService::autoFillStoresAskedPersonsOnly()
 
     QVERIFY2(m_dialog->joined().endsWith("81,85,85,90,99:1001"), qPrintable(m_dialog->joined()));
     QCOMPARE(m_dialog->recordCount, 1);
-    QCOMPARE(m_db->value("select count(*) from tb_taxdata").toInt(), 1);
-    QCOMPARE(m_db->value("select data1 from tb_taxdata").toByteArray(), asked);
-    QCOMPARE(m_db->value(QString("select count(*) from tb_taxpayers where sin='%1'").arg(kSin1)).toInt(), 1);
-    QCOMPARE(m_db->value(QString("select count(*) from tb_taxpayers where sin='%1'").arg(kSin2)).toInt(), 0);
+    QCOMPARE(m_agency.db->value("select count(*) from tb_taxdata").toInt(), 1);
+    QCOMPARE(m_agency.db->value("select data1 from tb_taxdata").toByteArray(), asked);
+    QCOMPARE(m_agency.db->value(QString("select count(*) from tb_taxpayers where sin='%1'").arg(kSin1)).toInt(), 1);
+    QCOMPARE(m_agency.db->value(QString("select count(*) from tb_taxpayers where sin='%1'").arg(kSin2)).toInt(), 0);
 }
 
 void TstTddWebService::noticeMessagesAndStore()
 {
-    FakeTaxDataService agency(*m_server, kKey, true);
+    FakeTaxDataService agency(*m_agency.server, kKey, true);
     agency.data("20", "t", noticeDelivery(noticeItem(kSin1, "Your refund is $120") + noticeItem(kSin2, "")));
     attach({kSin1, kSin2}, 2);
     QCOMPARE(m_service->webReturnSetTokenA(kTokenA), 0);
@@ -371,7 +337,7 @@ void TstTddWebService::noticeMessagesAndStore()
     QCOMPARE(m_dialog->messages.value(kSin1), QString("For tax payer (S.I.N. %1), Your refund is $120.").arg(kSin1));
     QCOMPARE(m_dialog->messages.value(kSin2), QString("For tax payer (S.I.N. %1), no message presents.").arg(kSin2));
     // Each stored reply holds its own notice only.
-    const QByteArray first = m_db->value(QString("select data1 from tb_taxnoa n join tb_taxpayers p on p.id=n.uid "
+    const QByteArray first = m_agency.db->value(QString("select data1 from tb_taxnoa n join tb_taxpayers p on p.id=n.uid "
                                                  "where p.sin='%1'").arg(kSin1)).toByteArray();
     QVERIFY(first.contains(hashOf(kSin1)));
     QVERIFY(!first.contains(hashOf(kSin2)));
@@ -380,12 +346,12 @@ void TstTddWebService::noticeMessagesAndStore()
 
 void TstTddWebService::noticeWithT1NoticeHasNoMessage()
 {
-    CDeploymentData::useLocalServices(m_server->port());
-    FakeNoticeRenderer renderer(*m_server);
+    CDeploymentData::useLocalServices(m_agency.server->port());
+    FakeNoticeRenderer renderer(*m_agency.server);
     renderer.answerPage("<html>notice</html>");
     QByteArray item = noticeItem(kSin1, "Your refund is $120");
     item.replace("</NoticeOfAssessmentItem>", "<T1Notice><Line>1</Line></T1Notice></NoticeOfAssessmentItem>");
-    FakeTaxDataService agency(*m_server, kKey, true);
+    FakeTaxDataService agency(*m_agency.server, kKey, true);
     agency.data("20", "t", noticeDelivery(item));
     attach({kSin1}, 2);
     QCOMPARE(m_service->webReturnSetTokenA(kTokenA), 0);
@@ -395,7 +361,7 @@ void TstTddWebService::noticeWithT1NoticeHasNoMessage()
     QCOMPARE(m_dialog->recordCount, 1);
     QVERIFY(m_dialog->messages.isEmpty());
     QCOMPARE(renderer.posts().size(), 1);
-    QCOMPARE(m_db->value("select count(*) from tb_taxnoa").toInt(), 1);
+    QCOMPARE(m_agency.db->value("select count(*) from tb_taxnoa").toInt(), 1);
 }
 
 void TstTddWebService::offlineParsersReportBadReplies_data()
@@ -474,7 +440,7 @@ void TstTddWebService::endedDialogReceivesNothing()
     QCoreApplication::sendPostedEvents();
     QCOMPARE(m_service->postProgressMessage(10), 1);
     QCOMPARE(m_service->wsGetTokenC(), -5);
-    QCOMPARE(m_server->count(), 0);
+    QCOMPARE(m_agency.server->count(), 0);
     m_dialog.reset(new ProgressRecorder); // for cleanup
 }
 

@@ -34,36 +34,6 @@ namespace {
 
 using Window = std::unique_ptr<MainWindow>;
 
-Window shownWindow()
-{
-    Window w(MainWindow::getInstance(nullptr));
-    w->show();
-    w->activateWindow();
-    // Typing needs the focus, which only the active window has.
-    QApplication::setActiveWindow(w.get());
-    if (!QTest::qWaitForWindowActive(w.get())) qWarning("the window did not become active");
-    return w;
-}
-
-// The first editing widget of `field` among the editor's pages.
-QLineEdit* fieldEditor(Form_Return* editor, const QString& field)
-{
-    for (BaseTaxPage* page : editor->pages())
-        if (auto* taxPage = qobject_cast<TaxFormPage*>(page))
-            if (auto* edit = qobject_cast<QLineEdit*>(taxPage->editorOf(field))) return edit;
-    return nullptr;
-}
-
-// Shows the edit's page, focuses the edit and replaces its text.
-void typeInto(Form_Return* editor, QLineEdit* edit, const QString& text)
-{
-    for (int i = 0; i < editor->formTabs()->count(); ++i)
-        if (editor->formTabs()->widget(i)->isAncestorOf(edit)) editor->formTabs()->setCurrentIndex(i);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-}
-
 QStringList statusTexts(MainWindow* w)
 {
     QStringList out;
@@ -109,10 +79,7 @@ private:
     QString scenarioFile(const QString& scenario, const QString& name,
                          const std::function<void(QJsonObject&)>& edit = {})
     {
-        const QString path = m_dir.filePath(name);
-        QString error;
-        if (!writeScenarioFile(scenario, path, &error, edit)) qWarning() << error;
-        return path;
+        return scenarioFileIn(m_dir.path(), scenario, name, edit);
     }
     QTemporaryDir m_dir;
 };
@@ -131,10 +98,9 @@ void FormReturnTest::editRecalculatesTheReturn()
     const auto expected = readCalculated(scenarioFile("employee_t4_on", "expected.r21", withSlipBox("14", amount)));
     QVERIFY(expected);
 
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
-    w->openReturnFile(path);
-    Form_Return* editor = shownEditor(w.get());
+    Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
     QCOMPARE(editor->formDescription()->text(), QStringLiteral("Return opened"));
     QCOMPARE(editor->currentForm(), editor->familyData()->taxpayer()->t1());
@@ -143,9 +109,9 @@ void FormReturnTest::editRecalculatesTheReturn()
     FolderView* tree = editor->folderView();
     tree->setCurrentItem(tree->slipsRoot()->child(0));
     QCOMPARE(editor->currentForm(), editor->familyData()->taxpayer()->slips().front()->object);
-    QLineEdit* box14 = fieldEditor(editor, "14");
+    QLineEdit* box14 = fieldEdit(editor, "14");
     QVERIFY(box14);
-    typeInto(editor, box14, QString::number(amount, 'f', 2));
+    typeIntoField(editor, box14, QString::number(amount, 'f', 2));
     QTest::keyClick(box14, Qt::Key_Return);
 
     const TaxData_T1New* t1 = editor->familyData()->taxpayer()->t1();
@@ -167,16 +133,15 @@ void FormReturnTest::editRecalculatesTheReturn()
 void FormReturnTest::typedAmountReachesTheFileOnSave()
 {
     QString path = scenarioFile("employee_t4_on", "typed.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
-    w->openReturnFile(path);
-    Form_Return* editor = shownEditor(w.get());
+    Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
     FolderView* tree = editor->folderView();
     tree->setCurrentItem(tree->slipsRoot()->child(0));
-    QLineEdit* box14 = fieldEditor(editor, "14");
+    QLineEdit* box14 = fieldEdit(editor, "14");
     QVERIFY(box14);
-    typeInto(editor, box14, "65000");
+    typeIntoField(editor, box14, "65000");
     QCOMPARE(QApplication::focusWidget(), box14);
     w->findChild<QAction*>("actionSave_Return")->trigger();
 
@@ -207,10 +172,9 @@ void FormReturnTest::editThatAddsAFormResyncsTheTree()
     QFETCH(QString, box);
     QFETCH(bool, addsForm);
     QString path = scenarioFile("employee_t4_on", "resync.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
-    w->openReturnFile(path);
-    Form_Return* editor = shownEditor(w.get());
+    Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
     FolderView* tree = editor->folderView();
     QList<QTreeWidgetItem*> before;
@@ -218,9 +182,9 @@ void FormReturnTest::editThatAddsAFormResyncsTheTree()
     const int formsBefore = editor->familyData()->GetCountOfForm(0);
 
     tree->setCurrentItem(tree->slipsRoot()->child(0));
-    QLineEdit* edit = fieldEditor(editor, box);
+    QLineEdit* edit = fieldEdit(editor, box);
     QVERIFY(edit);
-    typeInto(editor, edit, "5000");
+    typeIntoField(editor, edit, "5000");
     QTest::keyClick(edit, Qt::Key_Return);
 
     QCOMPARE(editor->familyData()->GetCountOfForm(0) > formsBefore, addsForm);
@@ -243,10 +207,9 @@ void FormReturnTest::editThatAddsAFormResyncsTheTree()
 void FormReturnTest::personSwitchRestoresTheItem()
 {
     QString path = scenarioFile("retired_couple_pension_split_on", "couple.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
-    w->openReturnFile(path);
-    Form_Return* editor = shownEditor(w.get());
+    Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
     CFamilyTaxData* data = editor->familyData();
     QComboBox* chooser = editor->personChooser();
@@ -307,10 +270,9 @@ void FormReturnTest::helpRoots()
     QFETCH(QString, root);
     QFETCH(QString, page);
     QString path = scenarioFile("employee_t4_on", "help.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
-    w->openReturnFile(path);
-    Form_Return* editor = shownEditor(w.get());
+    Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
     CTaxData_Form* t1 = editor->currentForm();
     QVERIFY(t1);
@@ -343,10 +305,9 @@ void FormReturnTest::helpRoots()
 void FormReturnTest::removedTabsForgetTheForm()
 {
     QString path = scenarioFile("employee_t4_on", "removed.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
-    w->openReturnFile(path);
-    Form_Return* editor = shownEditor(w.get());
+    Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
     QVERIFY(editor->currentForm());
     CString ignored;
@@ -369,10 +330,9 @@ void FormReturnTest::forwardEdit()
 {
     QFETCH(int, answer);
     QString path = scenarioFile("employee_t4_on", "forward.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
-    w->openReturnFile(path);
-    Form_Return* editor = shownEditor(w.get());
+    Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
     constexpr int kSchedule9 = 9;
     QVERIFY(!editor->familyData()->HasForm(kSchedule9));
@@ -415,10 +375,9 @@ void FormReturnTest::eSignatureEvents()
     QFETCH(bool, formPresent);
     QFETCH(QString, message);
     QString path = scenarioFile("employee_t4_on", "sign.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
-    w->openReturnFile(path);
-    Form_Return* editor = shownEditor(w.get());
+    Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
     CFamilyTaxData* data = editor->familyData();
     if (formPresent) QVERIFY(data->GetFormDataItem(formType, true));
@@ -464,10 +423,9 @@ void FormReturnTest::mailingAddressEvent()
     QFETCH(QString, scenario);
     QFETCH(bool, copied);
     QString path = scenarioFile(scenario, "mail.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
-    w->openReturnFile(path);
-    Form_Return* editor = shownEditor(w.get());
+    Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
     CFamilyTaxData* data = editor->familyData();
     data->taxpayer()->t1()->setString("mailing_address", "12 Elm St");
@@ -480,12 +438,11 @@ void FormReturnTest::mailingAddressEvent()
 void FormReturnTest::refreshEventShowsTheData()
 {
     QString path = scenarioFile("employee_t4_on", "refresh.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
-    w->openReturnFile(path);
-    Form_Return* editor = shownEditor(w.get());
+    Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
-    QLineEdit* firstName = fieldEditor(editor, "first_name");
+    QLineEdit* firstName = fieldEdit(editor, "first_name");
     QVERIFY(firstName);
     editor->familyData()->taxpayer()->t1()->setString("first_name", "Ngozi");
     QVERIFY(firstName->text() != "Ngozi");
@@ -497,10 +454,9 @@ void FormReturnTest::refreshEventShowsTheData()
 void FormReturnTest::copyPreparerEvent()
 {
     QString path = scenarioFile("retired_couple_pension_split_on", "preparer.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
-    w->openReturnFile(path);
-    Form_Return* editor = shownEditor(w.get());
+    Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
     const PreparerSettings saved = preparerSettings();
     preparerSettings().BusinessName = "Ledger and Sons";
@@ -510,7 +466,7 @@ void FormReturnTest::copyPreparerEvent()
     CFamilyTaxData* data = editor->familyData();
     QCOMPARE(data->taxpayer()->t1()->getString("preparer_name"), CString("Ledger and Sons"));
     QCOMPARE(data->spouse()->t1()->getString("preparer_name"), CString("Ledger and Sons"));
-    if (QLineEdit* shownName = fieldEditor(editor, "preparer_name"))
+    if (QLineEdit* shownName = fieldEdit(editor, "preparer_name"))
         QCOMPARE(shownName->text(), QStringLiteral("Ledger and Sons"));
     QVERIFY(prompts.asked().isEmpty());
 }
@@ -531,11 +487,10 @@ void FormReturnTest::leftPaneWidthSetting()
     QFETCH(int, left);
     TabWndApp::getMainApp()->config().m_LeftPaneSize = setting;
     QString path = scenarioFile("employee_t4_on", "pane.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     w->resize(1200, 700);
     Prompt::Scripted prompts;
-    w->openReturnFile(path);
-    Form_Return* editor = shownEditor(w.get());
+    Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
     auto* splitter = editor->findChild<QSplitter*>("splitter");
     QVERIFY(splitter->sizes().at(0) + splitter->sizes().at(1) > 270);

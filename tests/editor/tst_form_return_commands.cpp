@@ -166,11 +166,8 @@ void FormReturnCommandsTest::cleanup()
 
 Form_Return* FormReturnCommandsTest::open(const char* scenario)
 {
-    m_path = m_dir->filePath(QStringLiteral("%1.r21").arg(scenario));
-    QString error;
-    if (!writeScenarioFile(QString::fromLatin1(scenario), m_path, &error)) qWarning() << error;
-    m_window->openReturnFile(m_path);
-    return shownEditor(m_window.get());
+    m_path = scenarioFileIn(m_dir->path(), QString::fromLatin1(scenario), QStringLiteral("%1.r21").arg(scenario));
+    return openInEditor(m_window.get(), m_path);
 }
 
 // ------------------------------------------------------------ adding forms

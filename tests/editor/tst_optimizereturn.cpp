@@ -109,13 +109,8 @@ void seed(CFamilyTaxData& family, DataShareAmtDlg& shares)
     }
 }
 
-std::unique_ptr<CFamilyTaxData> built(const Edit& edit = {})
-{
-    QString error;
-    std::unique_ptr<CFamilyTaxData> family = Scenario::build(scenarioJson(kCouple, edit), &error);
-    if (!family) qWarning() << error;
-    return family;
-}
+// The couple's return, changed by `edit` when given.
+std::unique_ptr<CFamilyTaxData> built(const Edit& edit = {}) { return builtScenario(kCouple, edit); }
 
 // Drives each modal widget once, as it comes up.
 class ModalDriver
@@ -189,14 +184,10 @@ private:
     Opened open(const QString& name, const Edit& edit)
     {
         Opened out;
-        const QString path = m_dir.filePath(name + QStringLiteral(".r21"));
-        QString error;
-        if (!writeScenarioFile(kCouple, path, &error, edit)) qWarning() << error;
+        const QString path = scenarioFileIn(m_dir.path(), kCouple, name + QStringLiteral(".r21"), edit);
         out.window.reset(MainWindow::getInstance(nullptr));
         out.window->show();
-        QString p = path;
-        out.window->openReturnFile(p);
-        out.editor = shownEditor(out.window.get());
+        out.editor = openInEditor(out.window.get(), path);
         return out;
     }
     static void optimize(MainWindow* window)

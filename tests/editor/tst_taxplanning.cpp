@@ -28,14 +28,6 @@ namespace {
 
 const char* const kRows[] = {"RRSP", "Donation", "Income", "Deduction"};
 
-std::unique_ptr<CFamilyTaxData> built(const QString& scenario, const std::function<void(QJsonObject&)>& edit = {})
-{
-    QString error;
-    std::unique_ptr<CFamilyTaxData> family = Scenario::build(scenarioJson(scenario, edit), &error);
-    if (!family) qWarning() << error;
-    return family;
-}
-
 QSlider* slider(QWidget* dialog, const QString& row)
 {
     return dialog->findChild<QSlider*>(QStringLiteral("sld") + row);
@@ -138,7 +130,7 @@ void TaxPlanningTest::afterLinesMatchBeforeWhenOpenedAndPutBack_data()
 void TaxPlanningTest::afterLinesMatchBeforeWhenOpenedAndPutBack()
 {
     QFETCH(QString, scenario);
-    auto family = built(scenario);
+    auto family = builtScenario(scenario);
     QVERIFY(family);
     DlgTaxPlanning dialog(family.get(), nullptr);
     const QStringList before = resultLines(&dialog, 2);
@@ -177,7 +169,7 @@ void TaxPlanningTest::maximumTextIsReadAsAWholeAmount()
     QFETCH(QString, shown);
     QFETCH(int, sliderMaximum);
     // Schedule 7 starts the RRSP row at 5000: a maximum of 0 must pull it down.
-    auto family = built("rrsp_child_care_on");
+    auto family = builtScenario("rrsp_child_care_on");
     QVERIFY(family);
     DlgTaxPlanning dialog(family.get(), nullptr);
     QCOMPARE(slider(&dialog, "RRSP")->value(), 5000);
@@ -198,7 +190,7 @@ void TaxPlanningTest::maximumTextIsReadAsAWholeAmount()
 
 void TaxPlanningTest::loweredMaximumPullsTheSliderDown()
 {
-    auto family = built("rrsp_child_care_on");
+    auto family = builtScenario("rrsp_child_care_on");
     QVERIFY(family);
     DlgTaxPlanning dialog(family.get(), nullptr);
     const QStringList opened = resultLines(&dialog, 1);
@@ -233,7 +225,7 @@ void TaxPlanningTest::resultLinesOfSingleAndCoupledReturns()
     QFETCH(QString, scenario);
     QFETCH(bool, spouse);
     QFETCH(bool, coupled);
-    auto family = built(scenario);
+    auto family = builtScenario(scenario);
     QVERIFY(family);
     if (spouse) family->setCurIndv(CFamilyTaxData::kSpouse);
     DlgTaxPlanning dialog(family.get(), nullptr);
@@ -274,7 +266,7 @@ void TaxPlanningTest::itemsAddBesideWhatTheUserEntered()
     QFETCH(QString, row);
     QFETCH(QString, entered);
     QFETCH(QString, total);
-    auto family = built("employee_t4_on", [](QJsonObject& root) {
+    auto family = builtScenario("employee_t4_on", [](QJsonObject& root) {
         QJsonObject taxpayer = root.value("taxpayer").toObject();
         QJsonObject t1 = taxpayer.value("t1").toObject();
         t1.insert("lines", QJsonObject{{"13000", 250}, {"23200", 120}});
@@ -313,7 +305,7 @@ void TaxPlanningTest::donationSliderAtZero()
     QFETCH(QString, scenario);
     QFETCH(QString, maximum);
     QFETCH(bool, schedule);
-    auto family = built(scenario);
+    auto family = builtScenario(scenario);
     QVERIFY(family);
     DlgTaxPlanning dialog(family.get(), nullptr);
     if (!maximum.isEmpty()) typeMaximum(&dialog, "Donation", maximum);

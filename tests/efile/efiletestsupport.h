@@ -3,22 +3,25 @@
 // back out of it.
 
 #include <cstdio>
+#include <functional>
 #include <map>
 
 #include <QByteArray>
+#include <QFile>
 #include <QProcess>
 #include <QStringList>
 #include <QXmlStreamReader>
+#include <QtTest>
 
 #include "individualtaxdata.h"
 #include "netfileparam.h"
 
-// The whole electronic return as written to a file; *rc gets the result.
-inline QByteArray electronicFile(IndividualTaxData& person, unsigned char mode, int* rc = nullptr)
+// What `write` puts in a file; *rc gets what it returns.
+inline QByteArray writtenToFile(const std::function<int(FILE*)>& write, int* rc = nullptr)
 {
     FILE* out = std::tmpfile();
     if (!out) return QByteArray();
-    const int result = person.CreateElectronicFile(nullptr, out, mode);
+    const int result = write(out);
     if (rc) *rc = result;
     QByteArray bytes;
     std::fflush(out);
@@ -28,6 +31,28 @@ inline QByteArray electronicFile(IndividualTaxData& person, unsigned char mode, 
     while ((n = std::fread(buffer, 1, sizeof buffer, out)) > 0) bytes.append(buffer, int(n));
     std::fclose(out);
     return bytes;
+}
+
+// The whole electronic return as written to a file; *rc gets the result.
+inline QByteArray electronicFile(IndividualTaxData& person, unsigned char mode, int* rc = nullptr)
+{
+    return writtenToFile([&person, mode](FILE* out) { return person.CreateElectronicFile(nullptr, out, mode); }, rc);
+}
+
+// Checks `bytes` against the golden file at `path`; with QUILLMERE_WRITE_GOLDEN
+// set, writes them there instead.
+inline void compareWithGolden(const QByteArray& bytes, const QString& path)
+{
+    if (qEnvironmentVariableIsSet("QUILLMERE_WRITE_GOLDEN")) {
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        qWarning("wrote %s", qPrintable(path));
+        return;
+    }
+    QFile golden(path);
+    QVERIFY2(golden.open(QIODevice::ReadOnly), qPrintable(path));
+    QCOMPARE(bytes, golden.readAll());
 }
 
 // The field map of one run of the return lines, written nowhere.

@@ -219,17 +219,7 @@ void TestElectronicFile::matchesGoldenFile()
     QCOMPARE(repeated(back.returnLineCodes), QStringList());
     QCOMPARE(electronicFile(f.person, mode), xml);   // the same bytes every time
 
-    const QString path = goldenPath(QString::fromLatin1(QTest::currentDataTag()));
-    if (qEnvironmentVariableIsSet("QUILLMERE_WRITE_GOLDEN")) {
-        QFile out(path);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(xml);
-        qWarning("wrote %s", qPrintable(path));
-        return;
-    }
-    QFile golden(path);
-    QVERIFY2(golden.open(QIODevice::ReadOnly), qPrintable(path));
-    QCOMPARE(xml, golden.readAll());
+    compareWithGolden(xml, goldenPath(QString::fromLatin1(QTest::currentDataTag())));
 }
 
 void TestElectronicFile::readsBackWhatWasTyped_data()

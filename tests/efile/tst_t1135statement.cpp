@@ -89,17 +89,7 @@ void detailed(T1135Fixture& f)
 
 QByteArray statement(IndividualTaxData& person, int* rc)
 {
-    FILE* out = std::tmpfile();
-    if (!out) return QByteArray();
-    *rc = person.getT1135XMLContent(out);
-    QByteArray bytes;
-    std::fflush(out);
-    std::rewind(out);
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, out)) > 0) bytes.append(buffer, int(n));
-    std::fclose(out);
-    return bytes;
+    return writtenToFile([&person](FILE* out) { return person.getT1135XMLContent(out); }, rc);
 }
 
 // Every text of each element, in order, as a namespace-aware reader sees it.
@@ -179,17 +169,7 @@ void TestT1135Statement::matchesGoldenFile()
     QCOMPARE(readBack(xml).error, QString());   // well-formed, every element in a namespace
     QVERIFY(!xml.contains("$$("));
 
-    const QString path = goldenPath(QString::fromLatin1(QTest::currentDataTag()));
-    if (qEnvironmentVariableIsSet("QUILLMERE_WRITE_GOLDEN")) {
-        QFile out(path);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(xml);
-        qWarning("wrote %s", qPrintable(path));
-        return;
-    }
-    QFile golden(path);
-    QVERIFY2(golden.open(QIODevice::ReadOnly), qPrintable(path));
-    QCOMPARE(xml, golden.readAll());
+    compareWithGolden(xml, goldenPath(QString::fromLatin1(QTest::currentDataTag())));
 }
 
 void TestT1135Statement::readsBackWhatWasTyped()

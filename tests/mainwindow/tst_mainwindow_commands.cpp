@@ -17,6 +17,7 @@
 #include <QTextEdit>
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSqlDatabase>
@@ -48,16 +49,6 @@ namespace {
 
 using Window = std::unique_ptr<MainWindow>;
 
-Window shownWindow()
-{
-    Window w(MainWindow::getInstance(nullptr));
-    w->show();
-    w->activateWindow();
-    QApplication::setActiveWindow(w.get());
-    if (!QTest::qWaitForWindowActive(w.get())) qWarning("the window did not become active");
-    return w;
-}
-
 QAction* action(MainWindow* w, const QString& name) { return w->findChild<QAction*>(name); }
 
 // Runs a command's slot even when its action is disabled, as a stray
@@ -68,26 +59,14 @@ void runSlot(MainWindow* w, const QString& name)
     QVERIFY2(QMetaObject::invokeMethod(w, slot.constData()), slot.constData());
 }
 
-QLineEdit* fieldEditor(Form_Return* editor, const QString& field)
-{
-    for (BaseTaxPage* page : editor->pages())
-        if (auto* taxPage = qobject_cast<TaxFormPage*>(page))
-            if (auto* edit = qobject_cast<QLineEdit*>(taxPage->editorOf(field))) return edit;
-    return nullptr;
-}
-
 // Types into a box of the first slip, without pressing Return.
 QLineEdit* typeIntoFirstSlip(Form_Return* editor, const QString& box, const QString& text)
 {
     FolderView* tree = editor->folderView();
     tree->setCurrentItem(tree->slipsRoot()->child(0));
-    QLineEdit* edit = fieldEditor(editor, box);
+    QLineEdit* edit = fieldEdit(editor, box);
     if (!edit) return nullptr;
-    for (int i = 0; i < editor->formTabs()->count(); ++i)
-        if (editor->formTabs()->widget(i)->isAncestorOf(edit)) editor->formTabs()->setCurrentIndex(i);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
+    typeIntoField(editor, edit, text);
     return edit;
 }
 
@@ -110,6 +89,37 @@ public:
 private:
     QTimer m_timer;
     QStringList m_seen;
+};
+
+// A plain file stands where the run folder was, so nothing can be made
+// there, until restore() or the end of the scope puts the folder back.
+class RunFolderBlocked
+{
+public:
+    RunFolderBlocked()
+        : m_run(TabWndApp::getMainApp()->runFolder().toQString()), m_away(m_run + QStringLiteral(".away"))
+    {
+        m_moved = QDir().rename(m_run, m_away);
+        QFile blocker(m_run);
+        m_blocked = m_moved && blocker.open(QIODevice::WriteOnly);
+    }
+    ~RunFolderBlocked() { restore(); }
+    bool isBlocked() const { return m_blocked; }
+    const QString& path() const { return m_run; }
+    // True once the folder is back in its place.
+    bool restore()
+    {
+        if (!m_moved) return QFileInfo(m_run).isDir();
+        QFile::remove(m_run);
+        m_moved = !QDir().rename(m_away, m_run);
+        return !m_moved;
+    }
+
+private:
+    QString m_run;
+    QString m_away;
+    bool m_moved = false;
+    bool m_blocked = false;
 };
 
 // Takes the place of the desktop's handler for local files.
@@ -290,7 +300,7 @@ void MainWindowCommandsTest::forwardingOnStartPage_data()
 void MainWindowCommandsTest::forwardingOnStartPage()
 {
     QFETCH(QString, name);
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
     DialogCloser dialogs;
     const QString text = action(w.get(), name)->text();
@@ -329,10 +339,9 @@ void MainWindowCommandsTest::forwardingStoresTypedAmountFirst_data()
 void MainWindowCommandsTest::removeSlipBeingTyped()
 {
     QString path = returnFile(kCouple, "couple.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
-    w->openReturnFile(path);
-    Form_Return* editor = shownEditor(w.get());
+    Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
     const auto& slips = editor->familyData()->taxpayer()->slips();
     const size_t before = slips.size();
@@ -351,10 +360,9 @@ void MainWindowCommandsTest::forwardingStoresTypedAmountFirst()
     QFETCH(QString, question);
     QFETCH(QString, newText);
     QString path = returnFile(kCouple, "couple.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
-    w->openReturnFile(path);
-    Form_Return* editor = shownEditor(w.get());
+    Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
     QVERIFY(editor->familyData()->IsCoupledReturn());
     CTaxData_Form* slip = editor->familyData()->taxpayer()->slips().front()->object;
@@ -404,10 +412,9 @@ void MainWindowCommandsTest::addSlip()
     QFETCH(QString, name);
     QFETCH(int, type);
     QString path = returnFile("employee_t4_on", "slips.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
-    w->openReturnFile(path);
-    Form_Return* editor = shownEditor(w.get());
+    Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
     const auto& slips = editor->familyData()->taxpayer()->slips();
     const auto countOf = [&slips](int t) {
@@ -431,7 +438,7 @@ void MainWindowCommandsTest::addSlip()
 
 void MainWindowCommandsTest::addSlipOnStartPage()
 {
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
     QVERIFY(!action(w.get(), "actionAdd_T3_slip")->isEnabled());
     QVERIFY(!action(w.get(), "actionAdd_T4_slip")->isEnabled());
@@ -446,8 +453,7 @@ void MainWindowCommandsTest::addSlipOnStartPage()
     // The T5008 box comes anywhere: on the start page and over a return.
     action(w.get(), "actionAdd_T5008_slip")->trigger();
     QString path = returnFile("employee_t4_on", "t5008.r21");
-    w->openReturnFile(path);
-    Form_Return* editor = shownEditor(w.get());
+    Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
     const size_t slips = editor->familyData()->taxpayer()->slips().size();
     action(w.get(), "actionAdd_T5008_slip")->trigger();
@@ -465,7 +471,7 @@ void MainWindowCommandsTest::fontSteps()
 {
     QString first = returnFile("employee_t4_on", "first.r21");
     QString second = returnFile("employee_t4_on", "second.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
     w->openReturnFile(first);
     Form_Return* other = shownEditor(w.get());
@@ -499,10 +505,9 @@ void MainWindowCommandsTest::fontBounds()
     QFETCH(int, steps);
     QFETCH(int, bound);
     QString path = returnFile("employee_t4_on", "bounds.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
-    w->openReturnFile(path);
-    Form_Return* editor = shownEditor(w.get());
+    Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
     for (int i = 0; i < steps; ++i) action(w.get(), name)->trigger();
     QCOMPARE(editor->fontSize(), bound);
@@ -511,7 +516,7 @@ void MainWindowCommandsTest::fontBounds()
 
 void MainWindowCommandsTest::colour()
 {
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
     CT1AppConfig& config = TabWndApp::getMainApp()->config();
 
@@ -529,8 +534,7 @@ void MainWindowCommandsTest::colour()
     QCOMPARE(prompts.asked().at(1).color, QColor("#d0f1ff"));
 
     QString path = returnFile("employee_t4_on", "colour.r21");
-    w->openReturnFile(path);
-    Form_Return* editor = shownEditor(w.get());
+    Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
     QVERIFY2(editor->folderView()->styleSheet().contains("#12abef"), qPrintable(editor->folderView()->styleSheet()));
 
@@ -546,7 +550,7 @@ void MainWindowCommandsTest::colour()
 void MainWindowCommandsTest::maximizeViewAlternates()
 {
     QString path = returnFile("employee_t4_on", "view.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
     w->openReturnFile(path);
     QVERIFY(shownEditor(w.get()));
@@ -575,10 +579,9 @@ void MainWindowCommandsTest::t1135()
     QFETCH(bool, withForm);
     QFETCH(QString, message);
     QString path = returnFile("employee_t4_on", "t1135.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
-    w->openReturnFile(path);
-    Form_Return* editor = shownEditor(w.get());
+    Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
     if (withForm) QVERIFY(editor->familyData()->taxpayer()->GetFormData(FormType::T1135, true));
     action(w.get(), "actionFile_T1135_Online")->trigger();
@@ -590,23 +593,16 @@ void MainWindowCommandsTest::t1135()
 void MainWindowCommandsTest::t1135RunFolderIsAFile()
 {
     QString path = returnFile("employee_t4_on", "t1135.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
-    w->openReturnFile(path);
-    Form_Return* editor = shownEditor(w.get());
+    Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
     QVERIFY(editor->familyData()->taxpayer()->GetFormData(FormType::T1135, true));
 
-    const QString run = TabWndApp::getMainApp()->runFolder().toQString();
-    const QString away = run + QStringLiteral(".away");
-    QVERIFY(QDir().rename(run, away));
-    {
-        QFile blocker(run);
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-    }
+    RunFolderBlocked blocked;
+    QVERIFY(blocked.isBlocked());
     action(w.get(), "actionFile_T1135_Online")->trigger();
-    QFile::remove(run);
-    QVERIFY(QDir().rename(away, run));
+    QVERIFY(blocked.restore());
 
     QCOMPARE(prompts.texts(),
              QStringList{"NetFile/EFile cannot be created, please check firewall and anti-virus software settings."});
@@ -654,7 +650,7 @@ void MainWindowCommandsTest::notFiledReport()
         listed << qMakePair(QString(row.name), returnFile(row.scenario, row.name, row.status, row.spouseStatus));
     QVERIFY(listReturns(listed));
     QVERIFY(QFile::remove(m_dir->filePath("deleted.r21")));
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
 
     const QString report = runReport(w.get());
@@ -667,7 +663,7 @@ void MainWindowCommandsTest::notFiledReport()
 
 void MainWindowCommandsTest::notFiledReportOfEmptyList()
 {
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
     QCOMPARE(runReport(w.get()), QStringLiteral("Summary: Total files scaned: 0;  Not-filed files: 0\n\n"));
 }
@@ -679,7 +675,7 @@ void MainWindowCommandsTest::notFiledReportFollowsTheFilter()
     for (const char* name : {"alpha", "beta", "gamma"})
         listed << qMakePair(QString(name), returnFile("employee_t4_on", QString(name) + ".r21"));
     QVERIFY(listReturns(listed));
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
     w->startPage()->show();
     QTest::keyClicks(w->startPage()->findChild<QLineEdit*>("edtFilter"), "bet");
@@ -694,22 +690,16 @@ void MainWindowCommandsTest::notFiledReportFollowsTheFilter()
 
 void MainWindowCommandsTest::notFiledReportCannotBeCreated()
 {
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
     UrlRecorder desktop;
-    const QString run = TabWndApp::getMainApp()->runFolder().toQString();
-    const QString away = run + QStringLiteral(".away");
-    QVERIFY(QDir().rename(run, away));
-    {
-        QFile blocker(run);
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-    }
+    RunFolderBlocked blocked;
+    QVERIFY(blocked.isBlocked());
     action(w.get(), "actionFind_Returns_Not_Filed_Online")->trigger();
-    QFile::remove(run);
-    QVERIFY(QDir().rename(away, run));
+    QVERIFY(blocked.restore());
 
     QCOMPARE(prompts.texts().size(), 1);
-    QVERIFY2(prompts.texts().first().startsWith("cannot create report file " + run + "/filing"),
+    QVERIFY2(prompts.texts().first().startsWith("cannot create report file " + blocked.path() + "/filing"),
              qPrintable(prompts.texts().first()));
     QVERIFY(desktop.opened.isEmpty());
 }
@@ -738,7 +728,7 @@ void MainWindowCommandsTest::linkBoxes()
     QFETCH(QString, title);
     QFETCH(QString, text);
     QFETCH(QString, link);
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
     action(w.get(), name)->trigger();
     QCOMPARE(prompts.titles(), QStringList{title});
@@ -776,7 +766,7 @@ void MainWindowCommandsTest::supportUpload()
     m_server->script(kUploadPath, FakeReply::text("ok"));
     TabWndApp::getMainApp()->config().m_QuillmereWebServer = CString(m_server->host());
     QString path = returnFile("employee_t4_on", "help me.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
     w->openReturnFile(path);
     QVERIFY(shownEditor(w.get()));
@@ -821,7 +811,7 @@ void MainWindowCommandsTest::supportUploadFails()
     m_server->script(kUploadPath, how == 0 ? FakeReply::text("error", 500) : FakeReply::drop());
     TabWndApp::getMainApp()->config().m_QuillmereWebServer = CString(m_server->host());
     QString path = returnFile("employee_t4_on", "fails.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
     w->openReturnFile(path);
     answerSupportDialog("ada@example.com", "help");
@@ -837,7 +827,7 @@ void MainWindowCommandsTest::supportUploadOfUnsavedReturn()
     QString error;
     std::unique_ptr<CFamilyTaxData> family = Scenario::build(scenarioJson("employee_t4_on"), &error);
     QVERIFY2(family, qPrintable(error));
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
     w->_presentAReturn(-1, nullptr, family.release());
     QVERIFY(shownEditor(w.get()));
@@ -989,7 +979,7 @@ void MainWindowCommandsTest::taxDataCommands()
     const unsigned char savedEdition = TabWndApp::s_appPurpose;
     TabWndApp::s_appPurpose = static_cast<unsigned char>(edition);
     QString path = returnFile("employee_t4_on", "tdd.r21");
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
     QString expectedSin;
     if (withReturn) {
@@ -1070,7 +1060,7 @@ void MainWindowCommandsTest::printFilesWithNoReturn()
     config.m_JAVAPROJPATH = folderSet ? CString(out.filePath("java")) : CString();
     config.m_XMLPATH = CString(out.filePath("xml"));
     config.m_BFORM_XMLPATH = CString(out.filePath("bform"));
-    Window w = shownWindow();
+    Window w = activeMainWindow();
     Prompt::Scripted prompts;
     QVERIFY(!shownEditor(w.get()));
     action(w.get(), "actionGenerate_Print_Files")->trigger();

@@ -40,17 +40,15 @@ QStringList& logged()
 
 void keepLog(QtMsgType, const QMessageLogContext&, const QString& text) { logged() << text; }
 
-QString pdfText(const QByteArray& pdf, const QString& folder)
+// The text of a PDF received as bytes, written to `folder` first.
+QString receivedPdfText(const QByteArray& pdf, const QString& folder)
 {
     const QString path = folder + QStringLiteral("/received.pdf");
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return QString();
     file.write(pdf);
     file.close();
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput());
+    return EditorTest::pdfText(path);
 }
 
 void pressButton(QDialog* dialog, QDialogButtonBox::StandardButton which)
@@ -61,15 +59,12 @@ void pressButton(QDialog* dialog, QDialogButtonBox::StandardButton which)
 // The scenario's taxpayer with an e-mail address, a mailing address and a T183.
 void withEmailAndT183(QJsonObject& root)
 {
+    // A Canadian mailing address, so the return validates clean before printing.
+    withMailingAddress(root);
     QJsonObject taxpayer = root.value("taxpayer").toObject();
     QJsonObject t1 = taxpayer.value("t1").toObject();
     QJsonObject fields = t1.value("fields").toObject();
     fields.insert("email", "taxpayer@example.ca");
-    // A Canadian mailing address, so the return validates clean before printing.
-    fields.insert("mailing_address", "12 Elm Street");
-    fields.insert("mailing_city", "Ottawa");
-    fields.insert("mailing_province", "ON");
-    fields.insert("mailing_postal_code", "K1A 0B1");
     t1.insert("fields", fields);
     taxpayer.insert("t1", t1);
     QJsonArray forms = taxpayer.value("forms").toArray();
@@ -138,11 +133,7 @@ void MainWindowEsignTest::init()
     m_server->clearRequests();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    CT1AppConfig& config = TabWndApp::getMainApp()->config();
-    config.m_RetPath = m_dir->path();
-    config.m_RetPdfPath = m_dir->filePath("printed");
-    config.m_PdfPathSameAsRet = 0;
-    config.m_SaveBackup = 0;
+    saveAndPrintIn(m_dir->path());
     m_window.reset(MainWindow::getInstance(nullptr));
     logged().clear();
 }
@@ -163,9 +154,7 @@ void MainWindowEsignTest::cleanup()
 
 QString MainWindowEsignTest::openScenario()
 {
-    QString path = m_dir->filePath("esign.r21");
-    QString error;
-    if (!writeScenarioFile("employee_t4_on", path, &error, withEmailAndT183)) qWarning() << error;
+    QString path = scenarioFileIn(m_dir->path(), "employee_t4_on", "esign.r21", withEmailAndT183);
     m_window->openReturnFile(path);
     return path;
 }
@@ -204,7 +193,7 @@ void MainWindowEsignTest::printThenEDelivery()
     QCOMPARE(sent.value("email"), QStringLiteral("taxpayer@example.ca"));
     QCOMPARE(sent.value("form"), QStringLiteral("T1GEN"));
     QVERIFY(sent.file.startsWith("%PDF"));
-    const QString text = pdfText(sent.file, m_dir->path());
+    const QString text = receivedPdfText(sent.file, m_dir->path());
     QVERIFY2(text.contains(first.toQString()), qPrintable(text.left(400)));
     QCOMPARE(prompts.texts().mid(1), QStringList{"Delivery link sent."});
     QCOMPARE(prompts.unanswered(), 0);

@@ -29,14 +29,6 @@ using namespace EditorTest;
 
 namespace {
 
-QString pdfText(const QString& pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 void click(QWidget* dialog, const QString& name)
 {
     auto* button = dialog->findChild<QAbstractButton*>(name);
@@ -50,21 +42,6 @@ void trigger(MainWindow* window, const char* name)
     QVERIFY2(action, name);
     QVERIFY2(action->isEnabled(), name);
     action->trigger();
-}
-
-// The scenario's T1 with a Canadian mailing address, so the return validates clean.
-void addMailingAddress(QJsonObject& root)
-{
-    QJsonObject taxpayer = root.value("taxpayer").toObject();
-    QJsonObject t1 = taxpayer.value("t1").toObject();
-    QJsonObject fields = t1.value("fields").toObject();
-    fields.insert("mailing_address", "12 Elm Street");
-    fields.insert("mailing_city", "Ottawa");
-    fields.insert("mailing_province", "ON");
-    fields.insert("mailing_postal_code", "K1A 0B1");
-    t1.insert("fields", fields);
-    taxpayer.insert("t1", t1);
-    root.insert("taxpayer", taxpayer);
 }
 
 std::function<void(QJsonObject&)> withoutSin()
@@ -102,11 +79,7 @@ void MainWindowPrintingTest::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    CT1AppConfig& config = TabWndApp::getMainApp()->config();
-    config.m_RetPath = m_dir->path();
-    config.m_RetPdfPath = m_dir->filePath("printed");
-    config.m_PdfPathSameAsRet = 0;
-    config.m_SaveBackup = 0;
+    saveAndPrintIn(m_dir->path());
     m_window.reset(MainWindow::getInstance(nullptr));
 }
 
@@ -119,13 +92,11 @@ void MainWindowPrintingTest::cleanup()
 
 QString MainWindowPrintingTest::openScenario(const QString& scenario, const std::function<void(QJsonObject&)>& edit)
 {
-    QString path = m_dir->filePath(scenario + ".r21");
-    QString error;
     const auto complete = [edit](QJsonObject& root) {
-        addMailingAddress(root);
+        withMailingAddress(root);
         if (edit) edit(root);
     };
-    if (!writeScenarioFile(scenario, path, &error, complete)) qWarning() << error;
+    QString path = scenarioFileIn(m_dir->path(), scenario, scenario + ".r21", complete);
     m_window->openReturnFile(path);
     return path;
 }

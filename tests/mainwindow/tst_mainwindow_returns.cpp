@@ -129,10 +129,7 @@ private:
     QString scenarioFile(const QString& scenario, const QString& name,
                          const std::function<void(QJsonObject&)>& edit = {})
     {
-        const QString path = m_dir->filePath(name);
-        QString error;
-        if (!writeScenarioFile(scenario, path, &error, edit)) qWarning() << error;
-        return path;
+        return scenarioFileIn(m_dir->path(), scenario, name, edit);
     }
     std::unique_ptr<QTemporaryDir> m_dir;
     Window m_window;
