@@ -135,11 +135,11 @@ void TstDlgTddProgressWait::wholeDownloadClosesItself()
     agency.data("20", "t", autoFillDelivery(autoFillItem(kSin1)));
     auto dlg = makeDialog();
     dlg->show();
-    QTRY_VERIFY_WITH_TIMEOUT(dlg->code() == 100, 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(dlg->code() == 100, 30000);
     QCOMPARE(status(*dlg), QString("1 record(s) saved into tax data locally (1001)."));
     QCOMPARE(dlg->recordCount(), 1);
     QVERIFY(dlg->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(!dlg->isVisible(), 8000); // one tick, then 3000 ms
+    QTRY_VERIFY_WITH_TIMEOUT(!dlg->isVisible(), 30000); // one tick, then 3000 ms
     QVERIFY(!m_http->isRunning());
     QCOMPARE(m_agency.db->value("select count(*) from tb_taxdata").toInt(), 1);
 }
@@ -150,9 +150,9 @@ void TstDlgTddProgressWait::stageFailureShowsErrorAndCloses()
     agency.fault("Invalid security token");
     auto dlg = makeDialog();
     dlg->show();
-    QTRY_COMPARE_WITH_TIMEOUT(status(*dlg), QString("initial web service handshake failed, code = 100"), 8000);
-    QTRY_COMPARE_WITH_TIMEOUT(status(*dlg), QString("Error happened in auto-fill, please try again later."), 8000);
-    QTRY_VERIFY_WITH_TIMEOUT(!dlg->isVisible(), 8000);
+    QTRY_COMPARE_WITH_TIMEOUT(status(*dlg), QString("initial web service handshake failed, code = 100"), 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(status(*dlg), QString("Error happened in auto-fill, please try again later."), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!dlg->isVisible(), 30000);
 }
 
 void TstDlgTddProgressWait::cancelWhileWaitingForSignIn()
@@ -162,7 +162,7 @@ void TstDlgTddProgressWait::cancelWhileWaitingForSignIn()
     m_http->webService().setUrlOpener([](const QUrl&) { return true; }); // the user never signs in
     auto dlg = makeDialog();
     dlg->show();
-    QTRY_VERIFY_WITH_TIMEOUT(m_http->isRunning(), 8000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_http->isRunning(), 30000);
     QTest::mouseClick(dlg->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel), Qt::LeftButton);
     QVERIFY(!dlg->isVisible());
     QVERIFY(!m_http->isRunning());
@@ -181,7 +181,7 @@ void TstDlgTddProgressWait::secondShowStartsNoSecondWorker()
     dlg->show();
     dlg->hide();
     dlg->show();
-    QTRY_VERIFY_WITH_TIMEOUT(dlg->code() >= 20, 8000);
+    QTRY_VERIFY_WITH_TIMEOUT(dlg->code() >= 20, 30000);
     QTest::qWait(300);
     QCOMPARE(m_agency.server->count(), 1);
     dlg->reject();
