@@ -122,3 +122,13 @@ void FilingResultFile::writeTrace(const CString& envelope)
     flush();
     close();
 }
+
+void FilingResultFile::startExchange(const CString& envelope, bool testMode, const CString& timeLine)
+{
+    if (testMode) {
+        writeTrace(envelope);
+        return;
+    }
+    write(timeLine);
+    flush();
+}

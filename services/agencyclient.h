@@ -86,6 +86,8 @@ public:
     void close();
     // Test mode: the envelope, masked, then the file is closed for good.
     void writeTrace(const CString& envelope);
+    // The exchange's first record: the trace in test mode, else the time line.
+    void startExchange(const CString& envelope, bool testMode, const CString& timeLine);
 
 private:
     FILE* m_file = nullptr;

@@ -35,12 +35,7 @@ int EOLSOAP_request(AgencyValues& values, const char* workFile, StructEOLSoapRes
         resultFile.write("Efile request creation failed.\n");
         return -10;
     }
-    if (settings.testMode) {
-        resultFile.writeTrace(envelope);
-    } else {
-        resultFile.write(GetCurTime(0) + "\n");
-        resultFile.flush();
-    }
+    resultFile.startExchange(envelope, settings.testMode, GetCurTime(0) + "\n");
 
     std::string reply;
     switch (postAgencyEnvelope(agencyUrl(settings.efileHost, kEfileServicePath), envelope, settings.timeoutMs,

@@ -90,12 +90,7 @@ int NetfileSOAP_request2(AgencyValues& values, const char* workFile, StructNetfi
         resultFile.write("cannot assemble Netfile request.\n");
         return -10;
     }
-    if (settings.testMode) {
-        resultFile.writeTrace(envelope);
-    } else {
-        resultFile.write(GetCurTime(0) + "\n");
-        resultFile.flush();
-    }
+    resultFile.startExchange(envelope, settings.testMode, GetCurTime(0) + "\n");
 
     std::string reply;
     switch (postAgencyEnvelope(agencyUrl(settings.netfileHost, kNetfileServicePath), envelope, settings.timeoutMs,

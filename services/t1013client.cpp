@@ -64,12 +64,7 @@ int T1013orT183PadSOAP_request(bool isT1013, AgencyValues& values, const char* f
         result->message = "request creation failed.";
         return -1;
     }
-    if (settings.testMode) {
-        resultFile.writeTrace(envelope);
-    } else {
-        resultFile.write("\n\n" + GetCurTime(0) + "\n");
-        resultFile.flush();
-    }
+    resultFile.startExchange(envelope, settings.testMode, "\n\n" + GetCurTime(0) + "\n");
 
     int rc = 0;
     std::string reply;

@@ -13,12 +13,7 @@ int T1135SOAP_request(AgencyValues& values, const char* workFile, StructT1135Soa
         resultFile.write("T1135 request creation failed.\n");
         return -1;
     }
-    if (settings.testMode) {
-        resultFile.writeTrace(envelope);
-    } else {
-        resultFile.write(GetCurTime(0) + "\n");
-        resultFile.flush();
-    }
+    resultFile.startExchange(envelope, settings.testMode, GetCurTime(0) + "\n");
 
     std::string reply;
     switch (postAgencyEnvelope(agencyUrl(settings.t1135Host, kT1135ServicePath), envelope, settings.timeoutMs,
