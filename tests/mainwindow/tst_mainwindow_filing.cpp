@@ -80,6 +80,7 @@ private slots:
     void testCaseInTestMode_data();
     void testCaseInTestMode();
     void workFileCannotBeMade();
+    void acceptedButTheReturnCannotBeSaved();
 
 private:
     // The scenario return written and opened in the window; its path.
@@ -487,6 +488,41 @@ void MainWindowFilingTest::workFileCannotBeMade()
     QVERIFY(m_agency.fake().requests(FakeAgency::kNetfilePath).isEmpty());
     QCOMPARE(t1Of(editor)->getInt("filing_status"), 0);
     QVERIFY(events(CBasicEvent::EVENT_FILING_MADE).empty());
+}
+
+void MainWindowFilingTest::acceptedButTheReturnCannotBeSaved()
+{
+    QVERIFY(QDir(m_dir->path()).mkdir("returns"));
+    QString path = m_dir->filePath("returns/filing.r21");
+    QString error;
+    QVERIFY2(writeScenarioFile("employee_t4_on", path, &error,
+                               withT1({{"online_mail", 1}, {"email", "maya@example.ca"}})),
+             qPrintable(error));
+    m_window->openReturnFile(path);
+    Form_Return* editor = shownEditor(m_window.get());
+    QVERIFY(editor);
+    // The return's folder is gone: the save after the filing cannot succeed.
+    QVERIFY(QDir(m_dir->filePath("returns")).removeRecursively());
+    m_agency.fake().netfileTerms(termsReply());
+    m_agency.fake().netfileReturn(acceptedReply());
+
+    Prompt::Scripted prompts;
+    prompts.press(Prompt::No);
+    ModalScript script;
+    script.expect(kTransmission, pressButton(QDialogButtonBox::Ok))
+        .expect(kTermsTitle, agreeToTerms())
+        .expect(kResult, readResult(nullptr))
+        .expect(kAfterFiling, finishWizard());
+    trigger("actionInternetFiling");
+
+    QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join("; ")));
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(t1Of(editor)->getInt("filing_status"), 1);
+    // The confirmation lives only in the open return: the user is told, and
+    // the return still counts as changed, so closing asks to save it.
+    QCOMPARE(prompts.texts().last(), Form_Return::saveFailedText(path));
+    QVERIFY(editor->isChanged());
+    QCOMPARE(int(events(CBasicEvent::EVENT_FILING_FILED).size()), 1);
 }
 
 QUILLMERE_APP_TEST_MAIN(MainWindowFilingTest)
