@@ -59,7 +59,9 @@ void CFormFilingDlg::SetStringInfo(const CString& name, const CString& sin, cons
         ui->lbl1->setText(QStringLiteral("Submit T1135 to CRA"));
     else if (m_form == FormType::T1013)
         ui->lbl1->setText(QStringLiteral("Submit E-Authorization (T1013) to Represent a Tax Payer"));
-    ui->lbl2->setText(QStringLiteral(" This filing is for <b>%1 (%2)</b>").arg(name.toQString(), sin.toQString()));
+    // The name and the number are the return's data inside the label's markup.
+    ui->lbl2->setText(QStringLiteral(" This filing is for <b>%1 (%2)</b>")
+                          .arg(name.toQString().toHtmlEscaped(), sin.toQString().toHtmlEscaped()));
 }
 
 void CFormFilingDlg::SetLabel3(const CString& text)

@@ -18,6 +18,8 @@ CNetfileResultDlg::CNetfileResultDlg(int mode, CFamilyTaxData* family, int refil
     : QDialog(editor), m_editor(editor), m_mode(mode), ui(new Ui::CNetfileResultDlg), m_family(family), m_refile(refile)
 {
     ui->setupUi(this);
+    // The line names the person as the return has it: never read as markup.
+    ui->lblMsg1->setTextFormat(Qt::PlainText);
     setWindowTitle(mode == 1 ? QStringLiteral("EFile Tax Return to CRA") : QStringLiteral("NetFile Tax Return to CRA"));
 }
 

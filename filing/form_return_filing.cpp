@@ -140,7 +140,11 @@ void Form_Return::OnFileCreateElectronFile()
         m_data->updateFilingStatus(FormType::T1, -1, filingText);
     } else {
         m_data->updateFilingStatus(FormType::T1, 1, filingText);
-        saveReturnFile(true);
+        // The confirmation is then held only by the open return: the user
+        // must know the file does not have it.
+        CString savedPath;
+        if (saveReturnFile(savedPath, true) == 1 && hasFileToSave())
+            TabWndApp::gAppInformation(saveFailedText(savedPath.toQString()), this);
         CBasicEvent::saveUniqueEvent(db, user, CBasicEvent::EVENT_FILING_FILED, resultMessage, false, true, true);
     }
     refreshCurTabDataFromDoc();

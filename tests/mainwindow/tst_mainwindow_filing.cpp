@@ -10,8 +10,11 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QSqlDatabase>
+#include <QTextDocument>
 
 #include "apptestmain.h"
+#include "cformfilingdlg.h"
+#include "cnetfileresultdlg.h"
 #include "editortestsupport.h"
 #include "filingtestsupport.h"
 #include "prompt.h"
@@ -60,6 +63,18 @@ FakeReply rejectedReply()
                               "</t1rsp:Rejection></t1rsp:FileReturnResponse></t1rsp:NetfileReturnResponse>");
 }
 
+// What a label shows the user: its text read as markup where the label
+// takes it as markup.
+QString shownText(const QLabel* label)
+{
+    const bool markup = label->textFormat() == Qt::RichText
+                        || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    if (!markup) return label->text();
+    QTextDocument document;
+    document.setHtml(label->text());
+    return document.toPlainText();
+}
+
 } // namespace
 
 class MainWindowFilingTest : public QObject
@@ -80,6 +95,8 @@ private slots:
     void testCaseInTestMode_data();
     void testCaseInTestMode();
     void workFileCannotBeMade();
+    void acceptedButTheReturnCannotBeSaved();
+    void namesShownAsWritten();
 
 private:
     // The scenario return written and opened in the window; its path.
@@ -487,6 +504,60 @@ void MainWindowFilingTest::workFileCannotBeMade()
     QVERIFY(m_agency.fake().requests(FakeAgency::kNetfilePath).isEmpty());
     QCOMPARE(t1Of(editor)->getInt("filing_status"), 0);
     QVERIFY(events(CBasicEvent::EVENT_FILING_MADE).empty());
+}
+
+void MainWindowFilingTest::acceptedButTheReturnCannotBeSaved()
+{
+    QVERIFY(QDir(m_dir->path()).mkdir("returns"));
+    QString path = m_dir->filePath("returns/filing.r21");
+    QString error;
+    QVERIFY2(writeScenarioFile("employee_t4_on", path, &error,
+                               withT1({{"online_mail", 1}, {"email", "maya@example.ca"}})),
+             qPrintable(error));
+    m_window->openReturnFile(path);
+    Form_Return* editor = shownEditor(m_window.get());
+    QVERIFY(editor);
+    // The return's folder is gone: the save after the filing cannot succeed.
+    QVERIFY(QDir(m_dir->filePath("returns")).removeRecursively());
+    m_agency.fake().netfileTerms(termsReply());
+    m_agency.fake().netfileReturn(acceptedReply());
+
+    Prompt::Scripted prompts;
+    prompts.press(Prompt::No);
+    ModalScript script;
+    script.expect(kTransmission, pressButton(QDialogButtonBox::Ok))
+        .expect(kTermsTitle, agreeToTerms())
+        .expect(kResult, readResult(nullptr))
+        .expect(kAfterFiling, finishWizard());
+    trigger("actionInternetFiling");
+
+    QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join("; ")));
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(t1Of(editor)->getInt("filing_status"), 1);
+    // The confirmation lives only in the open return: the user is told, and
+    // the return still counts as changed, so closing asks to save it.
+    QCOMPARE(prompts.texts().last(), Form_Return::saveFailedText(path));
+    QVERIFY(editor->isChanged());
+    QCOMPARE(int(events(CBasicEvent::EVENT_FILING_FILED).size()), 1);
+}
+
+void MainWindowFilingTest::namesShownAsWritten()
+{
+    // A name is the return's data, never markup of the dialog.
+    const CString name("Ann <b>Lee</b> & Co");
+    CNetfileResultDlg transmission(2, nullptr, 0, nullptr);
+    transmission.SetStringInfo(CString("work.ws"), CString("Refund: $10.00"), name);
+    transmission.show();
+    QCOMPARE(shownText(transmission.findChild<QLabel*>("lblMsg1")),
+             QStringLiteral("This T1 NetFile filing is only for Ann <b>Lee</b> & Co"));
+    transmission.hide();
+
+    CFormFilingDlg form(CString(), CString(), FormType::T1135, nullptr, nullptr);
+    form.SetStringInfo(name, CString("046<454>286"), CString("t1135.xml"));
+    QCOMPARE(shownText(form.findChild<QLabel*>("lbl2")),
+             QStringLiteral("This filing is for Ann <b>Lee</b> & Co (046<454>286)"));
+    // The dialog's own emphasis stays.
+    QVERIFY(form.findChild<QLabel*>("lbl2")->text().contains(QStringLiteral("<b>Ann &lt;b&gt;")));
 }
 
 QUILLMERE_APP_TEST_MAIN(MainWindowFilingTest)
