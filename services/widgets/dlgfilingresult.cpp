@@ -19,8 +19,12 @@ DlgFilingResult::~DlgFilingResult()
 void DlgFilingResult::setMsg(const QString& overview, const QString& details, const QString& bottom,
                              const QString& path)
 {
+    // The texts carry the agency's codes and messages: shown as written,
+    // never read as markup.
+    ui->lblOverview->setTextFormat(Qt::PlainText);
     ui->lblOverview->setText(overview);
     ui->pteDetails->setPlainText(details);
+    ui->lblBottom->setTextFormat(Qt::PlainText);
     ui->lblBottom->setText(bottom);
     // An absolute path already starts with "/": "file:///" then the rest.
     // The rest is percent-encoded, so that a blank, "#", "?" or "%" in a

@@ -44,6 +44,12 @@ void TstDlgFilingResult::formAndTexts()
     QCOMPARE(bottom->text(), QStringLiteral("Keep the number."));
     QCOMPARE(details->document()->blockCount(), 3);
     QCOMPARE(details->document()->findBlockByNumber(1).text(), QStringLiteral("Line two"));
+
+    // A reply's text with tags in it is shown as written.
+    dialog.setMsg("Code is [<b>E1</b>]", "", "<i>Keep</i> it.", "/tmp/x.txt");
+    QCOMPARE(overview->textFormat(), Qt::PlainText);
+    QCOMPARE(bottom->textFormat(), Qt::PlainText);
+    QCOMPARE(overview->text(), QStringLiteral("Code is [<b>E1</b>]"));
 }
 
 void TstDlgFilingResult::linkOpensTheResultFile_data()
