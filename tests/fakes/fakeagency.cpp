@@ -54,6 +54,13 @@ FakeReply FakeAgency::fault(const QByteArray& faultString, const QByteArray& fau
                 500);
 }
 
+QByteArray FakeAgency::englishMessage(const QList<QByteArray>& lines)
+{
+    QByteArray message = "<t1rsp:EnglishMessage>";
+    for (const QByteArray& line : lines) message += "<t1rsp:MessageText>" + line + "</t1rsp:MessageText>";
+    return message + "</t1rsp:EnglishMessage>";
+}
+
 FakeReply FakeAgency::terms(const QList<QByteArray>& lines, const QByteArray& linkText, const QByteArray& linkTarget)
 {
     QByteArray message = "<t1rsp:EnglishMessage>";

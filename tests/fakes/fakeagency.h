@@ -37,6 +37,8 @@ public:
     static FakeReply soap(const QByteArray& body, int status = 200);
     // A SOAP fault with status 500.
     static FakeReply fault(const QByteArray& faultString, const QByteArray& faultCode = "soapenv:Server");
+    // The agency's English message element holding `lines`, one text each.
+    static QByteArray englishMessage(const QList<QByteArray>& lines);
     // The terms reply: lines, and a hyperlink when `linkText` is not empty.
     static FakeReply terms(const QList<QByteArray>& lines, const QByteArray& linkText, const QByteArray& linkTarget);
 

@@ -16,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,16 +26,20 @@
 
 #include "agencyclient.h"
 #include "basicevent.h"
+#include "editortestsupport.h"
 #include "familytaxdata.h"
 #include "fakeagency.h"
 #include "fakehttpsserver.h"
+#include "fakepenvault.h"
 #include "formtypes.h"
 #include "individualtaxdata.h"
+#include "penvaultclient.h"
+#include "penvaultservice.h"
 #include "qwebclient.h"
 #include "tabwndapp.h"
 #include "filingsettings.h"
 #include "form_return.h"
-#include "testauthority.h"
+#include "trustedfakeserver.h"
 
 namespace FilingTest {
 
@@ -182,6 +187,18 @@ inline ModalScript::Act finishWizard()
     return [](QWidget* w) { click(qobject_cast<QWizard*>(w)->button(QWizard::FinishButton)); };
 }
 
+// The transmission dialog's test-case field: whether it shows into `shown`,
+// then `typed` keyed into it and OK.
+inline ModalScript::Act typeTestCase(const QString& typed, bool* shown)
+{
+    return [typed, shown](QWidget* w) {
+        auto* field = w->findChild<QLineEdit*>(QStringLiteral("edtTestcase"));
+        *shown = field->isVisible();
+        QTest::keyClicks(field, typed);
+        click(boxButton(w, QDialogButtonBox::Ok));
+    };
+}
+
 // The fake agency over TLS, with the program's clients sent to it. The
 // result file is the program's own, in the run folder, and the test mode
 // is the configuration's, as the program has them.
@@ -192,18 +209,12 @@ public:
 
     bool start(QString* error)
     {
-        if (!TestAuthority::make(m_dir.path(), "agency", m_authority, error)) return false;
-        m_server.reset(new FakeHttpsServer(m_authority.serverCertificate, m_authority.serverKey));
-        if (!m_server->start()) {
-            *error = QStringLiteral("the fake agency did not start");
-            return false;
-        }
-        QWebClient::setExtraCertificateFile(m_authority.caCertificate);
-        m_agency.reset(new FakeAgency(*m_server));
+        if (!m_tls.start(m_dir.path(), "agency", error)) return false;
+        m_agency.reset(new FakeAgency(m_tls.server()));
         setAgencySettingsSource([this]() {
             TabWndApp* app = TabWndApp::getMainApp();
             AgencySettings s;
-            s.netfileHost = s.efileHost = s.t1135Host = s.t1013Host = CString(m_server->host());
+            s.netfileHost = s.efileHost = s.t1135Host = s.t1013Host = CString(m_tls.server().host());
             s.testMode = app->config().isTestMode();
             app->getFilingLogFilePath(s.resultFilePath, 1);
             s.timeoutMs = timeoutMs;
@@ -215,21 +226,20 @@ public:
     void stop()
     {
         setAgencySettingsSource(nullptr);
-        QWebClient::setExtraCertificateFile(QString());
         m_agency.reset();
-        m_server.reset();
+        m_tls.stop();
     }
 
     void reset()
     {
         timeoutMs = 10000;
-        m_server->clearScript();
-        m_server->clearRequests();
-        m_agency.reset(new FakeAgency(*m_server));
+        m_tls.server().clearScript();
+        m_tls.server().clearRequests();
+        m_agency.reset(new FakeAgency(m_tls.server()));
     }
 
     FakeAgency& fake() { return *m_agency; }
-    FakeHttpsServer& server() { return *m_server; }
+    FakeHttpsServer& server() { return m_tls.server(); }
 
     // The requests of one service whose body element is `element` (any when empty).
     QList<FakeAgency::Request> requests(const char* path, const QString& element = QString()) const
@@ -242,9 +252,38 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    TestAuthority m_authority;
-    std::unique_ptr<FakeHttpsServer> m_server;
+    TrustedFakeServer m_tls;
     std::unique_ptr<FakeAgency> m_agency;
+};
+
+// The filing records the program sends to the e-signature service after a
+// filing, received by a fake of it on the agency's own server. `filingReport`
+// is the preparer's setting that asks for them.
+class FilingRecords
+{
+public:
+    bool filingReport = false;
+
+    void install(FakeHttpsServer& server)
+    {
+        m_penvault.reset(new FakePenvault(server, "preparer@example.ca", "pw", "0123456789abcdefghijklmn"));
+        const QString host = server.host();
+        m_client.reset(new PenvaultClient([this, host] {
+            PenvaultSettings s;
+            s.email = "preparer@example.ca";
+            s.password = "pw";
+            s.host = host;
+            s.filingReport = filingReport;
+            return s;
+        }));
+        PenvaultService::install(m_client.get());
+    }
+
+    void uninstall() { PenvaultService::install(nullptr); }
+
+private:
+    std::unique_ptr<FakePenvault> m_penvault;
+    std::unique_ptr<PenvaultClient> m_client;
 };
 
 // The taxpayer's T1 with a Canadian mailing address (so the return validates
@@ -252,15 +291,10 @@ private:
 inline std::function<void(QJsonObject&)> withT1(const QJsonObject& extra = {}, bool mailing = true)
 {
     return [extra, mailing](QJsonObject& root) {
+        if (mailing) EditorTest::withMailingAddress(root);
         QJsonObject taxpayer = root.value("taxpayer").toObject();
         QJsonObject t1 = taxpayer.value("t1").toObject();
         QJsonObject fields = t1.value("fields").toObject();
-        if (mailing) {
-            fields.insert("mailing_address", "12 Elm Street");
-            fields.insert("mailing_city", "Ottawa");
-            fields.insert("mailing_province", "ON");
-            fields.insert("mailing_postal_code", "K1A 0B1");
-        }
         for (auto it = extra.begin(); it != extra.end(); ++it) {
             if (it.key() == "sin")
                 t1.insert("sin", it.value());
@@ -306,6 +340,13 @@ inline void setNoWarningMsg(bool on)
     filingSettings().NoWarningMsg = on;
 }
 
+// Test mode in the configuration and the model's copy of the filing settings alike.
+inline void setTestMode(bool on)
+{
+    TabWndApp::getMainApp()->config().m_MODEDEBUG = on;
+    filingSettings().TestMode = on;
+}
+
 // Each test starts in the NETFILE edition, outside test mode, with no
 // pre-filing warnings, no filing events and no success log.
 inline void freshFilingState(const QString& returnFolder)
@@ -315,8 +356,7 @@ inline void freshFilingState(const QString& returnFolder)
     CT1AppConfig& config = app->config();
     config.m_RetPath = returnFolder;
     config.m_SaveBackup = 0;
-    config.m_MODEDEBUG = false;
-    filingSettings().TestMode = false;
+    setTestMode(false);
     setNoWarningMsg(true);
     QSqlDatabase& db = app->database().getDBHandle();
     CBasicEvent::removeByEventID(db, CBasicEvent::EVENT_FILING_MADE);

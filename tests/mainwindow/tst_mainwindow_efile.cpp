@@ -4,7 +4,6 @@
 
 #include <memory>
 
-#include <QLineEdit>
 #include <QPlainTextEdit>
 
 #include <QJsonArray>
@@ -14,8 +13,6 @@
 #include "editortestsupport.h"
 #include "fakepenvault.h"
 #include "filingtestsupport.h"
-#include "penvaultclient.h"
-#include "penvaultservice.h"
 #include "prompt.h"
 #include "taxdataform.h"
 
@@ -34,14 +31,6 @@ const char* const kPreparerSin = "123456782";
 const char* const kEfilerNumber = "K4711";
 const char* const kEfilerPassword = "s3c&pw1";
 
-QByteArray lines(const QList<QByteArray>& texts)
-{
-    QByteArray out = "<t1rsp:EnglishMessage>";
-    for (const QByteArray& text : texts)
-        out += "<t1rsp:MessageText>" + text + "</t1rsp:MessageText>";
-    return out + "</t1rsp:EnglishMessage>";
-}
-
 FakeReply efileReply(const QByteArray& code, const QByteArray& cv, const QByteArray& fileResponse)
 {
     return FakeAgency::soap("<t1ersp:EfileReturnResponse " + kEfileNs + "><ResultCode>" + code + "</ResultCode>"
@@ -53,7 +42,7 @@ FakeReply efileReply(const QByteArray& code, const QByteArray& cv, const QByteAr
 
 QByteArray confirmation()
 {
-    return "<t1rsp:Confirmation>" + lines({"Return accepted."}) + "</t1rsp:Confirmation>";
+    return "<t1rsp:Confirmation>" + FakeAgency::englishMessage({"Return accepted."}) + "</t1rsp:Confirmation>";
 }
 
 FakeReply termsReply(const QByteArray& title)
@@ -66,7 +55,7 @@ FakeReply netfileAccepted()
     return FakeAgency::soap("<t1rsp:NetfileReturnResponse xmlns:t1rsp=\"http://agency.example/t1rsp\"><ResultCode>1"
                             "</ResultCode><t1rsp:FileReturnResponse><t1rsp:Confirmation><t1rsp:ConfirmationCode>RF9"
                             "</t1rsp:ConfirmationCode>"
-                            + lines({"Amended return received."})
+                            + FakeAgency::englishMessage({"Amended return received."})
                             + "</t1rsp:Confirmation></t1rsp:FileReturnResponse></t1rsp:NetfileReturnResponse>");
 }
 
@@ -101,9 +90,7 @@ private:
     void fileFromMenu();
 
     Agency m_agency;
-    std::unique_ptr<FakePenvault> m_penvault;
-    std::unique_ptr<PenvaultClient> m_records;
-    bool m_filingReport = false;
+    FilingRecords m_records;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<MainWindow> m_window;
 };
@@ -114,29 +101,19 @@ void MainWindowEfileTest::initTestCase()
     QString error;
     QVERIFY2(m_agency.start(&error), qPrintable(error));
     // Filing records go to the e-signature service on the same fake server.
-    m_penvault.reset(new FakePenvault(m_agency.server(), "preparer@example.ca", "pw", "0123456789abcdefghijklmn"));
-    const QString host = m_agency.server().host();
-    m_records.reset(new PenvaultClient([this, host] {
-        PenvaultSettings s;
-        s.email = "preparer@example.ca";
-        s.password = "pw";
-        s.host = host;
-        s.filingReport = m_filingReport;
-        return s;
-    }));
-    PenvaultService::install(m_records.get());
+    m_records.install(m_agency.server());
 }
 
 void MainWindowEfileTest::cleanupTestCase()
 {
-    PenvaultService::install(nullptr);
+    m_records.uninstall();
     m_agency.stop();
 }
 
 void MainWindowEfileTest::init()
 {
     m_agency.reset();
-    m_filingReport = false;
+    m_records.filingReport = false;
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     freshFilingState(m_dir->path());
@@ -163,8 +140,6 @@ void MainWindowEfileTest::setPreparer(const QString& number, const QString& pass
 
 Form_Return* MainWindowEfileTest::openReturn(const QJsonObject& t1, bool withT183)
 {
-    QString path = m_dir->filePath("efile.r21");
-    QString error;
     const auto edit = [t1, withT183](QJsonObject& root) {
         withT1(t1)(root);
         if (!withT183) return;
@@ -174,7 +149,7 @@ Form_Return* MainWindowEfileTest::openReturn(const QJsonObject& t1, bool withT18
         taxpayer.insert("forms", forms);
         root.insert("taxpayer", taxpayer);
     };
-    if (!writeScenarioFile("employee_t4_on", path, &error, edit)) qWarning() << error;
+    QString path = scenarioFileIn(m_dir->path(), "employee_t4_on", "efile.r21", edit);
     m_window->openReturnFile(path);
     return shownEditor(m_window.get());
 }
@@ -252,13 +227,13 @@ void MainWindowEfileTest::efileOutcomes_data()
     QTest::newRow("182 and more characters")
         << efileReply("18207", "", confirmation()) << true << "TN42" << accepted.arg("18207") << QString() << false;
     QTest::newRow("184 review") << efileReply("184", "",
-                                              "<t1rsp:ProcessingError>" + lines({"Held."})
+                                              "<t1rsp:ProcessingError>" + FakeAgency::englishMessage({"Held."})
                                                   + "<t1rsp:ErrorCodeDescription><t1rsp:ErrorCode>E77</t1rsp:ErrorCode>"
-                                                  + lines({"Check line 10400."})
+                                                  + FakeAgency::englishMessage({"Check line 10400."})
                                                   + "</t1rsp:ErrorCodeDescription></t1rsp:ProcessingError>")
                                 << false << "code=184, clue=E77" << failed.arg(kEfilerNumber) << QString() << false;
     QTest::newRow("rejected, filing record sent")
-        << efileReply("200", "", "<t1rsp:Rejection>" + lines({"Rejected."}) + "</t1rsp:Rejection>") << false
+        << efileReply("200", "", "<t1rsp:Rejection>" + FakeAgency::englishMessage({"Rejected."}) + "</t1rsp:Rejection>") << false
         << "code=200" << failed.arg(kEfilerNumber) << QString() << true;
 }
 
@@ -271,7 +246,7 @@ void MainWindowEfileTest::efileOutcomes()
     QFETCH(QString, notice);
     QFETCH(bool, filingReport);
     TabWndApp::s_appPurpose = 1;
-    m_filingReport = filingReport;
+    m_records.filingReport = filingReport;
     m_agency.server().script(FakePenvault::kFilingPath, FakeReply::text("recorded"));
     Form_Return* editor = openReturn({{"sin", kPreparerSin}, {"online_mail", 1}}, true);
     QVERIFY(editor);
@@ -341,8 +316,7 @@ void MainWindowEfileTest::efileTestCase()
     QFETCH(QString, typed);
     QFETCH(QString, sent);
     TabWndApp::s_appPurpose = 1;
-    TabWndApp::getMainApp()->config().m_MODEDEBUG = testMode;
-    filingSettings().TestMode = testMode;
+    setTestMode(testMode);
     Form_Return* editor = openReturn({{"sin", kPreparerSin}, {"online_mail", 1}}, true);
     QVERIFY(editor);
     m_agency.fake().efile(efileReply("180", "", confirmation()));
@@ -352,17 +326,10 @@ void MainWindowEfileTest::efileTestCase()
     bool fieldShown = false;
     ModalScript script;
     script
-        .expect(kTransmission,
-                [&](QWidget* w) {
-                    auto* field = w->findChild<QLineEdit*>("edtTestcase");
-                    fieldShown = field->isVisible();
-                    QTest::keyClicks(field, typed);
-                    click(boxButton(w, QDialogButtonBox::Ok));
-                })
+        .expect(kTransmission, typeTestCase(typed, &fieldShown))
         .expect(kResult, readResult(nullptr));
     fileFromMenu();
-    TabWndApp::getMainApp()->config().m_MODEDEBUG = false;
-    filingSettings().TestMode = false;
+    setTestMode(false);
 
     QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join("; ")));
     QCOMPARE(fieldShown, testMode);

@@ -138,9 +138,7 @@ void MainWindowFilingTest::cleanup()
 
 QString MainWindowFilingTest::openReturn(const std::function<void(QJsonObject&)>& edit)
 {
-    QString path = m_dir->filePath("filing.r21");
-    QString error;
-    if (!writeScenarioFile("employee_t4_on", path, &error, edit)) qWarning() << error;
+    QString path = scenarioFileIn(m_dir->path(), "employee_t4_on", "filing.r21", edit);
     m_window->openReturnFile(path);
     return path;
 }
@@ -447,8 +445,7 @@ void MainWindowFilingTest::testCaseInTestMode()
 {
     QFETCH(QString, typed);
     QFETCH(QString, sent);
-    TabWndApp::getMainApp()->config().m_MODEDEBUG = true;
-    filingSettings().TestMode = true;
+    setTestMode(true);
     openReturn(withT1({{"online_mail", 1}}));
     m_agency.fake().netfileTerms(termsReply());
     m_agency.fake().netfileReturn(acceptedReply());
@@ -458,19 +455,12 @@ void MainWindowFilingTest::testCaseInTestMode()
     bool fieldShown = false;
     ModalScript script;
     script
-        .expect(kTransmission,
-                [&](QWidget* w) {
-                    auto* field = w->findChild<QLineEdit*>("edtTestcase");
-                    fieldShown = field->isVisible();
-                    QTest::keyClicks(field, typed);
-                    click(boxButton(w, QDialogButtonBox::Ok));
-                })
+        .expect(kTransmission, typeTestCase(typed, &fieldShown))
         .expect(kTermsTitle, agreeToTerms())
         .expect(kResult, readResult(nullptr))
         .expect(kAfterFiling, finishWizard());
     trigger("actionInternetFiling");
-    TabWndApp::getMainApp()->config().m_MODEDEBUG = false;
-    filingSettings().TestMode = false;
+    setTestMode(false);
 
     QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join("; ")));
     QCOMPARE(script.pending(), 0);

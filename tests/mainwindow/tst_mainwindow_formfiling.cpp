@@ -14,8 +14,6 @@
 #include "editortestsupport.h"
 #include "fakepenvault.h"
 #include "filingtestsupport.h"
-#include "penvaultclient.h"
-#include "penvaultservice.h"
 #include "prompt.h"
 #include "taxdataform.h"
 
@@ -142,9 +140,7 @@ private:
     void fileT1135();
 
     Agency m_agency;
-    std::unique_ptr<FakePenvault> m_penvault;
-    std::unique_ptr<PenvaultClient> m_records;
-    bool m_filingReport = false;
+    FilingRecords m_records;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<MainWindow> m_window;
 };
@@ -154,29 +150,19 @@ void MainWindowFormFilingTest::initTestCase()
     QCOMPARE(TabWndApp::getMainApp()->initApp(), 0);
     QString error;
     QVERIFY2(m_agency.start(&error), qPrintable(error));
-    m_penvault.reset(new FakePenvault(m_agency.server(), "preparer@example.ca", "pw", "0123456789abcdefghijklmn"));
-    const QString host = m_agency.server().host();
-    m_records.reset(new PenvaultClient([this, host] {
-        PenvaultSettings s;
-        s.email = "preparer@example.ca";
-        s.password = "pw";
-        s.host = host;
-        s.filingReport = m_filingReport;
-        return s;
-    }));
-    PenvaultService::install(m_records.get());
+    m_records.install(m_agency.server());
 }
 
 void MainWindowFormFilingTest::cleanupTestCase()
 {
-    PenvaultService::install(nullptr);
+    m_records.uninstall();
     m_agency.stop();
 }
 
 void MainWindowFormFilingTest::init()
 {
     m_agency.reset();
-    m_filingReport = false;
+    m_records.filingReport = false;
     m_agency.server().script(FakePenvault::kFilingPath, FakeReply::text("recorded"));
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
@@ -194,9 +180,7 @@ void MainWindowFormFilingTest::cleanup()
 
 Form_Return* MainWindowFormFilingTest::openReturn()
 {
-    QString path = m_dir->filePath("forms.r21");
-    QString error;
-    if (!writeScenarioFile("employee_t4_on", path, &error, withT1())) qWarning() << error;
+    QString path = scenarioFileIn(m_dir->path(), "employee_t4_on", "forms.r21", withT1());
     m_window->openReturnFile(path);
     return shownEditor(m_window.get());
 }
@@ -290,7 +274,7 @@ void MainWindowFormFilingTest::t1135Submissions()
     QFETCH(QString, confirmation);
     QFETCH(QString, overview);
     QFETCH(int, records);
-    m_filingReport = true;
+    m_records.filingReport = true;
     Form_Return* editor = openReturn();
     QVERIFY(editor);
     CTaxData_Form* t1135 = addT1135(editor);

@@ -14,7 +14,7 @@
 #include "fakeagency.h"
 #include "fakehttpsserver.h"
 #include "qwebclient.h"
-#include "testauthority.h"
+#include "trustedfakeserver.h"
 
 class AgencyFixture
 {
@@ -28,14 +28,8 @@ public:
             *error = QStringLiteral("no temporary folder");
             return false;
         }
-        if (!TestAuthority::make(m_dir.path(), "agency", m_authority, error)) return false;
-        m_server.reset(new FakeHttpsServer(m_authority.serverCertificate, m_authority.serverKey));
-        if (!m_server->start()) {
-            *error = QStringLiteral("the fake agency did not start");
-            return false;
-        }
-        QWebClient::setExtraCertificateFile(m_authority.caCertificate);
-        m_agency.reset(new FakeAgency(*m_server));
+        if (!m_tls.start(m_dir.path(), "agency", error)) return false;
+        m_agency.reset(new FakeAgency(m_tls.server()));
         setAgencySettingsSource([this]() { return settings(); });
         return true;
     }
@@ -43,9 +37,8 @@ public:
     void stop()
     {
         setAgencySettingsSource(nullptr);
-        QWebClient::setExtraCertificateFile(QString());
         m_agency.reset();
-        m_server.reset();
+        m_tls.stop();
     }
 
     // A fresh exchange: nothing scripted or recorded, no result file.
@@ -53,9 +46,9 @@ public:
     {
         testMode = false;
         timeoutMs = 10000;
-        m_server->clearScript();
-        m_server->clearRequests();
-        m_agency.reset(new FakeAgency(*m_server));
+        m_tls.server().clearScript();
+        m_tls.server().clearRequests();
+        m_agency.reset(new FakeAgency(m_tls.server()));
         QFile::remove(resultPath());
         m_hostOverride.clear();
         m_resultOverride.clear();
@@ -64,7 +57,7 @@ public:
     AgencySettings settings() const
     {
         AgencySettings s;
-        const CString host = m_hostOverride.isEmpty() ? CString(m_server->host()) : CString(m_hostOverride);
+        const CString host = m_hostOverride.isEmpty() ? CString(m_tls.server().host()) : CString(m_hostOverride);
         s.netfileHost = s.efileHost = s.t1135Host = s.t1013Host = host;
         s.testMode = testMode;
         s.resultFilePath = CString(m_resultOverride.isEmpty() ? resultPath() : m_resultOverride);
@@ -78,7 +71,7 @@ public:
     void useResultPath(const QString& path) { m_resultOverride = path; }
 
     FakeAgency& agency() { return *m_agency; }
-    FakeHttpsServer& server() { return *m_server; }
+    FakeHttpsServer& server() { return m_tls.server(); }
     QString folder() const { return m_dir.path(); }
     QString resultPath() const { return m_dir.path() + "/netfileresult.txt"; }
 
@@ -112,8 +105,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    TestAuthority m_authority;
-    std::unique_ptr<FakeHttpsServer> m_server;
+    TrustedFakeServer m_tls;
     std::unique_ptr<FakeAgency> m_agency;
     QString m_hostOverride;
     QString m_resultOverride;

@@ -13,13 +13,6 @@ namespace {
 
 const QByteArray kNs = "xmlns:t1ersp=\"http://agency.example/t1ersp\" xmlns:t1rsp=\"http://agency.example/t1rsp\"";
 
-QByteArray lines(const QList<QByteArray>& texts)
-{
-    QByteArray out = "<t1rsp:EnglishMessage>";
-    for (const QByteArray& text : texts) out += "<t1rsp:MessageText>" + text + "</t1rsp:MessageText>";
-    return out + "</t1rsp:EnglishMessage>";
-}
-
 FakeReply eol(const QByteArray& code, const QByteArray& inside, const QByteArray& fileResponse = QByteArray())
 {
     return FakeAgency::soap("<t1ersp:EfileReturnResponse " + kNs + "><ResultCode>" + code + "</ResultCode>" + inside +
@@ -30,7 +23,7 @@ FakeReply eol(const QByteArray& code, const QByteArray& inside, const QByteArray
 FakeReply accepted(const QByteArray& code)
 {
     return eol(code, "<TransmissionNumber>TN42</TransmissionNumber><t1ersp:CvIndicator>Y</t1ersp:CvIndicator>",
-               "<t1rsp:Confirmation>" + lines({"Accepted.", "Keep TN42."}) + "</t1rsp:Confirmation>");
+               "<t1rsp:Confirmation>" + FakeAgency::englishMessage({"Accepted.", "Keep TN42."}) + "</t1rsp:Confirmation>");
 }
 
 const QByteArray kWorkFile = "head\r\r\n<t1:T1Return xmlns:t1=\"http://agency.example/t1\">\r\r\n<t1:Line>1</t1:Line>\r\r\n"
@@ -130,14 +123,14 @@ void TstEolClient::replies_data()
     QTest::newRow("18 is not accepted") << eol("18", "<TransmissionNumber>T1</TransmissionNumber>") << 0 << "18" << ""
                                         << "" << "" << "*";
     QTest::newRow("184 with an error code")
-        << eol("184", "", "<t1rsp:ProcessingError>" + lines({"Held for review."}) +
+        << eol("184", "", "<t1rsp:ProcessingError>" + FakeAgency::englishMessage({"Held for review."}) +
                               "<t1rsp:ErrorCodeDescription><t1rsp:ErrorCode>E55</t1rsp:ErrorCode>" +
-                              lines({"Check line 10400."}) + "</t1rsp:ErrorCodeDescription></t1rsp:ProcessingError>")
+                              FakeAgency::englishMessage({"Check line 10400."}) + "</t1rsp:ErrorCodeDescription></t1rsp:ProcessingError>")
         << 0 << "184" << "" << "E55" << ""
         << "Held for review.\r\nError code: (E55)\r\nError Message:\r\nCheck line 10400.";
     QTest::newRow("184 without an error") << eol("184", "") << 0 << "184" << "" << "" << "" << "*";
     QTest::newRow("rejection")
-        << eol("200", "", "<t1rsp:Rejection>" + lines({"We couldn\xE2\x80\x99t accept it."}) + "</t1rsp:Rejection>")
+        << eol("200", "", "<t1rsp:Rejection>" + FakeAgency::englishMessage({"We couldn\xE2\x80\x99t accept it."}) + "</t1rsp:Rejection>")
         << 0 << "200" << "" << "" << "" << "We couldn't accept it.\r\n";
     QTest::newRow("fault") << FakeAgency::fault("Invalid password") << 0 << "-100" << "" << "" << ""
                            << "Invalid password";
@@ -145,7 +138,7 @@ void TstEolClient::replies_data()
                                         << 0 << "-100" << "" << "" << "" << "XML fault error";
     QTest::newRow("frrms")
         << FakeAgency::soap("<FrrmsEfileReturnResponse " + kNs + "><ResultCode>481</ResultCode><t1rsp:FileReturnResponse>"
-                            "<t1rsp:Rejection>" + lines({"Form refused."}) +
+                            "<t1rsp:Rejection>" + FakeAgency::englishMessage({"Form refused."}) +
                             "</t1rsp:Rejection></t1rsp:FileReturnResponse></FrrmsEfileReturnResponse>")
         << 0 << "481" << "" << "" << "" << "Form refused.";
     QTest::newRow("service notice")

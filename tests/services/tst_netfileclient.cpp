@@ -22,13 +22,6 @@ namespace {
 
 const QByteArray kRsp = "xmlns:t1rsp=\"http://agency.example/t1rsp\"";
 
-QByteArray lines(const QList<QByteArray>& texts)
-{
-    QByteArray out = "<t1rsp:EnglishMessage>";
-    for (const QByteArray& text : texts) out += "<t1rsp:MessageText>" + text + "</t1rsp:MessageText>";
-    return out + "</t1rsp:EnglishMessage>";
-}
-
 FakeReply returnReply(const QByteArray& resultCode, const QByteArray& fileResponse)
 {
     return FakeAgency::soap("<t1rsp:NetfileReturnResponse " + kRsp + "><ResultCode>" + resultCode +
@@ -163,20 +156,20 @@ void TstNetfileClient::returnReplies_data()
 
     QTest::newRow("confirmation keeps quotes")
         << returnReply("1", "<t1rsp:Confirmation><t1rsp:ConfirmationCode>NF123</t1rsp:ConfirmationCode>" +
-                                lines({"We\xE2\x80\x99ve received it.", "Thank you."}) + "</t1rsp:Confirmation>")
+                                FakeAgency::englishMessage({"We\xE2\x80\x99ve received it.", "Thank you."}) + "</t1rsp:Confirmation>")
         << 0 << true << "NF123" << QString::fromUtf8("We\xE2\x80\x99ve received it.\r\nThank you.\r\n") << "1"
         << QByteArray("We\xE2\x80\x99ve received it.\r\nThank you.\r\n\n\n");
     QTest::newRow("rejection loses quotes")
-        << returnReply("2", "<t1rsp:Rejection>" + lines({"We\xE2\x80\x99re unable to accept it."}) + "</t1rsp:Rejection>")
+        << returnReply("2", "<t1rsp:Rejection>" + FakeAgency::englishMessage({"We\xE2\x80\x99re unable to accept it."}) + "</t1rsp:Rejection>")
         << 0 << false << "" << "We're unable to accept it.\r\n" << "2"
         << QByteArray("We're unable to accept it.\r\n\n\n");
     QTest::newRow("system error")
-        << returnReply("3", "<t1rsp:SystemError>" + lines({"Service down.", "Later."}) + "</t1rsp:SystemError>")
+        << returnReply("3", "<t1rsp:SystemError>" + FakeAgency::englishMessage({"Service down.", "Later."}) + "</t1rsp:SystemError>")
         << 0 << false << "" << "Service down.\r\nLater.\r\n" << "3" << QByteArray("Service down.\r\nLater.\r\n\n\n");
     QTest::newRow("processing error with code")
-        << returnReply("4", "<t1rsp:ProcessingError>" + lines({"Could not process."}) +
+        << returnReply("4", "<t1rsp:ProcessingError>" + FakeAgency::englishMessage({"Could not process."}) +
                                 "<t1rsp:ErrorCodeDescription><t1rsp:ErrorCode>E101</t1rsp:ErrorCode>" +
-                                lines({"Bad field.", "It\xE2\x80\x99s wrong."}) +
+                                FakeAgency::englishMessage({"Bad field.", "It\xE2\x80\x99s wrong."}) +
                                 "</t1rsp:ErrorCodeDescription></t1rsp:ProcessingError>")
         << 0 << false << "" << "Could not process.\r\nError code: (E101)\r\nError Message:\r\nBad field.\r\nIt's wrong."
         << "4E101" << QByteArray("Could not process.\r\nError code: (E101)\r\nError Message:\r\nBad field.\r\nIt's wrong.\n\n");
@@ -187,7 +180,7 @@ void TstNetfileClient::returnReplies_data()
                              << QByteArray("Error: no T1 return response and Fault\n\n");
     QTest::newRow("percent unchanged")
         << returnReply("1", "<t1rsp:Confirmation><t1rsp:ConfirmationCode>C</t1rsp:ConfirmationCode>" +
-                                lines({"100% done %s %d"}) + "</t1rsp:Confirmation>")
+                                FakeAgency::englishMessage({"100% done %s %d"}) + "</t1rsp:Confirmation>")
         << 0 << true << "C" << "100% done %s %d\r\n" << "1" << QByteArray("100% done %s %d\r\n\n\n");
     QTest::newRow("not xml") << FakeReply::text("<html><body>oops") << 1 << false << "" << "" << "response error"
                              << QByteArray("response error\n\n");
@@ -257,7 +250,7 @@ void TstNetfileClient::testModeTraceIsMaskedAndClosed()
 {
     m_fx.testMode = true;
     m_fx.agency().netfileReturn(returnReply(
-        "1", "<t1rsp:Confirmation><t1rsp:ConfirmationCode>NF9</t1rsp:ConfirmationCode>" + lines({"Done."}) +
+        "1", "<t1rsp:Confirmation><t1rsp:ConfirmationCode>NF9</t1rsp:ConfirmationCode>" + FakeAgency::englishMessage({"Done."}) +
                  "</t1rsp:Confirmation>"));
     AgencyValues values = filerValues();
     const QString work = m_fx.writeFile(
