@@ -39,7 +39,7 @@
 #include "tabwndapp.h"
 #include "filingsettings.h"
 #include "form_return.h"
-#include "trustedfakeserver.h"
+#include "tlsfakeagency.h"
 
 namespace FilingTest {
 
@@ -210,7 +210,6 @@ public:
     bool start(QString* error)
     {
         if (!m_tls.start(m_dir.path(), "agency", error)) return false;
-        m_agency.reset(new FakeAgency(m_tls.server()));
         setAgencySettingsSource([this]() {
             TabWndApp* app = TabWndApp::getMainApp();
             AgencySettings s;
@@ -226,34 +225,30 @@ public:
     void stop()
     {
         setAgencySettingsSource(nullptr);
-        m_agency.reset();
         m_tls.stop();
     }
 
     void reset()
     {
         timeoutMs = 10000;
-        m_tls.server().clearScript();
-        m_tls.server().clearRequests();
-        m_agency.reset(new FakeAgency(m_tls.server()));
+        m_tls.clear();
     }
 
-    FakeAgency& fake() { return *m_agency; }
+    FakeAgency& fake() { return m_tls.agency(); }
     FakeHttpsServer& server() { return m_tls.server(); }
 
     // The requests of one service whose body element is `element` (any when empty).
     QList<FakeAgency::Request> requests(const char* path, const QString& element = QString()) const
     {
         QList<FakeAgency::Request> out;
-        for (const FakeAgency::Request& r : m_agency->requests(path))
+        for (const FakeAgency::Request& r : m_tls.agency().requests(path))
             if (element.isEmpty() || r.bodyElement == element) out << r;
         return out;
     }
 
 private:
     QTemporaryDir m_dir;
-    TrustedFakeServer m_tls;
-    std::unique_ptr<FakeAgency> m_agency;
+    TlsFakeAgency m_tls;
 };
 
 // The filing records the program sends to the e-signature service after a

@@ -14,7 +14,7 @@
 #include "fakeagency.h"
 #include "fakehttpsserver.h"
 #include "qwebclient.h"
-#include "trustedfakeserver.h"
+#include "tlsfakeagency.h"
 
 class AgencyFixture
 {
@@ -29,7 +29,6 @@ public:
             return false;
         }
         if (!m_tls.start(m_dir.path(), "agency", error)) return false;
-        m_agency.reset(new FakeAgency(m_tls.server()));
         setAgencySettingsSource([this]() { return settings(); });
         return true;
     }
@@ -37,7 +36,6 @@ public:
     void stop()
     {
         setAgencySettingsSource(nullptr);
-        m_agency.reset();
         m_tls.stop();
     }
 
@@ -46,9 +44,7 @@ public:
     {
         testMode = false;
         timeoutMs = 10000;
-        m_tls.server().clearScript();
-        m_tls.server().clearRequests();
-        m_agency.reset(new FakeAgency(m_tls.server()));
+        m_tls.clear();
         QFile::remove(resultPath());
         m_hostOverride.clear();
         m_resultOverride.clear();
@@ -70,7 +66,7 @@ public:
     // Sends the result file elsewhere (a path that cannot be opened, say).
     void useResultPath(const QString& path) { m_resultOverride = path; }
 
-    FakeAgency& agency() { return *m_agency; }
+    FakeAgency& agency() { return m_tls.agency(); }
     FakeHttpsServer& server() { return m_tls.server(); }
     QString folder() const { return m_dir.path(); }
     QString resultPath() const { return m_dir.path() + "/netfileresult.txt"; }
@@ -105,8 +101,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    TrustedFakeServer m_tls;
-    std::unique_ptr<FakeAgency> m_agency;
+    TlsFakeAgency m_tls;
     QString m_hostOverride;
     QString m_resultOverride;
 };

@@ -1,17 +1,19 @@
 #pragma once
-// A fake HTTPS server on 127.0.0.1 signed by a throw-away authority, and the
-// program's web client made to trust that authority through the extra
-// certificate file only, as the agency tests want it.
+// The fake agency over TLS: a fake HTTPS server on 127.0.0.1 signed by a
+// throw-away authority, the program's web client made to trust that
+// authority through the extra certificate file only, and the agency's
+// services answering on the server.
 
 #include <memory>
 
 #include <QString>
 
+#include "fakeagency.h"
 #include "fakehttpsserver.h"
 #include "qwebclient.h"
 #include "testauthority.h"
 
-class TrustedFakeServer
+class TlsFakeAgency
 {
 public:
     // Makes the authority's files as `name` in `folder` and starts the
@@ -25,19 +27,32 @@ public:
             return false;
         }
         QWebClient::setExtraCertificateFile(m_authority.caCertificate);
+        m_agency.reset(new FakeAgency(*m_server));
         return true;
     }
 
     void stop()
     {
         QWebClient::setExtraCertificateFile(QString());
+        m_agency.reset();
         m_server.reset();
     }
 
+    // Nothing scripted or recorded, and a new agency on the same server.
+    void clear()
+    {
+        m_server->clearScript();
+        m_server->clearRequests();
+        m_agency.reset(new FakeAgency(*m_server));
+    }
+
+    FakeAgency& agency() { return *m_agency; }
+    const FakeAgency& agency() const { return *m_agency; }
     FakeHttpsServer& server() { return *m_server; }
     const FakeHttpsServer& server() const { return *m_server; }
 
 private:
     TestAuthority m_authority;
     std::unique_ptr<FakeHttpsServer> m_server;
+    std::unique_ptr<FakeAgency> m_agency;
 };
