@@ -8,6 +8,7 @@
 #include <memory>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
@@ -20,6 +21,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWizard>
 #include <QtTest>
@@ -134,6 +136,15 @@ private:
 inline void click(QAbstractButton* button)
 {
     if (button) QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Triggers the window's action `name`, which must be there and enabled.
+inline void triggerAction(QWidget* window, const char* name)
+{
+    QAction* action = window->findChild<QAction*>(QLatin1String(name));
+    QVERIFY(action);
+    QVERIFY(action->isEnabled());
+    action->trigger();
 }
 
 inline QPushButton* boxButton(QWidget* dialog, QDialogButtonBox::StandardButton which)
@@ -359,6 +370,16 @@ inline void freshFilingState(const QString& returnFolder)
     CString log;
     app->getFilingLogFilePath(log, 0);
     QFile::remove(log.toQString());
+}
+
+// A return folder of the test's own, in the filing state above; null when
+// no folder could be made.
+inline std::unique_ptr<QTemporaryDir> freshReturnFolder()
+{
+    auto dir = std::make_unique<QTemporaryDir>();
+    if (!dir->isValid()) return nullptr;
+    freshFilingState(dir->path());
+    return dir;
 }
 
 } // namespace FilingTest

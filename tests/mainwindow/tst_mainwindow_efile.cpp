@@ -114,9 +114,8 @@ void MainWindowEfileTest::init()
 {
     m_agency.reset();
     m_records.filingReport = false;
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    freshFilingState(m_dir->path());
+    m_dir = freshReturnFolder();
+    QVERIFY(m_dir);
     setPreparer(kEfilerNumber, kEfilerPassword);
     m_window.reset(MainWindow::getInstance(nullptr));
 }
@@ -156,9 +155,7 @@ Form_Return* MainWindowEfileTest::openReturn(const QJsonObject& t1, bool withT18
 
 void MainWindowEfileTest::fileFromMenu()
 {
-    QAction* action = m_window->findChild<QAction*>("actionInternetFiling");
-    QVERIFY(action && action->isEnabled());
-    action->trigger();
+    triggerAction(m_window.get(), "actionInternetFiling");
 }
 
 void MainWindowEfileTest::efileNeedsNumberAndPassword_data()

@@ -123,9 +123,8 @@ void MainWindowFilingTest::cleanupTestCase()
 void MainWindowFilingTest::init()
 {
     m_agency.reset();
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    freshFilingState(m_dir->path());
+    m_dir = freshReturnFolder();
+    QVERIFY(m_dir);
     m_window.reset(MainWindow::getInstance(nullptr));
 }
 
@@ -145,10 +144,7 @@ QString MainWindowFilingTest::openReturn(const std::function<void(QJsonObject&)>
 
 void MainWindowFilingTest::trigger(const char* name)
 {
-    QAction* action = m_window->findChild<QAction*>(QLatin1String(name));
-    QVERIFY(action);
-    QVERIFY(action->isEnabled());
-    action->trigger();
+    triggerAction(m_window.get(), name);
 }
 
 void MainWindowFilingTest::netfileEndToEnd()

@@ -164,9 +164,8 @@ void MainWindowFormFilingTest::init()
     m_agency.reset();
     m_records.filingReport = false;
     m_agency.server().script(FakePenvault::kFilingPath, FakeReply::text("recorded"));
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    freshFilingState(m_dir->path());
+    m_dir = freshReturnFolder();
+    QVERIFY(m_dir);
     m_window.reset(MainWindow::getInstance(nullptr));
 }
 
@@ -187,9 +186,7 @@ Form_Return* MainWindowFormFilingTest::openReturn()
 
 void MainWindowFormFilingTest::fileT1135()
 {
-    QAction* action = m_window->findChild<QAction*>("actionFile_T1135_Online");
-    QVERIFY(action && action->isEnabled());
-    action->trigger();
+    triggerAction(m_window.get(), "actionFile_T1135_Online");
 }
 
 void MainWindowFormFilingTest::t1135Refusals_data()
