@@ -12,6 +12,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QtTest>
 
 #include <cstring>
 #include <memory>
@@ -162,6 +163,27 @@ inline bool callBack(int port, const QByteArray& line)
 inline void signInCallsBack(TddWebService& service, int port)
 {
     service.setUrlOpener([port](const QUrl&) { return callBack(port, "GET /taxdata?t=tokenA-first HTTP/1.1"); });
+}
+
+// Before each dialog test: a fresh store and, on it, a callback server whose
+// browser signs in at once and calls back on `port`; null when the store did
+// not open.
+inline std::unique_ptr<TddHttpServer> signingInServer(AgencyFixture& agency, int port)
+{
+    if (!agency.freshStore()) return nullptr;
+    std::unique_ptr<TddHttpServer> http = agency.callbackServer();
+    signInCallsBack(http->webService(), port);
+    return http;
+}
+
+// After each dialog test: once no worker or query runs (20 s at most), the
+// callback server and the store closed; false, both left, when one still runs.
+inline bool closeWhenIdle(AgencyFixture& agency, std::unique_ptr<TddHttpServer>& http)
+{
+    if (!QTest::qWaitFor([&http] { return !http || isIdle(*http); }, 20000)) return false;
+    http.reset();
+    agency.db.reset();
+    return true;
 }
 
 // Stands in for the progress dialog: records what reaches it.

@@ -115,17 +115,14 @@ void TstDlgTddMainNew::cleanupTestCase() { m_agency.stop(); }
 
 void TstDlgTddMainNew::init()
 {
-    QVERIFY(m_agency.freshStore());
     m_downloads.clear();
-    m_http = m_agency.callbackServer();
-    signInCallsBack(m_http->webService(), kPort);
+    m_http = signingInServer(m_agency, kPort);
+    QVERIFY(m_http);
 }
 
 void TstDlgTddMainNew::cleanup()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(isIdle(*m_http), 20000);
-    m_http.reset();
-    m_agency.db.reset();
+    QVERIFY2(closeWhenIdle(m_agency, m_http), "a download still runs");
 }
 
 std::unique_ptr<DlgTDDMain> TstDlgTddMainNew::dialog(short forWhich)

@@ -65,16 +65,13 @@ void TstDlgTddProgressWait::cleanupTestCase() { m_agency.stop(); }
 
 void TstDlgTddProgressWait::init()
 {
-    QVERIFY(m_agency.freshStore());
-    m_http = m_agency.callbackServer();
-    signInCallsBack(m_http->webService(), kPort);
+    m_http = signingInServer(m_agency, kPort);
+    QVERIFY(m_http);
 }
 
 void TstDlgTddProgressWait::cleanup()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(isIdle(*m_http), 20000);
-    m_http.reset();
-    m_agency.db.reset();
+    QVERIFY2(closeWhenIdle(m_agency, m_http), "a download still runs");
 }
 
 std::unique_ptr<DlgTDDProgressWait> TstDlgTddProgressWait::makeDialog(short forWhich)
