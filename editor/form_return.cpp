@@ -396,16 +396,7 @@ void Form_Return::on_comboBox_currentIndexChanged(int)
 bool Form_Return::isListed(const CTaxData_Form* form) const
 {
     const IndividualTaxData* person = m_data->getCurIndvTaxData();
-    if (!form || !person) return false;
-    for (const auto* item : person->forms())
-        if (item->object == form) return true;
-    for (const auto* item : person->slips())
-        if (item->object == form) return true;
-    for (const auto* item : person->notes())
-        if (item->object == form) return true;
-    for (const auto* item : person->wizards())
-        if (item->object == form) return true;
-    return false;
+    return person && person->listsItem(form);
 }
 
 void Form_Return::refreshPages()

@@ -23,21 +23,21 @@
 
 // ---------------------------------------------------------------- DataAFR
 
-namespace {
-
-const char* const kTickNames[] = {
-    "fld_bT4",       "fld_bT4A",     "fld_bT4AP",  "fld_bT4E",   "fld_bT4AOAS",           "fld_bT4RIF",
-    "fld_bT3",       "fld_bT5",      "fld_bTuition", "fld_bT2202", "fld_bRRSPLimit",      "fld_bT4RSP",
-    "fld_bRRSPContribution", "fld_bRC62", "fld_bRC210", "fld_bT5007", "fld_bT5008",        "fld_bT1204",
-    "fld_bPRPP",     "fld_bInstalment", "fld_bHBPLLP", "fld_bMBSB",
-};
-
-}   // namespace
+const std::vector<const char*>& DataAFR::tickNames()
+{
+    static const std::vector<const char*> names = {
+        "fld_bT4",       "fld_bT4A",     "fld_bT4AP",  "fld_bT4E",   "fld_bT4AOAS",           "fld_bT4RIF",
+        "fld_bT3",       "fld_bT5",      "fld_bTuition", "fld_bT2202", "fld_bRRSPLimit",      "fld_bT4RSP",
+        "fld_bRRSPContribution", "fld_bRC62", "fld_bRC210", "fld_bT5007", "fld_bT5008",        "fld_bT1204",
+        "fld_bPRPP",     "fld_bInstalment", "fld_bHBPLLP", "fld_bMBSB",
+    };
+    return names;
+}
 
 DataAFR::DataAFR()
 {
     m_fillOption = m_fields.add<CIntField>("fld_iFillOption", -1);
-    for (const char* name : kTickNames) m_fields.add<CBoolField>(name, false);
+    for (const char* name : tickNames()) m_fields.add<CBoolField>(name, false);
 }
 
 bool DataAFR::tick(const char* name) const

@@ -165,6 +165,15 @@ void IndividualTaxData::SetSharedSlip(const CTaxData_Form* slip, int sharedId)
     if (STRUCT_SLIPDATA_ITEM_2004* item = findSlipItem(slip)) item->sharedId = sharedId;
 }
 
+bool IndividualTaxData::listsItem(const CTaxData_Form* form) const
+{
+    if (!form) return false;
+    const auto holds = [form](const auto& items) {
+        return std::any_of(items.begin(), items.end(), [form](const auto* item) { return item->object == form; });
+    };
+    return holds(m_forms) || holds(m_slips) || holds(m_notes) || holds(m_wizards);
+}
+
 bool IndividualTaxData::HasSharedComponent() const
 {
     for (const STRUCT_SLIPDATA_ITEM_2004* item : m_slips)

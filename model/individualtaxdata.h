@@ -126,6 +126,9 @@ public:
     const std::list<STRUCT_SLIPDATA_ITEM_2004*>& slips() const { return m_slips; }
     const std::list<STRUCT_NOTEDATA_ITEM_2004*>& notes() const { return m_notes; }
     const std::list<STRUCT_WIZDATA_ITEM_2004*>& wizards() const { return m_wizards; }
+    // Whether the form, slip, note or interview is one of this person's items
+    // (a calculation or an auto-fill may have removed it).
+    bool listsItem(const CTaxData_Form* form) const;
 
     // The single T1 (in a T1159 return none), or none when there are none or several.
     TaxData_T1New* t1() const;

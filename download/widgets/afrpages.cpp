@@ -35,18 +35,6 @@ AFR_Message::~AFR_Message()
     delete ui;
 }
 
-namespace {
-
-// The check boxes in the order of the holder's fields.
-const char* const kTickFields[] = {
-    "fld_bT4",    "fld_bT4A",      "fld_bT4AP",  "fld_bT4E",           "fld_bT4AOAS", "fld_bT4RIF",
-    "fld_bT3",    "fld_bT5",       "fld_bTuition", "fld_bT2202",       "fld_bRRSPLimit", "fld_bT4RSP",
-    "fld_bRRSPContribution", "fld_bRC62", "fld_bRC210", "fld_bT5007",  "fld_bT5008",  "fld_bT1204",
-    "fld_bPRPP",  "fld_bInstalment", "fld_bHBPLLP", "fld_bMBSB",
-};
-
-} // namespace
-
 AFR_Option::AFR_Option(DataAFR* options, QWidget* parent)
     : PpgWizardPage(options, nullptr, parent), m_options(options), ui(new Ui::AFR_Option)
 {
@@ -65,7 +53,7 @@ void AFR_Option::AssociateFormData()
     group->setId(ui->fld_iFillOption_0, 0);
     group->setId(ui->fld_iFillOption_1, 1);
     bindField(group, QStringLiteral("fld_iFillOption"));
-    for (const char* name : kTickFields) {
+    for (const char* name : DataAFR::tickNames()) {
         auto* box = findChild<QCheckBox*>(QLatin1String(name));
         if (!box) continue;
         box->setFocusPolicy(Qt::StrongFocus);

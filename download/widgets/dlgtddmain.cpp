@@ -42,20 +42,6 @@ bool sameSin(const CString& a, const CString& b)
     return !digits.isEmpty() && digits == sinDigits(b.toQString());
 }
 
-bool isListedFor(const IndividualTaxData* person, const CTaxData_Form* form)
-{
-    if (!person || !form) return false;
-    for (const auto* item : person->forms())
-        if (item->object == form) return true;
-    for (const auto* item : person->slips())
-        if (item->object == form) return true;
-    for (const auto* item : person->notes())
-        if (item->object == form) return true;
-    for (const auto* item : person->wizards())
-        if (item->object == form) return true;
-    return false;
-}
-
 } // namespace
 
 DlgTDDMain::DlgTDDMain(short forWhich, QSqlDatabase& db, const CString& sin, Form_Return* editor, QWidget* parent)
@@ -270,7 +256,8 @@ void DlgTDDMain::autoFill(int id, DataAFR& options)
         family->AutoFillReturn(person, &options);
         // An earlier auto-filled slip on screen has just been removed: its
         // pages go before anything shows them again.
-        if (m_editor->currentForm() && !isListedFor(family->getCurIndvTaxData(), m_editor->currentForm()))
+        const IndividualTaxData* shownPerson = family->getCurIndvTaxData();
+        if (m_editor->currentForm() && !(shownPerson && shownPerson->listsItem(m_editor->currentForm())))
             m_editor->folderView()->setCurrentItem(m_editor->folderView()->startRoot());
         m_editor->syncFolderView(true, true);
         m_editor->refreshCurTabDataFromDoc();

@@ -3,6 +3,8 @@
 // go into the open return. The options page binds its widgets to the fields.
 
 #include "enumtypes.h"
+#include <vector>
+
 #include "fields.h"
 #include "wsbasedata.h"
 
@@ -10,6 +12,10 @@ class DataAFR : public CWSBaseData
 {
 public:
     DataAFR();
+
+    // The tick fields' names, in the holder's order (the options page binds
+    // its check boxes by them).
+    static const std::vector<const char*>& tickNames();
 
     int Calculate() override { return 0; }
 
