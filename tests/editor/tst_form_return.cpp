@@ -16,11 +16,9 @@
 #include <QTextBrowser>
 
 #include "apptestmain.h"
-#include "dlgpenvaultafterprint.h"
 #include "editorhost.h"
 #include "editortestsupport.h"
 #include "folderview.h"
-#include "modal.h"
 #include "formtables.h"
 #include "preparersettings.h"
 #include "prompt.h"
@@ -358,8 +356,6 @@ void FormReturnTest::eSignatureEvents_data()
     QTest::addColumn<bool>("formPresent");
     QTest::addColumn<QString>("message");
     QTest::newRow("T183 absent") << int(TaxFormEvent::T183Sign) << 96 << false << "Form[%1] is not in the tax return.";
-    // Printed, then the signing dialog is closed: nothing is sent or stored.
-    QTest::newRow("T183 present, dialog closed") << int(TaxFormEvent::T183Sign) << 96 << true << "";
     QTest::newRow("RC71 absent") << int(TaxFormEvent::RC71Sign) << 53 << false << "Form[%1] is not in the tax return.";
     // No service installed in this test: said, and nothing stored.
     QTest::newRow("T183 status") << int(TaxFormEvent::T183SignStatus) << 96 << true
@@ -384,29 +380,10 @@ void FormReturnTest::eSignatureEvents()
     QCOMPARE(data->HasForm(formType), formPresent);
     CFamilyTaxData before(data->mode());
     before = *data;
-    QString okText;
-    Modal::when<DlgPenvaultAfterPrint>([&okText](DlgPenvaultAfterPrint* d) {
-        auto* box = d->findChild<QDialogButtonBox*>("buttonBox");
-        okText = box->button(QDialogButtonBox::Ok)->text();
-        QTest::mouseClick(box->button(QDialogButtonBox::Close), Qt::LeftButton);
-    });
     QEvent e{QEvent::Type(event)};
     QVERIFY(QCoreApplication::sendEvent(editor, &e));
-    const bool printed = event == int(TaxFormEvent::T183Sign) && formPresent;
-    QCOMPARE(Modal::dropWaiting(), printed ? 0 : 1);
-    QCOMPARE(okText, printed ? QStringLiteral("Request E-Signature") : QString());
-    const QStringList expected =
-        message.isEmpty() ? QStringList() : QStringList(message.arg(formInfo(formType)->shortName));
-    QCOMPARE(prompts.texts(), expected);
-    // No signing request was sent: nothing is stored in the return (printing
-    // saves and recalculates, so the printed row checks the request's fields).
-    if (printed) {
-        CTaxData_Form* t183 = data->GetFormData(formType, false);
-        QVERIFY(t183->getString("esignature").IsEmpty());
-        QVERIFY(!t183->getBool("is_esigned"));
-    } else {
-        QVERIFY(*data == before);
-    }
+    QCOMPARE(prompts.texts(), QStringList(message.arg(formInfo(formType)->shortName)));
+    QVERIFY(*data == before);
     before.FreeData();
 }
 

@@ -242,6 +242,7 @@ void MainWindowEsignTest::t183SigningRequest()
     QCOMPARE(uploads.size(), send ? 1 : 0);
     CTaxData_Form* t183 = editor->familyData()->taxpayer()->GetFormData(96, false);
     QCOMPARE(t183->getString("esignature").toQString(), send ? QStringLiteral("4711") : QString());
+    if (!send) QVERIFY(!t183->getBool("is_esigned"));
     QCOMPARE(prompts.unanswered(), 0);
     if (!send) return;
 
