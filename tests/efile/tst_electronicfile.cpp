@@ -463,6 +463,13 @@ void TestElectronicFile::countsTheRecordsItWrites_data()
     }) << 1;
     QTest::newRow("a form of type 109 writes none") << B([](EfileFixture& f) { f.add(FormType::T1273); }) << 0;
     QTest::newRow("statements and partnership sections") << B(statements) << 4;
+    // The designations follow the other records: the count states them too.
+    QTest::newRow("a designation alone") << B([](EfileFixture& f) { f.add(FormType::T2091IND); }) << 1;
+    QTest::newRow("a statement and two designations") << B([](EfileFixture& f) {
+        f.add(FormType::T1255);
+        f.set(f.add(FormType::T2125Commission), "8299", 5200.0);
+        f.add(FormType::T2091IND);
+    }) << 3;
 }
 
 void TestElectronicFile::countsTheRecordsItWrites()
