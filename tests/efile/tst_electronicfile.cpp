@@ -173,6 +173,8 @@ private slots:
     void matchesGoldenFile();
     void readsBackWhatWasTyped_data();
     void readsBackWhatWasTyped();
+    void leavesOutCharactersXmlCannotCarry_data();
+    void leavesOutCharactersXmlCannotCarry();
     void sendsTelephoneDigits_data();
     void sendsTelephoneDigits();
     void appliesReturnLineRules_data();
@@ -273,6 +275,43 @@ void TestElectronicFile::readsBackWhatWasTyped()
     QCOMPARE(back.error, QString());
     QVERIFY2(back.texts.contains(element), qPrintable(element));
     QCOMPARE(back.texts.value(element), maxChars < 0 ? raw : raw.left(maxChars));
+}
+
+void TestElectronicFile::leavesOutCharactersXmlCannotCarry_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QString>("raw");
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QString>("sent");
+
+    // Control characters pasted into a field: no entity can carry them in
+    // XML 1.0, so they go; a tab stays.
+    const QString pasted = QStringLiteral("Lee\x01-\x0b" "C\x1bo\tt\u00e9\uffff");
+    const QString kept = QStringLiteral("Lee-Co\tt\u00e9");
+    for (int mode : {int(kNetfile), int(kEfile)}) {
+        const char* m = mode == kEfile ? "EFILE " : "NETFILE ";
+        QTest::addRow("%scity", m) << mode << "mailing_city" << pasted << "comm:AddressMunicipalityName" << kept;
+        QTest::addRow("%se-mail", m) << mode << "email" << QStringLiteral("ann\x02@example.ca")
+                                     << "tp:TaxpayerEmailAddress" << QStringLiteral("ann@example.ca");
+    }
+    QTest::newRow("EFILE last name") << int(kEfile) << "last_name" << pasted << "comm:FamilyName" << kept;
+}
+
+void TestElectronicFile::leavesOutCharactersXmlCannotCarry()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, fieldName);
+    QFETCH(QString, raw);
+    QFETCH(QString, element);
+    QFETCH(QString, sent);
+    EfileFixture f;
+    QVERIFY(f.t1->setString(fieldName.toUtf8().constData(), CString(raw)));
+    const QByteArray xml = electronicFile(f.person, mode);
+    QCOMPARE(xmllintErrors(xml), QString());
+    const ReadBack back = readBack(xml);
+    QCOMPARE(back.error, QString());
+    QCOMPARE(back.texts.value(element), sent);
 }
 
 void TestElectronicFile::sendsTelephoneDigits_data()
