@@ -14,6 +14,7 @@
 #include "netfileparam.h"
 #include "statements.h"
 #include "t1.h"
+#include "telephone.h"
 #include "utils.h"
 
 namespace {
@@ -187,7 +188,7 @@ void IndividualTaxData::FillT1BarcodeFixedData(T1ReturnBarcodeFixedData& r)
     if (moved.isValid()) r.item19.SetValue(GetDateStr(moved, 1));
     const int same = form->getInt("home_same_as_mailing");
     r.item20.SetValue(same == 0 ? "1" : same == 1 ? "2" : "0");
-    const CString phone = digitsOnly(form->getString("home_phone"));
+    const CString phone = telephoneDigits(form->getString("home_phone"));
     if (phone.IsEmpty())
         r.item21.SetAllCharsTo('0');
     else

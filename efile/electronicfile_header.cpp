@@ -13,6 +13,7 @@
 #include "formtypes.h"
 #include "individualtaxdata.h"
 #include "t1.h"
+#include "telephone.h"
 #include "templateprocessor.h"
 #include "utils.h"
 #include "xmlstring.h"
@@ -192,7 +193,7 @@ int IndividualTaxData::privateGenerateXmlFilePart1(FILE* out, unsigned char mode
         values["dateofmove"] = text(GetDateStr(moved, 2));
     if (t1Form->IsImmigrant()) values["EntryDate"] = text(GetDateStr(t1Form->getDate("date_of_entry"), 2));
     // Only digits go: a field of punctuation alone sends no telephone.
-    const QString phone = GetRawPhoneStr(t1Form->getString("home_phone"), true).toQString();
+    const QString phone = telephoneDigits(t1Form->getString("home_phone")).toQString();
     if (!phone.isEmpty()) {
         values["areacode"] = text(phone.left(3));
         values["phone"] = text(phone.mid(3, 7));

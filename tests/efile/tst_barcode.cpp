@@ -162,6 +162,9 @@ void TestBarcode::fillsTheT1Record_data()
     QTest::newRow("telephone") << Build([](BarcodeFixture& f) { f.set(f.t1, "home_phone", "(613) 555-0123"); }) << 9
                                << 338 << QByteArray("61355501231");
     QTest::newRow("no telephone") << none << 9 << 338 << QByteArray("00000000001");
+    QTest::newRow("telephone with the country code")
+        << Build([](BarcodeFixture& f) { f.set(f.t1, "home_phone", "+1 (613) 555-0123"); }) << 9 << 338
+        << QByteArray("61355501231");
     QTest::newRow("death") << Build([](BarcodeFixture& f) { f.t1->setDate("date_of_death", QDate(2021, 8, 15)); })
                            << 9 << 376 << QByteArray("120210815");
     QTest::newRow("bankrupt at 0") << Build([](BarcodeFixture& f) { f.set(f.t1, "is_bankrupt", 1); }) << 9 << 385

@@ -321,6 +321,8 @@ void TestElectronicFile::sendsTelephoneDigits_data()
     QTest::addColumn<QString>("local");
     QTest::newRow("ten digits") << "6135550123" << "613" << "5550123";
     QTest::newRow("punctuated") << "+(613) 555-0123" << "613" << "5550123";
+    QTest::newRow("with the country code") << "+1 (613) 555-0123" << "613" << "5550123";
+    QTest::newRow("with the long-distance prefix") << "1-613-555-0123" << "613" << "5550123";
     QTest::newRow("empty") << "" << "" << "";
     QTest::newRow("punctuation only") << "( ) -" << "" << "";
 }
