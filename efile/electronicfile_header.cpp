@@ -152,8 +152,9 @@ int IndividualTaxData::privateGenerateXmlFilePart1(FILE* out, unsigned char mode
     TemplateValues values;
     values["nshost"] = text(CDeploymentData::agencyNamespaceHost());
 
+    // The auto-fill marks the T1 it filled; a request date also tells of one.
     const QDate autoFill = t1Form->getDate("autofill_request_date");
-    values["AFRFlag"] = autoFill.isValid() ? "1" : "0";
+    values["AFRFlag"] = t1Form->isAutoFilled() || autoFill.isValid() ? "1" : "0";
     if (autoFill.isValid()) values["AFRDate"] = text(GetDateStr(autoFill, 2));
     values["swrevdate"] = escaped(efile ? settings.EfileSoftwareDate : settings.NetfileSoftwareDate);
     values["swcode"] = escaped(efile ? settings.EfileSoftwareCode : settings.NetfileSoftwareCode)

@@ -175,6 +175,8 @@ private slots:
     void readsBackWhatWasTyped();
     void leavesOutCharactersXmlCannotCarry_data();
     void leavesOutCharactersXmlCannotCarry();
+    void marksAnAutoFilledReturn_data();
+    void marksAnAutoFilledReturn();
     void sendsTelephoneDigits_data();
     void sendsTelephoneDigits();
     void appliesReturnLineRules_data();
@@ -312,6 +314,36 @@ void TestElectronicFile::leavesOutCharactersXmlCannotCarry()
     const ReadBack back = readBack(xml);
     QCOMPARE(back.error, QString());
     QCOMPARE(back.texts.value(element), sent);
+}
+
+void TestElectronicFile::marksAnAutoFilledReturn_data()
+{
+    QTest::addColumn<bool>("autoFilled");   // the mark the auto-fill leaves on the T1
+    QTest::addColumn<QDate>("requested");
+    QTest::addColumn<QString>("indicator");
+    QTest::addColumn<QString>("date");      // empty: no date element
+    QTest::newRow("typed by hand") << false << QDate() << "0" << "";
+    QTest::newRow("auto-filled") << true << QDate() << "1" << "";
+    QTest::newRow("auto-filled with its request date") << true << QDate(2022, 2, 21) << "1" << "2022-02-21";
+    QTest::newRow("a request date alone") << false << QDate(2022, 2, 21) << "1" << "2022-02-21";
+}
+
+void TestElectronicFile::marksAnAutoFilledReturn()
+{
+    QFETCH(bool, autoFilled);
+    QFETCH(QDate, requested);
+    QFETCH(QString, indicator);
+    QFETCH(QString, date);
+    for (unsigned char mode : {kNetfile, kEfile}) {
+        EfileFixture f;
+        f.t1->setAutoFilled(autoFilled);
+        f.t1->setDate("autofill_request_date", requested);
+        const ReadBack back = readBack(electronicFile(f.person, mode));
+        QCOMPARE(back.error, QString());
+        QCOMPARE(back.texts.value("t1:AutoFillReturnIndicator"), indicator);
+        QCOMPARE(back.texts.contains("t1:AutoFillRequestDate"), !date.isEmpty());
+        QCOMPARE(back.texts.value("t1:AutoFillRequestDate"), date);
+    }
 }
 
 void TestElectronicFile::sendsTelephoneDigits_data()
