@@ -13,6 +13,7 @@
 #include "netfilelines.h"
 #include "netfileparam.h"
 #include "statements.h"
+#include "sintext.h"
 #include "t1.h"
 #include "telephone.h"
 #include "utils.h"
@@ -170,7 +171,7 @@ void IndividualTaxData::FillT1BarcodeFixedData(T1ReturnBarcodeFixedData& r)
             bare.Remove(' ');
             sin->SetValue(bare);
         }
-        r.item09.SetValueLeftPadding(form->getString("spouse_sin"), '0');
+        r.item09.SetValueLeftPadding(sinDigits(form->getString("spouse_sin")), '0');
         r.item10.SetValueRightPadding(form->getString("spouse_first_name"), ' ');
     } else {
         r.item09.SetAllCharsTo('0');

@@ -12,6 +12,7 @@
 #include "formtables.h"
 #include "formtypes.h"
 #include "individualtaxdata.h"
+#include "sintext.h"
 #include "t1.h"
 #include "telephone.h"
 #include "templateprocessor.h"
@@ -87,7 +88,7 @@ int IndividualTaxData::privateGenerateXmlFilePartSpouseData(CString& out, unsign
 {
     const TaxData_T1New* t1Form = t1();
     if (!t1Form) return -1;
-    writeXMLString(out, "tp:SpouseSocialInsuranceNumber", field(t1Form, "spouse_sin"));
+    writeXMLString(out, "tp:SpouseSocialInsuranceNumber", sinDigits(t1Form->getString("spouse_sin")).toQString());
     writeXMLString(out, "tp:SpouseGivenName", field(t1Form, "spouse_first_name"), 4);
     const double net = t1Form->getFloat("spouse_net_income");
     const long long netWhole = static_cast<long long>(net >= 0 ? net + 0.5 : net - 0.5);
@@ -162,7 +163,7 @@ int IndividualTaxData::privateGenerateXmlFilePart1(FILE* out, unsigned char mode
     if (refile) values["amended"] = "1";
     if (t1Form->getBool("multi_year_filing")) values["multiyear"] = "1";
     values["multijuris"] = "1";
-    values["sin"] = escaped(field(t1Form, "sin"));
+    values["sin"] = escaped(sinDigits(t1Form->getString("sin")).toQString());
     values["taxyear"] = "2021";
     values["bdate"] = text(GetDateStr(t1Form->getDate("birth_date"), 2));
     values["marital"] = std::to_string(t1Form->getInt("marital_status") + 1);

@@ -139,6 +139,10 @@ void TestBarcode::fillsTheT1Record_data()
         f.set(f.t1, "spouse_first_name", "Bartholomew");
         f.setT1("spouse_net_income", 25000.99);
     }) << 9 << 37 << QByteArray("271630840Bart");
+    QTest::newRow("spouse S.I.N. with dashes") << Build([](BarcodeFixture& f) {
+        f.set(f.t1, "marital_status", MARITAL_MARRIED);
+        f.set(f.t1, "spouse_sin", "271-630-840");
+    }) << 9 << 37 << QByteArray("271630840");
     QTest::newRow("spouse net income truncated") << Build([](BarcodeFixture& f) {
         f.set(f.t1, "marital_status", MARITAL_MARRIED);
         f.setT1("spouse_net_income", 25000.99);

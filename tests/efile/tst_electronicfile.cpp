@@ -177,6 +177,8 @@ private slots:
     void leavesOutCharactersXmlCannotCarry();
     void marksAnAutoFilledReturn_data();
     void marksAnAutoFilledReturn();
+    void sendsTheSinsDigits_data();
+    void sendsTheSinsDigits();
     void sendsTelephoneDigits_data();
     void sendsTelephoneDigits();
     void appliesReturnLineRules_data();
@@ -343,6 +345,32 @@ void TestElectronicFile::marksAnAutoFilledReturn()
         QCOMPARE(back.texts.value("t1:AutoFillReturnIndicator"), indicator);
         QCOMPARE(back.texts.contains("t1:AutoFillRequestDate"), !date.isEmpty());
         QCOMPARE(back.texts.value("t1:AutoFillRequestDate"), date);
+    }
+}
+
+void TestElectronicFile::sendsTheSinsDigits_data()
+{
+    QTest::addColumn<QString>("own");
+    QTest::addColumn<QString>("spouse");
+    QTest::newRow("plain") << "046454286" << "271630840";
+    QTest::newRow("blanks") << "046 454 286" << "271 630 840";
+    QTest::newRow("dashes") << "046-454-286" << "271-630-840";
+}
+
+// Blanks and dashes only format the numbers the agency takes as nine digits.
+void TestElectronicFile::sendsTheSinsDigits()
+{
+    QFETCH(QString, own);
+    QFETCH(QString, spouse);
+    for (unsigned char mode : {kNetfile, kEfile}) {
+        EfileFixture f;
+        f.set(f.t1, "marital_status", MARITAL_MARRIED);
+        f.set(f.t1, "sin", own.toUtf8().constData());
+        f.set(f.t1, "spouse_sin", spouse.toUtf8().constData());
+        const ReadBack back = readBack(electronicFile(f.person, mode));
+        QCOMPARE(back.error, QString());
+        QCOMPARE(back.texts.value("tp:SocialInsuranceNumber"), QStringLiteral("046454286"));
+        QCOMPARE(back.texts.value("tp:SpouseSocialInsuranceNumber"), QStringLiteral("271630840"));
     }
 }
 
