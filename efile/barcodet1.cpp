@@ -13,7 +13,9 @@
 #include "netfilelines.h"
 #include "netfileparam.h"
 #include "statements.h"
+#include "sintext.h"
 #include "t1.h"
+#include "telephone.h"
 #include "utils.h"
 
 namespace {
@@ -169,7 +171,7 @@ void IndividualTaxData::FillT1BarcodeFixedData(T1ReturnBarcodeFixedData& r)
             bare.Remove(' ');
             sin->SetValue(bare);
         }
-        r.item09.SetValueLeftPadding(form->getString("spouse_sin"), '0');
+        r.item09.SetValueLeftPadding(sinDigits(form->getString("spouse_sin")), '0');
         r.item10.SetValueRightPadding(form->getString("spouse_first_name"), ' ');
     } else {
         r.item09.SetAllCharsTo('0');
@@ -187,7 +189,7 @@ void IndividualTaxData::FillT1BarcodeFixedData(T1ReturnBarcodeFixedData& r)
     if (moved.isValid()) r.item19.SetValue(GetDateStr(moved, 1));
     const int same = form->getInt("home_same_as_mailing");
     r.item20.SetValue(same == 0 ? "1" : same == 1 ? "2" : "0");
-    const CString phone = digitsOnly(form->getString("home_phone"));
+    const CString phone = telephoneDigits(form->getString("home_phone"));
     if (phone.IsEmpty())
         r.item21.SetAllCharsTo('0');
     else

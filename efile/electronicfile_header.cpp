@@ -12,7 +12,9 @@
 #include "formtables.h"
 #include "formtypes.h"
 #include "individualtaxdata.h"
+#include "sintext.h"
 #include "t1.h"
+#include "telephone.h"
 #include "templateprocessor.h"
 #include "utils.h"
 #include "xmlstring.h"
@@ -86,7 +88,7 @@ int IndividualTaxData::privateGenerateXmlFilePartSpouseData(CString& out, unsign
 {
     const TaxData_T1New* t1Form = t1();
     if (!t1Form) return -1;
-    writeXMLString(out, "tp:SpouseSocialInsuranceNumber", field(t1Form, "spouse_sin"));
+    writeXMLString(out, "tp:SpouseSocialInsuranceNumber", sinDigits(t1Form->getString("spouse_sin")).toQString());
     writeXMLString(out, "tp:SpouseGivenName", field(t1Form, "spouse_first_name"), 4);
     const double net = t1Form->getFloat("spouse_net_income");
     const long long netWhole = static_cast<long long>(net >= 0 ? net + 0.5 : net - 0.5);
@@ -151,8 +153,9 @@ int IndividualTaxData::privateGenerateXmlFilePart1(FILE* out, unsigned char mode
     TemplateValues values;
     values["nshost"] = text(CDeploymentData::agencyNamespaceHost());
 
+    // The auto-fill marks the T1 it filled; a request date also tells of one.
     const QDate autoFill = t1Form->getDate("autofill_request_date");
-    values["AFRFlag"] = autoFill.isValid() ? "1" : "0";
+    values["AFRFlag"] = t1Form->isAutoFilled() || autoFill.isValid() ? "1" : "0";
     if (autoFill.isValid()) values["AFRDate"] = text(GetDateStr(autoFill, 2));
     values["swrevdate"] = escaped(efile ? settings.EfileSoftwareDate : settings.NetfileSoftwareDate);
     values["swcode"] = escaped(efile ? settings.EfileSoftwareCode : settings.NetfileSoftwareCode)
@@ -160,7 +163,7 @@ int IndividualTaxData::privateGenerateXmlFilePart1(FILE* out, unsigned char mode
     if (refile) values["amended"] = "1";
     if (t1Form->getBool("multi_year_filing")) values["multiyear"] = "1";
     values["multijuris"] = "1";
-    values["sin"] = escaped(field(t1Form, "sin"));
+    values["sin"] = escaped(sinDigits(t1Form->getString("sin")).toQString());
     values["taxyear"] = "2021";
     values["bdate"] = text(GetDateStr(t1Form->getDate("birth_date"), 2));
     values["marital"] = std::to_string(t1Form->getInt("marital_status") + 1);
@@ -192,7 +195,7 @@ int IndividualTaxData::privateGenerateXmlFilePart1(FILE* out, unsigned char mode
         values["dateofmove"] = text(GetDateStr(moved, 2));
     if (t1Form->IsImmigrant()) values["EntryDate"] = text(GetDateStr(t1Form->getDate("date_of_entry"), 2));
     // Only digits go: a field of punctuation alone sends no telephone.
-    const QString phone = GetRawPhoneStr(t1Form->getString("home_phone"), true).toQString();
+    const QString phone = telephoneDigits(t1Form->getString("home_phone")).toQString();
     if (!phone.isEmpty()) {
         values["areacode"] = text(phone.left(3));
         values["phone"] = text(phone.mid(3, 7));

@@ -11,6 +11,7 @@
 #include "formclasses.h"
 #include "formtypes.h"
 #include "individualtaxdata.h"
+#include "sintext.h"
 #include "t1.h"
 #include "utils.h"
 #include "xmlstring.h"
@@ -66,7 +67,7 @@ void IndividualTaxData::getNetfileDataInfo(std::map<std::string, std::string>& v
     QDate birthDate;
     GetPersonalBasicInfo(sin, given, second, family, email, birthDate, amount);
     const TaxData_T1New* form = t1();
-    values["sin"] = escaped(sin);
+    values["sin"] = escaped(sinDigits(sin));
     values["bod"] = GetDateStr(birthDate, 2).c_str();
     values["agreement"] = std::to_string(agreement);
     if (filedBefore(form)) {

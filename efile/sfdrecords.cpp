@@ -61,6 +61,17 @@ std::vector<Record> recordsExceptT2091(const IndividualTaxData& person)
     return records;
 }
 
+// The designations (T2091), written after the other records in list order.
+std::vector<Record> designationRecords(const IndividualTaxData& person)
+{
+    std::vector<Record> records;
+    for (const STRUCT_FORMDATA_ITEM_2004* item : person.forms())
+        if ((item->formType == FormType::T1255 || item->formType == FormType::T2091IND)
+            && isExpectedClass(item->formType, item->object))
+            records.push_back({item->object, -1});
+    return records;
+}
+
 void writeRecord(const Record& record, unsigned char mode, NetfileGenObjParamStru& param)
 {
     if (param.file) std::fputs("<sfd:SelectedFinancialData>\n", param.file);
@@ -78,25 +89,21 @@ void writeRecord(const Record& record, unsigned char mode, NetfileGenObjParamStr
 int IndividualTaxData::privateWriteNetFileSFD_ExceptT2091(unsigned char mode, NetfileGenObjParamStru& record)
 {
     // The count states the records that follow: a statement the rules below
-    // do not write (a T777 without employment expenses) is not counted.
+    // do not write (a T777 without employment expenses) is not counted, and
+    // the designations written after these records are.
     const std::vector<Record> records = recordsExceptT2091(*this);
-    if (records.empty()) return 0;
+    const int count = int(records.size() + designationRecords(*this).size());
+    if (count < 1) return 0;
     if (record.file)
         std::fprintf(record.file, "<t1:SelectedFinancialDataRecordCount>%02d</t1:SelectedFinancialDataRecordCount>\n",
-                     int(records.size()));
+                     count);
     for (const Record& r : records) writeRecord(r, mode, record);
     return int(records.size());
 }
 
 int IndividualTaxData::privateWriteNetFileSFD_T2091(unsigned char mode, NetfileGenObjParamStru& record)
 {
-    int written = 0;
-    for (const STRUCT_FORMDATA_ITEM_2004* item : forms()) {
-        if ((item->formType != FormType::T1255 && item->formType != FormType::T2091IND)
-            || !isExpectedClass(item->formType, item->object))
-            continue;
-        writeRecord({item->object, -1}, mode, record);
-        ++written;
-    }
-    return written;
+    const std::vector<Record> records = designationRecords(*this);
+    for (const Record& r : records) writeRecord(r, mode, record);
+    return int(records.size());
 }

@@ -9,11 +9,26 @@ QString xmlCutChars(const QString& text, int maxChars)
     return text.left(units);
 }
 
+namespace {
+
+// Characters no XML 1.0 document may hold, not even as an entity: the
+// control characters but tab, line feed and carriage return, and the two
+// non-characters U+FFFE and U+FFFF. A pasted one would make the file
+// unreadable to the agency.
+bool forbiddenInXml(QChar c)
+{
+    const ushort u = c.unicode();
+    return (u < 0x20 && u != '\t' && u != '\n' && u != '\r') || u == 0xFFFE || u == 0xFFFF;
+}
+
+} // namespace
+
 CString xmlEscaped(const QString& text)
 {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
+        if (forbiddenInXml(c)) continue;
         switch (c.unicode()) {
         case '&': out += QLatin1String("&amp;"); break;
         case '<': out += QLatin1String("&lt;"); break;

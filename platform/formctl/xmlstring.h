@@ -10,7 +10,8 @@
 // The first `maxChars` characters of `text` (all of it when maxChars < 0).
 // A character is never cut in two: a UTF-16 surrogate pair stays whole.
 QString xmlCutChars(const QString& text, int maxChars);
-// `text` with &, <, >, " and ' replaced by their entities.
+// `text` with &, <, >, " and ' replaced by their entities, and the
+// characters XML cannot carry at all (control characters) left out.
 CString xmlEscaped(const QString& text);
 // Cut first, then escaped: escaping first could cut an entity ("&am") in two.
 CString xmlEscapedCut(const QString& text, int maxChars);

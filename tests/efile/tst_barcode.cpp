@@ -139,6 +139,10 @@ void TestBarcode::fillsTheT1Record_data()
         f.set(f.t1, "spouse_first_name", "Bartholomew");
         f.setT1("spouse_net_income", 25000.99);
     }) << 9 << 37 << QByteArray("271630840Bart");
+    QTest::newRow("spouse S.I.N. with dashes") << Build([](BarcodeFixture& f) {
+        f.set(f.t1, "marital_status", MARITAL_MARRIED);
+        f.set(f.t1, "spouse_sin", "271-630-840");
+    }) << 9 << 37 << QByteArray("271630840");
     QTest::newRow("spouse net income truncated") << Build([](BarcodeFixture& f) {
         f.set(f.t1, "marital_status", MARITAL_MARRIED);
         f.setT1("spouse_net_income", 25000.99);
@@ -162,6 +166,9 @@ void TestBarcode::fillsTheT1Record_data()
     QTest::newRow("telephone") << Build([](BarcodeFixture& f) { f.set(f.t1, "home_phone", "(613) 555-0123"); }) << 9
                                << 338 << QByteArray("61355501231");
     QTest::newRow("no telephone") << none << 9 << 338 << QByteArray("00000000001");
+    QTest::newRow("telephone with the country code")
+        << Build([](BarcodeFixture& f) { f.set(f.t1, "home_phone", "+1 (613) 555-0123"); }) << 9 << 338
+        << QByteArray("61355501231");
     QTest::newRow("death") << Build([](BarcodeFixture& f) { f.t1->setDate("date_of_death", QDate(2021, 8, 15)); })
                            << 9 << 376 << QByteArray("120210815");
     QTest::newRow("bankrupt at 0") << Build([](BarcodeFixture& f) { f.set(f.t1, "is_bankrupt", 1); }) << 9 << 385

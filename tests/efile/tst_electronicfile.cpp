@@ -173,6 +173,12 @@ private slots:
     void matchesGoldenFile();
     void readsBackWhatWasTyped_data();
     void readsBackWhatWasTyped();
+    void leavesOutCharactersXmlCannotCarry_data();
+    void leavesOutCharactersXmlCannotCarry();
+    void marksAnAutoFilledReturn_data();
+    void marksAnAutoFilledReturn();
+    void sendsTheSinsDigits_data();
+    void sendsTheSinsDigits();
     void sendsTelephoneDigits_data();
     void sendsTelephoneDigits();
     void appliesReturnLineRules_data();
@@ -275,6 +281,99 @@ void TestElectronicFile::readsBackWhatWasTyped()
     QCOMPARE(back.texts.value(element), maxChars < 0 ? raw : raw.left(maxChars));
 }
 
+void TestElectronicFile::leavesOutCharactersXmlCannotCarry_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QString>("raw");
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QString>("sent");
+
+    // Control characters pasted into a field: no entity can carry them in
+    // XML 1.0, so they go; a tab stays.
+    const QString pasted = QStringLiteral("Lee\x01-\x0b" "C\x1bo\tt\u00e9\uffff");
+    const QString kept = QStringLiteral("Lee-Co\tt\u00e9");
+    for (int mode : {int(kNetfile), int(kEfile)}) {
+        const char* m = mode == kEfile ? "EFILE " : "NETFILE ";
+        QTest::addRow("%scity", m) << mode << "mailing_city" << pasted << "comm:AddressMunicipalityName" << kept;
+        QTest::addRow("%se-mail", m) << mode << "email" << QStringLiteral("ann\x02@example.ca")
+                                     << "tp:TaxpayerEmailAddress" << QStringLiteral("ann@example.ca");
+    }
+    QTest::newRow("EFILE last name") << int(kEfile) << "last_name" << pasted << "comm:FamilyName" << kept;
+}
+
+void TestElectronicFile::leavesOutCharactersXmlCannotCarry()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, fieldName);
+    QFETCH(QString, raw);
+    QFETCH(QString, element);
+    QFETCH(QString, sent);
+    EfileFixture f;
+    QVERIFY(f.t1->setString(fieldName.toUtf8().constData(), CString(raw)));
+    const QByteArray xml = electronicFile(f.person, mode);
+    QCOMPARE(xmllintErrors(xml), QString());
+    const ReadBack back = readBack(xml);
+    QCOMPARE(back.error, QString());
+    QCOMPARE(back.texts.value(element), sent);
+}
+
+void TestElectronicFile::marksAnAutoFilledReturn_data()
+{
+    QTest::addColumn<bool>("autoFilled");   // the mark the auto-fill leaves on the T1
+    QTest::addColumn<QDate>("requested");
+    QTest::addColumn<QString>("indicator");
+    QTest::addColumn<QString>("date");      // empty: no date element
+    QTest::newRow("typed by hand") << false << QDate() << "0" << "";
+    QTest::newRow("auto-filled") << true << QDate() << "1" << "";
+    QTest::newRow("auto-filled with its request date") << true << QDate(2022, 2, 21) << "1" << "2022-02-21";
+    QTest::newRow("a request date alone") << false << QDate(2022, 2, 21) << "1" << "2022-02-21";
+}
+
+void TestElectronicFile::marksAnAutoFilledReturn()
+{
+    QFETCH(bool, autoFilled);
+    QFETCH(QDate, requested);
+    QFETCH(QString, indicator);
+    QFETCH(QString, date);
+    for (unsigned char mode : {kNetfile, kEfile}) {
+        EfileFixture f;
+        f.t1->setAutoFilled(autoFilled);
+        f.t1->setDate("autofill_request_date", requested);
+        const ReadBack back = readBack(electronicFile(f.person, mode));
+        QCOMPARE(back.error, QString());
+        QCOMPARE(back.texts.value("t1:AutoFillReturnIndicator"), indicator);
+        QCOMPARE(back.texts.contains("t1:AutoFillRequestDate"), !date.isEmpty());
+        QCOMPARE(back.texts.value("t1:AutoFillRequestDate"), date);
+    }
+}
+
+void TestElectronicFile::sendsTheSinsDigits_data()
+{
+    QTest::addColumn<QString>("own");
+    QTest::addColumn<QString>("spouse");
+    QTest::newRow("plain") << "046454286" << "271630840";
+    QTest::newRow("blanks") << "046 454 286" << "271 630 840";
+    QTest::newRow("dashes") << "046-454-286" << "271-630-840";
+}
+
+// Blanks and dashes only format the numbers the agency takes as nine digits.
+void TestElectronicFile::sendsTheSinsDigits()
+{
+    QFETCH(QString, own);
+    QFETCH(QString, spouse);
+    for (unsigned char mode : {kNetfile, kEfile}) {
+        EfileFixture f;
+        f.set(f.t1, "marital_status", MARITAL_MARRIED);
+        f.set(f.t1, "sin", own.toUtf8().constData());
+        f.set(f.t1, "spouse_sin", spouse.toUtf8().constData());
+        const ReadBack back = readBack(electronicFile(f.person, mode));
+        QCOMPARE(back.error, QString());
+        QCOMPARE(back.texts.value("tp:SocialInsuranceNumber"), QStringLiteral("046454286"));
+        QCOMPARE(back.texts.value("tp:SpouseSocialInsuranceNumber"), QStringLiteral("271630840"));
+    }
+}
+
 void TestElectronicFile::sendsTelephoneDigits_data()
 {
     QTest::addColumn<QString>("phone");
@@ -282,6 +381,8 @@ void TestElectronicFile::sendsTelephoneDigits_data()
     QTest::addColumn<QString>("local");
     QTest::newRow("ten digits") << "6135550123" << "613" << "5550123";
     QTest::newRow("punctuated") << "+(613) 555-0123" << "613" << "5550123";
+    QTest::newRow("with the country code") << "+1 (613) 555-0123" << "613" << "5550123";
+    QTest::newRow("with the long-distance prefix") << "1-613-555-0123" << "613" << "5550123";
     QTest::newRow("empty") << "" << "" << "";
     QTest::newRow("punctuation only") << "( ) -" << "" << "";
 }
@@ -463,6 +564,13 @@ void TestElectronicFile::countsTheRecordsItWrites_data()
     }) << 1;
     QTest::newRow("a form of type 109 writes none") << B([](EfileFixture& f) { f.add(FormType::T1273); }) << 0;
     QTest::newRow("statements and partnership sections") << B(statements) << 4;
+    // The designations follow the other records: the count states them too.
+    QTest::newRow("a designation alone") << B([](EfileFixture& f) { f.add(FormType::T2091IND); }) << 1;
+    QTest::newRow("a statement and two designations") << B([](EfileFixture& f) {
+        f.add(FormType::T1255);
+        f.set(f.add(FormType::T2125Commission), "8299", 5200.0);
+        f.add(FormType::T2091IND);
+    }) << 3;
 }
 
 void TestElectronicFile::countsTheRecordsItWrites()

@@ -93,6 +93,8 @@ private slots:
     void cleanup() { filingSettings() = FilingSettings(); }
     void netfileValues_data();
     void netfileValues();
+    void netfileSendsTheSinDigits_data();
+    void netfileSendsTheSinDigits();
     void netfileHandsBackEmailAndAmount();
     void efileValues_data();
     void efileValues();
@@ -172,6 +174,27 @@ void TestFilingRequest::netfileValues()
     double amount = 0;
     f.person.getNetfileDataInfo(values, 1, email, amount, testCase);
     QCOMPARE(lines(values), lines(valuesFrom(expected)));
+}
+
+void TestFilingRequest::netfileSendsTheSinDigits_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("plain") << "046454286";
+    QTest::newRow("blanks") << "046 454 286";
+    QTest::newRow("dashes") << "046-454-286";
+}
+
+// Blanks and dashes only format the number the agency takes as nine digits.
+void TestFilingRequest::netfileSendsTheSinDigits()
+{
+    QFETCH(QString, typed);
+    ValidationFixture f;
+    f.set(f.t1, "sin", typed.toUtf8().constData());
+    Values values;
+    CString email;
+    double amount = 0;
+    f.person.getNetfileDataInfo(values, 1, email, amount, 0);
+    QCOMPARE(QString::fromStdString(values["sin"]), QStringLiteral("046454286"));
 }
 
 void TestFilingRequest::netfileHandsBackEmailAndAmount()
