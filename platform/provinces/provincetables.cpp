@@ -452,21 +452,28 @@ constexpr PoliticalCreditScale kNsPolitical{1000, 0, 0, 750};
 // The territories: 100% of the first 100, 50% of the next 800, at most 500
 // (NT428 Part C; Nunavut's is on the NU479).
 constexpr PoliticalCreditScale kTerritorialPolitical{100, 800, 0, 500, 1.0, 0.5, 0.0};
-// Ontario's credit is on the ON479 and refundable; its Worksheet ON479 takes
-// 75% to 423, 50% to 1,410 and 33.33% above, at most 1,410. These are the
-// 2020 worksheet's figures: Ontario changed them in 2014 and 2019 and held
-// them in between, so they are taken for 2021 (not confirmed).
-constexpr PoliticalCreditScale kOnPolitical{423, 987, 1798, 1410, 0.75, 0.5, 0.3333};
+// Ontario's credit is on the ON479 and refundable: 75% to 427, 50% to 1,423
+// and 33.33% above, at most 1,423 (reached at 3,238). Ontario indexes these
+// each year, so the 2020 worksheet's 423 / 1,410 no longer hold for 2021: the
+// 2021 figures are those an Ontario riding association published for 2021
+// (rougeparkgreens.ca "Provincial Tax Credits": 427 / 1,423 / 3,238, with the
+// 2021 limit of 3,300), and ontario.ca's 2024 figures 486.62 / 1,622.08 /
+// 3,690.42 taken back by the 2022-2024 indexation (2.4%, 6.3%, 4.7%) come to
+// 426.98 / 1,423.29 / 3,238.15.
+constexpr PoliticalCreditScale kOnPolitical{427, 996, 1815, 1423, 0.75, 0.5, 0.3333};
 
 // Ontario: surtax, tax reduction, LIFT credit, Health Premium (ON428 2021).
 constexpr double kOnSurtaxThreshold1 = 4874;    // ON428 Part C: 20% of Ontario tax over 4,874
 constexpr double kOnSurtaxThreshold2 = 6237;    // ON428 Part C: 36% of Ontario tax over 6,237
 constexpr double kOnSurtaxRate1 = 0.20;
 constexpr double kOnSurtaxRate2 = 0.36;
-// The tax reduction's amounts are not confirmed against the 2021 ON428; 464
-// agrees with the agency's 2024 figure (529, its line 75 guide text) taken
-// back by Ontario's indexation (4.5%, 6.5%, 2.4%).
-constexpr double kOnReductionBasic = 251;       // ON428 Part C: basic reduction (not confirmed)
+// The tax reduction's basic amount 251 is the agency's January 2021 payroll
+// formulas' (T4127, 113th edition: Ontario tax reduction factor S, as the
+// 2021 row of aydancoskun/timetrex-community-edition ON.class.php carries
+// it; 249 for 2020). The 464 for each dependant is not confirmed against the
+// 2021 ON428: it agrees with the agency's 2024 figure (529, its line 75
+// guide text) taken back by Ontario's indexation (4.5%, 6.5%, 2.4%).
+constexpr double kOnReductionBasic = 251;       // ON428 Part C: basic reduction (T4127 January 2021)
 constexpr double kOnReductionPerDependant = 464;    // ON428 Part C: per child / impaired dependant (not confirmed)
 constexpr double kOnLiftMax = 850;              // ON428-A: LIFT maximum
 constexpr double kOnLiftRate = 0.0505;          // ON428-A: 5.05% of employment income
