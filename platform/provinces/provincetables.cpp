@@ -361,7 +361,10 @@ constexpr double kYtRates[] = {0.064, 0.09, 0.109, 0.128, 0.15};
 //     2.9863% from an accountant's 2021 rate table (maroofhs.com, with the
 //     federal 9.0301%), PE 1.96% from Prince Edward Island's Bill 58 (from
 //     January 1, 2021, as KPMG reports it; the agency's 2019 guide had
-//     2.74%); the other nine: not confirmed in stored sources (the
+//     2.74%);
+//     BC 1.96%: taxtips.ca's 2021-2022 BC table, whose 2021 first-bracket
+//     non-eligible rate (10.43%) holds it to 1.956-1.965%;
+//     MB, NB, NL, NS, NT, NU, SK and YT: not confirmed in stored sources (the
 //     provinces' 2021 428 figures as remembered);
 //   donation rate over 200: the province's top bracket rate or its 428 figure.
 
@@ -438,9 +441,11 @@ void politicalContributionCredit(ProvinceCalc& c, const char* contributionsLine,
 // political contribution credits, the same in each year it shows (2012 to
 // 2025; Manitoba's from 2018, Yukon's from 2016). The maxima of MB (1,000),
 // NB (500), YT (650) and NT (500, reached at 900) are those the 2023 forms
-// print; the 2021 forms of BC, MB, NB, NL, PE and YT: not confirmed.
+// print; the 2021 forms of MB, NB, NL, PE and YT: not confirmed.
 constexpr PoliticalCreditScale kAbPolitical{200, 900, 1200, 1000};    // AB428 line 60030
 constexpr PoliticalCreditScale kSkPolitical{400, 350, 525, 650};      // SK428 line 63554
+// BC: gov.bc.ca "Political contribution personal income tax credit"
+// (published May 4, 2021): 75% to 100, 50% to 550, 33 1/3% above, at most 500.
 constexpr PoliticalCreditScale kBcPolitical{100, 450, 600, 500};      // BC428 line 60400
 constexpr PoliticalCreditScale kMbPolitical{400, 350, 1575, 1000};    // MB428
 constexpr PoliticalCreditScale kNbPolitical{200, 350, 525, 500};      // NB428 line 61550
