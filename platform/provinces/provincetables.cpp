@@ -364,7 +364,9 @@ constexpr double kYtRates[] = {0.064, 0.09, 0.109, 0.128, 0.15};
 //     2.74%);
 //     BC 1.96%: taxtips.ca's 2021-2022 BC table, whose 2021 first-bracket
 //     non-eligible rate (10.43%) holds it to 1.956-1.965%;
-//     MB, NB, NL, NS, NT, NU, SK and YT: not confirmed in stored sources (the
+//     MB 0.7835%: taxtips.ca mbtax/dividendtaxcredit.htm (its "2019+" row),
+//     borne out by taxbase.ca's 2022 first-bracket non-eligible rate 18.38%;
+//     NB, NL, NS, NT, NU, SK and YT: not confirmed in stored sources (the
 //     provinces' 2021 428 figures as remembered);
 //   donation rate over 200: the province's top bracket rate or its 428 figure.
 
