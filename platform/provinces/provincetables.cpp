@@ -366,7 +366,9 @@ constexpr double kYtRates[] = {0.064, 0.09, 0.109, 0.128, 0.15};
 //     non-eligible rate (10.43%) holds it to 1.956-1.965%;
 //     MB 0.7835%: taxtips.ca mbtax/dividendtaxcredit.htm (its "2019+" row),
 //     borne out by taxbase.ca's 2022 first-bracket non-eligible rate 18.38%;
-//     NB, NL, NS, NT, NU, SK and YT: not confirmed in stored sources (the
+//     NB 2.75%: Government of New Brunswick "Dividend Tax Credit" page
+//     (dividends paid on or after January 1, 2019);
+//     NL, NS, NT, NU, SK and YT: not confirmed in stored sources (the
 //     provinces' 2021 428 figures as remembered);
 //   donation rate over 200: the province's top bracket rate or its 428 figure.
 
@@ -443,13 +445,15 @@ void politicalContributionCredit(ProvinceCalc& c, const char* contributionsLine,
 // political contribution credits, the same in each year it shows (2012 to
 // 2025; Manitoba's from 2018, Yukon's from 2016). The maxima of MB (1,000),
 // NB (500), YT (650) and NT (500, reached at 900) are those the 2023 forms
-// print; the 2021 forms of MB, NB, NL, PE and YT: not confirmed.
+// print; the 2021 forms of MB, NL, PE and YT: not confirmed.
 constexpr PoliticalCreditScale kAbPolitical{200, 900, 1200, 1000};    // AB428 line 60030
 constexpr PoliticalCreditScale kSkPolitical{400, 350, 525, 650};      // SK428 line 63554
 // BC: gov.bc.ca "Political contribution personal income tax credit"
 // (published May 4, 2021): 75% to 100, 50% to 550, 33 1/3% above, at most 500.
 constexpr PoliticalCreditScale kBcPolitical{100, 450, 600, 500};      // BC428 line 60400
 constexpr PoliticalCreditScale kMbPolitical{400, 350, 1575, 1000};    // MB428
+// NB: Government of New Brunswick "Political Contributions Tax Credit" page
+// (75% to 200, 150 + 50% to 550, 325 + 33.33% to 1,075, at most 500).
 constexpr PoliticalCreditScale kNbPolitical{200, 350, 525, 500};      // NB428 line 61550
 constexpr PoliticalCreditScale kNlPolitical{100, 450, 600, 500};      // NL428
 constexpr PoliticalCreditScale kPePolitical{100, 450, 600, 500};      // PE428
@@ -603,7 +607,9 @@ void familyLowIncomeReduction(ProvinceCalc& c, const FamilyLowIncomeReduction& r
 // of New Brunswick's (news release of May 2021: from 17,630 to 17,840 for
 // 2021), the rate 3% the form's. The reduction of 685 is the agency's 2020
 // figure (678, its line 61590 guide text) indexed by New Brunswick's 1.0%
-// for 2021 (basic personal amount 10,459 to 10,564): not confirmed.
+// for 2021 (basic personal amount 10,459 to 10,564), and the 2022 figure 701
+// (PolicyEngine/policyengine-canada, from the agency's 2022 New Brunswick
+// guide) is 685 indexed by 2.4%; the 2021 NB428 itself: not confirmed.
 constexpr FamilyLowIncomeReduction kNbLowIncome{685, 685, 17840, 17840, 0.03};
 // NL428 2021 lines 61870 to 61890: the basic reduction 859 and the base
 // 20,619 for one alone (EY's note on the 2021 budget), 479 for a spouse or dependant (wowa.ca's
