@@ -368,7 +368,9 @@ constexpr double kYtRates[] = {0.064, 0.09, 0.109, 0.128, 0.15};
 //     borne out by taxbase.ca's 2022 first-bracket non-eligible rate 18.38%;
 //     NB 2.75%: Government of New Brunswick "Dividend Tax Credit" page
 //     (dividends paid on or after January 1, 2019);
-//     NL, NS, NT, NU, SK and YT: not confirmed in stored sources (the
+//     NL 3.5%: taxtips.ca priortaxrates/tax-rates-2021-2022/nl.htm (Bill 15
+//     cut it from 3.5% to 3.2% from January 1, 2022);
+//     NS, NT, NU, SK and YT: not confirmed in stored sources (the
 //     provinces' 2021 428 figures as remembered);
 //   donation rate over 200: the province's top bracket rate or its 428 figure.
 
@@ -455,6 +457,9 @@ constexpr PoliticalCreditScale kMbPolitical{400, 350, 1575, 1000};    // MB428
 // NB: Government of New Brunswick "Political Contributions Tax Credit" page
 // (75% to 200, 150 + 50% to 550, 325 + 33.33% to 1,075, at most 500).
 constexpr PoliticalCreditScale kNbPolitical{200, 350, 525, 500};      // NB428 line 61550
+// NL: the formula (75% of the first 100, 50% of the next 450, 33 1/3% of
+// the next 600, at most 500) is the Government of Newfoundland and Labrador's
+// as quoted in 2011; no 2021 text of it was found.
 constexpr PoliticalCreditScale kNlPolitical{100, 450, 600, 500};      // NL428
 constexpr PoliticalCreditScale kPePolitical{100, 450, 600, 500};      // PE428
 constexpr PoliticalCreditScale kYtPolitical{400, 350, 525, 650};      // YT428
