@@ -370,7 +370,10 @@ constexpr double kYtRates[] = {0.064, 0.09, 0.109, 0.128, 0.15};
 //     (dividends paid on or after January 1, 2019);
 //     NL 3.5%: taxtips.ca priortaxrates/tax-rates-2021-2022/nl.htm (Bill 15
 //     cut it from 3.5% to 3.2% from January 1, 2022);
-//     NS, NT, NU, SK and YT: not confirmed in stored sources (the
+//     NS 2.99%: taxtips.ca nstax/dividendtaxcredit.htm (22.94% of the
+//     federal gross-up, 2.992% of the taxable dividend, from 2019 until the
+//     2025 budget), borne out by Baker Tilly's 2021 top rate 48.28%;
+//     NT, NU, SK and YT: not confirmed in stored sources (the
 //     provinces' 2021 428 figures as remembered);
 //   donation rate over 200: the province's top bracket rate or its 428 figure.
 
