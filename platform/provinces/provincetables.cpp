@@ -373,7 +373,9 @@ constexpr double kYtRates[] = {0.064, 0.09, 0.109, 0.128, 0.15};
 //     NS 2.99%: taxtips.ca nstax/dividendtaxcredit.htm (22.94% of the
 //     federal gross-up, 2.992% of the taxable dividend, from 2019 until the
 //     2025 budget), borne out by Baker Tilly's 2021 top rate 48.28%;
-//     NT, NU, SK and YT: not confirmed in stored sources (the
+//     NT 6%: taxtips.ca's 2021-2022 Northwest Territories table, whose 2021
+//     first-bracket non-eligible rate (6.75%) holds it to 5.996-6.005%;
+//     NU, SK and YT: not confirmed in stored sources (the
 //     provinces' 2021 428 figures as remembered);
 //   donation rate over 200: the province's top bracket rate or its 428 figure.
 
