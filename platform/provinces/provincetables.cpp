@@ -375,7 +375,9 @@ constexpr double kYtRates[] = {0.064, 0.09, 0.109, 0.128, 0.15};
 //     2025 budget), borne out by Baker Tilly's 2021 top rate 48.28%;
 //     NT 6%: taxtips.ca's 2021-2022 Northwest Territories table, whose 2021
 //     first-bracket non-eligible rate (6.75%) holds it to 5.996-6.005%;
-//     NU, SK and YT: not confirmed in stored sources (the
+//     NU 2.61%: taxtips.ca's 2021-2022 Nunavut table, whose 2021
+//     first-bracket non-eligible rate (8.46%) holds it to 2.609-2.618%;
+//     SK and YT: not confirmed in stored sources (the
 //     provinces' 2021 428 figures as remembered);
 //   donation rate over 200: the province's top bracket rate or its 428 figure.
 
