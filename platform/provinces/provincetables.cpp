@@ -371,8 +371,9 @@ constexpr double kYtRates[] = {0.064, 0.09, 0.109, 0.128, 0.15};
 //     NL 3.5%: taxtips.ca priortaxrates/tax-rates-2021-2022/nl.htm (Bill 15
 //     cut it from 3.5% to 3.2% from January 1, 2022);
 //     NS 2.99%: taxtips.ca nstax/dividendtaxcredit.htm (22.94% of the
-//     federal gross-up, 2.992% of the taxable dividend, from 2019 until the
-//     2025 budget), borne out by Baker Tilly's 2021 top rate 48.28%;
+//     federal gross-up since the 2015 budget: 2.992% of the taxable dividend
+//     at the 15% gross-up; 1.5% only from the 2025 budget), borne out by
+//     Baker Tilly's 2021 top rate 48.28%;
 //     NT 6%: taxtips.ca's 2021-2022 Northwest Territories table, whose 2021
 //     first-bracket non-eligible rate (6.75%) holds it to 5.996-6.005%;
 //     NU 2.61%: taxtips.ca's 2021-2022 Nunavut table, whose 2021
