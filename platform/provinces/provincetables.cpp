@@ -378,7 +378,9 @@ constexpr double kYtRates[] = {0.064, 0.09, 0.109, 0.128, 0.15};
 //     first-bracket non-eligible rate (6.75%) holds it to 5.996-6.005%;
 //     NU 2.61%: taxtips.ca's 2021-2022 Nunavut table, whose 2021
 //     first-bracket non-eligible rate (8.46%) holds it to 2.609-2.618%;
-//     SK and YT: not confirmed in stored sources (the
+//     SK 1.695%: taxtips.ca sktax/dividend-tax-credit.htm (its 2021/2022
+//     row: 12.996% of the federal gross-up);
+//     YT: not confirmed in stored sources (the
 //     provinces' 2021 428 figures as remembered);
 //   donation rate over 200: the province's top bracket rate or its 428 figure.
 
@@ -661,6 +663,12 @@ void skTax(ProvinceCalc& c)
 // 2022 line 3) and Saskatchewan indexed its amounts by 2.4% for 2022 (basic
 // personal amount 16,225 to 16,615): the 2021 figures below are those
 // brought back by that factor, not confirmed against the 2021 SK428 itself.
+// They also agree with the Government of Saskatchewan's own figures: its
+// 2017 parameters (child 6,094, senior 1,292, disability 9,464), held until
+// indexation "resumed with the 2021 taxation year" at 1.0% (saskatchewan.ca
+// personal income tax page), give 6,154.94, 1,304.92 and 9,558.64; the
+// credits table's disability amount 9,559 and medical threshold 2,520 are
+// likewise not confirmed against the 2021 SK428.
 constexpr double kSkChildAmount = 6155;         // line 58210: each dependent child 18 or younger (not confirmed)
 constexpr double kSkSeniorSupplement = 1305;    // line 58220: 65 or older, whatever the income (not confirmed)
 constexpr int kSkSeniorAge = 65;
