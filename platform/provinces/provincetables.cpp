@@ -380,8 +380,9 @@ constexpr double kYtRates[] = {0.064, 0.09, 0.109, 0.128, 0.15};
 //     first-bracket non-eligible rate (8.46%) holds it to 2.609-2.618%;
 //     SK 1.695%: taxtips.ca sktax/dividend-tax-credit.htm (its 2021/2022
 //     row: 12.996% of the federal gross-up);
-//     YT: not confirmed in stored sources (the
-//     provinces' 2021 428 figures as remembered);
+//     YT 0.67%: taxtips.ca's 2021-2022 Yukon table, whose 2021 first-bracket
+//     non-eligible rate (13.45%) holds it to 0.670-0.679% (Yukon's 0% small
+//     business rate of 2021 set it);
 //   donation rate over 200: the province's top bracket rate or its 428 figure.
 
 double gradedDown(double max, double income, double threshold, double rate)
@@ -472,6 +473,9 @@ constexpr PoliticalCreditScale kNbPolitical{200, 350, 525, 500};      // NB428 l
 // as quoted in 2011; no 2021 text of it was found.
 constexpr PoliticalCreditScale kNlPolitical{100, 450, 600, 500};      // NL428
 constexpr PoliticalCreditScale kPePolitical{100, 450, 600, 500};      // PE428
+// YT: the agency's Yukon political contribution credit page has it match the
+// federal credit (75% to 400, 50% to 750, 33 1/3% above, at most 650) for
+// contributions after 2015, but for corporations; the 2021 YT428: not confirmed.
 constexpr PoliticalCreditScale kYtPolitical{400, 350, 525, 650};      // YT428
 // Nova Scotia: 75% of the contributions, at most 750 (novascotia.ca).
 constexpr PoliticalCreditScale kNsPolitical{1000, 0, 0, 750};
