@@ -848,6 +848,9 @@ constexpr double kNsLitrBasic = 300;            // NS428 line 61950: self
 constexpr double kNsLitrSpouse = 300;           // NS428 lines 61970 / 61990: spouse, or else an eligible dependant
 constexpr double kNsLitrChild = 165;            // NS428 line 60999: each dependent child not claimed on line 61990
 constexpr int kNsLitrAge = 19;                  // NS428: the age from which one alone may claim it
+// The 15,000 is the agency's Nova Scotia guide figure as PolicyEngine/
+// policyengine-canada carries it from 2023 on; Nova Scotia indexed none of
+// its amounts before 2025, but the 2021 NS428 itself: not confirmed.
 constexpr double kNsLitrThreshold = 15000;      // NS428: family net income where it starts to shrink (not confirmed)
 constexpr double kNsLitrRate = 0.05;            // NS428: 5% of the income over the threshold
 
