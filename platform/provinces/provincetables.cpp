@@ -361,8 +361,28 @@ constexpr double kYtRates[] = {0.064, 0.09, 0.109, 0.128, 0.15};
 //     2.9863% from an accountant's 2021 rate table (maroofhs.com, with the
 //     federal 9.0301%), PE 1.96% from Prince Edward Island's Bill 58 (from
 //     January 1, 2021, as KPMG reports it; the agency's 2019 guide had
-//     2.74%); the other nine: not confirmed in stored sources (the
-//     provinces' 2021 428 figures as remembered);
+//     2.74%);
+//     BC 1.96%: taxtips.ca's 2021-2022 BC table, whose 2021 first-bracket
+//     non-eligible rate (10.43%) holds it to 1.956-1.965%;
+//     MB 0.7835%: taxtips.ca mbtax/dividendtaxcredit.htm (its "2019+" row),
+//     borne out by taxbase.ca's 2022 first-bracket non-eligible rate 18.38%;
+//     NB 2.75%: Government of New Brunswick "Dividend Tax Credit" page
+//     (dividends paid on or after January 1, 2019);
+//     NL 3.5%: taxtips.ca priortaxrates/tax-rates-2021-2022/nl.htm (Bill 15
+//     cut it from 3.5% to 3.2% from January 1, 2022);
+//     NS 2.99%: taxtips.ca nstax/dividendtaxcredit.htm (22.94% of the
+//     federal gross-up since the 2015 budget: 2.992% of the taxable dividend
+//     at the 15% gross-up; 1.5% only from the 2025 budget), borne out by
+//     Baker Tilly's 2021 top rate 48.28%;
+//     NT 6%: taxtips.ca's 2021-2022 Northwest Territories table, whose 2021
+//     first-bracket non-eligible rate (6.75%) holds it to 5.996-6.005%;
+//     NU 2.61%: taxtips.ca's 2021-2022 Nunavut table, whose 2021
+//     first-bracket non-eligible rate (8.46%) holds it to 2.609-2.618%;
+//     SK 1.695%: taxtips.ca sktax/dividend-tax-credit.htm (its 2021/2022
+//     row: 12.996% of the federal gross-up);
+//     YT 0.67%: taxtips.ca's 2021-2022 Yukon table, whose 2021 first-bracket
+//     non-eligible rate (13.45%) holds it to 0.670-0.679% (Yukon's 0% small
+//     business rate of 2021 set it);
 //   donation rate over 200: the province's top bracket rate or its 428 figure.
 
 double gradedDown(double max, double income, double threshold, double rate)
@@ -438,35 +458,52 @@ void politicalContributionCredit(ProvinceCalc& c, const char* contributionsLine,
 // political contribution credits, the same in each year it shows (2012 to
 // 2025; Manitoba's from 2018, Yukon's from 2016). The maxima of MB (1,000),
 // NB (500), YT (650) and NT (500, reached at 900) are those the 2023 forms
-// print; the 2021 forms of BC, MB, NB, NL, PE and YT: not confirmed.
+// print; the 2021 forms of MB, NL, PE and YT: not confirmed.
 constexpr PoliticalCreditScale kAbPolitical{200, 900, 1200, 1000};    // AB428 line 60030
 constexpr PoliticalCreditScale kSkPolitical{400, 350, 525, 650};      // SK428 line 63554
+// BC: gov.bc.ca "Political contribution personal income tax credit"
+// (published May 4, 2021): 75% to 100, 50% to 550, 33 1/3% above, at most 500.
 constexpr PoliticalCreditScale kBcPolitical{100, 450, 600, 500};      // BC428 line 60400
 constexpr PoliticalCreditScale kMbPolitical{400, 350, 1575, 1000};    // MB428
+// NB: Government of New Brunswick "Political Contributions Tax Credit" page
+// (75% to 200, 150 + 50% to 550, 325 + 33.33% to 1,075, at most 500).
 constexpr PoliticalCreditScale kNbPolitical{200, 350, 525, 500};      // NB428 line 61550
+// NL: the formula (75% of the first 100, 50% of the next 450, 33 1/3% of
+// the next 600, at most 500) is the Government of Newfoundland and Labrador's
+// as quoted in 2011; no 2021 text of it was found.
 constexpr PoliticalCreditScale kNlPolitical{100, 450, 600, 500};      // NL428
 constexpr PoliticalCreditScale kPePolitical{100, 450, 600, 500};      // PE428
+// YT: the agency's Yukon political contribution credit page has it match the
+// federal credit (75% to 400, 50% to 750, 33 1/3% above, at most 650) for
+// contributions after 2015, but for corporations; the 2021 YT428: not confirmed.
 constexpr PoliticalCreditScale kYtPolitical{400, 350, 525, 650};      // YT428
 // Nova Scotia: 75% of the contributions, at most 750 (novascotia.ca).
 constexpr PoliticalCreditScale kNsPolitical{1000, 0, 0, 750};
 // The territories: 100% of the first 100, 50% of the next 800, at most 500
 // (NT428 Part C; Nunavut's is on the NU479).
 constexpr PoliticalCreditScale kTerritorialPolitical{100, 800, 0, 500, 1.0, 0.5, 0.0};
-// Ontario's credit is on the ON479 and refundable; its Worksheet ON479 takes
-// 75% to 423, 50% to 1,410 and 33.33% above, at most 1,410. These are the
-// 2020 worksheet's figures: Ontario changed them in 2014 and 2019 and held
-// them in between, so they are taken for 2021 (not confirmed).
-constexpr PoliticalCreditScale kOnPolitical{423, 987, 1798, 1410, 0.75, 0.5, 0.3333};
+// Ontario's credit is on the ON479 and refundable: 75% to 427, 50% to 1,423
+// and 33.33% above, at most 1,423 (reached at 3,238). Ontario indexes these
+// each year, so the 2020 worksheet's 423 / 1,410 no longer hold for 2021: the
+// 2021 figures are those an Ontario riding association published for 2021
+// (rougeparkgreens.ca "Provincial Tax Credits": 427 / 1,423 / 3,238, with the
+// 2021 limit of 3,300), and ontario.ca's 2024 figures 486.62 / 1,622.08 /
+// 3,690.42 taken back by the 2022-2024 indexation (2.4%, 6.3%, 4.7%) come to
+// 426.98 / 1,423.29 / 3,238.15.
+constexpr PoliticalCreditScale kOnPolitical{427, 996, 1815, 1423, 0.75, 0.5, 0.3333};
 
 // Ontario: surtax, tax reduction, LIFT credit, Health Premium (ON428 2021).
 constexpr double kOnSurtaxThreshold1 = 4874;    // ON428 Part C: 20% of Ontario tax over 4,874
 constexpr double kOnSurtaxThreshold2 = 6237;    // ON428 Part C: 36% of Ontario tax over 6,237
 constexpr double kOnSurtaxRate1 = 0.20;
 constexpr double kOnSurtaxRate2 = 0.36;
-// The tax reduction's amounts are not confirmed against the 2021 ON428; 464
-// agrees with the agency's 2024 figure (529, its line 75 guide text) taken
-// back by Ontario's indexation (4.5%, 6.5%, 2.4%).
-constexpr double kOnReductionBasic = 251;       // ON428 Part C: basic reduction (not confirmed)
+// The tax reduction's basic amount 251 is the agency's January 2021 payroll
+// formulas' (T4127, 113th edition: Ontario tax reduction factor S, as the
+// 2021 row of aydancoskun/timetrex-community-edition ON.class.php carries
+// it; 249 for 2020). The 464 for each dependant is not confirmed against the
+// 2021 ON428: it agrees with the agency's 2024 figure (529, its line 75
+// guide text) taken back by Ontario's indexation (4.5%, 6.5%, 2.4%).
+constexpr double kOnReductionBasic = 251;       // ON428 Part C: basic reduction (T4127 January 2021)
 constexpr double kOnReductionPerDependant = 464;    // ON428 Part C: per child / impaired dependant (not confirmed)
 constexpr double kOnLiftMax = 850;              // ON428-A: LIFT maximum
 constexpr double kOnLiftRate = 0.0505;          // ON428-A: 5.05% of employment income
@@ -589,7 +626,9 @@ void familyLowIncomeReduction(ProvinceCalc& c, const FamilyLowIncomeReduction& r
 // of New Brunswick's (news release of May 2021: from 17,630 to 17,840 for
 // 2021), the rate 3% the form's. The reduction of 685 is the agency's 2020
 // figure (678, its line 61590 guide text) indexed by New Brunswick's 1.0%
-// for 2021 (basic personal amount 10,459 to 10,564): not confirmed.
+// for 2021 (basic personal amount 10,459 to 10,564), and the 2022 figure 701
+// (PolicyEngine/policyengine-canada, from the agency's 2022 New Brunswick
+// guide) is 685 indexed by 2.4%; the 2021 NB428 itself: not confirmed.
 constexpr FamilyLowIncomeReduction kNbLowIncome{685, 685, 17840, 17840, 0.03};
 // NL428 2021 lines 61870 to 61890: the basic reduction 859 and the base
 // 20,619 for one alone (EY's note on the 2021 budget), 479 for a spouse or dependant (wowa.ca's
@@ -628,6 +667,12 @@ void skTax(ProvinceCalc& c)
 // 2022 line 3) and Saskatchewan indexed its amounts by 2.4% for 2022 (basic
 // personal amount 16,225 to 16,615): the 2021 figures below are those
 // brought back by that factor, not confirmed against the 2021 SK428 itself.
+// They also agree with the Government of Saskatchewan's own figures: its
+// 2017 parameters (child 6,094, senior 1,292, disability 9,464), held until
+// indexation "resumed with the 2021 taxation year" at 1.0% (saskatchewan.ca
+// personal income tax page), give 6,154.94, 1,304.92 and 9,558.64; the
+// credits table's disability amount 9,559 and medical threshold 2,520 are
+// likewise not confirmed against the 2021 SK428.
 constexpr double kSkChildAmount = 6155;         // line 58210: each dependent child 18 or younger (not confirmed)
 constexpr double kSkSeniorSupplement = 1305;    // line 58220: 65 or older, whatever the income (not confirmed)
 constexpr int kSkSeniorAge = 65;
@@ -803,6 +848,9 @@ constexpr double kNsLitrBasic = 300;            // NS428 line 61950: self
 constexpr double kNsLitrSpouse = 300;           // NS428 lines 61970 / 61990: spouse, or else an eligible dependant
 constexpr double kNsLitrChild = 165;            // NS428 line 60999: each dependent child not claimed on line 61990
 constexpr int kNsLitrAge = 19;                  // NS428: the age from which one alone may claim it
+// The 15,000 is the agency's Nova Scotia guide figure as PolicyEngine/
+// policyengine-canada carries it from 2023 on; Nova Scotia indexed none of
+// its amounts before 2025, but the 2021 NS428 itself: not confirmed.
 constexpr double kNsLitrThreshold = 15000;      // NS428: family net income where it starts to shrink (not confirmed)
 constexpr double kNsLitrRate = 0.05;            // NS428: 5% of the income over the threshold
 

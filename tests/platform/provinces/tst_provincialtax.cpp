@@ -885,17 +885,20 @@ void ProvincialTaxTest::refundableCredits_data()
     QTest::addColumn<double>("expected");
     const QStringList none;
 
-    // Ontario political contribution credit (refundable, ON479): 75% to 423,
-    // 50% to 1,410, 33.33% above, at most 1,410; paid in full with no tax.
-    QTest::newRow("ON political 423") << 9 << FormType::ON479 << 50000.0 << 41 << -1.0
-        << QStringList{"63110=423"} << "political_contribution_tax_credit" << 317.25;
-    QTest::newRow("ON political 1,410") << 9 << FormType::ON479 << 50000.0 << 41 << -1.0
-        << QStringList{"63110=1410"} << "political_contribution_tax_credit" << 810.75;
-    // 810.75 + 590 x 33.33% (196.647)
+    // Ontario political contribution credit (refundable, ON479): 75% to 427,
+    // 50% to 1,423, 33.33% above, at most 1,423; paid in full with no tax.
+    // 427 x 75% = 320.25
+    QTest::newRow("ON political 427") << 9 << FormType::ON479 << 50000.0 << 41 << -1.0
+        << QStringList{"63110=427"} << "political_contribution_tax_credit" << 320.25;
+    // 320.25 + (1,423 - 427) x 50% (498.00) = 818.25
+    QTest::newRow("ON political 1,423") << 9 << FormType::ON479 << 50000.0 << 41 << -1.0
+        << QStringList{"63110=1423"} << "political_contribution_tax_credit" << 818.25;
+    // 818.25 + 577 x 33.33% (192.3141) = 1,010.5641
     QTest::newRow("ON political 2,000") << 9 << FormType::ON479 << 50000.0 << 41 << -1.0
-        << QStringList{"63110=2000"} << "political_contribution_tax_credit" << 1007.40;
+        << QStringList{"63110=2000"} << "political_contribution_tax_credit" << 1010.56;
+    // 818.25 + 1,877 x 33.33% = 1,443.85, held to the 1,423 maximum
     QTest::newRow("ON political 3,300") << 9 << FormType::ON479 << 50000.0 << 41 << -1.0
-        << QStringList{"63110=3300"} << "47900" << 1410.0;
+        << QStringList{"63110=3300"} << "47900" << 1423.0;
     QTest::newRow("ON political without tax") << 9 << FormType::ON479 << 8000.0 << 41 << -1.0
         << QStringList{"63110=400"} << "47900" << 300.0;
 
