@@ -7,6 +7,16 @@
 
 constexpr double kAmountThatCounts = 0.009;
 
+// No personal return holds an amount of a trillion dollars. A value beyond
+// this (typed, read from a file or a download) is not an amount: refusing it
+// keeps every sum and every whole-number conversion far inside its range.
+constexpr double kLargestAmount = 999999999999.99;
+
+inline bool isUsableAmount(double v)
+{
+    return std::isfinite(v) && std::fabs(v) <= kLargestAmount;
+}
+
 // Half a cent and up rounds away from zero, as on the paper form. The nudge
 // (a millionth of a cent) keeps a product such as 7,353.205, stored a hair
 // below, on the side of the half cent the form shows; it is far above the

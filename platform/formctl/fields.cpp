@@ -171,7 +171,7 @@ bool CFloatField::SetVariant(const QVariant& value)
 {
     bool ok = false;
     const double v = value.type() == QVariant::String ? QLocale::c().toDouble(value.toString().trimmed(), &ok) : value.toDouble(&ok);
-    if (!ok || !std::isfinite(v)) return false;
+    if (!ok || !isUsableAmount(v)) return false;
     m_value = v;
     return true;
 }
@@ -191,4 +191,4 @@ bool CFloatField::CopyFrom(const CField& other)
 }
 
 void CFloatField::WriteValue(MyDataStream& stream) const { stream << m_value; }
-void CFloatField::ReadValue(MyDataStream& stream) { double v = 0; stream >> v; m_value = std::isfinite(v) ? v : 0.0; }
+void CFloatField::ReadValue(MyDataStream& stream) { double v = 0; stream >> v; m_value = isUsableAmount(v) ? v : 0.0; }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "cents.h"
 #include "utils.h"
 
 StringLineEdit::StringLineEdit(QWidget* parent) : QLineEdit(parent) {}
@@ -46,7 +47,7 @@ bool DoubleLineEdit::readValue(double* out) const
     }
     bool ok = false;
     const double v = QLocale::c().toDouble(s, &ok);
-    if (!ok || !std::isfinite(v)) return false;
+    if (!ok || !isUsableAmount(v)) return false;
     *out = v;
     return true;
 }

@@ -53,6 +53,8 @@ private slots:
     void anySingleChangeDiffers_data();
     void anySingleChangeDiffers();
     void amountsDifferFromACentOn();
+    void amountBeyondAnyReturnIsRefused_data();
+    void amountBeyondAnyReturnIsRefused();
     void copyOnlyFromTheSameType();
     void damagedObjectIsRefused();
     void autoFillMarkIsStored();
@@ -118,6 +120,38 @@ void TaxDataFormTest::amountsDifferFromACentOn()
     QVERIFY(!a.Differs(&b));
     b.setFloat("13500", 100.009);
     QVERIFY(a.Differs(&b));
+}
+
+void TaxDataFormTest::amountBeyondAnyReturnIsRefused_data()
+{
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<bool>("usable");
+    QTest::newRow("the largest") << QVariant(-999999999999.99) << true;
+    QTest::newRow("the largest as text") << QVariant("999999999999.99") << true;
+    QTest::newRow("a trillion") << QVariant(1e12) << false;
+    QTest::newRow("beyond a whole number") << QVariant("-1e19") << false;
+    QTest::newRow("not a number") << QVariant(std::nan("")) << false;
+}
+
+// Typed, imported or downloaded, such a value is refused and the field kept;
+// in a damaged file it reads as nothing.
+void TaxDataFormTest::amountBeyondAnyReturnIsRefused()
+{
+    QFETCH(QVariant, value);
+    QFETCH(bool, usable);
+    SampleForm set;
+    set.setFloat("13500", 48000.25);
+    QCOMPARE(set.field("13500")->SetVariant(value), usable);
+    const double expected = usable ? value.toDouble() : 48000.25;
+    QCOMPARE(set.getFloat("13500"), expected);
+
+    SampleForm written;
+    static_cast<CFloatField*>(written.field("13500"))->SetValue(value.toDouble());
+    QByteArray bytes = save(written);
+    SampleForm read;
+    MyDataStream in(&bytes, QIODevice::ReadOnly);
+    QCOMPARE(read.Serialize(66069, "5829mqv73046158", in), 0);
+    QCOMPARE(read.getFloat("13500"), usable ? value.toDouble() : 0.0);
 }
 
 void TaxDataFormTest::copyOnlyFromTheSameType()

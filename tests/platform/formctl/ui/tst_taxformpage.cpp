@@ -222,6 +222,8 @@ void TaxFormPageTest::typedLineWritesItsFieldOnce_data()
 
     QTest::newRow("amount") << "10100" << "1234.5" << QVariant(1234.5) << "1234.50";
     QTest::newRow("amount with $ and commas") << "12100" << "$12,345.678" << QVariant(12345.68) << "12345.68";
+    QTest::newRow("the largest amount") << "10100" << "-999,999,999,999.99" << QVariant(-999999999999.99)
+                                        << "-999999999999.99";
     QTest::newRow("amount blank is zero") << "13000" << "" << QVariant() << "0.00";
     QTest::newRow("text") << "name" << "Marie-Ève" << QVariant(QStringLiteral("Marie-Ève")) << "Marie-Ève";
     QTest::newRow("int") << "count" << "3" << QVariant(3) << "3";
@@ -260,6 +262,8 @@ void TaxFormPageTest::unreadableAmountIsRefused_data()
     QTest::newRow("letters") << "12abc";
     QTest::newRow("two points") << "1.2.3";
     QTest::newRow("infinity") << "inf";
+    QTest::newRow("a trillion") << "1000000000000";
+    QTest::newRow("beyond any return, negative") << "-1e19";
 }
 
 void TaxFormPageTest::unreadableAmountIsRefused()
