@@ -270,8 +270,13 @@ int TddWebService::visitTDDWebAuthUrl()
 
 int TddWebService::webReturnSetTokenA(const char* token)
 {
-    m_tokenA = urlDecode(token ? token : "");
-    return m_tokenA.size() >= 6 ? 0 : 1;
+    const std::string decoded = urlDecode(token ? token : "");
+    // A data worker reads token A as it starts; a callback repeated while it
+    // runs starts nothing, so its token is judged but not stored, and no
+    // write here races the worker's read.
+    if (!isInQuery())
+        m_tokenA = decoded;
+    return decoded.size() >= 6 ? 0 : 1;
 }
 
 int TddWebService::wsGetDataAtLast()

@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <cstring>
 #include <memory>
+#include <stdexcept>
 
 #include "deploymentdata.h"
 #include "fakenoticerenderer.h"
@@ -17,6 +18,7 @@
 #include "qwebclient.h"
 #include "t1appconfig.h"
 #include "tddwebservice.h"
+#include "tddworkers.h"
 #include "testauthority.h"
 #include "tddfixture.h"
 #include "workerdb.h"
@@ -71,6 +73,8 @@ private slots:
     void tokenAIsDecoded_data();
     void tokenAIsDecoded();
     void busyFlagIsOneTestAndSet();
+    void tokenAKeptWhileAWorkerRuns();
+    void webAuthWorkerSurvivesAnException();
     void endedDialogReceivesNothing();
 
 private:
@@ -430,6 +434,36 @@ void TstTddWebService::busyFlagIsOneTestAndSet()
     QVERIFY(m_service->enterInQuery());
     m_service->reset();
     QVERIFY(!m_service->isInQuery());
+}
+
+void TstTddWebService::tokenAKeptWhileAWorkerRuns()
+{
+    QCOMPARE(m_service->webReturnSetTokenA(kTokenA), 0);
+    QVERIFY(m_service->enterInQuery()); // a data worker runs on token A
+    QCOMPARE(m_service->webReturnSetTokenA("repeated-callback"), 0); // answered with the page
+    QCOMPARE(m_service->webReturnSetTokenA("abc"), 1);
+    QCOMPARE(QString::fromStdString(m_service->tokenA()), QString(kTokenA));
+    m_service->leaveOutQuery();
+    QCOMPARE(m_service->webReturnSetTokenA("next-download"), 0);
+    QCOMPARE(QString::fromStdString(m_service->tokenA()), QString("next-download"));
+}
+
+void TstTddWebService::webAuthWorkerSurvivesAnException()
+{
+    FakeTaxDataService agency(*m_agency.server, kKey);
+    agency.stage("0", kTokenC);
+    attach({kSin1});
+    bool asked = false;
+    m_service->setUrlOpener([&](const QUrl&) -> bool {
+        asked = true;
+        throw std::runtime_error("no desktop");
+    });
+    QPointer<ThreadTDDGetWebAuth> worker(new ThreadTDDGetWebAuth(*m_service));
+    worker->start();
+    QTRY_VERIFY_WITH_TIMEOUT(!worker, 20000); // finished and deleted, the program still running
+    QVERIFY(asked);
+    QVERIFY(!m_service->isInQuery());
+    QCOMPARE(m_dialog->joined(), QString("5,10,15,20"));
 }
 
 void TstTddWebService::endedDialogReceivesNothing()
