@@ -69,7 +69,29 @@ const char* responseTag(short forWhich, bool stage)
     return stage ? "StageNOAResponse" : "GetNOAResponse";
 }
 
+// The download the calling worker thread runs for; null on other threads.
+thread_local TddWebService::RunScope::Bound* t_bound = nullptr;
+
 } // namespace
+
+TddWebService::RunScope::RunScope(TddWebService& service) : m_previous(t_bound)
+{
+    std::lock_guard<std::mutex> lock(service.m_dialogMutex);
+    m_bound.service = &service;
+    m_bound.generation = service.m_generation;
+    m_bound.sins = service.m_sins;
+    t_bound = &m_bound;
+}
+
+TddWebService::RunScope::~RunScope()
+{
+    t_bound = m_previous;
+}
+
+bool TddWebService::boundToEarlierDownload() const
+{
+    return t_bound && t_bound->service == this && t_bound->generation != m_generation;
+}
 
 TddWebService::UrlOpener TddWebService::desktopUrlOpener()
 {
@@ -118,6 +140,8 @@ void TddWebService::setPacingMs(int roundMs, int parseMs)
 void TddWebService::setProgressDialog(QObject* dialog, const std::list<std::string>& sins)
 {
     std::lock_guard<std::mutex> lock(m_dialogMutex);
+    if (m_dialog.data() != dialog)
+        ++m_generation;
     m_dialog = dialog;
     if (dialog)
         m_sins = sins;
@@ -150,7 +174,7 @@ void TddWebService::reset()
 int TddWebService::postProgressMessage(int code, int detail)
 {
     std::lock_guard<std::mutex> lock(m_dialogMutex);
-    if (!m_dialog)
+    if (!m_dialog || boundToEarlierDownload())
         return 1;
     QMetaObject::invokeMethod(m_dialog.data(), "postProgress", Qt::QueuedConnection, Q_ARG(int, code),
                               Q_ARG(int, detail));
@@ -160,20 +184,22 @@ int TddWebService::postProgressMessage(int code, int detail)
 void TddWebService::sendRecordCount(int count)
 {
     std::lock_guard<std::mutex> lock(m_dialogMutex);
-    if (m_dialog)
+    if (m_dialog && !boundToEarlierDownload())
         QMetaObject::invokeMethod(m_dialog.data(), "setRecordCount", Qt::QueuedConnection, Q_ARG(int, count));
 }
 
 void TddWebService::sendNoticeMessage(const std::string& sin, const QString& message)
 {
     std::lock_guard<std::mutex> lock(m_dialogMutex);
-    if (m_dialog)
+    if (m_dialog && !boundToEarlierDownload())
         QMetaObject::invokeMethod(m_dialog.data(), "addNoticeMessage", Qt::QueuedConnection,
                                   Q_ARG(QString, QString::fromStdString(sin)), Q_ARG(QString, message));
 }
 
 std::list<std::string> TddWebService::sins() const
 {
+    if (t_bound && t_bound->service == this)
+        return t_bound->sins;
     std::lock_guard<std::mutex> lock(m_dialogMutex);
     return m_sins;
 }
@@ -225,7 +251,7 @@ int TddWebService::wsGetTokenC()
 {
     {
         std::lock_guard<std::mutex> lock(m_dialogMutex);
-        if (!m_dialog)
+        if (!m_dialog || boundToEarlierDownload())
             return -5;
     }
     postProgressMessage(5);

@@ -65,6 +65,30 @@ public:
     // detaches.
     void setProgressDialog(QObject* dialog, const std::list<std::string>& sins = {});
 
+    // Binds the calling worker thread, for its lifetime, to the download
+    // attached now: its posts, record count and messages reach that
+    // download's dialog only, and it reads that download's S.I.N.s, even when
+    // the user has cancelled and another download has attached meanwhile.
+    class RunScope
+    {
+    public:
+        explicit RunScope(TddWebService& service);
+        ~RunScope();
+        RunScope(const RunScope&) = delete;
+        RunScope& operator=(const RunScope&) = delete;
+
+        struct Bound
+        {
+            const TddWebService* service = nullptr;
+            unsigned long long generation = 0;
+            std::list<std::string> sins;
+        };
+
+    private:
+        Bound m_bound;
+        Bound* m_previous;
+    };
+
     // One atomic test-and-set: true when this caller entered.
     bool enterInQuery();
     void leaveOutQuery();
@@ -89,6 +113,9 @@ public:
 private:
     CString taxYearText() const { return m_taxYear; }
     std::list<std::string> sins() const;
+    // With the dialog mutex held: the calling thread runs for a download
+    // that another one has replaced.
+    bool boundToEarlierDownload() const;
     void sendRecordCount(int count);
     void sendNoticeMessage(const std::string& sin, const QString& message);
     FILE* openLog(const QString& path) const;
@@ -118,4 +145,5 @@ private:
     mutable std::mutex m_dialogMutex; // the dialog pointer and the S.I.N.s
     QPointer<QObject> m_dialog;
     std::list<std::string> m_sins;
+    unsigned long long m_generation = 0; // counts the dialogs attached
 };

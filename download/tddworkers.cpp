@@ -13,6 +13,7 @@ void ThreadTDDGetWebAuth::run()
 {
     if (!m_service.enterInQuery())
         return;
+    const TddWebService::RunScope download(m_service);
     // An exception leaving run() would end the program, and one leaving the
     // stage with the flag set would bar every later download.
     int staged = -1;
@@ -40,6 +41,7 @@ void ThreadTDDGetData::run()
     // Swallowed: the flag must be given back, and an exception leaving
     // run() would end the program.
     try {
+        const TddWebService::RunScope download(m_service);
         m_service.wsGetDataAtLast();
     } catch (const std::exception&) {
     }

@@ -75,6 +75,7 @@ private slots:
     void busyFlagIsOneTestAndSet();
     void tokenAKeptWhileAWorkerRuns();
     void webAuthWorkerSurvivesAnException();
+    void laterDownloadGetsNothingFromAnEarlierWorker();
     void endedDialogReceivesNothing();
 
 private:
@@ -464,6 +465,32 @@ void TstTddWebService::webAuthWorkerSurvivesAnException()
     QVERIFY(asked);
     QVERIFY(!m_service->isInQuery());
     QCOMPARE(m_dialog->joined(), QString("5,10,15,20"));
+}
+
+void TstTddWebService::laterDownloadGetsNothingFromAnEarlierWorker()
+{
+    FakeTaxDataService agency(*m_agency.server, kKey);
+    agency.data("0", "next-token-1");
+    agency.data("20", "t", delivery("ns2:", personItem("ns2:", kSin1, "150.00")));
+    m_service->setPacingMs(300, 0);
+    attach({kSin1});
+    QCOMPARE(m_service->webReturnSetTokenA(kTokenA), 0);
+    QVERIFY(m_service->enterInQuery()); // as the callback server does
+    QPointer<ThreadTDDGetData> worker(new ThreadTDDGetData(*m_service));
+    worker->start();
+    QTRY_VERIFY(m_dialog->codes.contains("55"));
+    // The user cancels during the data rounds and starts another download.
+    m_service->setProgressDialog(nullptr);
+    ProgressRecorder later;
+    m_service->setProgressDialog(&later, {kSin2});
+    QTRY_VERIFY_WITH_TIMEOUT(!worker, 20000);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(later.joined(), QString());
+    QCOMPARE(later.recordCount, -1);
+    // The earlier download still stores the person its user asked for.
+    QCOMPARE(m_agency.db->value(QString("select count(*) from tb_taxpayers where sin='%1'").arg(kSin1)).toInt(), 1);
+    QCOMPARE(m_agency.db->value("select count(*) from tb_taxdata").toInt(), 1);
+    QVERIFY(!m_service->isInQuery());
 }
 
 void TstTddWebService::endedDialogReceivesNothing()
