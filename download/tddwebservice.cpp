@@ -287,6 +287,13 @@ int TddWebService::wsGetTokenC()
 
 int TddWebService::visitTDDWebAuthUrl()
 {
+    {
+        // Cancelled while the stage request was out: the user's browser is
+        // not sent to a sign-in whose callback nobody would take.
+        std::lock_guard<std::mutex> lock(m_dialogMutex);
+        if (!m_dialog || boundToEarlierDownload())
+            return 99;
+    }
     const CString timestamp = QByteArray::number(qulonglong(QDateTime::currentSecsSinceEpoch())).constData();
     m_signInUrl = tddSignInUrl(*m_config, m_forWhich, timestamp, m_tokenC, m_taxYear);
     postProgressMessage(20);

@@ -61,6 +61,7 @@ private slots:
     void stageFailures_data();
     void stageFailures();
     void signInUrlGoesToTheBrowser();
+    void cancelDuringTheStageOpensNoBrowser();
     void dataRounds_data();
     void dataRounds();
     void eachRoundHasAFreshCreatedTime();
@@ -232,6 +233,18 @@ void TstTddWebService::signInUrlGoesToTheBrowser()
 
     m_service->setUrlOpener([](const QUrl&) { return false; });
     QCOMPARE(m_service->visitTDDWebAuthUrl(), 99);
+}
+
+void TstTddWebService::cancelDuringTheStageOpensNoBrowser()
+{
+    FakeTaxDataService agency(*m_agency.server, kKey);
+    agency.stage("0", kTokenC);
+    attach({kSin1});
+    onWorker([&] { QCOMPARE(m_service->wsGetTokenC(), 0); });
+    m_service->setProgressDialog(nullptr); // the dialog ends before the browser is asked
+    QCOMPARE(m_service->visitTDDWebAuthUrl(), 99);
+    QVERIFY(m_opened.isEmpty());
+    QCOMPARE(m_dialog->joined(), QString("5,10,15"));
 }
 
 void TstTddWebService::dataRounds_data()
