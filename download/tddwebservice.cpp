@@ -80,6 +80,9 @@ TddWebService::RunScope::RunScope(TddWebService& service) : m_previous(t_bound)
     m_bound.service = &service;
     m_bound.generation = service.m_generation;
     m_bound.sins = service.m_sins;
+    m_bound.forWhich = service.m_forWhich;
+    m_bound.taxYear = service.m_taxYear;
+    m_bound.taxYearNumber = service.m_taxYearNumber;
     t_bound = &m_bound;
 }
 
@@ -114,9 +117,34 @@ TddWebService::~TddWebService() = default;
 
 void TddWebService::setForWhich(const char* year, short forWhich)
 {
+    std::lock_guard<std::mutex> lock(m_dialogMutex);
     m_taxYear = year;
     m_taxYearNumber = QByteArray(year).toInt();
     m_forWhich = forWhich;
+}
+
+short TddWebService::forWhich() const
+{
+    if (t_bound && t_bound->service == this)
+        return t_bound->forWhich;
+    std::lock_guard<std::mutex> lock(m_dialogMutex);
+    return m_forWhich;
+}
+
+CString TddWebService::taxYearText() const
+{
+    if (t_bound && t_bound->service == this)
+        return t_bound->taxYear;
+    std::lock_guard<std::mutex> lock(m_dialogMutex);
+    return m_taxYear;
+}
+
+int TddWebService::taxYearNumber() const
+{
+    if (t_bound && t_bound->service == this)
+        return t_bound->taxYearNumber;
+    std::lock_guard<std::mutex> lock(m_dialogMutex);
+    return m_taxYearNumber;
 }
 
 void TddWebService::setLogPaths(const QString& stepLog, const QString& dataLog)
@@ -219,9 +247,9 @@ void TddWebService::sleepMs(int ms) const
 
 QString TddWebService::serviceUrl() const
 {
-    const bool autoFill = m_forWhich == kTddForAutoFill;
+    const bool autoFill = forWhich() == kTddForAutoFill;
     return QStringLiteral("https://") + QString(m_config->getTDDWebService(CT1AppConfig::TDD_SERVICE_HOST)) +
-           QString(m_config->getTDDWebService(CT1AppConfig::TDD_DELIVERY_PATH)) + QString(m_taxYear) +
+           QString(m_config->getTDDWebService(CT1AppConfig::TDD_DELIVERY_PATH)) + QString(taxYearText()) +
            QString(m_config->getTDDWebService(autoFill ? CT1AppConfig::TDD_AFR_SERVICE_NAME
                                                        : CT1AppConfig::TDD_NOA_SERVICE_NAME));
 }
@@ -256,13 +284,13 @@ int TddWebService::wsGetTokenC()
     }
     postProgressMessage(5);
     CString user, key;
-    getSoftwareCode(*m_config, m_forWhich, user, key);
+    getSoftwareCode(*m_config, forWhich(), user, key);
     CString xml;
-    int expanded = constructTDDTokenCReq(user, key, getXMLDateTimeString(true).c_str(), m_taxYear, m_forWhich, xml);
+    int expanded = constructTDDTokenCReq(user, key, getXMLDateTimeString(true).c_str(), taxYearText(), forWhich(), xml);
     if (expanded == 0) {
         for (const std::string& sin : sins())
             xml += ("<Sin>" + sin + "</Sin>").c_str();
-        xml += tddStageRequestEnd(m_forWhich);
+        xml += tddStageRequestEnd(forWhich());
     } else {
         postProgressMessage(1000, -10);
         return -10;
@@ -275,7 +303,7 @@ int TddWebService::wsGetTokenC()
     }
     postProgressMessage(10);
     StructTDDSoapResult result;
-    parseTDDTokenSoapResponseResult(reply, responseTag(m_forWhich, true), "TokenIdentifier", &result);
+    parseTDDTokenSoapResponseResult(reply, responseTag(forWhich(), true), "TokenIdentifier", &result);
     if (QString(result.ReturnCode).compare("0", Qt::CaseInsensitive) == 0) {
         postProgressMessage(15);
         m_tokenC = result.value;
@@ -295,7 +323,7 @@ int TddWebService::visitTDDWebAuthUrl()
             return 99;
     }
     const CString timestamp = QByteArray::number(qulonglong(QDateTime::currentSecsSinceEpoch())).constData();
-    m_signInUrl = tddSignInUrl(*m_config, m_forWhich, timestamp, m_tokenC, m_taxYear);
+    m_signInUrl = tddSignInUrl(*m_config, forWhich(), timestamp, m_tokenC, taxYearText());
     postProgressMessage(20);
     const QUrl url(QString(m_signInUrl), QUrl::TolerantMode);
     return m_openUrl && m_openUrl(url) ? 0 : 99;
@@ -322,10 +350,10 @@ int TddWebService::wsGetDataAtLast()
     };
     std::string token = m_tokenA;
     CString user, key;
-    getSoftwareCode(*m_config, m_forWhich, user, key);
+    getSoftwareCode(*m_config, forWhich(), user, key);
     for (int base = 56; base <= 76; base += 10) {
         CString xml;
-        if (constructTDDDataReadyReq(user, key, getXMLDateTimeString(true).c_str(), m_taxYear, m_forWhich, token,
+        if (constructTDDDataReadyReq(user, key, getXMLDateTimeString(true).c_str(), taxYearText(), forWhich(), token,
                                      xml) != 0) {
             closeLog();
             return -10;
@@ -341,7 +369,7 @@ int TddWebService::wsGetDataAtLast()
         }
         postProgressMessage(base - 1);
         StructTDDSoapResult result;
-        if (parseTDDTokenSoapResponseResult(reply, responseTag(m_forWhich, false), "TokenIdentifier", &result) != 0) {
+        if (parseTDDTokenSoapResponseResult(reply, responseTag(forWhich(), false), "TokenIdentifier", &result) != 0) {
             // A fault or an unreadable reply is no "not ready yet".
             postProgressMessage(1000, 100);
             closeLog();
@@ -361,7 +389,7 @@ int TddWebService::wsGetDataAtLast()
             return code;
         }
         if (code == 20) {
-            const int n = m_forWhich == kTddForAutoFill ? parseTDDTaxData(log, reply) : parseNOATaxData(log, reply);
+            const int n = forWhich() == kTddForAutoFill ? parseTDDTaxData(log, reply) : parseNOATaxData(log, reply);
             sendRecordCount(n);
             closeLog();
             postProgressMessage(99, n + 1000);
@@ -402,7 +430,7 @@ int TddWebService::parseTDDTaxData(FILE* log, const std::string& reply)
         postProgressMessage(85);
         TiXmlDocument item;
         item.Parse(itemXml.c_str());
-        TDDTaxDataOnePerson record(m_taxYearNumber);
+        TDDTaxDataOnePerson record(taxYearNumber());
         const int parsed = record.parseXMLData(item.RootElement());
         downloadLog(log, "parse %d (%d)\n", index, parsed);
         if (parsed != 0) {
@@ -446,7 +474,7 @@ int TddWebService::parseNOATaxData(FILE* log, const std::string& reply)
                                        .FirstChildElement("NoticeOfAssessmentData")
                                        .FirstChildElement("NoticeOfAssessmentItem")
                                        .ToElement();
-        NOATaxDataOnePerson notice(m_noaDir, m_htmlFolder, m_taxYearNumber);
+        NOATaxDataOnePerson notice(m_noaDir, m_htmlFolder, taxYearNumber());
         if (notice.parseXMLData(item) < 0) {
             downloadLog(log, "skipping %d (no identifier)\n", index);
             continue;

@@ -46,7 +46,8 @@ public:
     TddWebService& operator=(const TddWebService&) = delete;
 
     void setForWhich(const char* year, short forWhich);
-    short forWhich() const { return m_forWhich; }
+    // The calling worker's download's purpose; the one set, on other threads.
+    short forWhich() const;
 
     // What a download needs besides the agency: the settings, the database
     // for the worker's own connections, the two log files and the browser.
@@ -67,8 +68,9 @@ public:
 
     // Binds the calling worker thread, for its lifetime, to the download
     // attached now: its posts, record count and messages reach that
-    // download's dialog only, and it reads that download's S.I.N.s, even when
-    // the user has cancelled and another download has attached meanwhile.
+    // download's dialog only, and it reads that download's S.I.N.s, purpose
+    // and tax year, even when the user has cancelled and another download
+    // has attached meanwhile.
     class RunScope
     {
     public:
@@ -82,6 +84,9 @@ public:
             const TddWebService* service = nullptr;
             unsigned long long generation = 0;
             std::list<std::string> sins;
+            short forWhich = 1;
+            CString taxYear;
+            int taxYearNumber = 0;
         };
 
     private:
@@ -111,7 +116,9 @@ public:
     const std::string& tokenA() const { return m_tokenA; }
 
 private:
-    CString taxYearText() const { return m_taxYear; }
+    // The calling worker's download's tax year (see forWhich()).
+    CString taxYearText() const;
+    int taxYearNumber() const;
     std::list<std::string> sins() const;
     // With the dialog mutex held: the calling thread runs for a download
     // that another one has replaced.
@@ -138,11 +145,10 @@ private:
     std::atomic<bool> m_busy{false};
     std::string m_tokenC;
     std::string m_tokenA;
+    mutable std::mutex m_dialogMutex; // the dialog, its S.I.N.s, purpose and tax year
     short m_forWhich = 1;
     CString m_taxYear;
     int m_taxYearNumber = 0;
-
-    mutable std::mutex m_dialogMutex; // the dialog pointer and the S.I.N.s
     QPointer<QObject> m_dialog;
     std::list<std::string> m_sins;
     unsigned long long m_generation = 0; // counts the dialogs attached

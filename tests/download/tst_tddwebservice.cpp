@@ -492,15 +492,21 @@ void TstTddWebService::laterDownloadGetsNothingFromAnEarlierWorker()
     QPointer<ThreadTDDGetData> worker(new ThreadTDDGetData(*m_service));
     worker->start();
     QTRY_VERIFY(m_dialog->codes.contains("55"));
-    // The user cancels during the data rounds and starts another download.
+    // The user cancels during the data rounds and starts a notice download.
     m_service->setProgressDialog(nullptr);
     ProgressRecorder later;
     m_service->setProgressDialog(&later, {kSin2});
+    m_service->setForWhich("2021", 2);
     QTRY_VERIFY_WITH_TIMEOUT(!worker, 20000);
     QCoreApplication::sendPostedEvents();
     QCOMPARE(later.joined(), QString());
     QCOMPARE(later.recordCount, -1);
-    // The earlier download still stores the person its user asked for.
+    // The earlier download goes on asking for its auto-fill data only ...
+    QCOMPARE(m_agency.server->count(FakeTaxDataService::kAutoFillPath), 2);
+    QCOMPARE(m_agency.server->count(FakeTaxDataService::kNoticePath), 0);
+    for (const auto& request : agency.requests())
+        QCOMPARE(request.bodyTag, QString("GetTDDNetfile"));
+    // ... and stores the person its user asked for.
     QCOMPARE(m_agency.db->value(QString("select count(*) from tb_taxpayers where sin='%1'").arg(kSin1)).toInt(), 1);
     QCOMPARE(m_agency.db->value("select count(*) from tb_taxdata").toInt(), 1);
     QVERIFY(!m_service->isInQuery());
