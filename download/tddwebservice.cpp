@@ -149,12 +149,14 @@ int TddWebService::taxYearNumber() const
 
 void TddWebService::setLogPaths(const QString& stepLog, const QString& dataLog)
 {
+    std::lock_guard<std::mutex> lock(m_pathMutex);
     m_stepLogPath = stepLog;
     m_dataLogPath = dataLog;
 }
 
 void TddWebService::setNoticeFolders(const CString& noaDir, const CString& htmlFolder)
 {
+    std::lock_guard<std::mutex> lock(m_pathMutex);
     m_noaDir = noaDir;
     m_htmlFolder = htmlFolder;
 }
@@ -256,7 +258,7 @@ QString TddWebService::serviceUrl() const
 
 int TddWebService::callTDDWebService(const CString& xml, std::string& reply)
 {
-    FILE* log = openLog(m_stepLogPath);
+    FILE* log = openLog(pathCopy(m_stepLogPath));
     if (log)
         downloadLog(log, "\n\n%s\n\n\n", QDateTime::currentDateTime().toString().toUtf8().constData());
     int result = 0;
@@ -342,7 +344,7 @@ int TddWebService::webReturnSetTokenA(const char* token)
 
 int TddWebService::wsGetDataAtLast()
 {
-    FILE* log = openLog(m_dataLogPath);
+    FILE* log = openLog(pathCopy(m_dataLogPath));
     auto closeLog = [&] {
         if (log)
             std::fclose(log);
@@ -474,7 +476,7 @@ int TddWebService::parseNOATaxData(FILE* log, const std::string& reply)
                                        .FirstChildElement("NoticeOfAssessmentData")
                                        .FirstChildElement("NoticeOfAssessmentItem")
                                        .ToElement();
-        NOATaxDataOnePerson notice(m_noaDir, m_htmlFolder, taxYearNumber());
+        NOATaxDataOnePerson notice(pathCopy(m_noaDir), pathCopy(m_htmlFolder), taxYearNumber());
         if (notice.parseXMLData(item) < 0) {
             downloadLog(log, "skipping %d (no identifier)\n", index);
             continue;

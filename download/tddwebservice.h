@@ -60,7 +60,7 @@ public:
     void setPacingMs(int roundMs, int parseMs);
     int roundPauseMs() const { return m_roundMs; }
     int parsePauseMs() const { return m_parseMs; }
-    const QString& stepLogPath() const { return m_stepLogPath; }
+    const QString& stepLogPath() const { return m_stepLogPath; } // on the GUI thread
 
     // The dialog of the current download and its S.I.N.s (copied); null
     // detaches.
@@ -126,6 +126,12 @@ private:
     void sendRecordCount(int count);
     void sendNoticeMessage(const std::string& sin, const QString& message);
     FILE* openLog(const QString& path) const;
+    template <typename Text>
+    Text pathCopy(const Text& path) const
+    {
+        std::lock_guard<std::mutex> lock(m_pathMutex);
+        return path;
+    }
     QString serviceUrl() const;
     void sleepMs(int ms) const;
     using PartReader = int (*)(const std::string& reply, std::vector<std::string>& parts);
@@ -134,12 +140,16 @@ private:
     const CT1AppConfig* m_config = nullptr;
     const CSqliteDBManager* m_dbManager = nullptr;
     UrlOpener m_openUrl;
+    // Each new progress dialog sets the paths again on the GUI thread, while
+    // a worker of a cancelled download may still read them: a worker reads
+    // copies taken under the lock.
+    mutable std::mutex m_pathMutex;
     QString m_stepLogPath;
     QString m_dataLogPath;
     CString m_noaDir;
     CString m_htmlFolder;
-    int m_roundMs = 4000;
-    int m_parseMs = 1000;
+    std::atomic<int> m_roundMs{4000}; // also set on the GUI thread while a worker runs
+    std::atomic<int> m_parseMs{1000};
 
     CString m_signInUrl;
     std::atomic<bool> m_busy{false};
