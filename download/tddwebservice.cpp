@@ -250,9 +250,9 @@ void TddWebService::sleepMs(int ms) const
 QString TddWebService::serviceUrl() const
 {
     const bool autoFill = forWhich() == kTddForAutoFill;
-    return QStringLiteral("https://") + QString(m_config->getTDDWebService(CT1AppConfig::TDD_SERVICE_HOST)) +
-           QString(m_config->getTDDWebService(CT1AppConfig::TDD_DELIVERY_PATH)) + QString(taxYearText()) +
-           QString(m_config->getTDDWebService(autoFill ? CT1AppConfig::TDD_AFR_SERVICE_NAME
+    return QStringLiteral("https://") + QString(m_config.load()->getTDDWebService(CT1AppConfig::TDD_SERVICE_HOST)) +
+           QString(m_config.load()->getTDDWebService(CT1AppConfig::TDD_DELIVERY_PATH)) + QString(taxYearText()) +
+           QString(m_config.load()->getTDDWebService(autoFill ? CT1AppConfig::TDD_AFR_SERVICE_NAME
                                                        : CT1AppConfig::TDD_NOA_SERVICE_NAME));
 }
 
@@ -286,7 +286,7 @@ int TddWebService::wsGetTokenC()
     }
     postProgressMessage(5);
     CString user, key;
-    getSoftwareCode(*m_config, forWhich(), user, key);
+    getSoftwareCode(*m_config.load(), forWhich(), user, key);
     CString xml;
     int expanded = constructTDDTokenCReq(user, key, getXMLDateTimeString(true).c_str(), taxYearText(), forWhich(), xml);
     if (expanded == 0) {
@@ -325,7 +325,7 @@ int TddWebService::visitTDDWebAuthUrl()
             return 99;
     }
     const CString timestamp = QByteArray::number(qulonglong(QDateTime::currentSecsSinceEpoch())).constData();
-    m_signInUrl = tddSignInUrl(*m_config, forWhich(), timestamp, m_tokenC, taxYearText());
+    m_signInUrl = tddSignInUrl(*m_config.load(), forWhich(), timestamp, m_tokenC, taxYearText());
     postProgressMessage(20);
     const QUrl url(QString(m_signInUrl), QUrl::TolerantMode);
     return m_openUrl && m_openUrl(url) ? 0 : 99;
@@ -352,7 +352,7 @@ int TddWebService::wsGetDataAtLast()
     };
     std::string token = m_tokenA;
     CString user, key;
-    getSoftwareCode(*m_config, forWhich(), user, key);
+    getSoftwareCode(*m_config.load(), forWhich(), user, key);
     for (int base = 56; base <= 76; base += 10) {
         CString xml;
         if (constructTDDDataReadyReq(user, key, getXMLDateTimeString(true).c_str(), taxYearText(), forWhich(), token,
@@ -446,7 +446,7 @@ int TddWebService::parseTDDTaxData(FILE* log, const std::string& reply)
         }
         postProgressMessage(90);
         const std::string& sin = found->second;
-        stored += onOwnConnection(m_dbManager, "TDD_DB_Connection", [&](QSqlDatabase* db) {
+        stored += onOwnConnection(m_dbManager.load(), "TDD_DB_Connection", [&](QSqlDatabase* db) {
             return saveToSqliteDB(record, db, log, sin, itemXml);
         });
         downloadLog(log, "save %d (%s)\n", index, NOATaxDataOnePerson::maskedSIN(sin).c_str());
@@ -496,7 +496,7 @@ int TddWebService::parseNOATaxData(FILE* log, const std::string& reply)
                                            .arg(who, QString::fromStdString(notice.summary()));
             sendNoticeMessage(sin, text);
         }
-        stored += onOwnConnection(m_dbManager, "NOA_DB_Connection", [&](QSqlDatabase* db) {
+        stored += onOwnConnection(m_dbManager.load(), "NOA_DB_Connection", [&](QSqlDatabase* db) {
             return notice.saveToSqliteDB(db, log, sin, noticeXml);
         });
     }

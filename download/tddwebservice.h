@@ -137,8 +137,10 @@ private:
     using PartReader = int (*)(const std::string& reply, std::vector<std::string>& parts);
     int beginParse(FILE* log, const std::string& reply, PartReader read, std::vector<std::string>& parts);
 
-    const CT1AppConfig* m_config = nullptr;
-    const CSqliteDBManager* m_dbManager = nullptr;
+    // Set again (to the same objects) for each progress dialog, while a
+    // worker of a cancelled download may read them.
+    std::atomic<const CT1AppConfig*> m_config{nullptr};
+    std::atomic<const CSqliteDBManager*> m_dbManager{nullptr};
     UrlOpener m_openUrl;
     // Each new progress dialog sets the paths again on the GUI thread, while
     // a worker of a cancelled download may still read them: a worker reads
