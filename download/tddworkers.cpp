@@ -13,22 +13,23 @@ void ThreadTDDGetWebAuth::run()
 {
     if (!m_service.enterInQuery())
         return;
-    const TddWebService::RunScope download(m_service);
     // An exception leaving run() would end the program, and one leaving the
     // stage with the flag set would bar every later download.
-    int staged = -1;
+    bool left = false;
     try {
-        staged = m_service.wsGetTokenC();
-    } catch (const std::exception&) {
-    }
-    // Free before the browser opens: a browser already signed in may call
-    // back at once, and that callback must be able to start the data worker.
-    m_service.leaveOutQuery();
-    try {
+        const TddWebService::RunScope download(m_service);
+        const int staged = m_service.wsGetTokenC();
+        // Free before the browser opens: a browser already signed in may call
+        // back at once, and that callback must be able to start the data
+        // worker.
+        m_service.leaveOutQuery();
+        left = true;
         if (staged == 0)
             m_service.visitTDDWebAuthUrl();
     } catch (const std::exception&) {
     }
+    if (!left)
+        m_service.leaveOutQuery();
 }
 
 ThreadTDDGetData::ThreadTDDGetData(TddWebService& service) : m_service(service)
