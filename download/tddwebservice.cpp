@@ -371,8 +371,14 @@ int TddWebService::wsGetDataAtLast()
         }
         postProgressMessage(base - 1);
         StructTDDSoapResult result;
-        if (parseTDDTokenSoapResponseResult(reply, responseTag(forWhich(), false), "TokenIdentifier", &result) != 0) {
-            // A fault or an unreadable reply is no "not ready yet".
+        bool numeric = false;
+        const int read = parseTDDTokenSoapResponseResult(reply, responseTag(forWhich(), false), "TokenIdentifier", &result);
+        if (read == 0)
+            result.ReturnCode.bytes().trimmed().toDouble(&numeric);
+        if (read != 0 || !numeric) {
+            // A fault, an unreadable reply or one without a readable return
+            // code is no "not ready yet" (read as 0, it would send an empty
+            // token next).
             postProgressMessage(1000, 100);
             closeLog();
             return 100;

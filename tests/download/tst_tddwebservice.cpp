@@ -260,6 +260,8 @@ void TstTddWebService::dataRounds_data()
                               << QStringList{kTokenA, "next-token-1", "next-token-2"};
     QTest::newRow("fault") << QStringList{"fault"} << "50,55,1000:100" << QStringList{kTokenA};
     QTest::newRow("unreadable") << QStringList{"html"} << "50,55,1000:100" << QStringList{kTokenA};
+    QTest::newRow("no return code") << QStringList{"no-code"} << "50,55,1000:100" << QStringList{kTokenA};
+    QTest::newRow("return code not a number") << QStringList{"ready"} << "50,55,1000:100" << QStringList{kTokenA};
     QTest::newRow("failed post") << QStringList{"0", "drop"} << "50,55,56,60,1000:-20"
                                  << QStringList{kTokenA, "next-token-1"};
     QTest::newRow("20 without a delivery") << QStringList{"20-empty"} << "50,55,80,81,99:995" << QStringList{kTokenA};
@@ -280,6 +282,10 @@ void TstTddWebService::dataRounds()
             agency.reply(FakeReply::drop());
         else if (r == "html")
             agency.reply(FakeReply::text("<html>"));
+        else if (r == "no-code")
+            agency.reply(FakeReply::text(FakeTaxDataService::envelope(
+                "<ns2:GetTDDNetfileResponse xmlns:ns2=\"urn:tdd\"><ns2:TokenIdentifier>" + next +
+                "</ns2:TokenIdentifier></ns2:GetTDDNetfileResponse>")));
         else if (r == "20-empty")
             agency.data("20", next);
         else
