@@ -48,12 +48,17 @@ bool NOATaxDataOnePerson::maskAccountNumber(std::string& xml, const CString& mas
     if (!xmlReplyIsSafe(xml.data(), xml.size())) return false;
     const QString text = QString::fromUtf8(xml.data(), int(xml.size()));
     QXmlStreamReader reader(text);
+    // As every reader of the replies: a prefix the reply never declares
+    // must not leave the account number unmasked.
+    reader.setNamespaceProcessing(false);
     qint64 contentStart = -1;
     int depth = 0;
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
         if (token == QXmlStreamReader::StartElement) {
-            if (contentStart < 0 && reader.name() == QLatin1String("MaskedAccountNumber")) {
+            const QStringRef qualified = reader.qualifiedName();
+            const QStringRef local = qualified.mid(qualified.lastIndexOf(QLatin1Char(':')) + 1);
+            if (contentStart < 0 && local == QLatin1String("MaskedAccountNumber")) {
                 contentStart = reader.characterOffset();   // just after the start tag's '>'
                 depth = 0;
             } else if (contentStart >= 0) {

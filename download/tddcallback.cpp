@@ -46,9 +46,16 @@ bool readCallbackToken(const QByteArray& request, const char* path, std::string&
 TddCallbackRequest parseTddCallbackRequest(const QByteArray& request)
 {
     TddCallbackRequest result;
+    // The token comes from the request line alone: a path named again
+    // further on (a header such as a Referer holding "/expnoa") whose
+    // pattern does not match that line keeps the token already read.
     auto readPath = [&](const char* path) {
         result.tokenPath = true;
-        result.tokenRead = readCallbackToken(request, path, result.token);
+        std::string token;
+        if (readCallbackToken(request, path, token)) {
+            result.tokenRead = true;
+            result.token = token;
+        }
     };
     // A path at the very start is no request line's target.
     if (request.indexOf("/taxdata") > 0)

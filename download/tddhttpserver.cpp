@@ -2,11 +2,11 @@
 
 #include <QFile>
 #include <QTcpSocket>
-#include <cstdio>
 #include <exception>
 #include <stdexcept>
 
 #include "qserversocket.h"
+#include "utils.h"
 #include "tddcallback.h"
 #include "tddworkers.h"
 #include "templateprocessor.h"
@@ -46,14 +46,15 @@ ThreadTDDGetData* TddHttpServer::dataWorker() const
     return m_dataWorker.data();
 }
 
-void TddHttpServer::log(const char* text) const
+void TddHttpServer::log(const char* line) const
 {
+    // Written as the application object writes its log lines ("Log: ", the
+    // time, the text), which this library without widgets cannot call.
     if (m_logPath.isEmpty())
         return;
-    if (FILE* file = std::fopen(QFile::encodeName(m_logPath).constData(), "a")) {
-        std::fputs(text, file);
-        std::fclose(file);
-    }
+    QFile file(m_logPath);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Append))
+        file.write(QByteArray("Log: ") + getCurTimeStr().bytes() + ' ' + line + '\n');
 }
 
 bool TddHttpServer::startAndListen(int port)
@@ -70,7 +71,7 @@ bool TddHttpServer::startAndListen(int port)
     }
     m_socket = socket;
     connect(m_socket, &QServerSocket::dataReceived, this, &TddHttpServer::dataReceived);
-    log("http server up\n");
+    log("http server up");
     return true;
 }
 
@@ -78,7 +79,7 @@ void TddHttpServer::stop()
 {
     if (!m_socket)
         return;
-    log("http server down\n");
+    log("http server down");
     m_socket->close();
     delete m_socket;
     m_socket = nullptr;
@@ -113,7 +114,7 @@ void TddHttpServer::dataReceived(QTcpSocket* socket, QByteArray request)
             worker->start();
         }
     } catch (const std::exception&) {
-        log("svr accept exception\n");
+        log("svr accept exception");
         m_webService.postProgressMessage(1000, 0);
     }
 }

@@ -53,7 +53,7 @@ public slots:
     void dataReceived(QTcpSocket* socket, QByteArray request);
 
 private:
-    void log(const char* text) const;
+    void log(const char* line) const;
 
     TddWebService m_webService;
     QString m_logPath;

@@ -69,7 +69,32 @@ const char* responseTag(short forWhich, bool stage)
     return stage ? "StageNOAResponse" : "GetNOAResponse";
 }
 
+// The download the calling worker thread runs for; null on other threads.
+thread_local TddWebService::RunScope::Bound* t_bound = nullptr;
+
 } // namespace
+
+TddWebService::RunScope::RunScope(TddWebService& service) : m_previous(t_bound)
+{
+    std::lock_guard<std::mutex> lock(service.m_dialogMutex);
+    m_bound.service = &service;
+    m_bound.generation = service.m_generation;
+    m_bound.sins = service.m_sins;
+    m_bound.forWhich = service.m_forWhich;
+    m_bound.taxYear = service.m_taxYear;
+    m_bound.taxYearNumber = service.m_taxYearNumber;
+    t_bound = &m_bound;
+}
+
+TddWebService::RunScope::~RunScope()
+{
+    t_bound = m_previous;
+}
+
+bool TddWebService::boundToEarlierDownload() const
+{
+    return t_bound && t_bound->service == this && t_bound->generation != m_generation;
+}
 
 TddWebService::UrlOpener TddWebService::desktopUrlOpener()
 {
@@ -92,19 +117,46 @@ TddWebService::~TddWebService() = default;
 
 void TddWebService::setForWhich(const char* year, short forWhich)
 {
+    std::lock_guard<std::mutex> lock(m_dialogMutex);
     m_taxYear = year;
     m_taxYearNumber = QByteArray(year).toInt();
     m_forWhich = forWhich;
 }
 
+short TddWebService::forWhich() const
+{
+    if (t_bound && t_bound->service == this)
+        return t_bound->forWhich;
+    std::lock_guard<std::mutex> lock(m_dialogMutex);
+    return m_forWhich;
+}
+
+CString TddWebService::taxYearText() const
+{
+    if (t_bound && t_bound->service == this)
+        return t_bound->taxYear;
+    std::lock_guard<std::mutex> lock(m_dialogMutex);
+    return m_taxYear;
+}
+
+int TddWebService::taxYearNumber() const
+{
+    if (t_bound && t_bound->service == this)
+        return t_bound->taxYearNumber;
+    std::lock_guard<std::mutex> lock(m_dialogMutex);
+    return m_taxYearNumber;
+}
+
 void TddWebService::setLogPaths(const QString& stepLog, const QString& dataLog)
 {
+    std::lock_guard<std::mutex> lock(m_pathMutex);
     m_stepLogPath = stepLog;
     m_dataLogPath = dataLog;
 }
 
 void TddWebService::setNoticeFolders(const CString& noaDir, const CString& htmlFolder)
 {
+    std::lock_guard<std::mutex> lock(m_pathMutex);
     m_noaDir = noaDir;
     m_htmlFolder = htmlFolder;
 }
@@ -118,6 +170,8 @@ void TddWebService::setPacingMs(int roundMs, int parseMs)
 void TddWebService::setProgressDialog(QObject* dialog, const std::list<std::string>& sins)
 {
     std::lock_guard<std::mutex> lock(m_dialogMutex);
+    if (m_dialog.data() != dialog)
+        ++m_generation;
     m_dialog = dialog;
     if (dialog)
         m_sins = sins;
@@ -150,7 +204,7 @@ void TddWebService::reset()
 int TddWebService::postProgressMessage(int code, int detail)
 {
     std::lock_guard<std::mutex> lock(m_dialogMutex);
-    if (!m_dialog)
+    if (!m_dialog || boundToEarlierDownload())
         return 1;
     QMetaObject::invokeMethod(m_dialog.data(), "postProgress", Qt::QueuedConnection, Q_ARG(int, code),
                               Q_ARG(int, detail));
@@ -160,20 +214,22 @@ int TddWebService::postProgressMessage(int code, int detail)
 void TddWebService::sendRecordCount(int count)
 {
     std::lock_guard<std::mutex> lock(m_dialogMutex);
-    if (m_dialog)
+    if (m_dialog && !boundToEarlierDownload())
         QMetaObject::invokeMethod(m_dialog.data(), "setRecordCount", Qt::QueuedConnection, Q_ARG(int, count));
 }
 
 void TddWebService::sendNoticeMessage(const std::string& sin, const QString& message)
 {
     std::lock_guard<std::mutex> lock(m_dialogMutex);
-    if (m_dialog)
+    if (m_dialog && !boundToEarlierDownload())
         QMetaObject::invokeMethod(m_dialog.data(), "addNoticeMessage", Qt::QueuedConnection,
                                   Q_ARG(QString, QString::fromStdString(sin)), Q_ARG(QString, message));
 }
 
 std::list<std::string> TddWebService::sins() const
 {
+    if (t_bound && t_bound->service == this)
+        return t_bound->sins;
     std::lock_guard<std::mutex> lock(m_dialogMutex);
     return m_sins;
 }
@@ -193,16 +249,16 @@ void TddWebService::sleepMs(int ms) const
 
 QString TddWebService::serviceUrl() const
 {
-    const bool autoFill = m_forWhich == kTddForAutoFill;
-    return QStringLiteral("https://") + QString(m_config->getTDDWebService(CT1AppConfig::TDD_SERVICE_HOST)) +
-           QString(m_config->getTDDWebService(CT1AppConfig::TDD_DELIVERY_PATH)) + QString(m_taxYear) +
-           QString(m_config->getTDDWebService(autoFill ? CT1AppConfig::TDD_AFR_SERVICE_NAME
+    const bool autoFill = forWhich() == kTddForAutoFill;
+    return QStringLiteral("https://") + QString(m_config.load()->getTDDWebService(CT1AppConfig::TDD_SERVICE_HOST)) +
+           QString(m_config.load()->getTDDWebService(CT1AppConfig::TDD_DELIVERY_PATH)) + QString(taxYearText()) +
+           QString(m_config.load()->getTDDWebService(autoFill ? CT1AppConfig::TDD_AFR_SERVICE_NAME
                                                        : CT1AppConfig::TDD_NOA_SERVICE_NAME));
 }
 
 int TddWebService::callTDDWebService(const CString& xml, std::string& reply)
 {
-    FILE* log = openLog(m_stepLogPath);
+    FILE* log = openLog(pathCopy(m_stepLogPath));
     if (log)
         downloadLog(log, "\n\n%s\n\n\n", QDateTime::currentDateTime().toString().toUtf8().constData());
     int result = 0;
@@ -225,18 +281,18 @@ int TddWebService::wsGetTokenC()
 {
     {
         std::lock_guard<std::mutex> lock(m_dialogMutex);
-        if (!m_dialog)
+        if (!m_dialog || boundToEarlierDownload())
             return -5;
     }
     postProgressMessage(5);
     CString user, key;
-    getSoftwareCode(*m_config, m_forWhich, user, key);
+    getSoftwareCode(*m_config.load(), forWhich(), user, key);
     CString xml;
-    int expanded = constructTDDTokenCReq(user, key, getXMLDateTimeString(true).c_str(), m_taxYear, m_forWhich, xml);
+    int expanded = constructTDDTokenCReq(user, key, getXMLDateTimeString(true).c_str(), taxYearText(), forWhich(), xml);
     if (expanded == 0) {
         for (const std::string& sin : sins())
             xml += ("<Sin>" + sin + "</Sin>").c_str();
-        xml += tddStageRequestEnd(m_forWhich);
+        xml += tddStageRequestEnd(forWhich());
     } else {
         postProgressMessage(1000, -10);
         return -10;
@@ -249,7 +305,7 @@ int TddWebService::wsGetTokenC()
     }
     postProgressMessage(10);
     StructTDDSoapResult result;
-    parseTDDTokenSoapResponseResult(reply, responseTag(m_forWhich, true), "TokenIdentifier", &result);
+    parseTDDTokenSoapResponseResult(reply, responseTag(forWhich(), true), "TokenIdentifier", &result);
     if (QString(result.ReturnCode).compare("0", Qt::CaseInsensitive) == 0) {
         postProgressMessage(15);
         m_tokenC = result.value;
@@ -261,8 +317,15 @@ int TddWebService::wsGetTokenC()
 
 int TddWebService::visitTDDWebAuthUrl()
 {
+    {
+        // Cancelled while the stage request was out: the user's browser is
+        // not sent to a sign-in whose callback nobody would take.
+        std::lock_guard<std::mutex> lock(m_dialogMutex);
+        if (!m_dialog || boundToEarlierDownload())
+            return 99;
+    }
     const CString timestamp = QByteArray::number(qulonglong(QDateTime::currentSecsSinceEpoch())).constData();
-    m_signInUrl = tddSignInUrl(*m_config, m_forWhich, timestamp, m_tokenC, m_taxYear);
+    m_signInUrl = tddSignInUrl(*m_config.load(), forWhich(), timestamp, m_tokenC, taxYearText());
     postProgressMessage(20);
     const QUrl url(QString(m_signInUrl), QUrl::TolerantMode);
     return m_openUrl && m_openUrl(url) ? 0 : 99;
@@ -270,13 +333,18 @@ int TddWebService::visitTDDWebAuthUrl()
 
 int TddWebService::webReturnSetTokenA(const char* token)
 {
-    m_tokenA = urlDecode(token ? token : "");
-    return m_tokenA.size() >= 6 ? 0 : 1;
+    const std::string decoded = urlDecode(token ? token : "");
+    // A data worker reads token A as it starts; a callback repeated while it
+    // runs starts nothing, so its token is judged but not stored, and no
+    // write here races the worker's read.
+    if (!isInQuery())
+        m_tokenA = decoded;
+    return decoded.size() >= 6 ? 0 : 1;
 }
 
 int TddWebService::wsGetDataAtLast()
 {
-    FILE* log = openLog(m_dataLogPath);
+    FILE* log = openLog(pathCopy(m_dataLogPath));
     auto closeLog = [&] {
         if (log)
             std::fclose(log);
@@ -284,10 +352,10 @@ int TddWebService::wsGetDataAtLast()
     };
     std::string token = m_tokenA;
     CString user, key;
-    getSoftwareCode(*m_config, m_forWhich, user, key);
+    getSoftwareCode(*m_config.load(), forWhich(), user, key);
     for (int base = 56; base <= 76; base += 10) {
         CString xml;
-        if (constructTDDDataReadyReq(user, key, getXMLDateTimeString(true).c_str(), m_taxYear, m_forWhich, token,
+        if (constructTDDDataReadyReq(user, key, getXMLDateTimeString(true).c_str(), taxYearText(), forWhich(), token,
                                      xml) != 0) {
             closeLog();
             return -10;
@@ -303,8 +371,14 @@ int TddWebService::wsGetDataAtLast()
         }
         postProgressMessage(base - 1);
         StructTDDSoapResult result;
-        if (parseTDDTokenSoapResponseResult(reply, responseTag(m_forWhich, false), "TokenIdentifier", &result) != 0) {
-            // A fault or an unreadable reply is no "not ready yet".
+        bool numeric = false;
+        const int read = parseTDDTokenSoapResponseResult(reply, responseTag(forWhich(), false), "TokenIdentifier", &result);
+        if (read == 0)
+            result.ReturnCode.bytes().trimmed().toDouble(&numeric);
+        if (read != 0 || !numeric) {
+            // A fault, an unreadable reply or one without a readable return
+            // code is no "not ready yet" (read as 0, it would send an empty
+            // token next).
             postProgressMessage(1000, 100);
             closeLog();
             return 100;
@@ -323,7 +397,7 @@ int TddWebService::wsGetDataAtLast()
             return code;
         }
         if (code == 20) {
-            const int n = m_forWhich == kTddForAutoFill ? parseTDDTaxData(log, reply) : parseNOATaxData(log, reply);
+            const int n = forWhich() == kTddForAutoFill ? parseTDDTaxData(log, reply) : parseNOATaxData(log, reply);
             sendRecordCount(n);
             closeLog();
             postProgressMessage(99, n + 1000);
@@ -364,7 +438,7 @@ int TddWebService::parseTDDTaxData(FILE* log, const std::string& reply)
         postProgressMessage(85);
         TiXmlDocument item;
         item.Parse(itemXml.c_str());
-        TDDTaxDataOnePerson record(m_taxYearNumber);
+        TDDTaxDataOnePerson record(taxYearNumber());
         const int parsed = record.parseXMLData(item.RootElement());
         downloadLog(log, "parse %d (%d)\n", index, parsed);
         if (parsed != 0) {
@@ -378,7 +452,7 @@ int TddWebService::parseTDDTaxData(FILE* log, const std::string& reply)
         }
         postProgressMessage(90);
         const std::string& sin = found->second;
-        stored += onOwnConnection(m_dbManager, "TDD_DB_Connection", [&](QSqlDatabase* db) {
+        stored += onOwnConnection(m_dbManager.load(), "TDD_DB_Connection", [&](QSqlDatabase* db) {
             return saveToSqliteDB(record, db, log, sin, itemXml);
         });
         downloadLog(log, "save %d (%s)\n", index, NOATaxDataOnePerson::maskedSIN(sin).c_str());
@@ -408,7 +482,7 @@ int TddWebService::parseNOATaxData(FILE* log, const std::string& reply)
                                        .FirstChildElement("NoticeOfAssessmentData")
                                        .FirstChildElement("NoticeOfAssessmentItem")
                                        .ToElement();
-        NOATaxDataOnePerson notice(m_noaDir, m_htmlFolder, m_taxYearNumber);
+        NOATaxDataOnePerson notice(pathCopy(m_noaDir), pathCopy(m_htmlFolder), taxYearNumber());
         if (notice.parseXMLData(item) < 0) {
             downloadLog(log, "skipping %d (no identifier)\n", index);
             continue;
@@ -428,7 +502,7 @@ int TddWebService::parseNOATaxData(FILE* log, const std::string& reply)
                                            .arg(who, QString::fromStdString(notice.summary()));
             sendNoticeMessage(sin, text);
         }
-        stored += onOwnConnection(m_dbManager, "NOA_DB_Connection", [&](QSqlDatabase* db) {
+        stored += onOwnConnection(m_dbManager.load(), "NOA_DB_Connection", [&](QSqlDatabase* db) {
             return notice.saveToSqliteDB(db, log, sin, noticeXml);
         });
     }

@@ -46,7 +46,8 @@ public:
     TddWebService& operator=(const TddWebService&) = delete;
 
     void setForWhich(const char* year, short forWhich);
-    short forWhich() const { return m_forWhich; }
+    // The calling worker's download's purpose; the one set, on other threads.
+    short forWhich() const;
 
     // What a download needs besides the agency: the settings, the database
     // for the worker's own connections, the two log files and the browser.
@@ -59,11 +60,39 @@ public:
     void setPacingMs(int roundMs, int parseMs);
     int roundPauseMs() const { return m_roundMs; }
     int parsePauseMs() const { return m_parseMs; }
-    const QString& stepLogPath() const { return m_stepLogPath; }
+    const QString& stepLogPath() const { return m_stepLogPath; } // on the GUI thread
 
     // The dialog of the current download and its S.I.N.s (copied); null
     // detaches.
     void setProgressDialog(QObject* dialog, const std::list<std::string>& sins = {});
+
+    // Binds the calling worker thread, for its lifetime, to the download
+    // attached now: its posts, record count and messages reach that
+    // download's dialog only, and it reads that download's S.I.N.s, purpose
+    // and tax year, even when the user has cancelled and another download
+    // has attached meanwhile.
+    class RunScope
+    {
+    public:
+        explicit RunScope(TddWebService& service);
+        ~RunScope();
+        RunScope(const RunScope&) = delete;
+        RunScope& operator=(const RunScope&) = delete;
+
+        struct Bound
+        {
+            const TddWebService* service = nullptr;
+            unsigned long long generation = 0;
+            std::list<std::string> sins;
+            short forWhich = 1;
+            CString taxYear;
+            int taxYearNumber = 0;
+        };
+
+    private:
+        Bound m_bound;
+        Bound* m_previous;
+    };
 
     // One atomic test-and-set: true when this caller entered.
     bool enterInQuery();
@@ -87,35 +116,52 @@ public:
     const std::string& tokenA() const { return m_tokenA; }
 
 private:
-    CString taxYearText() const { return m_taxYear; }
+    // The calling worker's download's tax year (see forWhich()).
+    CString taxYearText() const;
+    int taxYearNumber() const;
     std::list<std::string> sins() const;
+    // With the dialog mutex held: the calling thread runs for a download
+    // that another one has replaced.
+    bool boundToEarlierDownload() const;
     void sendRecordCount(int count);
     void sendNoticeMessage(const std::string& sin, const QString& message);
     FILE* openLog(const QString& path) const;
+    template <typename Text>
+    Text pathCopy(const Text& path) const
+    {
+        std::lock_guard<std::mutex> lock(m_pathMutex);
+        return path;
+    }
     QString serviceUrl() const;
     void sleepMs(int ms) const;
     using PartReader = int (*)(const std::string& reply, std::vector<std::string>& parts);
     int beginParse(FILE* log, const std::string& reply, PartReader read, std::vector<std::string>& parts);
 
-    const CT1AppConfig* m_config = nullptr;
-    const CSqliteDBManager* m_dbManager = nullptr;
+    // Set again (to the same objects) for each progress dialog, while a
+    // worker of a cancelled download may read them.
+    std::atomic<const CT1AppConfig*> m_config{nullptr};
+    std::atomic<const CSqliteDBManager*> m_dbManager{nullptr};
     UrlOpener m_openUrl;
+    // Each new progress dialog sets the paths again on the GUI thread, while
+    // a worker of a cancelled download may still read them: a worker reads
+    // copies taken under the lock.
+    mutable std::mutex m_pathMutex;
     QString m_stepLogPath;
     QString m_dataLogPath;
     CString m_noaDir;
     CString m_htmlFolder;
-    int m_roundMs = 4000;
-    int m_parseMs = 1000;
+    std::atomic<int> m_roundMs{4000}; // also set on the GUI thread while a worker runs
+    std::atomic<int> m_parseMs{1000};
 
     CString m_signInUrl;
     std::atomic<bool> m_busy{false};
     std::string m_tokenC;
     std::string m_tokenA;
+    mutable std::mutex m_dialogMutex; // the dialog, its S.I.N.s, purpose and tax year
     short m_forWhich = 1;
     CString m_taxYear;
     int m_taxYearNumber = 0;
-
-    mutable std::mutex m_dialogMutex; // the dialog pointer and the S.I.N.s
     QPointer<QObject> m_dialog;
     std::list<std::string> m_sins;
+    unsigned long long m_generation = 0; // counts the dialogs attached
 };

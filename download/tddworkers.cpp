@@ -1,5 +1,7 @@
 #include "tddworkers.h"
 
+#include <exception>
+
 #include "tddwebservice.h"
 
 ThreadTDDGetWebAuth::ThreadTDDGetWebAuth(TddWebService& service) : m_service(service)
@@ -11,12 +13,23 @@ void ThreadTDDGetWebAuth::run()
 {
     if (!m_service.enterInQuery())
         return;
-    const int staged = m_service.wsGetTokenC();
-    // Free before the browser opens: a browser already signed in may call
-    // back at once, and that callback must be able to start the data worker.
-    m_service.leaveOutQuery();
-    if (staged == 0)
-        m_service.visitTDDWebAuthUrl();
+    // An exception leaving run() would end the program, and one leaving the
+    // stage with the flag set would bar every later download.
+    bool left = false;
+    try {
+        const TddWebService::RunScope download(m_service);
+        const int staged = m_service.wsGetTokenC();
+        // Free before the browser opens: a browser already signed in may call
+        // back at once, and that callback must be able to start the data
+        // worker.
+        m_service.leaveOutQuery();
+        left = true;
+        if (staged == 0)
+            m_service.visitTDDWebAuthUrl();
+    } catch (const std::exception&) {
+    }
+    if (!left)
+        m_service.leaveOutQuery();
 }
 
 ThreadTDDGetData::ThreadTDDGetData(TddWebService& service) : m_service(service)
@@ -26,6 +39,12 @@ ThreadTDDGetData::ThreadTDDGetData(TddWebService& service) : m_service(service)
 
 void ThreadTDDGetData::run()
 {
-    m_service.wsGetDataAtLast();
+    // Swallowed: the flag must be given back, and an exception leaving
+    // run() would end the program.
+    try {
+        const TddWebService::RunScope download(m_service);
+        m_service.wsGetDataAtLast();
+    } catch (const std::exception&) {
+    }
     m_service.leaveOutQuery();
 }

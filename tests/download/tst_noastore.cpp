@@ -253,6 +253,8 @@ void TestNoaStore::accountNumberMasked_data()
     for (const char* prefix : {"", "a:", "ns12:", "longprefix:"})
         QTest::newRow(prefix[0] ? prefix : "no prefix")
             << body.arg(prefix, "****1234") << body.arg(prefix, "xxxxx4286") << true;
+    const QString undeclared = "<r><ns2:x>1</ns2:x><ns2:MaskedAccountNumber>%1</ns2:MaskedAccountNumber></r>";
+    QTest::newRow("undeclared prefix") << undeclared.arg("****1234") << undeclared.arg("xxxxx4286") << true;
     QTest::newRow("element with children") << body.arg("", "<d>1</d>") << body.arg("", "xxxxx4286") << true;
     QTest::newRow("none") << "<r><x>MaskedAccountNumber</x></r>" << "<r><x>MaskedAccountNumber</x></r>" << false;
     QTest::newRow("not XML") << "MaskedAccountNumber>1</MaskedAccountNumber>"

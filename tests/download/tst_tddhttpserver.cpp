@@ -193,7 +193,14 @@ void TstTddHttpServer::stoppedServerRefusesCallbacks()
     QVERIFY(!m_http->isRunning());
     QCOMPARE(exchange({"GET /taxdata?t=abcdefg HTTP/1.1\r\n\r\n"}), QByteArray("<refused>"));
     QVERIFY(m_dialog->codes.isEmpty());
-    QVERIFY(fileBytes(m_agency.db->folder() + "/tddlog2.txt").contains("http server down\n"));
+    const QString log = QString::fromUtf8(fileBytes(m_agency.db->folder() + "/tddlog2.txt"));
+    QVERIFY(log.contains("http server down\n"));
+    for (const char* line : {"http server up", "http server down"}) // the application's log lines, with the time
+        QVERIFY2(QRegularExpression(QString("^Log: \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d %1$").arg(line),
+                                    QRegularExpression::MultilineOption)
+                     .match(log)
+                     .hasMatch(),
+                 qPrintable(log));
 }
 
 void TstTddHttpServer::wholeDownloadThroughTheBrowser()

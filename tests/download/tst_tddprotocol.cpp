@@ -276,6 +276,10 @@ void TstTddProtocol::callbackRequestLines_data()
     QTest::newRow("no version") << "GET /taxdata?t=tok123" + hdr << true << false << "" << false;
     QTest::newRow("empty token") << "GET /taxdata?t= HTTP/1.1" + hdr << true << false << "" << false;
     QTest::newRow("POST") << "POST /taxdata?t=tok123 HTTP/1.1" + hdr << true << false << "" << false;
+    const QByteArray lineFirst = "GET /taxdata?t=tok123 HTTP/1.1\r\nHost: 127.0.0.1\r\nReferer: https://signin.example";
+    QTest::newRow("a header names the notice path") << lineFirst + "/expnoa/start\r\n\r\n" << true << true << "tok123" << false;
+    QTest::newRow("a header names the upper-case path") << lineFirst + "/TAXDATA\r\n\r\n" << true << true << "tok123" << false;
+    QTest::newRow("a header names the logout path") << lineFirst + "/logout\r\n\r\n" << true << true << "tok123" << true;
     QTest::newRow("logout") << "GET /logout HTTP/1.1" + hdr << false << false << "" << true;
     QTest::newRow("favicon") << "GET /favicon.ico HTTP/1.1" + hdr << false << false << "" << false;
     QTest::newRow("path at the very start") << QByteArray("/taxdata?t=tok123 HTTP/1.1") + hdr << false << false << "" << false;

@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <cstring>
 #include <memory>
+#include <stdexcept>
 
 #include "deploymentdata.h"
 #include "fakenoticerenderer.h"
@@ -17,6 +18,7 @@
 #include "qwebclient.h"
 #include "t1appconfig.h"
 #include "tddwebservice.h"
+#include "tddworkers.h"
 #include "testauthority.h"
 #include "tddfixture.h"
 #include "workerdb.h"
@@ -59,6 +61,7 @@ private slots:
     void stageFailures_data();
     void stageFailures();
     void signInUrlGoesToTheBrowser();
+    void cancelDuringTheStageOpensNoBrowser();
     void dataRounds_data();
     void dataRounds();
     void eachRoundHasAFreshCreatedTime();
@@ -71,6 +74,9 @@ private slots:
     void tokenAIsDecoded_data();
     void tokenAIsDecoded();
     void busyFlagIsOneTestAndSet();
+    void tokenAKeptWhileAWorkerRuns();
+    void webAuthWorkerSurvivesAnException();
+    void laterDownloadGetsNothingFromAnEarlierWorker();
     void endedDialogReceivesNothing();
 
 private:
@@ -229,6 +235,18 @@ void TstTddWebService::signInUrlGoesToTheBrowser()
     QCOMPARE(m_service->visitTDDWebAuthUrl(), 99);
 }
 
+void TstTddWebService::cancelDuringTheStageOpensNoBrowser()
+{
+    FakeTaxDataService agency(*m_agency.server, kKey);
+    agency.stage("0", kTokenC);
+    attach({kSin1});
+    onWorker([&] { QCOMPARE(m_service->wsGetTokenC(), 0); });
+    m_service->setProgressDialog(nullptr); // the dialog ends before the browser is asked
+    QCOMPARE(m_service->visitTDDWebAuthUrl(), 99);
+    QVERIFY(m_opened.isEmpty());
+    QCOMPARE(m_dialog->joined(), QString("5,10,15"));
+}
+
 void TstTddWebService::dataRounds_data()
 {
     QTest::addColumn<QStringList>("rounds"); // return codes; "fault", "drop", "html"
@@ -242,6 +260,8 @@ void TstTddWebService::dataRounds_data()
                               << QStringList{kTokenA, "next-token-1", "next-token-2"};
     QTest::newRow("fault") << QStringList{"fault"} << "50,55,1000:100" << QStringList{kTokenA};
     QTest::newRow("unreadable") << QStringList{"html"} << "50,55,1000:100" << QStringList{kTokenA};
+    QTest::newRow("no return code") << QStringList{"no-code"} << "50,55,1000:100" << QStringList{kTokenA};
+    QTest::newRow("return code not a number") << QStringList{"ready"} << "50,55,1000:100" << QStringList{kTokenA};
     QTest::newRow("failed post") << QStringList{"0", "drop"} << "50,55,56,60,1000:-20"
                                  << QStringList{kTokenA, "next-token-1"};
     QTest::newRow("20 without a delivery") << QStringList{"20-empty"} << "50,55,80,81,99:995" << QStringList{kTokenA};
@@ -262,6 +282,10 @@ void TstTddWebService::dataRounds()
             agency.reply(FakeReply::drop());
         else if (r == "html")
             agency.reply(FakeReply::text("<html>"));
+        else if (r == "no-code")
+            agency.reply(FakeReply::text(FakeTaxDataService::envelope(
+                "<ns2:GetTDDNetfileResponse xmlns:ns2=\"urn:tdd\"><ns2:TokenIdentifier>" + next +
+                "</ns2:TokenIdentifier></ns2:GetTDDNetfileResponse>")));
         else if (r == "20-empty")
             agency.data("20", next);
         else
@@ -429,6 +453,68 @@ void TstTddWebService::busyFlagIsOneTestAndSet()
     m_service->leaveOutQuery();
     QVERIFY(m_service->enterInQuery());
     m_service->reset();
+    QVERIFY(!m_service->isInQuery());
+}
+
+void TstTddWebService::tokenAKeptWhileAWorkerRuns()
+{
+    QCOMPARE(m_service->webReturnSetTokenA(kTokenA), 0);
+    QVERIFY(m_service->enterInQuery()); // a data worker runs on token A
+    QCOMPARE(m_service->webReturnSetTokenA("repeated-callback"), 0); // answered with the page
+    QCOMPARE(m_service->webReturnSetTokenA("abc"), 1);
+    QCOMPARE(QString::fromStdString(m_service->tokenA()), QString(kTokenA));
+    m_service->leaveOutQuery();
+    QCOMPARE(m_service->webReturnSetTokenA("next-download"), 0);
+    QCOMPARE(QString::fromStdString(m_service->tokenA()), QString("next-download"));
+}
+
+void TstTddWebService::webAuthWorkerSurvivesAnException()
+{
+    FakeTaxDataService agency(*m_agency.server, kKey);
+    agency.stage("0", kTokenC);
+    attach({kSin1});
+    bool asked = false;
+    m_service->setUrlOpener([&](const QUrl&) -> bool {
+        asked = true;
+        throw std::runtime_error("no desktop");
+    });
+    QPointer<ThreadTDDGetWebAuth> worker(new ThreadTDDGetWebAuth(*m_service));
+    worker->start();
+    QTRY_VERIFY_WITH_TIMEOUT(!worker, 20000); // finished and deleted, the program still running
+    QVERIFY(asked);
+    QVERIFY(!m_service->isInQuery());
+    QCOMPARE(m_dialog->joined(), QString("5,10,15,20"));
+}
+
+void TstTddWebService::laterDownloadGetsNothingFromAnEarlierWorker()
+{
+    FakeTaxDataService agency(*m_agency.server, kKey);
+    agency.data("0", "next-token-1");
+    agency.data("20", "t", delivery("ns2:", personItem("ns2:", kSin1, "150.00")));
+    m_service->setPacingMs(300, 0);
+    attach({kSin1});
+    QCOMPARE(m_service->webReturnSetTokenA(kTokenA), 0);
+    QVERIFY(m_service->enterInQuery()); // as the callback server does
+    QPointer<ThreadTDDGetData> worker(new ThreadTDDGetData(*m_service));
+    worker->start();
+    QTRY_VERIFY(m_dialog->codes.contains("55"));
+    // The user cancels during the data rounds and starts a notice download.
+    m_service->setProgressDialog(nullptr);
+    ProgressRecorder later;
+    m_service->setProgressDialog(&later, {kSin2});
+    m_service->setForWhich("2021", 2);
+    QTRY_VERIFY_WITH_TIMEOUT(!worker, 20000);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(later.joined(), QString());
+    QCOMPARE(later.recordCount, -1);
+    // The earlier download goes on asking for its auto-fill data only ...
+    QCOMPARE(m_agency.server->count(FakeTaxDataService::kAutoFillPath), 2);
+    QCOMPARE(m_agency.server->count(FakeTaxDataService::kNoticePath), 0);
+    for (const auto& request : agency.requests())
+        QCOMPARE(request.bodyTag, QString("GetTDDNetfile"));
+    // ... and stores the person its user asked for.
+    QCOMPARE(m_agency.db->value(QString("select count(*) from tb_taxpayers where sin='%1'").arg(kSin1)).toInt(), 1);
+    QCOMPARE(m_agency.db->value("select count(*) from tb_taxdata").toInt(), 1);
     QVERIFY(!m_service->isInQuery());
 }
 
