@@ -541,8 +541,12 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
         }
     }
 
-    // 10. The return records that it was auto-filled.
-    if (t1) t1->setAutoFilled(true);
+    // 10. The return records that it was auto-filled, and when: the
+    // electronic return reports both.
+    if (t1) {
+        t1->setAutoFilled(true);
+        t1->setDate("autofill_request_date", QDate::currentDate());
+    }
     return 0;
 }
 

@@ -350,6 +350,8 @@ void TestAutoFill::fillEverything()
     QCOMPARE(t1->getFloat("carryforward_hbp_balance"), 1000.0);
     QCOMPARE(t1->getFloat("carryforward_llp_balance"), 400.0);
     QVERIFY(t1->isAutoFilled());
+    const QDate filled = t1->getDate("autofill_request_date");   // today, or yesterday past midnight
+    QVERIFY2(filled == QDate::currentDate() || filled == QDate::currentDate().addDays(-1), qPrintable(filled.toString()));
     QCOMPARE(p.GetFormData(FormType::Schedule11, false)->getFloat("unused_tuition_carryforward"), 2500.0);
     CTaxData_Form* sch7 = p.GetFormData(FormType::Schedule7, false);
     QCOMPARE(sch7->getFloat("line_1"), 300.0);
