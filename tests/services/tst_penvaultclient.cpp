@@ -320,6 +320,15 @@ void TstPenvaultClient::statusQuery_data()
     QTest::newRow("T183 completed without a time")
         << 96 << "4711" << status(R"({"sr_id": 4711, "status": "completed"})")
         << "Status: completed No signed time is returned." << false;
+    // A service may send finer fractions of a second than milliseconds.
+    QTest::newRow("T183 completed, time in microseconds")
+        << 96 << "4711"
+        << status(R"({"sr_id": 4711, "status": "completed", "completed_at_utc": "2022-03-01T15:04:05.123456Z"})")
+        << "Status: completed Signed time: 2022-03-01T15:04:05.123456Z" << true;
+    QTest::newRow("T183 completed, time with a zero offset")
+        << 96 << "4711"
+        << status(R"({"sr_id": 4711, "status": "completed", "completed_at_utc": "2022-03-01T15:04:05+00:00"})")
+        << "Status: completed Signed time: 2022-03-01T15:04:05+00:00" << true;
     QTest::newRow("T183 completed with a malformed time")
         << 96 << "4711" << status(R"({"sr_id": 4711, "status": "completed", "completed_at_utc": "yesterday"})")
         << "Status: completed Signed time: yesterday" << false;
