@@ -5,10 +5,12 @@
 #include <memory>
 
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextDocumentFragment>
 
 #include "apptestmain.h"
 #include "deploymentdata.h"
@@ -223,9 +225,11 @@ void MainWindowEsignTest::t183SigningRequest()
     m_fake->answerUpload(4711, QStringLiteral("Signing request sent."));
     if (send) prompts.press(Prompt::Yes).press(Prompt::Ok);
 
-    QString okText;
+    QString okText, signatureNote;
     Modal::when<DlgPenvaultAfterPrint>([&](DlgPenvaultAfterPrint* d) {
         okText = d->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->text();
+        QLabel* note = d->findChild<QLabel*>("lblSignature");
+        if (note && note->isVisible()) signatureNote = QTextDocumentFragment::fromHtml(note->text()).toPlainText();
         if (!edited.isEmpty()) {
             QLineEdit* to = d->findChild<QLineEdit*>("edtToEmail");
             to->selectAll();
@@ -237,6 +241,10 @@ void MainWindowEsignTest::t183SigningRequest()
     QVERIFY(QCoreApplication::sendEvent(editor, &e));
     QCOMPARE(Modal::dropWaiting(), 0);
     QCOMPARE(okText, QStringLiteral("Request E-Signature"));
+    // The note names the service the points are bought from.
+    QCOMPARE(signatureNote, QStringLiteral("After reviewing the pdf file, you can request E-Signature directly. You "
+                                           "need to have paid user points or subscription plan from ") +
+                                CDeploymentData::esignSiteUrl());
 
     const auto uploads = m_server->requests(FakePenvault::kUploadPath);
     QCOMPARE(uploads.size(), send ? 1 : 0);
