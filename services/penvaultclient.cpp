@@ -251,8 +251,11 @@ void PenvaultClient::submitFormType(IndividualTaxData* person, ENUMTYPE_FORM for
         inform(s_msg_network_fail, parent);
         return;
     }
+    // The reader gives 0 for an identifier that is no integer (text, a
+    // fraction, beyond an int): keeping "0" would overwrite the form's
+    // identifier with one of no request.
     int requestId = 0;
-    if (!ok || !penvaultReplyInt(reply, "sr_id", requestId)) {
+    if (!ok || !penvaultReplyInt(reply, "sr_id", requestId) || requestId <= 0) {
         inform(s_msg_invalid_result + reply, parent);
         return;
     }

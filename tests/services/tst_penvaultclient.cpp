@@ -200,6 +200,13 @@ void TstPenvaultClient::uploadReplies_data()
                                               << "Invalid result returned.{\"sr_id\": 8}" << false;
     QTest::newRow("signing: no sr_id") << int(Signing) << FakeReply::json("{\"message\": \"ok\"}")
                                        << "Invalid result returned.{\"message\": \"ok\"}" << false;
+    // The reader gives 0 for what is no integer: no request to keep.
+    QTest::newRow("signing: sr_id as text") << int(Signing) << FakeReply::json(R"({"sr_id": "4712", "message": "ok"})")
+                                            << R"(Invalid result returned.{"sr_id": "4712", "message": "ok"})"
+                                            << false;
+    QTest::newRow("signing: sr_id beyond an integer")
+        << int(Signing) << FakeReply::json(R"({"sr_id": 12345678901, "message": "ok"})")
+        << R"(Invalid result returned.{"sr_id": 12345678901, "message": "ok"})" << false;
     QTest::newRow("signing: sr_id without message") << int(Signing) << FakeReply::json("{\"sr_id\": 77}")
                                                     << QString() << true;
 }
