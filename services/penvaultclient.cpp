@@ -183,15 +183,18 @@ bool PenvaultClient::upload(const char* func, const QString& formItem, bool with
     if (!confirm(title, question.arg(toEmail, pin), parent)) return false;
 
     const PenvaultSettings s = m_settings();
-    BusyCursor busy;
+    // Read before the wait cursor goes up: a message never shows under it.
     QFile file(pdfPath.toQString());
     if (!file.open(QIODevice::ReadOnly)) {
         inform(QStringLiteral("Cannot read %1.").arg(pdfPath.toQString()), parent);
         return false;
     }
+    const QByteArray document = file.readAll();
+    file.close();
+    BusyCursor busy;
     QWebClient client(QStringLiteral("https://%1/api/signature-requests").arg(s.host), false);
     prepare(client);
-    client.addFileItem(QStringLiteral("document_file"), QFileInfo(file.fileName()).fileName(), file.readAll());
+    client.addFileItem(QStringLiteral("document_file"), QFileInfo(file.fileName()).fileName(), document);
     client.addQueryItem(QStringLiteral("email"), toEmail);
     client.addQueryItem(QStringLiteral("password"), pin);
     client.addQueryItem(QStringLiteral("licdata"), sin.toQString());
