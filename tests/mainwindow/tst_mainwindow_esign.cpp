@@ -33,6 +33,7 @@ namespace {
 
 const QString kAccountEmail = QStringLiteral("preparer@example.ca");
 const QString kAccountPassword = QStringLiteral("acc0unt-Pa55");
+const QByteArray kToken = "tok-77-Bearer-secret";
 
 // Every message the program logs during a test, to show no secret is in one.
 QStringList& logged()
@@ -163,6 +164,7 @@ void MainWindowEsignTest::cleanup()
     // No password, token or full S.I.N. in anything logged.
     for (const QString& line : logged()) {
         QVERIFY2(!line.contains(kAccountPassword), qPrintable(line));
+        QVERIFY2(!line.contains(QString::fromLatin1(kToken)), qPrintable(line));
         QVERIFY2(m_sin.isEmpty() || !line.contains(m_sin), qPrintable(line));
         QVERIFY2(!line.contains(QByteArray(kAccountEmail.toUtf8() + ':' + kAccountPassword.toUtf8()).toBase64()),
                  qPrintable(line));
@@ -319,7 +321,7 @@ void MainWindowEsignTest::t183StatusButton()
     QVERIFY(date);
     QVERIFY(date->text().isEmpty());
 
-    m_fake->answerLogin("tok-77");
+    m_fake->answerLogin(kToken);
     m_fake->answerStatus("4711", 4711, "completed", completedAt);
     prompts.press(Prompt::Ok);
     button->click();
@@ -327,7 +329,7 @@ void MainWindowEsignTest::t183StatusButton()
 
     const auto queries = m_server->requests(FakePenvault::statusPath("4711"));
     QCOMPARE(queries.size(), 1);
-    QCOMPARE(m_fake->faultOfStatus(queries[0], "tok-77"), QString());
+    QCOMPARE(m_fake->faultOfStatus(queries[0], kToken), QString());
     QCOMPARE(prompts.texts(), QStringList{shown});
     QCOMPARE(prompts.unanswered(), 0);
     QCOMPARE(t183->getBool("is_esigned"), stored);
