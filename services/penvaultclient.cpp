@@ -183,15 +183,18 @@ bool PenvaultClient::upload(const char* func, const QString& formItem, bool with
     if (!confirm(title, question.arg(toEmail, pin), parent)) return false;
 
     const PenvaultSettings s = m_settings();
-    BusyCursor busy;
+    // Read before the wait cursor goes up: a message never shows under it.
     QFile file(pdfPath.toQString());
     if (!file.open(QIODevice::ReadOnly)) {
         inform(QStringLiteral("Cannot read %1.").arg(pdfPath.toQString()), parent);
         return false;
     }
+    const QByteArray document = file.readAll();
+    file.close();
+    BusyCursor busy;
     QWebClient client(QStringLiteral("https://%1/api/signature-requests").arg(s.host), false);
     prepare(client);
-    client.addFileItem(QStringLiteral("document_file"), QFileInfo(file.fileName()).fileName(), file.readAll());
+    client.addFileItem(QStringLiteral("document_file"), QFileInfo(file.fileName()).fileName(), document);
     client.addQueryItem(QStringLiteral("email"), toEmail);
     client.addQueryItem(QStringLiteral("password"), pin);
     client.addQueryItem(QStringLiteral("licdata"), sin.toQString());
@@ -251,8 +254,11 @@ void PenvaultClient::submitFormType(IndividualTaxData* person, ENUMTYPE_FORM for
         inform(s_msg_network_fail, parent);
         return;
     }
+    // The reader gives 0 for an identifier that is no integer (text, a
+    // fraction, beyond an int): keeping "0" would overwrite the form's
+    // identifier with one of no request.
     int requestId = 0;
-    if (!ok || !penvaultReplyInt(reply, "sr_id", requestId)) {
+    if (!ok || !penvaultReplyInt(reply, "sr_id", requestId) || requestId <= 0) {
         inform(s_msg_invalid_result + reply, parent);
         return;
     }

@@ -21,9 +21,11 @@ bool penvaultReplyInt(const QString& reply, const char* key, int& value)
 QDateTime readSigningTime(const QString& text)
 {
     // Only what the service sends for a signed request may become the
-    // signing time that later goes into the electronic return.
+    // signing time that later goes into the electronic return. Fractions of
+    // a second may be finer than milliseconds (the reading keeps the
+    // milliseconds); the stored time has whole seconds anyway.
     static const QRegularExpression utc(
-        QStringLiteral("^\\d{4}-\\d{2}-\\d{2}T\\d{2}:\\d{2}:\\d{2}(\\.\\d{1,3})?(Z|\\+00:?00)$"));
+        QStringLiteral("^\\d{4}-\\d{2}-\\d{2}T\\d{2}:\\d{2}:\\d{2}([.,]\\d{1,9})?(Z|\\+00:?00)$"));
     if (!utc.match(text).hasMatch()) return QDateTime();
     QDateTime time = QDateTime::fromString(text, Qt::ISODateWithMs);
     if (!time.isValid()) return QDateTime();

@@ -5,10 +5,12 @@
 #include <memory>
 
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextDocumentFragment>
 
 #include "apptestmain.h"
 #include "deploymentdata.h"
@@ -22,6 +24,7 @@
 #include "prompt.h"
 #include "t1.h"
 #include "taxformevents.h"
+#include "taxformpage.h"
 #include "testauthority.h"
 
 using namespace EditorTest;
@@ -30,6 +33,7 @@ namespace {
 
 const QString kAccountEmail = QStringLiteral("preparer@example.ca");
 const QString kAccountPassword = QStringLiteral("acc0unt-Pa55");
+const QByteArray kToken = "tok-77-Bearer-secret";
 
 // Every message the program logs during a test, to show no secret is in one.
 QStringList& logged()
@@ -73,6 +77,19 @@ void withEmailAndT183(QJsonObject& root)
     root.insert("taxpayer", taxpayer);
 }
 
+// The same with a signing request already sent for the T183.
+void withT183Request(QJsonObject& root)
+{
+    withEmailAndT183(root);
+    QJsonObject taxpayer = root.value("taxpayer").toObject();
+    QJsonArray forms = taxpayer.value("forms").toArray();
+    QJsonObject t183 = forms.last().toObject();
+    t183.insert("fields", QJsonObject{{"esignature", "4711"}});
+    forms.replace(forms.size() - 1, t183);
+    taxpayer.insert("forms", forms);
+    root.insert("taxpayer", taxpayer);
+}
+
 } // namespace
 
 class MainWindowEsignTest : public QObject
@@ -86,6 +103,8 @@ private slots:
     void printThenEDelivery();
     void t183SigningRequest_data();
     void t183SigningRequest();
+    void t183StatusButton_data();
+    void t183StatusButton();
 
 private:
     QString openScenario();
@@ -102,6 +121,7 @@ private:
 void MainWindowEsignTest::initTestCase()
 {
     QCOMPARE(TabWndApp::getMainApp()->initApp(), 0);
+    installTaxFormPages(); // the form pages, as the program has them
     QString error;
     QVERIFY2(TestAuthority::make(m_certs.path(), "esign", m_authority, &error), qPrintable(error));
     m_server.reset(new FakeHttpsServer(m_authority.serverCertificate, m_authority.serverKey));
@@ -144,6 +164,7 @@ void MainWindowEsignTest::cleanup()
     // No password, token or full S.I.N. in anything logged.
     for (const QString& line : logged()) {
         QVERIFY2(!line.contains(kAccountPassword), qPrintable(line));
+        QVERIFY2(!line.contains(QString::fromLatin1(kToken)), qPrintable(line));
         QVERIFY2(m_sin.isEmpty() || !line.contains(m_sin), qPrintable(line));
         QVERIFY2(!line.contains(QByteArray(kAccountEmail.toUtf8() + ':' + kAccountPassword.toUtf8()).toBase64()),
                  qPrintable(line));
@@ -223,9 +244,11 @@ void MainWindowEsignTest::t183SigningRequest()
     m_fake->answerUpload(4711, QStringLiteral("Signing request sent."));
     if (send) prompts.press(Prompt::Yes).press(Prompt::Ok);
 
-    QString okText;
+    QString okText, signatureNote;
     Modal::when<DlgPenvaultAfterPrint>([&](DlgPenvaultAfterPrint* d) {
         okText = d->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->text();
+        QLabel* note = d->findChild<QLabel*>("lblSignature");
+        if (note && note->isVisible()) signatureNote = QTextDocumentFragment::fromHtml(note->text()).toPlainText();
         if (!edited.isEmpty()) {
             QLineEdit* to = d->findChild<QLineEdit*>("edtToEmail");
             to->selectAll();
@@ -237,6 +260,10 @@ void MainWindowEsignTest::t183SigningRequest()
     QVERIFY(QCoreApplication::sendEvent(editor, &e));
     QCOMPARE(Modal::dropWaiting(), 0);
     QCOMPARE(okText, QStringLiteral("Request E-Signature"));
+    // The note names the service the points are bought from.
+    QCOMPARE(signatureNote, QStringLiteral("After reviewing the pdf file, you can request E-Signature directly. You "
+                                           "need to have paid user points or subscription plan from ") +
+                                CDeploymentData::esignSiteUrl());
 
     const auto uploads = m_server->requests(FakePenvault::kUploadPath);
     QCOMPARE(uploads.size(), send ? 1 : 0);
@@ -257,6 +284,58 @@ void MainWindowEsignTest::t183SigningRequest()
     const auto saved = readCalculated(path);
     QVERIFY(saved);
     QCOMPARE(saved->taxpayer()->GetFormData(96, false)->getString("esignature").toQString(), QStringLiteral("4711"));
+}
+
+void MainWindowEsignTest::t183StatusButton_data()
+{
+    QTest::addColumn<QString>("completedAt"); // empty: the reply has no time
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("signed") << "2022-03-01T15:04:05Z" << "Status: completed Signed time: 2022-03-01T15:04:05Z" << true;
+    QTest::newRow("no time") << QString() << "Status: completed No signed time is returned." << false;
+    QTest::newRow("no date-time") << "soon" << "Status: completed Signed time: soon" << false;
+}
+
+// The status button of the T183's page: the signing time lands in the form
+// and on the page shown.
+void MainWindowEsignTest::t183StatusButton()
+{
+    QFETCH(QString, completedAt);
+    QFETCH(QString, shown);
+    QFETCH(bool, stored);
+
+    Prompt::Scripted prompts;
+    QString path = scenarioFileIn(m_dir->path(), "employee_t4_on", "status.r21", withT183Request);
+    m_window->openReturnFile(path);
+    Form_Return* editor = shownEditor(m_window.get());
+    QVERIFY(editor);
+    // The folder tree never lists the T183: its page is shown directly.
+    CTaxData_Form* t183 = editor->familyData()->taxpayer()->GetFormData(96, false);
+    QVERIFY(editor->showTaxForm(0, t183) > 0);
+    QPushButton* button = nullptr;
+    for (BaseTaxPage* page : editor->pages())
+        if (auto* formPage = qobject_cast<TaxFormPage*>(page))
+            if (!button) button = formPage->actionButton(TaxFormEvent::T183SignStatus);
+    QVERIFY(button);
+    QLineEdit* date = fieldEdit(editor, "date");
+    QVERIFY(date);
+    QVERIFY(date->text().isEmpty());
+
+    m_fake->answerLogin(kToken);
+    m_fake->answerStatus("4711", 4711, "completed", completedAt);
+    prompts.press(Prompt::Ok);
+    button->click();
+    QCoreApplication::sendPostedEvents();
+
+    const auto queries = m_server->requests(FakePenvault::statusPath("4711"));
+    QCOMPARE(queries.size(), 1);
+    QCOMPARE(m_fake->faultOfStatus(queries[0], kToken), QString());
+    QCOMPARE(prompts.texts(), QStringList{shown});
+    QCOMPARE(prompts.unanswered(), 0);
+    QCOMPARE(t183->getBool("is_esigned"), stored);
+    const QDateTime local = QDateTime(QDate(2022, 3, 1), QTime(15, 4, 5), Qt::UTC).toLocalTime();
+    QCOMPARE(t183->getString("signed_time").toQString(), stored ? local.time().toString("hh:mm:ss") : QString());
+    QCOMPARE(date->text(), stored ? local.date().toString("yyyy/MM/dd") : QString());
 }
 
 QUILLMERE_APP_TEST_MAIN(MainWindowEsignTest)

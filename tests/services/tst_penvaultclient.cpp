@@ -33,6 +33,26 @@ const QByteArray kReturn = R"({ "province": 9,
 
 enum Operation { Delivery, Signing };
 
+// Answers every question (Yes, or Ok) and notes whether the wait cursor was
+// up when it was asked: no message may show under it.
+class CursorWitness : public Prompt::Handler
+{
+public:
+    CursorWitness() : m_previous(Prompt::handler()) { Prompt::setHandler(this); }
+    ~CursorWitness() override { Prompt::setHandler(m_previous); }
+    Prompt::Answer ask(const Prompt::Request& request) override
+    {
+        texts << request.text;
+        busy << (QGuiApplication::overrideCursor() != nullptr);
+        return Prompt::Answer::pressed(request.kind == Prompt::Kind::Question ? Prompt::Yes : Prompt::Ok);
+    }
+    QStringList texts;
+    QList<bool> busy;
+
+private:
+    Prompt::Handler* m_previous;
+};
+
 } // namespace
 
 class TstPenvaultClient : public QObject
@@ -49,6 +69,8 @@ private slots:
     void uploadReplies();
     void notSent_data();
     void notSent();
+    void noMessageUnderWaitCursor_data();
+    void noMessageUnderWaitCursor();
     void login_data();
     void login();
     void statusQuery_data();
@@ -200,6 +222,13 @@ void TstPenvaultClient::uploadReplies_data()
                                               << "Invalid result returned.{\"sr_id\": 8}" << false;
     QTest::newRow("signing: no sr_id") << int(Signing) << FakeReply::json("{\"message\": \"ok\"}")
                                        << "Invalid result returned.{\"message\": \"ok\"}" << false;
+    // The reader gives 0 for what is no integer: no request to keep.
+    QTest::newRow("signing: sr_id as text") << int(Signing) << FakeReply::json(R"({"sr_id": "4712", "message": "ok"})")
+                                            << R"(Invalid result returned.{"sr_id": "4712", "message": "ok"})"
+                                            << false;
+    QTest::newRow("signing: sr_id beyond an integer")
+        << int(Signing) << FakeReply::json(R"({"sr_id": 12345678901, "message": "ok"})")
+        << R"(Invalid result returned.{"sr_id": 12345678901, "message": "ok"})" << false;
     QTest::newRow("signing: sr_id without message") << int(Signing) << FakeReply::json("{\"sr_id\": 77}")
                                                     << QString() << true;
 }
@@ -267,6 +296,41 @@ void TstPenvaultClient::notSent()
     QVERIFY(form(96)->getString("esignature").IsEmpty());
 }
 
+void TstPenvaultClient::noMessageUnderWaitCursor_data()
+{
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<bool>("pdfThere");
+    QTest::addColumn<FakeReply>("reply");
+
+    for (int op : {int(Delivery), int(Signing)}) {
+        const char* name = op == Delivery ? "delivery" : "signing";
+        QTest::addRow("%s: no PDF", name) << op << false << FakeReply::json("{\"sr_id\": 5, \"message\": \"ok\"}");
+        QTest::addRow("%s: sent", name) << op << true << FakeReply::json("{\"sr_id\": 5, \"message\": \"ok\"}");
+        QTest::addRow("%s: 401", name) << op << true << FakeReply::text("Unauthorized", 401);
+    }
+}
+
+void TstPenvaultClient::noMessageUnderWaitCursor()
+{
+    QFETCH(int, operation);
+    QFETCH(bool, pdfThere);
+    QFETCH(FakeReply, reply);
+
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) QSKIP("no cursor without a GUI application");
+    m_server->script(FakePenvault::kUploadPath, reply);
+    const QString pdf = pdfThere ? pdfPath() : m_certs.filePath(QStringLiteral("gone.pdf"));
+    CursorWitness witness;
+    if (operation == Delivery)
+        m_client->submitDocDelivery(0, "ann@example.ca", kSin, "Ann Lee", pdf, nullptr);
+    else
+        m_client->submitFormType(m_family->taxpayer(), 96, true, "ann@example.ca", kSin, "Ann Lee", pdf, nullptr);
+    QCOMPARE(witness.texts.size(), 2);
+    if (!pdfThere) QVERIFY2(witness.texts[1].contains(QStringLiteral("gone.pdf")), qPrintable(witness.texts[1]));
+    QCOMPARE(witness.busy, (QList<bool>{false, false}));
+    QCOMPARE(m_server->count(FakePenvault::kUploadPath), pdfThere ? 1 : 0);
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
 void TstPenvaultClient::login_data()
 {
     QTest::addColumn<FakeReply>("reply");
@@ -320,6 +384,15 @@ void TstPenvaultClient::statusQuery_data()
     QTest::newRow("T183 completed without a time")
         << 96 << "4711" << status(R"({"sr_id": 4711, "status": "completed"})")
         << "Status: completed No signed time is returned." << false;
+    // A service may send finer fractions of a second than milliseconds.
+    QTest::newRow("T183 completed, time in microseconds")
+        << 96 << "4711"
+        << status(R"({"sr_id": 4711, "status": "completed", "completed_at_utc": "2022-03-01T15:04:05.123456Z"})")
+        << "Status: completed Signed time: 2022-03-01T15:04:05.123456Z" << true;
+    QTest::newRow("T183 completed, time with a zero offset")
+        << 96 << "4711"
+        << status(R"({"sr_id": 4711, "status": "completed", "completed_at_utc": "2022-03-01T15:04:05+00:00"})")
+        << "Status: completed Signed time: 2022-03-01T15:04:05+00:00" << true;
     QTest::newRow("T183 completed with a malformed time")
         << 96 << "4711" << status(R"({"sr_id": 4711, "status": "completed", "completed_at_utc": "yesterday"})")
         << "Status: completed Signed time: yesterday" << false;

@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QUrl>
 
+#include "deploymentdata.h"
 #include "ui_dlgpenvaultafterprint.h"
 
 DlgPenvaultAfterPrint::DlgPenvaultAfterPrint(int mode, const QString& link, const QString& email, QWidget* parent)
@@ -23,6 +24,11 @@ DlgPenvaultAfterPrint::DlgPenvaultAfterPrint(int mode, const QString& link, cons
     close->setText(tr("Close"));
     close->setDefault(true);
     ui->buttonBox->button(QDialogButtonBox::Ok)->setText(mode ? tr("E-Delivery") : tr("Request E-Signature"));
+    // The points are bought at the e-signature service, whose address is
+    // deployment data.
+    ui->lblSignature->setText(QStringLiteral("<html><head/><body><p>%1 %2</p></body></html>")
+                                  .arg(ui->lblSignature->text().toHtmlEscaped(),
+                                       CDeploymentData::esignSiteUrl().toHtmlEscaped()));
     ui->lblDelivery->setVisible(mode != 0);
     ui->lblSignature->setVisible(mode == 0);
 }
