@@ -19,7 +19,8 @@ void MainWindow::on_actionSend_Return_File_to_Corvane_triggered()
     Form_Return* editor = shownEditor();
     if (!editor) return;
     editor->saveCurFormDataToDoc();
-    if (!editor->hasFileToSave()) {
+    // The file is what is sent: edits not yet saved would not reach support.
+    if (!editor->hasFileToSave() || editor->isChanged()) {
         TabWndApp::gAppInformation(QStringLiteral("Please save return to a file first."), this);
         return;
     }

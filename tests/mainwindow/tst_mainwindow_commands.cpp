@@ -222,6 +222,7 @@ private slots:
     void supportUpload();
     void supportUploadFails_data();
     void supportUploadFails();
+    void supportUploadOfUnsavedReturn_data();
     void supportUploadOfUnsavedReturn();
     void sendFileDialogAddress_data();
     void sendFileDialogAddress();
@@ -820,17 +821,32 @@ void MainWindowCommandsTest::supportUploadFails()
     QCOMPARE(prompts.texts(), QStringList{"file is NOT sent, please contact us for solution."});
 }
 
+void MainWindowCommandsTest::supportUploadOfUnsavedReturn_data()
+{
+    QTest::addColumn<bool>("fromFile");
+    QTest::newRow("never saved") << false;
+    QTest::newRow("edited since it was saved") << true;
+}
+
 void MainWindowCommandsTest::supportUploadOfUnsavedReturn()
 {
+    QFETCH(bool, fromFile);
     m_server->clearRequests();
     TabWndApp::getMainApp()->config().m_QuillmereWebServer = CString(m_server->host());
-    QString error;
-    std::unique_ptr<CFamilyTaxData> family = Scenario::build(scenarioJson("employee_t4_on"), &error);
-    QVERIFY2(family, qPrintable(error));
     Window w = activeMainWindow();
     Prompt::Scripted prompts;
-    w->_presentAReturn(-1, nullptr, family.release());
-    QVERIFY(shownEditor(w.get()));
+    if (fromFile) {
+        QString path = returnFile("employee_t4_on", "edited.r21");
+        w->openReturnFile(path);
+        QVERIFY(shownEditor(w.get()));
+        shownEditor(w.get())->familyData()->taxpayer()->GetFormData(FormType::T1, false)->setString("email", "changed@example.ca");
+    } else {
+        QString error;
+        std::unique_ptr<CFamilyTaxData> family = Scenario::build(scenarioJson("employee_t4_on"), &error);
+        QVERIFY2(family, qPrintable(error));
+        w->_presentAReturn(-1, nullptr, family.release());
+        QVERIFY(shownEditor(w.get()));
+    }
     DialogCloser dialogs;
     action(w.get(), "actionSend_Return_File_to_Corvane")->trigger();
     QTest::qWait(20);
