@@ -1,10 +1,10 @@
 #include "dlgpenvaultafterprint.h"
 
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QUrl>
 
 #include "deploymentdata.h"
+#include "utils.h"
 #include "ui_dlgpenvaultafterprint.h"
 
 DlgPenvaultAfterPrint::DlgPenvaultAfterPrint(int mode, const QString& link, const QString& email, QWidget* parent)
@@ -35,17 +35,10 @@ DlgPenvaultAfterPrint::DlgPenvaultAfterPrint(int mode, const QString& link, cons
 
 DlgPenvaultAfterPrint::~DlgPenvaultAfterPrint() = default;
 
-bool DlgPenvaultAfterPrint::checkEmail(const QString& email)
-{
-    static const QRegularExpression pattern(QStringLiteral("^[A-Z0-9._%+-]+@[A-Z0-9-]+(\\.[A-Z0-9-]+)*\\.[A-Z]{2,}$"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    return pattern.match(email).hasMatch();
-}
-
 void DlgPenvaultAfterPrint::accept()
 {
     const QString typed = ui->edtToEmail->text().trimmed();
-    if (typed.isEmpty() || !checkEmail(typed)) return;
+    if (typed.isEmpty() || !::checkEmail(typed.toUtf8().constData())) return;
     m_email = typed;
     QDialog::accept();
 }

@@ -20,7 +20,6 @@ public:
     int mode() const { return m_mode; }
 
     // An address with a name, an '@' and a domain with a dot and a suffix of two letters or more.
-    static bool checkEmail(const QString& email);
 
 public slots:
     void accept() override;
