@@ -91,8 +91,8 @@ const RuleCase kSlipAndIdentityCases[] = {
          f.dependants.entry(0)->relationship = DEP_REL_CHILD;
      }, 0},
     {"13 pension amount too much", "Field 31400 in Schedule 1 is too much according to other entries in tax return.",
-     [](Fixture& f) { f.setT1("11500", 1000); f.setT1("12900", 300); f.setT1("12900_llp", 300); f.setT1("11600", 500); f.setT1("21000", 200); f.setT1("31400", 1300.009); },
-     [](Fixture& f) { f.setT1("11500", 1000); f.setT1("12900", 300); f.setT1("12900_llp", 300); f.setT1("11600", 500); f.setT1("21000", 200); f.setT1("31400", 1300.008); }, 0},
+     [](Fixture& f) { f.setT1("11500", 1000); f.setT1("12900", 300); f.setT1("12900_llp", 300); f.setT1("11600", 500); f.setT1("pension_ineligible_under65", 200); f.setT1("31400", 1300.009); },
+     [](Fixture& f) { f.setT1("11500", 1000); f.setT1("12900", 300); f.setT1("12900_llp", 300); f.setT1("11600", 500); f.setT1("pension_ineligible_under65", 200); f.setT1("31400", 1300.008); }, 0},
 };
 
 // ---- Rules 14 to 28.
@@ -450,6 +450,8 @@ private slots:
     void efileRules_data();
     void efileRules();
     void slipShareMessagesOncePerKind();
+    void pensionAmountAfterSplitting_data();
+    void pensionAmountAfterSplitting();
     void everyFieldTheRulesReadExists();
 };
 
@@ -561,6 +563,50 @@ void ReturnRulesTest::slipShareMessagesOncePerKind()
         const QString t5013 = "Please complete partnership ID and/or tax shelter ID in T5013 slip.";
         QCOMPARE(returnMessages(f.person, 2), (QStringList{t5013, t5013}));
     }
+}
+
+void ReturnRulesTest::pensionAmountAfterSplitting_data()
+{
+    QTest::addColumn<int>("birthYear");
+    QTest::addColumn<double>("pension");       // line 11500
+    QTest::addColumn<double>("split");         // the T1032's elected split, 0: no T1032
+    QTest::addColumn<double>("ineligible");    // pension income that does not qualify under 65
+    QTest::addColumn<double>("amount");        // line 31400
+    QTest::addColumn<int>("expected");
+    // The pensioner who splits deducts the split at line 21000: what is left
+    // of line 11500 is counted once, not twice.
+    QTest::newRow("65 or older splits half") << 1952 << 40000.0 << 20000.0 << 0.0 << 2000.0 << 0;
+    QTest::newRow("65 or older splits nearly all") << 1952 << 4000.0 << 2000.0 << 0.0 << 2000.0 << 0;
+    QTest::newRow("65 or older, more than is left") << 1952 << 4000.0 << 2000.0 << 0.0 << 2000.009 << 1;
+    // Under 65, annuities that do not qualify give no pension amount.
+    QTest::newRow("under 65, within what qualifies") << 1980 << 10000.0 << 0.0 << 8000.0 << 2000.0 << 0;
+    QTest::newRow("under 65, beyond what qualifies") << 1980 << 10000.0 << 0.0 << 8000.0 << 2000.009 << 1;
+}
+
+void ReturnRulesTest::pensionAmountAfterSplitting()
+{
+    QFETCH(int, birthYear);
+    QFETCH(double, pension);
+    QFETCH(double, split);
+    QFETCH(double, ineligible);
+    QFETCH(double, amount);
+    QFETCH(int, expected);
+    Fixture f;
+    f.t1->setDate("birth_date", QDate(birthYear, 3, 14));
+    f.setT1("marital_status", MARITAL_MARRIED);
+    f.set(f.t1, "spouse_sin", "130692544");
+    f.setT1("11500", pension);
+    f.setT1("pension_ineligible_under65", ineligible);
+    if (split > 0) {
+        CTaxData_Form* t1032 = f.add(118);
+        f.set(t1032, "is_transferor", 1);
+        f.set(t1032, "split_amount", split);
+        f.setT1("21000", split);   // as the calculation leaves it for the pensioner
+    }
+    f.setT1("31400", amount);
+    QVERIFY2(f.unknownFields.isEmpty(), qPrintable(f.unknownFields.join(',')));
+    const QString text = "Field 31400 in Schedule 1 is too much according to other entries in tax return.";
+    for (quint8 mode : {1, 2}) QCOMPARE(returnMessages(f.person, mode).count(text), expected);
 }
 
 void ReturnRulesTest::everyFieldTheRulesReadExists()

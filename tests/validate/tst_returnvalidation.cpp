@@ -5,7 +5,9 @@
 #include <QtTest>
 
 #include "filingsettings.h"
+#include "familytaxdata.h"
 #include "formtables.h"
+#include "scenario.h"
 #include "tableform.h"
 #include "validatetestsupport.h"
 
@@ -65,6 +67,7 @@ private slots:
     void t1IdentificationChecks();
     void slipWithoutPayer_data();
     void slipWithoutPayer();
+    void calculatedCoupleSplittingHalfThePension();
 };
 
 void ReturnValidationTest::nonResidentReturnIsNotChecked()
@@ -284,6 +287,39 @@ void ReturnValidationTest::slipWithoutPayer()
             found = true;
     qDeleteAll(items);
     QCOMPARE(found, said);
+}
+
+void ReturnValidationTest::calculatedCoupleSplittingHalfThePension()
+{
+    // A couple of 65 or older: the pensioner gives the spouse half of the
+    // pension, the most the T1032 allows. Both keep the full pension amount.
+    const QByteArray json = R"({
+      "province": 9,
+      "taxpayer": {
+        "t1": {"first_name": "Ann", "last_name": "Kowalski", "sin": "046454286", "birth_date": "1952-03-14",
+               "marital_status": 0},
+        "slips": [{"type": 2, "boxes": {"016": 40000, "022": 6000}, "fields": {"payer_name": "Teachers Pension Plan"}}],
+        "forms": [{"type": 118, "fields": {"is_transferor": true, "is_elected": true, "split_amount": 20000}}]
+      },
+      "spouse": {
+        "t1": {"first_name": "Boris", "last_name": "Kowalski", "sin": "130692544", "birth_date": "1954-09-02",
+               "marital_status": 0}
+      }
+    })";
+    QString error;
+    std::unique_ptr<CFamilyTaxData> family = Scenario::build(json, &error);
+    QVERIFY2(family, qPrintable(error));
+    family->Calculate(FROM_WHOLE_RETURN, nullptr);
+    const TaxData_T1New* t1 = family->taxpayer()->t1();
+    QVERIFY(t1);
+    QCOMPARE(t1->getFloat("21000"), 20000.0);
+    QCOMPARE(t1->getFloat("31400"), 2000.0);
+    QCOMPARE(family->spouse()->t1()->getFloat("31400"), 2000.0);
+    for (IndividualTaxData* person : {family->taxpayer(), family->spouse()})
+        for (quint8 mode : {1, 2})
+            QVERIFY2(!returnMessages(*person, mode).contains(
+                         "Field 31400 in Schedule 1 is too much according to other entries in tax return."),
+                     qPrintable(returnMessages(*person, mode).join(" | ")));
 }
 
 QTEST_GUILESS_MAIN(ReturnValidationTest)
