@@ -72,6 +72,14 @@ CString withoutBlanks(CString text)
     return text;
 }
 
+// A S.I.N. as the return sends it: blanks and dashes only format it.
+CString sinDigitsOf(CString text)
+{
+    text.Remove(' ');
+    text.Remove('-');
+    return text;
+}
+
 // ---- Rules 1 to 3: the slips.
 void slipRules(RuleInputs& in)
 {
@@ -143,11 +151,12 @@ void identityRules(RuleInputs& in)
             in.add("Tax payer's was married or living with common-law partner, to claim eligible dependant amount on "
                    "line 30400 on Schedule 5, either (1)Tax payer's marital status changed during the tax year. Claim "
                    "marital status change on page 1 of T1; or (2) Read the checkbox condition on top of Schedule 5.");
-        CString sin = sch5->getString("55295");
-        sin.Trim();
+        // Compared as numbers, so that the same S.I.N. typed with other
+        // blanks or dashes is still caught.
+        const CString sin = sinDigitsOf(sch5->getString("55295"));
         if (!sin.IsEmpty() && sin != CString("000000000") && in.t1) {
-            CString own = in.t1->getString("sin"), spouse = in.t1->getString("spouse_sin");
-            if (sin.CompareNoCase(own.Trim().c_str()) == 0 || sin.CompareNoCase(spouse.Trim().c_str()) == 0)
+            const CString own = sinDigitsOf(in.t1->getString("sin")), spouse = sinDigitsOf(in.t1->getString("spouse_sin"));
+            if (sin.CompareNoCase(own.c_str()) == 0 || sin.CompareNoCase(spouse.c_str()) == 0)
                 in.add("S.I.N. entered in field 55295 of schedule 5 cannot be identical to tax payer's or the "
                        "spouse's S.I.N.");
         }

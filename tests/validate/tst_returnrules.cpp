@@ -81,6 +81,14 @@ const RuleCase kSlipAndIdentityCases[] = {
     {"11 dependant S.I.N. is the taxpayer's", "S.I.N. entered in field 55295 of schedule 5 cannot be identical to tax payer's or the spouse's S.I.N.",
      [](Fixture& f) { f.set(f.add(6), "55295", "046454286"); },
      [](Fixture& f) { f.set(f.add(6), "55295", "130692544"); }, 0},
+    // Blanks and dashes only format a S.I.N.: the same number written
+    // another way is the same number.
+    {"11 dependant S.I.N. is the taxpayer's, written with blanks", "S.I.N. entered in field 55295 of schedule 5 cannot be identical to tax payer's or the spouse's S.I.N.",
+     [](Fixture& f) { f.set(f.add(6), "55295", "046 454 286"); },
+     [](Fixture& f) { f.set(f.add(6), "55295", "046 454 287"); }, 6},
+    {"11 dependant S.I.N. is the spouse's, written with dashes", "S.I.N. entered in field 55295 of schedule 5 cannot be identical to tax payer's or the spouse's S.I.N.",
+     [](Fixture& f) { f.set(f.t1, "spouse_sin", "130 692 544"); f.set(f.add(6), "55295", "130-692-544"); },
+     [](Fixture& f) { f.set(f.t1, "spouse_sin", "130 692 544"); f.set(f.add(6), "55295", "000-000-000"); }, 0},
     {"12 more children than dependants", "According to dependant information, you entered more children for field 30500.",
      [](Fixture& f) { f.setT1("30499", 1); },
      [](Fixture& f) {
