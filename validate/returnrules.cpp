@@ -32,6 +32,9 @@
 // - the marital-status-change box: a date of marital change in 2021;
 // - Schedule 2's field 36100: its total of transferable amounts;
 // - Schedule 5's top checkbox: "eligible_dependant_condition";
+// - Schedule 5 claims an eligible dependant: it names one, or line 30400
+//   holds an amount (the calculation grants no amount beside a spouse, so
+//   the amount alone would never show the claim this rule is about);
 // - Schedule 6's claim selections: "claim_basic" and "claim_disability_supplement";
 // - Schedule 7's LLP repayment (line 24620): its "26200";
 // - Schedule 11's months of study: the T2202 slips' boxes 24 and 25;
@@ -146,7 +149,11 @@ void identityRules(RuleInputs& in)
 
     if (const CTaxData_Form* sch5 = in.form(FormType::Schedule5)) {
         const bool maritalChange = in.t1 && in.t1->getDate("date_of_marital_change").year() == 2021;
-        if (nonZero(v(sch5, "30400")) && !v(sch5, "eligible_dependant_condition") && in.t1 && in.t1->HasSpouse()
+        const bool namesDependant = !withoutBlanks(sch5->getString("eligible_dependant_first_name")).IsEmpty()
+                                    || !withoutBlanks(sch5->getString("eligible_dependant_last_name")).IsEmpty()
+                                    || sch5->getDate("eligible_dependant_birth_date").isValid();
+        if ((namesDependant || nonZero(v(sch5, "30400"))) && !v(sch5, "eligible_dependant_condition") && in.t1
+            && in.t1->HasSpouse()
             && !maritalChange)
             in.add("Tax payer's was married or living with common-law partner, to claim eligible dependant amount on "
                    "line 30400 on Schedule 5, either (1)Tax payer's marital status changed during the tax year. Claim "

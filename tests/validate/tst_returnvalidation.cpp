@@ -68,6 +68,8 @@ private slots:
     void slipWithoutPayer_data();
     void slipWithoutPayer();
     void calculatedCoupleSplittingHalfThePension();
+    void calculatedEligibleDependantBesideASpouse_data();
+    void calculatedEligibleDependantBesideASpouse();
 };
 
 void ReturnValidationTest::nonResidentReturnIsNotChecked()
@@ -320,6 +322,46 @@ void ReturnValidationTest::calculatedCoupleSplittingHalfThePension()
             QVERIFY2(!returnMessages(*person, mode).contains(
                          "Field 31400 in Schedule 1 is too much according to other entries in tax return."),
                      qPrintable(returnMessages(*person, mode).join(" | ")));
+}
+
+void ReturnValidationTest::calculatedEligibleDependantBesideASpouse_data()
+{
+    QTest::addColumn<int>("maritalStatus");
+    QTest::addColumn<bool>("conditionTicked");
+    QTest::addColumn<bool>("said");
+    QTest::newRow("married, box not ticked") << int(MARITAL_MARRIED) << false << true;
+    QTest::newRow("married, box ticked") << int(MARITAL_MARRIED) << true << false;
+    QTest::newRow("single parent") << int(MARITAL_SEPARATED) << false << false;
+}
+
+void ReturnValidationTest::calculatedEligibleDependantBesideASpouse()
+{
+    // The calculation grants no eligible dependant amount beside a spouse;
+    // the named dependant must still be explained to the user.
+    QFETCH(int, maritalStatus);
+    QFETCH(bool, conditionTicked);
+    QFETCH(bool, said);
+    const QByteArray json = QStringLiteral(R"({
+      "province": 9,
+      "taxpayer": {
+        "t1": {"first_name": "Rachel", "last_name": "Bennett", "sin": "046454286", "birth_date": "1983-05-27",
+               "marital_status": %1},
+        "dependants": [{"first_name": "Ethan", "last_name": "Bennett", "birth_date": "2012-08-14",
+                        "relationship": 1, "months_lived_with": 12, "net_income": 0}],
+        "forms": [{"type": 6, "fields": {"eligible_dependant_first_name": "Ethan",
+                   "eligible_dependant_last_name": "Bennett", "eligible_dependant_relationship": "Son",
+                   "eligible_dependant_birth_date": "2012-08-14", "eligible_dependant_condition": %2}}]
+      }
+    })").arg(maritalStatus).arg(conditionTicked ? "true" : "false").toUtf8();
+    QString error;
+    std::unique_ptr<CFamilyTaxData> family = Scenario::build(json, &error);
+    QVERIFY2(family, qPrintable(error));
+    family->Calculate(FROM_WHOLE_RETURN, nullptr);
+    const QString text = "Tax payer's was married or living with common-law partner, to claim eligible dependant amount "
+                         "on line 30400 on Schedule 5, either (1)Tax payer's marital status changed during the tax "
+                         "year. Claim marital status change on page 1 of T1; or (2) Read the checkbox condition on "
+                         "top of Schedule 5.";
+    for (quint8 mode : {1, 2}) QCOMPARE(returnMessages(*family->taxpayer(), mode).contains(text), said);
 }
 
 QTEST_GUILESS_MAIN(ReturnValidationTest)
