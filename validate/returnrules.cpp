@@ -21,7 +21,9 @@
 //   with income exempt under the Indian Act);
 // - the further supporting amount for tax-exempt income (rule 50): "5365";
 // - the further pension income line of rule 13: line 11600 (elected split
-//   pension); the further calculated amount: the pension income that does
+//   pension), with the RRIF income from a spousal plan that the contributor
+//   reports (T2205), pension income on no line of its own; the further
+//   calculated amount: the pension income that does
 //   not qualify under 65 (the pensioner's split is already taken off through
 //   the T1032: line 21000 holds that same split and is not taken off again);
 // - the calculated integer indicator of rules 33 and 34: "cpp_form_kind";
@@ -179,7 +181,9 @@ void identityRules(RuleInputs& in)
     double split = 0.0;
     if (const CTaxData_Form* t1032 = in.form(FormType::T1032))
         if (v(t1032, "is_transferor")) split = v(t1032, "split_amount");
-    const double pensionBase = in.t1Value("11500") + in.t1Value("12900") + in.t1Value("11600") - split
+    const double pensionBase = in.t1Value("11500") + in.t1Value("12900") + in.t1Value("11600")
+                               + in.t1Value("spousal_plan_pension_under_65") + in.t1Value("spousal_plan_pension_65_or_over")
+                               - split
                                - in.t1Value("pension_ineligible_under65") - in.hbpPart() - in.llpPart();
     if (exceeds(in.t1Value("31400"), pensionBase))
         in.add("Field 31400 in Schedule 1 is too much according to other entries in tax return.");

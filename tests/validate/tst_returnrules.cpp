@@ -463,6 +463,8 @@ private slots:
     void slipShareMessagesOncePerKind();
     void pensionAmountAfterSplitting_data();
     void pensionAmountAfterSplitting();
+    void pensionAmountOnSpousalPlanIncome_data();
+    void pensionAmountOnSpousalPlanIncome();
     void everyFieldTheRulesReadExists();
 };
 
@@ -592,6 +594,35 @@ void ReturnRulesTest::pensionAmountAfterSplitting_data()
     // Under 65, annuities that do not qualify give no pension amount.
     QTest::newRow("under 65, within what qualifies") << 1980 << 10000.0 << 0.0 << 8000.0 << 2000.0 << 0;
     QTest::newRow("under 65, beyond what qualifies") << 1980 << 10000.0 << 0.0 << 8000.0 << 2000.009 << 1;
+}
+
+void ReturnRulesTest::pensionAmountOnSpousalPlanIncome_data()
+{
+    QTest::addColumn<int>("birthYear");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<int>("expected");
+    // RRIF income from a spousal plan that the contributor reports (T2205)
+    // is pension income of the contributor, on no line of its own.
+    QTest::newRow("65 or older") << 1950 << "spousal_plan_pension_65_or_over" << 1500.0 << 0;
+    QTest::newRow("65 or older, more than the income") << 1950 << "spousal_plan_pension_65_or_over" << 1500.009 << 1;
+    QTest::newRow("under 65") << 1960 << "spousal_plan_pension_under_65" << 1500.0 << 0;
+    QTest::newRow("under 65, more than the income") << 1960 << "spousal_plan_pension_under_65" << 1500.009 << 1;
+}
+
+void ReturnRulesTest::pensionAmountOnSpousalPlanIncome()
+{
+    QFETCH(int, birthYear);
+    QFETCH(QString, line);
+    QFETCH(double, amount);
+    QFETCH(int, expected);
+    Fixture f;
+    f.t1->setDate("birth_date", QDate(birthYear, 3, 14));
+    f.setT1(line.toUtf8().constData(), 1500.0);
+    f.setT1("31400", amount);
+    QVERIFY2(f.unknownFields.isEmpty(), qPrintable(f.unknownFields.join(',')));
+    const QString text = "Field 31400 in Schedule 1 is too much according to other entries in tax return.";
+    for (quint8 mode : {1, 2}) QCOMPARE(returnMessages(f.person, mode).count(text), expected);
 }
 
 void ReturnRulesTest::pensionAmountAfterSplitting()
