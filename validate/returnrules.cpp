@@ -23,9 +23,9 @@
 // - the further pension income line of rule 13: line 11600 (elected split
 //   pension), with the RRIF income from a spousal plan that the contributor
 //   reports (T2205), pension income on no line of its own; the further
-//   calculated amount: the pension income that does
-//   not qualify under 65 (the pensioner's split is already taken off through
-//   the T1032: line 21000 holds that same split and is not taken off again);
+//   calculated amount: the pension income that does not qualify under 65
+//   (the pensioner's split is already taken off through the T1032: line
+//   21000 holds that same split and is not taken off again);
 // - the calculated integer indicator of rules 33 and 34: "cpp_form_kind";
 // - the HBP and LLP parts of line 12900: the T1's "12900_hbp" and "12900_llp";
 // - the beneficiary T3 flag of rule 7: a T3 slip with its beneficiary code (box 18);
