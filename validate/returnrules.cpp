@@ -155,8 +155,7 @@ void identityRules(RuleInputs& in)
                                     || !withoutBlanks(sch5->getString("eligible_dependant_last_name")).IsEmpty()
                                     || sch5->getDate("eligible_dependant_birth_date").isValid();
         if ((namesDependant || nonZero(v(sch5, "30400"))) && !v(sch5, "eligible_dependant_condition") && in.t1
-            && in.t1->HasSpouse()
-            && !maritalChange)
+            && in.t1->HasSpouse() && !maritalChange)
             in.add("Tax payer's was married or living with common-law partner, to claim eligible dependant amount on "
                    "line 30400 on Schedule 5, either (1)Tax payer's marital status changed during the tax year. Claim "
                    "marital status change on page 1 of T1; or (2) Read the checkbox condition on top of Schedule 5.");
@@ -183,8 +182,7 @@ void identityRules(RuleInputs& in)
         if (v(t1032, "is_transferor")) split = v(t1032, "split_amount");
     const double pensionBase = in.t1Value("11500") + in.t1Value("12900") + in.t1Value("11600")
                                + in.t1Value("spousal_plan_pension_under_65") + in.t1Value("spousal_plan_pension_65_or_over")
-                               - split
-                               - in.t1Value("pension_ineligible_under65") - in.hbpPart() - in.llpPart();
+                               - split - in.t1Value("pension_ineligible_under65") - in.hbpPart() - in.llpPart();
     if (exceeds(in.t1Value("31400"), pensionBase))
         in.add("Field 31400 in Schedule 1 is too much according to other entries in tax return.");
 }
