@@ -21,7 +21,11 @@
 //   with income exempt under the Indian Act);
 // - the further supporting amount for tax-exempt income (rule 50): "5365";
 // - the further pension income line of rule 13: line 11600 (elected split
-//   pension); the further calculated amount: line 21000 (its deduction);
+//   pension), with the RRIF income from a spousal plan that the contributor
+//   reports (T2205), pension income on no line of its own; the further
+//   calculated amount: the pension income that does not qualify under 65
+//   (the pensioner's split is already taken off through the T1032: line
+//   21000 holds that same split and is not taken off again);
 // - the calculated integer indicator of rules 33 and 34: "cpp_form_kind";
 // - the HBP and LLP parts of line 12900: the T1's "12900_hbp" and "12900_llp";
 // - the beneficiary T3 flag of rule 7: a T3 slip with its beneficiary code (box 18);
@@ -30,6 +34,9 @@
 // - the marital-status-change box: a date of marital change in 2021;
 // - Schedule 2's field 36100: its total of transferable amounts;
 // - Schedule 5's top checkbox: "eligible_dependant_condition";
+// - Schedule 5 claims an eligible dependant: it names one, or line 30400
+//   holds an amount (the calculation grants no amount beside a spouse, so
+//   the amount alone would never show the claim this rule is about);
 // - Schedule 6's claim selections: "claim_basic" and "claim_disability_supplement";
 // - Schedule 7's LLP repayment (line 24620): its "26200";
 // - Schedule 11's months of study: the T2202 slips' boxes 24 and 25;
@@ -67,6 +74,14 @@ bool marksTaxExemptIncome(const RuleInputs& in)
 CString withoutBlanks(CString text)
 {
     text.Remove(' ');
+    return text;
+}
+
+// A S.I.N. as the return sends it: blanks and dashes only format it.
+CString sinDigitsOf(CString text)
+{
+    text.Remove(' ');
+    text.Remove('-');
     return text;
 }
 
@@ -136,16 +151,20 @@ void identityRules(RuleInputs& in)
 
     if (const CTaxData_Form* sch5 = in.form(FormType::Schedule5)) {
         const bool maritalChange = in.t1 && in.t1->getDate("date_of_marital_change").year() == 2021;
-        if (nonZero(v(sch5, "30400")) && !v(sch5, "eligible_dependant_condition") && in.t1 && in.t1->HasSpouse()
-            && !maritalChange)
+        const bool namesDependant = !withoutBlanks(sch5->getString("eligible_dependant_first_name")).IsEmpty()
+                                    || !withoutBlanks(sch5->getString("eligible_dependant_last_name")).IsEmpty()
+                                    || sch5->getDate("eligible_dependant_birth_date").isValid();
+        if ((namesDependant || nonZero(v(sch5, "30400"))) && !v(sch5, "eligible_dependant_condition") && in.t1
+            && in.t1->HasSpouse() && !maritalChange)
             in.add("Tax payer's was married or living with common-law partner, to claim eligible dependant amount on "
                    "line 30400 on Schedule 5, either (1)Tax payer's marital status changed during the tax year. Claim "
                    "marital status change on page 1 of T1; or (2) Read the checkbox condition on top of Schedule 5.");
-        CString sin = sch5->getString("55295");
-        sin.Trim();
+        // Compared as numbers, so that the same S.I.N. typed with other
+        // blanks or dashes is still caught.
+        const CString sin = sinDigitsOf(sch5->getString("55295"));
         if (!sin.IsEmpty() && sin != CString("000000000") && in.t1) {
-            CString own = in.t1->getString("sin"), spouse = in.t1->getString("spouse_sin");
-            if (sin.CompareNoCase(own.Trim().c_str()) == 0 || sin.CompareNoCase(spouse.Trim().c_str()) == 0)
+            const CString own = sinDigitsOf(in.t1->getString("sin")), spouse = sinDigitsOf(in.t1->getString("spouse_sin"));
+            if (sin.CompareNoCase(own.c_str()) == 0 || sin.CompareNoCase(spouse.c_str()) == 0)
                 in.add("S.I.N. entered in field 55295 of schedule 5 cannot be identical to tax payer's or the "
                        "spouse's S.I.N.");
         }
@@ -161,8 +180,9 @@ void identityRules(RuleInputs& in)
     double split = 0.0;
     if (const CTaxData_Form* t1032 = in.form(FormType::T1032))
         if (v(t1032, "is_transferor")) split = v(t1032, "split_amount");
-    const double pensionBase = in.t1Value("11500") + in.t1Value("12900") + in.t1Value("11600") - split
-                               - in.t1Value("21000") - in.hbpPart() - in.llpPart();
+    const double pensionBase = in.t1Value("11500") + in.t1Value("12900") + in.t1Value("11600")
+                               + in.t1Value("spousal_plan_pension_under_65") + in.t1Value("spousal_plan_pension_65_or_over")
+                               - split - in.t1Value("pension_ineligible_under65") - in.hbpPart() - in.llpPart();
     if (exceeds(in.t1Value("31400"), pensionBase))
         in.add("Field 31400 in Schedule 1 is too much according to other entries in tax return.");
 }

@@ -81,6 +81,14 @@ const RuleCase kSlipAndIdentityCases[] = {
     {"11 dependant S.I.N. is the taxpayer's", "S.I.N. entered in field 55295 of schedule 5 cannot be identical to tax payer's or the spouse's S.I.N.",
      [](Fixture& f) { f.set(f.add(6), "55295", "046454286"); },
      [](Fixture& f) { f.set(f.add(6), "55295", "130692544"); }, 0},
+    // Blanks and dashes only format a S.I.N.: the same number written
+    // another way is the same number.
+    {"11 dependant S.I.N. is the taxpayer's, written with blanks", "S.I.N. entered in field 55295 of schedule 5 cannot be identical to tax payer's or the spouse's S.I.N.",
+     [](Fixture& f) { f.set(f.add(6), "55295", "046 454 286"); },
+     [](Fixture& f) { f.set(f.add(6), "55295", "046 454 287"); }, 6},
+    {"11 dependant S.I.N. is the spouse's, written with dashes", "S.I.N. entered in field 55295 of schedule 5 cannot be identical to tax payer's or the spouse's S.I.N.",
+     [](Fixture& f) { f.set(f.t1, "spouse_sin", "130 692 544"); f.set(f.add(6), "55295", "130-692-544"); },
+     [](Fixture& f) { f.set(f.t1, "spouse_sin", "130 692 544"); f.set(f.add(6), "55295", "000-000-000"); }, 0},
     {"12 more children than dependants", "According to dependant information, you entered more children for field 30500.",
      [](Fixture& f) { f.setT1("30499", 1); },
      [](Fixture& f) {
@@ -91,8 +99,8 @@ const RuleCase kSlipAndIdentityCases[] = {
          f.dependants.entry(0)->relationship = DEP_REL_CHILD;
      }, 0},
     {"13 pension amount too much", "Field 31400 in Schedule 1 is too much according to other entries in tax return.",
-     [](Fixture& f) { f.setT1("11500", 1000); f.setT1("12900", 300); f.setT1("12900_llp", 300); f.setT1("11600", 500); f.setT1("21000", 200); f.setT1("31400", 1300.009); },
-     [](Fixture& f) { f.setT1("11500", 1000); f.setT1("12900", 300); f.setT1("12900_llp", 300); f.setT1("11600", 500); f.setT1("21000", 200); f.setT1("31400", 1300.008); }, 0},
+     [](Fixture& f) { f.setT1("11500", 1000); f.setT1("12900", 300); f.setT1("12900_llp", 300); f.setT1("11600", 500); f.setT1("pension_ineligible_under65", 200); f.setT1("31400", 1300.009); },
+     [](Fixture& f) { f.setT1("11500", 1000); f.setT1("12900", 300); f.setT1("12900_llp", 300); f.setT1("11600", 500); f.setT1("pension_ineligible_under65", 200); f.setT1("31400", 1300.008); }, 0},
 };
 
 // ---- Rules 14 to 28.
@@ -282,6 +290,9 @@ const RuleCase kCppSplitCases[] = {
     {"63 CPT20 with RC381 nothing due", "Please remove form CPT20.",
      [](Fixture& f) { f.setT1("cpp_form_kind", 2); f.set(f.add(57), "elected_earnings", 100); f.set(f.add(148), "under_deduction", 0.008); },
      [](Fixture& f) { f.setT1("cpp_form_kind", 2); f.set(f.add(57), "elected_earnings", 100); f.set(f.add(148), "under_deduction", 0.009); }, 148},
+    {"63 CPT20 with Schedule 8 nothing due", "Please remove form CPT20.",
+     [](Fixture& f) { f.setT1("cpp_form_kind", 1); f.set(f.add(57), "elected_earnings", 100); f.set(f.add(150), "contributions_required", 0.008); },
+     [](Fixture& f) { f.setT1("cpp_form_kind", 1); f.set(f.add(57), "elected_earnings", 100); f.set(f.add(150), "contributions_required", 0.009); }, 150},
     {"64 RC383 over T90", "The total of Field 58750 and 58810 from RC383 cannot be greater than the field 10000 of form T90.",
      [](Fixture& f) { CTaxData_Form* r = f.add(149); f.set(r, "58750", 50); f.set(r, "58810", 50.009); f.set(f.add(171), "10000", 100); },
      [](Fixture& f) { CTaxData_Form* r = f.add(149); f.set(r, "58750", 50); f.set(r, "58810", 50.008); f.set(f.add(171), "10000", 100); }, 149},
@@ -450,6 +461,10 @@ private slots:
     void efileRules_data();
     void efileRules();
     void slipShareMessagesOncePerKind();
+    void pensionAmountAfterSplitting_data();
+    void pensionAmountAfterSplitting();
+    void pensionAmountOnSpousalPlanIncome_data();
+    void pensionAmountOnSpousalPlanIncome();
     void everyFieldTheRulesReadExists();
 };
 
@@ -561,6 +576,79 @@ void ReturnRulesTest::slipShareMessagesOncePerKind()
         const QString t5013 = "Please complete partnership ID and/or tax shelter ID in T5013 slip.";
         QCOMPARE(returnMessages(f.person, 2), (QStringList{t5013, t5013}));
     }
+}
+
+void ReturnRulesTest::pensionAmountAfterSplitting_data()
+{
+    QTest::addColumn<int>("birthYear");
+    QTest::addColumn<double>("pension");       // line 11500
+    QTest::addColumn<double>("split");         // the T1032's elected split, 0: no T1032
+    QTest::addColumn<double>("ineligible");    // pension income that does not qualify under 65
+    QTest::addColumn<double>("amount");        // line 31400
+    QTest::addColumn<int>("expected");
+    // The pensioner who splits deducts the split at line 21000: what is left
+    // of line 11500 is counted once, not twice.
+    QTest::newRow("65 or older splits half") << 1952 << 40000.0 << 20000.0 << 0.0 << 2000.0 << 0;
+    QTest::newRow("65 or older splits nearly all") << 1952 << 4000.0 << 2000.0 << 0.0 << 2000.0 << 0;
+    QTest::newRow("65 or older, more than is left") << 1952 << 4000.0 << 2000.0 << 0.0 << 2000.009 << 1;
+    // Under 65, annuities that do not qualify give no pension amount.
+    QTest::newRow("under 65, within what qualifies") << 1980 << 10000.0 << 0.0 << 8000.0 << 2000.0 << 0;
+    QTest::newRow("under 65, beyond what qualifies") << 1980 << 10000.0 << 0.0 << 8000.0 << 2000.009 << 1;
+}
+
+void ReturnRulesTest::pensionAmountOnSpousalPlanIncome_data()
+{
+    QTest::addColumn<int>("birthYear");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<int>("expected");
+    // RRIF income from a spousal plan that the contributor reports (T2205)
+    // is pension income of the contributor, on no line of its own.
+    QTest::newRow("65 or older") << 1950 << "spousal_plan_pension_65_or_over" << 1500.0 << 0;
+    QTest::newRow("65 or older, more than the income") << 1950 << "spousal_plan_pension_65_or_over" << 1500.009 << 1;
+    QTest::newRow("under 65") << 1960 << "spousal_plan_pension_under_65" << 1500.0 << 0;
+    QTest::newRow("under 65, more than the income") << 1960 << "spousal_plan_pension_under_65" << 1500.009 << 1;
+}
+
+void ReturnRulesTest::pensionAmountOnSpousalPlanIncome()
+{
+    QFETCH(int, birthYear);
+    QFETCH(QString, line);
+    QFETCH(double, amount);
+    QFETCH(int, expected);
+    Fixture f;
+    f.t1->setDate("birth_date", QDate(birthYear, 3, 14));
+    f.setT1(line.toUtf8().constData(), 1500.0);
+    f.setT1("31400", amount);
+    QVERIFY2(f.unknownFields.isEmpty(), qPrintable(f.unknownFields.join(',')));
+    const QString text = "Field 31400 in Schedule 1 is too much according to other entries in tax return.";
+    for (quint8 mode : {1, 2}) QCOMPARE(returnMessages(f.person, mode).count(text), expected);
+}
+
+void ReturnRulesTest::pensionAmountAfterSplitting()
+{
+    QFETCH(int, birthYear);
+    QFETCH(double, pension);
+    QFETCH(double, split);
+    QFETCH(double, ineligible);
+    QFETCH(double, amount);
+    QFETCH(int, expected);
+    Fixture f;
+    f.t1->setDate("birth_date", QDate(birthYear, 3, 14));
+    f.setT1("marital_status", MARITAL_MARRIED);
+    f.set(f.t1, "spouse_sin", "130692544");
+    f.setT1("11500", pension);
+    f.setT1("pension_ineligible_under65", ineligible);
+    if (split > 0) {
+        CTaxData_Form* t1032 = f.add(118);
+        f.set(t1032, "is_transferor", 1);
+        f.set(t1032, "split_amount", split);
+        f.setT1("21000", split);   // as the calculation leaves it for the pensioner
+    }
+    f.setT1("31400", amount);
+    QVERIFY2(f.unknownFields.isEmpty(), qPrintable(f.unknownFields.join(',')));
+    const QString text = "Field 31400 in Schedule 1 is too much according to other entries in tax return.";
+    for (quint8 mode : {1, 2}) QCOMPARE(returnMessages(f.person, mode).count(text), expected);
 }
 
 void ReturnRulesTest::everyFieldTheRulesReadExists()

@@ -5,7 +5,9 @@
 #include <QtTest>
 
 #include "filingsettings.h"
+#include "familytaxdata.h"
 #include "formtables.h"
+#include "scenario.h"
 #include "tableform.h"
 #include "validatetestsupport.h"
 
@@ -65,6 +67,9 @@ private slots:
     void t1IdentificationChecks();
     void slipWithoutPayer_data();
     void slipWithoutPayer();
+    void calculatedCoupleSplittingHalfThePension();
+    void calculatedEligibleDependantBesideASpouse_data();
+    void calculatedEligibleDependantBesideASpouse();
 };
 
 void ReturnValidationTest::nonResidentReturnIsNotChecked()
@@ -284,6 +289,79 @@ void ReturnValidationTest::slipWithoutPayer()
             found = true;
     qDeleteAll(items);
     QCOMPARE(found, said);
+}
+
+void ReturnValidationTest::calculatedCoupleSplittingHalfThePension()
+{
+    // A couple of 65 or older: the pensioner gives the spouse half of the
+    // pension, the most the T1032 allows. Both keep the full pension amount.
+    const QByteArray json = R"({
+      "province": 9,
+      "taxpayer": {
+        "t1": {"first_name": "Ann", "last_name": "Kowalski", "sin": "046454286", "birth_date": "1952-03-14",
+               "marital_status": 0},
+        "slips": [{"type": 2, "boxes": {"016": 40000, "022": 6000}, "fields": {"payer_name": "Teachers Pension Plan"}}],
+        "forms": [{"type": 118, "fields": {"is_transferor": true, "is_elected": true, "split_amount": 20000}}]
+      },
+      "spouse": {
+        "t1": {"first_name": "Boris", "last_name": "Kowalski", "sin": "130692544", "birth_date": "1954-09-02",
+               "marital_status": 0}
+      }
+    })";
+    QString error;
+    std::unique_ptr<CFamilyTaxData> family = Scenario::build(json, &error);
+    QVERIFY2(family, qPrintable(error));
+    family->Calculate(FROM_WHOLE_RETURN, nullptr);
+    const TaxData_T1New* t1 = family->taxpayer()->t1();
+    QVERIFY(t1);
+    QCOMPARE(t1->getFloat("21000"), 20000.0);
+    QCOMPARE(t1->getFloat("31400"), 2000.0);
+    QCOMPARE(family->spouse()->t1()->getFloat("31400"), 2000.0);
+    for (IndividualTaxData* person : {family->taxpayer(), family->spouse()})
+        for (quint8 mode : {1, 2})
+            QVERIFY2(!returnMessages(*person, mode).contains(
+                         "Field 31400 in Schedule 1 is too much according to other entries in tax return."),
+                     qPrintable(returnMessages(*person, mode).join(" | ")));
+}
+
+void ReturnValidationTest::calculatedEligibleDependantBesideASpouse_data()
+{
+    QTest::addColumn<int>("maritalStatus");
+    QTest::addColumn<bool>("conditionTicked");
+    QTest::addColumn<bool>("said");
+    QTest::newRow("married, box not ticked") << int(MARITAL_MARRIED) << false << true;
+    QTest::newRow("married, box ticked") << int(MARITAL_MARRIED) << true << false;
+    QTest::newRow("single parent") << int(MARITAL_SEPARATED) << false << false;
+}
+
+void ReturnValidationTest::calculatedEligibleDependantBesideASpouse()
+{
+    // The calculation grants no eligible dependant amount beside a spouse;
+    // the named dependant must still be explained to the user.
+    QFETCH(int, maritalStatus);
+    QFETCH(bool, conditionTicked);
+    QFETCH(bool, said);
+    const QByteArray json = QStringLiteral(R"({
+      "province": 9,
+      "taxpayer": {
+        "t1": {"first_name": "Rachel", "last_name": "Bennett", "sin": "046454286", "birth_date": "1983-05-27",
+               "marital_status": %1},
+        "dependants": [{"first_name": "Ethan", "last_name": "Bennett", "birth_date": "2012-08-14",
+                        "relationship": 1, "months_lived_with": 12, "net_income": 0}],
+        "forms": [{"type": 6, "fields": {"eligible_dependant_first_name": "Ethan",
+                   "eligible_dependant_last_name": "Bennett", "eligible_dependant_relationship": "Son",
+                   "eligible_dependant_birth_date": "2012-08-14", "eligible_dependant_condition": %2}}]
+      }
+    })").arg(maritalStatus).arg(conditionTicked ? "true" : "false").toUtf8();
+    QString error;
+    std::unique_ptr<CFamilyTaxData> family = Scenario::build(json, &error);
+    QVERIFY2(family, qPrintable(error));
+    family->Calculate(FROM_WHOLE_RETURN, nullptr);
+    const QString text = "Tax payer's was married or living with common-law partner, to claim eligible dependant amount "
+                         "on line 30400 on Schedule 5, either (1)Tax payer's marital status changed during the tax "
+                         "year. Claim marital status change on page 1 of T1; or (2) Read the checkbox condition on "
+                         "top of Schedule 5.";
+    for (quint8 mode : {1, 2}) QCOMPARE(returnMessages(*family->taxpayer(), mode).contains(text), said);
 }
 
 QTEST_GUILESS_MAIN(ReturnValidationTest)
