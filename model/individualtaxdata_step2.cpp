@@ -183,7 +183,13 @@ int IndividualTaxData::calculateStep2(bool)
     t1->CalculateNetIncomeAfterCCT(flag);
     _calculateT2203BusiIncome();
 
-    // 10. Cumulative net investment loss.
+    // 10. Cumulative net investment loss. The T936 carries the capital gains
+    // of the T3 slips (Schedule 3, line 17600) at 68140, where the return's
+    // checks look for them; left empty, every such return failed its checks.
+    if (CTaxData_Form* t936 = GetFormData(FormType::T936, false)) {
+        const double t3Gains = amountOf(GetFormData(FormType::Schedule3, false), "17600");
+        t936->setFloat("68140", t3Gains > 0 ? t3Gains : 0.0);
+    }
     calculateEach(*this, 32);
 
     // 11. Northern residents and capital gains deductions; taxable income.

@@ -252,7 +252,7 @@ const FieldSpec kT936Fields[] = {
     QM_CALC("investment_income"),
     QM_AMT("68100"),
     QM_AMT("68110"),
-    QM_AMT("68140"),
+    QM_CALC("68140"),                   // capital gains of the T3 slips (Schedule 3, line 17600)
     QM_AMT("68150"),
     QM_AMT("investment_income_prior"),
     QM_CALC("cnil_prior"),

@@ -335,7 +335,7 @@ constexpr LayoutRow kT936Rows[] = {
     QL_LINE("investment_income", nullptr, "Investment income reported in 2021"),
     QL_LINE("68100", "68100", "Net rental income"),
     QL_LINE("68110", "68110", "Income from limited partnerships"),
-    QL_LINE("68140", "68140", "Income from royalties"),
+    QL_LINE("68140", "68140", "Capital gains from T3 slips (Schedule 3, line 17600)"),
     QL_LINE("68150", "68150", "Other investment income"),
     QL_LINE("investment_income_prior", nullptr, "Investment income reported in previous years"),
     QL_SECTION("Part 3 – Cumulative net investment loss"),

@@ -4,6 +4,7 @@
 
 #include <QtTest>
 
+#include "formtypes.h"
 #include "filingsettings.h"
 #include "familytaxdata.h"
 #include "formtables.h"
@@ -68,6 +69,7 @@ private slots:
     void slipWithoutPayer_data();
     void slipWithoutPayer();
     void calculatedCoupleSplittingHalfThePension();
+    void calculatedT3CapitalGainsPassTheT936Checks();
     void calculatedEligibleDependantBesideASpouse_data();
     void calculatedEligibleDependantBesideASpouse();
 };
@@ -322,6 +324,34 @@ void ReturnValidationTest::calculatedCoupleSplittingHalfThePension()
             QVERIFY2(!returnMessages(*person, mode).contains(
                          "Field 31400 in Schedule 1 is too much according to other entries in tax return."),
                      qPrintable(returnMessages(*person, mode).join(" | ")));
+}
+
+void ReturnValidationTest::calculatedT3CapitalGainsPassTheT936Checks()
+{
+    // Mutual-fund gains on a T3: the calculation makes Schedule 3 and the
+    // T936, and the T936 must then hold the gains the checks compare.
+    const QByteArray json = R"({
+      "province": 9,
+      "taxpayer": {
+        "t1": {"first_name": "Ann", "last_name": "Kowalski", "sin": "046454286", "birth_date": "1970-03-14",
+               "marital_status": 5},
+        "slips": [{"type": 9, "boxes": {"21": 1800.40, "49": 120}, "fields": {"payer_name": "Maple Balanced Fund"}}]
+      }
+    })";
+    QString error;
+    std::unique_ptr<CFamilyTaxData> family = Scenario::build(json, &error);
+    QVERIFY2(family, qPrintable(error));
+    family->Calculate(FROM_WHOLE_RETURN, nullptr);
+    IndividualTaxData* person = family->taxpayer();
+    QCOMPARE(person->GetFormData(FormType::Schedule3, false)->getFloat("17600"), 1800.40);
+    QCOMPARE(person->GetFormData(FormType::T936, false)->getFloat("68140"), 1800.40);
+    for (quint8 mode : {1, 2}) {
+        const QStringList said = returnMessages(*person, mode);
+        QVERIFY2(!said.contains("Field 17600 of Schedule 3 requires a greater amount in field 68140 of Form T936."),
+                 qPrintable(said.join(" | ")));
+        QVERIFY2(!said.contains("Field 68140 of form T936 needs an amount in field 17600 of Schedule 3."),
+                 qPrintable(said.join(" | ")));
+    }
 }
 
 void ReturnValidationTest::calculatedEligibleDependantBesideASpouse_data()
