@@ -161,6 +161,7 @@ private slots:
     void unsavedReturnStartsOnlyTheJvm();
     void printsAsChosen_data();
     void printsAsChosen();
+    void settingsOutliveAnotherPrinter();
     void linesShowTheAmountsOnScreen();
     void itemsPrintInTheReturnsOrder();
     void pageCountAddsUp();
@@ -272,6 +273,21 @@ void PrintingTest::printsAsChosen()
     const int pages = pdfPages(pdf);
     QVERIFY(pages >= 1);
     if (header) QVERIFY2(text.contains(QStringLiteral("Page %1 of %1").arg(pages)), "the header counts the pages");
+}
+
+void PrintingTest::settingsOutliveAnotherPrinter()
+{
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    desk.config.m_PrintHeader = false;
+    desk.config.m_PrntClientLetter = 1;
+    // A second return's printer on the same settings, made later and gone
+    // first: its editor was closed.
+    { RecordingPrinter other(desk.family.get(), &desk.config, 2, nullptr); }
+    Prompt::Scripted prompts;
+    const QString text = pdfText(desk.print({}));
+    QVERIFY2(text.contains(QLatin1String("Dear Maya Okafor,")), "the client letter setting is read");
+    QVERIFY2(!text.contains(QLatin1String("Page 1 of")), "the header setting is read");
 }
 
 void PrintingTest::linesShowTheAmountsOnScreen()
