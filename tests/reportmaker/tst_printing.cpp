@@ -166,6 +166,7 @@ private slots:
     void itemsPrintInTheReturnsOrder();
     void pageCountAddsUp();
     void accentedNamesPrint();
+    void charactersBeyondTheBasicPlanePrint();
     void validationErrorsAskFirst_data();
     void validationErrorsAskFirst();
     void condensedPrint_data();
@@ -383,6 +384,21 @@ void PrintingTest::accentedNamesPrint()
     QVERIFY(text.contains(QStringLiteral("Zoé Lévesque")));
     const double total = desk.family->taxpayer()->t1()->getFloat("15000");
     QVERIFY(text.contains(amountOnScreen(total)));
+}
+
+void PrintingTest::charactersBeyondTheBasicPlanePrint()
+{
+    // Java keeps these as surrogate pairs; the path must reach the report
+    // maker and come back as the same characters.
+    Desk desk(QStringLiteral("single_clean"), QStringLiteral("Zo\u00e9 \U0001F4C4.r21"), QStringLiteral("returns"),
+              QStringLiteral("PDF \U0001F5C2"));
+    QVERIFY(desk.printer);
+    Prompt::Scripted prompts;
+    const QString pdf = desk.print({});
+    QCOMPARE(prompts.texts(), QStringList{});
+    QCOMPARE(QFileInfo(pdf).fileName(), QStringLiteral("Zo\u00e9 \U0001F4C4.pdf"));
+    QCOMPARE(QFileInfo(pdf).absolutePath(), QFileInfo(desk.outFolder).absoluteFilePath());
+    QVERIFY(QFileInfo(pdf).size() > 0);
 }
 
 void PrintingTest::validationErrorsAskFirst_data()
