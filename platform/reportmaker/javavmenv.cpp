@@ -201,7 +201,7 @@ int JavaVMEnv::GetJavaEnvironment()
     JNIEnv* env = m_env;
     LocalFrame frame(env);
     jclass cls = env->FindClass(kEntryClass);
-    if (!cls || thrown(env, "FindClass")) return -101;
+    if (thrown(env, "FindClass") || !cls) return -101;
     if (!method(env, cls, "<init>", "()V")) return -102;
     if (!method(env, cls, "if", "(Ljava/lang/String;)V")) return -103;
     if (!method(env, cls, "a", "(Ljava/lang/String;)V")) return -104;
@@ -220,7 +220,7 @@ int JavaVMEnv::doJob(const QString& returnFile, bool person, int mode, int formI
     LocalFrame frame(env);
 
     jclass cls = env->FindClass(kEntryClass);
-    if (!cls || thrown(env, "FindClass")) return -101;
+    if (thrown(env, "FindClass") || !cls) return -101;
     jmethodID ctor = method(env, cls, "<init>", "()V");
     if (!ctor) return -102;
     jmethodID setPdf = method(env, cls, "if", "(Ljava/lang/String;)V");
