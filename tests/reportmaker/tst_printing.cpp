@@ -163,6 +163,7 @@ private slots:
     void printsAsChosen();
     void settingsOutliveAnotherPrinter();
     void linesShowTheAmountsOnScreen();
+    void datesPrintAsEntered();
     void itemsPrintInTheReturnsOrder();
     void pageCountAddsUp();
     void accentedNamesPrint();
@@ -311,6 +312,16 @@ void PrintingTest::linesShowTheAmountsOnScreen()
         }
         QVERIFY(checked >= 3);
     }
+}
+
+void PrintingTest::datesPrintAsEntered()
+{
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    Prompt::Scripted prompts;
+    const QString text = pdfText(desk.print({}));
+    // In the same digits whatever language the JVM runs in.
+    QVERIFY2(text.contains(QLatin1String("1985-04-12")), "the date of birth");
 }
 
 void PrintingTest::itemsPrintInTheReturnsOrder()
