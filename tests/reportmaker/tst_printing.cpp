@@ -164,6 +164,7 @@ private slots:
     void settingsOutliveAnotherPrinter();
     void linesShowTheAmountsOnScreen();
     void datesPrintAsEntered();
+    void textOfSeveralLinesPrintsLineByLine();
     void itemsPrintInTheReturnsOrder();
     void pageCountAddsUp();
     void accentedNamesPrint();
@@ -322,6 +323,17 @@ void PrintingTest::datesPrintAsEntered()
     const QString text = pdfText(desk.print({}));
     // In the same digits whatever language the JVM runs in.
     QVERIFY2(text.contains(QLatin1String("1985-04-12")), "the date of birth");
+}
+
+void PrintingTest::textOfSeveralLinesPrintsLineByLine()
+{
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    Prompt::Scripted prompts;
+    const QString text = pdfText(desk.print({}));
+    // The summary keeps the address as lines, as the screen shows it.
+    const QRegularExpression address(QStringLiteral("Address\\s+12 Elm Street\\s*\\n\\s*Ottawa\\s*\\n\\s*ON\\s*\\n"));
+    QVERIFY2(address.match(text).hasMatch(), qPrintable(text.mid(text.indexOf(QLatin1String("12 Elm Street")) - 100, 200)));
 }
 
 void PrintingTest::itemsPrintInTheReturnsOrder()
