@@ -165,6 +165,7 @@ private slots:
     void linesShowTheAmountsOnScreen();
     void datesPrintAsEntered();
     void textOfSeveralLinesPrintsLineByLine();
+    void tabsPrintAsBlanks();
     void itemsPrintInTheReturnsOrder();
     void pageCountAddsUp();
     void accentedNamesPrint();
@@ -334,6 +335,19 @@ void PrintingTest::textOfSeveralLinesPrintsLineByLine()
     // The summary keeps the address as lines, as the screen shows it.
     const QRegularExpression address(QStringLiteral("Address\\s+12 Elm Street\\s*\\n\\s*Ottawa\\s*\\n\\s*ON\\s*\\n"));
     QVERIFY2(address.match(text).hasMatch(), qPrintable(text.mid(text.indexOf(QLatin1String("12 Elm Street")) - 100, 200)));
+}
+
+void PrintingTest::tabsPrintAsBlanks()
+{
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    STRUCT_NOTEDATA_ITEM_2004* note = desk.family->taxpayer()->NewNoteData(900);
+    QVERIFY(note);
+    note->object->setString("text", CString("Receipts:\tmoving\tand\tdaycare."));
+    Prompt::Scripted prompts;
+    const QString text = pdfText(desk.print({}));
+    QVERIFY2(QRegularExpression(QStringLiteral("Receipts: +moving +and +daycare\\.")).match(text).hasMatch(),
+             qPrintable(text.mid(text.indexOf(QLatin1String("Receipts:")), 60)));
 }
 
 void PrintingTest::itemsPrintInTheReturnsOrder()

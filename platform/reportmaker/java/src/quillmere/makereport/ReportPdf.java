@@ -37,9 +37,13 @@ public class ReportPdf
     static class Fonts
     {
         PDFont regular, bold;
-        /** The text with every character the font cannot show replaced. */
-        String safe(PDFont font, String text)
+        /** The text with tabs and other control characters as blanks, and every character the font cannot show replaced. */
+        String safe(PDFont font, String raw)
         {
+            final String text = raw.codePoints().anyMatch(Character::isISOControl)
+                ? raw.codePoints().map(cp -> Character.isISOControl(cp) ? ' ' : cp)
+                      .collect(StringBuilder::new, StringBuilder::appendCodePoint, StringBuilder::append).toString()
+                : raw;
             try {
                 font.encode(text);
                 return text;
