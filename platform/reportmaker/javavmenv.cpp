@@ -80,9 +80,12 @@ jbyteArray utf8Array(JNIEnv* env, const QByteArray& bytes)
     return array;
 }
 
+// Java strings go by UTF-16, as QString does: the JNI's "UTF" functions use
+// Java's modified UTF-8, which writes characters beyond the basic plane
+// otherwise than UTF-8.
 jstring newString(JNIEnv* env, const QString& text)
 {
-    jstring s = env->NewStringUTF(text.toUtf8().constData());
+    jstring s = env->NewString(reinterpret_cast<const jchar*>(text.utf16()), jsize(text.size()));
     if (env->ExceptionCheck()) {
         env->ExceptionClear();
         return nullptr;
@@ -198,7 +201,7 @@ int JavaVMEnv::GetJavaEnvironment()
     JNIEnv* env = m_env;
     LocalFrame frame(env);
     jclass cls = env->FindClass(kEntryClass);
-    if (!cls || thrown(env, "FindClass")) return -101;
+    if (thrown(env, "FindClass") || !cls) return -101;
     if (!method(env, cls, "<init>", "()V")) return -102;
     if (!method(env, cls, "if", "(Ljava/lang/String;)V")) return -103;
     if (!method(env, cls, "a", "(Ljava/lang/String;)V")) return -104;
@@ -217,7 +220,7 @@ int JavaVMEnv::doJob(const QString& returnFile, bool person, int mode, int formI
     LocalFrame frame(env);
 
     jclass cls = env->FindClass(kEntryClass);
-    if (!cls || thrown(env, "FindClass")) return -101;
+    if (thrown(env, "FindClass") || !cls) return -101;
     jmethodID ctor = method(env, cls, "<init>", "()V");
     if (!ctor) return -102;
     jmethodID setPdf = method(env, cls, "if", "(Ljava/lang/String;)V");
@@ -295,13 +298,14 @@ int JavaVMEnv::doJob(const QString& returnFile, bool person, int mode, int formI
         auto text = static_cast<jstring>(env->CallObjectMethod(maker, result));
         if (thrown(env, "result")) return kJavaException;
         if (text) {
-            const char* chars = env->GetStringUTFChars(text, nullptr);
+            const jsize length = env->GetStringLength(text);
+            const jchar* chars = env->GetStringChars(text, nullptr);
             if (!chars) {
                 thrown(env, "result text");
                 return kJavaException;
             }
-            pdfPath = QString::fromUtf8(chars);
-            env->ReleaseStringUTFChars(text, chars);
+            pdfPath = QString::fromUtf16(chars, length);
+            env->ReleaseStringChars(text, chars);
         }
     }
     return 0;

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -66,6 +67,7 @@ private slots:
     void cleanup();
     void printCommandSavesAndPrintsTheShownReturn();
     void printFolderThatCannotBeMade();
+    void closingAnotherReturnKeepsThePrintSettings();
     void validateCleanReturn();
     void validateShowsTheMessages();
 
@@ -153,6 +155,58 @@ void MainWindowPrintingTest::printFolderThatCannotBeMade()
     QCOMPARE(prompts.texts(),
              QStringList{"Quillmere cannot open or create the file folder for printable tax form (.pdf) file."});
     QVERIFY(!QFileInfo::exists(m_dir->filePath("blocked/pdf")));
+}
+
+void MainWindowPrintingTest::closingAnotherReturnKeepsThePrintSettings()
+{
+    CT1AppConfig& config = TabWndApp::getMainApp()->config();
+    struct Restore
+    {
+        CT1AppConfig& config;
+        const bool header = config.m_PrintHeader;
+        const int letter = config.m_PrntClientLetter;
+        ~Restore()
+        {
+            config.m_PrintHeader = header;
+            config.m_PrntClientLetter = letter;
+        }
+    } restore{config};
+    config.m_PrintHeader = false;
+    config.m_PrntClientLetter = 1;
+
+    Prompt::Scripted prompts;
+    openScenario("employee_t4_on");
+    Form_Return* first = shownEditor(m_window.get());
+    QVERIFY(first);
+    prompts.press(Prompt::No);
+    trigger(m_window.get(), "actionValidate_Return");
+    // A second return, validated too, then closed.
+    QString second = scenarioFileIn(m_dir->path(), "employee_t4_on", "second.r21", withMailingAddress);
+    m_window->openReturnFile(second);
+    QVERIFY(shownEditor(m_window.get()) && shownEditor(m_window.get()) != first);
+    prompts.press(Prompt::No);
+    trigger(m_window.get(), "actionValidate_Return");
+    trigger(m_window.get(), "actionClose_Return");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    first->action()->trigger();
+    QCOMPARE(shownEditor(m_window.get()), first);
+
+    bool letterOffered = false;
+    Modal::when<DlgPrintOption_Info>([&letterOffered](DlgPrintOption_Info* d) {
+        letterOffered = d->findChild<QCheckBox*>("fld_ClientLetter")->isChecked();
+        click(d, QStringLiteral("btnPrint"));
+    });
+    Modal::when<DlgPenvaultAfterPrint>([](DlgPenvaultAfterPrint* d) {
+        QTest::mouseClick(d->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Close),
+                          Qt::LeftButton);
+    });
+    trigger(m_window.get(), "actionGenerate_Print_pdf_Files");
+    QCOMPARE(Modal::dropWaiting(), 0);
+    QCOMPARE(prompts.unanswered(), 0);
+    QVERIFY2(letterOffered, "the client letter setting");
+    const QString text = pdfText(m_dir->filePath("printed/employee_t4_on.pdf"));
+    QVERIFY(text.contains(QLatin1String("15000")));
+    QVERIFY2(!text.contains(QLatin1String("Page 1 of")), "the header setting");
 }
 
 void MainWindowPrintingTest::validateCleanReturn()

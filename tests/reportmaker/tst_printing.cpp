@@ -161,10 +161,15 @@ private slots:
     void unsavedReturnStartsOnlyTheJvm();
     void printsAsChosen_data();
     void printsAsChosen();
+    void settingsOutliveAnotherPrinter();
     void linesShowTheAmountsOnScreen();
+    void datesPrintAsEntered();
+    void textOfSeveralLinesPrintsLineByLine();
+    void tabsPrintAsBlanks();
     void itemsPrintInTheReturnsOrder();
     void pageCountAddsUp();
     void accentedNamesPrint();
+    void charactersBeyondTheBasicPlanePrint();
     void validationErrorsAskFirst_data();
     void validationErrorsAskFirst();
     void condensedPrint_data();
@@ -274,6 +279,21 @@ void PrintingTest::printsAsChosen()
     if (header) QVERIFY2(text.contains(QStringLiteral("Page %1 of %1").arg(pages)), "the header counts the pages");
 }
 
+void PrintingTest::settingsOutliveAnotherPrinter()
+{
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    desk.config.m_PrintHeader = false;
+    desk.config.m_PrntClientLetter = 1;
+    // A second return's printer on the same settings, made later and gone
+    // first: its editor was closed.
+    { RecordingPrinter other(desk.family.get(), &desk.config, 2, nullptr); }
+    Prompt::Scripted prompts;
+    const QString text = pdfText(desk.print({}));
+    QVERIFY2(text.contains(QLatin1String("Dear Maya Okafor,")), "the client letter setting is read");
+    QVERIFY2(!text.contains(QLatin1String("Page 1 of")), "the header setting is read");
+}
+
 void PrintingTest::linesShowTheAmountsOnScreen()
 {
     for (const char* scenario : {"single_clean", "couple_clean"}) {
@@ -294,6 +314,40 @@ void PrintingTest::linesShowTheAmountsOnScreen()
         }
         QVERIFY(checked >= 3);
     }
+}
+
+void PrintingTest::datesPrintAsEntered()
+{
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    Prompt::Scripted prompts;
+    const QString text = pdfText(desk.print({}));
+    // In the same digits whatever language the JVM runs in.
+    QVERIFY2(text.contains(QLatin1String("1985-04-12")), "the date of birth");
+}
+
+void PrintingTest::textOfSeveralLinesPrintsLineByLine()
+{
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    Prompt::Scripted prompts;
+    const QString text = pdfText(desk.print({}));
+    // The summary keeps the address as lines, as the screen shows it.
+    const QRegularExpression address(QStringLiteral("Address\\s+12 Elm Street\\s*\\n\\s*Ottawa\\s*\\n\\s*ON\\s*\\n"));
+    QVERIFY2(address.match(text).hasMatch(), qPrintable(text.mid(text.indexOf(QLatin1String("12 Elm Street")) - 100, 200)));
+}
+
+void PrintingTest::tabsPrintAsBlanks()
+{
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    STRUCT_NOTEDATA_ITEM_2004* note = desk.family->taxpayer()->NewNoteData(900);
+    QVERIFY(note);
+    note->object->setString("text", CString("Receipts:\tmoving\tand\tdaycare."));
+    Prompt::Scripted prompts;
+    const QString text = pdfText(desk.print({}));
+    QVERIFY2(QRegularExpression(QStringLiteral("Receipts: +moving +and +daycare\\.")).match(text).hasMatch(),
+             qPrintable(text.mid(text.indexOf(QLatin1String("Receipts:")), 60)));
 }
 
 void PrintingTest::itemsPrintInTheReturnsOrder()
@@ -367,6 +421,21 @@ void PrintingTest::accentedNamesPrint()
     QVERIFY(text.contains(QStringLiteral("Zoé Lévesque")));
     const double total = desk.family->taxpayer()->t1()->getFloat("15000");
     QVERIFY(text.contains(amountOnScreen(total)));
+}
+
+void PrintingTest::charactersBeyondTheBasicPlanePrint()
+{
+    // Java keeps these as surrogate pairs; the path must reach the report
+    // maker and come back as the same characters.
+    Desk desk(QStringLiteral("single_clean"), QStringLiteral("Zo\u00e9 \U0001F4C4.r21"), QStringLiteral("returns"),
+              QStringLiteral("PDF \U0001F5C2"));
+    QVERIFY(desk.printer);
+    Prompt::Scripted prompts;
+    const QString pdf = desk.print({});
+    QCOMPARE(prompts.texts(), QStringList{});
+    QCOMPARE(QFileInfo(pdf).fileName(), QStringLiteral("Zo\u00e9 \U0001F4C4.pdf"));
+    QCOMPARE(QFileInfo(pdf).absolutePath(), QFileInfo(desk.outFolder).absoluteFilePath());
+    QVERIFY(QFileInfo(pdf).size() > 0);
 }
 
 void PrintingTest::validationErrorsAskFirst_data()

@@ -57,6 +57,11 @@ ReturnPrinter::ReturnPrinter(CFamilyTaxData* family, CT1AppConfig* config, unsig
     : m_family(family), m_config(config), m_edition(edition), m_editor(editor)
 {
     m_saver = [this](const QString& path) { return m_family->saveToFile(CString(path)); };
+    claimSettings();
+}
+
+void ReturnPrinter::claimSettings()
+{
     DlgPrintOption_Info::s_clientLetterSetting = &m_config->m_PrntClientLetter;
     CT1AppConfig* c = m_config;
     s_settingsOwner = this;
@@ -137,6 +142,7 @@ int ReturnPrinter::ValidateTaxReturn(unsigned char mode, bool reportPass, bool a
 
 void ReturnPrinter::OnFileCreatePdfFile(bool)
 {
+    claimSettings();
     if (ValidateTaxReturn(m_edition, false, true) > 0
         && gMsgQuestion(m_edition,
                         QStringLiteral("Do you still want to generate the printable file? Click 'Yes' button to "
@@ -170,6 +176,7 @@ void ReturnPrinter::OnFileCreatePdfFile(bool)
 
 int ReturnPrinter::CreatePDF(int mode, int formType, int formId, int flags, CString* pdfPath)
 {
+    claimSettings();
     JavaVMEnv* jvm = JavaVMEnv::getInstance();
     int rc = 0;
     {

@@ -57,6 +57,10 @@ public:
     enum : int { kNotSaved = 1, kSaveFailed = 2, kNoFolder = 3, kEmptyPdf = 4 };
 
 private:
+    // Points the JVM host and the options dialog at this printer's
+    // configuration. Every print claims them: another editor's printer,
+    // made later and closed since, leaves them reading nothing.
+    void claimSettings();
     void afterPrint(int formType, const QString& pdf);
     QString title() const;
 
@@ -69,6 +73,6 @@ private:
     Selection m_selection;
     Saver m_saver;
 
-    // The printer whose configuration the JVM host reads (the latest made).
+    // The printer whose configuration the JVM host reads (the last to claim it).
     static const ReturnPrinter* s_settingsOwner;
 };

@@ -37,9 +37,13 @@ public class ReportPdf
     static class Fonts
     {
         PDFont regular, bold;
-        /** The text with every character the font cannot show replaced. */
-        String safe(PDFont font, String text)
+        /** The text with tabs and other control characters as blanks, and every character the font cannot show replaced. */
+        String safe(PDFont font, String raw)
         {
+            final String text = raw.codePoints().anyMatch(Character::isISOControl)
+                ? raw.codePoints().map(cp -> Character.isISOControl(cp) ? ' ' : cp)
+                      .collect(StringBuilder::new, StringBuilder::appendCodePoint, StringBuilder::append).toString()
+                : raw;
             try {
                 font.encode(text);
                 return text;
@@ -147,24 +151,28 @@ public class ReportPdf
         y -= 4;
     }
 
-    /** One numbered line: number, label, and the amount or text on the right. */
+    /** One numbered line: number, label, and the amount or text on the right, a text of several lines line by line. */
     public void line(String number, String label, String value, boolean calculated)
     {
         List<String> labels = wrap(label, 70);
-        room(ROW * labels.size());
+        String[] split = value.split("\\r?\\n");
+        final String[] values = split.length == 0 ? new String[] {""} : split;
+        final int rows = Math.max(labels.size(), values.length);
+        room(ROW * rows);
         final float at = y;
         page.add((s, f) -> {
             if (calculated) {
                 s.setNonStrokingColor(0.9f, 0.9f, 0.9f);
-                s.addRect(RIGHT - 110, at - 3, 110, ROW - 1);
+                s.addRect(RIGHT - 110, at - 3 - (values.length - 1) * ROW, 110, values.length * ROW - 1);
                 s.fill();
                 s.setNonStrokingColor(0f, 0f, 0f);
             }
             text(s, f, f.regular, 9, LEFT, at, number);
             for (int i = 0; i < labels.size(); ++i) text(s, f, f.regular, 9, LEFT + 44, at - i * ROW, labels.get(i));
-            rightText(s, f, calculated ? f.bold : f.regular, 9, RIGHT - 4, at, value);
+            for (int i = 0; i < values.length; ++i)
+                rightText(s, f, calculated ? f.bold : f.regular, 9, RIGHT - 4, at - i * ROW, values[i]);
         });
-        y -= ROW * labels.size();
+        y -= ROW * rows;
     }
 
     /** A row of cells across the width (tables). */
@@ -175,7 +183,7 @@ public class ReportPdf
         final float w = (RIGHT - LEFT) / Math.max(1, values.size());
         page.add((s, f) -> {
             for (int i = 0; i < values.size(); ++i) {
-                String v = values.get(i);
+                String v = values.get(i).replaceAll("\\s*\\r?\\n\\s*", ", ");
                 if (v.length() > (int) (w / 5)) v = v.substring(0, Math.max(1, (int) (w / 5) - 1)) + "\u2026";
                 text(s, f, bold ? f.bold : f.regular, 8, LEFT + i * w, at, v);
             }

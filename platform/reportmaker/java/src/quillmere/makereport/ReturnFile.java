@@ -7,6 +7,7 @@ import java.io.InputStream;
 import java.nio.charset.StandardCharsets;
 import java.util.ArrayList;
 import java.util.List;
+import java.util.Locale;
 
 /**
  * Reads a saved return file: the taxpayer's block and, when there is one,
@@ -132,7 +133,8 @@ public class ReturnFile
                 int d = in.readInt();
                 if (d > 0) {
                     item.dates.put(name, d);
-                    item.values.put(name, String.format("%04d-%02d-%02d", d / 10000, (d / 100) % 100, d % 100));
+                    // Western digits whatever the JVM's language.
+                    item.values.put(name, String.format(Locale.ROOT, "%04d-%02d-%02d", d / 10000, (d / 100) % 100, d % 100));
                 }
                 break;
             }
