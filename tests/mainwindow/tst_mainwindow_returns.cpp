@@ -8,6 +8,8 @@
 #include <sys/resource.h>
 
 #include <QAbstractButton>
+#include <QSqlQuery>
+#include <QTableView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -25,6 +27,7 @@
 #include "prompt.h"
 #include "t1.h"
 #include "taxdataform.h"
+#include "viewintroduction.h"
 
 using namespace EditorTest;
 
@@ -124,8 +127,16 @@ private slots:
     void laterVersionOpensUntitled();
     void wrongPasswordPresentsNothing();
     void exitWithNeverSavedReturnIsRefused();
+    void startPageOpens_data();
+    void startPageOpens();
+    void startPageNewAndImport_data();
+    void startPageNewAndImport();
 
 private:
+    // Lists `path` alone on the start page, shows the window and selects
+    // its row, as a user finds it; the row's index in the table, or an
+    // invalid one.
+    QModelIndex listAndSelect(const QString& path, bool select);
     QString scenarioFile(const QString& scenario, const QString& name,
                          const std::function<void(QJsonObject&)>& edit = {})
     {
@@ -561,6 +572,104 @@ void MainWindowReturnsTest::exitWithNeverSavedReturnIsRefused()
     QVERIFY(prompts.texts().last().startsWith("You haven't save this return file"));
     QVERIFY(openEditors(m_window.get()).isEmpty());
     QVERIFY(m_window->close());
+}
+
+QModelIndex MainWindowReturnsTest::listAndSelect(const QString& path, bool select)
+{
+    TabWndApp* app = TabWndApp::getMainApp();
+    // The returns opened by earlier tests are listed no more.
+    QSqlQuery query(app->database().getDBHandle());
+    if (!query.exec("delete from tb_retfile")) return QModelIndex();
+    if (app->saveReturnEntry(CString("Listed Person"), CString(), CString(path)) <= 0) return QModelIndex();
+    m_window->show();
+    if (!QTest::qWaitForWindowExposed(m_window.get())) return QModelIndex();
+    auto* table = m_window->startPage()->findChild<QTableView*>("tableView");
+    const QModelIndex first = table->model()->index(0, 0);
+    if (table->model()->rowCount() != 1 || table->model()->index(0, 2).data().toString() != path)
+        return QModelIndex();
+    table->setFocus();
+    if (select) QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(first).center());
+    return first;
+}
+
+void MainWindowReturnsTest::startPageOpens_data()
+{
+    QTest::addColumn<QString>("gesture");
+    QTest::addColumn<bool>("select");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("Return on the selected row") << "return" << true << true;
+    QTest::newRow("the keypad's Enter does not open") << "enter" << true << false;
+    QTest::newRow("double-click") << "double-click" << false << true;
+    QTest::newRow("Open Selected Return") << "open" << true << true;
+    QTest::newRow("Open Selected Return without a selection") << "open" << false << false;
+}
+
+void MainWindowReturnsTest::startPageOpens()
+{
+    QFETCH(QString, gesture);
+    QFETCH(bool, select);
+    QFETCH(bool, opens);
+    const QString path = scenarioFile("employee_t4_on", "listed.r21");
+    Prompt::Scripted prompts;
+    const QModelIndex row = listAndSelect(path, select);
+    QVERIFY(row.isValid());
+    auto* table = m_window->startPage()->findChild<QTableView*>("tableView");
+    if (gesture == "return") QTest::keyClick(table, Qt::Key_Return);
+    if (gesture == "enter") QTest::keyClick(table, Qt::Key_Enter, Qt::KeypadModifier);
+    if (gesture == "double-click") {
+        const QPoint at = table->visualRect(row).center();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+    }
+    if (gesture == "open")
+        QTest::mouseClick(m_window->startPage()->findChild<QPushButton*>("openButton"), Qt::LeftButton);
+
+    QVERIFY(prompts.asked().isEmpty());
+    Form_Return* editor = shownEditor(m_window.get());
+    QCOMPARE(openEditors(m_window.get()).size(), opens ? 1 : 0);
+    if (opens) QCOMPARE(editor->getTitle(), QDir::toNativeSeparators(path));
+
+    // With two returns open the page asks the window, which refuses.
+    if (opens && gesture != "open") {
+        QString again = path;
+        m_window->openReturnFile(again);
+        action(m_window.get(), "actionWelcome")->trigger();
+        table->setFocus();
+        if (gesture == "return") QTest::keyClick(table, Qt::Key_Return);
+        else QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(row).center());
+        QCOMPARE(prompts.texts(), QStringList("Maximum number of returns are opened already. Please click 'Close' "
+                                              "button on top to close a return first!"));
+        QCOMPARE(openEditors(m_window.get()).size(), 2);
+    }
+}
+
+void MainWindowReturnsTest::startPageNewAndImport_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("asked");
+    QTest::newRow("New Return ...: the interview") << "newButton" << "Create a new tax return";
+    QTest::newRow("Import Prior Year's Return: last year's file") << "importButton" << "Import Return File";
+}
+
+void MainWindowReturnsTest::startPageNewAndImport()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, asked);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    Prompt::Scripted prompts;
+    prompts.cancel();
+    QString wizardTitle;
+    whenModal([&](QWidget* modal) {
+        if (auto* wizard = qobject_cast<QWizard*>(modal)) {
+            wizardTitle = wizard->windowTitle();
+            wizard->reject();
+        }
+    });
+    QTest::mouseClick(m_window->startPage()->findChild<QPushButton*>(button), Qt::LeftButton);
+    const QString seen = prompts.asked().isEmpty() ? wizardTitle : prompts.asked().first().title;
+    QCOMPARE(seen, asked);
+    QVERIFY(openEditors(m_window.get()).isEmpty());
 }
 
 QUILLMERE_APP_TEST_MAIN(MainWindowReturnsTest)
