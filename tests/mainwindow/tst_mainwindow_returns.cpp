@@ -22,10 +22,12 @@
 #include "apptestmain.h"
 #include "dlgcouplereturn_tab1.h"
 #include "dlgimportoption_info.h"
+#include "folderview.h"
 #include "editortestsupport.h"
 #include "priorimport.h"
 #include "prompt.h"
 #include "t1.h"
+#include "taxformpage.h"
 #include "taxdataform.h"
 #include "viewintroduction.h"
 
@@ -127,6 +129,8 @@ private slots:
     void laterVersionOpensUntitled();
     void wrongPasswordPresentsNothing();
     void exitWithNeverSavedReturnIsRefused();
+    void closingKeepsWhatIsTyped_data();
+    void closingKeepsWhatIsTyped();
     void startPageOpens_data();
     void startPageOpens();
     void startPageNewAndImport_data();
@@ -572,6 +576,55 @@ void MainWindowReturnsTest::exitWithNeverSavedReturnIsRefused()
     QVERIFY(prompts.texts().last().startsWith("You haven't save this return file"));
     QVERIFY(openEditors(m_window.get()).isEmpty());
     QVERIFY(m_window->close());
+}
+
+void MainWindowReturnsTest::closingKeepsWhatIsTyped_data()
+{
+    QTest::addColumn<bool>("slipShown");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("an amount typed but not committed keeps the program open") << true << "41234" << false;
+    QTest::newRow("nothing typed on the slip: the program may end") << true << "" << true;
+    QTest::newRow("nothing typed on the T1 shown at opening: the program may end") << false << "" << true;
+}
+
+// The window's close button and the end of the session close the window
+// without moving the focus, so the amount in the edit is not yet in the
+// return when the window asks whether anything changed.
+void MainWindowReturnsTest::closingKeepsWhatIsTyped()
+{
+    QFETCH(bool, slipShown);
+    QFETCH(QString, typed);
+    QFETCH(bool, closes);
+    QString path = scenarioFile("employee_t4_on", "typed.r21");
+    installTaxFormPages();
+    m_window->show();
+    m_window->activateWindow();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    Prompt::Scripted prompts;
+    Form_Return* editor = openInEditor(m_window.get(), path);
+    QVERIFY(editor);
+    CTaxData_Form* slip = editor->familyData()->taxpayer()->slips().front()->object;
+    const double before = slip->getFloat("14");
+    if (slipShown) {
+        FolderView* tree = editor->folderView();
+        tree->setCurrentItem(tree->slipsRoot()->child(0));
+        QCOMPARE(editor->currentForm(), slip);
+    }
+    if (!typed.isEmpty()) {
+        QLineEdit* box = fieldEdit(editor, "14");
+        QVERIFY(box);
+        typeIntoField(editor, box, typed);
+    }
+
+    QCOMPARE(m_window->close(), closes);
+
+    QCOMPARE(slip->getFloat("14"), typed.isEmpty() ? before : typed.toDouble());
+    QCOMPARE(editor->isChanged(), !closes);
+    QCOMPARE(prompts.texts(), closes ? QStringList()
+                                     : QStringList("Close all opened return file first, then you can exit the program."
+                                                   "\n\nClick 'Close' icon on the top to close return file."));
 }
 
 QModelIndex MainWindowReturnsTest::listAndSelect(const QString& path, bool select)
