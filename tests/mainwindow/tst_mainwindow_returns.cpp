@@ -9,6 +9,8 @@
 
 #include <QAbstractButton>
 #include <QSqlQuery>
+#include <QStackedWidget>
+#include <QMenu>
 #include <QTableView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -129,6 +131,7 @@ private slots:
     void laterVersionOpensUntitled();
     void wrongPasswordPresentsNothing();
     void exitWithNeverSavedReturnIsRefused();
+    void windowsMenuAndClosing();
     void closingKeepsWhatIsTyped_data();
     void closingKeepsWhatIsTyped();
     void startPageOpens_data();
@@ -576,6 +579,52 @@ void MainWindowReturnsTest::exitWithNeverSavedReturnIsRefused()
     QVERIFY(prompts.texts().last().startsWith("You haven't save this return file"));
     QVERIFY(openEditors(m_window.get()).isEmpty());
     QVERIFY(m_window->close());
+}
+
+// The Windows menu brings the start page or a return to the front, and the
+// actions that need a return follow the page shown, not the open returns.
+void MainWindowReturnsTest::windowsMenuAndClosing()
+{
+    QString first = scenarioFile("employee_t4_on", "first.r21");
+    QString second = scenarioFile("donations_on", "second.r21");
+    Prompt::Scripted prompts;
+    m_window->openReturnFile(first);
+    Form_Return* one = shownEditor(m_window.get());
+    m_window->openReturnFile(second);
+    Form_Return* two = shownEditor(m_window.get());
+    QVERIFY(one && two && one != two);
+    const QString base = TabWndApp::s_appTitle + " (Special)";
+    const QStringList needReturn{"actionSave_Return", "actionClose_Return", "actionValidate_Return"};
+    auto enabled = [&] {
+        QStringList out;
+        for (const QString& name : needReturn)
+            if (action(m_window.get(), qPrintable(name))->isEnabled()) out << name;
+        return out;
+    };
+    QMenu* windows = m_window->findChild<QMenu*>("menuWindows");
+    QCOMPARE(windows->actions(), (QList<QAction*>{action(m_window.get(), "actionWelcome"), one->action(), two->action()}));
+
+    action(m_window.get(), "actionWelcome")->trigger();
+    QVERIFY(!shownEditor(m_window.get()));
+    QCOMPARE(m_window->windowTitle(), base + " - Welcome");
+    QCOMPARE(enabled(), QStringList());
+
+    one->action()->trigger();
+    QCOMPARE(shownEditor(m_window.get()), one);
+    QCOMPARE(m_window->windowTitle(), base + " - " + QDir::toNativeSeparators(first));
+    QCOMPARE(enabled(), needReturn);
+
+    // Closing the first shows the one after it; closing the last, the start page.
+    action(m_window.get(), "actionClose_Return")->trigger();
+    QCOMPARE(shownEditor(m_window.get()), two);
+    QCOMPARE(windows->actions(), (QList<QAction*>{action(m_window.get(), "actionWelcome"), two->action()}));
+    action(m_window.get(), "actionClose_Return")->trigger();
+    QCOMPARE(m_window->findChild<QStackedWidget*>("stackedWidget")->currentWidget(),
+             static_cast<QWidget*>(m_window->startPage()));
+    QCOMPARE(m_window->windowTitle(), base + " - Welcome");
+    QCOMPARE(enabled(), QStringList());
+    QCOMPARE(windows->actions(), QList<QAction*>{action(m_window.get(), "actionWelcome")});
+    QVERIFY(prompts.asked().isEmpty());
 }
 
 void MainWindowReturnsTest::closingKeepsWhatIsTyped_data()
