@@ -230,6 +230,10 @@ QWidget* MainWindow::firstChangedReturn() const
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // The window's close button and the end of the session move no focus,
+    // so an amount still being typed is not in the return yet: the page
+    // shown is stored first, as before every command, and then counts.
+    if (Form_Return* editor = shownEditor()) editor->saveCurFormDataToDoc();
     if (firstChangedReturn()) {
         event->ignore();
         TabWndApp::gAppInformation(QStringLiteral("Close all opened return file first, then you can exit the "

@@ -8,6 +8,10 @@
 #include <sys/resource.h>
 
 #include <QAbstractButton>
+#include <QSqlQuery>
+#include <QStackedWidget>
+#include <QMenu>
+#include <QTableView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -20,11 +24,14 @@
 #include "apptestmain.h"
 #include "dlgcouplereturn_tab1.h"
 #include "dlgimportoption_info.h"
+#include "folderview.h"
 #include "editortestsupport.h"
 #include "priorimport.h"
 #include "prompt.h"
 #include "t1.h"
+#include "taxformpage.h"
 #include "taxdataform.h"
+#include "viewintroduction.h"
 
 using namespace EditorTest;
 
@@ -124,8 +131,19 @@ private slots:
     void laterVersionOpensUntitled();
     void wrongPasswordPresentsNothing();
     void exitWithNeverSavedReturnIsRefused();
+    void windowsMenuAndClosing();
+    void closingKeepsWhatIsTyped_data();
+    void closingKeepsWhatIsTyped();
+    void startPageOpens_data();
+    void startPageOpens();
+    void startPageNewAndImport_data();
+    void startPageNewAndImport();
 
 private:
+    // Lists `path` alone on the start page, shows the window and selects
+    // its row, as a user finds it; the row's index in the table, or an
+    // invalid one.
+    QModelIndex listAndSelect(const QString& path, bool select);
     QString scenarioFile(const QString& scenario, const QString& name,
                          const std::function<void(QJsonObject&)>& edit = {})
     {
@@ -561,6 +579,199 @@ void MainWindowReturnsTest::exitWithNeverSavedReturnIsRefused()
     QVERIFY(prompts.texts().last().startsWith("You haven't save this return file"));
     QVERIFY(openEditors(m_window.get()).isEmpty());
     QVERIFY(m_window->close());
+}
+
+// The Windows menu brings the start page or a return to the front, and the
+// actions that need a return follow the page shown, not the open returns.
+void MainWindowReturnsTest::windowsMenuAndClosing()
+{
+    QString first = scenarioFile("employee_t4_on", "first.r21");
+    QString second = scenarioFile("donations_on", "second.r21");
+    Prompt::Scripted prompts;
+    m_window->openReturnFile(first);
+    Form_Return* one = shownEditor(m_window.get());
+    m_window->openReturnFile(second);
+    Form_Return* two = shownEditor(m_window.get());
+    QVERIFY(one && two && one != two);
+    const QString base = TabWndApp::s_appTitle + " (Special)";
+    const QStringList needReturn{"actionSave_Return", "actionClose_Return", "actionValidate_Return"};
+    auto enabled = [&] {
+        QStringList out;
+        for (const QString& name : needReturn)
+            if (action(m_window.get(), qPrintable(name))->isEnabled()) out << name;
+        return out;
+    };
+    QMenu* windows = m_window->findChild<QMenu*>("menuWindows");
+    QCOMPARE(windows->actions(), (QList<QAction*>{action(m_window.get(), "actionWelcome"), one->action(), two->action()}));
+
+    action(m_window.get(), "actionWelcome")->trigger();
+    QVERIFY(!shownEditor(m_window.get()));
+    QCOMPARE(m_window->windowTitle(), base + " - Welcome");
+    QCOMPARE(enabled(), QStringList());
+
+    one->action()->trigger();
+    QCOMPARE(shownEditor(m_window.get()), one);
+    QCOMPARE(m_window->windowTitle(), base + " - " + QDir::toNativeSeparators(first));
+    QCOMPARE(enabled(), needReturn);
+
+    // Closing the first shows the one after it; closing the last, the start page.
+    action(m_window.get(), "actionClose_Return")->trigger();
+    QCOMPARE(shownEditor(m_window.get()), two);
+    QCOMPARE(windows->actions(), (QList<QAction*>{action(m_window.get(), "actionWelcome"), two->action()}));
+    action(m_window.get(), "actionClose_Return")->trigger();
+    QCOMPARE(m_window->findChild<QStackedWidget*>("stackedWidget")->currentWidget(),
+             static_cast<QWidget*>(m_window->startPage()));
+    QCOMPARE(m_window->windowTitle(), base + " - Welcome");
+    QCOMPARE(enabled(), QStringList());
+    QCOMPARE(windows->actions(), QList<QAction*>{action(m_window.get(), "actionWelcome")});
+    QVERIFY(prompts.asked().isEmpty());
+}
+
+void MainWindowReturnsTest::closingKeepsWhatIsTyped_data()
+{
+    QTest::addColumn<bool>("slipShown");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("an amount typed but not committed keeps the program open") << true << "41234" << false;
+    QTest::newRow("nothing typed on the slip: the program may end") << true << "" << true;
+    QTest::newRow("nothing typed on the T1 shown at opening: the program may end") << false << "" << true;
+}
+
+// The window's close button and the end of the session close the window
+// without moving the focus, so the amount in the edit is not yet in the
+// return when the window asks whether anything changed.
+void MainWindowReturnsTest::closingKeepsWhatIsTyped()
+{
+    QFETCH(bool, slipShown);
+    QFETCH(QString, typed);
+    QFETCH(bool, closes);
+    QString path = scenarioFile("employee_t4_on", "typed.r21");
+    installTaxFormPages();
+    m_window->show();
+    m_window->activateWindow();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    Prompt::Scripted prompts;
+    Form_Return* editor = openInEditor(m_window.get(), path);
+    QVERIFY(editor);
+    CTaxData_Form* slip = editor->familyData()->taxpayer()->slips().front()->object;
+    const double before = slip->getFloat("14");
+    if (slipShown) {
+        FolderView* tree = editor->folderView();
+        tree->setCurrentItem(tree->slipsRoot()->child(0));
+        QCOMPARE(editor->currentForm(), slip);
+    }
+    if (!typed.isEmpty()) {
+        QLineEdit* box = fieldEdit(editor, "14");
+        QVERIFY(box);
+        typeIntoField(editor, box, typed);
+    }
+
+    QCOMPARE(m_window->close(), closes);
+
+    QCOMPARE(slip->getFloat("14"), typed.isEmpty() ? before : typed.toDouble());
+    QCOMPARE(editor->isChanged(), !closes);
+    QCOMPARE(prompts.texts(), closes ? QStringList()
+                                     : QStringList("Close all opened return file first, then you can exit the program."
+                                                   "\n\nClick 'Close' icon on the top to close return file."));
+}
+
+QModelIndex MainWindowReturnsTest::listAndSelect(const QString& path, bool select)
+{
+    TabWndApp* app = TabWndApp::getMainApp();
+    // The returns opened by earlier tests are listed no more.
+    QSqlQuery query(app->database().getDBHandle());
+    if (!query.exec("delete from tb_retfile")) return QModelIndex();
+    if (app->saveReturnEntry(CString("Listed Person"), CString(), CString(path)) <= 0) return QModelIndex();
+    m_window->show();
+    if (!QTest::qWaitForWindowExposed(m_window.get())) return QModelIndex();
+    auto* table = m_window->startPage()->findChild<QTableView*>("tableView");
+    const QModelIndex first = table->model()->index(0, 0);
+    if (table->model()->rowCount() != 1 || table->model()->index(0, 2).data().toString() != path)
+        return QModelIndex();
+    table->setFocus();
+    if (select) QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(first).center());
+    return first;
+}
+
+void MainWindowReturnsTest::startPageOpens_data()
+{
+    QTest::addColumn<QString>("gesture");
+    QTest::addColumn<bool>("select");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("Return on the selected row") << "return" << true << true;
+    QTest::newRow("the keypad's Enter does not open") << "enter" << true << false;
+    QTest::newRow("double-click") << "double-click" << false << true;
+    QTest::newRow("Open Selected Return") << "open" << true << true;
+    QTest::newRow("Open Selected Return without a selection") << "open" << false << false;
+}
+
+void MainWindowReturnsTest::startPageOpens()
+{
+    QFETCH(QString, gesture);
+    QFETCH(bool, select);
+    QFETCH(bool, opens);
+    const QString path = scenarioFile("employee_t4_on", "listed.r21");
+    Prompt::Scripted prompts;
+    const QModelIndex row = listAndSelect(path, select);
+    QVERIFY(row.isValid());
+    auto* table = m_window->startPage()->findChild<QTableView*>("tableView");
+    if (gesture == "return") QTest::keyClick(table, Qt::Key_Return);
+    if (gesture == "enter") QTest::keyClick(table, Qt::Key_Enter, Qt::KeypadModifier);
+    if (gesture == "double-click") {
+        const QPoint at = table->visualRect(row).center();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+    }
+    if (gesture == "open")
+        QTest::mouseClick(m_window->startPage()->findChild<QPushButton*>("openButton"), Qt::LeftButton);
+
+    QVERIFY(prompts.asked().isEmpty());
+    Form_Return* editor = shownEditor(m_window.get());
+    QCOMPARE(openEditors(m_window.get()).size(), opens ? 1 : 0);
+    if (opens) QCOMPARE(editor->getTitle(), QDir::toNativeSeparators(path));
+
+    // With two returns open the page asks the window, which refuses.
+    if (opens && gesture != "open") {
+        QString again = path;
+        m_window->openReturnFile(again);
+        action(m_window.get(), "actionWelcome")->trigger();
+        table->setFocus();
+        if (gesture == "return") QTest::keyClick(table, Qt::Key_Return);
+        else QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(row).center());
+        QCOMPARE(prompts.texts(), QStringList("Maximum number of returns are opened already. Please click 'Close' "
+                                              "button on top to close a return first!"));
+        QCOMPARE(openEditors(m_window.get()).size(), 2);
+    }
+}
+
+void MainWindowReturnsTest::startPageNewAndImport_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("asked");
+    QTest::newRow("New Return ...: the interview") << "newButton" << "Create a new tax return";
+    QTest::newRow("Import Prior Year's Return: last year's file") << "importButton" << "Import Return File";
+}
+
+void MainWindowReturnsTest::startPageNewAndImport()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, asked);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    Prompt::Scripted prompts;
+    prompts.cancel();
+    QString wizardTitle;
+    whenModal([&](QWidget* modal) {
+        if (auto* wizard = qobject_cast<QWizard*>(modal)) {
+            wizardTitle = wizard->windowTitle();
+            wizard->reject();
+        }
+    });
+    QTest::mouseClick(m_window->startPage()->findChild<QPushButton*>(button), Qt::LeftButton);
+    const QString seen = prompts.asked().isEmpty() ? wizardTitle : prompts.asked().first().title;
+    QCOMPARE(seen, asked);
+    QVERIFY(openEditors(m_window.get()).isEmpty());
 }
 
 QUILLMERE_APP_TEST_MAIN(MainWindowReturnsTest)
