@@ -34,6 +34,9 @@ Prompt::Answer showMessage(const Prompt::Request& r)
     QMessageBox box(iconOf(r.kind), r.title, r.text, QMessageBox::StandardButtons(r.buttons), parentWidget(r.parent));
     if (r.defaultButton != Prompt::NoButton)
         box.setDefaultButton(QMessageBox::StandardButton(r.defaultButton));
+    // Messages carry file names and services' replies: only the program's
+    // own markup, which opens the text with a tag, is read as markup.
+    box.setTextFormat(r.text.startsWith(QLatin1Char('<')) ? Qt::RichText : Qt::PlainText);
     if (!r.link.isEmpty()) {
         box.setTextFormat(Qt::RichText);
         box.setTextInteractionFlags(Qt::TextBrowserInteraction);

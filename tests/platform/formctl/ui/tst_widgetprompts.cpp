@@ -79,6 +79,8 @@ private slots:
     void textInput_data();
     void textInput();
     void messageWithLinkShowsAnchor();
+    void outsideTextIsNotMarkup_data();
+    void outsideTextIsNotMarkup();
     void continueWarning_data();
     void continueWarning();
 
@@ -262,6 +264,29 @@ void WidgetPromptsTest::textInput()
     QCOMPARE(seenTitle, QStringLiteral("NETFILE access"));
     QCOMPARE(seenLabel, QStringLiteral("Access code:"));
     QCOMPARE(seenEcho, password ? QLineEdit::Password : QLineEdit::Normal);
+}
+
+void WidgetPromptsTest::outsideTextIsNotMarkup_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("format");
+    QTest::newRow("a file name with a tag") << "The return file a<b>x</b>.r21 could not be deleted."
+                                            << int(Qt::PlainText);
+    QTest::newRow("a service's text after a line break") << "\n<i>Subscription</i> ends 2022-04-30."
+                                                          << int(Qt::PlainText);
+    QTest::newRow("the program's own markup") << "<h3>File in order.</h3><br>Oldest first." << int(Qt::RichText);
+}
+
+void WidgetPromptsTest::outsideTextIsNotMarkup()
+{
+    QFETCH(QString, text);
+    QFETCH(int, format);
+    BoxSeen seen;
+    answerBox(&seen, Step::Return);
+    Prompt::information(QStringLiteral("Quillmere"), text);
+    QVERIFY2(m_problems.isEmpty(), qPrintable(m_problems.join(QLatin1String("; "))));
+    QCOMPARE(seen.text, text);
+    QCOMPARE(int(seen.format), format);
 }
 
 void WidgetPromptsTest::messageWithLinkShowsAnchor()
