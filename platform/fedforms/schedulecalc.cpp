@@ -61,7 +61,7 @@ int TaxData_Sch5::Calculate01(const Inputs& in)
 
     // Spouse or common-law partner amount, and the caregiver amount on top of it.
     double spouse = 0.0, caregiver = 0.0;
-    if (in.hasSpouse && in.canClaimSpouse) {
+    if (in.hasSpouse && in.canClaimSpouse && !claimsDependantInsteadOfSpouse(in.hasSpouse)) {
         const bool infirm = getBool("spouse_infirm");
         setFloat("spouse_net_income", in.spouseNetIncome);
         setFloat("spouse_base_amount", bpa + (infirm ? kCaregiverAmountChild : 0.0));
@@ -73,7 +73,7 @@ int TaxData_Sch5::Calculate01(const Inputs& in)
     }
     setFloat("30300", prorate(spouse));
 
-    // An eligible dependant: only for a person without a spouse.
+    // An eligible dependant: without a spouse, or living apart from one.
     double dependant = 0.0;
     if (claimsEligibleDependant(in.hasSpouse)) {
         const bool infirm = getBool("eligible_dependant_infirm");
@@ -115,11 +115,22 @@ int TaxData_Sch5::Calculate01(const Inputs& in)
     return 0;
 }
 
+namespace {
+bool namesEligibleDependant(const TaxData_Sch5& f)
+{
+    return !f.getString("eligible_dependant_first_name").IsEmpty()
+        || !f.getString("eligible_dependant_last_name").IsEmpty() || f.getDate("eligible_dependant_birth_date").isValid();
+}
+} // namespace
+
 bool TaxData_Sch5::claimsEligibleDependant(bool hasSpouse) const
 {
-    const bool named = !getString("eligible_dependant_first_name").IsEmpty()
-        || !getString("eligible_dependant_last_name").IsEmpty() || getDate("eligible_dependant_birth_date").isValid();
-    return !hasSpouse && named;
+    return namesEligibleDependant(*this) && (!hasSpouse || getBool("eligible_dependant_condition"));
+}
+
+bool TaxData_Sch5::claimsDependantInsteadOfSpouse(bool hasSpouse) const
+{
+    return hasSpouse && getBool("eligible_dependant_condition") && namesEligibleDependant(*this);
 }
 
 double TaxData_Sch5::eligibleDependantNetIncome() const

@@ -82,10 +82,13 @@ public:
     // Lines 30300, 30400, 30425, 30450 and 30500. Answers 0.
     int Calculate01(const Inputs& in);
 
-    // An eligible dependant is named and, without a spouse, may be claimed.
+    // An eligible dependant is named and may be claimed: without a spouse,
+    // or with one the person lived apart from (the box at the top ticked),
+    // in which case the dependant is claimed instead of the spouse.
     // The provinces read these, never line 30400, which also carries the
     // caregiver top-up, the basic amount's reduction and the proration.
     bool claimsEligibleDependant(bool hasSpouse) const;
+    bool claimsDependantInsteadOfSpouse(bool hasSpouse) const;
     double eligibleDependantNetIncome() const;
 };
 

@@ -228,8 +228,9 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9,
     calc.netIncome = t1->getFloat("23600");
     calc.employmentIncome = t1->getFloat("10100") + t1->getFloat("10400") + t1->getFloat("10400_slips");
     calc.age = t1->GetAge();
-    calc.claimsSpouse = t1->CanClaimSpouse();
     calc.hasSpouse = t1->HasSpouse();
+    // A spouse lived apart from, with an eligible dependant claimed instead.
+    calc.claimsSpouse = t1->CanClaimSpouse() && !(m_sch5 && m_sch5->claimsDependantInsteadOfSpouse(calc.hasSpouse));
     calc.spouseAge = calc.hasSpouse ? t1->GetSpouseAge() : 0;
     calc.spouseNetIncome = calc.hasSpouse ? t1->getFloat("spouse_net_income") : 0.0;
     calc.spouseTaxableIncome = calc.hasSpouse ? t1->getFloat("spouse_taxable_income") : 0.0;

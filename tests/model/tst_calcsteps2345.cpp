@@ -9,6 +9,7 @@
 #include "dependantinfo.h"
 #include "federalforms.h"
 #include "formtypes.h"
+#include "scenario.h"
 #include "modeltestsupport.h"
 #include "preparersettings.h"
 #include "schedules.h"
@@ -107,6 +108,7 @@ private slots:
     void init() { preparerSettings() = PreparerSettings(); }
     void returns_data();
     void returns();
+    void dependantInsteadOfASpouseLivedApart();
     void pensionSplit_data();
     void pensionSplit();
     void partYearResident();
@@ -316,6 +318,37 @@ void CalcSteps2345Test::returns()
     const QMap<QString, double> before = p.amounts();
     p.pass();
     QCOMPARE(p.amounts(), before);
+}
+
+// Married, but living apart from the spouse with a child: the box at the
+// top of Schedule 5 ticked, the child is claimed instead of the spouse,
+// federally (13,808, no spouse amount) and on the ON428 (9,238 at its
+// maximum for a child without income, no spouse amount).
+void CalcSteps2345Test::dependantInsteadOfASpouseLivedApart()
+{
+    const QByteArray json = R"({
+      "province": 9,
+      "taxpayer": {
+        "t1": {"first_name": "Rachel", "last_name": "Bennett", "sin": "046454286", "birth_date": "1983-05-27",
+               "marital_status": 0},
+        "slips": [{"type": 1, "boxes": {"14": 45000}, "fields": {"payer_name": "Westend Hardware"}}],
+        "forms": [{"type": 6, "fields": {"eligible_dependant_first_name": "Ethan", "eligible_dependant_last_name": "Bennett",
+                   "eligible_dependant_birth_date": "2012-08-14", "eligible_dependant_condition": true}}]
+      }
+    })";
+    QString error;
+    std::unique_ptr<CFamilyTaxData> family = Scenario::build(json, &error);
+    QVERIFY2(family, qPrintable(error));
+    family->Calculate(FROM_WHOLE_RETURN, nullptr);
+    IndividualTaxData* person = family->taxpayer();
+    const TaxData_T1New* t1 = person->t1();
+    QCOMPARE(t1->getFloat("30300"), 0.0);
+    QCOMPARE(t1->getFloat("30400"), 13808.0);
+    CTaxData_Form* on428 = person->GetFormData(FormType::ON428, false);
+    QVERIFY(on428);
+    QCOMPARE(on428->getFloat("58040"), 10880.0);
+    QCOMPARE(on428->getFloat("58120"), 0.0);
+    QCOMPARE(on428->getFloat("58160"), 9238.0);
 }
 
 // The pensioner splits 10,000 of a 40,000 pension with the spouse; 6,000

@@ -178,6 +178,10 @@ void FedCalcsTest::forms_data()
     QTest::newRow("Schedule 5: no eligible dependant with a spouse")
         << sch5(13808, 0, true) << Values{{"eligible_dependant_first_name", 0}}
         << Values{{"30300", 13808}, {"30400", 0}};
+    // ...unless the person lived apart from the spouse: the dependant instead.
+    QTest::newRow("Schedule 5: a dependant instead of a spouse lived apart from")
+        << sch5(13808, 0, true) << Values{{"eligible_dependant_first_name", 0}, {"eligible_dependant_condition", 1}}
+        << Values{{"30300", 0}, {"30400", 13808}};
 
     const Calc sch6 = calc<TaxData_Sch6>([](TaxData_Sch6& f) { f.Calculate01(); });
     // Couple: 20,000 + 10,000 working; adjusted 30,000 less the lower
