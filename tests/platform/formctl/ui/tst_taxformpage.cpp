@@ -224,6 +224,8 @@ void TaxFormPageTest::typedLineWritesItsFieldOnce_data()
     QTest::newRow("amount with $ and commas") << "12100" << "$12,345.678" << QVariant(12345.68) << "12345.68";
     QTest::newRow("the largest amount") << "10100" << "-999,999,999,999.99" << QVariant(-999999999999.99)
                                         << "-999999999999.99";
+    QTest::newRow("amount with thousands commas") << "12100" << "1,234,567.89" << QVariant(1234567.89)
+                                                 << "1234567.89";
     QTest::newRow("amount blank is zero") << "13000" << "" << QVariant() << "0.00";
     QTest::newRow("text") << "name" << "Marie-Ève" << QVariant(QStringLiteral("Marie-Ève")) << "Marie-Ève";
     QTest::newRow("int") << "count" << "3" << QVariant(3) << "3";
@@ -264,6 +266,10 @@ void TaxFormPageTest::unreadableAmountIsRefused_data()
     QTest::newRow("infinity") << "inf";
     QTest::newRow("a trillion") << "1000000000000";
     QTest::newRow("beyond any return, negative") << "-1e19";
+    QTest::newRow("decimal comma") << "1234,56";
+    QTest::newRow("comma in the cents") << "1,234.5,6";
+    QTest::newRow("comma grouping two digits") << "12,34";
+    QTest::newRow("comma grouping four digits") << "1,2345";
 }
 
 void TaxFormPageTest::unreadableAmountIsRefused()
