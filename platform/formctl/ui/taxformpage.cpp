@@ -336,6 +336,9 @@ QWidget* TaxFormPage::makeEditor(CField* field, const LayoutRow& row, int table)
             edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             edit->setFixedWidth(kAmountWidth);
             connect(edit, &QLineEdit::editingFinished, this, &TaxFormPage::onEdited);
+            // A blank or a lone sign leaves the validator unsatisfied, and then
+            // no editing finished comes: the focus leaving commits it instead.
+            edit->installEventFilter(this);
             w = edit;
             break;
         }
@@ -526,7 +529,8 @@ bool TaxFormPage::eventFilter(QObject* watched, QEvent* event)
     auto* w = qobject_cast<QWidget*>(watched);
     if (w && !m_syncing && m_bindings.contains(w)) {
         const Binding b = m_bindings.value(w);
-        if (event->type() == QEvent::FocusOut && b.kind == Kind::Lines) commit(w, true);
+        if (event->type() == QEvent::FocusOut && (b.kind == Kind::Lines || b.kind == Kind::Number))
+            commit(w, true);
         // Tab out of a table's cell: the row it fills must exist before the
         // focus moves on, so that Tab reaches the new empty row.
         if (event->type() == QEvent::KeyPress && b.table >= 0

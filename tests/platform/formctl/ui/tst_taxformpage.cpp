@@ -115,6 +115,8 @@ private slots:
     void typedLineWritesItsFieldOnce();
     void unreadableAmountIsRefused_data();
     void unreadableAmountIsRefused();
+    void numberLineLeftBlankOrHalfTyped_data();
+    void numberLineLeftBlankOrHalfTyped();
     void calculatedLineCannotBeTypedInto();
     void checkBoxWritesBool();
     void datesWrittenAsDates_data();
@@ -285,6 +287,38 @@ void TaxFormPageTest::unreadableAmountIsRefused()
     QCOMPARE(m_form->getFloat("10100"), 500.0);
     QCOMPARE(edit->text(), QStringLiteral("500.00"));
     QCOMPARE(spy.count(), 0);
+}
+
+void TaxFormPageTest::numberLineLeftBlankOrHalfTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("calcs");
+    QTest::newRow("cleared is zero") << "" << 0 << "0" << 1;
+    QTest::newRow("a lone minus sign is refused") << "-" << 3 << "3" << 0;
+    QTest::newRow("negative") << "-2" << -2 << "-2" << 1;
+}
+
+void TaxFormPageTest::numberLineLeftBlankOrHalfTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, stored);
+    QFETCH(QString, shown);
+    QFETCH(int, calcs);
+    TaxFormPage* p = page(0);
+    m_form->setInt("count", 3);
+    p->syncData();
+    QSignalSpy spy(p, &BaseTaxPage::signalCalc);
+    auto* edit = qobject_cast<QLineEdit*>(p->editorOf("count"));
+    QVERIFY(edit);
+    focusAndType(edit, typed);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QVERIFY(!edit->hasFocus());
+    QCOMPARE(m_form->getInt("count"), stored);
+    QCOMPARE(edit->text(), shown);
+    QCOMPARE(spy.count(), calcs);
 }
 
 void TaxFormPageTest::calculatedLineCannotBeTypedInto()
