@@ -431,10 +431,18 @@ void TaxFormPage::showValue(QWidget* w, const Binding& b)
         int index = -1;
         for (int i = 0; i < combo->count(); ++i)
             if (combo->itemData(i).toString() == value) index = i;
-        // A value none of the choices names (no answer yet) shows as a blank.
         if (index < 0) {
-            combo->insertItem(0, QString(), value);
-            index = 0;
+            const int province = value.toInt();
+            if (qobject_cast<CT1ComboBox*>(combo) && f->GetType() == CField::Int && province > 0
+                && province <= MAX_PROVINCE) {
+                // A non-resident return's province is not in the list: show its name.
+                combo->addItem(QString::fromUtf8(Global_Provs_Info[province].displayText), value);
+                index = combo->count() - 1;
+            } else {
+                // A value none of the choices names (no answer yet) shows as a blank.
+                combo->insertItem(0, QString(), value);
+                index = 0;
+            }
         }
         combo->setCurrentIndex(index);
         break;

@@ -117,6 +117,8 @@ private slots:
     void unreadableAmountIsRefused();
     void numberLineLeftBlankOrHalfTyped_data();
     void numberLineLeftBlankOrHalfTyped();
+    void nonResidentProvinceShownByName_data();
+    void nonResidentProvinceShownByName();
     void calculatedLineCannotBeTypedInto();
     void checkBoxWritesBool();
     void datesWrittenAsDates_data();
@@ -319,6 +321,33 @@ void TaxFormPageTest::numberLineLeftBlankOrHalfTyped()
     QCOMPARE(m_form->getInt("count"), stored);
     QCOMPARE(edit->text(), shown);
     QCOMPARE(spy.count(), calcs);
+}
+
+void TaxFormPageTest::nonResidentProvinceShownByName_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Ontario") << 9 << "Ontario";
+    QTest::newRow("non-resident") << 14 << "Non-resident";
+    QTest::newRow("non-resident, section 217") << 16 << "Non-resident (section 217)";
+    QTest::newRow("none chosen") << 0 << "";
+}
+
+void TaxFormPageTest::nonResidentProvinceShownByName()
+{
+    QFETCH(int, province);
+    QFETCH(QString, shown);
+    TaxFormPage* p = page(0);
+    QSignalSpy spy(p, &BaseTaxPage::signalCalc);
+    m_form->setInt("province", province);
+    p->syncData();
+    p->refreshFromData();
+    auto* combo = qobject_cast<QComboBox*>(p->editorOf("province"));
+    QCOMPARE(combo->currentText(), shown);
+    QCOMPARE(combo->currentData().toInt(), province);
+    QCOMPARE(combo->findText(shown), combo->currentIndex());   // listed once
+    QCOMPARE(m_form->getInt("province"), province);
+    QCOMPARE(spy.count(), 0);
 }
 
 void TaxFormPageTest::calculatedLineCannotBeTypedInto()
