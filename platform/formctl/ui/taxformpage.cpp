@@ -318,6 +318,9 @@ QWidget* TaxFormPage::makeEditor(CField* field, const LayoutRow& row, int table)
         }
         if (!inGrid) combo->setMinimumWidth(kAmountWidth);
         connect(combo, QOverload<int>::of(&QComboBox::activated), this, &TaxFormPage::onEdited);
+        // The wheel over a list the user has not entered scrolls the page and
+        // never changes the answer.
+        combo->installEventFilter(this);
         w = combo;
     } else {
         switch (field->GetType()) {
@@ -539,6 +542,11 @@ bool TaxFormPage::eventFilter(QObject* watched, QEvent* event)
         const Binding b = m_bindings.value(w);
         if (event->type() == QEvent::FocusOut && (b.kind == Kind::Lines || b.kind == Kind::Number))
             commit(w, true);
+        if (event->type() == QEvent::Wheel && b.kind == Kind::Choice && !w->hasFocus()) {
+            // Unhandled here, the wheel goes on to the page's scroll area.
+            event->ignore();
+            return true;
+        }
         // Tab out of a table's cell: the row it fills must exist before the
         // focus moves on, so that Tab reaches the new empty row.
         if (event->type() == QEvent::KeyPress && b.table >= 0

@@ -119,6 +119,7 @@ private slots:
     void numberLineLeftBlankOrHalfTyped();
     void nonResidentProvinceShownByName_data();
     void nonResidentProvinceShownByName();
+    void wheelOverListNotEnteredKeepsTheAnswer();
     void calculatedLineCannotBeTypedInto();
     void checkBoxWritesBool();
     void datesWrittenAsDates_data();
@@ -348,6 +349,35 @@ void TaxFormPageTest::nonResidentProvinceShownByName()
     QCOMPARE(combo->findText(shown), combo->currentIndex());   // listed once
     QCOMPARE(m_form->getInt("province"), province);
     QCOMPARE(spy.count(), 0);
+}
+
+void TaxFormPageTest::wheelOverListNotEnteredKeepsTheAnswer()
+{
+    TaxFormPage* p = page(0);
+    m_form->setInt("marital", 2);
+    p->syncData();
+    QSignalSpy spy(p, &BaseTaxPage::signalCalc);
+    auto* combo = qobject_cast<QComboBox*>(p->editorOf("marital"));
+    QWidget* other = p->editorOf("10100");
+    other->setFocus();
+    QTRY_VERIFY(other->hasFocus());
+    auto wheel = [combo] {
+        const QPoint at = combo->rect().center();
+        QWheelEvent e(at, combo->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &e);
+    };
+    // Scrolling the page past the list is no answer.
+    wheel();
+    QCOMPARE(combo->currentText(), QStringLiteral("Living common-law"));
+    QCOMPARE(m_form->getInt("marital"), 2);
+    QCOMPARE(spy.count(), 0);
+    // In the list, the wheel picks as the keys do.
+    combo->setFocus();
+    QTRY_VERIFY(combo->hasFocus());
+    wheel();
+    QCOMPARE(m_form->getInt("marital"), 6);
+    QCOMPARE(spy.count(), 1);
 }
 
 void TaxFormPageTest::calculatedLineCannotBeTypedInto()
