@@ -540,7 +540,12 @@ bool TaxFormPage::eventFilter(QObject* watched, QEvent* event)
     auto* w = qobject_cast<QWidget*>(watched);
     if (w && !m_syncing && m_bindings.contains(w)) {
         const Binding b = m_bindings.value(w);
-        if (event->type() == QEvent::FocusOut && (b.kind == Kind::Lines || b.kind == Kind::Number))
+        if (event->type() == QEvent::FocusOut && b.kind == Kind::Lines) commit(w, true);
+        // What the validator accepts is committed by editing finished; its
+        // own context menu takes the focus in the middle of an edit.
+        if (event->type() == QEvent::FocusOut && b.kind == Kind::Number
+            && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason
+            && !static_cast<QLineEdit*>(w)->hasAcceptableInput())
             commit(w, true);
         if (event->type() == QEvent::Wheel && b.kind == Kind::Choice && !w->hasFocus()) {
             // Unhandled here, the wheel goes on to the page's scroll area.
