@@ -8,8 +8,10 @@
 #include <QLineEdit>
 #include <QLocale>
 
+#include <limits>
+
 #include "fields.h"
-#include "utils.h"
+#include "styledwidgets.h"
 #include "wsbasedata.h"
 
 namespace {
@@ -29,14 +31,21 @@ QString fieldText(const CField* field)
 }
 
 // Typed text into a field: amounts read in the C locale, never the user's.
+// Text that is no value of the field's kind (letters in an amount, a count
+// beyond any whole number) leaves the field as it was; the page shows it again.
 void setFieldFromText(CField* field, const QString& text)
 {
     if (field->GetType() == CField::Float) {
-        static_cast<CFloatField*>(field)->SetValue(myStringToDouble(text.toUtf8().constData()));
+        double amount = 0.0;
+        if (readTypedAmount(text, &amount)) static_cast<CFloatField*>(field)->SetValue(amount);
         return;
     }
-    if (!field->SetVariant(text) && field->GetType() == CField::Int)
-        static_cast<CIntField*>(field)->SetValue(int(myStringToDouble(text.toUtf8().constData())));
+    if (field->SetVariant(text) || field->GetType() != CField::Int) return;
+    // A count typed as "1,234" or "3.0".
+    double number = 0.0;
+    if (readTypedAmount(text, &number) && number >= std::numeric_limits<int>::min()
+        && number <= std::numeric_limits<int>::max())
+        static_cast<CIntField*>(field)->SetValue(int(number));
 }
 
 } // namespace

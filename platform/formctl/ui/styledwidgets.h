@@ -40,3 +40,8 @@ public:
     // number (a blank reads as 0).
     bool readValue(double* out) const;
 };
+
+// An amount as typed ("$1,234.56"; a blank reads as 0): false, and `out`
+// untouched, when it is no number, its commas do not group thousands, or it
+// is beyond any return.
+bool readTypedAmount(const QString& typed, double* out);

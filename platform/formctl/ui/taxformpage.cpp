@@ -318,6 +318,9 @@ QWidget* TaxFormPage::makeEditor(CField* field, const LayoutRow& row, int table)
         }
         if (!inGrid) combo->setMinimumWidth(kAmountWidth);
         connect(combo, QOverload<int>::of(&QComboBox::activated), this, &TaxFormPage::onEdited);
+        // The wheel over a list the user has not entered scrolls the page and
+        // never changes the answer.
+        combo->installEventFilter(this);
         w = combo;
     } else {
         switch (field->GetType()) {
@@ -336,6 +339,9 @@ QWidget* TaxFormPage::makeEditor(CField* field, const LayoutRow& row, int table)
             edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             edit->setFixedWidth(kAmountWidth);
             connect(edit, &QLineEdit::editingFinished, this, &TaxFormPage::onEdited);
+            // A blank or a lone sign leaves the validator unsatisfied, and then
+            // no editing finished comes: the focus leaving commits it instead.
+            edit->installEventFilter(this);
             w = edit;
             break;
         }
@@ -428,10 +434,18 @@ void TaxFormPage::showValue(QWidget* w, const Binding& b)
         int index = -1;
         for (int i = 0; i < combo->count(); ++i)
             if (combo->itemData(i).toString() == value) index = i;
-        // A value none of the choices names (no answer yet) shows as a blank.
         if (index < 0) {
-            combo->insertItem(0, QString(), value);
-            index = 0;
+            const int province = value.toInt();
+            if (qobject_cast<CT1ComboBox*>(combo) && f->GetType() == CField::Int && province > 0
+                && province <= MAX_PROVINCE) {
+                // A non-resident return's province is not in the list: show its name.
+                combo->addItem(QString::fromUtf8(Global_Provs_Info[province].displayText), value);
+                index = combo->count() - 1;
+            } else {
+                // A value none of the choices names (no answer yet) shows as a blank.
+                combo->insertItem(0, QString(), value);
+                index = 0;
+            }
         }
         combo->setCurrentIndex(index);
         break;
@@ -527,6 +541,17 @@ bool TaxFormPage::eventFilter(QObject* watched, QEvent* event)
     if (w && !m_syncing && m_bindings.contains(w)) {
         const Binding b = m_bindings.value(w);
         if (event->type() == QEvent::FocusOut && b.kind == Kind::Lines) commit(w, true);
+        // What the validator accepts is committed by editing finished; its
+        // own context menu takes the focus in the middle of an edit.
+        if (event->type() == QEvent::FocusOut && b.kind == Kind::Number
+            && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason
+            && !static_cast<QLineEdit*>(w)->hasAcceptableInput())
+            commit(w, true);
+        if (event->type() == QEvent::Wheel && b.kind == Kind::Choice && !w->hasFocus()) {
+            // Unhandled here, the wheel goes on to the page's scroll area.
+            event->ignore();
+            return true;
+        }
         // Tab out of a table's cell: the row it fills must exist before the
         // focus moves on, so that Tab reaches the new empty row.
         if (event->type() == QEvent::KeyPress && b.table >= 0

@@ -156,6 +156,8 @@ private slots:
     void typedTextWritesField_data();
     void typedTextWritesField();
     void amountOverCapShowsCappedValue();
+    void unreadableTypedValueKeepsTheField_data();
+    void unreadableTypedValueKeepsTheField();
     void dateEditWritesDate_data();
     void dateEditWritesDate();
     void comboWritesItemCode_data();
@@ -289,6 +291,39 @@ void PpgWizardPageTest::amountOverCapShowsCappedValue()
     retype(m_page->amount, QStringLiteral("12.5"));
     QCOMPARE(m_holder->value("fld_Amount").toDouble(), 12.5);
     QCOMPARE(m_page->amount->text(), QStringLiteral("12.50"));
+}
+
+void PpgWizardPageTest::unreadableTypedValueKeepsTheField_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QVariant>("before");
+    QTest::addColumn<QString>("shownAfter");
+
+    QTest::newRow("amount with letters") << "fld_Amount" << "12abc" << QVariant(75.0) << "75.00";
+    QTest::newRow("amount infinite") << "fld_Amount" << "-inf" << QVariant(75.0) << "75.00";
+    QTest::newRow("amount beyond any return") << "fld_Amount" << "-1e19" << QVariant(75.0) << "75.00";
+    QTest::newRow("amount with a decimal comma") << "fld_Amount" << "12,5" << QVariant(75.0) << "75.00";
+    QTest::newRow("count with letters") << "fld_Count" << "abc" << QVariant(7) << "7";
+    QTest::newRow("count beyond any whole number") << "fld_Count" << "99999999999" << QVariant(7) << "7";
+    QTest::newRow("count far beyond") << "fld_Count" << "-1e300" << QVariant(7) << "7";
+}
+
+void PpgWizardPageTest::unreadableTypedValueKeepsTheField()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QVariant, before);
+    QFETCH(QString, shownAfter);
+
+    m_holder->set(field.toLatin1().constData(), before);
+    m_page->GetDataFromDoc();
+    auto* edit = qobject_cast<QLineEdit*>(widget(field));
+    QVERIFY(edit);
+    edit->setFocus();
+    retype(edit, typed);
+    QCOMPARE(m_holder->value(field.toLatin1().constData()), before);
+    QCOMPARE(edit->text(), shownAfter);
 }
 
 void PpgWizardPageTest::dateEditWritesDate_data()

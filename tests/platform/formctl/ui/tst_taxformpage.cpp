@@ -115,6 +115,11 @@ private slots:
     void typedLineWritesItsFieldOnce();
     void unreadableAmountIsRefused_data();
     void unreadableAmountIsRefused();
+    void numberLineLeftBlankOrHalfTyped_data();
+    void numberLineLeftBlankOrHalfTyped();
+    void nonResidentProvinceShownByName_data();
+    void nonResidentProvinceShownByName();
+    void wheelOverListNotEnteredKeepsTheAnswer();
     void calculatedLineCannotBeTypedInto();
     void checkBoxWritesBool();
     void datesWrittenAsDates_data();
@@ -224,6 +229,8 @@ void TaxFormPageTest::typedLineWritesItsFieldOnce_data()
     QTest::newRow("amount with $ and commas") << "12100" << "$12,345.678" << QVariant(12345.68) << "12345.68";
     QTest::newRow("the largest amount") << "10100" << "-999,999,999,999.99" << QVariant(-999999999999.99)
                                         << "-999999999999.99";
+    QTest::newRow("amount with thousands commas") << "12100" << "1,234,567.89" << QVariant(1234567.89)
+                                                 << "1234567.89";
     QTest::newRow("amount blank is zero") << "13000" << "" << QVariant() << "0.00";
     QTest::newRow("text") << "name" << "Marie-Ève" << QVariant(QStringLiteral("Marie-Ève")) << "Marie-Ève";
     QTest::newRow("int") << "count" << "3" << QVariant(3) << "3";
@@ -264,6 +271,10 @@ void TaxFormPageTest::unreadableAmountIsRefused_data()
     QTest::newRow("infinity") << "inf";
     QTest::newRow("a trillion") << "1000000000000";
     QTest::newRow("beyond any return, negative") << "-1e19";
+    QTest::newRow("decimal comma") << "1234,56";
+    QTest::newRow("comma in the cents") << "1,234.5,6";
+    QTest::newRow("comma grouping two digits") << "12,34";
+    QTest::newRow("comma grouping four digits") << "1,2345";
 }
 
 void TaxFormPageTest::unreadableAmountIsRefused()
@@ -279,6 +290,94 @@ void TaxFormPageTest::unreadableAmountIsRefused()
     QCOMPARE(m_form->getFloat("10100"), 500.0);
     QCOMPARE(edit->text(), QStringLiteral("500.00"));
     QCOMPARE(spy.count(), 0);
+}
+
+void TaxFormPageTest::numberLineLeftBlankOrHalfTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("calcs");
+    QTest::newRow("cleared is zero") << "" << 0 << "0" << 1;
+    QTest::newRow("a lone minus sign is refused") << "-" << 3 << "3" << 0;
+    QTest::newRow("negative") << "-2" << -2 << "-2" << 1;
+}
+
+void TaxFormPageTest::numberLineLeftBlankOrHalfTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, stored);
+    QFETCH(QString, shown);
+    QFETCH(int, calcs);
+    TaxFormPage* p = page(0);
+    m_form->setInt("count", 3);
+    p->syncData();
+    QSignalSpy spy(p, &BaseTaxPage::signalCalc);
+    auto* edit = qobject_cast<QLineEdit*>(p->editorOf("count"));
+    QVERIFY(edit);
+    focusAndType(edit, typed);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QVERIFY(!edit->hasFocus());
+    QCOMPARE(m_form->getInt("count"), stored);
+    QCOMPARE(edit->text(), shown);
+    QCOMPARE(spy.count(), calcs);
+}
+
+void TaxFormPageTest::nonResidentProvinceShownByName_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Ontario") << 9 << "Ontario";
+    QTest::newRow("non-resident") << 14 << "Non-resident";
+    QTest::newRow("non-resident, section 217") << 16 << "Non-resident (section 217)";
+    QTest::newRow("none chosen") << 0 << "";
+}
+
+void TaxFormPageTest::nonResidentProvinceShownByName()
+{
+    QFETCH(int, province);
+    QFETCH(QString, shown);
+    TaxFormPage* p = page(0);
+    QSignalSpy spy(p, &BaseTaxPage::signalCalc);
+    m_form->setInt("province", province);
+    p->syncData();
+    p->refreshFromData();
+    auto* combo = qobject_cast<QComboBox*>(p->editorOf("province"));
+    QCOMPARE(combo->currentText(), shown);
+    QCOMPARE(combo->currentData().toInt(), province);
+    QCOMPARE(combo->findText(shown), combo->currentIndex());   // listed once
+    QCOMPARE(m_form->getInt("province"), province);
+    QCOMPARE(spy.count(), 0);
+}
+
+void TaxFormPageTest::wheelOverListNotEnteredKeepsTheAnswer()
+{
+    TaxFormPage* p = page(0);
+    m_form->setInt("marital", 2);
+    p->syncData();
+    QSignalSpy spy(p, &BaseTaxPage::signalCalc);
+    auto* combo = qobject_cast<QComboBox*>(p->editorOf("marital"));
+    QWidget* other = p->editorOf("10100");
+    other->setFocus();
+    QTRY_VERIFY(other->hasFocus());
+    auto wheel = [combo] {
+        const QPoint at = combo->rect().center();
+        QWheelEvent e(at, combo->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &e);
+    };
+    // Scrolling the page past the list is no answer.
+    wheel();
+    QCOMPARE(combo->currentText(), QStringLiteral("Living common-law"));
+    QCOMPARE(m_form->getInt("marital"), 2);
+    QCOMPARE(spy.count(), 0);
+    // In the list, the wheel picks as the keys do.
+    combo->setFocus();
+    QTRY_VERIFY(combo->hasFocus());
+    wheel();
+    QCOMPARE(m_form->getInt("marital"), 6);
+    QCOMPARE(spy.count(), 1);
 }
 
 void TaxFormPageTest::calculatedLineCannotBeTypedInto()
