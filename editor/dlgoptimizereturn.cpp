@@ -95,12 +95,11 @@ void DlgOptimizeReturn::showEvent(QShowEvent* event)
 
 void DlgOptimizeReturn::updateResult()
 {
-    {
-        const QSignalBlocker pension(ui->sldPensionSplit);
-        const QSignalBlocker donation(ui->sldDonation);
-        ui->sldPensionSplit->setValue(sliderValue(m_pensionSplit));
-        ui->sldDonation->setValue(sliderValue(m_donation1));
-    }
+    // A slider that moves here runs its slot, which recalculates the copy at
+    // the whole-dollar value and comes back through here: the copy always
+    // holds what the sliders show, and the texts below end in that state.
+    ui->sldPensionSplit->setValue(sliderValue(m_pensionSplit));
+    ui->sldDonation->setValue(sliderValue(m_donation1));
     ui->edtPension->setText(amount(m_pensionSplit));
     ui->edtDonation1->setText(amount(m_donation1));
     ui->edtDonation2->setText(amount(m_totalDonations - m_donation1));

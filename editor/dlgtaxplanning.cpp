@@ -6,6 +6,7 @@
 #include "familytaxdata.h"
 #include "formtypes.h"
 #include "slidervalue.h"
+#include "t1.h"
 #include "tabwndapp.h"
 #include "taxdataform.h"
 #include "ui_dlgtaxplanning.h"
@@ -83,11 +84,16 @@ void DlgTaxPlanning::InitSomeValues()
 
     if (person) {
         // Read only: planning never makes a form in the return it starts from.
-        if (CTaxData_Form* sch7 = person->GetFormData(FormType::Schedule7, false)) {
-            m_max[RRSP] = sch7->getFloat("rrsp_deduction_limit");
-            m_amount[RRSP] = sch7->getFloat("20800");
-            ui->edtRRSPMax->setText(wholeDollars(m_max[RRSP]));
-        }
+        // The row starts at the deduction the return claims: Schedule 7's, or
+        // the one typed on the T1 when there is no schedule (the schedule
+        // that calc makes must carry it on). Transfers are deducted beyond
+        // the limit, so the maximum is never below the claim: opening the
+        // dialog must not lower the deduction.
+        const TaxData_T1New* t1 = person->t1();
+        m_amount[RRSP] = t1 ? t1->rrspDeduction() : 0.0;
+        const CTaxData_Form* sch7 = person->GetFormData(FormType::Schedule7, false);
+        m_max[RRSP] = std::max(sch7 ? sch7->getFloat("rrsp_deduction_limit") : 0.0, m_amount[RRSP]);
+        if (sch7 || m_max[RRSP] > 0) ui->edtRRSPMax->setText(wholeDollars(m_max[RRSP]));
         if (CTaxData_Form* sch9 = person->GetFormData(FormType::Schedule9, false)) {
             m_max[Donation] = m_amount[Donation] = sch9->getFloat("total_eligible_donations");
             ui->edtDonationMax->setText(wholeDollars(m_max[Donation]));

@@ -171,6 +171,7 @@ private slots:
     void refusalsOpenNothing();
     void dialogShowsTheOptimisedCopy_data();
     void dialogShowsTheOptimisedCopy();
+    void firstDisplayRecalculatesAtTheSliders();
     void reCalculateRestoresTheStart();
     void closingTheDialog_data();
     void closingTheDialog();
@@ -371,7 +372,9 @@ void OptimizeReturnTest::dialogShowsTheOptimisedCopy_data()
     QTest::addColumn<double>("unclaimed");
     QTest::addColumn<QString>("taxpayerShare");
     QTest::newRow("no shareable donations") << 0.0 << "0.00";
-    QTest::newRow("unclaimed donations") << 1001.0 << "500.50";
+    // The start donations (half the unclaimed) at their whole part: the
+    // donation slider's first move recalculates the copy there.
+    QTest::newRow("unclaimed donations") << 1001.0 << "500.00";
 }
 
 void OptimizeReturnTest::dialogShowsTheOptimisedCopy()
@@ -411,6 +414,40 @@ void OptimizeReturnTest::dialogShowsTheOptimisedCopy()
     for (const char* label : {"lblName2", "lblFullName2", "lblBestFullName2"}) QCOMPARE(text(&dialog, label), name.toQString());
 }
 
+void OptimizeReturnTest::firstDisplayRecalculatesAtTheSliders()
+{
+    auto family = built();
+    QVERIFY(family);
+    DataShareAmtDlg shares;
+    seed(*family, shares);
+    shares.fld_Donation_3->SetValue(1001);
+    family->DoCoupledReturnOptimize(&shares);
+    // A best split with cents; the optimiser gave every donation to one spouse.
+    for (IndividualTaxData* person : {family->taxpayer(), family->spouse()})
+        t1032Of(person)->setFloat("split_amount", 1234.5);
+    family->Calculate(-1, nullptr);
+
+    DlgOptimizeReturn dialog(family.get(), &shares, nullptr);
+    dialog.show();
+    QCOMPARE(dialog.bestPensionSplit(), 1234.5);
+    QCOMPARE(text(&dialog, "lblBestResultTitle"), QStringLiteral("Best Result: pension split = [1234.50]"));
+    QCOMPARE(child<QSlider>(&dialog, "sldPensionSplit")->value(), 1234);
+    QCOMPARE(child<QSlider>(&dialog, "sldDonation")->value(), 500);
+    // The copy holds what the sliders and boxes show, and so do both results.
+    QCOMPARE(text(&dialog, "edtPension"), cents(1234));
+    QCOMPARE(text(&dialog, "edtDonation1"), cents(500));
+    QCOMPARE(text(&dialog, "edtDonation2"), cents(501));
+    for (IndividualTaxData* person : {family->taxpayer(), family->spouse()})
+        QCOMPARE(t1032Of(person)->getFloat("split_amount"), 1234.0);
+    QCOMPARE(family->taxpayer()->GetFormData(FormType::Schedule9, false)->getFloat("shared_donations"), 500.0);
+    QCOMPARE(family->spouse()->GetFormData(FormType::Schedule9, false)->getFloat("shared_donations"), 501.0);
+    const QString familyLine = family->GetFamilyReturnStatusString().toQString();
+    QCOMPARE(text(&dialog, "lblFamilyResult"), familyLine);
+    QCOMPARE(text(&dialog, "lblFamilyBest"), familyLine);
+    QCOMPARE(text(&dialog, "lblBestResult1"), family->taxpayer()->GetReturnStatusString(0).toQString());
+    QCOMPARE(text(&dialog, "lblBestResult2"), family->spouse()->GetReturnStatusString(0).toQString());
+}
+
 void OptimizeReturnTest::reCalculateRestoresTheStart()
 {
     auto family = built();
@@ -434,15 +471,19 @@ void OptimizeReturnTest::reCalculateRestoresTheStart()
     QCOMPARE(family->taxpayer()->GetFormData(FormType::Schedule9, false)->getFloat("shared_donations"), 600.0);
     QVERIFY(text(&dialog, "lblFamilyResult") != text(&dialog, "lblFamilyBest"));
 
+    // Back as first shown: the sliders at the whole part of the best split
+    // and of the start donations, the copy recalculated there.
     QTest::mouseClick(child<QPushButton>(&dialog, "btnReCalc"), Qt::LeftButton);
-    QCOMPARE(text(&dialog, "edtPension"), cents(best));
+    QCOMPARE(text(&dialog, "edtPension"), cents(int(best)));
     QCOMPARE(child<QSlider>(&dialog, "sldPensionSplit")->value(), int(best));
     QCOMPARE(text(&dialog, "edtDonation1"), cents(300));
     QCOMPARE(child<QSlider>(&dialog, "sldDonation")->value(), 300);
     for (IndividualTaxData* person : {family->taxpayer(), family->spouse()})
-        QCOMPARE(t1032Of(person)->getFloat("split_amount"), best);
+        QCOMPARE(t1032Of(person)->getFloat("split_amount"), double(int(best)));
     QCOMPARE(family->taxpayer()->GetFormData(FormType::Schedule9, false)->getFloat("shared_donations"), 300.0);
     QCOMPARE(family->spouse()->GetFormData(FormType::Schedule9, false)->getFloat("shared_donations"), 300.0);
+    QCOMPARE(text(&dialog, "lblFamilyResult"), text(&dialog, "lblFamilyBest"));
+    QCOMPARE(dialog.bestPensionSplit(), best);
     QVERIFY(dialog.isVisible());
 }
 

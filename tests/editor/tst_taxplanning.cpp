@@ -26,6 +26,8 @@ using namespace EditorTest;
 
 namespace {
 
+using Edit = std::function<void(QJsonObject&)>;
+
 const char* const kRows[] = {"RRSP", "Donation", "Income", "Deduction"};
 
 QSlider* slider(QWidget* dialog, const QString& row)
@@ -91,6 +93,8 @@ void whenModal(std::function<void(QWidget*)> drive)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Edit)
+
 class TaxPlanningTest : public QObject
 {
     Q_OBJECT
@@ -103,6 +107,8 @@ private slots:
     }
     void afterLinesMatchBeforeWhenOpenedAndPutBack_data();
     void afterLinesMatchBeforeWhenOpenedAndPutBack();
+    void rrspRowStartsAtTheDeductionClaimed_data();
+    void rrspRowStartsAtTheDeductionClaimed();
     void maximumTextIsReadAsAWholeAmount_data();
     void maximumTextIsReadAsAWholeAmount();
     void loweredMaximumPullsTheSliderDown();
@@ -149,6 +155,62 @@ void TaxPlanningTest::afterLinesMatchBeforeWhenOpenedAndPutBack()
     QCOMPARE(resultLines(&dialog, 2), before);
 
     for (int i = 0; i < 4; ++i) slider(&dialog, kRows[i])->setValue(start[i]);
+    QCOMPARE(resultLines(&dialog, 1), before);
+}
+
+void TaxPlanningTest::rrspRowStartsAtTheDeductionClaimed_data()
+{
+    QTest::addColumn<QString>("scenario");
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<QString>("maximum");
+    QTest::addColumn<int>("start");
+    QTest::newRow("limit on Schedule 7") << "rrsp_child_care_on" << Edit() << "15000" << 5000;
+    // Transfers are deducted beyond the limit: the row starts at the whole deduction.
+    QTest::newRow("transfers above the limit") << "rrsp_child_care_on" << Edit([](QJsonObject& root) {
+        QJsonObject taxpayer = root.value("taxpayer").toObject();
+        QJsonArray forms = taxpayer.value("forms").toArray();
+        for (int i = 0; i < forms.size(); ++i) {
+            QJsonObject form = forms[i].toObject();
+            if (form.value("type").toInt() != 7) continue;
+            QJsonObject fields = form.value("fields").toObject();
+            fields.insert("rrsp_deduction_limit", 2000);
+            fields.insert("transfers", 4000);
+            form.insert("fields", fields);
+            forms[i] = form;
+        }
+        taxpayer.insert("forms", forms);
+        root.insert("taxpayer", taxpayer);
+    }) << "5000" << 5000;
+    QTest::newRow("deduction typed on the T1, no Schedule 7") << "employee_t4_on" << Edit([](QJsonObject& root) {
+        QJsonObject taxpayer = root.value("taxpayer").toObject();
+        QJsonObject t1 = taxpayer.value("t1").toObject();
+        t1.insert("lines", QJsonObject{{"20800", 3000}});
+        taxpayer.insert("t1", t1);
+        root.insert("taxpayer", taxpayer);
+    }) << "3000" << 3000;
+}
+
+void TaxPlanningTest::rrspRowStartsAtTheDeductionClaimed()
+{
+    QFETCH(QString, scenario);
+    QFETCH(Edit, edit);
+    QFETCH(QString, maximum);
+    QFETCH(int, start);
+    auto family = builtScenario(scenario, edit);
+    QVERIFY(family);
+    QCOMPARE(t1Line(family.get(), "20800"), double(start));
+    DlgTaxPlanning dialog(family.get(), nullptr);
+    QCOMPARE(maximumBox(&dialog, "RRSP")->text(), maximum);
+    QCOMPARE(slider(&dialog, "RRSP")->value(), start);
+    const QStringList before = resultLines(&dialog, 2);
+    QCOMPARE(resultLines(&dialog, 1), before);
+
+    // Another row's steps recalculate the copy with the RRSP row as it stands.
+    typeMaximum(&dialog, "Income", "1000");
+    QTest::keyClick(slider(&dialog, "Income"), Qt::Key_End);
+    QCOMPARE(t1Line(family.get(), "20800"), double(start));
+    QTest::keyClick(slider(&dialog, "Income"), Qt::Key_Home);
+    QCOMPARE(t1Line(family.get(), "20800"), double(start));
     QCOMPARE(resultLines(&dialog, 1), before);
 }
 
