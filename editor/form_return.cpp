@@ -225,6 +225,12 @@ int Form_Return::saveReturnFile(CString& path, bool backup)
     QString target;
     getFilepath(target);
     path = target;
+    // A return never saved has no file: its path would name the root folder,
+    // and its backup a stray file there.
+    if (!hasFileToSave()) {
+        saveLeftPaneSize();
+        return 1;
+    }
 
     // Both files are replaced only once every byte is written, so a save cut
     // short leaves the copy on disk as it was.

@@ -47,7 +47,8 @@ public:
     bool hasFileToSave() const;
     void getFilepath(QString& path) const;
     // 0 when the file was written whole; 1 when it was not (the file on disk
-    // is then as it was), 2 when the file was written but its backup was not.
+    // is then as it was) or the return has no file yet, 2 when the file was
+    // written but its backup was not.
     int saveReturnFile(CString& path, bool backup);
     int saveReturnFile(bool backup);
     // What the user is told when the return file could not be written.

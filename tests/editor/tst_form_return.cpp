@@ -72,6 +72,7 @@ private slots:
     void opensOnTheReturnItHolds_data();
     void opensOnTheReturnItHolds();
     void leftPaneWidthSetting();
+    void untitledSaveWritesNothing();
 
 private:
     QString scenarioFile(const QString& scenario, const QString& name,
@@ -517,6 +518,32 @@ void FormReturnTest::opensOnTheReturnItHolds()
     QVERIFY(editor.currentForm());
     QCOMPARE(int(editor.currentForm()->getType()), shown);
     QVERIFY(editor.formTabs()->count() > 0);
+}
+
+void FormReturnTest::untitledSaveWritesNothing()
+{
+    // A return never saved has no file: the filing road still asks it to save.
+    std::unique_ptr<CFamilyTaxData> family = builtScenario("employee_t4_on");
+    QVERIFY(family);
+    struct : EditorHost {
+        void showReturnResultInStatus(const CString&) override {}
+        void setupContextMenu(int, QMenu*) override {}
+    } host;
+    CT1AppConfig& config = TabWndApp::getMainApp()->config();
+    const int saveBackup = config.m_SaveBackup;
+    config.m_SaveBackup = 1;
+    // Where a backup of "no folder, no name" would land.
+    const QString stray = QDir::rootPath() + QStringLiteral("_backup.");
+    QFile::remove(stray);
+    Form_Return editor(nullptr, family.release(), &host, nullptr, 1, -1, 12);
+    CString path;
+    const int result = editor.saveReturnFile(path, true);
+    const bool strayWritten = QFile::exists(stray);
+    QFile::remove(stray);
+    config.m_SaveBackup = saveBackup;
+    QCOMPARE(result, 1);
+    QVERIFY(!strayWritten);
+    QCOMPARE(editor.getTitle(), QStringLiteral("Untitled (unsaved)"));
 }
 
 QUILLMERE_APP_TEST_MAIN(FormReturnTest)
