@@ -262,6 +262,11 @@ QString Form_Return::saveFailedText(const QString& path)
         .arg(QDir::toNativeSeparators(path));
 }
 
+QString Form_Return::backupFailedText(const QString& path)
+{
+    return QStringLiteral("The return file %1 was saved, but its backup could not be written.").arg(path);
+}
+
 int Form_Return::saveReturnFile(bool backup)
 {
     CString path;
@@ -281,10 +286,14 @@ bool Form_Return::onCloseReturn(CString& path)
             this, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         if (pressed == QMessageBox::Yes) {
             // Closing after a failed save would drop the changes it was to keep.
-            if (saveReturnFile(path, true) == 1) {
+            const int saved = saveReturnFile(path, true);
+            if (saved == 1) {
                 TabWndApp::gAppInformation(saveFailedText(path.toQString()), this);
                 return false;
             }
+            // The return is on disk, so the editor may go; the user must
+            // still learn that the copy asked for was not made.
+            if (saved == 2) TabWndApp::gAppInformation(backupFailedText(path.toQString()), this);
         } else if (pressed != QMessageBox::No) {
             return false;
         }

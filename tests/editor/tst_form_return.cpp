@@ -73,6 +73,7 @@ private slots:
     void opensOnTheReturnItHolds();
     void leftPaneWidthSetting();
     void untitledSaveWritesNothing();
+    void closeSavesAndTellsOfALostBackup();
 
 private:
     QString scenarioFile(const QString& scenario, const QString& name,
@@ -544,6 +545,35 @@ void FormReturnTest::untitledSaveWritesNothing()
     QCOMPARE(result, 1);
     QVERIFY(!strayWritten);
     QCOMPARE(editor.getTitle(), QStringLiteral("Untitled (unsaved)"));
+}
+
+void FormReturnTest::closeSavesAndTellsOfALostBackup()
+{
+    QString path = scenarioFile("employee_t4_on", "closing.r21");
+    // A folder where the backup goes: the return is saved, its backup cannot be.
+    QVERIFY(QDir(m_dir.path()).mkpath("closing_backup.r21"));
+    CT1AppConfig& config = TabWndApp::getMainApp()->config();
+    const int saveBackup = config.m_SaveBackup;
+    config.m_SaveBackup = 1;
+    Window w = activeMainWindow();
+    Prompt::Scripted prompts;
+    Form_Return* editor = openInEditor(w.get(), path);
+    QVERIFY(editor);
+    editor->familyData()->taxpayer()->t1()->setString("first_name", "Ngozi");
+    QVERIFY(editor->isChanged());
+    prompts.press(Prompt::Yes);
+    w->findChild<QAction*>(QStringLiteral("actionClose_Return"))->trigger();
+    config.m_SaveBackup = saveBackup;
+    const QStringList texts = prompts.texts();
+    QCOMPARE(texts.size(), 2);
+    QVERIFY(texts.at(0).startsWith("Do you want to save changed data"));
+    QVERIFY2(texts.at(1).contains("backup could not be written") && texts.at(1).contains("closing.r21"),
+             qPrintable(texts.at(1)));
+    // The return itself was saved, so the editor closed.
+    QVERIFY(openEditors(w.get()).isEmpty());
+    const auto reread = readCalculated(path);
+    QVERIFY(reread);
+    QCOMPARE(reread->taxpayer()->t1()->getString("first_name"), CString("Ngozi"));
 }
 
 QUILLMERE_APP_TEST_MAIN(FormReturnTest)
