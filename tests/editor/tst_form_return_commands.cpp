@@ -471,6 +471,12 @@ void FormReturnCommandsTest::formOrder()
     QFETCH(bool, accept);
     QFETCH(QList<int>, order);
     Prompt::Scripted prompts;
+    // Shown and active as a user has it: the dialog then opens with the focus
+    // in its list, which makes the first row current without selecting it.
+    m_window->show();
+    m_window->activateWindow();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     Form_Return* editor = open(kCoupled);
     QVERIFY(editor);
     IndividualTaxData* taxpayer = editor->familyData()->taxpayer();
@@ -487,7 +493,9 @@ void FormReturnCommandsTest::formOrder()
     QVERIFY(listed.size() >= 3);
 
     whenModal([&](QDialog* dialog) {
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
         auto* list = dialog->findChild<QListWidget*>("listFormsWgt");
+        QTRY_VERIFY(list->hasFocus());
         QCOMPARE(list->count(), int(listed.size()));
         if (row >= 0) list->setCurrentRow(qMin(row, list->count() - 1));
         for (const QString& move : moves)
