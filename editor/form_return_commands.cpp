@@ -251,10 +251,27 @@ void Form_Return::changeFormsOrder()
 {
     IndividualTaxData* person = m_data->getCurIndvTaxData();
     if (!person) return;
+    FolderView* tree = ui->treeFolderView;
+    QTreeWidgetItem* selected = tree->getSelected();
+    void* selectedRecord =
+        selected && selected->parent() == tree->formsRoot() ? static_cast<TreeItem*>(selected)->getItemData() : nullptr;
     DlgChangeFormOrder dialog(person, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    ui->treeFolderView->SyncFromFormData();
-    ui->treeFolderView->SyncSlipsNotesName();
+    tree->SyncFromFormData();
+    tree->SyncSlipsNotesName();
+    // The resync reuses the items row by row, so the selection would stay on
+    // its row and name another form than the one shown, and the form
+    // commands act on the selection: it follows its form (the same record,
+    // only moved), which is shown already.
+    if (!selectedRecord) return;
+    for (int i = 0; i < tree->formsRoot()->childCount(); ++i) {
+        auto* item = static_cast<TreeItem*>(tree->formsRoot()->child(i));
+        if (item->getItemData() != selectedRecord) continue;
+        m_busy = true;
+        tree->setCurrentItem(item);
+        m_busy = false;
+        return;
+    }
 }
 
 void Form_Return::taxReturnChangeProvince()

@@ -491,6 +491,11 @@ void FormReturnCommandsTest::formOrder()
     for (STRUCT_FORMDATA_ITEM_2004* item : before)
         if (!unlisted(item)) listed.push_back(item);
     QVERIFY(listed.size() >= 3);
+    // The form the user looks at is the one the dialog moves.
+    STRUCT_FORMDATA_ITEM_2004* shown = listed[size_t(qBound(0, row, int(listed.size()) - 1))];
+    QVERIFY(select<STRUCT_FORMDATA_ITEM_2004>(editor->folderView(), editor->folderView()->formsRoot(),
+                                              [shown](STRUCT_FORMDATA_ITEM_2004* r) { return r == shown; }));
+    QCOMPARE(editor->currentForm(), shown->object);
 
     whenModal([&](QDialog* dialog) {
         QVERIFY(QTest::qWaitForWindowActive(dialog));
@@ -523,6 +528,12 @@ void FormReturnCommandsTest::formOrder()
     }
     for (int i = 0; i < editor->folderView()->formsRoot()->childCount(); ++i)
         QVERIFY(names.contains(editor->folderView()->formsRoot()->child(i)->text(0)));
+    // The selection stays on the form shown, wherever it moved: the form
+    // commands act on the selection.
+    QCOMPARE(editor->currentForm(), shown->object);
+    auto* selected = static_cast<TreeItemForm*>(editor->folderView()->getSelected());
+    QVERIFY(selected);
+    QCOMPARE(selected->getData_FormInfo(), shown);
     QCOMPARE(prompts.texts(), QStringList());
 }
 
