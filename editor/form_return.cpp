@@ -430,10 +430,34 @@ void Form_Return::onSignalCalc(CTaxData_Form* form, CField*)
     if (changed == 0 && m_data->GetCountOfForm(0) == before)
         ui->treeFolderView->SyncFormsName();
     else
-        ui->treeFolderView->SyncFromFormData();
+        resyncForms();
     ui->treeFolderView->SyncSlipsNotesName();
     QString status;
     refreshReturnStatus(status);
+}
+
+void Form_Return::resyncForms()
+{
+    FolderView* tree = ui->treeFolderView;
+    tree->SyncFromFormData();
+    // The resync reuses the items row by row: when a form above the one shown
+    // went or moved, the selection stays on its row and names another form,
+    // and the form commands act on the selection. It follows the form shown,
+    // whose pages stay as they are.
+    if (!m_curForm || m_curForm->getItemKind() != FROM_FORM) return;
+    QTreeWidgetItem* root = tree->formsRoot();
+    for (int i = 0; i < root->childCount(); ++i) {
+        auto* item = static_cast<TreeItemForm*>(root->child(i));
+        STRUCT_FORMDATA_ITEM_2004* record = item->getData_FormInfo();
+        if (!record || record->object != m_curForm) continue;
+        if (tree->currentItem() != item) {
+            const bool busy = m_busy;
+            m_busy = true;
+            tree->setCurrentItem(item);
+            m_busy = busy;
+        }
+        return;
+    }
 }
 
 void Form_Return::saveCurFormDataToDoc()
@@ -455,7 +479,7 @@ void Form_Return::syncFolderView(bool forms, bool slips)
 {
     FolderView* tree = ui->treeFolderView;
     if (forms)
-        tree->SyncFromFormData();
+        resyncForms();
     else
         tree->SyncFormsName();
     if (slips) {

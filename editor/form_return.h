@@ -174,6 +174,8 @@ private:
     CTaxData_Form* selectedObject(int kind) const;
     // Pages whose item a command removed go; the others show the data again.
     void afterReturnChanged();
+    // Resyncs the Tax Forms branch and keeps the form shown selected.
+    void resyncForms();
 
     QString m_actionName;
     Ui::Form_Return* ui;

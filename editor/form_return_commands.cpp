@@ -75,7 +75,7 @@ void Form_Return::addTaxForm()
         return;
     }
     onSignalCalc(nullptr, nullptr);
-    ui->treeFolderView->SyncFromFormData();
+    resyncForms();
     ui->treeFolderView->SyncSlipsNotesName();
 }
 
@@ -120,7 +120,7 @@ void Form_Return::shareSelectedForm()
     m_data->ShareTaxFormWithSpouse(form, 0);
     m_data->Calculate(FROM_FORM, form);
     afterReturnChanged();
-    ui->treeFolderView->SyncFromFormData();
+    resyncForms();
     ui->treeFolderView->SyncSlipsNotesName();
     tell(kShared, window());
 }
@@ -156,7 +156,7 @@ void Form_Return::shareSelectedSlip()
     const int changed = m_data->Calculate(FROM_SLIP, slip);
     afterReturnChanged();
     if (changed != 0)
-        ui->treeFolderView->SyncFromFormData();
+        resyncForms();
     else
         ui->treeFolderView->SyncFormsName();
     ui->treeFolderView->SyncFromSlipData();
@@ -234,7 +234,7 @@ void Form_Return::removeSelected()
     const int changed = m_data->Calculate(FROM_WHOLE_RETURN, nullptr);
     afterReturnChanged();
     if (formRemoved || changed != 0)
-        tree->SyncFromFormData();
+        resyncForms();
     else
         tree->SyncFormsName();
     if (slipRemoved)
@@ -251,27 +251,10 @@ void Form_Return::changeFormsOrder()
 {
     IndividualTaxData* person = m_data->getCurIndvTaxData();
     if (!person) return;
-    FolderView* tree = ui->treeFolderView;
-    QTreeWidgetItem* selected = tree->getSelected();
-    void* selectedRecord =
-        selected && selected->parent() == tree->formsRoot() ? static_cast<TreeItem*>(selected)->getItemData() : nullptr;
     DlgChangeFormOrder dialog(person, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    tree->SyncFromFormData();
-    tree->SyncSlipsNotesName();
-    // The resync reuses the items row by row, so the selection would stay on
-    // its row and name another form than the one shown, and the form
-    // commands act on the selection: it follows its form (the same record,
-    // only moved), which is shown already.
-    if (!selectedRecord) return;
-    for (int i = 0; i < tree->formsRoot()->childCount(); ++i) {
-        auto* item = static_cast<TreeItem*>(tree->formsRoot()->child(i));
-        if (item->getItemData() != selectedRecord) continue;
-        m_busy = true;
-        tree->setCurrentItem(item);
-        m_busy = false;
-        return;
-    }
+    resyncForms();
+    ui->treeFolderView->SyncSlipsNotesName();
 }
 
 void Form_Return::taxReturnChangeProvince()
@@ -294,7 +277,7 @@ void Form_Return::taxReturnChangeProvince()
     m_data->Calculate(FROM_FORM, nullptr);
     // Forms of the old province may be gone with their pages.
     afterReturnChanged();
-    ui->treeFolderView->SyncFromFormData();
+    resyncForms();
     ui->treeFolderView->SyncFromSlipData();
     tell("Tax return file is changed to the new province, you need to save file the confirm the changes.", this);
 }

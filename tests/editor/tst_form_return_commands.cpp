@@ -129,6 +129,7 @@ private slots:
     void formOrder();
     void changeProvince_data();
     void changeProvince();
+    void provinceChangeKeepsTheShownFormSelected();
     void deCouple_data();
     void deCouple();
 
@@ -592,6 +593,39 @@ void FormReturnCommandsTest::changeProvince()
     QCOMPARE(data->taxpayer()->getMainProvince(), taxpayerAfter);
     QCOMPARE(data->spouse()->getMainProvince(), spouseAfter);
     QCOMPARE(editor->folderView()->formsRoot()->childCount(), int(data->taxpayer()->forms().size()) - 1);
+}
+
+void FormReturnCommandsTest::provinceChangeKeepsTheShownFormSelected()
+{
+    Prompt::Scripted prompts;
+    // A non-resident's return holds Schedule A/B, which the move to a
+    // province removes from above the form shown.
+    m_path = scenarioFileIn(m_dir->path(), kSingle, "nonresident.r21",
+                            [](QJsonObject& root) { root.insert("province", 14); });
+    Form_Return* editor = openInEditor(m_window.get(), m_path);
+    QVERIFY(editor);
+    quickAdd("btnAddT2125");
+    quickAdd("btnAddT776");
+    IndividualTaxData* taxpayer = editor->familyData()->taxpayer();
+    QVERIFY(formOf(taxpayer, FormType::ScheduleAB));
+    QVERIFY(selectForm(editor, FormType::T2125));
+    CTaxData_Form* shown = editor->currentForm();
+    QCOMPARE(shown, formOf(taxpayer, FormType::T2125)->object);
+    whenModal([](QDialog* dialog) {
+        auto* wizard = qobject_cast<QWizard*>(dialog);
+        QVERIFY(wizard);
+        auto* combo = wizard->currentPage()->findChild<QComboBox*>("fld_NewTaxProv");
+        combo->setCurrentIndex(combo->findData(9));
+        QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
+    });
+    trigger("actionChange_Tax_Province");
+    QCOMPARE(taxpayer->getMainProvince(), 9);
+    QVERIFY(!formOf(taxpayer, FormType::ScheduleAB));
+    QCOMPARE(editor->currentForm(), shown);
+    auto* selected = static_cast<TreeItemForm*>(editor->folderView()->getSelected());
+    QVERIFY(selected);
+    QCOMPARE(selected->getData_FormInfo()->object, shown);
+    QCOMPARE(selected->text(0), QStringLiteral("T2125"));
 }
 
 // ------------------------------------------------------------ de-coupling
