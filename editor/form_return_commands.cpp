@@ -189,10 +189,15 @@ void Form_Return::removeSelected()
     CTaxData_Form* object = selectedObject(kind);
     if (!object) return;
 
-    // Taking the tree item out moves the selection: nothing is shown meanwhile.
+    // Taking the tree item out moves the selection to its neighbour: nothing
+    // is shown meanwhile, and nothing stays selected after, since a selected
+    // item that is not shown would not show on a click, and the resync below
+    // (a removed form may take a companion form with it) would move it again
+    // and show what it lands on.
     auto takeOut = [this, tree] {
         m_busy = true;
         const bool taken = tree->removeSelected();
+        if (taken) tree->setCurrentItem(nullptr);
         m_busy = false;
         if (taken) destroyFormTabs();
         return taken;

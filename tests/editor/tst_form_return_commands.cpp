@@ -386,6 +386,7 @@ void FormReturnCommandsTest::remove_data()
                                                "for other tax slips/forms."}
                                 << false;
     QTest::newRow("shown T2125") << "T2125" << 0 << QStringList() << true;
+    QTest::newRow("shown Schedule 11, its provincial form with it") << "Schedule 11" << 0 << QStringList() << true;
     QTest::newRow("shared slip, No") << "shared T5" << int(Prompt::No) << QStringList{slipQuestion} << false;
     QTest::newRow("shared slip, Yes") << "shared T5" << int(Prompt::Yes) << QStringList{slipQuestion} << true;
     QTest::newRow("note") << "note" << 0 << QStringList() << true;
@@ -414,6 +415,13 @@ void FormReturnCommandsTest::remove()
         // The form is shown while it is removed.
         QCOMPARE(editor->currentForm(), formOf(taxpayer, FormType::T2125)->object);
         count = [&] { return countOf(taxpayer, FormType::T2125); };
+    } else if (item == "Schedule 11") {
+        // Its provincial companion comes after it and goes with it.
+        quickAdd("btnAddSch11");
+        QCOMPARE(countOf(taxpayer, FormType::ONS11), 1);
+        QVERIFY(selectForm(editor, FormType::Schedule11));
+        QCOMPARE(editor->currentForm(), formOf(taxpayer, FormType::Schedule11)->object);
+        count = [&] { return countOf(taxpayer, FormType::Schedule11) + countOf(taxpayer, FormType::ONS11); };
     } else if (item == "shared T5") {
         trigger("actionAdd_T5_slip");
         QVERIFY(selectSlip(editor, SlipType::T5));
@@ -430,12 +438,12 @@ void FormReturnCommandsTest::remove()
         count = [&] { return int(taxpayer->notes().size()); };
     }
     const int before = count();
-    QCOMPARE(before, 1);
+    QCOMPARE(before, item == "Schedule 11" ? 2 : 1);
     if (answer) prompts.press(answer);
     trigger(action);
     QCOMPARE(prompts.texts(), texts);
     QCOMPARE(prompts.pending(), 0);
-    QCOMPARE(count(), removed ? 0 : 1);
+    QCOMPARE(count(), removed ? 0 : before);
     if (item == "shared T5") {
         // The spouse keeps the copy; it is un-shared only when the slip went.
         STRUCT_SLIPDATA_ITEM_2004* theirs = slipOf(data->spouse(), SlipType::T5);
@@ -444,7 +452,13 @@ void FormReturnCommandsTest::remove()
         if (!removed) QVERIFY(slipOf(taxpayer, SlipType::T5)->sharedId > 0);
         QCOMPARE(tree->slipsRoot()->childCount(), int(taxpayer->slips().size()));
     }
-    if (item == "T2125" || item == "note") QVERIFY(editor->pages().empty());
+    if (item == "T2125" || item == "Schedule 11" || item == "note") {
+        // The item shown went: nothing is shown, and nothing is selected
+        // that a click could not show.
+        QVERIFY(editor->pages().empty());
+        QVERIFY(!editor->currentForm());
+        QVERIFY(!tree->getSelected());
+    }
     QCOMPARE(tree->formsRoot()->childCount() > 0, true);
 }
 
