@@ -512,6 +512,9 @@ void Form_Return::forwardTaxFormThere(ENUMTYPE_FORM type)
     ui->treeFolderView->SyncFromFormData();
     ui->treeFolderView->SyncSlipsNotesName();
     ui->treeFolderView->ShowItem(FROM_FORM, item->uniqueId);
+    // An item already current fires no selection change (the first form is
+    // selected at opening while the T1 shows): the form is shown here then.
+    if (item->object && m_curForm != item->object) showTaxForm(0, item->object);
 }
 
 bool Form_Return::getFedStringClaimed(int number, CString& value) const

@@ -2,6 +2,8 @@
 // recalculates the whole return, a typed amount reaches the file, the person
 // switch, the help pages, and the events the form pages post.
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 #include <QComboBox>
@@ -322,20 +324,37 @@ void FormReturnTest::removedTabsForgetTheForm()
 void FormReturnTest::forwardEdit_data()
 {
     QTest::addColumn<int>("answer");
-    QTest::newRow("yes") << int(Prompt::Yes);
-    QTest::newRow("no") << int(Prompt::No);
+    QTest::addColumn<bool>("heldFirst"); // the form is held, first in the tree (so selected at opening)
+    QTest::newRow("yes") << int(Prompt::Yes) << false;
+    QTest::newRow("no") << int(Prompt::No) << false;
+    QTest::newRow("yes, held first") << int(Prompt::Yes) << true;
 }
 
 void FormReturnTest::forwardEdit()
 {
     QFETCH(int, answer);
-    QString path = scenarioFile("employee_t4_on", "forward.r21");
+    QFETCH(bool, heldFirst);
+    constexpr int kSchedule9 = 9;
+    QString path = QDir(m_dir.path()).filePath("forward.r21");
+    {
+        std::unique_ptr<CFamilyTaxData> family = builtScenario("employee_t4_on");
+        QVERIFY(family);
+        if (heldFirst) {
+            QVERIFY(family->taxpayer()->NewFormDataItem(kSchedule9, 0, true, 0, true));
+            auto& forms = family->taxpayer()->forms();
+            std::rotate(forms.begin(), std::prev(forms.end()), forms.end());
+            QCOMPARE(forms.front()->formType, kSchedule9);
+        }
+        QVERIFY(family->saveToFile(CString(path)));
+        family->FreeData();
+    }
     Window w = activeMainWindow();
     Prompt::Scripted prompts;
     Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
-    constexpr int kSchedule9 = 9;
-    QVERIFY(!editor->familyData()->HasForm(kSchedule9));
+    QCOMPARE(editor->familyData()->HasForm(kSchedule9), heldFirst);
+    // The editor opens on the T1, whatever the tree selected.
+    QCOMPARE(editor->currentForm(), editor->familyData()->taxpayer()->t1());
     prompts.press(answer);
     EventForwardEdit event(kSchedule9);
     QVERIFY(QCoreApplication::sendEvent(editor, &event));
