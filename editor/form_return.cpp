@@ -116,6 +116,11 @@ Form_Return::Form_Return(QFileInfo* file, CFamilyTaxData* data, EditorHost* host
         showTaxForm(0, t1);
     else if (CTaxData_Form* t1159 = m_data->GetFormData(kT1159, false))
         showTaxForm(0, t1159);
+    // The tree names what is shown, not the first form when that is another
+    // one (forms reordered, a T1159 return) or none is shown: the form
+    // commands act on the selection, and a selected item shows nothing on a
+    // click.
+    if (!selectShownForm()) ui->treeFolderView->setCurrentItem(nullptr);
 
     m_snapshot = new CFamilyTaxData(m_data->mode());
     *m_snapshot = *m_data;
@@ -438,26 +443,32 @@ void Form_Return::onSignalCalc(CTaxData_Form* form, CField*)
 
 void Form_Return::resyncForms()
 {
-    FolderView* tree = ui->treeFolderView;
-    tree->SyncFromFormData();
+    ui->treeFolderView->SyncFromFormData();
     // The resync reuses the items row by row: when a form above the one shown
     // went or moved, the selection stays on its row and names another form,
-    // and the form commands act on the selection. It follows the form shown,
-    // whose pages stay as they are.
-    if (!m_curForm || m_curForm->getItemKind() != FROM_FORM) return;
+    // and the form commands act on the selection.
+    selectShownForm();
+}
+
+bool Form_Return::selectShownForm()
+{
+    if (!m_curForm || m_curForm->getItemKind() != FROM_FORM) return false;
+    FolderView* tree = ui->treeFolderView;
     QTreeWidgetItem* root = tree->formsRoot();
     for (int i = 0; i < root->childCount(); ++i) {
         auto* item = static_cast<TreeItemForm*>(root->child(i));
         STRUCT_FORMDATA_ITEM_2004* record = item->getData_FormInfo();
         if (!record || record->object != m_curForm) continue;
         if (tree->currentItem() != item) {
+            // Its pages are shown already: they stay as they are.
             const bool busy = m_busy;
             m_busy = true;
             tree->setCurrentItem(item);
             m_busy = busy;
         }
-        return;
+        return true;
     }
+    return false;
 }
 
 void Form_Return::saveCurFormDataToDoc()

@@ -176,6 +176,9 @@ private:
     void afterReturnChanged();
     // Resyncs the Tax Forms branch and keeps the form shown selected.
     void resyncForms();
+    // Selects the tree item of the form shown, its pages left as they are;
+    // false when no listed form is shown.
+    bool selectShownForm();
 
     QString m_actionName;
     Ui::Form_Return* ui;

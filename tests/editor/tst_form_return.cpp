@@ -530,14 +530,19 @@ void FormReturnTest::opensOnTheReturnItHolds()
     QCOMPARE(editor.formDescription()->text(), QStringLiteral("Return opened"));
     QCOMPARE(editor.getTitle(), QStringLiteral("Untitled (unsaved)"));
     QCOMPARE(editor.action()->text(), QStringLiteral("Return 1 - Untitled (unsaved)"));
+    // The tree's selection names what is shown: the form commands act on it.
+    auto* selected = static_cast<TreeItemForm*>(editor.folderView()->getSelected());
     if (shown == 0) {
         QVERIFY(!editor.currentForm());
         QCOMPARE(editor.formTabs()->count(), 0);
+        QVERIFY(!selected);
         return;
     }
     QVERIFY(editor.currentForm());
     QCOMPARE(int(editor.currentForm()->getType()), shown);
     QVERIFY(editor.formTabs()->count() > 0);
+    QVERIFY(selected);
+    QCOMPARE(selected->getData_FormInfo()->object, editor.currentForm());
 }
 
 void FormReturnTest::untitledSaveWritesNothing()
