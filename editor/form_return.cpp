@@ -120,7 +120,7 @@ Form_Return::Form_Return(QFileInfo* file, CFamilyTaxData* data, EditorHost* host
     // one (forms reordered, a T1159 return) or none is shown: the form
     // commands act on the selection, and a selected item shows nothing on a
     // click.
-    if (!selectShownForm()) ui->treeFolderView->setCurrentItem(nullptr);
+    if (!selectShownItem()) ui->treeFolderView->setCurrentItem(nullptr);
 
     m_snapshot = new CFamilyTaxData(m_data->mode());
     *m_snapshot = *m_data;
@@ -447,18 +447,33 @@ void Form_Return::resyncForms()
     // The resync reuses the items row by row: when a form above the one shown
     // went or moved, the selection stays on its row and names another form,
     // and the form commands act on the selection.
-    selectShownForm();
+    selectShownItem();
 }
 
-bool Form_Return::selectShownForm()
+bool Form_Return::selectShownItem()
 {
-    if (!m_curForm || m_curForm->getItemKind() != FROM_FORM) return false;
+    if (!m_curForm) return false;
     FolderView* tree = ui->treeFolderView;
-    QTreeWidgetItem* root = tree->formsRoot();
+    QTreeWidgetItem* root = nullptr;
+    CTaxData_Form* (*objectOf)(void*) = nullptr;
+    switch (m_curForm->getItemKind()) {
+    case FROM_FORM:
+        root = tree->formsRoot();
+        objectOf = [](void* r) { return static_cast<STRUCT_FORMDATA_ITEM_2004*>(r)->object; };
+        break;
+    case FROM_SLIP:
+        root = tree->slipsRoot();
+        objectOf = [](void* r) { return static_cast<STRUCT_SLIPDATA_ITEM_2004*>(r)->object; };
+        break;
+    case FROM_NOTE:
+        root = tree->notesRoot();
+        objectOf = [](void* r) { return static_cast<STRUCT_NOTEDATA_ITEM_2004*>(r)->object; };
+        break;
+    default: return false;
+    }
     for (int i = 0; i < root->childCount(); ++i) {
-        auto* item = static_cast<TreeItemForm*>(root->child(i));
-        STRUCT_FORMDATA_ITEM_2004* record = item->getData_FormInfo();
-        if (!record || record->object != m_curForm) continue;
+        auto* item = static_cast<TreeItem*>(root->child(i));
+        if (!item->getItemData() || objectOf(item->getItemData()) != m_curForm) continue;
         if (tree->currentItem() != item) {
             // Its pages are shown already: they stay as they are.
             const bool busy = m_busy;
@@ -499,6 +514,9 @@ void Form_Return::syncFolderView(bool forms, bool slips)
     } else {
         tree->SyncSlipsNotesName();
     }
+    // Items removed from outside (the auto-fill replaces its slips) move the
+    // rows: the selection stays with what is shown.
+    selectShownItem();
 }
 
 void Form_Return::refreshReturnStatus(QString& status)

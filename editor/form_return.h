@@ -176,9 +176,9 @@ private:
     void afterReturnChanged();
     // Resyncs the Tax Forms branch and keeps the form shown selected.
     void resyncForms();
-    // Selects the tree item of the form shown, its pages left as they are;
-    // false when no listed form is shown.
-    bool selectShownForm();
+    // Selects the tree item of the form, slip or note shown, its pages left
+    // as they are; false when no listed item is shown.
+    bool selectShownItem();
 
     QString m_actionName;
     Ui::Form_Return* ui;

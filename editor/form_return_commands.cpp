@@ -307,7 +307,7 @@ void Form_Return::deCoupleReturn()
     ui->treeFolderView->populate(m_data);
     ui->treeFolderView->ShowItem(FROM_FORM, 0);
     if (CTaxData_Form* t1 = m_data->GetFormData(FormType::T1, false)) showTaxForm(0, t1);
-    if (!selectShownForm()) ui->treeFolderView->setCurrentItem(nullptr);
+    if (!selectShownItem()) ui->treeFolderView->setCurrentItem(nullptr);
     setFilepath(nullptr);
     m_busy = false;
     QString status;

@@ -76,6 +76,7 @@ private slots:
     void leftPaneWidthSetting();
     void untitledSaveWritesNothing();
     void closeSavesAndTellsOfALostBackup();
+    void outsideRemovalKeepsTheShownSlipSelected();
 
 private:
     QString scenarioFile(const QString& scenario, const QString& name,
@@ -598,6 +599,30 @@ void FormReturnTest::closeSavesAndTellsOfALostBackup()
     const auto reread = readCalculated(path);
     QVERIFY(reread);
     QCOMPARE(reread->taxpayer()->t1()->getString("first_name"), CString("Ngozi"));
+}
+
+void FormReturnTest::outsideRemovalKeepsTheShownSlipSelected()
+{
+    // The auto-fill removes slips, then asks the editor to resync its tree.
+    QString path = scenarioFile("retired_couple_pension_split_on", "outside.r21");
+    Window w = activeMainWindow();
+    Prompt::Scripted prompts;
+    Form_Return* editor = openInEditor(w.get(), path);
+    QVERIFY(editor);
+    FolderView* tree = editor->folderView();
+    IndividualTaxData* taxpayer = editor->familyData()->taxpayer();
+    QCOMPARE(tree->slipsRoot()->childCount(), 3);
+    tree->setCurrentItem(tree->slipsRoot()->child(1));
+    CTaxData_Form* shown = editor->currentForm();
+    QCOMPARE(shown, (*std::next(taxpayer->slips().begin()))->object);
+
+    editor->familyData()->RemoveSlipData(taxpayer->slips().front()->object);
+    editor->syncFolderView(true, true);
+    QCOMPARE(tree->slipsRoot()->childCount(), 2);
+    QCOMPARE(editor->currentForm(), shown);
+    auto* selected = static_cast<TreeItem*>(tree->getSelected());
+    QVERIFY(selected);
+    QCOMPARE(static_cast<STRUCT_SLIPDATA_ITEM_2004*>(selected->getItemData())->object, shown);
 }
 
 QUILLMERE_APP_TEST_MAIN(FormReturnTest)
