@@ -446,8 +446,9 @@ void Form_Return::resyncForms()
     ui->treeFolderView->SyncFromFormData();
     // The resync reuses the items row by row: when a form above the one shown
     // went or moved, the selection stays on its row and names another form,
-    // and the form commands act on the selection.
-    selectShownItem();
+    // and the form commands act on the selection. (Only the form branch is in
+    // step with the return here.)
+    if (m_curForm && m_curForm->getItemKind() == FROM_FORM) selectShownItem();
 }
 
 bool Form_Return::selectShownItem()
@@ -505,7 +506,7 @@ void Form_Return::syncFolderView(bool forms, bool slips)
 {
     FolderView* tree = ui->treeFolderView;
     if (forms)
-        resyncForms();
+        tree->SyncFromFormData();
     else
         tree->SyncFormsName();
     if (slips) {

@@ -177,7 +177,8 @@ private:
     // Resyncs the Tax Forms branch and keeps the form shown selected.
     void resyncForms();
     // Selects the tree item of the form, slip or note shown, its pages left
-    // as they are; false when no listed item is shown.
+    // as they are; false when no listed item is shown. The item's branch
+    // must be in step with the return: its records are read.
     bool selectShownItem();
 
     QString m_actionName;
