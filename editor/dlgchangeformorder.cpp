@@ -40,15 +40,23 @@ void DlgChangeFormOrder::swapRows(int from, int to)
     std::swap(m_order[size_t(from)], m_order[size_t(to)]);
 }
 
+int DlgChangeFormOrder::selectedRow() const
+{
+    // The list makes its first row current, unselected, as soon as it takes
+    // the focus: only a row the user selected may move.
+    const QList<QListWidgetItem*> selected = ui->listFormsWgt->selectedItems();
+    return selected.isEmpty() ? -1 : ui->listFormsWgt->row(selected.first());
+}
+
 void DlgChangeFormOrder::on_btnUp_clicked()
 {
-    const int row = ui->listFormsWgt->currentRow();
+    const int row = selectedRow();
     if (row > 0) swapRows(row, row - 1);
 }
 
 void DlgChangeFormOrder::on_btnDown_clicked()
 {
-    const int row = ui->listFormsWgt->currentRow();
+    const int row = selectedRow();
     if (row >= 0 && row < int(m_order.size()) - 1) swapRows(row, row + 1);
 }
 

@@ -28,6 +28,8 @@ private slots:
 
 private:
     void swapRows(int from, int to);
+    // The selected row, or -1.
+    int selectedRow() const;
 
     IndividualTaxData* m_person;
     std::vector<STRUCT_FORMDATA_ITEM_2004*> m_order;

@@ -116,6 +116,11 @@ Form_Return::Form_Return(QFileInfo* file, CFamilyTaxData* data, EditorHost* host
         showTaxForm(0, t1);
     else if (CTaxData_Form* t1159 = m_data->GetFormData(kT1159, false))
         showTaxForm(0, t1159);
+    // The tree names what is shown, not the first form when that is another
+    // one (forms reordered, a T1159 return) or none is shown: the form
+    // commands act on the selection, and a selected item shows nothing on a
+    // click.
+    if (!selectShownItem()) ui->treeFolderView->setCurrentItem(nullptr);
 
     m_snapshot = new CFamilyTaxData(m_data->mode());
     *m_snapshot = *m_data;
@@ -225,6 +230,12 @@ int Form_Return::saveReturnFile(CString& path, bool backup)
     QString target;
     getFilepath(target);
     path = target;
+    // A return never saved has no file: its path would name the root folder,
+    // and its backup a stray file there.
+    if (!hasFileToSave()) {
+        saveLeftPaneSize();
+        return 1;
+    }
 
     // Both files are replaced only once every byte is written, so a save cut
     // short leaves the copy on disk as it was.
@@ -256,6 +267,11 @@ QString Form_Return::saveFailedText(const QString& path)
         .arg(QDir::toNativeSeparators(path));
 }
 
+QString Form_Return::backupFailedText(const QString& path)
+{
+    return QStringLiteral("The return file %1 was saved, but its backup could not be written.").arg(path);
+}
+
 int Form_Return::saveReturnFile(bool backup)
 {
     CString path;
@@ -275,10 +291,14 @@ bool Form_Return::onCloseReturn(CString& path)
             this, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         if (pressed == QMessageBox::Yes) {
             // Closing after a failed save would drop the changes it was to keep.
-            if (saveReturnFile(path, true) == 1) {
+            const int saved = saveReturnFile(path, true);
+            if (saved == 1) {
                 TabWndApp::gAppInformation(saveFailedText(path.toQString()), this);
                 return false;
             }
+            // The return is on disk, so the editor may go; the user must
+            // still learn that the copy asked for was not made.
+            if (saved == 2) TabWndApp::gAppInformation(backupFailedText(path.toQString()), this);
         } else if (pressed != QMessageBox::No) {
             return false;
         }
@@ -415,10 +435,56 @@ void Form_Return::onSignalCalc(CTaxData_Form* form, CField*)
     if (changed == 0 && m_data->GetCountOfForm(0) == before)
         ui->treeFolderView->SyncFormsName();
     else
-        ui->treeFolderView->SyncFromFormData();
+        resyncForms();
     ui->treeFolderView->SyncSlipsNotesName();
     QString status;
     refreshReturnStatus(status);
+}
+
+void Form_Return::resyncForms()
+{
+    ui->treeFolderView->SyncFromFormData();
+    // The resync reuses the items row by row: when a form above the one shown
+    // went or moved, the selection stays on its row and names another form,
+    // and the form commands act on the selection. (Only the form branch is in
+    // step with the return here.)
+    if (m_curForm && m_curForm->getItemKind() == FROM_FORM) selectShownItem();
+}
+
+bool Form_Return::selectShownItem()
+{
+    if (!m_curForm) return false;
+    FolderView* tree = ui->treeFolderView;
+    QTreeWidgetItem* root = nullptr;
+    CTaxData_Form* (*objectOf)(void*) = nullptr;
+    switch (m_curForm->getItemKind()) {
+    case FROM_FORM:
+        root = tree->formsRoot();
+        objectOf = [](void* r) { return static_cast<STRUCT_FORMDATA_ITEM_2004*>(r)->object; };
+        break;
+    case FROM_SLIP:
+        root = tree->slipsRoot();
+        objectOf = [](void* r) { return static_cast<STRUCT_SLIPDATA_ITEM_2004*>(r)->object; };
+        break;
+    case FROM_NOTE:
+        root = tree->notesRoot();
+        objectOf = [](void* r) { return static_cast<STRUCT_NOTEDATA_ITEM_2004*>(r)->object; };
+        break;
+    default: return false;
+    }
+    for (int i = 0; i < root->childCount(); ++i) {
+        auto* item = static_cast<TreeItem*>(root->child(i));
+        if (!item->getItemData() || objectOf(item->getItemData()) != m_curForm) continue;
+        if (tree->currentItem() != item) {
+            // Its pages are shown already: they stay as they are.
+            const bool busy = m_busy;
+            m_busy = true;
+            tree->setCurrentItem(item);
+            m_busy = busy;
+        }
+        return true;
+    }
+    return false;
 }
 
 void Form_Return::saveCurFormDataToDoc()
@@ -449,6 +515,9 @@ void Form_Return::syncFolderView(bool forms, bool slips)
     } else {
         tree->SyncSlipsNotesName();
     }
+    // Items removed from outside (the auto-fill replaces its slips) move the
+    // rows: the selection stays with what is shown.
+    selectShownItem();
 }
 
 void Form_Return::refreshReturnStatus(QString& status)
@@ -473,6 +542,9 @@ void Form_Return::forwardTaxFormThere(ENUMTYPE_FORM type)
     ui->treeFolderView->SyncFromFormData();
     ui->treeFolderView->SyncSlipsNotesName();
     ui->treeFolderView->ShowItem(FROM_FORM, item->uniqueId);
+    // An item already current fires no selection change (the first form is
+    // selected at opening while the T1 shows): the form is shown here then.
+    if (item->object && m_curForm != item->object) showTaxForm(0, item->object);
 }
 
 bool Form_Return::getFedStringClaimed(int number, CString& value) const

@@ -47,11 +47,14 @@ public:
     bool hasFileToSave() const;
     void getFilepath(QString& path) const;
     // 0 when the file was written whole; 1 when it was not (the file on disk
-    // is then as it was), 2 when the file was written but its backup was not.
+    // is then as it was) or the return has no file yet, 2 when the file was
+    // written but its backup was not.
     int saveReturnFile(CString& path, bool backup);
     int saveReturnFile(bool backup);
     // What the user is told when the return file could not be written.
     static QString saveFailedText(const QString& path);
+    // What the user is told when the return file was written but its backup was not.
+    static QString backupFailedText(const QString& path);
     // The close prompts; true when the editor may close.
     bool onCloseReturn(CString& path);
     Q_INVOKABLE bool isChanged() const;
@@ -171,6 +174,12 @@ private:
     CTaxData_Form* selectedObject(int kind) const;
     // Pages whose item a command removed go; the others show the data again.
     void afterReturnChanged();
+    // Resyncs the Tax Forms branch and keeps the form shown selected.
+    void resyncForms();
+    // Selects the tree item of the form, slip or note shown, its pages left
+    // as they are; false when no listed item is shown. The item's branch
+    // must be in step with the return: its records are read.
+    bool selectShownItem();
 
     QString m_actionName;
     Ui::Form_Return* ui;

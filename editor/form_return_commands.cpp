@@ -75,7 +75,7 @@ void Form_Return::addTaxForm()
         return;
     }
     onSignalCalc(nullptr, nullptr);
-    ui->treeFolderView->SyncFromFormData();
+    resyncForms();
     ui->treeFolderView->SyncSlipsNotesName();
 }
 
@@ -120,7 +120,7 @@ void Form_Return::shareSelectedForm()
     m_data->ShareTaxFormWithSpouse(form, 0);
     m_data->Calculate(FROM_FORM, form);
     afterReturnChanged();
-    ui->treeFolderView->SyncFromFormData();
+    resyncForms();
     ui->treeFolderView->SyncSlipsNotesName();
     tell(kShared, window());
 }
@@ -156,7 +156,7 @@ void Form_Return::shareSelectedSlip()
     const int changed = m_data->Calculate(FROM_SLIP, slip);
     afterReturnChanged();
     if (changed != 0)
-        ui->treeFolderView->SyncFromFormData();
+        resyncForms();
     else
         ui->treeFolderView->SyncFormsName();
     ui->treeFolderView->SyncFromSlipData();
@@ -189,10 +189,15 @@ void Form_Return::removeSelected()
     CTaxData_Form* object = selectedObject(kind);
     if (!object) return;
 
-    // Taking the tree item out moves the selection: nothing is shown meanwhile.
+    // Taking the tree item out moves the selection to its neighbour: nothing
+    // is shown meanwhile, and nothing stays selected after, since a selected
+    // item that is not shown would not show on a click, and the resync below
+    // (a removed form may take a companion form with it) would move it again
+    // and show what it lands on.
     auto takeOut = [this, tree] {
         m_busy = true;
         const bool taken = tree->removeSelected();
+        if (taken) tree->setCurrentItem(nullptr);
         m_busy = false;
         if (taken) destroyFormTabs();
         return taken;
@@ -234,7 +239,7 @@ void Form_Return::removeSelected()
     const int changed = m_data->Calculate(FROM_WHOLE_RETURN, nullptr);
     afterReturnChanged();
     if (formRemoved || changed != 0)
-        tree->SyncFromFormData();
+        resyncForms();
     else
         tree->SyncFormsName();
     if (slipRemoved)
@@ -253,7 +258,7 @@ void Form_Return::changeFormsOrder()
     if (!person) return;
     DlgChangeFormOrder dialog(person, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    ui->treeFolderView->SyncFromFormData();
+    resyncForms();
     ui->treeFolderView->SyncSlipsNotesName();
 }
 
@@ -277,7 +282,7 @@ void Form_Return::taxReturnChangeProvince()
     m_data->Calculate(FROM_FORM, nullptr);
     // Forms of the old province may be gone with their pages.
     afterReturnChanged();
-    ui->treeFolderView->SyncFromFormData();
+    resyncForms();
     ui->treeFolderView->SyncFromSlipData();
     tell("Tax return file is changed to the new province, you need to save file the confirm the changes.", this);
 }
@@ -302,6 +307,7 @@ void Form_Return::deCoupleReturn()
     ui->treeFolderView->populate(m_data);
     ui->treeFolderView->ShowItem(FROM_FORM, 0);
     if (CTaxData_Form* t1 = m_data->GetFormData(FormType::T1, false)) showTaxForm(0, t1);
+    if (!selectShownItem()) ui->treeFolderView->setCurrentItem(nullptr);
     setFilepath(nullptr);
     m_busy = false;
     QString status;

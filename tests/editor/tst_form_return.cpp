@@ -2,6 +2,8 @@
 // recalculates the whole return, a typed amount reaches the file, the person
 // switch, the help pages, and the events the form pages post.
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 #include <QComboBox>
@@ -72,6 +74,9 @@ private slots:
     void opensOnTheReturnItHolds_data();
     void opensOnTheReturnItHolds();
     void leftPaneWidthSetting();
+    void untitledSaveWritesNothing();
+    void closeSavesAndTellsOfALostBackup();
+    void outsideRemovalKeepsTheShownSlipSelected();
 
 private:
     QString scenarioFile(const QString& scenario, const QString& name,
@@ -320,20 +325,37 @@ void FormReturnTest::removedTabsForgetTheForm()
 void FormReturnTest::forwardEdit_data()
 {
     QTest::addColumn<int>("answer");
-    QTest::newRow("yes") << int(Prompt::Yes);
-    QTest::newRow("no") << int(Prompt::No);
+    QTest::addColumn<bool>("heldFirst"); // the form is held, first in the tree (so selected at opening)
+    QTest::newRow("yes") << int(Prompt::Yes) << false;
+    QTest::newRow("no") << int(Prompt::No) << false;
+    QTest::newRow("yes, held first") << int(Prompt::Yes) << true;
 }
 
 void FormReturnTest::forwardEdit()
 {
     QFETCH(int, answer);
-    QString path = scenarioFile("employee_t4_on", "forward.r21");
+    QFETCH(bool, heldFirst);
+    constexpr int kSchedule9 = 9;
+    QString path = QDir(m_dir.path()).filePath("forward.r21");
+    {
+        std::unique_ptr<CFamilyTaxData> family = builtScenario("employee_t4_on");
+        QVERIFY(family);
+        if (heldFirst) {
+            QVERIFY(family->taxpayer()->NewFormDataItem(kSchedule9, 0, true, 0, true));
+            auto& forms = family->taxpayer()->forms();
+            std::rotate(forms.begin(), std::prev(forms.end()), forms.end());
+            QCOMPARE(forms.front()->formType, kSchedule9);
+        }
+        QVERIFY(family->saveToFile(CString(path)));
+        family->FreeData();
+    }
     Window w = activeMainWindow();
     Prompt::Scripted prompts;
     Form_Return* editor = openInEditor(w.get(), path);
     QVERIFY(editor);
-    constexpr int kSchedule9 = 9;
-    QVERIFY(!editor->familyData()->HasForm(kSchedule9));
+    QCOMPARE(editor->familyData()->HasForm(kSchedule9), heldFirst);
+    // The editor opens on the T1, whatever the tree selected.
+    QCOMPARE(editor->currentForm(), editor->familyData()->taxpayer()->t1());
     prompts.press(answer);
     EventForwardEdit event(kSchedule9);
     QVERIFY(QCoreApplication::sendEvent(editor, &event));
@@ -509,14 +531,98 @@ void FormReturnTest::opensOnTheReturnItHolds()
     QCOMPARE(editor.formDescription()->text(), QStringLiteral("Return opened"));
     QCOMPARE(editor.getTitle(), QStringLiteral("Untitled (unsaved)"));
     QCOMPARE(editor.action()->text(), QStringLiteral("Return 1 - Untitled (unsaved)"));
+    // The tree's selection names what is shown: the form commands act on it.
+    auto* selected = static_cast<TreeItemForm*>(editor.folderView()->getSelected());
     if (shown == 0) {
         QVERIFY(!editor.currentForm());
         QCOMPARE(editor.formTabs()->count(), 0);
+        QVERIFY(!selected);
         return;
     }
     QVERIFY(editor.currentForm());
     QCOMPARE(int(editor.currentForm()->getType()), shown);
     QVERIFY(editor.formTabs()->count() > 0);
+    QVERIFY(selected);
+    QCOMPARE(selected->getData_FormInfo()->object, editor.currentForm());
+}
+
+void FormReturnTest::untitledSaveWritesNothing()
+{
+    // A return never saved has no file: the filing road still asks it to save.
+    std::unique_ptr<CFamilyTaxData> family = builtScenario("employee_t4_on");
+    QVERIFY(family);
+    struct : EditorHost {
+        void showReturnResultInStatus(const CString&) override {}
+        void setupContextMenu(int, QMenu*) override {}
+    } host;
+    CT1AppConfig& config = TabWndApp::getMainApp()->config();
+    const int saveBackup = config.m_SaveBackup;
+    config.m_SaveBackup = 1;
+    // Where a backup of "no folder, no name" would land.
+    const QString stray = QDir::rootPath() + QStringLiteral("_backup.");
+    QFile::remove(stray);
+    Form_Return editor(nullptr, family.release(), &host, nullptr, 1, -1, 12);
+    CString path;
+    const int result = editor.saveReturnFile(path, true);
+    const bool strayWritten = QFile::exists(stray);
+    QFile::remove(stray);
+    config.m_SaveBackup = saveBackup;
+    QCOMPARE(result, 1);
+    QVERIFY(!strayWritten);
+    QCOMPARE(editor.getTitle(), QStringLiteral("Untitled (unsaved)"));
+}
+
+void FormReturnTest::closeSavesAndTellsOfALostBackup()
+{
+    QString path = scenarioFile("employee_t4_on", "closing.r21");
+    // A folder where the backup goes: the return is saved, its backup cannot be.
+    QVERIFY(QDir(m_dir.path()).mkpath("closing_backup.r21"));
+    CT1AppConfig& config = TabWndApp::getMainApp()->config();
+    const int saveBackup = config.m_SaveBackup;
+    config.m_SaveBackup = 1;
+    Window w = activeMainWindow();
+    Prompt::Scripted prompts;
+    Form_Return* editor = openInEditor(w.get(), path);
+    QVERIFY(editor);
+    editor->familyData()->taxpayer()->t1()->setString("first_name", "Ngozi");
+    QVERIFY(editor->isChanged());
+    prompts.press(Prompt::Yes);
+    w->findChild<QAction*>(QStringLiteral("actionClose_Return"))->trigger();
+    config.m_SaveBackup = saveBackup;
+    const QStringList texts = prompts.texts();
+    QCOMPARE(texts.size(), 2);
+    QVERIFY(texts.at(0).startsWith("Do you want to save changed data"));
+    QVERIFY2(texts.at(1).contains("backup could not be written") && texts.at(1).contains("closing.r21"),
+             qPrintable(texts.at(1)));
+    // The return itself was saved, so the editor closed.
+    QVERIFY(openEditors(w.get()).isEmpty());
+    const auto reread = readCalculated(path);
+    QVERIFY(reread);
+    QCOMPARE(reread->taxpayer()->t1()->getString("first_name"), CString("Ngozi"));
+}
+
+void FormReturnTest::outsideRemovalKeepsTheShownSlipSelected()
+{
+    // The auto-fill removes slips, then asks the editor to resync its tree.
+    QString path = scenarioFile("retired_couple_pension_split_on", "outside.r21");
+    Window w = activeMainWindow();
+    Prompt::Scripted prompts;
+    Form_Return* editor = openInEditor(w.get(), path);
+    QVERIFY(editor);
+    FolderView* tree = editor->folderView();
+    IndividualTaxData* taxpayer = editor->familyData()->taxpayer();
+    QCOMPARE(tree->slipsRoot()->childCount(), 3);
+    tree->setCurrentItem(tree->slipsRoot()->child(1));
+    CTaxData_Form* shown = editor->currentForm();
+    QCOMPARE(shown, (*std::next(taxpayer->slips().begin()))->object);
+
+    editor->familyData()->RemoveSlipData(taxpayer->slips().front()->object);
+    editor->syncFolderView(true, true);
+    QCOMPARE(tree->slipsRoot()->childCount(), 2);
+    QCOMPARE(editor->currentForm(), shown);
+    auto* selected = static_cast<TreeItem*>(tree->getSelected());
+    QVERIFY(selected);
+    QCOMPARE(static_cast<STRUCT_SLIPDATA_ITEM_2004*>(selected->getItemData())->object, shown);
 }
 
 QUILLMERE_APP_TEST_MAIN(FormReturnTest)

@@ -129,6 +129,7 @@ private slots:
     void formOrder();
     void changeProvince_data();
     void changeProvince();
+    void provinceChangeKeepsTheShownFormSelected();
     void deCouple_data();
     void deCouple();
 
@@ -385,6 +386,7 @@ void FormReturnCommandsTest::remove_data()
                                                "for other tax slips/forms."}
                                 << false;
     QTest::newRow("shown T2125") << "T2125" << 0 << QStringList() << true;
+    QTest::newRow("shown Schedule 11, its provincial form with it") << "Schedule 11" << 0 << QStringList() << true;
     QTest::newRow("shared slip, No") << "shared T5" << int(Prompt::No) << QStringList{slipQuestion} << false;
     QTest::newRow("shared slip, Yes") << "shared T5" << int(Prompt::Yes) << QStringList{slipQuestion} << true;
     QTest::newRow("note") << "note" << 0 << QStringList() << true;
@@ -413,6 +415,13 @@ void FormReturnCommandsTest::remove()
         // The form is shown while it is removed.
         QCOMPARE(editor->currentForm(), formOf(taxpayer, FormType::T2125)->object);
         count = [&] { return countOf(taxpayer, FormType::T2125); };
+    } else if (item == "Schedule 11") {
+        // Its provincial companion comes after it and goes with it.
+        quickAdd("btnAddSch11");
+        QCOMPARE(countOf(taxpayer, FormType::ONS11), 1);
+        QVERIFY(selectForm(editor, FormType::Schedule11));
+        QCOMPARE(editor->currentForm(), formOf(taxpayer, FormType::Schedule11)->object);
+        count = [&] { return countOf(taxpayer, FormType::Schedule11) + countOf(taxpayer, FormType::ONS11); };
     } else if (item == "shared T5") {
         trigger("actionAdd_T5_slip");
         QVERIFY(selectSlip(editor, SlipType::T5));
@@ -429,12 +438,12 @@ void FormReturnCommandsTest::remove()
         count = [&] { return int(taxpayer->notes().size()); };
     }
     const int before = count();
-    QCOMPARE(before, 1);
+    QCOMPARE(before, item == "Schedule 11" ? 2 : 1);
     if (answer) prompts.press(answer);
     trigger(action);
     QCOMPARE(prompts.texts(), texts);
     QCOMPARE(prompts.pending(), 0);
-    QCOMPARE(count(), removed ? 0 : 1);
+    QCOMPARE(count(), removed ? 0 : before);
     if (item == "shared T5") {
         // The spouse keeps the copy; it is un-shared only when the slip went.
         STRUCT_SLIPDATA_ITEM_2004* theirs = slipOf(data->spouse(), SlipType::T5);
@@ -443,7 +452,13 @@ void FormReturnCommandsTest::remove()
         if (!removed) QVERIFY(slipOf(taxpayer, SlipType::T5)->sharedId > 0);
         QCOMPARE(tree->slipsRoot()->childCount(), int(taxpayer->slips().size()));
     }
-    if (item == "T2125" || item == "note") QVERIFY(editor->pages().empty());
+    if (item == "T2125" || item == "Schedule 11" || item == "note") {
+        // The item shown went: nothing is shown, and nothing is selected
+        // that a click could not show.
+        QVERIFY(editor->pages().empty());
+        QVERIFY(!editor->currentForm());
+        QVERIFY(!tree->getSelected());
+    }
     QCOMPARE(tree->formsRoot()->childCount() > 0, true);
 }
 
@@ -471,6 +486,12 @@ void FormReturnCommandsTest::formOrder()
     QFETCH(bool, accept);
     QFETCH(QList<int>, order);
     Prompt::Scripted prompts;
+    // Shown and active as a user has it: the dialog then opens with the focus
+    // in its list, which makes the first row current without selecting it.
+    m_window->show();
+    m_window->activateWindow();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     Form_Return* editor = open(kCoupled);
     QVERIFY(editor);
     IndividualTaxData* taxpayer = editor->familyData()->taxpayer();
@@ -485,9 +506,16 @@ void FormReturnCommandsTest::formOrder()
     for (STRUCT_FORMDATA_ITEM_2004* item : before)
         if (!unlisted(item)) listed.push_back(item);
     QVERIFY(listed.size() >= 3);
+    // The form the user looks at is the one the dialog moves.
+    STRUCT_FORMDATA_ITEM_2004* shown = listed[size_t(qBound(0, row, int(listed.size()) - 1))];
+    QVERIFY(select<STRUCT_FORMDATA_ITEM_2004>(editor->folderView(), editor->folderView()->formsRoot(),
+                                              [shown](STRUCT_FORMDATA_ITEM_2004* r) { return r == shown; }));
+    QCOMPARE(editor->currentForm(), shown->object);
 
     whenModal([&](QDialog* dialog) {
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
         auto* list = dialog->findChild<QListWidget*>("listFormsWgt");
+        QTRY_VERIFY(list->hasFocus());
         QCOMPARE(list->count(), int(listed.size()));
         if (row >= 0) list->setCurrentRow(qMin(row, list->count() - 1));
         for (const QString& move : moves)
@@ -515,6 +543,12 @@ void FormReturnCommandsTest::formOrder()
     }
     for (int i = 0; i < editor->folderView()->formsRoot()->childCount(); ++i)
         QVERIFY(names.contains(editor->folderView()->formsRoot()->child(i)->text(0)));
+    // The selection stays on the form shown, wherever it moved: the form
+    // commands act on the selection.
+    QCOMPARE(editor->currentForm(), shown->object);
+    auto* selected = static_cast<TreeItemForm*>(editor->folderView()->getSelected());
+    QVERIFY(selected);
+    QCOMPARE(selected->getData_FormInfo(), shown);
     QCOMPARE(prompts.texts(), QStringList());
 }
 
@@ -573,6 +607,39 @@ void FormReturnCommandsTest::changeProvince()
     QCOMPARE(data->taxpayer()->getMainProvince(), taxpayerAfter);
     QCOMPARE(data->spouse()->getMainProvince(), spouseAfter);
     QCOMPARE(editor->folderView()->formsRoot()->childCount(), int(data->taxpayer()->forms().size()) - 1);
+}
+
+void FormReturnCommandsTest::provinceChangeKeepsTheShownFormSelected()
+{
+    Prompt::Scripted prompts;
+    // A non-resident's return holds Schedule A/B, which the move to a
+    // province removes from above the form shown.
+    m_path = scenarioFileIn(m_dir->path(), kSingle, "nonresident.r21",
+                            [](QJsonObject& root) { root.insert("province", 14); });
+    Form_Return* editor = openInEditor(m_window.get(), m_path);
+    QVERIFY(editor);
+    quickAdd("btnAddT2125");
+    quickAdd("btnAddT776");
+    IndividualTaxData* taxpayer = editor->familyData()->taxpayer();
+    QVERIFY(formOf(taxpayer, FormType::ScheduleAB));
+    QVERIFY(selectForm(editor, FormType::T2125));
+    CTaxData_Form* shown = editor->currentForm();
+    QCOMPARE(shown, formOf(taxpayer, FormType::T2125)->object);
+    whenModal([](QDialog* dialog) {
+        auto* wizard = qobject_cast<QWizard*>(dialog);
+        QVERIFY(wizard);
+        auto* combo = wizard->currentPage()->findChild<QComboBox*>("fld_NewTaxProv");
+        combo->setCurrentIndex(combo->findData(9));
+        QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
+    });
+    trigger("actionChange_Tax_Province");
+    QCOMPARE(taxpayer->getMainProvince(), 9);
+    QVERIFY(!formOf(taxpayer, FormType::ScheduleAB));
+    QCOMPARE(editor->currentForm(), shown);
+    auto* selected = static_cast<TreeItemForm*>(editor->folderView()->getSelected());
+    QVERIFY(selected);
+    QCOMPARE(selected->getData_FormInfo()->object, shown);
+    QCOMPARE(selected->text(0), QStringLiteral("T2125"));
 }
 
 // ------------------------------------------------------------ de-coupling
