@@ -6,6 +6,7 @@
 #include "familytaxdata.h"
 #include "formtypes.h"
 #include "slidervalue.h"
+#include "styledwidgets.h"
 #include "t1.h"
 #include "tabwndapp.h"
 #include "taxdataform.h"
@@ -112,9 +113,11 @@ void DlgTaxPlanning::onLineEditFinished()
 {
     for (int i = 0; i < kRows; ++i) {
         const RowWidgets w = row(i);
-        // Letters read as 0, and no maximum is below 0.
-        m_max[i] = std::max(0.0, myStringToDouble(w.maximum->text().toUtf8().constData()));
-        if (!std::isfinite(m_max[i])) m_max[i] = 0;
+        // What is no amount (letters, a decimal comma) reads as 0, and no
+        // maximum is below 0.
+        double typed = 0.0;
+        if (!readTypedAmount(w.maximum->text(), &typed)) typed = 0.0;
+        m_max[i] = std::max(0.0, typed);
         w.maximum->setText(wholeDollars(m_max[i]));
         m_amount[i] = std::min(m_amount[i], m_max[i]);
         // A value the new range clips runs the row's slot, which recalculates.
