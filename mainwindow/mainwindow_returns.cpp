@@ -240,11 +240,7 @@ int MainWindow::doSaveReturn(Form_Return* editor, bool askNewName)
         TabWndApp::gAppInformation(Form_Return::saveFailedText(path.toQString()), this);
     } else {
         statusBar()->showMessage(QStringLiteral("File saved"));
-        if (result == 2)
-            TabWndApp::gAppInformation(
-                QStringLiteral("The return file %1 was saved, but its backup could not be written.")
-                    .arg(path.toQString()),
-                this);
+        if (result == 2) TabWndApp::gAppInformation(Form_Return::backupFailedText(path.toQString()), this);
     }
     syncWndTitleAndStatus();
     return result;
