@@ -122,8 +122,8 @@ int TaxSlipT4::copyToSlipData(CTaxData_Form* slip)
         t4->setFloat("26", box26);
         t4->setBool("pensionable_earnings_entered", true);
     }
-    t4->setBool("cpp_qpp_exempt", myStringToDouble(cppQppExemptCode) > 0.9);
-    t4->setBool("ei_exempt", myStringToDouble(eiExemptCode) > 0.9);
+    t4->setBool("cpp_qpp_exempt", downloadedAmount(cppQppExemptCode) > 0.9);
+    t4->setBool("ei_exempt", downloadedAmount(eiExemptCode) > 0.9);
     copyMapBoxes(*this, *t4, {"30", "42", "44", "46", "52", "55", "57", "58", "59", "60", "66", "67", "71", "87"});
     return 0;
 }
@@ -248,7 +248,7 @@ int TaxSlipMBRentalAssistSlip::copyToSlipData(CTaxData_Form* slip)
     auto* mb = dynamic_cast<TaxData_Slip_MBShelterAssist*>(slip);
     if (!mb) return 0;
     mb->setString("payer_name", payerName);
-    mb->setFloat("shelter_benefit", myStringToDouble(shelterBenefitAmount));
+    mb->setFloat("shelter_benefit", downloadedAmount(shelterBenefitAmount));
     return 0;
 }
 
@@ -258,11 +258,11 @@ int TaxSlipPRPP::copyToSlipData(CTaxData_Form* slip)
     if (!prpp) return 0;
     prpp->setString("contract_number", contractNumber);
     prpp->setString("version", versionText);
-    prpp->setFloat("employee_contribution_current", myStringToDouble(employeeCurrentYear));
-    prpp->setFloat("employee_contribution_prior", myStringToDouble(employeePriorYear));
-    prpp->setFloat("employer_contribution", myStringToDouble(employerContribution));
-    prpp->setFloat("employee_contribution_current_exempt", myStringToDouble(employeeCurrentYearExempt));
-    prpp->setFloat("employee_contribution_prior_exempt", myStringToDouble(employeePriorYearExempt));
+    prpp->setFloat("employee_contribution_current", downloadedAmount(employeeCurrentYear));
+    prpp->setFloat("employee_contribution_prior", downloadedAmount(employeePriorYear));
+    prpp->setFloat("employer_contribution", downloadedAmount(employerContribution));
+    prpp->setFloat("employee_contribution_current_exempt", downloadedAmount(employeeCurrentYearExempt));
+    prpp->setFloat("employee_contribution_prior_exempt", downloadedAmount(employeePriorYearExempt));
     return 0;
 }
 
@@ -282,9 +282,9 @@ int TaxSlipT2202::copyToSlipData(CTaxData_Form* slip)
     for (int k = 1; k <= std::min(sessionCount, kSessions); ++k) {
         t2202->setString(TableForm::rowField("sessions.#.from", k), fromPeriod[k - 1]);
         t2202->setString(TableForm::rowField("sessions.#.to", k), toPeriod[k - 1]);
-        t2202->setFloat(TableForm::rowField("sessions.#.months_part_time", k), myStringToDouble(partTimeMonths[k - 1]));
-        t2202->setFloat(TableForm::rowField("sessions.#.months_full_time", k), myStringToDouble(fullTimeMonths[k - 1]));
-        t2202->setFloat(TableForm::rowField("sessions.#.fees", k), myStringToDouble(eligibleFees[k - 1]));
+        t2202->setFloat(TableForm::rowField("sessions.#.months_part_time", k), downloadedAmount(partTimeMonths[k - 1]));
+        t2202->setFloat(TableForm::rowField("sessions.#.months_full_time", k), downloadedAmount(fullTimeMonths[k - 1]));
+        t2202->setFloat(TableForm::rowField("sessions.#.fees", k), downloadedAmount(eligibleFees[k - 1]));
     }
     return 0;
 }
@@ -407,9 +407,9 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
         }
         if (type == SlipType::RRSP) {
             if (auto* receipt = dynamic_cast<const TaxSlipRRSPReceipt*>(downloaded)) {
-                const double current = myStringToDouble(receipt->CurrentYearRRSPContributionAmount);
-                const double prior = myStringToDouble(receipt->PriorYearRRSPContributionAmount);
-                if (myStringToDouble(receipt->RRSPSpouseContributionIndicator) >= 0.1) {
+                const double current = downloadedAmount(receipt->CurrentYearRRSPContributionAmount);
+                const double prior = downloadedAmount(receipt->PriorYearRRSPContributionAmount);
+                if (downloadedAmount(receipt->RRSPSpouseContributionIndicator) >= 0.1) {
                     spousalCurrent += current;
                     spousalPrior += prior;
                 } else {
@@ -470,7 +470,7 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
     TaxData_LastYearAmounts* lastYear = lastYearAmounts(*this);
 
     // 5. Instalments.
-    if (allow.allowInstalment() && t1) t1->setFloat("47600", myStringToDouble(data.summary.InstalmentAmount));
+    if (allow.allowInstalment() && t1) t1->setFloat("47600", downloadedAmount(data.summary.InstalmentAmount));
 
     // 6. Tuition carried forward from 2020.
     if (allow.allowTuition()) {
@@ -512,8 +512,8 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
     }
 
     // 8. RRSP deduction limit and unused contributions.
-    const double limit = myStringToDouble(data.summary.DeductionLimitAmount);
-    const double unused = myStringToDouble(data.summary.UnusedContributionAmount);
+    const double limit = downloadedAmount(data.summary.DeductionLimitAmount);
+    const double unused = downloadedAmount(data.summary.UnusedContributionAmount);
     if (allow.allowRRSPLimit() && (limit >= kAmountThatCounts || unused >= kAmountThatCounts)) {
         if (CTaxData_Form* sch7 = makeFormExist(FormType::Schedule7)) {
             sch7->setFloat("line_1", unused);

@@ -120,7 +120,7 @@ CString TaxSlip::getNumberedBoxStrValue(const char* box) const
 double TaxSlip::getNumberedBoxValue(const char* box) const
 {
     const auto it = m_boxes.find(box);
-    return it == m_boxes.end() ? 0.0 : myStringToDouble(it->second);
+    return it == m_boxes.end() ? 0.0 : downloadedAmount(it->second);
 }
 
 bool TaxSlip::setOwnBox(const char* box, const CString& text)
@@ -139,7 +139,7 @@ CString TaxSlip::ownBoxText(const char* box) const
 
 double TaxSlip::ownBoxValue(const char* box) const
 {
-    return myStringToDouble(ownBoxText(box));
+    return downloadedAmount(ownBoxText(box));
 }
 
 const char* TaxSlip::boxLabel(const char* box) const

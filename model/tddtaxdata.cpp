@@ -19,14 +19,14 @@ namespace {
 double amountOfYear(const _SummaryStruct::Repayment* rows, int count, const char* year)
 {
     for (int i = 0; i < std::min(count, _SummaryStruct::kRepayments); ++i)
-        if (rows[i].year == year) return myStringToDouble(rows[i].amount);
+        if (rows[i].year == year) return downloadedAmount(rows[i].amount);
     return 0.0;
 }
 
 double tuitionOfYear(const StructCarryOver::TuitionRow* rows, int count, const char* year)
 {
     for (int i = 0; i < std::min(count, StructCarryOver::kTuitionRows); ++i)
-        if (rows[i].taxYear == year) return myStringToDouble(rows[i].carryForwardAvailableAmount);
+        if (rows[i].taxYear == year) return downloadedAmount(rows[i].carryForwardAvailableAmount);
     return 0.0;
 }
 

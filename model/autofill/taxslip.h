@@ -6,10 +6,21 @@
 #include <map>
 #include <string>
 
+#include "cents.h"
 #include "cstring.h"
 #include "enumtypes.h"
+#include "utils.h"
 
 class CTaxData_Form;
+
+// An amount as the agency sent it; text that is no amount, or one beyond any
+// return, reads as nothing, so a broken reply cannot put it in a return.
+template <class Text>
+double downloadedAmount(const Text& text)
+{
+    const double v = myStringToDouble(text);
+    return isUsableAmount(v) ? v : 0.0;
+}
 class TiXmlElement;
 
 class TaxSlip

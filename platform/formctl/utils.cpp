@@ -10,7 +10,6 @@
 #include <QLocale>
 #include <QRegularExpression>
 
-#include "cents.h"
 #include "enumtypes.h"
 
 bool makeFolderExists(const QString& folder)
@@ -99,8 +98,7 @@ double myStringToDouble(const char* text)
     s.remove(QLatin1Char(' '));
     bool ok = false;
     const double v = QLocale::c().toDouble(s, &ok);
-    // Downloaded amounts pass here: one beyond any return is none.
-    return ok && isUsableAmount(v) ? v : 0.0;
+    return ok ? v : 0.0;
 }
 
 double myStringToDouble(const CString& text) { return myStringToDouble(text.c_str()); }

@@ -375,6 +375,7 @@ void TestAutoFill::fillEdgeCases_data()
     QTest::newRow("two T5008 after three entries fill 4 and 5") << "t5008";
     QTest::newRow("HBP 0.008 and LLP 0 write nothing but the mark") << "hbp";
     QTest::newRow("T1204 82 1000 and 84 250 give 1250") << "t1204";
+    QTest::newRow("an amount beyond any return reads as nothing") << "absurd";
 }
 
 void TestAutoFill::fillEdgeCases()
@@ -420,6 +421,14 @@ void TestAutoFill::fillEdgeCases()
         QCOMPARE(p.t1()->getFloat("carryforward_hbp_balance"), 77.0);
         QCOMPARE(p.GetWizData(2, false)->getFloat("hbp_balance"), 77.0);
         QVERIFY(p.t1()->isAutoFilled());
+    } else if (kind == "absurd") {
+        auto* t1204 = addSlip<TaxSlipT1204>(data);
+        t1204->setOwnBox("82", "1e300");
+        t1204->setOwnBox("84", "250");
+        data.summary.InstalmentAmount = "-9e18";
+        p.AutoFillReturn(data, &o);
+        QCOMPARE(p.GetFormData(FormType::T2125, false)->getFloat("line_3A"), 250.0);
+        QCOMPARE(p.t1()->getFloat("47600"), 0.0);
     } else {
         auto* t1204 = addSlip<TaxSlipT1204>(data);
         t1204->setOwnBox("82", "1000");

@@ -170,8 +170,6 @@ void UtilsTest::stringToDouble_data()
     QTest::newRow("null") << QByteArray() << true << 0.0;
     QTest::newRow("letters") << QByteArray("abc") << false << 0.0;
     QTest::newRow("trailing letters") << QByteArray("12abc") << false << 0.0;
-    QTest::newRow("beyond any return") << QByteArray("1e300") << false << 0.0;
-    QTest::newRow("not a number") << QByteArray("nan") << false << 0.0;
 }
 
 void UtilsTest::stringToDouble()
