@@ -8,6 +8,7 @@
 #include "formtypes.h"
 #include "prompt.h"
 #include "refilecompare.h"
+#include "scenario.h"
 #include "summaryforms.h"
 #include "tableform.h"
 #include "validatetestsupport.h"
@@ -80,6 +81,8 @@ private slots:
     void electronicFiling_data();
     void electronicFiling();
     void t1ddInTestModeOnlyTellsTheUser();
+    void plansOnACalculatedReturn_data();
+    void plansOnACalculatedReturn();
     void reFile_data();
     void reFile();
     void prepareKeepsTheSummaryAndMarksTheT1();
@@ -212,6 +215,44 @@ void FilingEligibilityTest::t1ddInTestModeOnlyTellsTheUser()
         QCOMPARE(prompts.texts(), QStringList{"Netfile will skip T1DD form."});
         QCOMPARE(prompts.asked().front().kind, Prompt::Kind::Information);
     }
+}
+
+// The plans' forms as the user fills them (their contributions), on a return
+// calculated as the program calculates it.
+void FilingEligibilityTest::plansOnACalculatedReturn_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QList<int>>("plans");   // form types, each with contributions
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("NETFILE: RC267 with RC269") << 2 << QList<int>{136, 138} << QStringList{kPlans};
+    QTest::newRow("NETFILE: RC268 with RC269") << 2 << QList<int>{137, 138} << QStringList{kPlans};
+    QTest::newRow("NETFILE: all three") << 2 << QList<int>{136, 137, 138} << QStringList{kPlans};
+    QTest::newRow("NETFILE: RC269 alone") << 2 << QList<int>{138} << QStringList();
+    QTest::newRow("EFILE: RC267 with RC268") << 1 << QList<int>{136, 137} << QStringList();
+}
+
+void FilingEligibilityTest::plansOnACalculatedReturn()
+{
+    QFETCH(int, mode);
+    QFETCH(QList<int>, plans);
+    QFETCH(QStringList, expected);
+    QString forms;
+    for (int type : plans)
+        forms += QStringLiteral("%1{\"type\": %2, \"fields\": {\"plan_name\": \"Plan\", \"contributions\": 1200}}")
+                     .arg(forms.isEmpty() ? QString() : QStringLiteral(","))
+                     .arg(type);
+    const QString json = QStringLiteral(
+        "{\"province\": 9, \"taxpayer\": {\"t1\": {\"first_name\": \"Ann\", \"last_name\": \"Lee\", "
+        "\"sin\": \"130692544\", \"birth_date\": \"1980-05-05\", \"marital_status\": 5}, "
+        "\"slips\": [{\"type\": 1, \"boxes\": {\"14\": 60000}, \"fields\": {\"province_of_employment\": 9}}], "
+        "\"forms\": [%1]}}").arg(forms);
+    QString error;
+    std::unique_ptr<CFamilyTaxData> family = Scenario::build(json.toUtf8(), &error);
+    QVERIFY2(family, qPrintable(error));
+    Prompt::Scripted prompts;
+    std::list<CString> messages;
+    family->IsEligibleForElectronicFile(mode, messages);
+    QCOMPARE(texts(messages), expected);
 }
 
 void FilingEligibilityTest::reFile_data()
