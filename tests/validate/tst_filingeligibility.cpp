@@ -81,8 +81,8 @@ private slots:
     void electronicFiling_data();
     void electronicFiling();
     void t1ddInTestModeOnlyTellsTheUser();
-    void plansOnACalculatedReturn_data();
-    void plansOnACalculatedReturn();
+    void calculatedReturn_data();
+    void calculatedReturn();
     void reFile_data();
     void reFile();
     void prepareKeepsTheSummaryAndMarksTheT1();
@@ -217,35 +217,38 @@ void FilingEligibilityTest::t1ddInTestModeOnlyTellsTheUser()
     }
 }
 
-// The plans' forms as the user fills them (their contributions), on a return
-// calculated as the program calculates it.
-void FilingEligibilityTest::plansOnACalculatedReturn_data()
+// Forms as the user fills them, on a return calculated as the program
+// calculates it (the fixture above sets by hand what a calculation would).
+void FilingEligibilityTest::calculatedReturn_data()
 {
     QTest::addColumn<int>("mode");
-    QTest::addColumn<QList<int>>("plans");   // form types, each with contributions
+    QTest::addColumn<QStringList>("forms");   // each: type, then its fields
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("NETFILE: RC267 with RC269") << 2 << QList<int>{136, 138} << QStringList{kPlans};
-    QTest::newRow("NETFILE: RC268 with RC269") << 2 << QList<int>{137, 138} << QStringList{kPlans};
-    QTest::newRow("NETFILE: all three") << 2 << QList<int>{136, 137, 138} << QStringList{kPlans};
-    QTest::newRow("NETFILE: RC269 alone") << 2 << QList<int>{138} << QStringList();
-    QTest::newRow("EFILE: RC267 with RC268") << 1 << QList<int>{136, 137} << QStringList();
+    const QString rc267 = QStringLiteral("{\"type\": 136, \"fields\": {\"contributions\": 1200}}");
+    const QString rc268 = QStringLiteral("{\"type\": 137, \"fields\": {\"contributions\": 1200}}");
+    const QString rc269 = QStringLiteral("{\"type\": 138, \"fields\": {\"contributions\": 1200}}");
+    QTest::newRow("NETFILE: RC267 with RC269") << 2 << QStringList{rc267, rc269} << QStringList{kPlans};
+    QTest::newRow("NETFILE: RC268 with RC269") << 2 << QStringList{rc268, rc269} << QStringList{kPlans};
+    QTest::newRow("NETFILE: all three plans") << 2 << QStringList{rc267, rc268, rc269} << QStringList{kPlans};
+    QTest::newRow("NETFILE: RC269 alone") << 2 << QStringList{rc269} << QStringList();
+    QTest::newRow("EFILE: RC267 with RC268") << 1 << QStringList{rc267, rc268} << QStringList();
+    QTest::newRow("T1163 farmed in the province of residence")
+        << 2 << QStringList{QStringLiteral("{\"type\": 15, \"fields\": {\"farm_province\": 9}}")} << QStringList();
+    QTest::newRow("T1163 farmed in another province")
+        << 2 << QStringList{QStringLiteral("{\"type\": 15, \"fields\": {\"farm_province\": 3}}")}
+        << QStringList{kT1163};
 }
 
-void FilingEligibilityTest::plansOnACalculatedReturn()
+void FilingEligibilityTest::calculatedReturn()
 {
     QFETCH(int, mode);
-    QFETCH(QList<int>, plans);
+    QFETCH(QStringList, forms);
     QFETCH(QStringList, expected);
-    QString forms;
-    for (int type : plans)
-        forms += QStringLiteral("%1{\"type\": %2, \"fields\": {\"plan_name\": \"Plan\", \"contributions\": 1200}}")
-                     .arg(forms.isEmpty() ? QString() : QStringLiteral(","))
-                     .arg(type);
     const QString json = QStringLiteral(
         "{\"province\": 9, \"taxpayer\": {\"t1\": {\"first_name\": \"Ann\", \"last_name\": \"Lee\", "
         "\"sin\": \"130692544\", \"birth_date\": \"1980-05-05\", \"marital_status\": 5}, "
         "\"slips\": [{\"type\": 1, \"boxes\": {\"14\": 60000}, \"fields\": {\"province_of_employment\": 9}}], "
-        "\"forms\": [%1]}}").arg(forms);
+        "\"forms\": [%1]}}").arg(forms.join(QLatin1Char(',')));
     QString error;
     std::unique_ptr<CFamilyTaxData> family = Scenario::build(json.toUtf8(), &error);
     QVERIFY2(family, qPrintable(error));
