@@ -17,20 +17,25 @@
 // - the non-Canadian mailing address and the revoked fiscal-period election:
 //   the T1's answers "non_canadian_mailing" and "fiscal_period_revocation"
 //   given as Yes (0);
-// - the T1's amounts for RC267, RC268 and RC269: the deductions the return
-//   takes from those forms (types 136, 137, 138).
+// - the T1's amounts for RC267, RC268 and RC269: what those forms (types
+//   136, 137, 138) hold, their deduction or the contributions the user
+//   reports on them; the calculation works no deduction out for them, so
+//   the deduction alone would never count a plan.
 
 namespace {
 
 constexpr int kAnswerYes = 0;
 
-double sumOfDeductions(IndividualTaxData& person, ENUMTYPE_FORM type)
+bool holdsPlanAmount(IndividualTaxData& person, ENUMTYPE_FORM type)
 {
     std::list<STRUCT_FORMDATA_ITEM_2004*> items;
     person.GetFormDataList(type, items);
-    double sum = 0.0;
-    for (const STRUCT_FORMDATA_ITEM_2004* item : items) sum += fieldNumber(item->object, "deduction");
-    return sum;
+    double deductions = 0.0, contributions = 0.0;
+    for (const STRUCT_FORMDATA_ITEM_2004* item : items) {
+        deductions += fieldNumber(item->object, "deduction");
+        contributions += fieldNumber(item->object, "contributions");
+    }
+    return present(deductions) || present(contributions);
 }
 
 } // namespace
@@ -72,7 +77,7 @@ int IndividualTaxData::IsEligibleForElectronicFile(unsigned char mode, std::list
     if (netfile) {
         int plans = 0;
         for (ENUMTYPE_FORM type : {136, 137, 138})
-            if (present(sumOfDeductions(*this, type))) ++plans;
+            if (holdsPlanAmount(*this, type)) ++plans;
         if (plans >= 2)
             add("This return is not eligible for Netfile, because there are combination of RC267/RC268/RC269 in "
                 "tax return.");

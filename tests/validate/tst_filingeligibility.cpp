@@ -8,6 +8,7 @@
 #include "formtypes.h"
 #include "prompt.h"
 #include "refilecompare.h"
+#include "scenario.h"
 #include "summaryforms.h"
 #include "tableform.h"
 #include "validatetestsupport.h"
@@ -80,6 +81,8 @@ private slots:
     void electronicFiling_data();
     void electronicFiling();
     void t1ddInTestModeOnlyTellsTheUser();
+    void calculatedReturn_data();
+    void calculatedReturn();
     void reFile_data();
     void reFile();
     void prepareKeepsTheSummaryAndMarksTheT1();
@@ -212,6 +215,47 @@ void FilingEligibilityTest::t1ddInTestModeOnlyTellsTheUser()
         QCOMPARE(prompts.texts(), QStringList{"Netfile will skip T1DD form."});
         QCOMPARE(prompts.asked().front().kind, Prompt::Kind::Information);
     }
+}
+
+// Forms as the user fills them, on a return calculated as the program
+// calculates it (the fixture above sets by hand what a calculation would).
+void FilingEligibilityTest::calculatedReturn_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("forms");   // each: type, then its fields
+    QTest::addColumn<QStringList>("expected");
+    const QString rc267 = QStringLiteral("{\"type\": 136, \"fields\": {\"contributions\": 1200}}");
+    const QString rc268 = QStringLiteral("{\"type\": 137, \"fields\": {\"contributions\": 1200}}");
+    const QString rc269 = QStringLiteral("{\"type\": 138, \"fields\": {\"contributions\": 1200}}");
+    QTest::newRow("NETFILE: RC267 with RC269") << 2 << QStringList{rc267, rc269} << QStringList{kPlans};
+    QTest::newRow("NETFILE: RC268 with RC269") << 2 << QStringList{rc268, rc269} << QStringList{kPlans};
+    QTest::newRow("NETFILE: all three plans") << 2 << QStringList{rc267, rc268, rc269} << QStringList{kPlans};
+    QTest::newRow("NETFILE: RC269 alone") << 2 << QStringList{rc269} << QStringList();
+    QTest::newRow("EFILE: RC267 with RC268") << 1 << QStringList{rc267, rc268} << QStringList();
+    QTest::newRow("T1163 farmed in the province of residence")
+        << 2 << QStringList{QStringLiteral("{\"type\": 15, \"fields\": {\"farm_province\": 9}}")} << QStringList();
+    QTest::newRow("T1163 farmed in another province")
+        << 2 << QStringList{QStringLiteral("{\"type\": 15, \"fields\": {\"farm_province\": 3}}")}
+        << QStringList{kT1163};
+}
+
+void FilingEligibilityTest::calculatedReturn()
+{
+    QFETCH(int, mode);
+    QFETCH(QStringList, forms);
+    QFETCH(QStringList, expected);
+    const QString json = QStringLiteral(
+        "{\"province\": 9, \"taxpayer\": {\"t1\": {\"first_name\": \"Ann\", \"last_name\": \"Lee\", "
+        "\"sin\": \"130692544\", \"birth_date\": \"1980-05-05\", \"marital_status\": 5}, "
+        "\"slips\": [{\"type\": 1, \"boxes\": {\"14\": 60000}, \"fields\": {\"province_of_employment\": 9}}], "
+        "\"forms\": [%1]}}").arg(forms.join(QLatin1Char(',')));
+    QString error;
+    std::unique_ptr<CFamilyTaxData> family = Scenario::build(json.toUtf8(), &error);
+    QVERIFY2(family, qPrintable(error));
+    Prompt::Scripted prompts;
+    std::list<CString> messages;
+    family->IsEligibleForElectronicFile(mode, messages);
+    QCOMPARE(texts(messages), expected);
 }
 
 void FilingEligibilityTest::reFile_data()
