@@ -482,9 +482,9 @@ void CalcSteps016Test::capitalGains_data()
         << Items{form(4, {{"shares.1.proceeds", 10000}, {"shares.1.adjusted_cost_base", 6000},
                           {"shares.1.outlays", 100}})}
         << Lines{{"13199", 10000}, {"13200", 3900}, {"19100", 3900}, {"19900", 1950}} << 1950.0;
-    // Half of 3,900.25 is 1,950.125: the taxable half is rounded to the cent
-    // as the form is filled (half a cent up), or line 12700 prints 1,950.12
-    // while the total income counts 1,950.13.
+    // Half of 3,900.25 is 1,950.125: line 19900 is a line of the form, rounded
+    // to the cent as it is filled (half a cent up), and line 12700 carries
+    // that cent amount, not a fraction of a cent.
     QTest::newRow("odd cent of gain")
         << Items{form(4, {{"shares.1.proceeds", 10000.25}, {"shares.1.adjusted_cost_base", 6000},
                           {"shares.1.outlays", 100}})}
