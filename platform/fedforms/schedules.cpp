@@ -618,7 +618,8 @@ void CTaxData_Schedule_3::CalculateBeforeLine193(double reserves)
 void CTaxData_Schedule_3::CalculateToEnd()
 {
     setFloat("19700", getFloat("19100") + getFloat("19200"));
-    setFloat("19900", getFloat("19700") * 0.5);
+    // The taxable half is rounded to the cent like every line the form fills.
+    setFloat("19900", Federal2021::taxableCapitalGain(getFloat("19700")));
     setFloat("12700", qMax(0.0, getFloat("19900")));
 }
 

@@ -482,6 +482,13 @@ void CalcSteps016Test::capitalGains_data()
         << Items{form(4, {{"shares.1.proceeds", 10000}, {"shares.1.adjusted_cost_base", 6000},
                           {"shares.1.outlays", 100}})}
         << Lines{{"13199", 10000}, {"13200", 3900}, {"19100", 3900}, {"19900", 1950}} << 1950.0;
+    // Half of 3,900.25 is 1,950.125: line 19900 is a line of the form, rounded
+    // to the cent as it is filled (half a cent up), and line 12700 carries
+    // that cent amount, not a fraction of a cent.
+    QTest::newRow("odd cent of gain")
+        << Items{form(4, {{"shares.1.proceeds", 10000.25}, {"shares.1.adjusted_cost_base", 6000},
+                          {"shares.1.outlays", 100}})}
+        << Lines{{"13200", 3900.25}, {"19700", 3900.25}, {"19900", 1950.13}} << 1950.13;
     // Both under 1,000: each counts as 1,000, no gain.
     QTest::newRow("personal-use property under 1,000")
         << Items{form(4, {{"personal_use.1.proceeds", 800}, {"personal_use.1.adjusted_cost_base", 500}})}
