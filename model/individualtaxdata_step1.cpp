@@ -569,7 +569,7 @@ void calculateCapitalGains(IndividualTaxData& person, TaxData_T1New* form)
     // The couple's joint gains the optimiser gave this spouse (or took away).
     if (const double shared = form->getFloat("shared_capital_gains"))
         form->setFloat("12700",
-                       std::max(0.0, form->getFloat("12700") + shared * Federal2021::kCapitalGainsInclusionRate));
+                       std::max(0.0, form->getFloat("12700") + Federal2021::taxableCapitalGain(shared)));
 }
 
 // Row 22: Schedule 4 into the investment income lines.

@@ -425,6 +425,10 @@ void OptimiserTest::sharedAmountsReachTheReturn()
     t1->setFloat("shared_capital_gains", -1000);
     family->Calculate(FROM_WHOLE_RETURN, nullptr);
     QCOMPARE(t1->getFloat("12700"), 0.0);
+    // An odd cent of a share: half of 1,000.25 is 500.13 on the form.
+    t1->setFloat("shared_capital_gains", 1000.25);
+    family->Calculate(FROM_WHOLE_RETURN, nullptr);
+    QCOMPARE(t1->getFloat("12700"), 500.13);
 }
 
 QTEST_MAIN(OptimiserTest)
