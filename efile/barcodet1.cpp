@@ -13,7 +13,6 @@
 #include "netfilelines.h"
 #include "netfileparam.h"
 #include "statements.h"
-#include "sintext.h"
 #include "t1.h"
 #include "telephone.h"
 #include "utils.h"

@@ -12,7 +12,6 @@
 #include "formtables.h"
 #include "formtypes.h"
 #include "individualtaxdata.h"
-#include "sintext.h"
 #include "t1.h"
 #include "telephone.h"
 #include "templateprocessor.h"

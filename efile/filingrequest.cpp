@@ -11,7 +11,6 @@
 #include "formclasses.h"
 #include "formtypes.h"
 #include "individualtaxdata.h"
-#include "sintext.h"
 #include "t1.h"
 #include "utils.h"
 #include "xmlstring.h"

@@ -77,14 +77,6 @@ CString withoutBlanks(CString text)
     return text;
 }
 
-// A S.I.N. as the return sends it: blanks and dashes only format it.
-CString sinDigitsOf(CString text)
-{
-    text.Remove(' ');
-    text.Remove('-');
-    return text;
-}
-
 // ---- Rules 1 to 3: the slips.
 void slipRules(RuleInputs& in)
 {
@@ -151,9 +143,8 @@ void identityRules(RuleInputs& in)
 
     if (const CTaxData_Form* sch5 = in.form(FormType::Schedule5)) {
         const bool maritalChange = in.t1 && in.t1->getDate("date_of_marital_change").year() == 2021;
-        const bool namesDependant = !withoutBlanks(sch5->getString("eligible_dependant_first_name")).IsEmpty()
-                                    || !withoutBlanks(sch5->getString("eligible_dependant_last_name")).IsEmpty()
-                                    || sch5->getDate("eligible_dependant_birth_date").isValid();
+        const auto* schedule5 = dynamic_cast<const TaxData_Sch5*>(sch5);
+        const bool namesDependant = schedule5 && schedule5->namesEligibleDependant();
         if ((namesDependant || nonZero(v(sch5, "30400"))) && !v(sch5, "eligible_dependant_condition") && in.t1
             && in.t1->HasSpouse() && !maritalChange)
             in.add("Tax payer's was married or living with common-law partner, to claim eligible dependant amount on "
@@ -161,9 +152,9 @@ void identityRules(RuleInputs& in)
                    "marital status change on page 1 of T1; or (2) Read the checkbox condition on top of Schedule 5.");
         // Compared as numbers, so that the same S.I.N. typed with other
         // blanks or dashes is still caught.
-        const CString sin = sinDigitsOf(sch5->getString("55295"));
+        const CString sin = sinDigits(sch5->getString("55295"));
         if (!sin.IsEmpty() && sin != CString("000000000") && in.t1) {
-            const CString own = sinDigitsOf(in.t1->getString("sin")), spouse = sinDigitsOf(in.t1->getString("spouse_sin"));
+            const CString own = sinDigits(in.t1->getString("sin")), spouse = sinDigits(in.t1->getString("spouse_sin"));
             if (sin.CompareNoCase(own.c_str()) == 0 || sin.CompareNoCase(spouse.c_str()) == 0)
                 in.add("S.I.N. entered in field 55295 of schedule 5 cannot be identical to tax payer's or the "
                        "spouse's S.I.N.");

@@ -115,22 +115,21 @@ int TaxData_Sch5::Calculate01(const Inputs& in)
     return 0;
 }
 
-namespace {
-bool namesEligibleDependant(const TaxData_Sch5& f)
+bool TaxData_Sch5::namesEligibleDependant() const
 {
-    return !f.getString("eligible_dependant_first_name").IsEmpty()
-        || !f.getString("eligible_dependant_last_name").IsEmpty() || f.getDate("eligible_dependant_birth_date").isValid();
+    auto named = [this](const char* field) { return !getString(field).toQString().trimmed().isEmpty(); };
+    return named("eligible_dependant_first_name") || named("eligible_dependant_last_name")
+        || getDate("eligible_dependant_birth_date").isValid();
 }
-} // namespace
 
 bool TaxData_Sch5::claimsEligibleDependant(bool hasSpouse) const
 {
-    return namesEligibleDependant(*this) && (!hasSpouse || getBool("eligible_dependant_condition"));
+    return namesEligibleDependant() && (!hasSpouse || getBool("eligible_dependant_condition"));
 }
 
 bool TaxData_Sch5::claimsDependantInsteadOfSpouse(bool hasSpouse) const
 {
-    return hasSpouse && getBool("eligible_dependant_condition") && namesEligibleDependant(*this);
+    return hasSpouse && getBool("eligible_dependant_condition") && namesEligibleDependant();
 }
 
 double TaxData_Sch5::eligibleDependantNetIncome() const

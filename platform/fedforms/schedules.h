@@ -89,6 +89,8 @@ public:
     // caregiver top-up, the basic amount's reduction and the proration.
     bool claimsEligibleDependant(bool hasSpouse) const;
     bool claimsDependantInsteadOfSpouse(bool hasSpouse) const;
+    // A name or a birth date is given (blanks alone name no one).
+    bool namesEligibleDependant() const;
     double eligibleDependantNetIncome() const;
 };
 

@@ -66,10 +66,7 @@ void TaxData_T1135New::putIdentificationValues(std::map<std::string, std::string
     if (getBool("is_amended")) values["amended"] = "1";
     values["firstname"] = escaped(trimmed(getString("first_name")));
     values["lastname"] = escaped(trimmed(getString("last_name")));
-    CString sin = getString("sin");
-    sin.Remove(' ');
-    sin.Remove('-');
-    putOptional(values, "sin", sin.toQString());
+    putOptional(values, "sin", sinDigits(getString("sin")).toQString());
     values["selfemp"] = std::to_string(getInt("self_employment_code") == kSelfEmployed ? kSelfEmployed
                                                                                          : kNotSelfEmployed);
     values["street"] = escaped(trimmed(getString("address")));

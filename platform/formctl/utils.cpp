@@ -124,6 +124,14 @@ int DaysInCanadaInTaxYear(int year, const QDate& entry, const QDate& departure)
     return daysWithin(hasEntry ? entry : QDate(), hasDeparture ? departure : QDate());
 }
 
+CString sinDigits(const CString& sin)
+{
+    CString bare = sin;
+    bare.Remove(' ');
+    bare.Remove('-');
+    return bare;
+}
+
 bool CheckSIN(const char* text, const char** extra)
 {
     static const char* const kDigits = "A social insurance number has nine digits.";

@@ -50,6 +50,10 @@ int DaysInCanadaInTaxYear(int year, const QDate& entry, const QDate& departure);
 // blanks or hyphens) passing the check-digit test. On failure `extra`, when
 // given, points at the reason.
 bool CheckSIN(const char* text, const char** extra = nullptr);
+// The number without the blanks and dashes that only format it
+// ("046 454 286", "046-454-286"); any other character stays, so that a
+// wrong number is not made to look right.
+CString sinDigits(const CString& sin);
 // A plausible e-mail address: name@domain.tld, no blanks.
 bool checkEmail(const char* text);
 // The postal code without blanks, in capitals.

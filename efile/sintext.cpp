@@ -1,9 +1,0 @@
-#include "sintext.h"
-
-CString sinDigits(const CString& sin)
-{
-    CString bare = sin;
-    bare.Remove(' ');
-    bare.Remove('-');
-    return bare;
-}
