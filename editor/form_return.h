@@ -53,6 +53,8 @@ public:
     int saveReturnFile(bool backup);
     // What the user is told when the return file could not be written.
     static QString saveFailedText(const QString& path);
+    // The question asked before removing a slip or form that holds amounts.
+    static QString removeHoldingAmountsText(const QString& itemName);
     // What the user is told when the return file was written but its backup was not.
     static QString backupFailedText(const QString& path);
     // The close prompts; true when the editor may close.

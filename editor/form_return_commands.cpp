@@ -31,7 +31,24 @@ void tell(const char* text, QWidget* parent)
     TabWndApp::gAppInformation(QString::fromUtf8(text), parent);
 }
 
+// An amount the user (or a download) put in: calculated lines and starting
+// values such as a slip's 100 percent share do not count.
+bool holdsEnteredAmounts(const CTaxData_Form& item)
+{
+    for (const CField* field : item.fields().all()) {
+        if (field->GetType() != CField::Float || field->IsCalculated() || field->IsDefault()) continue;
+        if (qAbs(static_cast<const CFloatField*>(field)->GetValue()) >= CFloatField::kTolerance) return true;
+    }
+    return false;
+}
+
 } // namespace
+
+QString Form_Return::removeHoldingAmountsText(const QString& itemName)
+{
+    return QStringLiteral("%1 holds amounts that will be taken out of the return. Do you want to remove it?")
+        .arg(itemName);
+}
 
 CTaxData_Form* Form_Return::selectedObject(int kind) const
 {
@@ -202,6 +219,12 @@ void Form_Return::removeSelected()
         if (taken) destroyFormTabs();
         return taken;
     };
+    // One click must not throw away typed amounts: a shared item has its
+    // own question, any other one holding amounts is asked about.
+    auto confirmLoss = [this, object] {
+        return !holdsEnteredAmounts(*object)
+            || TabWndApp::gAppQuestion(Form_Return::removeHoldingAmountsText(object->GetDisplayName().toQString()), window());
+    };
     bool formRemoved = false, slipRemoved = false;
     if (kind == FROM_NOTE) {
         if (takeOut()) m_data->RemoveNoteData(object);
@@ -212,6 +235,8 @@ void Form_Return::removeSelected()
                                          window()))
                 return;
             m_data->UnShareTaxSlipWithSpouse(object);
+        } else if (!confirmLoss()) {
+            return;
         }
         if (takeOut()) {
             m_data->RemoveSlipData(object);
@@ -230,6 +255,8 @@ void Form_Return::removeSelected()
                                          this))
                 return;
             m_data->UnShareTaxFormWithSpouse(object);
+        } else if (!confirmLoss()) {
+            return;
         }
         if (takeOut()) {
             m_data->RemoveFormData(object, true);

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMetaObject>
@@ -20,6 +21,8 @@ MainWindow* MainWindow::s_instance = nullptr;
 namespace {
 
 constexpr int kDefaultFont = 12;
+// How long a command's hint stays in the status bar.
+constexpr int kHintMilliseconds = 8000;
 
 } // namespace
 
@@ -35,6 +38,7 @@ MainWindow::MainWindow(TabWndApp* app, QWidget* parent)
     ui->setupUi(this);
     ui->toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     setupToolBar();
+    setupShortcuts();
 
     if (m_app->config().m_EnableGenPrint) {
         m_printFilesAction = new QAction(QStringLiteral("Generate Print Files"), this);
@@ -49,6 +53,8 @@ MainWindow::MainWindow(TabWndApp* app, QWidget* parent)
 
     for (int i = 0; i < 3; ++i) {
         m_statusLabels[i] = new QLabel(QString(), this);
+        // The result line carries the taxpayer's name as typed.
+        m_statusLabels[i]->setTextFormat(Qt::PlainText);
         m_statusLabels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         statusBar()->addPermanentWidget(m_statusLabels[i], i == 2 ? 2 : 1);
     }
@@ -89,14 +95,16 @@ void MainWindow::setupToolBar()
         {ui->actionSave_Return, ":/res/images/icon_disk.ico", "&Save"},
         {ui->actionClose_Return, ":/res/images/icon_close.ico", "&Close"},
         {ui->actionMaximize_View, ":/res/images/icon_view.ico", "&Toggle"},
-        {ui->actionOptimize, ":/res/images/bulb.png", "&Optimize"},
+        // Each button its own mnemonic: Alt+O and Alt+P would otherwise
+        // name two buttons each and trigger neither.
+        {ui->actionOptimize, ":/res/images/bulb.png", "Optimi&ze"},
         {nullptr, nullptr, nullptr},
         {ui->actionAdd_a_Tax_Form, ":/res/images/icon_table.ico", "+&Form"},
         {ui->actionValidate_Return, ":/res/images/icon_validate.ico", "&Validate"},
         {ui->actionInternetFiling, ":/res/images/icon_atom.ico", efile ? "EFile Return" : "NetFile Return"},
         {ui->actionGenerate_Print_pdf_Files, ":/res/images/icon_printer.ico", "Generate &Print"},
         {nullptr, nullptr, nullptr},
-        {ui->actionPreference, ":/res/images/icon_setting.ico", "&Preference"},
+        {ui->actionPreference, ":/res/images/icon_setting.ico", "Pr&eference"},
     };
     for (const Entry& e : entries) {
         if (!e.action) {
@@ -107,6 +115,46 @@ void MainWindow::setupToolBar()
         e.action->setIconText(QString::fromLatin1(e.iconText));
         ui->toolBar->addAction(e.action);
     }
+}
+
+// The desktop's usual keys for the usual commands. A desktop whose theme
+// names no key for one (some have none for Quit) gets the common one.
+void MainWindow::setupShortcuts()
+{
+    const struct
+    {
+        QAction* action;
+        QKeySequence::StandardKey key;
+        QKeySequence common;
+    } keys[] = {
+        {ui->actionNew, QKeySequence::New, QKeySequence(Qt::CTRL + Qt::Key_N)},
+        {ui->actionOpen_File, QKeySequence::Open, QKeySequence(Qt::CTRL + Qt::Key_O)},
+        {ui->actionSave_Return, QKeySequence::Save, QKeySequence(Qt::CTRL + Qt::Key_S)},
+        {ui->actionGenerate_Print_pdf_Files, QKeySequence::Print, QKeySequence(Qt::CTRL + Qt::Key_P)},
+        {ui->actionClose_Return, QKeySequence::Close, QKeySequence(Qt::CTRL + Qt::Key_W)},
+        {ui->actionQuit, QKeySequence::Quit, QKeySequence(Qt::CTRL + Qt::Key_Q)},
+    };
+    for (const auto& k : keys) {
+        const QList<QKeySequence> bound = QKeySequence::keyBindings(k.key);
+        k.action->setShortcuts(bound.isEmpty() ? QList<QKeySequence>{k.common} : bound);
+    }
+}
+
+const QString& MainWindow::needReturnText()
+{
+    static const QString text = QStringLiteral("Open a return first.");
+    return text;
+}
+
+const QString& MainWindow::needSelectionText()
+{
+    static const QString text = QStringLiteral("Select a return in the list first.");
+    return text;
+}
+
+void MainWindow::showCommandHint(const QString& text)
+{
+    statusBar()->showMessage(text, kHintMilliseconds);
 }
 
 void MainWindow::readFontSize()

@@ -47,6 +47,12 @@ public:
     static constexpr int kLargestFont = 20;
     ViewIntroduction* startPage() const { return m_startPage; }
 
+    // An enabled command with nothing to act on says in the status bar what
+    // it needs, instead of doing nothing without a word.
+    static const QString& needReturnText();
+    static const QString& needSelectionText();
+    void showCommandHint(const QString& text);
+
     // Opening, creating and closing returns.
     bool canOpenMoreReturn();
     int _presentAReturn(int openMode, QFileInfo* file, CFamilyTaxData* data);
@@ -146,11 +152,14 @@ private:
     Q_DISABLE_COPY(MainWindow)
 
     void setupToolBar();
+    void setupShortcuts();
     void readFontSize();
     void applyEdition();
     // The shown page when it is a return editor rather than the start page.
     QWidget* shownEditorPage() const;
     Form_Return* shownEditor() const;
+    // The shown editor, or none and the status bar saying a return is needed.
+    Form_Return* commandEditor();
     void onShownEditor(void (Form_Return::*command)());
     void addSlip(int type);
     void stepFontSize(int step);

@@ -13,7 +13,7 @@
 // The editor's own commands run on the return shown, its page's edits stored first.
 void MainWindow::onShownEditor(void (Form_Return::*command)())
 {
-    Form_Return* editor = shownEditor();
+    Form_Return* editor = commandEditor();
     if (!editor) return;
     editor->saveCurFormDataToDoc();
     if (command) (editor->*command)();
@@ -22,15 +22,16 @@ void MainWindow::onShownEditor(void (Form_Return::*command)())
 
 void MainWindow::addSlip(int type)
 {
-    Form_Return* editor = shownEditor();
+    Form_Return* editor = commandEditor();
     if (!editor) return;
     editor->saveCurFormDataToDoc();
     editor->addTaxSlip(type);
 }
 
-// Neither ReFile action changes anything in this version.
+// Neither ReFile action changes anything in this version; without a return
+// the enabled one still says what it needs.
 void MainWindow::on_actionSet_Return_for_ReFile_triggered() {}
-void MainWindow::on_actionUn_set_Return_for_ReFile_triggered() {}
+void MainWindow::on_actionUn_set_Return_for_ReFile_triggered() { commandEditor(); }
 
 void MainWindow::on_actionAuto_Fill_AFR_triggered()
 {
@@ -96,7 +97,7 @@ void MainWindow::on_actionUn_share_form_with_spouse_triggered() { onShownEditor(
 
 void MainWindow::on_actionTax_Planning_triggered()
 {
-    if (Form_Return* editor = shownEditor()) {
+    if (Form_Return* editor = commandEditor()) {
         editor->saveCurFormDataToDoc();
         editor->taxPlanning();
     }
@@ -104,7 +105,7 @@ void MainWindow::on_actionTax_Planning_triggered()
 
 void MainWindow::on_actionOptimize_triggered()
 {
-    if (Form_Return* editor = shownEditor()) {
+    if (Form_Return* editor = commandEditor()) {
         editor->saveCurFormDataToDoc();
         editor->optimizeReturn();
     }
@@ -120,7 +121,7 @@ void MainWindow::on_actionSend_E_Auth_for_E_Signature_triggered() { submitForSig
 
 void MainWindow::submitForSignature(int formType)
 {
-    Form_Return* editor = shownEditor();
+    Form_Return* editor = commandEditor();
     if (!editor) return;
     editor->saveCurFormDataToDoc();
     editor->OnSubmitPenvaultForm(ENUMTYPE_FORM(formType));

@@ -2,16 +2,15 @@
 // and its report of returns not filed online.
 
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
-#include <QUrl>
 
 #include "familytaxdata.h"
 #include "form_return.h"
 #include "mainwindow.h"
 #include "mydatastream.h"
+#include "openforuser.h"
 #include "returnfileentriesmodel.h"
 #include "tabwndapp.h"
 #include "utils.h"
@@ -20,7 +19,7 @@
 // work files exists; none (and the user told) otherwise.
 Form_Return* MainWindow::editorReadyToFile()
 {
-    Form_Return* editor = shownEditor();
+    Form_Return* editor = commandEditor();
     if (!editor) return nullptr;
     editor->saveCurFormDataToDoc();
     if (!makeFolderExists(m_app->runFolder().toQString())) {
@@ -92,6 +91,5 @@ void MainWindow::on_actionFind_Returns_Not_Filed_Online_triggered()
         TabWndApp::gAppInformation(QStringLiteral("cannot create report file ") + path, nullptr);
         return;
     }
-    // fromLocalFile: gluing "file:///" to an absolute path gives four slashes.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    openFileForUser(path, this);
 }

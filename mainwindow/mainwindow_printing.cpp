@@ -10,7 +10,7 @@
 
 void MainWindow::on_actionValidate_Return_triggered()
 {
-    Form_Return* editor = shownEditor();
+    Form_Return* editor = commandEditor();
     if (!editor) return;
     editor->saveCurFormDataToDoc();
     editor->ValidateTaxReturn(TabWndApp::s_appPurpose, true, false);
@@ -18,7 +18,7 @@ void MainWindow::on_actionValidate_Return_triggered()
 
 void MainWindow::on_actionGenerate_Print_pdf_Files_triggered()
 {
-    Form_Return* editor = shownEditor();
+    Form_Return* editor = commandEditor();
     if (!editor) return;
     editor->saveCurFormDataToDoc();
     if (!makeFolderExists(m_app->config().m_RetPdfPath.toQString())) {

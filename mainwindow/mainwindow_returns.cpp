@@ -57,6 +57,13 @@ Form_Return* MainWindow::shownEditor() const
     return qobject_cast<Form_Return*>(shownEditorPage());
 }
 
+Form_Return* MainWindow::commandEditor()
+{
+    Form_Return* editor = shownEditor();
+    if (!editor) showCommandHint(needReturnText());
+    return editor;
+}
+
 void MainWindow::actionOpenReturn()
 {
     if (!canOpenMoreReturn()) return;
@@ -205,7 +212,7 @@ void MainWindow::on_actionCouple_Returns_2to1_triggered()
 
 void MainWindow::actionSaveReturn()
 {
-    Form_Return* editor = shownEditor();
+    Form_Return* editor = commandEditor();
     if (m_openReturns < 1 || !editor) return;
     editor->saveCurFormDataToDoc();
     doSaveReturn(editor, false);
@@ -213,7 +220,7 @@ void MainWindow::actionSaveReturn()
 
 void MainWindow::on_actionSave_Return_As_triggered()
 {
-    Form_Return* editor = shownEditor();
+    Form_Return* editor = commandEditor();
     if (m_openReturns < 1 || !editor) return;
     editor->saveCurFormDataToDoc();
     doSaveReturn(editor, true);
@@ -257,7 +264,7 @@ bool MainWindow::chooseFileSaveName(CFamilyTaxData* data, QString& path)
 
 void MainWindow::actionCloseReturn()
 {
-    Form_Return* editor = shownEditor();
+    Form_Return* editor = commandEditor();
     if (m_openReturns < 1 || !editor) return;
     editor->saveCurFormDataToDoc();
     CString path;

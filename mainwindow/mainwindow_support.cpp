@@ -16,7 +16,7 @@ constexpr char kSupportUploadPath[] = "/php/fileupload2.php";
 
 void MainWindow::on_actionSend_Return_File_to_Corvane_triggered()
 {
-    Form_Return* editor = shownEditor();
+    Form_Return* editor = commandEditor();
     if (!editor) return;
     editor->saveCurFormDataToDoc();
     // The file is what is sent: edits not yet saved would not reach support.

@@ -40,7 +40,7 @@ void MainWindow::on_actionLarge_triggered() { stepFontSize(kFontStep); }
 
 void MainWindow::on_actionMaximize_View_triggered()
 {
-    Form_Return* editor = shownEditor();
+    Form_Return* editor = commandEditor();
     if (!editor) return;
     editor->saveCurFormDataToDoc();
     ui->actionMaximize_View->setText(editor->toggleViewMode() ? QStringLiteral("Maximize View")

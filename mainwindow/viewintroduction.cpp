@@ -99,7 +99,10 @@ void ViewIntroduction::on_openButton_clicked()
 {
     if (!m_mainWnd->canOpenMoreReturn()) return;
     const QModelIndex row = firstSelectedRow();
-    if (!row.isValid()) return;
+    if (!row.isValid()) {
+        m_mainWnd->showCommandHint(MainWindow::needSelectionText());
+        return;
+    }
     QString path = entries()->getFilePath(row);
     m_mainWnd->openReturnFile(path);
 }

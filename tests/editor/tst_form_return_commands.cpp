@@ -215,9 +215,14 @@ void FormReturnCommandsTest::addForm()
     if (type == FormType::T1032) {
         // Only the other spouse holds the election.
         QVERIFY(selectForm(editor, type));
+        // The election holds its amount: its removal is confirmed first.
+        const QString name = formOf(person, type)->object->GetDisplayName().toQString();
+        prompts.press(Prompt::Yes);
         trigger("actionRemove_Selected_Form_Schedule");
-        QCOMPARE(prompts.texts(), QStringList());
+        QCOMPARE(prompts.texts(), QStringList{Form_Return::removeHoldingAmountsText(name)});
+        QCOMPARE(countOf(person, type), 0);
         QCOMPARE(countOf(other, type), 1);
+        prompts.clear();
     }
     // A single form the person lacks is added only when the row says so.
     if (added == 1 && !IsMultipleForm(type)) QCOMPARE(countOf(person, type), 0);

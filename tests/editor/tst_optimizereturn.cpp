@@ -175,6 +175,7 @@ private slots:
     void reCalculateRestoresTheStart();
     void closingTheDialog_data();
     void closingTheDialog();
+    void typedNamesShowAsText();
 
 private:
     struct Opened
@@ -412,6 +413,51 @@ void OptimizeReturnTest::dialogShowsTheOptimisedCopy()
     CString name;
     family->spouse()->getFedStringClaimed(17, name);
     for (const char* label : {"lblName2", "lblFullName2", "lblBestFullName2"}) QCOMPARE(text(&dialog, label), name.toQString());
+}
+
+// A name typed with markup shows its tags as typed in every line that
+// carries it: the editor's result lines, the share page and the dialog.
+void OptimizeReturnTest::typedNamesShowAsText()
+{
+    const Edit marked = [](QJsonObject& root) {
+        QJsonObject taxpayer = root.value("taxpayer").toObject();
+        QJsonObject t1 = taxpayer.value("t1").toObject();
+        t1.insert("first_name", "<b>Ann</b>");
+        taxpayer.insert("t1", t1);
+        root.insert("taxpayer", taxpayer);
+        QJsonObject spouse = root.value("spouse").toObject();
+        QJsonObject t1s = spouse.value("t1").toObject();
+        t1s.insert("first_name", "<font color=white>Bob</font>");
+        spouse.insert("t1", t1s);
+        root.insert("spouse", spouse);
+    };
+    Opened o = open(QStringLiteral("marked"), marked);
+    QVERIFY(o.editor);
+    const auto shownAsTyped = [](QWidget* parent, const char* name, const QString& tag) {
+        auto* label = child<QLabel>(parent, name);
+        return label && label->textFormat() == Qt::PlainText && label->text().contains(tag);
+    };
+    QVERIFY(shownAsTyped(o.editor, "lblResultLine1", "<b>Ann</b>"));
+    QVERIFY(shownAsTyped(o.editor, "lblResultLine2", "<font color=white>Bob</font>"));
+
+    auto family = built(marked);
+    QVERIFY(family);
+    DataShareAmtDlg shares;
+    seed(*family, shares);
+    ShareAmtDlg_tab1 page(&shares, family.get(), nullptr);
+    page.show();
+    QVERIFY(shownAsTyped(&page, "FullName1", "<b>Ann</b>"));
+    QVERIFY(shownAsTyped(&page, "FullName2", "<font color=white>Bob</font>"));
+    family->DoCoupledReturnOptimize(&shares);
+    DlgOptimizeReturn dialog(family.get(), &shares, nullptr);
+    dialog.show();
+    for (const char* name : {"lblName1", "lblFullName1", "lblBestFullName1"})
+        QVERIFY2(shownAsTyped(&dialog, name, "<b>Ann</b>"), name);
+    for (const char* name : {"lblName2", "lblFullName2", "lblBestFullName2"})
+        QVERIFY2(shownAsTyped(&dialog, name, "<font color=white>Bob</font>"), name);
+    for (const char* name : {"lblResult1", "lblResult2", "lblBestResult1", "lblBestResult2", "lblFamilyResult",
+                             "lblFamilyBest"})
+        QVERIFY2(child<QLabel>(&dialog, name)->textFormat() == Qt::PlainText, name);
 }
 
 void OptimizeReturnTest::firstDisplayRecalculatesAtTheSliders()

@@ -23,6 +23,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "apptestmain.h"
@@ -33,6 +34,7 @@
 #include "fakehttpsserver.h"
 #include "editortestsupport.h"
 #include "folderview.h"
+#include "openforuser.h"
 #include "formtypes.h"
 #include "individualtaxdata.h"
 #include "prompt.h"
@@ -201,7 +203,9 @@ private slots:
     void forwardingOnStartPage();
     void forwardingStoresTypedAmountFirst_data();
     void forwardingStoresTypedAmountFirst();
+    void removeSlipBeingTyped_data();
     void removeSlipBeingTyped();
+    void removeEmptySlipAsksNothing();
     void addSlip_data();
     void addSlip();
     void addSlipOnStartPage();
@@ -217,6 +221,7 @@ private slots:
     void notFiledReportOfEmptyList();
     void notFiledReportFollowsTheFilter();
     void notFiledReportCannotBeCreated();
+    void notFiledReportNotOpened();
     void linkBoxes_data();
     void linkBoxes();
     void supportUpload();
@@ -312,6 +317,8 @@ void MainWindowCommandsTest::forwardingOnStartPage()
     QVERIFY(!shownEditor(w.get()));
     QCOMPARE(action(w.get(), name)->text(), text);
     QCOMPARE(TabWndApp::getMainApp()->returnEntries().count(), 0);
+    // Not a silent nothing: the status bar says what the command needs.
+    QCOMPARE(w->statusBar()->currentMessage(), MainWindow::needReturnText());
 }
 
 void MainWindowCommandsTest::forwardingStoresTypedAmountFirst_data()
@@ -336,9 +343,20 @@ void MainWindowCommandsTest::forwardingStoresTypedAmountFirst_data()
     QTest::newRow("T1135") << "actionFile_T1135_Online" << "" << "Please add form T1135 into tax return first!" << "";
 }
 
-// Removing the slip being typed into: the slip goes, whatever was typed.
+void MainWindowCommandsTest::removeSlipBeingTyped_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("yes") << int(Prompt::Yes) << true;
+    QTest::newRow("no") << int(Prompt::No) << false;
+}
+
+// Removing the slip being typed into asks first, since it holds amounts; the
+// answer decides, and what was typed counts either way.
 void MainWindowCommandsTest::removeSlipBeingTyped()
 {
+    QFETCH(int, answer);
+    QFETCH(bool, removed);
     QString path = returnFile(kCouple, "couple.r21");
     Window w = activeMainWindow();
     Prompt::Scripted prompts;
@@ -346,12 +364,35 @@ void MainWindowCommandsTest::removeSlipBeingTyped()
     QVERIFY(editor);
     const auto& slips = editor->familyData()->taxpayer()->slips();
     const size_t before = slips.size();
+    CTaxData_Form* first = slips.front()->object;
     const STRUCT_SLIPDATA_ITEM_2004* second = *std::next(slips.begin());
+    const QString name = first->GetDisplayName().toQString();
     QVERIFY(typeIntoFirstSlip(editor, "016", "41234"));
+    prompts.press(answer);
     action(w.get(), "actionRemove_Selected_Slip")->trigger();
-    QCOMPARE(slips.size(), before - 1);
-    QCOMPARE(slips.front(), second);
-    QVERIFY(prompts.asked().isEmpty());
+    QCOMPARE(prompts.texts(), QStringList{Form_Return::removeHoldingAmountsText(name)});
+    QCOMPARE(slips.size(), removed ? before - 1 : before);
+    if (removed)
+        QCOMPARE(slips.front(), second);
+    else
+        QCOMPARE(first->getFloat("016"), 41234.0);
+}
+
+// A slip added and left empty goes without a question.
+void MainWindowCommandsTest::removeEmptySlipAsksNothing()
+{
+    QString path = returnFile("employee_t4_on", "empty.r21");
+    Window w = activeMainWindow();
+    Prompt::Scripted prompts;
+    Form_Return* editor = openInEditor(w.get(), path);
+    QVERIFY(editor);
+    const auto& slips = editor->familyData()->taxpayer()->slips();
+    const size_t before = slips.size();
+    action(w.get(), "actionAdd_T5_slip")->trigger();
+    QCOMPARE(slips.size(), before + 1);
+    action(w.get(), "actionRemove_Selected_Slip")->trigger();
+    QCOMPARE(slips.size(), before);
+    QVERIFY2(prompts.asked().isEmpty(), qPrintable(prompts.texts().join(" | ")));
 }
 
 void MainWindowCommandsTest::forwardingStoresTypedAmountFirst()
@@ -630,6 +671,28 @@ QString MainWindowCommandsTest::runReport(MainWindow* w)
     file.close();
     QFile::remove(path);
     return text.replace(m_dir->path(), QStringLiteral("DIR"));
+}
+
+// No program on the desktop takes the report: the user is told its full
+// path, in a message whose text can be copied.
+void MainWindowCommandsTest::notFiledReportNotOpened()
+{
+    Window w = activeMainWindow();
+    Prompt::Scripted prompts;
+    // A handler with no such method: the desktop answers that nothing opened.
+    QObject refuses;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &refuses, "noSuchMethod");
+    const QDir run(TabWndApp::getMainApp()->runFolder().toQString());
+    const QStringList before = run.entryList({"filing*.txt"}, QDir::Files);
+    action(w.get(), "actionFind_Returns_Not_Filed_Online")->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QStringList made = run.entryList({"filing*.txt"}, QDir::Files);
+    for (const QString& name : before) made.removeAll(name);
+    QCOMPARE(made.size(), 1);
+    const QString path = run.filePath(made.first());
+    QCOMPARE(prompts.texts(), QStringList{fileNotOpenedText(path)});
+    QVERIFY(prompts.texts().first().contains(QDir::toNativeSeparators(path)));
+    QFile::remove(path);
 }
 
 void MainWindowCommandsTest::notFiledReport()

@@ -1,9 +1,11 @@
 #include "dlgpenvaultafterprint.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QUrl>
 
 #include "deploymentdata.h"
+#include "openforuser.h"
 #include "utils.h"
 #include "ui_dlgpenvaultafterprint.h"
 
@@ -19,7 +21,10 @@ DlgPenvaultAfterPrint::DlgPenvaultAfterPrint(int mode, const QString& link, cons
     ui->lblFileLink->setTextFormat(Qt::RichText);
     ui->lblFileLink->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse
                                              | Qt::LinksAccessibleByKeyboard);
-    ui->lblFileLink->setOpenExternalLinks(true);
+    // Opened here rather than by the label, so that a desktop with no PDF
+    // program still tells the user where the file is.
+    connect(ui->lblFileLink, &QLabel::linkActivated, this,
+            [this](const QString& url) { openFileForUser(QUrl(url).toLocalFile(), this); });
     QPushButton* close = ui->buttonBox->button(QDialogButtonBox::Close);
     close->setText(tr("Close"));
     close->setDefault(true);

@@ -37,6 +37,8 @@ Prompt::Answer showMessage(const Prompt::Request& r)
     // Messages carry file names and services' replies: only the program's
     // own markup, which opens the text with a tag, is read as markup.
     box.setTextFormat(r.text.startsWith(QLatin1Char('<')) ? Qt::RichText : Qt::PlainText);
+    // A path or a reply in a message can be selected and copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (!r.link.isEmpty()) {
         box.setTextFormat(Qt::RichText);
         box.setTextInteractionFlags(Qt::TextBrowserInteraction);
