@@ -171,7 +171,6 @@ void DlgTDDProgressWait::timerTimeout()
         m_ui->lblStatus->setText(m_statusText);
         m_endingMessage = m_statusText;
     } else {
-        m_ui->progressBar->setValue(100);
         m_ui->lblStatus->setText(m_statusText);
         m_endingMessage = m_statusText;
     }

@@ -7,21 +7,26 @@
 
 namespace {
 
-// Any right beyond the owner's reading, writing (and, for a folder,
-// entering) counts as wider.
-bool narrowOne(const QFileInfo& info)
+// The owner's rights in Qt's terms: on Unix "user" and "owner" name the
+// same bits, and Qt sets a bit when either flag asks for it.
+QFileDevice::Permissions ownerOnly(QFileDevice::Permissions owner)
 {
-    if (info.isSymLink()) return false;
-    const QFileDevice::Permissions wanted = info.isDir() ? kPrivateFolderMode : kPrivateFileMode;
-    // Owner and user rights are the same bits on Unix; compare the owner's
-    // and the others' alone.
-    const QFileDevice::Permissions mask = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                                          QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
-                                          QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
-    if ((info.permissions() & mask) == wanted) return false;
-    return QFile::setPermissions(info.absoluteFilePath(), wanted | QFileDevice::ReadUser | QFileDevice::WriteUser |
-                                                              (info.isDir() ? QFileDevice::ExeUser
-                                                                            : QFileDevice::Permissions()));
+    QFileDevice::Permissions both = owner;
+    if (owner & QFileDevice::ReadOwner) both |= QFileDevice::ReadUser;
+    if (owner & QFileDevice::WriteOwner) both |= QFileDevice::WriteUser;
+    if (owner & QFileDevice::ExeOwner) both |= QFileDevice::ExeUser;
+    return both;
+}
+
+// A folder or file that others may read, write or enter is made 0700 or
+// 0600; the owner's own narrower rights (a read-only file) are left alone.
+bool narrowOne(const QString& path)
+{
+    struct stat st;
+    const QByteArray native = QFile::encodeName(path);
+    if (::lstat(native.constData(), &st) != 0 || S_ISLNK(st.st_mode)) return false;
+    if ((st.st_mode & (S_IRWXG | S_IRWXO)) == 0) return false;
+    return ::chmod(native.constData(), S_ISDIR(st.st_mode) ? S_IRWXU : (S_IRUSR | S_IWUSR)) == 0;
 }
 
 } // namespace
@@ -33,25 +38,22 @@ unsigned privateFileCreation()
 
 bool keepPrivate(QFileDevice& file)
 {
-    return file.setPermissions(kPrivateFileMode | QFileDevice::ReadUser | QFileDevice::WriteUser);
+    return file.setPermissions(ownerOnly(kPrivateFileMode));
 }
 
 bool keepPrivate(const QString& path)
 {
-    return QFileInfo(path).isFile() &&
-           QFile::setPermissions(path, kPrivateFileMode | QFileDevice::ReadUser | QFileDevice::WriteUser);
+    return QFileInfo(path).isFile() && QFile::setPermissions(path, ownerOnly(kPrivateFileMode));
 }
 
 int narrowToOwner(const QString& root)
 {
     const QFileInfo top(root);
     if (!top.isDir() || top.isSymLink()) return 0;
-    int narrowed = narrowOne(top) ? 1 : 0;
+    int narrowed = narrowOne(root) ? 1 : 0;
     QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        if (narrowOne(it.fileInfo())) ++narrowed;
-    }
+    while (it.hasNext())
+        if (narrowOne(it.next())) ++narrowed;
     return narrowed;
 }

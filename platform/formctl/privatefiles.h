@@ -8,8 +8,6 @@
 #include <QString>
 
 constexpr QFileDevice::Permissions kPrivateFileMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-constexpr QFileDevice::Permissions kPrivateFolderMode =
-    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
 
 // From now on this process creates files 0600 and folders 0700 (the
 // process's file mode mask); returns the mask it replaced.
@@ -20,7 +18,7 @@ bool keepPrivate(QFileDevice& file);
 // A file by its path made 0600; false when it is not there.
 bool keepPrivate(const QString& path);
 
-// Every folder under `root`, `root` itself included, made 0700 and every
-// file 0600 where any wider right was set; symbolic links are not followed.
-// The number of entries narrowed.
+// Every folder under `root`, `root` itself included, that others may read,
+// write or enter made 0700, and every such file 0600; symbolic links are
+// not followed. The number of entries narrowed.
 int narrowToOwner(const QString& root);
