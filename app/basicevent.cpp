@@ -6,6 +6,7 @@
 #include <QVariant>
 
 #include "newbase64.h"
+#include "utils.h"
 
 namespace {
 // Always a non-null text, so an empty value is stored as '' and never NULL.
@@ -140,7 +141,7 @@ int CBasicEvent::findUserIDAndUpdateUser(QSqlDatabase& db, const CString& sin, c
 {
     QSqlQuery find(db);
     find.prepare(QStringLiteral("select id from tb_taxpayers where sin=:sin order by id desc"));
-    find.bindValue(QStringLiteral(":sin"), bindText(sin));
+    find.bindValue(QStringLiteral(":sin"), bindText(sinDigits(sin)));
     int id = 0;
     if (find.exec() && find.next()) id = find.value(0).toInt();
     find.finish();
@@ -149,7 +150,7 @@ int CBasicEvent::findUserIDAndUpdateUser(QSqlDatabase& db, const CString& sin, c
     if (id == 0) {
         write.prepare(QStringLiteral("insert into tb_taxpayers (name, sin, phone, email) values (:name, :sin, :phone, :email)"));
         write.bindValue(QStringLiteral(":name"), bindText(name));
-        write.bindValue(QStringLiteral(":sin"), bindText(sin));
+        write.bindValue(QStringLiteral(":sin"), bindText(sinDigits(sin)));
         write.bindValue(QStringLiteral(":phone"), bindText(phone));
         write.bindValue(QStringLiteral(":email"), bindText(email));
         if (!write.exec()) return 0;
@@ -169,7 +170,7 @@ int CBasicEvent::findFilingStatusFromUserID(QSqlDatabase& db, const CString& sin
     // The newest row of the S.I.N., as the upsert above updates it.
     QSqlQuery find(db);
     find.prepare(QStringLiteral("select id, name from tb_taxpayers where sin=:sin order by id desc"));
-    find.bindValue(QStringLiteral(":sin"), bindText(sin));
+    find.bindValue(QStringLiteral(":sin"), bindText(sinDigits(sin)));
     int id = 0;
     if (find.exec() && find.next()) {
         id = find.value(0).toInt();

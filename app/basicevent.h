@@ -49,7 +49,9 @@ public:
     static int getConfigSetting(QSqlDatabase& db, const char* name, CString& value);
 
     // Updates name, phone and e-mail of the newest row of the S.I.N., or
-    // inserts one; its id, 0 on failure.
+    // inserts one; its id, 0 on failure. Rows are keyed by the S.I.N.'s
+    // digits (`sinDigits`), as the tax-data download keys its own, so a
+    // number typed grouped finds the same taxpayer.
     static int findUserIDAndUpdateUser(QSqlDatabase& db, const CString& sin, const CString& name,
                                        const CString& phone, const CString& email);
     // The newest row of the S.I.N.: its id and name, and each text of its

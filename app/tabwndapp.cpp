@@ -13,6 +13,7 @@
 #include "basicevent.h"
 #include "edition.h"
 #include "messages.h"
+#include "privatefiles.h"
 #include "prompt.h"
 #include "utils.h"
 
@@ -57,16 +58,31 @@ int TabWndApp::initApp()
     m_appPath = QCoreApplication::applicationDirPath();
 
     const QString sep = m_separator;
-    m_dataPath = QDir::homePath() + sep + QStringLiteral("Documents") + sep + QLatin1String(kProductFolder) + sep
-                 + QLatin1String(kTaxYear);
+    const QString documents = QDir::homePath() + sep + QStringLiteral("Documents");
+    // The user's Documents folder is theirs: made, when missing, as they
+    // would make it. Everything of ours from here on is the user's alone.
+    makeFolderExists(documents);
+    privateFileCreation();
+    const QString productFolder = documents + sep + QLatin1String(kProductFolder);
+    m_dataPath = productFolder + sep + QLatin1String(kTaxYear);
     makeFolderExists(m_dataPath);
     m_runPath = m_dataPath.toQString() + sep + QStringLiteral("run");
     makeFolderExists(m_runPath);
     m_sysPath = m_dataPath.toQString() + sep + QStringLiteral("._sys");
     makeFolderExists(m_sysPath);
 
+    // Folders and files an earlier version (or a copy) left readable by
+    // others: the database holds the filing passwords.
+    const int narrowed = narrowToOwner(productFolder);
+
     m_runLogPath = m_runPath.toQString() + sep + QStringLiteral("log2021.txt");
     InitRunLogFile();
+    if (narrowed > 0)
+        WriteRunLogFile(QStringLiteral("Made %1 folders and files in %2 readable by their owner only")
+                            .arg(narrowed)
+                            .arg(QDir::toNativeSeparators(productFolder))
+                            .toUtf8()
+                            .constData());
     WriteRunLogFile("Only one instance of quillmere can run");
 
     m_dbFilePath = m_sysPath;

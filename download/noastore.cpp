@@ -11,6 +11,7 @@
 #include "deploymentdata.h"
 #include "downloadlog.h"
 #include "noataxdata.h"
+#include "privatefiles.h"
 #include "qwebclient.h"
 #include "taxdatastore.h"
 #include "utils.h"
@@ -73,7 +74,7 @@ int NOATaxDataOnePerson::toHtmlFileXslt2(CString& path, const char*, const char*
         return -1;
     }
     QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(page.toUtf8()) < 0 || !out.commit()) {
+    if (!out.open(QIODevice::WriteOnly) || !keepPrivate(out) || out.write(page.toUtf8()) < 0 || !out.commit()) {
         QFile::remove(file);
         return -1;
     }

@@ -30,10 +30,12 @@ int saveSINReturnID(QSqlDatabase* db, const std::string& sin)
 
 int locateOrMakeTaxpayer(QSqlDatabase* db, FILE* log, const std::string& sin, CString& name)
 {
-    int id = locateIDForSIN(db, sin, name);
+    // Keyed as the filing keys its rows, so both find one taxpayer.
+    const std::string digits = sinDigits(CString(sin.c_str())).c_str();
+    int id = locateIDForSIN(db, digits, name);
     if (id == 0) {
         downloadLog(log, "cannot locate id=%d\n", 0);
-        id = saveSINReturnID(db, sin);
+        id = saveSINReturnID(db, digits);
     }
     // Rows under uid 0 would be listed nowhere.
     if (id == 0) downloadLog(log, "cannot make a taxpayer row, nothing saved\n");

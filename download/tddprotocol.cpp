@@ -4,6 +4,7 @@
 #include "hashes.h"
 #include "t1appconfig.h"
 #include "utils.h"
+#include "xmlstring.h"
 
 
 #include <cstring>
@@ -85,7 +86,9 @@ int constructTDDDataReadyReq(const CString& user, const CString& key, const std:
     TemplateValues values = tddUserNameTokenValues(user, key, created, taxYear);
     const bool autoFill = forWhich == kTddForAutoFill;
     values["tagdata"] = autoFill ? "GetTDDNetfile" : "GetNOA";
-    values["tokenA"] = tokenA;
+    // The token came from a browser request any web page could have sent:
+    // it goes into the request as XML character data, never as markup.
+    values["tokenA"] = xmlEscaped(QString::fromStdString(tokenA)).c_str();
     return expandRequest(autoFill ? ":/tdd/tdd/tdd004.xmt" : ":/tdd/tdd/noa004.xmt", values, xml);
 }
 
@@ -103,6 +106,16 @@ int constructTDDDataReadyReq(const CT1AppConfig& config, const CString& taxYear,
     CString user, key;
     getSoftwareCode(config, forWhich, user, key);
     return constructTDDDataReadyReq(user, key, getXMLDateTimeString(true).c_str(), taxYear, forWhich, tokenA, xml);
+}
+
+bool isAcceptableTokenA(const std::string& token)
+{
+    if (token.size() < 6) return false;
+    for (const char c : token) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7f || std::strchr("<>&\"'", c)) return false;
+    }
+    return true;
 }
 
 const char* tddStageRequestEnd(short forWhich)

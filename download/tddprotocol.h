@@ -17,6 +17,24 @@ class CT1AppConfig;
 constexpr const char* kTddNonce = "quillmereapp2021";
 constexpr short kTddForAutoFill = 1; // any other value: the notice of assessment
 
+// Progress codes that end a download besides 99 (data stored) and 1000 (an
+// error, with its detail); each has its own text in the progress dialog.
+enum TddEnding : int {
+    kTddUnreachable = 1001,     // no reply: no network, TLS failure, time limit
+    kTddPortTaken = 1002,       // detail: the callback port
+    kTddNoBrowser = 1003,       // the desktop refused to open the sign-in page
+    kTddNotReady = 1004,        // three data rounds said "not ready yet"
+    kTddNothingToDeliver = 1005, // the agency's return code 10
+    kTddStillEnding = 1006,     // a worker of an earlier download still runs
+};
+// Not an ending: the agency refused token A; the callback server keeps
+// listening for the browser's next callback.
+constexpr int kTddTokenRefused = 45;
+
+// Token A as a browser request may carry it: at least 6 characters, no
+// control character and none of the markup characters < > & " '.
+bool isAcceptableTokenA(const std::string& token);
+
 
 // user: the NETFILE software code with "N" (auto-fill) or "U" (notice);
 // key: the NETFILE provider key of this platform for that purpose. The

@@ -19,6 +19,7 @@ struct StructTDDSoapResult
 // Reads Body/<responseTag>/ReturnCode and <subTag>: 0 when the response
 // element is there, 1 when the reply is not XML, 10 when it is a fault or
 // holds no response (error text set).
+constexpr int kTokenReplyFault = 10;
 int parseTDDTokenSoapResponseResult(std::string& reply, const char* responseTag, const char* subTag,
                                     StructTDDSoapResult* result);
 

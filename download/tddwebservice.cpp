@@ -300,7 +300,8 @@ int TddWebService::wsGetTokenC()
     std::string reply;
     const int posted = callTDDWebService(xml, reply);
     if (posted != 0) {
-        postProgressMessage(1000, posted);
+        // No reply at all: nothing reached the agency worth blaming it for.
+        postProgressMessage(kTddUnreachable, posted);
         return posted;
     }
     postProgressMessage(10);
@@ -328,18 +329,24 @@ int TddWebService::visitTDDWebAuthUrl()
     m_signInUrl = tddSignInUrl(*m_config.load(), forWhich(), timestamp, m_tokenC, taxYearText());
     postProgressMessage(20);
     const QUrl url(QString(m_signInUrl), QUrl::TolerantMode);
-    return m_openUrl && m_openUrl(url) ? 0 : 99;
+    if (m_openUrl && m_openUrl(url)) return 0;
+    postProgressMessage(kTddNoBrowser);
+    return 99;
 }
 
 int TddWebService::webReturnSetTokenA(const char* token)
 {
     const std::string decoded = urlDecode(token ? token : "");
+    // Any web page the user visits may call the callback port: a token with
+    // markup or control characters is refused and changes nothing.
+    if (!isAcceptableTokenA(decoded))
+        return 1;
     // A data worker reads token A as it starts; a callback repeated while it
     // runs starts nothing, so its token is judged but not stored, and no
     // write here races the worker's read.
     if (!isInQuery())
         m_tokenA = decoded;
-    return decoded.size() >= 6 ? 0 : 1;
+    return 0;
 }
 
 int TddWebService::wsGetDataAtLast()
@@ -357,6 +364,7 @@ int TddWebService::wsGetDataAtLast()
         CString xml;
         if (constructTDDDataReadyReq(user, key, getXMLDateTimeString(true).c_str(), taxYearText(), forWhich(), token,
                                      xml) != 0) {
+            postProgressMessage(1000, -10);
             closeLog();
             return -10;
         }
@@ -365,7 +373,7 @@ int TddWebService::wsGetDataAtLast()
         const int posted = callTDDWebService(xml, reply);
         if (posted != 0) {
             // A failed post ends the download visibly, as the stage does.
-            postProgressMessage(1000, posted);
+            postProgressMessage(kTddUnreachable, posted);
             closeLog();
             return posted;
         }
@@ -375,6 +383,14 @@ int TddWebService::wsGetDataAtLast()
         const int read = parseTDDTokenSoapResponseResult(reply, responseTag(forWhich(), false), "TokenIdentifier", &result);
         if (read == 0)
             result.ReturnCode.bytes().trimmed().toDouble(&numeric);
+        if (read == kTokenReplyFault && base == 56) {
+            // A fault to the first request: the agency did not take the
+            // browser's token. The callback server keeps listening, so a
+            // sign-in done again can still succeed.
+            postProgressMessage(kTddTokenRefused);
+            closeLog();
+            return read;
+        }
         if (read != 0 || !numeric) {
             // A fault, an unreadable reply or one without a readable return
             // code is no "not ready yet" (read as 0, it would send an empty
@@ -393,6 +409,7 @@ int TddWebService::wsGetDataAtLast()
             continue;
         }
         if (code == 10) {
+            postProgressMessage(kTddNothingToDeliver);
             closeLog();
             return code;
         }
@@ -407,6 +424,7 @@ int TddWebService::wsGetDataAtLast()
         closeLog();
         return code;
     }
+    postProgressMessage(kTddNotReady);
     closeLog();
     return 0;
 }
@@ -447,7 +465,9 @@ int TddWebService::parseTDDTaxData(FILE* log, const std::string& reply)
         }
         const auto found = asked.find(lowerCase(record.sin.c_str()));
         if (found == asked.end()) {
-            downloadLog(log, "skipping %d (%s)\n", index, record.sin.c_str());
+            // By position only: the identifier is the hash of a S.I.N.,
+            // which trying every nine-digit number reverses.
+            downloadLog(log, "skipping %d\n", index);
             continue;
         }
         postProgressMessage(90);
@@ -489,7 +509,7 @@ int TddWebService::parseNOATaxData(FILE* log, const std::string& reply)
         }
         const auto found = asked.find(lowerCase(notice.identifier()));
         if (found == asked.end()) {
-            downloadLog(log, "skipping %d (%s)", index, notice.identifier().c_str());
+            downloadLog(log, "skipping %d", index);
             continue;
         }
         postProgressMessage(90);

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "tddprotocol.h"
 #include "tddwebservice.h"
 
 ThreadTDDGetWebAuth::ThreadTDDGetWebAuth(TddWebService& service) : m_service(service)
@@ -11,8 +12,12 @@ ThreadTDDGetWebAuth::ThreadTDDGetWebAuth(TddWebService& service) : m_service(ser
 
 void ThreadTDDGetWebAuth::run()
 {
-    if (!m_service.enterInQuery())
+    if (!m_service.enterInQuery()) {
+        // A worker of a download just cancelled is still ending: say so
+        // rather than leave this download waiting for nothing.
+        m_service.postProgressMessage(kTddStillEnding);
         return;
+    }
     // An exception leaving run() would end the program, and one leaving the
     // stage with the flag set would bar every later download.
     bool left = false;

@@ -182,7 +182,7 @@ void IndividualTaxData::setDefaultFixDataForNonBusiSFD01(SFDBarcodeFixedData& r)
     r.item05.SetValue("0");
     r.item06.SetAllCharsTo('0');
     const TaxData_T1New* form = t1();
-    r.item07.SetValueLeftPadding(form ? GetRawPhoneStr(form->getString("sin"), true) : CString(), '0');
+    r.item07.SetValueLeftPadding(form ? sinDigits(form->getString("sin")) : CString(), '0');
     for (FixedBarcodeItem* item : {&r.item08, &r.item09, &r.item10, &r.item15, &r.item17, &r.item22, &r.item23,
                                    &r.item26, &r.item27, &r.item30, &r.item31})
         item->SetAllCharsTo(' ');
@@ -266,7 +266,7 @@ std::vector<CMemoryBlock> t5013Blocks(CTaxData_T5013& form, const CString& perso
 
 CString personSin(const IndividualTaxData& person)
 {
-    return person.t1() ? GetRawPhoneStr(person.t1()->getString("sin"), true) : CString();
+    return person.t1() ? sinDigits(person.t1()->getString("sin")) : CString();
 }
 
 // Every statement block of the return, in group order.

@@ -40,8 +40,6 @@ CString provinceCode(int province)
     return CString(Global_Provs_Info[province].code);
 }
 
-CString digitsOnly(const CString& text) { return GetRawPhoneStr(text, true); }
-
 CString trimmedString(const TaxData_T1New* t1, const char* name)
 {
     CString text = t1->getString(name);
@@ -125,8 +123,7 @@ bool IndividualTaxData::IsGeneralBarcodeEligible() const
 {
     const TaxData_T1New* form = t1();
     if (!form) return false;
-    CString sin = form->getString("sin");
-    sin.Remove(' ');
+    const CString sin = sinDigits(form->getString("sin"));
     if (sin.IsEmpty()) return false;
     if (sin.toQString().compare(QLatin1String("000000000"), Qt::CaseInsensitive) == 0) return false;
     if (!CheckSIN(sin.c_str())) return false;
@@ -157,7 +154,7 @@ void IndividualTaxData::FillT1BarcodeFixedData(T1ReturnBarcodeFixedData& r)
     TaxData_T1New* form = t1();
     if (!form) return;
     r.item03.SetAllCharsTo('0');
-    r.item04.SetValueLeftPadding(digitsOnly(form->getString("sin")), '0');
+    r.item04.SetValueLeftPadding(sinDigits(form->getString("sin")), '0');
     r.item05.SetValue(GetDateStr(form->getDate("birth_date"), 1));
     r.item06.SetValue(provinceCode(m_mainProvince));
     r.item07.SetValue(_isNonResidentReturn() ? "  " : "MJ");

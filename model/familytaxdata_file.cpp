@@ -9,6 +9,7 @@
 #include "edition.h"
 #include "familytaxdata.h"
 #include "formtypes.h"
+#include "privatefiles.h"
 #include "messages.h"
 #include "mydatastream.h"
 #include "newreturnanswers.h"
@@ -103,6 +104,9 @@ bool CFamilyTaxData::saveToFile(const CString& path)
 {
     QSaveFile file(path.toQString());
     if (!file.open(QIODevice::WriteOnly)) return false;
+    // 0600 also where an earlier copy (or the user's folder) was wider: the
+    // replacement would otherwise take the old file's mode.
+    keepPrivate(file);
     MyDataStream stream(&file);
     serialize(currentEdition(), stream);
     // The last buffered bytes are written by the flush; a failure there (a

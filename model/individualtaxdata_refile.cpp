@@ -12,6 +12,7 @@
 #include "refilecompare.h"
 #include "summaryforms.h"
 #include "t1.h"
+#include "utils.h"
 
 // Which value each refusal names by role only:
 // - the non-Canadian mailing address and the revoked fiscal-period election:
@@ -51,7 +52,8 @@ int IndividualTaxData::IsEligibleForElectronicFile(unsigned char mode, std::list
     if (!IsProvinceSupported(m_mainProvince)) add(unsupported);
     if (m_mainProvince >= 14) add(unsupported);
 
-    const QString sin = form ? form->getString("sin").toQString() : QString();
+    // As the agency reads it: a number typed " 081 ..." is refused as "081...".
+    const QString sin = form ? sinDigits(form->getString("sin")).toQString() : QString();
     if (efile && sin.startsWith(QLatin1Char('0')))
         add("Tax return which has SIN number starting with 0 is not eligible for EFILE.");
     if (netfile && (sin.startsWith(QLatin1String("09"), Qt::CaseInsensitive)

@@ -84,12 +84,14 @@ void putEnvelopeDefaults(AgencyValues& values)
 
 CString maskedEnvelope(const CString& envelope)
 {
-    // Matched by local name, whatever the prefix; the tag and its attributes
-    // stay, only the content goes. The return inside carries the S.I.N. and
-    // birth date again.
+    // Matched by local name, whatever the prefix: every element whose name
+    // ends in SocialInsuranceNumber or BirthDate (the spouse's and the
+    // dependants' too) and every password and access code. The tag and its
+    // attributes stay, only the content goes.
     static const QRegularExpression secret(QStringLiteral(
-        "(<(?:[A-Za-z0-9_.-]+:)?(?:PasswordID|Password|PasswordIdentifier|NetfileAccessCode|"
-        "TaxpayerSocialInsuranceNumber|TaxpayerBirthDate|SocialInsuranceNumber|BirthDate)(?:\\s[^>]*)?>)[^<]+(</)"));
+        "(<(?:[A-Za-z0-9_.-]+:)?[A-Za-z0-9_.-]*(?:SocialInsuranceNumber|BirthDate|Password[A-Za-z0-9_.-]*|"
+        "AccessCode[A-Za-z0-9_.-]*)(?:\\s[^>]*)?>)[^<]+(</)"),
+        QRegularExpression::CaseInsensitiveOption);
     QString text = envelope.toQString();
     text.replace(secret, QStringLiteral("\\1********\\2"));
     return CString(text);

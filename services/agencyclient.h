@@ -62,9 +62,9 @@ void putNamespaceHost(AgencyValues& values);
 // Fixed values every submission puts: the namespace host and "origip".
 void putEnvelopeDefaults(AgencyValues& values);
 
-// The envelope with the contents of the elements holding passwords, the
-// access code, the S.I.N. and the birth date (also those of the return
-// inside) replaced by asterisks.
+// The envelope with the contents of the elements holding a password, an
+// access code, a S.I.N. or a birth date (any prefix, also those of the
+// return inside) replaced by asterisks.
 CString maskedEnvelope(const CString& envelope);
 
 // The filing result file: the trace of one exchange. Opened with "wt"

@@ -19,6 +19,7 @@
 #include "qwebclient.h"
 #include "t1appconfig.h"
 #include "taxdataform.h"
+#include "utils.h"
 
 namespace {
 
@@ -58,7 +59,9 @@ QString formName(int type)
     return info ? QString::fromUtf8(info->shortName) : QString::number(type);
 }
 
-QString lastFour(const QString& sin) { return sin.right(4); }
+// The client opens the delivered document with these: the last four of the
+// nine digits, however the S.I.N. was typed.
+QString lastFour(const CString& sin) { return sinDigits(sin).toQString().right(4); }
 
 QByteArray basicCredentials(const PenvaultSettings& s) { return (s.email + ':' + s.password).toUtf8().toBase64(); }
 
@@ -122,8 +125,11 @@ QString PenvaultClient::msg1(const char* func, const QString& form, const QStrin
 
 QString PenvaultClient::maskedSin(const QString& sin)
 {
-    if (sin.size() <= 1) return sin;
-    return sin.left(1) + QStringLiteral("*****") + sin.mid(6);
+    // By digit positions: a grouped S.I.N. masked by character positions
+    // would show one digit more.
+    const QString digits = sinDigits(CString(sin)).toQString();
+    if (digits.size() <= 1) return digits;
+    return digits.left(1) + QStringLiteral("*****") + digits.mid(6);
 }
 
 bool PenvaultClient::readyToPenvaultCA(QObject* parent)
@@ -170,7 +176,8 @@ bool PenvaultClient::upload(const char* func, const QString& formItem, bool with
     posted = false;
     if (!readyToPenvaultCA(parent)) return false;
     const bool delivery = qstrcmp(func, "DOCDELI") == 0;
-    const QString pin = lastFour(sin.toQString());
+    const QString pin = lastFour(sin);
+    const QString licdata = sinDigits(sin).toQString();
     const QString site = CDeploymentData::esignSiteUrl();
     const QString question =
         delivery ? QStringLiteral("An E-Delivery link email will be sent to %1. Client can download file using %2 "
@@ -197,7 +204,7 @@ bool PenvaultClient::upload(const char* func, const QString& formItem, bool with
     client.addFileItem(QStringLiteral("document_file"), QFileInfo(file.fileName()).fileName(), document);
     client.addQueryItem(QStringLiteral("email"), toEmail);
     client.addQueryItem(QStringLiteral("password"), pin);
-    client.addQueryItem(QStringLiteral("licdata"), sin.toQString());
+    client.addQueryItem(QStringLiteral("licdata"), licdata);
     client.addQueryItem(QStringLiteral("expires_in_days"), QStringLiteral("30"));
     if (withPagePosition) client.addQueryItem(QStringLiteral("date_pos"), QStringLiteral("[{\"page\": 0}]"));
     client.addQueryItem(QStringLiteral("sw"), QString::fromLatin1(kSoftwareId));
@@ -206,7 +213,7 @@ bool PenvaultClient::upload(const char* func, const QString& formItem, bool with
     client.addQueryItem(QStringLiteral("sender_note"),
                         QStringLiteral("This is for %1 (tax year %2), default password is last 4 digits of S.I.N.")
                             .arg(name.toQString(), QString::fromLatin1(kTaxYear)));
-    client.addQueryItem(QStringLiteral("msg1"), msg1(func, formItem, sin.toQString()));
+    client.addQueryItem(QStringLiteral("msg1"), msg1(func, formItem, licdata));
     client.addQueryItem(QStringLiteral("login_type"), QString::fromLatin1(kLoginType));
     const QByteArray credentials = basicCredentials(s);
     posted = true;

@@ -47,7 +47,8 @@ public:
     static void _formDocServiceMsg1(const char* func, const CString& form, const CString& licdata, CString& out);
     // The "msg1" item: SHA-256 of the signed text, as hex.
     static QString msg1(const char* func, const QString& form, const QString& licdata);
-    // The S.I.N. with its characters 2 to 6 hidden, as filing records carry it.
+    // The S.I.N.'s nine digits with the 2nd to 6th hidden, as filing records
+    // carry it.
     static QString maskedSin(const QString& sin);
 
     // How long one exchange may take; tests shorten it.

@@ -498,7 +498,7 @@ void splitRules(RuleInputs& in)
             in.add("Please remove %s.",
                    "T1032 of Split Pension Income, or confirm a separation with spouse for less than 90 days in the "
                    "tax year on page 1 of T1");
-        const CString spouseSin = in.t1 ? withoutBlanks(in.t1->getString("spouse_sin")) : CString();
+        const CString spouseSin = in.t1 ? sinDigits(in.t1->getString("spouse_sin")) : CString();
         if (spouseSin.IsEmpty() || spouseSin == CString("000000000") || !CheckSIN(spouseSin.c_str()))
             in.add("Please enter spouse social insurance number on page 1 of T1 as required by form T1032.");
         if (v(t1032, "is_transferor") != 0.0) {

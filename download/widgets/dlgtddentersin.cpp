@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <iterator>
 
-#include "sindigits.h"
 #include "tabwndapp.h"
 #include "ui_dlgtddentersin.h"
 #include "utils.h"
@@ -39,7 +38,7 @@ void DlgTDDEnterSin::accept()
         }
         // The agency matches its items by a hash of the nine digits: a
         // grouped S.I.N. sent as typed would never find its data.
-        m_sins.push_back(sinDigits(text).toStdString());
+        m_sins.push_back(sinDigits(CString(text)).c_str());
     }
     QDialog::accept();
 }

@@ -18,10 +18,10 @@
 #include "folderview.h"
 #include "form_return.h"
 #include "individualtaxdata.h"
-#include "sindigits.h"
 #include "tabwndapp.h"
 #include "tddappsetup.h"
 #include "ui_dlgtddmain.h"
+#include "utils.h"
 #include "wizardbase.h"
 
 namespace {
@@ -38,8 +38,8 @@ std::unique_ptr<DlgTDDProgressWait> programProgressDialog(short forWhich, const 
 // however either was typed.
 bool sameSin(const CString& a, const CString& b)
 {
-    const QString digits = sinDigits(a.toQString());
-    return !digits.isEmpty() && digits == sinDigits(b.toQString());
+    const CString digits = sinDigits(a);
+    return !digits.IsEmpty() && digits == sinDigits(b);
 }
 
 } // namespace
@@ -197,10 +197,13 @@ void DlgTDDMain::on_btnNew_clicked()
     progress->exec();
     const int count = progress->recordCount();
     const std::map<std::string, std::string> messages = progress->noticeMessages();
+    const QString ending = progress->endingMessage();
     progress.reset();
 
     if (count < 1) {
-        TabWndApp::gAppInformation(QStringLiteral("No record is found at the CRA system, please try later!"), nullptr);
+        // Why nothing came: the agency held no record, or what went wrong
+        // here; a download the user cancelled needs no word.
+        if (!ending.isEmpty()) TabWndApp::gAppInformation(ending, nullptr);
         return;
     }
     RefillItems();

@@ -7,12 +7,39 @@
 #include <cstdio>
 
 #include "tddhttpserver.h"
+#include "tddprotocol.h"
 #include "tddworkers.h"
 
 namespace {
 constexpr int kTickMs = 1000;
 constexpr int kEndWaitMs = 3000;
+
+// What the user reads when a download ends other than with its data: what
+// happened and what to do. Empty for the other codes.
+QString endingText(int code, int detail)
+{
+    switch (code) {
+    case kTddUnreachable:
+        return QStringLiteral("Cannot reach the CRA server. Check the Internet connection and try again; nothing was "
+                              "downloaded or changed.");
+    case kTddPortTaken:
+        return QStringLiteral("The port %1 needed for the CRA sign-in is used by another program. Close that program "
+                              "and try again.")
+            .arg(detail);
+    case kTddNoBrowser: return QStringLiteral("The web browser could not be opened for the CRA sign-in.");
+    case kTddNotReady: return QStringLiteral("Your tax data is not ready at the CRA yet. Please try again later.");
+    case kTddNothingToDeliver: return DlgTDDProgressWait::noRecordText();
+    case kTddStillEnding:
+        return QStringLiteral("The previous download is still ending. Please wait a moment and try again.");
+    default: return QString();
+    }
+}
 } // namespace
+
+QString DlgTDDProgressWait::noRecordText()
+{
+    return QStringLiteral("No record is found at the CRA system, please try later!");
+}
 
 DlgTDDProgressWait::DlgTDDProgressWait(short forWhich, const std::list<std::string>& sins, TddHttpServer* server,
                                        QWidget* parent)
@@ -53,8 +80,13 @@ void DlgTDDProgressWait::postProgress(int code, int detail)
         m_statusText = detail == 100 ? tr("initial web service handshake failed, code = %1").arg(detail)
                                      : tr("some error occured, code = %1").arg(detail);
         break;
+    case kTddTokenRefused:
+        m_statusText = tr("The CRA did not accept the sign-in. Sign in again in the web browser, or click Cancel.");
+        break;
     default:
-        if ((code > 100 && code < 1000) || code > 1000)
+        if (!endingText(code, detail).isEmpty())
+            m_statusText = endingText(code, detail);
+        else if ((code > 100 && code < 1000) || code > 1000)
             m_statusText = tr("some unpected error occured, code = %1 - %2.").arg(code).arg(detail);
         break;
     }
@@ -98,6 +130,13 @@ void DlgTDDProgressWait::showEvent(QShowEvent* event)
         service.setPacingMs(round, parse);
         if (log)
             std::fclose(log);
+        m_endingMessage = noRecordText();
+        return;
+    }
+    // Listening before the browser is asked to open the sign-in page: a
+    // browser already signed in may call back at once.
+    if (!m_server->isRunning() && !m_server->startAndListen(m_port)) {
+        postProgress(kTddPortTaken, m_port);
         return;
     }
     auto* worker = new ThreadTDDGetWebAuth(service);
@@ -125,9 +164,15 @@ void DlgTDDProgressWait::timerTimeout()
     m_timer.stop();
     if (m_server)
         m_server->stop();
-    if (m_code != 100) {
+    if (m_code == 100) {
+        m_endingMessage = noRecordText(); // read only when nothing was stored
+    } else if (endingText(m_code, 0).isEmpty()) {
         m_statusText = tr("Error happened in auto-fill, please try again later.");
         m_ui->lblStatus->setText(m_statusText);
+        m_endingMessage = m_statusText;
+    } else {
+        m_ui->lblStatus->setText(m_statusText);
+        m_endingMessage = m_statusText;
     }
     // A timer, not a sleep: the GUI thread keeps running meanwhile.
     QTimer::singleShot(kEndWaitMs, this, [this] { close(); });

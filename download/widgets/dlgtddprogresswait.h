@@ -42,6 +42,11 @@ public:
     QString statusText() const { return m_statusText; }
     // Read by the caller once the dialog has ended.
     int recordCount() const { return m_recordCount; }
+    // What the caller tells the user when no record was stored: why the
+    // download ended (the agency held no record, it could not be reached,
+    // ...); empty when the user cancelled.
+    const QString& endingMessage() const { return m_endingMessage; }
+    static QString noRecordText();
     const std::map<std::string, std::string>& noticeMessages() const { return m_noticeMessages; }
 
 public slots:
@@ -72,6 +77,7 @@ private:
     int m_shownCode = -1;
     QTimer m_timer;
     int m_recordCount = 0;
+    QString m_endingMessage;
     std::map<std::string, std::string> m_noticeMessages;
     QPointer<ThreadTDDGetWebAuth> m_webAuthWorker;
     bool m_started = false;

@@ -253,8 +253,7 @@ bool isBlank(CString text)
 int TaxData_T1New::Validate(unsigned char, std::list<CString>& messages)
 {
     const size_t before = messages.size();
-    CString sin = getString("sin");
-    sin.Remove(' ');
+    const CString sin = sinDigits(getString("sin"));
     if (sin.IsEmpty() || !CheckSIN(sin.c_str()))
         messages.push_back("Please enter a valid social insurance number on page 1 of T1.");
     if (isBlank(getString("first_name"))) messages.push_back("Please enter the first name on page 1 of T1.");

@@ -33,8 +33,7 @@ int TaxData_T1135New::Validate(unsigned char, std::list<CString>& messages)
     if (getInt("reporter_kind") == 0) {
         if (blank(getString("first_name")) || blank(getString("last_name")))
             messages.push_back("Please enter the reporting individual's first and last name in form T1135.");
-        CString sin = getString("sin");
-        sin.Remove(' ');
+        const CString sin = sinDigits(getString("sin"));
         if (sin.IsEmpty() || !CheckSIN(sin.c_str()))
             messages.push_back("Please enter a valid social insurance number in form T1135.");
     }

@@ -7,6 +7,7 @@
 
 #include "formtables.h"
 #include "mydatastream.h"
+#include "privatefiles.h"
 
 namespace {
 
@@ -225,6 +226,7 @@ int CTaxData_Form::WriteJavaFile(const CString& folder, const CString& javaId)
 {
     QSaveFile file(QDir(folder.toQString()).filePath(javaId.toQString() + QStringLiteral(".java")));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return -1;
+    keepPrivate(file);
     QTextStream out(&file);
     out << "package quillmere.makereport;\n\n"
         << "public class " << javaId.toQString() << "\n{\n";
@@ -264,6 +266,7 @@ int CTaxData_Form::writeLayout(const CString& folder, const CString& layoutName,
 {
     QSaveFile file(QDir(folder.toQString()).filePath(layoutName.toQString()));
     if (!file.open(QIODevice::WriteOnly)) return -1;
+    keepPrivate(file);
     QXmlStreamWriter xml(&file);
     xml.setAutoFormatting(true);
     xml.writeStartDocument();

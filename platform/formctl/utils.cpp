@@ -126,10 +126,10 @@ int DaysInCanadaInTaxYear(int year, const QDate& entry, const QDate& departure)
 
 CString sinDigits(const CString& sin)
 {
-    CString bare = sin;
-    bare.Remove(' ');
-    bare.Remove('-');
-    return bare;
+    QByteArray bare;
+    for (char c : sin.bytes())
+        if (c != '-' && !std::isspace(static_cast<unsigned char>(c))) bare += c;
+    return CString(bare);
 }
 
 bool CheckSIN(const char* text, const char** extra)

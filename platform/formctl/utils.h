@@ -50,9 +50,11 @@ int DaysInCanadaInTaxYear(int year, const QDate& entry, const QDate& departure);
 // blanks or hyphens) passing the check-digit test. On failure `extra`, when
 // given, points at the reason.
 bool CheckSIN(const char* text, const char** extra = nullptr);
-// The number without the blanks and dashes that only format it
-// ("046 454 286", "046-454-286"); any other character stays, so that a
-// wrong number is not made to look right.
+// The one shape of a S.I.N. for everything that sends, compares, masks,
+// looks up or derives from it: the number without the blanks and hyphens
+// that only format it ("046 454 286", "046-454-286", " 046454286"); any
+// other character stays, so that a wrong number is not made to look right.
+// What a page shows stays as typed.
 CString sinDigits(const CString& sin);
 // A plausible e-mail address: name@domain.tld, no blanks.
 bool checkEmail(const char* text);

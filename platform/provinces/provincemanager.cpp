@@ -11,6 +11,7 @@
 #include "provincecalc.h"
 #include "provinceforms.h"
 #include "provincelayouts.h"
+#include "utils.h"
 #include "provincetables.h"
 #include "schedules.h"
 #include "t1.h"
@@ -235,8 +236,8 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9,
     calc.spouseNetIncome = calc.hasSpouse ? t1->getFloat("spouse_net_income") : 0.0;
     calc.spouseTaxableIncome = calc.hasSpouse ? t1->getFloat("spouse_taxable_income") : 0.0;
     // Both spouses' returns compare the same two numbers the other way round.
-    const QByteArray ownSin = t1->getString("sin").bytes().trimmed();
-    const QByteArray spouseSin = t1->getString("spouse_sin").bytes().trimmed();
+    const QByteArray ownSin = sinDigits(t1->getString("sin")).bytes().trimmed();
+    const QByteArray spouseSin = sinDigits(t1->getString("spouse_sin")).bytes().trimmed();
     calc.firstOfCouple = spouseSin.isEmpty() || ownSin <= spouseSin;
     // The dependant as Schedule 5 holds them: line 30400 also carries the
     // federal caregiver top-up, reduction and proration.

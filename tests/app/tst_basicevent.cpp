@@ -81,6 +81,8 @@ private slots:
     void upsertTaxpayer();
     void filingStatusReadsNewestTaxpayer();
     void filingStatusOfUnknownSin();
+    void sinTypedThreeWaysIsOneTaxpayer_data();
+    void sinTypedThreeWaysIsOneTaxpayer();
 };
 
 void BasicEventTest::firstStartEvent()
@@ -273,6 +275,38 @@ void BasicEventTest::filingStatusOfUnknownSin()
     QCOMPARE(CBasicEvent::findFilingStatusFromUserID(d.db(), "999999998", name, log), 0);
     QCOMPARE(name, CString("unchanged"));
     QCOMPARE(log, CString("log so far"));
+}
+
+void BasicEventTest::sinTypedThreeWaysIsOneTaxpayer_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("again");
+    QTest::newRow("digits, then blanks") << "046454286" << "046 454 286";
+    QTest::newRow("blanks, then hyphens") << "046 454 286" << "046-454-286";
+    QTest::newRow("hyphens, then digits") << "046-454-286" << "046454286";
+}
+
+// The filing's taxpayer row is the download's nine-digit one, however the
+// T1 holds the number: one row, found by every shape.
+void BasicEventTest::sinTypedThreeWaysIsOneTaxpayer()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, again);
+    OpenDb d;
+    QCOMPARE(d.rc, 0);
+    QSqlDatabase& db = d.db();
+    const int downloaded = insert(db, "insert into tb_taxpayers (name, sin) values (?, ?)", {"", "046454286"});
+    QCOMPARE(CBasicEvent::findUserIDAndUpdateUser(db, CString(first), "Anne", "", ""), downloaded);
+    QCOMPARE(CBasicEvent::findUserIDAndUpdateUser(db, CString(again), "Anne Lee", "", ""), downloaded);
+    QCOMPARE(value(db, "select count(*) from tb_taxpayers").toInt(), 1);
+    QCOMPARE(value(db, "select sin from tb_taxpayers").toString(), QStringLiteral("046454286"));
+    CBasicEvent::saveUniqueEvent(db, downloaded, 1019, "return filed", false, false, true);
+    for (const QString& shape : {first, again}) {
+        CString name, log;
+        QCOMPARE(CBasicEvent::findFilingStatusFromUserID(db, CString(shape), name, log), downloaded);
+        QCOMPARE(name, CString("Anne Lee"));
+        QCOMPARE(log, CString("return filed") + kSeparator);
+    }
 }
 
 QTEST_GUILESS_MAIN(BasicEventTest)

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <ctime>
 #include <memory>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -158,6 +159,33 @@ QByteArray decoded(const QByteArray& text)
 
 using Settings = QMap<QString, QString>;
 
+// The permission bits of a path, as the file system holds them.
+int modeOf(const QString& path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+
+// Every folder and file under `root` (itself included) whose mode is not
+// 0700 for a folder or 0600 for a file, with its mode; and how many were seen.
+QStringList notPrivate(const QString& root, int* seen)
+{
+    QStringList wrong;
+    *seen = 0;
+    QList<QString> pending{root};
+    while (!pending.isEmpty()) {
+        const QString path = pending.takeFirst();
+        ++*seen;
+        const QFileInfo info(path);
+        const int mode = modeOf(path);
+        if (mode != (info.isDir() ? 0700 : 0600)) wrong << QStringLiteral("%1 %2").arg(path).arg(mode, 0, 8);
+        if (info.isDir())
+            for (const QFileInfo& entry : QDir(path).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+                pending << entry.filePath();
+    }
+    return wrong;
+}
+
 } // namespace
 
 class TstQuillmere : public QObject
@@ -169,6 +197,8 @@ private slots:
     void batchListRules_data();
     void batchListRules();
     void startUpMakesFoldersDatabaseAndFirstStartEvent();
+    void programFolderIsPrivate_data();
+    void programFolderIsPrivate();
     void unopenableDatabaseEndsTheProgram();
     void secondCopy_data();
     void secondCopy();
@@ -285,6 +315,53 @@ void TstQuillmere::batchListRules()
     }
     QCOMPARE(runBatch(home, args, work.path()), 0);
     QCOMPARE(readAll(work.path() + "/taxresult.txt"), report);
+}
+
+void TstQuillmere::programFolderIsPrivate_data()
+{
+    QTest::addColumn<bool>("earlierWide");
+    QTest::newRow("fresh home") << false;
+    QTest::newRow("over folders 0755 and files 0644") << true;
+}
+
+// The program's folder under Documents holds the database with the filing
+// passwords, the returns, the logs: every folder 0700 and every file 0600
+// after a start, whatever an earlier version left; the narrowing is logged
+// once.
+void TstQuillmere::programFolderIsPrivate()
+{
+    QFETCH(bool, earlierWide);
+    Home home;
+    QVERIFY(home.dir.isValid());
+    const QString program = home.path() + "/Documents/quillmere_special";
+    if (earlierWide) {
+        for (const QString& folder : {home.run(), home.sys(), home.data() + "/data/noa1"}) QVERIFY(QDir().mkpath(folder));
+        QVERIFY(writeFile(home.run() + "/netfileresult.ws", "<tp:SocialInsuranceNumber>046454286"));
+        QVERIFY(writeFile(home.run() + "/tddlog.txt", "old log"));
+        QVERIFY(writeFile(home.data() + "/data/Ann Lee.r21", "return"));
+        QVERIFY(writeFile(home.data() + "/data/noa1/noa2021_xxxxx4286_1.html", "<html/>"));
+        QVERIFY(writeFile(home.sys() + "/mydata2021n.db", QByteArray()));
+        int seen = 0;
+        for (const QString& entry : notPrivate(program, &seen)) {
+            const QString path = entry.section(' ', 0, -2);
+            QVERIFY(::chmod(QFile::encodeName(path).constData(), QFileInfo(path).isDir() ? 0755 : 0644) == 0);
+        }
+        QVERIFY(modeOf(home.sys() + "/mydata2021n.db") == 0644);
+        QVERIFY(modeOf(program) == 0755);
+    }
+    for (int start = 1; start <= 2; ++start) {
+        QCOMPARE(runBatch(home, {"printresult", home.path() + "/"}, home.path()), 0);
+        int seen = 0;
+        const QStringList wrong = notPrivate(program, &seen);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join('\n')));
+        QVERIFY(seen >= (earlierWide ? 12 : 8));
+        QVERIFY(QFileInfo(home.database()).size() > 0);
+        const QString log = QString::fromUtf8(readAll(home.runLog()));
+        QCOMPARE(log.count("readable by their owner only"), earlierWide && start == 1 ? 1 : 0);
+        if (earlierWide && start == 1)
+            QVERIFY2(log.contains("Made 11 folders and files in " + program + " readable by their owner only\n"),
+                     qPrintable(log));
+    }
 }
 
 void TstQuillmere::startUpMakesFoldersDatabaseAndFirstStartEvent()

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QSqlDatabase>
 #include <QStringList>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
@@ -138,6 +139,19 @@ struct AgencyFixture
         return http;
     }
 };
+
+// The callback port of these tests: a loopback port free when the process
+// starts, not the program's own, which a copy of the program or another
+// test run on this machine may hold.
+inline int callbackTestPort()
+{
+    static const int port = [] {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost);
+        return int(probe.serverPort());
+    }();
+    return port;
+}
 
 // No worker and no query left running.
 inline bool isIdle(TddHttpServer& http) { return !http.dataWorker() && !http.webService().isInQuery(); }

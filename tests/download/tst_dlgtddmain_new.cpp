@@ -30,7 +30,6 @@
 
 namespace {
 
-const int kPort = TddHttpServer::callbackPort(0);
 
 // The progress dialog closes itself once the download ends; one that never
 // ends is cancelled, so the test fails instead of hanging.
@@ -89,6 +88,8 @@ private slots:
     void noticeMessagesInSinOrder();
     void endsBeforeAnyDownload_data();
     void endsBeforeAnyDownload();
+    void downloadWithoutRecordSaysWhy_data();
+    void downloadWithoutRecordSaysWhy();
 
 private:
     std::unique_ptr<DlgTDDMain> dialog(short forWhich);
@@ -116,7 +117,7 @@ void TstDlgTddMainNew::cleanupTestCase() { m_agency.stop(); }
 void TstDlgTddMainNew::init()
 {
     m_downloads.clear();
-    m_http = signingInServer(m_agency, kPort);
+    m_http = signingInServer(m_agency, callbackTestPort());
     QVERIFY(m_http);
 }
 
@@ -131,7 +132,7 @@ std::unique_ptr<DlgTDDMain> TstDlgTddMainNew::dialog(short forWhich)
     dlg->setProgressDialogMaker([this](short kind, const std::list<std::string>& sins, QWidget* parent) {
         m_downloads << sins;
         auto progress = std::make_unique<DlgTDDProgressWait>(kind, sins, m_http.get(), parent);
-        progress->setCallbackPort(kPort);
+        progress->setCallbackPort(callbackTestPort());
         return progress;
     });
     dlg->show();
@@ -236,6 +237,55 @@ void TstDlgTddMainNew::endsBeforeAnyDownload()
     QCOMPARE(prompts.texts(), messages);
     QCOMPARE(m_downloads.size(), 0);
     QCOMPARE(m_agency.server->count(), 0);
+}
+
+void TstDlgTddMainNew::downloadWithoutRecordSaysWhy_data()
+{
+    QTest::addColumn<QString>("ending");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("the agency holds nothing") << "10" << QStringList{"No record is found at the CRA system, please try later!"};
+    QTest::newRow("not ready") << "not ready"
+                               << QStringList{"Your tax data is not ready at the CRA yet. Please try again later."};
+    QTest::newRow("no network") << "drop"
+                                << QStringList{"Cannot reach the CRA server. Check the Internet connection and try "
+                                               "again; nothing was downloaded or changed."};
+    QTest::newRow("cancelled while signing in") << "cancel" << QStringList();
+}
+
+// A download that stored nothing ends with the reason, not with a blanket
+// "No record is found" that blames the agency for a failure here; a
+// download the user cancelled ends without a word.
+void TstDlgTddMainNew::downloadWithoutRecordSaysWhy()
+{
+    QFETCH(QString, ending);
+    QFETCH(QStringList, messages);
+    FakeTaxDataService agency(*m_agency.server, kKey);
+    if (ending == "drop") {
+        agency.reply(FakeReply::drop());
+    } else {
+        agency.stage("0", "tokenC-abc");
+        if (ending == "10") agency.data("10", "t");
+        if (ending == "not ready")
+            for (int i = 0; i < 3; ++i) agency.data("0", "next");
+        if (ending == "cancel") m_http->webService().setUrlOpener([](const QUrl&) { return true; });
+    }
+    auto dlg = dialog(1);
+    ModalDriver modal;
+    modal.then([](QWidget* w) { agreeToTerms(w); }).then([](QWidget* w) { enterSins(w, {kSin1}); });
+    if (ending == "cancel")
+        modal.then([](QWidget* w) {
+            QTimer::singleShot(1500, w, [w] {
+                QTest::mouseClick(buttonOf(w, QDialogButtonBox::Cancel), Qt::LeftButton);
+            });
+        });
+    else
+        modal.then(letItFinish);
+    Prompt::Scripted prompts;
+    QTest::mouseClick(dlg->findChild<QPushButton*>("btnNew"), Qt::LeftButton);
+    QCOMPARE(modal.seen().size(), 3);
+    QCOMPARE(prompts.texts(), messages);
+    QCOMPARE(listed(*dlg), QStringList());
+    QVERIFY(dlg->isVisible());
 }
 
 QTEST_MAIN(TstDlgTddMainNew)

@@ -8,8 +8,10 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
+#include <atomic>
 #include <cstring>
 #include <memory>
 
@@ -24,7 +26,6 @@
 
 namespace {
 
-const int kPort = TddHttpServer::callbackPort(0);
 
 QString status(DlgTDDProgressWait& dlg)
 {
@@ -51,6 +52,9 @@ private slots:
     void cancelWhileWaitingForSignIn();
     void secondShowStartsNoSecondWorker();
     void savedReplyParsedOffline();
+    void endings_data();
+    void endings();
+    void callbackTheInstantTheBrowserOpens();
 
 private:
     std::unique_ptr<DlgTDDProgressWait> makeDialog(short forWhich = 1);
@@ -65,7 +69,7 @@ void TstDlgTddProgressWait::cleanupTestCase() { m_agency.stop(); }
 
 void TstDlgTddProgressWait::init()
 {
-    m_http = signingInServer(m_agency, kPort);
+    m_http = signingInServer(m_agency, callbackTestPort());
     QVERIFY(m_http);
 }
 
@@ -77,7 +81,7 @@ void TstDlgTddProgressWait::cleanup()
 std::unique_ptr<DlgTDDProgressWait> TstDlgTddProgressWait::makeDialog(short forWhich)
 {
     auto dlg = std::make_unique<DlgTDDProgressWait>(forWhich, std::list<std::string>{kSin1, kSin2}, m_http.get());
-    dlg->setCallbackPort(kPort);
+    dlg->setCallbackPort(callbackTestPort());
     return dlg;
 }
 
@@ -159,12 +163,14 @@ void TstDlgTddProgressWait::cancelWhileWaitingForSignIn()
     m_http->webService().setUrlOpener([](const QUrl&) { return true; }); // the user never signs in
     auto dlg = makeDialog();
     dlg->show();
-    QTRY_VERIFY_WITH_TIMEOUT(m_http->isRunning(), 30000);
+    QVERIFY(m_http->isRunning()); // before the browser is asked
+    QTRY_VERIFY_WITH_TIMEOUT(dlg->code() >= 20, 30000);
+    QVERIFY(m_http->isRunning());
     QTest::mouseClick(dlg->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel), Qt::LeftButton);
     QVERIFY(!dlg->isVisible());
     QVERIFY(!m_http->isRunning());
     QTcpSocket late;
-    late.connectToHost(QHostAddress::LocalHost, quint16(kPort));
+    late.connectToHost(QHostAddress::LocalHost, quint16(callbackTestPort()));
     QVERIFY(!late.waitForConnected(1000));
     QCOMPARE(m_agency.server->count(), 1); // the stage request only
 }
@@ -200,6 +206,96 @@ void TstDlgTddProgressWait::savedReplyParsedOffline()
     QCOMPARE(m_agency.server->count(), 0);
     QCOMPARE(m_agency.db->value(QString("select count(*) from tb_taxpayers where sin='%1'").arg(kSin2)).toInt(), 1);
     dlg->reject();
+}
+
+void TstDlgTddProgressWait::endings_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no network") << "unreachable"
+                                << "Cannot reach the CRA server. Check the Internet connection and try again; nothing "
+                                   "was downloaded or changed.";
+    QTest::newRow("port taken") << "port taken"
+                                << QString("The port %1 needed for the CRA sign-in is used by another program. Close "
+                                           "that program and try again.")
+                                       .arg(callbackTestPort());
+    QTest::newRow("browser not opened") << "no browser" << "The web browser could not be opened for the CRA sign-in.";
+    QTest::newRow("three rounds not ready") << "not ready"
+                                            << "Your tax data is not ready at the CRA yet. Please try again later.";
+    QTest::newRow("nothing to deliver") << "code 10" << "No record is found at the CRA system, please try later!";
+    QTest::newRow("New right after Cancel")
+        << "still ending" << "The previous download is still ending. Please wait a moment and try again.";
+}
+
+// Every ending posts its code: the dialog shows what happened and what to
+// do, stops listening, closes itself, and hands the text to its caller.
+void TstDlgTddProgressWait::endings()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, text);
+    FakeTaxDataService agency(*m_agency.server, kKey);
+    TddWebService& service = m_http->webService();
+    const QByteArray agencyHost = m_agency.config.m_TDDWebService[CT1AppConfig::TDD_SERVICE_HOST].bytes();
+    QTcpServer blocker;
+    if (setup == "unreachable") {
+        QTcpServer probe; // a port that refuses connections
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        const QByteArray closed = "127.0.0.1:" + QByteArray::number(probe.serverPort());
+        probe.close();
+        m_agency.config.m_TDDWebService[CT1AppConfig::TDD_SERVICE_HOST] = closed.constData();
+    } else if (setup == "port taken") {
+        QVERIFY(blocker.listen(QHostAddress::LocalHost, quint16(callbackTestPort())));
+    } else if (setup == "no browser") {
+        agency.stage("0", "tokenC-abc");
+        service.setUrlOpener([](const QUrl&) { return false; });
+    } else if (setup == "not ready") {
+        agency.stage("0", "tokenC-abc");
+        for (int i = 0; i < 3; ++i) agency.data("0", "next-token");
+    } else if (setup == "code 10") {
+        agency.stage("0", "tokenC-abc");
+        agency.data("10", "t");
+    } else if (setup == "still ending") {
+        QVERIFY(service.enterInQuery()); // the worker of a download just cancelled
+    }
+    auto dlg = makeDialog();
+    dlg->show();
+    QTRY_COMPARE_WITH_TIMEOUT(status(*dlg), text, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!dlg->isVisible(), 30000);
+    QCOMPARE(status(*dlg), text); // not replaced by a vaguer one
+    QCOMPARE(dlg->endingMessage(), text);
+    QCOMPARE(dlg->recordCount(), 0);
+    QVERIFY(!m_http->isRunning());
+    m_agency.config.m_TDDWebService[CT1AppConfig::TDD_SERVICE_HOST] = agencyHost.constData();
+    if (setup == "still ending") service.leaveOutQuery();
+    if (setup == "port taken") QCOMPARE(m_agency.server->count(), 0); // no stage for a sign-in nobody could take
+}
+
+// A browser already signed in calls back the instant it is asked to open
+// the sign-in page, once: the server already listens.
+void TstDlgTddProgressWait::callbackTheInstantTheBrowserOpens()
+{
+    FakeTaxDataService agency(*m_agency.server, kKey);
+    agency.stage("0", "tokenC-abc");
+    agency.data("20", "t", autoFillDelivery(autoFillItem(kSin1)));
+    std::atomic<bool> reached{false};
+    m_http->webService().setUrlOpener([&reached](const QUrl&) {
+        QTcpSocket browser;
+        browser.connectToHost(QHostAddress::LocalHost, quint16(callbackTestPort()));
+        reached = browser.waitForConnected(1000);
+        if (reached) {
+            browser.write("GET /taxdata?t=tokenA-first HTTP/1.1\r\n\r\n");
+            browser.waitForBytesWritten(2000);
+            browser.waitForReadyRead(2000);
+        }
+        return true;
+    });
+    auto dlg = makeDialog();
+    dlg->show();
+    QTRY_VERIFY_WITH_TIMEOUT(dlg->code() == 100, 30000);
+    QVERIFY(reached);
+    QCOMPARE(dlg->recordCount(), 1);
+    QCOMPARE(agency.requests().size(), 2);
+    QCOMPARE(agency.requests().at(1).token, QStringLiteral("tokenA-first"));
 }
 
 QTEST_MAIN(TstDlgTddProgressWait)

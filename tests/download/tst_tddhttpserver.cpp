@@ -22,14 +22,12 @@
 
 namespace {
 
-const int kPort = TddHttpServer::callbackPort(0);
-
 // A raw client: sends the pieces, returns all that came back before the
 // server closed.
 QByteArray exchange(const QList<QByteArray>& pieces)
 {
     QTcpSocket client;
-    client.connectToHost(QHostAddress::LocalHost, quint16(kPort));
+    client.connectToHost(QHostAddress::LocalHost, quint16(callbackTestPort()));
     if (!client.waitForConnected(3000))
         return "<refused>";
     for (const QByteArray& piece : pieces) {
@@ -66,6 +64,9 @@ private slots:
     void stoppedServerRefusesCallbacks();
     void wholeDownloadThroughTheBrowser();
     void cancelDuringDataRounds();
+    void refusedCallbackThenAGoodOne_data();
+    void refusedCallbackThenAGoodOne();
+    void agencyRefusesTheTokenThenASecondSignIn();
 
 private:
     void waitForWorker();
@@ -88,7 +89,7 @@ void TstTddHttpServer::init()
     m_http->setLogoutScriptUrl("https://signin.example/cra.js");
     m_http->webService().setForWhich("2021", 1);
     m_http->setProgressDlg(m_dialog.get(), {kSin1, kSin2});
-    QVERIFY(m_http->startAndListen(kPort));
+    QVERIFY(m_http->startAndListen(callbackTestPort()));
 }
 
 void TstTddHttpServer::cleanup()
@@ -119,7 +120,7 @@ void TstTddHttpServer::requestLines_data()
     QTest::newRow("notice path") << QByteArray("GET /expnoa?t=abcdefg HTTP/1.1") << QByteArray("text/html")
                                  << QByteArray("<page>") << "abcdefg" << true;
     QTest::newRow("short token") << QByteArray("GET /taxdata?t=abc HTTP/1.1") << QByteArray("text/plain")
-                                 << QByteArray("Hello from Quillmere 2021") << "abc" << false;
+                                 << QByteArray("Hello from Quillmere 2021") << "" << false;
     QTest::newRow("255 characters") << "GET /taxdata?t=" + QByteArray(255, 'k') + " HTTP/1.1" << QByteArray("text/html")
                                     << QByteArray("<page>") << QString(255, 'k') << true;
     QTest::newRow("256 characters") << "GET /taxdata?t=" + QByteArray(256, 'k') + " HTTP/1.1" << QByteArray("text/plain")
@@ -225,7 +226,7 @@ void TstTddHttpServer::wholeDownloadThroughTheBrowser()
         }
         browserError.clear();
         QTcpSocket callback; // the agency's page sends the browser back to us
-        callback.connectToHost(QHostAddress::LocalHost, quint16(kPort));
+        callback.connectToHost(QHostAddress::LocalHost, quint16(callbackTestPort()));
         callback.waitForConnected(3000);
         callback.write("GET /taxdata?t=tokenA-first HTTP/1.1\r\n\r\n");
         callback.waitForBytesWritten(3000);
@@ -267,6 +268,65 @@ void TstTddHttpServer::cancelDuringDataRounds()
     QTRY_VERIFY(!worker);
     QCOMPARE(m_agency.server->count(FakeTaxDataService::kAutoFillPath), 3);
     m_dialog.reset(new ProgressRecorder);
+}
+
+void TstTddHttpServer::refusedCallbackThenAGoodOne_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("element, escaped") << QByteArray("GET /taxdata?t=abc%3C%2FTokenIdentifier%3E HTTP/1.1");
+    QTest::newRow("element, as sent") << QByteArray("GET /taxdata?t=abc</x>def HTTP/1.1");
+    QTest::newRow("entity") << QByteArray("GET /taxdata?t=abc%26lt%3Bdef HTTP/1.1");
+    QTest::newRow("quote") << QByteArray("GET /expnoa?t=abcdef%22 HTTP/1.1");
+    QTest::newRow("apostrophe") << QByteArray("GET /TAXDATA?t=abcdef%27 HTTP/1.1");
+    QTest::newRow("carriage return") << QByteArray("GET /taxdata?t=abcdef%0D%0AHost HTTP/1.1");
+    QTest::newRow("tab") << QByteArray("GET /taxdata?t=abc%09defg HTTP/1.1");
+}
+
+// A web page the user visits may call the port with a token of its own: a
+// token with markup or control characters starts nothing and reaches no
+// request, and the browser's real callback still succeeds afterwards.
+void TstTddHttpServer::refusedCallbackThenAGoodOne()
+{
+    QFETCH(QByteArray, line);
+    FakeTaxDataService agency(*m_agency.server, kKey);
+    agency.data("20", "t", autoFillDelivery(autoFillItem(kSin1)));
+    const QByteArray refused = exchange({line + "\r\n\r\n"});
+    QVERIFY2(refused.endsWith("\n\nHello from Quillmere 2021"), refused.constData());
+    QVERIFY(!m_http->dataWorker());
+    QCOMPARE(m_http->webService().tokenA(), std::string());
+    QVERIFY(m_http->isRunning());
+    QCOMPARE(m_agency.server->count(), 0);
+
+    QVERIFY(exchange({"GET /taxdata?t=abc%2Bdef HTTP/1.1\r\n\r\n"}).contains("text/html"));
+    waitForWorker();
+    QCOMPARE(m_dialog->codes.last(), QStringLiteral("99:1001"));
+    const auto requests = agency.requests();
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests[0].token, QStringLiteral("abc+def"));
+    QCOMPARE(requests[0].bodyTag, QStringLiteral("GetTDDNetfile"));
+}
+
+// The agency refuses the first token: the download waits for the user to
+// sign in again (the server keeps listening), and the second callback
+// brings the data.
+void TstTddHttpServer::agencyRefusesTheTokenThenASecondSignIn()
+{
+    FakeTaxDataService agency(*m_agency.server, kKey);
+    agency.fault("Invalid token");
+    agency.data("20", "t", autoFillDelivery(autoFillItem(kSin1)));
+    QVERIFY(exchange({"GET /taxdata?t=tokenA-refused HTTP/1.1\r\n\r\n"}).contains("text/html"));
+    waitForWorker();
+    QCOMPARE(m_dialog->codes.last(), QStringLiteral("45"));
+    QVERIFY(m_http->isRunning());
+
+    QVERIFY(exchange({"GET /taxdata?t=tokenA-second HTTP/1.1\r\n\r\n"}).contains("text/html"));
+    waitForWorker();
+    QCOMPARE(m_dialog->codes.last(), QStringLiteral("99:1001"));
+    QCOMPARE(m_dialog->recordCount, 1);
+    const auto requests = agency.requests();
+    QCOMPARE(requests.size(), 2);
+    QCOMPARE(requests[0].token, QStringLiteral("tokenA-refused"));
+    QCOMPARE(requests[1].token, QStringLiteral("tokenA-second"));
 }
 
 QTEST_GUILESS_MAIN(TstTddHttpServer)

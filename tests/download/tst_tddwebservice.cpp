@@ -27,6 +27,8 @@ namespace {
 
 const char* const kTokenC = "tokenC-secret-1";
 const char* const kTokenA = "tokenA-secret-1";
+// Neither asked for nor ever logged.
+const char* const kStranger = "999999998";
 
 // A person's item as the agency writes it, with `prefix` on every element.
 QByteArray personItem(const QByteArray& prefix, const char* sin, const QByteArray& instalment)
@@ -111,11 +113,15 @@ void TstTddWebService::init()
 
 void TstTddWebService::cleanup()
 {
-    // No token, key or full S.I.N. ever reaches the logs.
+    // No token, key, full S.I.N. or hash of one (which trying every
+    // nine-digit number reverses) ever reaches the logs.
     for (const char* name : {"/tddlog.txt", "/tddlog2.txt"}) {
         const QByteArray log = fileBytes(m_agency.db->folder() + name);
-        for (const char* secret : {kKey, kSin1, kSin2, kTokenC, kTokenA})
-            QVERIFY2(!log.contains(secret), qPrintable(QString("%1 holds %2").arg(name, secret)));
+        for (const QByteArray& secret : {QByteArray(kKey), QByteArray(kSin1), QByteArray(kSin2), QByteArray(kStranger),
+                                         hashOf(kSin1), hashOf(kSin2), hashOf(kStranger), QByteArray(kTokenC),
+                                         QByteArray(kTokenA)})
+            QVERIFY2(!log.toLower().contains(secret.toLower()),
+                     qPrintable(QString("%1 holds %2").arg(name, QString(secret))));
     }
     m_service.reset();
     m_dialog.reset();
@@ -190,7 +196,7 @@ void TstTddWebService::stageFailures_data()
     QTest::newRow("non-zero code") << "3" << 100 << "5,10,1000:100";
     QTest::newRow("fault") << "fault" << 100 << "5,10,1000:100";
     QTest::newRow("not XML") << "html" << 100 << "5,10,1000:100";
-    QTest::newRow("post failed") << "drop" << -20 << "5,1000:-20";
+    QTest::newRow("post failed") << "drop" << -20 << "5,1001:-20";
 }
 
 void TstTddWebService::stageFailures()
@@ -231,8 +237,11 @@ void TstTddWebService::signInUrlGoesToTheBrowser()
     QCOMPARE(query.queryItemValue("spID"), QString("097N"));
     QCOMPARE(m_dialog->joined(), QString("5,10,15,20"));
 
+    // A desktop that refuses the address ends the download with its code.
     m_service->setUrlOpener([](const QUrl&) { return false; });
     QCOMPARE(m_service->visitTDDWebAuthUrl(), 99);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(m_dialog->joined(), QString("5,10,15,20,20,1003"));
 }
 
 void TstTddWebService::cancelDuringTheStageOpensNoBrowser()
@@ -254,15 +263,19 @@ void TstTddWebService::dataRounds_data()
     QTest::addColumn<QStringList>("tokens"); // sent in each round
     QTest::newRow("0 then 20") << QStringList{"0", "20"} << "50,55,56,60,65,80,81,99:1000"
                                << QStringList{kTokenA, "next-token-1"};
-    QTest::newRow("10") << QStringList{"10"} << "50,55" << QStringList{kTokenA};
+    QTest::newRow("10: nothing to deliver") << QStringList{"10"} << "50,55,1005" << QStringList{kTokenA};
     QTest::newRow("another code") << QStringList{"7"} << "50,55,1000:7" << QStringList{kTokenA};
-    QTest::newRow("three 0s") << QStringList{"0", "0", "0"} << "50,55,56,60,65,66,70,75,76"
+    QTest::newRow("three 0s: not ready") << QStringList{"0", "0", "0"} << "50,55,56,60,65,66,70,75,76,1004"
                               << QStringList{kTokenA, "next-token-1", "next-token-2"};
-    QTest::newRow("fault") << QStringList{"fault"} << "50,55,1000:100" << QStringList{kTokenA};
+    // A fault to the browser's token: refused, not an ending (the server
+    // waits for another callback); a later fault ends the download.
+    QTest::newRow("fault: token refused") << QStringList{"fault"} << "50,55,45" << QStringList{kTokenA};
+    QTest::newRow("fault in the second round") << QStringList{"0", "fault"} << "50,55,56,60,65,1000:100"
+                                               << QStringList{kTokenA, "next-token-1"};
     QTest::newRow("unreadable") << QStringList{"html"} << "50,55,1000:100" << QStringList{kTokenA};
     QTest::newRow("no return code") << QStringList{"no-code"} << "50,55,1000:100" << QStringList{kTokenA};
     QTest::newRow("return code not a number") << QStringList{"ready"} << "50,55,1000:100" << QStringList{kTokenA};
-    QTest::newRow("failed post") << QStringList{"0", "drop"} << "50,55,56,60,1000:-20"
+    QTest::newRow("failed post") << QStringList{"0", "drop"} << "50,55,56,60,1001:-20"
                                  << QStringList{kTokenA, "next-token-1"};
     QTest::newRow("20 without a delivery") << QStringList{"20-empty"} << "50,55,80,81,99:995" << QStringList{kTokenA};
 }
@@ -333,7 +346,7 @@ void TstTddWebService::autoFillStoresAskedPersonsOnly()
 {
     QFETCH(QByteArray, prefix);
     const QByteArray asked = personItem(prefix, kSin1, "150.00");
-    const QByteArray stranger = personItem(prefix, "999999998", "999.00");
+    const QByteArray stranger = personItem(prefix, kStranger, "999.00");
     FakeTaxDataService agency(*m_agency.server, kKey);
     agency.data("20", "t", delivery(prefix, stranger + asked));
     attach({kSin1, kSin2});
@@ -432,8 +445,18 @@ void TstTddWebService::tokenAIsDecoded_data()
     QTest::addColumn<QString>("stored");
     QTest::newRow("escaped plus") << QByteArray("abc%2Bdef") << 0 << "abc+def";
     QTest::newRow("six characters") << QByteArray("abcdef") << 0 << "abcdef";
-    QTest::newRow("five after decoding") << QByteArray("ab%2Bde") << 1 << "ab+de";
-    QTest::newRow("three") << QByteArray("abc") << 1 << "abc";
+    QTest::newRow("other characters kept") << QByteArray("a-b_c.d~e=f/g%2F") << 0 << "a-b_c.d~e=f/g/";
+    // Refused tokens are not kept: no later request carries them.
+    QTest::newRow("five after decoding") << QByteArray("ab%2Bde") << 1 << "";
+    QTest::newRow("three") << QByteArray("abc") << 1 << "";
+    QTest::newRow("markup, escaped") << QByteArray("abc%3C%2FTokenIdentifier%3E") << 1 << "";
+    QTest::newRow("markup, as received") << QByteArray("abc<x>def") << 1 << "";
+    QTest::newRow("ampersand") << QByteArray("abc%26amp%3Bdef") << 1 << "";
+    QTest::newRow("double quote") << QByteArray("abc%22defg") << 1 << "";
+    QTest::newRow("single quote") << QByteArray("abc%27defg") << 1 << "";
+    QTest::newRow("line feed") << QByteArray("abc%0Adefg") << 1 << "";
+    QTest::newRow("NUL") << QByteArray("abcdef%00g") << 1 << "";
+    QTest::newRow("DEL") << QByteArray("abcdef%7Fg") << 1 << "";
 }
 
 void TstTddWebService::tokenAIsDecoded()

@@ -79,6 +79,8 @@ private slots:
     void coupledReturnRoundTrip();
     void everyT1AnswerRoundTrip();
     void damagedBytesNeverCrashTheReader();
+    void savedPrivateInTheUsersFolder_data();
+    void savedPrivateInTheUsersFolder();
 };
 
 void ReturnFileTest::versionGate_data()
@@ -517,4 +519,43 @@ void ReturnFileTest::everyT1AnswerRoundTrip()
 }
 
 QTEST_GUILESS_MAIN(ReturnFileTest)
+void ReturnFileTest::savedPrivateInTheUsersFolder_data()
+{
+    QTest::addColumn<bool>("earlierCopy");
+    QTest::newRow("a new file") << false;
+    QTest::newRow("over a copy readable by all") << true;
+}
+
+// A return saved into a folder the user chose is the user's alone (0600),
+// also where it replaces a wider file; the folder stays as the user made it.
+void ReturnFileTest::savedPrivateInTheUsersFolder()
+{
+    QFETCH(bool, earlierCopy);
+    QTemporaryDir dir;
+    const QFileDevice::Permissions shared = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                            QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                            QFileDevice::ExeOther;
+    QVERIFY(QFile::setPermissions(dir.path(), shared));
+    const QString path = dir.filePath("family.r21");
+    if (earlierCopy) {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+        old.close();
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    }
+    CFamilyTaxData family(MULTIPROV_MODE_NEW);
+    family.taxpayer()->setMainProvince(PROV_ON);
+    addT1(*family.taxpayer())->setString("sin", "046454286");
+    QVERIFY(family.saveToFile(CString(path)));
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                                            QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    QCOMPARE(QFileInfo(path).permissions() & (others | QFileDevice::ExeOwner), QFileDevice::Permissions());
+    QVERIFY(QFileInfo(path).permissions() & QFileDevice::ReadOwner);
+    QCOMPARE(QFileInfo(dir.path()).permissions() & (others | QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                    QFileDevice::ExeOwner),
+             shared);
+}
+
 #include "tst_returnfile.moc"

@@ -13,9 +13,14 @@
 #include "agencyfixture.h"
 #include "deploymentdata.h"
 #include "dlgfilingterm.h"
+#include "eolclient.h"
+#include "familytaxdata.h"
+#include "filingsettings.h"
+#include "individualtaxdata.h"
 #include "netfileclient.h"
 #include "netfileterms.h"
 #include "prompt.h"
+#include "scenario.h"
 #include "t1appconfig.h"
 
 namespace {
@@ -31,6 +36,18 @@ FakeReply returnReply(const QByteArray& resultCode, const QByteArray& fileRespon
 
 const QByteArray kWorkFile = "<?xml version=\"1.0\"?>\n<t1:T1Return xmlns:t1=\"http://agency.example/t1\">\n"
                              "<t1:Line>1</t1:Line>\n</t1:T1Return>\ntrailing";
+
+// A couple, the taxpayer filed before (so the access code goes), each with a
+// S.I.N. typed grouped and a T183 (for EFILE), and a dependant.
+const QByteArray kCouple = R"({ "province": 9,
+  "taxpayer": { "t1": { "first_name": "Ann", "last_name": "Lee", "sin": "046 454 286",
+                        "birth_date": "1961-05-02", "marital_status": 0,
+                        "fields": { "filed_before": 0, "netfile_access_code": "AB12CD34" } },
+                "forms": [ { "type": 96 } ],
+                "dependants": [ { "first_name": "Kim", "birth_date": "2012-06-03", "relationship": 1 } ] },
+  "spouse": { "province": 9, "t1": { "first_name": "Bo", "last_name": "Lee", "sin": "130-692-544",
+                                     "birth_date": "1959-11-04", "marital_status": 0 },
+              "forms": [ { "type": 96 } ] } })";
 
 } // namespace
 
@@ -54,6 +71,8 @@ private slots:
     void envelopeFailures();
     void unopenableResultFileIsSkipped();
     void settingsFromTheConfiguration();
+    void coupledReturnTraceHoldsNoSecret_data();
+    void coupledReturnTraceHoldsNoSecret();
 
     void termsDialogNeedsTheAgreeBox();
     void termsDialogCancelled();
@@ -276,6 +295,79 @@ void TstNetfileClient::testModeTraceIsMaskedAndClosed()
     QVERIFY(trace.contains("<t1:Line>5</t1:Line>"));
     QVERIFY(sent[0].raw.contains("<tp:SocialInsuranceNumber>123456782</tp:SocialInsuranceNumber>"));
     QVERIFY(trace.contains("<comm:GivenName>O&apos;Brien &amp; &lt;Sons&gt;</comm:GivenName>"));
+}
+
+void TstNetfileClient::coupledReturnTraceHoldsNoSecret_data()
+{
+    QTest::addColumn<bool>("efile");
+    QTest::addColumn<int>("person");
+    QTest::newRow("NETFILE, taxpayer") << false << 0;
+    QTest::newRow("NETFILE, spouse") << false << 1;
+    QTest::newRow("EFILE, taxpayer") << true << 0;
+    QTest::newRow("EFILE, spouse") << true << 1;
+}
+
+// The test-mode trace of a coupled return's real envelope: the request
+// carries both spouses' S.I.N.s and birth dates, the access code or the
+// EFILE password; the trace none of them, whatever the element's prefix.
+void TstNetfileClient::coupledReturnTraceHoldsNoSecret()
+{
+    QFETCH(bool, efile);
+    QFETCH(int, person);
+    QString error;
+    std::unique_ptr<CFamilyTaxData> family = Scenario::build(kCouple, &error);
+    QVERIFY2(family, qPrintable(error));
+    IndividualTaxData* filer = person == 0 ? family->taxpayer() : family->spouse();
+    const FilingSettings before = filingSettings();
+    filingSettings().EfilerId = "A1B2C";
+    filingSettings().EfilerPassword = "pw&Secret1";
+
+    FILE* out = std::fopen(QFile::encodeName(m_fx.folder() + "/work.ws").constData(), "wb");
+    QVERIFY(out);
+    const int written = filer->CreateElectronicFile(nullptr, out, efile ? 1 : 2);
+    std::fclose(out);
+    QCOMPARE(written, 0);
+    AgencyValues values;
+    if (efile) {
+        filer->getEfileDataInfo(values, 1);
+    } else {
+        CString email;
+        double amount = 0;
+        filer->getNetfileDataInfo(values, 1, email, amount, 0);
+    }
+    m_fx.testMode = true;
+    const QByteArray workPath = QFile::encodeName(m_fx.folder() + "/work.ws");
+    if (efile) {
+        m_fx.agency().efile(FakeAgency::soap("<none/>"));
+        StructEOLSoapResult result;
+        QCOMPARE(EOLSOAP_request(values, workPath.constData(), &result), -2); // the fake answers nothing known
+    } else {
+        m_fx.agency().netfileReturn(returnReply("1", "<t1rsp:Confirmation/>"));
+        StructNetfileSoapResult result;
+        NetfileSOAP_request2(values, workPath.constData(), &result);
+    }
+    filingSettings() = before;
+
+    const auto sent = m_fx.agency().requests(efile ? FakeAgency::kEfilePath : FakeAgency::kNetfilePath);
+    QCOMPARE(sent.size(), 1);
+    const QByteArray request = sent[0].raw;
+    const QByteArray trace = m_fx.resultBytes();
+    QVERIFY(trace.contains("<t1:T1Return"));
+    const QList<QByteArray> secrets = {"046454286", "130692544", "1961-05-02", "19610502", "1959-11-04", "19591104",
+                                       "2012-06-03", "20120603", "AB12CD34", "pw&amp;Secret1"};
+    int inRequest = 0;
+    for (const QByteArray& secret : secrets) {
+        if (request.contains(secret)) ++inRequest;
+        QVERIFY2(!trace.contains(secret), secret.constData());
+    }
+    // The request did carry them: the test looks at the real thing.
+    QVERIFY2(request.contains("046454286") && request.contains("130692544"), request.constData());
+    QVERIFY(inRequest >= 3);
+    QVERIFY(trace.contains("SpouseSocialInsuranceNumber>********</"));
+    if (efile)
+        QCOMPARE(trace.count("<ef:PasswordID>********</ef:PasswordID>"), 2);
+    else if (person == 0)
+        QVERIFY(trace.contains("<t1rq:NetfileAccessCode>********</t1rq:NetfileAccessCode>"));
 }
 
 void TstNetfileClient::envelopeFailures()

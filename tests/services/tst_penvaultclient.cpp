@@ -77,6 +77,8 @@ private slots:
     void statusQuery();
     void filingRecord_data();
     void filingRecord();
+    void sinTypedThreeWays_data();
+    void sinTypedThreeWays();
 
 private:
     CTaxData_Form* form(int type) const { return m_family->taxpayer()->GetFormData(type, false); }
@@ -513,6 +515,43 @@ void TstPenvaultClient::filingRecord()
     QCOMPARE(sent.value("confirmation_code"), QStringLiteral("CONF1"));
     QCOMPARE(sent.value("filing_message"), QStringLiteral("Accepted."));
     QCOMPARE(sent.value("tax_year_end"), QStringLiteral("2021/12/31"));
+}
+
+void TstPenvaultClient::sinTypedThreeWays_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("nine digits") << "046454286";
+    QTest::newRow("blanks") << "046 454 286";
+    QTest::newRow("hyphens") << "046-454-286";
+}
+
+// However the S.I.N. was typed, the client is told and sent the same four
+// digits as password, and the filing record masks the same digits.
+void TstPenvaultClient::sinTypedThreeWays()
+{
+    QFETCH(QString, typed);
+    form(1)->setString("sin", CString(typed));
+    QCOMPARE(PenvaultClient::maskedSin(typed), QStringLiteral("0*****286"));
+
+    m_fake->answerUpload(4711, QStringLiteral("Request sent."));
+    Prompt::Scripted prompts;
+    prompts.press(Prompt::Yes).press(Prompt::Ok);
+    m_client->submitDocDelivery(0, "ann@example.ca", CString(typed), "Ann Lee", pdfPath(), nullptr);
+    const auto uploads = m_server->requests(FakePenvault::kUploadPath);
+    QCOMPARE(uploads.size(), 1);
+    QCOMPARE(m_fake->faultOfUpload(uploads[0]), QString());
+    const FakePenvault::Form upload = FakePenvault::readForm(uploads[0]);
+    QCOMPARE(upload.value("password"), QStringLiteral("4286"));
+    QCOMPARE(upload.value("licdata"), kSin);
+    QVERIFY2(prompts.texts().value(0).contains(QStringLiteral("using 4286 (last 4 digits")),
+             qPrintable(prompts.texts().value(0)));
+
+    m_server->script(FakePenvault::kFilingPath, FakeReply::text("OK"));
+    QCOMPARE(m_client->sendFilingRecord(m_family->taxpayer(), 1, true, "CONF1", "Accepted."), 0);
+    const auto records = m_server->requests(FakePenvault::kFilingPath);
+    QCOMPARE(records.size(), 1);
+    QCOMPARE(m_fake->faultOfFiling(records[0]), QString());
+    QCOMPARE(FakePenvault::readForm(records[0]).value("licdata"), QStringLiteral("0*****286"));
 }
 
 QTEST_MAIN(TstPenvaultClient)

@@ -80,6 +80,8 @@ private slots:
     void init() { filingSettings() = FilingSettings(); }
     void electronicFiling_data();
     void electronicFiling();
+    void sinRefusalsWhateverTheShape_data();
+    void sinRefusalsWhateverTheShape();
     void t1ddInTestModeOnlyTellsTheUser();
     void calculatedReturn_data();
     void calculatedReturn();
@@ -197,6 +199,37 @@ void FilingEligibilityTest::electronicFiling()
     f.person.IsEligibleForElectronicFile(mode, messages);
     QCOMPARE(texts(messages), QStringList{"earlier"} + expected);
     QCOMPARE(prompts.asked().size(), 0);
+}
+
+void FilingEligibilityTest::sinRefusalsWhateverTheShape_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("expected");
+    for (const char* typed : {"081234567", " 081234567", "081 234 567", "081-234-567"}) {
+        QTest::addRow("NETFILE: '%s'", typed) << QString(typed) << 2 << QStringList{kSin0809};
+        QTest::addRow("EFILE: '%s'", typed) << QString(typed) << 1 << QStringList{kSin0};
+    }
+    for (const char* typed : {"046454286", "046 454 286", "046-454-286"}) {
+        QTest::addRow("NETFILE: '%s'", typed) << QString(typed) << 2 << QStringList();
+        QTest::addRow("EFILE: '%s'", typed) << QString(typed) << 1 << QStringList{kSin0};
+    }
+    QTest::newRow("NETFILE: ' 130 692 544'") << " 130 692 544" << 2 << QStringList();
+    QTest::newRow("EFILE: ' 130 692 544'") << " 130 692 544" << 1 << QStringList();
+}
+
+// The agency reads the S.I.N.'s digits: a number typed with blanks or
+// hyphens (or a blank in front) is refused exactly as its digits are.
+void FilingEligibilityTest::sinRefusalsWhateverTheShape()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, mode);
+    QFETCH(QStringList, expected);
+    ValidationFixture f(PROV_ON);
+    f.set(f.t1, "sin", typed.toUtf8().constData());
+    std::list<CString> messages;
+    f.person.IsEligibleForElectronicFile(mode, messages);
+    QCOMPARE(texts(messages), expected);
 }
 
 void FilingEligibilityTest::t1ddInTestModeOnlyTellsTheUser()

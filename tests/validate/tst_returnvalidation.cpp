@@ -205,7 +205,12 @@ void ReturnValidationTest::t1IdentificationChecks_data()
     const QString postal = "Please enter the postal code of the mailing address as A1A 1A1 on page 1 of T1.";
     QTest::newRow("S.I.N. empty") << "sin" << "" << sin;
     QTest::newRow("S.I.N. failing its check") << "sin" << "046454287" << sin;
+    QTest::newRow("S.I.N. as nine digits") << "sin" << "046454286" << QString();
     QTest::newRow("S.I.N. with blanks") << "sin" << "046 454 286" << QString();
+    QTest::newRow("S.I.N. with hyphens") << "sin" << "046-454-286" << QString();
+    QTest::newRow("S.I.N. with a blank in front") << "sin" << " 046454286" << QString();
+    QTest::newRow("S.I.N. with hyphens failing its check") << "sin" << "046-454-287" << sin;
+    QTest::newRow("S.I.N. with a letter") << "sin" << "046 454 28O" << sin;
     QTest::newRow("no first name") << "first_name" << "  " << "Please enter the first name on page 1 of T1.";
     QTest::newRow("no last name") << "last_name" << "" << "Please enter the last name on page 1 of T1.";
     QTest::newRow("no birth date") << "birth_date" << "" << "Please enter the date of birth on page 1 of T1.";

@@ -10,6 +10,7 @@
 
 #include "dlgpenvaultafterprint.h"
 #include "dlgprintoption_info.h"
+#include "privatefiles.h"
 #include "dlgvalidationmsgs.h"
 #include "familytaxdata.h"
 #include "javavmenv.h"
@@ -232,6 +233,9 @@ int ReturnPrinter::CreatePDF(int mode, int formType, int formId, int flags, CStr
                         m_editor);
         return kEmptyPdf;
     }
+    // The report maker replaces an earlier PDF of that name in place, which
+    // keeps that file's mode.
+    keepPrivate(written);
     if (pdfPath) {
         *pdfPath = CString(QDir::toNativeSeparators(written));
         return 0;
