@@ -580,10 +580,9 @@ void CProvinceTaxManager::Validate(std::list<CString>& messages, TaxData_T1New* 
     const CTaxData_Form* form = current428();
     if (!isMainProvince(t1) || !form) return;
     const QByteArray code(m_params.code);
-    for (const char* count : {"58209"}) {
-        if (form->field(CString(count)) && form->getInt(count) < 0)
-            messages.push_back(CString(code + "428: line " + count + " cannot be a negative number."));
-    }
+    // The one count a 428 lets the filer type (Saskatchewan's dependent children).
+    if (form->field(CString("58209")) && form->getInt("58209") < 0)
+        messages.push_back(CString(code + "428: line 58209 cannot be a negative number."));
     if (form->getFloat("unused_tuition_carried_forward") < 0.0)
         messages.push_back(CString(code + "428: the unused tuition and education amounts carried forward cannot be "
                                           "negative."));

@@ -337,13 +337,12 @@ constexpr LayoutRow kOnInterview[] = {
 constexpr LayoutRow kPe428Family[] = {
     QL_LINE("58200", "58200", "Amount for infirm dependants age 18 or older"),
 };
-constexpr LayoutRow kPe428Other[] = {
+constexpr LayoutRow kPe428Caregiver[] = {
+    // Line 58365 follows the pension income amount.
     QL_TABLE("childrens_wellness", "Children's wellness: eligible fees paid in 2021 for each child under 18"),
     QL_COLUMN("childrens_wellness.#.name", "Child's name"),
     QL_COLUMN("childrens_wellness.#.fees", "Eligible fees (at most $500 a child)"),
     QL_LINE("58365", "58365", "Children's wellness amount"),
-};
-constexpr LayoutRow kPe428Caregiver[] = {
     QL_LINE("58400", "58400", "Caregiver amount"),
 };
 constexpr LayoutRow kPe428Transfers[] = {
@@ -452,7 +451,7 @@ const ProvinceLayouts kProvinceLayouts[] = {
       ROWS(kNu479), kNone,       kNone},
     { 9, {ROWS(kOn428Family), ROWS(kOn428Other), kNone,                 kNone,                 ROWS(kOn428Surtax), ROWS(kOn428Reductions), ROWS(kOn428Credits), kNone},
       ROWS(kOn479), kNone,       ROWS(kOnInterview)},
-    {10, {ROWS(kPe428Family), ROWS(kPe428Other), ROWS(kPe428Caregiver), ROWS(kPe428Transfers), ROWS(kPe428Surtax), ROWS(kPe428Reductions), ROWS(kPe428Credits), kNone},
+    {10, {ROWS(kPe428Family), kNone,             ROWS(kPe428Caregiver), ROWS(kPe428Transfers), ROWS(kPe428Surtax), ROWS(kPe428Reductions), ROWS(kPe428Credits), kNone},
       kNone,        kNone,       kNone},
     {12, {ROWS(kSk428Family), ROWS(kSk428Other), ROWS(kSk428Caregiver), kNone,                 kNone, ROWS(kSk428Reductions), ROWS(kSk428Credits), kNone},
       ROWS(kSk479), ROWS(kSkS2), kNone},

@@ -513,7 +513,11 @@ constexpr double kOnSurtaxRate2 = 0.36;
 // 2021 row of aydancoskun/timetrex-community-edition ON.class.php carries
 // it; 249 for 2020). The 464 for each dependant is not confirmed against the
 // 2021 ON428: it agrees with the agency's 2024 figure (529, its line 75
-// guide text) taken back by Ontario's indexation (4.5%, 6.5%, 2.4%).
+// guide text) taken back by Ontario's indexation (4.5%, 6.5%, 2.4%), and
+// with its 2020 figure (460, the 2020 line 73 guide text) carried forward
+// by Ontario's 1.0% for 2021. Of a couple only the spouse with the higher
+// net income claims the dependants (Ontario Ministry of Finance, "Ontario
+// Tax Reduction"; the ON428's lines 60969 and 60970).
 constexpr double kOnReductionBasic = 251;       // ON428 Part C: basic reduction (T4127 January 2021)
 constexpr double kOnReductionPerDependant = 464;    // ON428 Part C: per child / impaired dependant (not confirmed)
 constexpr double kOnLiftMax = 850;              // ON428-A: LIFT maximum
@@ -642,9 +646,11 @@ void familyLowIncomeReduction(ProvinceCalc& c, const FamilyLowIncomeReduction& r
 
 // NB428 2021 lines 61570 to 61590: the base amount 17,840 is the Government
 // of New Brunswick's (news release of May 2021: from 17,630 to 17,840 for
-// 2021), the rate 3% the form's. The reduction of 685 is the agency's 2020
-// figure (678, its line 61590 guide text) indexed by New Brunswick's 1.0%
-// for 2021 (basic personal amount 10,459 to 10,564), and the 2022 figure 701
+// 2021), borne out by its May 2022 release (the 2022 threshold raised "from
+// $18,268", which is 17,840 indexed by 2.4%); the rate 3% the form's. The
+// reduction of 685 is the agency's 2020 figure (678, its 2020 line 74 guide
+// text for an eligible dependant) indexed by New Brunswick's 1.0% for 2021
+// (basic personal amount 10,459 to 10,564), and the 2022 figure 701
 // (PolicyEngine/policyengine-canada, from the agency's 2022 New Brunswick
 // guide) is 685 indexed by 2.4%; the 2021 NB428 itself: not confirmed.
 constexpr FamilyLowIncomeReduction kNbLowIncome{685, 685, 17840, 17840, 0.03};
