@@ -222,7 +222,7 @@ void CProvinceTaxManager::CalcProvCredit(TaxData_T1New* t1, TaxData_T2203* /*t22
     calc.dependantAmount = amountOf(form428, "58160");
     calc.disabilityAmount = amountOf(form428, "58440");
     calc.disabilityTransferAmount = amountOf(form428, "58480");
-    calc.spouseDisabilityTransferred = calc.hasSpouse && amountOf(currentForm(m_params.formS2), "spouse_disability_amount") > 0.0;
+    calc.spouseDisabilityTransferred = spouseDisabilityMovesHere(calc.hasSpouse);
     CTaxData_Form* form479 = m_params.form479 ? currentForm(m_params.form479) : nullptr;
     if (form479) readEntries(*form479, m_params.own479, calc.entries479);
     calc.calculateRefundable();
@@ -242,6 +242,11 @@ bool CProvinceTaxManager::isFirstOfCouple(const TaxData_T1New* t1)
     const QByteArray ownSin = t1->getString("sin").bytes().trimmed();
     const QByteArray spouseSin = t1->getString("spouse_sin").bytes().trimmed();
     return spouseSin.isEmpty() || ownSin <= spouseSin;
+}
+
+bool CProvinceTaxManager::spouseDisabilityMovesHere(bool hasSpouse) const
+{
+    return hasSpouse && amountOf(currentForm(m_params.formS2), "spouse_disability_amount") > 0.0;
 }
 
 bool CProvinceTaxManager::isMainProvince(const TaxData_T1New* t1) const
@@ -292,7 +297,7 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9,
     // count them on their own lines (Ontario's 60969 and 60970, Manitoba's
     // MB428-A) where the form asks for no choice of the filer's.
     CTaxData_Form* s2 = currentForm(m_params.formS2);
-    calc.spouseDisabilityTransferred = calc.hasSpouse && amountOf(s2, "spouse_disability_amount") > 0.0;
+    calc.spouseDisabilityTransferred = spouseDisabilityMovesHere(calc.hasSpouse);
     calc.children = t1->getInt("dependants_children_0_to_18");
     calc.childrenUnder18 = t1->getInt("dependants_children_under_18");
     // ON428 line 60970: the infirm dependants, and a spouse whose disability
