@@ -233,8 +233,10 @@ void moveSlipTotals(IndividualTaxData& person, TaxData_T1New& t1, const STRU_SLI
     }
     if (CTaxData_Form* sch9 = person.GetFormData(FormType::Schedule9, false))
         sch9->setFloat("donations_slips", t.t4Donations + t.t4aDonations);
-    if (CTaxData_Form* sch11 = person.GetFormData(FormType::Schedule11, false))
-        sch11->setFloat("32000", present(t.t2202TuitionFees) ? t.t2202TuitionFees : t.t2202SessionFees);
+    // The slips' tuition, for Schedule 11 and the provinces' S11s alike.
+    const double tuition = present(t.t2202TuitionFees) ? t.t2202TuitionFees : t.t2202SessionFees;
+    if (CTaxData_Form* sch11 = person.GetFormData(FormType::Schedule11, false)) sch11->setFloat("32000", tuition);
+    t1.setFloat("t2202_tuition_fees", tuition);
     t1.setFloat("t2202_months_part_time", t.t2202MonthsPartTime);
     t1.setFloat("t2202_months_full_time", t.t2202MonthsFullTime);
 }
@@ -353,6 +355,7 @@ void countDependants(const IndividualTaxData& person, TaxData_T1New& t1)
     const DependantInfoStruct* dependants = person.dependants();
     t1.setInt("dependants_infirm_18_or_older", dependants ? dependants->GetInfirmDependantsNumberNotUnderAge(18) : 0);
     t1.setInt("dependants_children_0_to_18", dependants ? dependants->GetDepChildrenNumberBetweenAges(0, 18) : 0);
+    t1.setInt("dependants_children_under_18", dependants ? dependants->GetDepChildrenNumberBetweenAges(0, 17) : 0);
     t1.setInt("dependants_infirm", dependants ? dependants->GetInfirmDependantsNumberNotUnderAge(-1) : 0);
 }
 

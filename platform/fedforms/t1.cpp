@@ -131,12 +131,14 @@ const FieldSpec kT1IdentityFields[] = {
     // Dependants: infirm and 18 or older, children under 19, all infirm.
     QM_CALC_INT("dependants_infirm_18_or_older"),
     QM_CALC_INT("dependants_children_0_to_18"),
+    QM_CALC_INT("dependants_children_under_18"),
     QM_CALC_INT("dependants_infirm"),
     // The months of full-time and part-time enrolment on the T2202 slips
     // (boxes 25 and 24), which the provinces that kept an education amount
     // count on their S11.
     QM_CALC("t2202_months_part_time"),
     QM_CALC("t2202_months_full_time"),
+    QM_CALC("t2202_tuition_fees"),
     // Employee CPP/QPP contributions, EI and PPIP premiums and the earnings
     // they were paid on, from the T4 slips (pensionable earnings: box 26,
     // else box 14; insurable earnings: box 24, else box 14).

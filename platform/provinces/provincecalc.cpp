@@ -46,10 +46,18 @@ double ProvinceCalc::entry479(const char* name) const
     return 0.0;
 }
 
+std::vector<double> ProvinceCalc::rowEntry428(const char* name) const
+{
+    for (const auto& entry : rowEntries428)
+        if (std::strcmp(entry.first, name) == 0) return entry.second;
+    return {};
+}
+
 void ProvinceCalc::calculate()
 {
     const ProvinceCredits& c = *params.credits;
     own428.clear();
+    ownCounts428.clear();
     taxOnTaxableIncome = bracketTax(params.brackets, taxableIncome);
 
     basicPersonal = c.basicPersonal;

@@ -60,8 +60,13 @@ struct ProvinceCalc
     double donations = 0.0;         // Schedule 9 lines 34000 and 34200
     double eligibleDividends = 0.0; // taxable amount (line 12000 less 12010)
     double otherDividends = 0.0;    // taxable amount (line 12010)
-    int children = 0;               // dependent children (tax reductions)
-    int impairedDependants = 0;     // dependants with an impairment (Ontario tax reduction)
+    int children = 0;               // dependent children 18 or younger (tax reductions, family amounts)
+    int childrenUnder18 = 0;        // dependent children under 18 (Prince Edward Island's children's wellness amount)
+    int impairedDependants = 0;     // dependants with an impairment, of any age (Ontario tax reduction)
+    int infirmDependantsAdult = 0;  // infirm dependants 18 or older (Manitoba family tax benefit)
+    // The spouse's disability amount moves to this return on the province's S2.
+    bool spouseDisabilityTransferred = false;
+    bool volunteerFirefighter = false;  // the federal volunteer firefighters' amount (line 31220) claimed
     double lowIncomeReductionFromSpouse = 0.0;  // the spouse's unused low-income reduction (NB, NL, PE)
     double adjustedNetDeductions = 0.0;  // lines 24400 and 25000: out of the 479s' adjusted net income
     // Each country's T2036 figures: the foreign non-business income, the
@@ -76,6 +81,8 @@ struct ProvinceCalc
     // What the person entered on the province's 428 and 479 (amounts, ticks as 1), by field name.
     std::vector<std::pair<const char*, double>> entries428;
     std::vector<std::pair<const char*, double>> entries479;
+    // The amounts entered in the rows of the 428's tables, by column.
+    std::vector<std::pair<const char*, std::vector<double>>> rowEntries428;
 
     // ---- the 428's lines
     double taxOnTaxableIncome = 0.0;
@@ -111,6 +118,8 @@ struct ProvinceCalc
     // The province's own lines of the 428 and the 479, by field name.
     std::vector<std::pair<const char*, double>> own428;
     std::vector<std::pair<const char*, double>> own479;
+    // The province's own counts on the 428 (dependants counted from the return).
+    std::vector<std::pair<const char*, int>> ownCounts428;
 
     // Whole form 428, then the province's own steps.
     void calculate();
@@ -136,5 +145,7 @@ struct ProvinceCalc
     // An entry of the 428 or the 479 by field name; 0 where the person gave none.
     double entry428(const char* name) const;
     double entry479(const char* name) const;
+    // The rows of a table column of the 428; none where the person gave none.
+    std::vector<double> rowEntry428(const char* name) const;
 };
 

@@ -63,7 +63,9 @@ const FieldSpec kProvS2Fields[] = {
 // The province's XX(S11).
 const FieldSpec kProvS11Fields[] = {
     QM_CALC("unused_from_prior_years"),         // the 428's amount carried forward
-    QM_AMT("eligible_tuition_fees"),            // 2021 fees, where the province still gives the credit
+    // 2021 fees from the T2202 slips, as on Schedule 11, where the province
+    // still gives the credit.
+    QM_CALC("eligible_tuition_fees"),
     QM_INT("education_months_part_time"),
     QM_INT("education_months_full_time"),
     QM_CALC("education_amount"),                // the months at the province's monthly amounts

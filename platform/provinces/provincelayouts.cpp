@@ -92,7 +92,7 @@ constexpr LayoutRow kS11Rows[] = {
     QL_PAGE("Provincial tuition and education amounts"),
     QL_LINE("unused_from_prior_years", nullptr, "Unused tuition and education amounts from your 2020 notice of assessment"),
     QL_SECTION("2021 amounts"),
-    QL_LINE("eligible_tuition_fees", nullptr, "Eligible tuition fees paid for 2021"),
+    QL_LINE("eligible_tuition_fees", nullptr, "Eligible tuition fees paid for 2021 (your T2202 slips)"),
     QL_LINE("education_months_part_time", nullptr, "Number of months in 2021 you were enrolled part-time"),
     QL_LINE("education_months_full_time", nullptr, "Number of months in 2021 you were enrolled full-time"),
     QL_LINE("education_amount", nullptr, "Education amount (where the province still gives it)"),

@@ -12,7 +12,7 @@ struct Prov428OwnLayout
 {
     LayoutTable familyAmounts;  // after line 58160: caregiver, infirm dependants, children (58175-58230)
     LayoutTable otherAmounts;   // after line 58305: volunteers, adoption, homebuyers (58310-58357)
-    LayoutTable caregiver;      // after line 58360: the caregiver amount (58400)
+    LayoutTable caregiver;      // after line 58360: PE's children's wellness (58365), the caregiver amount (58400)
     LayoutTable transfers;      // after line 58560: tuition transferred from a child (58600)
     // Part C, around the shared lines: after the minimum tax carryover, after
     // the additional tax for minimum tax purposes, after the foreign tax credit.

@@ -65,6 +65,22 @@ void readEntries(const CTaxData_Form& form, const FieldTable& table,
     }
 }
 
+// The amounts the person entered in the rows of a form's tables, by the
+// column's name.
+void readRowEntries(const CTaxData_Form& form, const FieldTable& table,
+                    std::vector<std::pair<const char*, std::vector<double>>>& entries)
+{
+    entries.clear();
+    for (int i = 0; i < table.count; ++i) {
+        const FieldSpec& spec = table.rows[i];
+        if (spec.repeat <= 0 || spec.type != CField::Float || (spec.attributes & CField::Calculated)) continue;
+        std::vector<double> rows;
+        for (int row = 1; row <= spec.repeat; ++row)
+            rows.push_back(form.getFloat(TableForm::rowField(spec.name, row).c_str()));
+        entries.emplace_back(spec.name, std::move(rows));
+    }
+}
+
 } // namespace
 
 CProvinceTaxManager::CProvinceTaxManager()
@@ -196,10 +212,18 @@ void CProvinceTaxManager::CalcProvCredit(TaxData_T1New* t1, TaxData_T2203* /*t22
     calc.claimsSpouse = t1->CanClaimSpouse();
     calc.hasSpouse = t1->HasSpouse();
     calc.spouseAge = calc.hasSpouse ? t1->GetSpouseAge() : 0;
-    calc.spouseNetIncome = calc.claimsSpouse ? t1->getFloat("spouse_net_income") : 0.0;
+    // A family's credits count the spouse's net income, claimed or not.
+    calc.spouseNetIncome = calc.hasSpouse ? t1->getFloat("spouse_net_income") : 0.0;
+    calc.firstOfCouple = isFirstOfCouple(t1);
     calc.children = t1->getInt("dependants_children_0_to_18");
+    calc.infirmDependantsAdult = t1->getInt("dependants_infirm_18_or_older");
     calc.adjustedNetDeductions = t1->getFloat("24400") + t1->getFloat("25000");
     calc.tax = amountOf(form428, "42800");     // some 479 credits are held to the tax
+    // The 428's own claims, which some 479 credits follow.
+    calc.dependantAmount = amountOf(form428, "58160");
+    calc.disabilityAmount = amountOf(form428, "58440");
+    calc.disabilityTransferAmount = amountOf(form428, "58480");
+    calc.spouseDisabilityTransferred = spouseDisabilityMovesHere(calc.hasSpouse);
     CTaxData_Form* form479 = m_params.form479 ? currentForm(m_params.form479) : nullptr;
     if (form479) readEntries(*form479, m_params.own479, calc.entries479);
     calc.calculateRefundable();
@@ -212,6 +236,20 @@ void CProvinceTaxManager::CalcProvCredit(TaxData_T1New* t1, TaxData_T2203* /*t22
 }
 
 void CProvinceTaxManager::ExchangeDataBeforeCalc(bool /*coupled*/, int /*step*/, TaxData_T1New* /*t1*/) {}
+
+// Both spouses' returns compare the same two numbers the other way round.
+bool CProvinceTaxManager::isFirstOfCouple(const TaxData_T1New* t1)
+{
+    // Both spouses' returns compare the same two numbers the other way round.
+    const QByteArray ownSin = sinDigits(t1->getString("sin")).bytes().trimmed();
+    const QByteArray spouseSin = sinDigits(t1->getString("spouse_sin")).bytes().trimmed();
+    return spouseSin.isEmpty() || ownSin <= spouseSin;
+}
+
+bool CProvinceTaxManager::spouseDisabilityMovesHere(bool hasSpouse) const
+{
+    return hasSpouse && amountOf(currentForm(m_params.formS2), "spouse_disability_amount") > 0.0;
+}
 
 bool CProvinceTaxManager::isMainProvince(const TaxData_T1New* t1) const
 {
@@ -235,10 +273,7 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9,
     calc.spouseAge = calc.hasSpouse ? t1->GetSpouseAge() : 0;
     calc.spouseNetIncome = calc.hasSpouse ? t1->getFloat("spouse_net_income") : 0.0;
     calc.spouseTaxableIncome = calc.hasSpouse ? t1->getFloat("spouse_taxable_income") : 0.0;
-    // Both spouses' returns compare the same two numbers the other way round.
-    const QByteArray ownSin = sinDigits(t1->getString("sin")).bytes().trimmed();
-    const QByteArray spouseSin = sinDigits(t1->getString("spouse_sin")).bytes().trimmed();
-    calc.firstOfCouple = spouseSin.isEmpty() || ownSin <= spouseSin;
+    calc.firstOfCouple = isFirstOfCouple(t1);
     // The dependant as Schedule 5 holds them: line 30400 also carries the
     // federal caregiver top-up, reduction and proration.
     calc.claimsDependant = m_sch5 && m_sch5->claimsEligibleDependant(calc.hasSpouse);
@@ -260,12 +295,24 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9,
     calc.eligibleDividends = std::max(0.0, t1->getFloat("12000") - t1->getFloat("12010"));
     calc.otherDividends = t1->getFloat("12010");
     calc.lowIncomeReductionFromSpouse = calc.hasSpouse ? form->getFloat("low_income_tax_reduction_from_spouse") : 0.0;
-    calc.children = form->field(CString("60969")) ? form->getInt("60969") : t1->getInt("dependants_children_0_to_18");
-    calc.impairedDependants = form->field(CString("60970")) ? form->getInt("60970") : 0;
-    calc.spouseTransfer = calc.claimsSpouse || t1->HasSpouse() ? amountOf(currentForm(m_params.formS2), "amount_transferred") : 0.0;
+    // The dependants are counted from the return, never typed: the 428s
+    // count them on their own lines (Ontario's 60969 and 60970, Manitoba's
+    // MB428-A) where the form asks for no choice of the filer's.
+    CTaxData_Form* s2 = currentForm(m_params.formS2);
+    calc.spouseDisabilityTransferred = spouseDisabilityMovesHere(calc.hasSpouse);
+    calc.children = t1->getInt("dependants_children_0_to_18");
+    calc.childrenUnder18 = t1->getInt("dependants_children_under_18");
+    // ON428 line 60970: the infirm dependants, and a spouse whose disability
+    // amount moves here on the ON(S2).
+    calc.impairedDependants = t1->getInt("dependants_infirm") + (calc.spouseDisabilityTransferred ? 1 : 0);
+    calc.infirmDependantsAdult = t1->getInt("dependants_infirm_18_or_older");
+    calc.volunteerFirefighter = t1->getFloat("31220") > 0.0;
+    calc.spouseTransfer = calc.claimsSpouse || t1->HasSpouse() ? amountOf(s2, "amount_transferred") : 0.0;
     CTaxData_Form* s11 = currentForm(m_params.formS11);
     calc.tuitionCarriedIn = form->getFloat("unused_tuition_carried_forward");
-    calc.tuitionCurrent = amountOf(s11, "eligible_tuition_fees");
+    // This year's fees from the T2202 slips, as on Schedule 11, where the
+    // province still credits them.
+    calc.tuitionCurrent = m_params.credits->tuitionFees ? t1->getFloat("t2202_tuition_fees") : 0.0;
     calc.tuitionTransferAsked = amountOf(s11, "transfer_amount");
     // The months the S11 gives, else those of the return's T2202 slips.
     const bool monthsEntered =
@@ -282,6 +329,7 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9,
                                        country->getFloat("provincial_net_income")});
     }
     readEntries(*form, m_params.own428, calc.entries428);
+    readRowEntries(*form, m_params.own428, calc.rowEntries428);
     calc.calculate();
     auto credit = calc.foreignCredits.begin();
     for (TaxData_T2209_2036* country : t2209) {
@@ -321,10 +369,12 @@ void CProvinceTaxManager::calculate428(TaxData_T1New* t1, TaxData_Sch9* sch9,
     };
     for (const auto& line : lines) form->setFloat(line.first, line.second);
     for (const auto& line : calc.own428) form->setFloat(line.first, line.second);
+    for (const auto& count : calc.ownCounts428) form->setInt(count.first, count.second);
     t1->setFloat("42800", calc.tax);
     if (s11) {
         const std::pair<const char*, double> s11Lines[] = {
             {"unused_from_prior_years", calc.tuitionCarriedIn},
+            {"eligible_tuition_fees", calc.tuitionCurrent},
             {"education_amount", calc.educationAmount},
             {"current_year_amount", calc.tuitionCurrent + calc.educationAmount},
             {"total_available", calc.tuitionCarriedIn + calc.tuitionCurrent + calc.educationAmount},
@@ -537,14 +587,9 @@ void CProvinceTaxManager::Validate(std::list<CString>& messages, TaxData_T1New* 
     const CTaxData_Form* form = current428();
     if (!isMainProvince(t1) || !form) return;
     const QByteArray code(m_params.code);
-    for (const char* count : {"60969", "60970", "58209"}) {
-        if (form->field(CString(count)) && form->getInt(count) < 0)
-            messages.push_back(CString(code + "428: line " + count + " cannot be a negative number."));
-    }
-    if (form->field(CString("60969")) && form->getInt("60969") > 0 && !t1->HasSpouse()
-        && t1->getFloat("30400") <= 0.0 && t1->getInt("dependants_children_0_to_18") == 0)
-        messages.push_back(CString(code + "428: dependent children are claimed for the tax reduction, but the return "
-                                          "lists no dependant."));
+    // The one count a 428 lets the filer type (Saskatchewan's dependent children).
+    if (form->field(CString("58209")) && form->getInt("58209") < 0)
+        messages.push_back(CString(code + "428: line 58209 cannot be a negative number."));
     if (form->getFloat("unused_tuition_carried_forward") < 0.0)
         messages.push_back(CString(code + "428: the unused tuition and education amounts carried forward cannot be "
                                           "negative."));

@@ -78,6 +78,11 @@ private:
     CTaxData_Form* current428() const;
     // The newest living form of that type this manager made, or none.
     CTaxData_Form* currentForm(int type) const;
+    // Of spouses with equal incomes, the one a family amount falls to.
+    static bool isFirstOfCouple(const TaxData_T1New* t1);
+    // The spouse's disability amount is on this return's S2 (the coupled
+    // exchange put it there).
+    bool spouseDisabilityMovesHere(bool hasSpouse) const;
     // The return is of this library's province.
     bool isMainProvince(const TaxData_T1New* t1) const;
     // Fills the 428 (and line 42800 of the T1) from the return.

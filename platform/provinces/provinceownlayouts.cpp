@@ -87,6 +87,8 @@ constexpr LayoutRow kMb428Transfers[] = {
     QL_LINE("58600", "58600", "Tuition and education amounts transferred from a child"),
 };
 constexpr LayoutRow kMb428FamilyBenefit[] = {
+    QL_LINE("60710", "60710", "Family tax benefit: disability amount for your spouse or common-law partner (MB428-A line 6)"),
+    QL_LINE("60740", "60740", "Family tax benefit: number of disabled dependants born in 2003 or earlier (MB428-A line 8)"),
     QL_LINE("61470", "61470", "Family tax benefit (line 12 of Schedule MB428-A)"),
 };
 constexpr LayoutRow kMb428Credits[] = {
@@ -261,6 +263,11 @@ constexpr LayoutRow kNu428Caregiver[] = {
 constexpr LayoutRow kNu428Transfers[] = {
     QL_LINE("58600", "58600", "Tuition and education amounts transferred from a child"),
 };
+constexpr LayoutRow kNu428Credits[] = {
+    QL_SECTION("Nunavut credits"),
+    QL_LINE("volunteer_firefighters_tax_credit", nullptr,
+            "Volunteer firefighters' tax credit (for the amount on line 31220 of your return)"),
+};
 constexpr LayoutRow kNu479[] = {
     QL_PAGE("NU479 Nunavut Credits"),
     QL_SECTION("Cost of living tax credit"),
@@ -273,9 +280,6 @@ constexpr LayoutRow kNu479[] = {
     QL_SECTION("Political contribution tax credit"),
     QL_LINE("political_contributions", nullptr, "Nunavut political contributions made in 2021"),
     QL_LINE("political_contribution_tax_credit", nullptr, "Nunavut political contribution tax credit"),
-    QL_SECTION("Volunteer firefighters' tax credit"),
-    QL_LINE("volunteer_firefighter", nullptr, "You were a volunteer firefighter"),
-    QL_LINE("volunteer_firefighters_tax_credit", nullptr, "Volunteer firefighters' tax credit"),
     QL_LINE("47900", "47900", "Nunavut credits (line 47900 of your return)"),
 };
 
@@ -334,6 +338,11 @@ constexpr LayoutRow kPe428Family[] = {
     QL_LINE("58200", "58200", "Amount for infirm dependants age 18 or older"),
 };
 constexpr LayoutRow kPe428Caregiver[] = {
+    // Line 58365 follows the pension income amount.
+    QL_TABLE("childrens_wellness", "Children's wellness: eligible fees paid in 2021 for each child under 18"),
+    QL_COLUMN("childrens_wellness.#.name", "Child's name"),
+    QL_COLUMN("childrens_wellness.#.fees", "Eligible fees (at most $500 a child)"),
+    QL_LINE("58365", "58365", "Children's wellness amount"),
     QL_LINE("58400", "58400", "Caregiver amount"),
 };
 constexpr LayoutRow kPe428Transfers[] = {
@@ -438,7 +447,7 @@ const ProvinceLayouts kProvinceLayouts[] = {
       ROWS(kNs479), kNone,       kNone},
     { 7, {ROWS(kNt428Family), ROWS(kNt428Other), ROWS(kNt428Caregiver), ROWS(kNt428Transfers), kNone, kNone, ROWS(kNt428Credits), kNone},
       ROWS(kNt479), kNone,       kNone},
-    { 8, {ROWS(kNu428Family), kNone,             ROWS(kNu428Caregiver), ROWS(kNu428Transfers), kNone, kNone, kNone, kNone},
+    { 8, {ROWS(kNu428Family), kNone,             ROWS(kNu428Caregiver), ROWS(kNu428Transfers), kNone, kNone, ROWS(kNu428Credits), kNone},
       ROWS(kNu479), kNone,       kNone},
     { 9, {ROWS(kOn428Family), ROWS(kOn428Other), kNone,                 kNone,                 ROWS(kOn428Surtax), ROWS(kOn428Reductions), ROWS(kOn428Credits), kNone},
       ROWS(kOn479), kNone,       ROWS(kOnInterview)},

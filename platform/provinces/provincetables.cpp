@@ -1,6 +1,7 @@
 #include "provincetables.h"
 
 #include <algorithm>
+#include <functional>
 #include <iterator>
 
 #include "federal2021.h"
@@ -72,6 +73,8 @@ constexpr FieldSpec kMb428[] = {
     QM_CALC("58330"),                   // adoption expenses
     QM_CALC("58400"),                   // caregiver amount
     QM_AMT("58600"),                    // tuition and education amounts transferred from a child
+    QM_CALC("60710"),                   // MB428-A line 6: disability amount for the spouse
+    QM_CALC_INT("60740"),               // MB428-A line 8: number of disabled dependants born in 2003 or earlier
     QM_CALC("61470"),                   // family tax benefit (Schedule MB428-A, line 12)
     QM_AMT("political_contributions"),
     QM_CALC("political_contribution_tax_credit"),
@@ -207,6 +210,9 @@ constexpr FieldSpec kNu428[] = {
     QM_CALC("58200"),                   // amount for infirm dependants age 18 or older
     QM_CALC("58400"),                   // caregiver amount
     QM_AMT("58600"),                    // tuition and education amounts transferred from a child
+    // Part C line 65, after the territorial foreign tax credit: for the
+    // volunteer firefighters' amount claimed on line 31220 of the return.
+    QM_CALC("volunteer_firefighters_tax_credit"),
 };
 
 constexpr FieldSpec kNu479[] = {
@@ -219,8 +225,6 @@ constexpr FieldSpec kNu479[] = {
     // Nunavut's political contribution credit is on the NU479, not the NU428.
     QM_AMT("political_contributions"),
     QM_CALC("political_contribution_tax_credit"),
-    QM_BOOL("volunteer_firefighter"),
-    QM_CALC("volunteer_firefighters_tax_credit"),
     QM_CALC("47900"),
 };
 
@@ -233,8 +237,8 @@ constexpr FieldSpec kOn428[] = {
     QM_CALC("58185"),                   // Ontario caregiver amount
     QM_CALC("58330"),                   // adoption expenses
     QM_CALC("surtax"),
-    QM_INT("60969"),                    // number of dependent children (tax reduction)
-    QM_INT("60970"),                    // number of dependants with an impairment (tax reduction)
+    QM_CALC_INT("60969"),               // number of dependent children (tax reduction), counted from the return
+    QM_CALC_INT("60970"),               // number of dependants with an impairment (tax reduction), likewise
     QM_CALC("tax_reduction"),
     QM_CALC("62140"),                   // low-income individuals and families tax (LIFT) credit
     QM_AMT("62150"),                    // qualifying donations to a community food program (farmers)
@@ -271,9 +275,16 @@ constexpr double kOnRates[] = {0.0505, 0.0915, 0.1116, 0.1216, 0.1316};
 
 // ---- Prince Edward Island --------------------------------------------------
 
+constexpr int kPeWellnessRows = 6;
+
 constexpr FieldSpec kPe428[] = {
     QM_CALC("58200"),                   // amount for infirm dependants age 18 or older
     QM_CALC("58400"),                   // caregiver amount
+    // Children's wellness amount: each child's eligible fees the filer claims
+    // (who of a family claims them is the parents' choice).
+    QM_ROWS("childrens_wellness.#.name", CField::String, kPeWellnessRows),
+    QM_ROWS("childrens_wellness.#.fees", CField::Float, kPeWellnessRows),
+    QM_CALC("58365"),
     QM_AMT("58600"),                    // tuition and education amounts transferred from a child
     QM_CALC("surtax"),
     QM_CALC("low_income_tax_reduction_from_spouse"),  // the spouse's unused reduction, when the spouse claimed it
@@ -502,7 +513,11 @@ constexpr double kOnSurtaxRate2 = 0.36;
 // 2021 row of aydancoskun/timetrex-community-edition ON.class.php carries
 // it; 249 for 2020). The 464 for each dependant is not confirmed against the
 // 2021 ON428: it agrees with the agency's 2024 figure (529, its line 75
-// guide text) taken back by Ontario's indexation (4.5%, 6.5%, 2.4%).
+// guide text) taken back by Ontario's indexation (4.5%, 6.5%, 2.4%), and
+// with its 2020 figure (460, the 2020 line 73 guide text) carried forward
+// by Ontario's 1.0% for 2021. Of a couple only the spouse with the higher
+// net income claims the dependants (Ontario Ministry of Finance, "Ontario
+// Tax Reduction"; the ON428's lines 60969 and 60970).
 constexpr double kOnReductionBasic = 251;       // ON428 Part C: basic reduction (T4127 January 2021)
 constexpr double kOnReductionPerDependant = 464;    // ON428 Part C: per child / impaired dependant (not confirmed)
 constexpr double kOnLiftMax = 850;              // ON428-A: LIFT maximum
@@ -531,8 +546,15 @@ void onTax(ProvinceCalc& c)
                                        + kOnSurtaxRate2 * std::max(0.0, basic - kOnSurtaxThreshold2));
     addOwn(c, "surtax", surtax);
     c.tax = roundToCents(std::max(0.0, basic + surtax - c.dividendCredit));
-    const double reductionBase =
-        kOnReductionBasic + kOnReductionPerDependant * std::max(0, c.children + c.impairedDependants);
+    // Lines 60969 and 60970, counted from the return: of a couple only the
+    // spouse with the higher net income claims the dependants (ON428 Part C);
+    // the basic reduction is each spouse's own.
+    const bool claimsDependants = c.higherIncomeSpouse();
+    const int children = claimsDependants ? std::max(0, c.children) : 0;
+    const int impaired = claimsDependants ? std::max(0, c.impairedDependants) : 0;
+    c.ownCounts428.emplace_back("60969", children);
+    c.ownCounts428.emplace_back("60970", impaired);
+    const double reductionBase = kOnReductionBasic + kOnReductionPerDependant * (children + impaired);
     takeFromTax(c, "tax_reduction", c.tax > 0 ? 2 * reductionBase - c.tax : 0.0);
     // ON428: the foreign tax credit follows the tax reduction, the LIFT
     // credit follows it.
@@ -624,9 +646,11 @@ void familyLowIncomeReduction(ProvinceCalc& c, const FamilyLowIncomeReduction& r
 
 // NB428 2021 lines 61570 to 61590: the base amount 17,840 is the Government
 // of New Brunswick's (news release of May 2021: from 17,630 to 17,840 for
-// 2021), the rate 3% the form's. The reduction of 685 is the agency's 2020
-// figure (678, its line 61590 guide text) indexed by New Brunswick's 1.0%
-// for 2021 (basic personal amount 10,459 to 10,564), and the 2022 figure 701
+// 2021), borne out by its May 2022 release (the 2022 threshold raised "from
+// $18,268", which is 17,840 indexed by 2.4%); the rate 3% the form's. The
+// reduction of 685 is the agency's 2020 figure (678, its 2020 line 74 guide
+// text for an eligible dependant) indexed by New Brunswick's 1.0% for 2021
+// (basic personal amount 10,459 to 10,564), and the 2022 figure 701
 // (PolicyEngine/policyengine-canada, from the agency's 2022 New Brunswick
 // guide) is 685 indexed by 2.4%; the 2021 NB428 itself: not confirmed.
 constexpr FamilyLowIncomeReduction kNbLowIncome{685, 685, 17840, 17840, 0.03};
@@ -717,14 +741,28 @@ void mbAmounts(ProvinceCalc& c)
     if (c.dependantAmount > 0) amounts += kMbFtbAmount;             // line 3: eligible dependant claimed on line 58160
     if (c.age >= 65) amounts += kMbFtbAmount;                       // line 4
     if (c.hasSpouse && c.spouseAge >= 65) amounts += kMbFtbAmount;  // line 5
+    // Line 6: the spouse's disability amount, transferred on MB(S2).
+    const double spouseDisability = c.spouseDisabilityTransferred ? kMbFtbDisabledOrChild : 0.0;
+    addOwn(c, "60710", spouseDisability);
+    amounts += spouseDisability;
     // Line 7: the disability claims for self (58440) and for a dependant
     // other than the spouse (58480).
     amounts += kMbFtbDisabledOrChild * ((c.disabilitySelf ? 1 : 0) + (c.disabilityTransfer ? 1 : 0));
-    // Line 9: the children 18 or younger, but not one claimed as the
-    // eligible dependant; of a couple only the spouse with the higher net
+    // Lines 8 and 9: the infirm dependants 18 or older, and the children 18
+    // or younger but not one claimed as the eligible dependant; of a couple,
+    // whose dependants are the family's, only the spouse with the higher net
     // income claims them.
-    const int children =
-        c.higherIncomeSpouse() ? std::max(0, c.children - (c.dependantAmount > 0 ? 1 : 0)) : 0;
+    // The eligible dependant (line 3) is counted on neither: a child when
+    // there is one, else an infirm adult.
+    const bool claimsDependants = c.higherIncomeSpouse();
+    const bool eligibleDependant = c.dependantAmount > 0;
+    const bool eligibleIsChild = eligibleDependant && c.children > 0;
+    const int disabledDependants = claimsDependants
+        ? std::max(0, c.infirmDependantsAdult - (eligibleDependant && !eligibleIsChild ? 1 : 0))
+        : 0;
+    c.ownCounts428.emplace_back("60740", disabledDependants);
+    amounts += kMbFtbDisabledOrChild * disabledDependants;
+    const int children = claimsDependants ? std::max(0, c.children - (eligibleIsChild ? 1 : 0)) : 0;
     amounts += kMbFtbDisabledOrChild * children;
     const double benefit =
         roundToCents(std::max(0.0, amounts - roundToCents(kMbFtbIncomeRate * std::max(0.0, c.netIncome))));
@@ -740,11 +778,89 @@ void mbTax(ProvinceCalc& c)
     c.takeForeignTaxCredit();
 }
 
+// Prince Edward Island children's wellness amount (PE428 line 58365, new for
+// 2021): the eligible fees of organized activities of children under 18, at
+// most 500 a child, credited at the lowest rate with the other amounts.
+// Government of Prince Edward Island "Children's Wellness Tax Credit" page
+// (from January 1, 2021, up to 500 a child, its claim on line 58365 of the
+// PE428; 1,000 from 2024); the 2021 PE428 itself: not confirmed.
+constexpr double kPeWellnessPerChild = 500;     // PE428 line 58365: at most a child under 18 (not confirmed)
+
+void peAmounts(ProvinceCalc& c)
+{
+    // Each child's fees up to the limit; no more children than the return's under 18.
+    std::vector<double> fees;
+    for (double entered : c.rowEntry428("childrens_wellness.#.fees")) {
+        const double paid = std::min(kPeWellnessPerChild, std::max(0.0, entered));
+        if (paid > 0.0) fees.push_back(paid);
+    }
+    std::sort(fees.begin(), fees.end(), std::greater<double>());
+    fees.resize(std::min(fees.size(), std::size_t(std::max(0, c.childrenUnder18))));
+    double total = 0.0;
+    for (double paid : fees) total += paid;
+    const double amount = roundToCents(total);
+    addOwn(c, "58365", amount);
+    c.ownAmounts += amount;
+}
+
+// Nunavut volunteer firefighters' tax credit (NU428 Part C, line 65, after
+// the territorial foreign tax credit; not refundable): for the federal
+// volunteer firefighters' amount claimed on line 31220. The 500 is the credit
+// as the territory introduced it, for 200 hours of service (Nunavut's Minister
+// of Finance, November 2024, when the credit was widened from 2025 and had
+// grown to 722 with indexation); the amount the 2021 NU428 prints: not
+// confirmed.
+constexpr double kNuFirefighterCredit = 500;    // NU428 line 65 (not confirmed)
+
+void nuTax(ProvinceCalc& c)
+{
+    takeFromTax(c, "volunteer_firefighters_tax_credit", c.volunteerFirefighter ? kNuFirefighterCredit : 0.0);
+}
+
 // ---- Refundable credits (479) -----------------------------------------------
 
 void addOwn479(ProvinceCalc& c, const char* line, double amount)
 {
     c.own479.emplace_back(line, roundToCents(amount));
+}
+
+// Manitoba personal tax credit (MB479 2021, lines 7 to 17): 195 for self, for
+// a spouse and for an eligible dependant; 113 for each age (65 or older) and
+// disability claim of self and spouse (lines 8, 10, 11 and 14); 62 for each
+// disabled dependant 18 or older and 26 for each child 18 or younger; less 1%
+// of the family's net income. Not indexed: taxtips.ca mbtax/refundable-
+// personal-tax-credit.htm (Manitoba Income Tax Act s. 5.7), and the 2023 and
+// 2024 MB479 print the 195 and 113 on the same lines; the 62, the 26 and the
+// 1% against the 2021 MB479: not confirmed. Of a couple one claims it for the
+// family: the spouse with the higher net income.
+constexpr double kMbPtcBasic = 195;             // MB479 lines 7, 9 and 13
+constexpr double kMbPtcAgeOrDisability = 113;   // MB479 lines 8, 10, 11 and 14
+constexpr double kMbPtcDisabledDependant = 62;  // MB479: each disabled dependant 18 or older (not confirmed)
+constexpr double kMbPtcChild = 26;              // MB479: each dependent child 18 or younger (not confirmed)
+constexpr double kMbPtcIncomeRate = 0.01;       // MB479: 1% of family income (not confirmed)
+constexpr int kMbPtcMinimumAge = 16;            // no claim under 16
+constexpr int kMbPtcAdultAge = 19;              // under 19 only with a spouse or a child
+
+void mbCredits(ProvinceCalc& c)
+{
+    const double familyIncome = roundToCents(std::max(0.0, c.netIncome) + std::max(0.0, c.spouseNetIncome));
+    addOwn479(c, "family_income", familyIncome);
+    const bool eligible = c.age >= kMbPtcMinimumAge && (c.age >= kMbPtcAdultAge || c.hasSpouse || c.children > 0);
+    const bool claims = eligible && c.higherIncomeSpouse();
+    double spouse = 0.0, personal = 0.0;
+    if (claims) {
+        if (c.hasSpouse)
+            spouse = kMbPtcBasic + (c.spouseAge >= 65 ? kMbPtcAgeOrDisability : 0.0)
+                + (c.spouseDisabilityTransferred ? kMbPtcAgeOrDisability : 0.0);
+        const double credits = kMbPtcBasic + (c.age >= 65 ? kMbPtcAgeOrDisability : 0.0) + spouse
+            + (c.dependantAmount > 0 ? kMbPtcBasic : 0.0)
+            + kMbPtcAgeOrDisability * ((c.disabilityAmount > 0 ? 1 : 0) + (c.disabilityTransferAmount > 0 ? 1 : 0))
+            + kMbPtcDisabledDependant * std::max(0, c.infirmDependantsAdult) + kMbPtcChild * std::max(0, c.children);
+        personal = std::max(0.0, credits - roundToCents(kMbPtcIncomeRate * familyIncome));
+    }
+    addOwn479(c, "60900", spouse);
+    addOwn479(c, "personal_tax_credit", personal);
+    c.refundable += roundToCents(personal);
 }
 
 // The territories' adjusted net income: line 23600 less lines 24400 and
@@ -925,17 +1041,24 @@ void ytAmounts(ProvinceCalc& c)
 // one ended in 2017 (Alberta, British Columbia, New Brunswick, Ontario,
 // Saskatchewan and Yukon did not); the amounts are the provinces' long-standing unindexed ones,
 // not confirmed against the 2021 S11s.
+// This year's tuition fees (the last column) are credited by British Columbia,
+// Manitoba, New Brunswick (again from 2019), Newfoundland and Labrador, Nova
+// Scotia, the Northwest Territories, Nunavut and Prince Edward Island; not by
+// Ontario and Saskatchewan (ended in 2017), Yukon (ended January 1, 2017) or
+// Alberta (ended for 2020): TurboTax's "Can I claim both federal and
+// provincial tuition and education amounts?" (updated July 2022), the
+// Knowledge Bureau's "Tuition Rebate Programs Diminishing" (April 2018).
 //                                  BPA    spouse max  spouse end  age    age threshold  pension disability medical  donation>200 eligible DTC other DTC  own amounts own tax         own 479     own steps take the foreign tax credit, education full-time, part-time
 constexpr ProvinceCredits kAbCredits{19369, 19369,      19369,      5397,  40179,         1491,   14940,     2503,    0.21,        0.0812,      0.0218,    nullptr,    abTax,          nullptr};
-constexpr ProvinceCredits kBcCredits{11070, 9479,       10427,      4964,  36954,         1000,   8303,      2357,    0.168,       0.12,        0.0196,    nullptr,    bcTax,          nullptr};
-constexpr ProvinceCredits kMbCredits{9936,  9134,       9134,       3728,  27749,         1000,   6180,      1728,    0.174,       0.08,        0.007835,  mbAmounts,  mbTax,          nullptr,    true,     400,  120};
-constexpr ProvinceCredits kNbCredits{10564, 8970,       9868,       5158,  38400,         1000,   8552,      2373,    0.1795,      0.14,        0.0275,    nullptr,    nbTax,          nullptr};
-constexpr ProvinceCredits kNlCredits{9536,  7792,       8572,       6087,  33359,         1000,   6435,      2116,    0.183,       0.054,       0.035,     nullptr,    nlTax,          nlCredits,  false,    200,  60};
-constexpr ProvinceCredits kNsCredits{8481,  8481,       9329,       4141,  30828,         1173,   7341,      1637,    0.21,        0.0885,      0.0299,    nsAmounts,  nsTax,          nullptr,    false,    200,  60};
-constexpr ProvinceCredits kNtCredits{15243, 15243,      15243,      7456,  38893,         1000,   12361,     2421,    0.1405,      0.115,       0.06,      nullptr,    ntTax,          ntCredits,  false,    400,  120};
-constexpr ProvinceCredits kNuCredits{16467, 16467,      16467,      10512, 38893,         2000,   14016,     2421,    0.115,       0.0551,      0.0261,    nullptr,    nullptr,        nuCredits,  false,    400,  120};
+constexpr ProvinceCredits kBcCredits{11070, 9479,       10427,      4964,  36954,         1000,   8303,      2357,    0.168,       0.12,        0.0196,    nullptr,    bcTax,          nullptr,    false,    0,    0,    true};
+constexpr ProvinceCredits kMbCredits{9936,  9134,       9134,       3728,  27749,         1000,   6180,      1728,    0.174,       0.08,        0.007835,  mbAmounts,  mbTax,          mbCredits,  true,     400,  120,  true};
+constexpr ProvinceCredits kNbCredits{10564, 8970,       9868,       5158,  38400,         1000,   8552,      2373,    0.1795,      0.14,        0.0275,    nullptr,    nbTax,          nullptr,    false,    0,    0,    true};
+constexpr ProvinceCredits kNlCredits{9536,  7792,       8572,       6087,  33359,         1000,   6435,      2116,    0.183,       0.054,       0.035,     nullptr,    nlTax,          nlCredits,  false,    200,  60,   true};
+constexpr ProvinceCredits kNsCredits{8481,  8481,       9329,       4141,  30828,         1173,   7341,      1637,    0.21,        0.0885,      0.0299,    nsAmounts,  nsTax,          nullptr,    false,    200,  60,   true};
+constexpr ProvinceCredits kNtCredits{15243, 15243,      15243,      7456,  38893,         1000,   12361,     2421,    0.1405,      0.115,       0.06,      nullptr,    ntTax,          ntCredits,  false,    400,  120,  true};
+constexpr ProvinceCredits kNuCredits{16467, 16467,      16467,      10512, 38893,         2000,   14016,     2421,    0.115,       0.0551,      0.0261,    nullptr,    nuTax,          nuCredits,  false,    400,  120,  true};
 constexpr ProvinceCredits kOnCredits{10880, 9238,       10162,      5312,  39546,         1504,   8790,      2462,    0.1116,      0.10,        0.029863,  nullptr,    onTax,          onCredits,  true};
-constexpr ProvinceCredits kPeCredits{10500, 8918,       9809,       3764,  28019,         1000,   6890,      1678,    0.167,       0.105,       0.0196,    nullptr,    peTax,          nullptr,    true,     400,  120};
+constexpr ProvinceCredits kPeCredits{10500, 8918,       9809,       3764,  28019,         1000,   6890,      1678,    0.167,       0.105,       0.0196,    peAmounts,  peTax,          nullptr,    true,     400,  120,  true};
 constexpr ProvinceCredits kSkCredits{16225, 16225,      17848,      4943,  36794,         1000,   9559,      2520,    0.145,       0.11,        0.01695,   skAmounts,  skTax,          nullptr};
 constexpr ProvinceCredits kYtCredits{13808, 13808,      13808,      7713,  38893,         2000,   8662,      2421,    0.128,       0.1202,      0.0067,    ytAmounts,  ytTax,          nullptr};
 

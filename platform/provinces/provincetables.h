@@ -47,6 +47,9 @@ struct ProvinceCredits
     // enrolment; none where the province ended it.
     double educationFullTime = 0.0;
     double educationPartTime = 0.0;
+    // The S11 credits this year's tuition fees (the T2202 slips); where the
+    // province ended it only amounts carried forward are claimed.
+    bool tuitionFees = false;
 };
 
 constexpr int kMonthsInYear = 12;

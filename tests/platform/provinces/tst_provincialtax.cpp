@@ -15,6 +15,7 @@
 #include "formtypes.h"
 #include "provincialtaxmanager.h"
 #include "t1.h"
+#include "tableform.h"
 #include "taxdataform.h"
 #include "utils.h"
 
@@ -186,6 +187,19 @@ private slots:
     void novaScotiaReductionFromNineteen();
     void lowIncomeReductionToTheSpouse_data();
     void lowIncomeReductionToTheSpouse();
+    void tuitionFromTheSlips_data();
+    void tuitionFromTheSlips();
+    void ontarioReductionCountsDependants_data();
+    void ontarioReductionCountsDependants();
+    void manitobaFamilyBenefitDisability_data();
+    void manitobaFamilyBenefitDisability();
+    void manitobaPersonalTaxCredit_data();
+    void manitobaPersonalTaxCredit();
+    void nunavutVolunteerFirefighters_data();
+    void nunavutVolunteerFirefighters();
+    void princeEdwardIslandChildrensWellness_data();
+    void princeEdwardIslandChildrensWellness();
+    void recalculatingChangesNothing();
 };
 
 void ProvincialTaxTest::bracketTax_data()
@@ -410,10 +424,7 @@ void ProvincialTaxTest::ownRules()
         r.t1.setInt("marital_status", MARITAL_MARRIED);
         r.t1.setFloat("spouse_net_income", spouseNetIncome);
     }
-    if (province == 9)
-        r.form->setInt("60969", children);
-    else
-        r.t1.setInt("dependants_children_0_to_18", children);
+    r.t1.setInt("dependants_children_0_to_18", children);
     r.calculate();
     QCOMPARE(r.form->getFloat(line.toUtf8().constData()), expected);
 }
@@ -705,7 +716,7 @@ void ProvincialTaxTest::tuition()
     QVERIFY(s11);
     r.setIncome(taxable);
     r.form->setFloat("unused_tuition_carried_forward", carried);
-    s11->setFloat("eligible_tuition_fees", fees);
+    r.t1.setFloat("t2202_tuition_fees", fees);
     s11->setFloat("transfer_amount", asked);
     r.calculate();
     QCOMPARE(r.form->getFloat("58560"), used);
@@ -765,7 +776,6 @@ void ProvincialTaxTest::educationAmount()
     r.t1.setFloat("t2202_months_part_time", slipsPartTime);
     s11->setInt("education_months_full_time", enteredFullTime);
     s11->setInt("education_months_part_time", enteredPartTime);
-    s11->setFloat("eligible_tuition_fees", 0.0);
     r.calculate();
     QCOMPARE(s11->getFloat("education_amount"), amount);
     QCOMPARE(s11->getFloat("current_year_amount"), amount);
@@ -785,7 +795,7 @@ void ProvincialTaxTest::manitobaFamilyBenefitAfterTuition()
     CTaxData_Form* s11 = r.manager().NewFormData(FormType::MBS11, true);
     QVERIFY(s11);
     r.setIncome(20000);
-    s11->setFloat("eligible_tuition_fees", 20000);
+    r.t1.setFloat("t2202_tuition_fees", 20000);
     r.calculate();
     QCOMPARE(r.form->getFloat("58560"), 10064.0);
     QCOMPARE(r.form->getFloat("61470"), 265.0);
@@ -1090,7 +1100,7 @@ void ProvincialTaxTest::tuitionTransferThroughTheExchange()
     CTaxData_Form* s2 = own.manager().NewFormData(FormType::NLS2, true);
     QVERIFY(s11 && s2);
     spouse.setIncome(12000);
-    s11->setFloat("eligible_tuition_fees", 4000);
+    spouse.t1.setFloat("t2202_tuition_fees", 4000);
     s11->setFloat("transfer_amount", 5000);
     spouse.calculate();
     QCOMPARE(spouse.form->getFloat("58560"), 2464.0);
@@ -1188,6 +1198,285 @@ void ProvincialTaxTest::lowIncomeReductionToTheSpouse()
     QCOMPARE(other.form->getFloat("low_income_tax_reduction"), taken);
     QCOMPARE(other.form->getFloat("42800"), otherTax);
     QCOMPARE(claimant.form->getFloat("low_income_tax_reduction_unused"), unused);
+}
+
+// The S11's fees for 2021 are the T2202 slips' (as on Schedule 11), where
+// the province still credits them; a figure left on the S11 from before is
+// replaced. At 20,000 of income the tax needs all 1,000 of them.
+void ProvincialTaxTest::tuitionFromTheSlips_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<int>("formS11");
+    QTest::addColumn<double>("fees");            // eligible_tuition_fees and line 58560
+    const std::tuple<const char*, int, int, bool> rows[] = {
+        {"BC", 2, FormType::BCS11, true},  {"MB", 3, FormType::MBS11, true},  {"NB", 4, FormType::NBS11, true},
+        {"NL", 5, FormType::NLS11, true},  {"NS", 6, FormType::NSS11, true},  {"NT", 7, FormType::NTS11, true},
+        {"NU", 8, FormType::NUS11, true},  {"PE", 10, FormType::PES11, true}, {"AB ended 2020", 1, FormType::ABS11, false},
+        {"ON ended 2017", 9, FormType::ONS11, false}, {"SK ended 2017", 12, FormType::SKS11, false},
+        {"YT ended 2017", 13, FormType::YTS11, false},
+    };
+    for (const auto& [name, province, formS11, credited] : rows)
+        QTest::newRow(name) << province << formS11 << (credited ? 1000.0 : 0.0);
+}
+
+void ProvincialTaxTest::tuitionFromTheSlips()
+{
+    QFETCH(int, province);
+    QFETCH(int, formS11);
+    QFETCH(double, fees);
+    ProvinceReturn r(province);
+    QVERIFY(r.ready());
+    CTaxData_Form* s11 = r.manager().NewFormData(formS11, true);
+    QVERIFY(s11);
+    r.setIncome(20000);
+    r.t1.setFloat("t2202_tuition_fees", 1000);
+    s11->setFloat("eligible_tuition_fees", 5000);   // typed in an older version
+    r.calculate();
+    QCOMPARE(s11->getFloat("eligible_tuition_fees"), fees);
+    QCOMPARE(r.form->getFloat("58560"), fees);
+    QVERIFY(r.manager().FreeFormData(s11, true));
+}
+
+// ON428 lines 60969 and 60970 counted from the return, the dependants
+// claimed only by the spouse with the higher net income. At 40,000: Ontario
+// tax 2,020.00 - 549.44 = 1,470.56; 2 x (251 + 464 n) less it. With 8,800
+// of the spouse's disability amount transferred on ON(S2): credits 19,680 x
+// 5.05% = 993.84, tax 1,026.16, and the reduction takes all of it.
+void ProvincialTaxTest::ontarioReductionCountsDependants_data()
+{
+    QTest::addColumn<double>("spouseNetIncome");   // -1: no spouse
+    QTest::addColumn<int>("children");
+    QTest::addColumn<int>("infirm");
+    QTest::addColumn<double>("spouseDisability");
+    QTest::addColumn<int>("line60969");
+    QTest::addColumn<int>("line60970");
+    QTest::addColumn<double>("reduction");
+
+    QTest::newRow("alone, no dependant") << -1.0 << 0 << 0 << 0.0 << 0 << 0 << 0.0;
+    QTest::newRow("single parent of two") << -1.0 << 2 << 0 << 0.0 << 2 << 0 << 887.44;
+    QTest::newRow("a child and an impaired adult") << -1.0 << 1 << 1 << 0.0 << 1 << 1 << 887.44;
+    QTest::newRow("higher-income spouse claims") << 30000.0 << 2 << 0 << 0.0 << 2 << 0 << 887.44;
+    QTest::newRow("lower-income spouse does not") << 60000.0 << 2 << 1 << 0.0 << 0 << 0 << 0.0;
+    QTest::newRow("spouse's disability transferred") << 30000.0 << 2 << 0 << 8800.0 << 2 << 1 << 1026.16;
+}
+
+void ProvincialTaxTest::ontarioReductionCountsDependants()
+{
+    QFETCH(double, spouseNetIncome);
+    QFETCH(int, children);
+    QFETCH(int, infirm);
+    QFETCH(double, spouseDisability);
+    QFETCH(int, line60969);
+    QFETCH(int, line60970);
+    QFETCH(double, reduction);
+    ProvinceReturn r(9);
+    QVERIFY(r.ready());
+    CTaxData_Form* s2 = r.manager().NewFormData(FormType::ONS2, true);
+    QVERIFY(s2);
+    r.setIncome(40000);
+    if (spouseNetIncome >= 0) {
+        r.t1.setInt("marital_status", MARITAL_MARRIED);
+        r.t1.setFloat("spouse_net_income", spouseNetIncome);
+    }
+    r.t1.setInt("dependants_children_0_to_18", children);
+    r.t1.setInt("dependants_infirm", infirm);
+    s2->setFloat("spouse_disability_amount", spouseDisability);
+    r.form->setInt("60969", 7);     // a count typed in an older version is replaced
+    r.calculate();
+    QCOMPARE(r.form->getInt("60969"), line60969);
+    QCOMPARE(r.form->getInt("60970"), line60970);
+    QCOMPARE(r.form->getFloat("tax_reduction"), reduction);
+    QVERIFY(r.manager().FreeFormData(s2, true));
+}
+
+// Schedule MB428-A at 20,000 of net income (line 11: 1,800): line 1 2,065;
+// line 6, the spouse's disability amount on MB(S2), 2,752; line 8, each
+// disabled dependant 18 or older, 2,752, claimed by the spouse with the
+// higher net income only.
+void ProvincialTaxTest::manitobaFamilyBenefitDisability_data()
+{
+    QTest::addColumn<double>("spouseNetIncome");   // -1: no spouse
+    QTest::addColumn<double>("spouseDisability");
+    QTest::addColumn<int>("infirmAdults");
+    QTest::addColumn<double>("line60710");
+    QTest::addColumn<int>("line60740");
+    QTest::addColumn<double>("benefit");
+
+    QTest::newRow("alone") << -1.0 << 0.0 << 0 << 0.0 << 0 << 265.0;
+    QTest::newRow("a disabled adult son") << -1.0 << 0.0 << 1 << 0.0 << 1 << 3017.0;
+    QTest::newRow("two disabled adults") << -1.0 << 0.0 << 2 << 0.0 << 2 << 5769.0;
+    // The spouse's own net income of 25,000 is over the spouse amount: no line 2.
+    QTest::newRow("spouse's disability") << 25000.0 << 6180.0 << 0 << 2752.0 << 0 << 3017.0;
+    QTest::newRow("lower-income spouse counts no dependant") << 25000.0 << 0.0 << 1 << 0.0 << 0 << 265.0;
+    QTest::newRow("higher-income spouse counts them") << 15000.0 << 0.0 << 1 << 0.0 << 1 << 3017.0;
+}
+
+void ProvincialTaxTest::manitobaFamilyBenefitDisability()
+{
+    QFETCH(double, spouseNetIncome);
+    QFETCH(double, spouseDisability);
+    QFETCH(int, infirmAdults);
+    QFETCH(double, line60710);
+    QFETCH(int, line60740);
+    QFETCH(double, benefit);
+    ProvinceReturn r(3);
+    QVERIFY(r.ready());
+    CTaxData_Form* s2 = r.manager().NewFormData(FormType::MBS2, true);
+    QVERIFY(s2);
+    r.setIncome(20000);
+    if (spouseNetIncome >= 0) {
+        r.t1.setInt("marital_status", MARITAL_MARRIED);
+        r.t1.setFloat("spouse_net_income", spouseNetIncome);
+    }
+    r.t1.setInt("dependants_infirm_18_or_older", infirmAdults);
+    s2->setFloat("spouse_disability_amount", spouseDisability);
+    r.calculate();
+    QCOMPARE(r.form->getFloat("60710"), line60710);
+    QCOMPARE(r.form->getInt("60740"), line60740);
+    QCOMPARE(r.form->getFloat("61470"), benefit);
+    QVERIFY(r.manager().FreeFormData(s2, true));
+}
+
+// MB479 personal tax credit: 195 for self and for a spouse, 113 for each
+// age and disability claim, 62 a disabled adult dependant, 26 a child, less
+// 1% of family net income; one claim a family, by the spouse with the
+// higher net income; none under 16, nor under 19 alone without a child.
+void ProvincialTaxTest::manitobaPersonalTaxCredit_data()
+{
+    QTest::addColumn<int>("age");
+    QTest::addColumn<double>("netIncome");
+    QTest::addColumn<double>("spouseNetIncome");   // -1: no spouse
+    QTest::addColumn<int>("children");
+    QTest::addColumn<int>("infirmAdults");
+    QTest::addColumn<double>("spousePart");        // line 60900
+    QTest::addColumn<double>("credit");
+
+    QTest::newRow("alone at 15,000") << 40 << 15000.0 << -1.0 << 0 << 0 << 0.0 << 45.0;
+    QTest::newRow("alone at 19,500, nil") << 40 << 19500.0 << -1.0 << 0 << 0 << 0.0 << 0.0;
+    QTest::newRow("senior at 15,000") << 70 << 15000.0 << -1.0 << 0 << 0 << 0.0 << 158.0;
+    QTest::newRow("parent of two, a disabled adult") << 40 << 15000.0 << -1.0 << 2 << 1 << 0.0 << 159.0;
+    QTest::newRow("couple, higher income claims") << 40 << 15000.0 << 5000.0 << 1 << 0 << 195.0 << 216.0;
+    QTest::newRow("couple, lower income does not") << 40 << 5000.0 << 15000.0 << 1 << 0 << 0.0 << 0.0;
+    QTest::newRow("17 alone") << 17 << 5000.0 << -1.0 << 0 << 0 << 0.0 << 0.0;
+    QTest::newRow("17 with a child") << 17 << 5000.0 << -1.0 << 1 << 0 << 0.0 << 171.0;
+    QTest::newRow("15 with a child") << 15 << 5000.0 << -1.0 << 1 << 0 << 0.0 << 0.0;
+}
+
+void ProvincialTaxTest::manitobaPersonalTaxCredit()
+{
+    QFETCH(int, age);
+    QFETCH(double, netIncome);
+    QFETCH(double, spouseNetIncome);
+    QFETCH(int, children);
+    QFETCH(int, infirmAdults);
+    QFETCH(double, spousePart);
+    QFETCH(double, credit);
+    ProvinceReturn r(3);
+    QVERIFY(r.ready());
+    CTaxData_Form* form479 = r.manager().NewFormData(FormType::MB479, true);
+    QVERIFY(form479);
+    r.t1.setDate("birth_date", QDate(2021 - age, 6, 1));
+    r.setIncome(netIncome);
+    if (spouseNetIncome >= 0) {
+        r.t1.setInt("marital_status", MARITAL_MARRIED);
+        r.t1.setFloat("spouse_net_income", spouseNetIncome);
+    }
+    r.t1.setInt("dependants_children_0_to_18", children);
+    r.t1.setInt("dependants_infirm_18_or_older", infirmAdults);
+    r.calculate();
+    QCOMPARE(form479->getFloat("family_income"), netIncome + std::max(0.0, spouseNetIncome));
+    QCOMPARE(form479->getFloat("60900"), spousePart);
+    QCOMPARE(form479->getFloat("personal_tax_credit"), credit);
+    QCOMPARE(r.t1.getFloat("47900"), credit);
+    QVERIFY(r.manager().FreeFormData(form479, true));
+}
+
+// NU428 line 65: 500 for the volunteer firefighters' amount claimed on
+// line 31220, never more than the Nunavut tax left. At 30,000: 1,200.00 -
+// 658.68 = 541.32; at 20,000: 800.00 - 658.68 = 141.32.
+void ProvincialTaxTest::nunavutVolunteerFirefighters_data()
+{
+    QTest::addColumn<double>("income");
+    QTest::addColumn<double>("line31220");
+    QTest::addColumn<double>("credit");
+    QTest::addColumn<double>("tax");
+
+    QTest::newRow("claimed") << 30000.0 << 3000.0 << 500.0 << 41.32;
+    QTest::newRow("held to the tax") << 20000.0 << 3000.0 << 141.32 << 0.0;
+    QTest::newRow("not claimed") << 30000.0 << 0.0 << 0.0 << 541.32;
+}
+
+void ProvincialTaxTest::nunavutVolunteerFirefighters()
+{
+    QFETCH(double, income);
+    QFETCH(double, line31220);
+    QFETCH(double, credit);
+    QFETCH(double, tax);
+    ProvinceReturn r(8);
+    QVERIFY(r.ready());
+    r.setIncome(income);
+    r.t1.setFloat("31220", line31220);
+    r.calculate();
+    QCOMPARE(r.form->getFloat("volunteer_firefighters_tax_credit"), credit);
+    QCOMPARE(r.form->getFloat("42800"), tax);
+}
+
+// PE428 line 58365: each child's fees up to 500, for no more children than
+// the return's under 18 (the largest claims first).
+void ProvincialTaxTest::princeEdwardIslandChildrensWellness_data()
+{
+    QTest::addColumn<int>("childrenUnder18");
+    QTest::addColumn<QList<double>>("fees");
+    QTest::addColumn<double>("amount");
+
+    QTest::newRow("two children") << 2 << QList<double>{650, 300} << 800.0;
+    QTest::newRow("one child in the return") << 1 << QList<double>{300, 650} << 500.0;
+    QTest::newRow("no child under 18") << 0 << QList<double>{400} << 0.0;
+    QTest::newRow("blank and negative rows") << 3 << QList<double>{0, -50, 120.5} << 120.5;
+}
+
+void ProvincialTaxTest::princeEdwardIslandChildrensWellness()
+{
+    QFETCH(int, childrenUnder18);
+    QFETCH(QList<double>, fees);
+    QFETCH(double, amount);
+    ProvinceReturn r(10);
+    QVERIFY(r.ready());
+    r.setIncome(30000);
+    r.t1.setInt("dependants_children_under_18", childrenUnder18);
+    for (int i = 0; i < fees.size(); ++i)
+        QVERIFY(r.form->setFloat(TableForm::rowField("childrens_wellness.#.fees", i + 1).c_str(), fees[i]));
+    r.calculate();
+    QCOMPARE(r.form->getFloat("58365"), amount);
+    // 10,500 + the amount, at 9.8%.
+    QCOMPARE(r.form->getFloat("61500"), roundToCents((10500 + amount) * 0.098));
+}
+
+// Every count and credit above is worked out again from the return alone:
+// a second calculation leaves the same figures.
+void ProvincialTaxTest::recalculatingChangesNothing()
+{
+    for (int province : {3, 8, 9, 10}) {
+        ProvinceReturn r(province);
+        QVERIFY(r.ready());
+        r.setIncome(30000);
+        r.t1.setInt("marital_status", MARITAL_MARRIED);
+        r.t1.setFloat("spouse_net_income", 4000);
+        r.t1.setInt("dependants_children_0_to_18", 2);
+        r.t1.setInt("dependants_children_under_18", 2);
+        r.t1.setInt("dependants_infirm", 1);
+        r.t1.setInt("dependants_infirm_18_or_older", 1);
+        r.t1.setFloat("31220", 3000);
+        r.calculate();
+        QList<QVariant> first;
+        for (const CField* f : r.form->fields().all()) first << f->GetVariant();
+        const double refundable = r.t1.getFloat("47900");
+        r.calculate();
+        QList<QVariant> second;
+        for (const CField* f : r.form->fields().all()) second << f->GetVariant();
+        QCOMPARE(second, first);
+        QCOMPARE(r.t1.getFloat("47900"), refundable);
+    }
 }
 
 QTEST_GUILESS_MAIN(ProvincialTaxTest)
