@@ -8,6 +8,7 @@
 #include "formtypes.h"
 #include "individualtaxdata.h"
 #include "t1.h"
+#include "utils.h"
 
 namespace {
 
@@ -20,11 +21,6 @@ double rrspRoomLeft(IndividualTaxData& person, const TaxData_T1New& t1)
     if (const CTaxData_Form* sch7 = person.GetFormData(FormType::Schedule7, false))
         return std::max(0.0, sch7->getFloat("unused_deduction_room"));
     return std::max(0.0, t1.getFloat("carryforward_rrsp_deduction_limit") - std::max(0.0, t1.getFloat("20800")));
-}
-
-QString dollars(double amount)
-{
-    return QString::number(amount, 'f', 2);
 }
 
 } // namespace
@@ -64,7 +60,7 @@ void applyNetCapitalLosses(TaxData_T1New& t1)
         note = QStringLiteral("Your claim of $%1 is cut to $%2, your taxable capital gains of 2021 (line 12700): net "
                               "capital losses of other years are deducted only from taxable capital gains. What is "
                               "not deducted stays available for later years.")
-                   .arg(dollars(claimed), dollars(allowed));
+                   .arg(displayAmount(claimed), displayAmount(allowed));
     t1.setString("25300_note", note);
 }
 

@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QLocale>
-
 #include "federal2021.h"
 #include "formtypes.h"
 #include "slips_layouts.h"
+#include "utils.h"
 
 // A slip's pages: its title, the part every slip shares, then its boxes.
 #define SLIP_LAYOUT(layout) {layout.title, kSlipCommonLayout, layout.boxes}
@@ -621,18 +620,17 @@ const char* CSlipData_T4::entryMarkOf(const CString& field) const
 
 void CSlipData_T4::AnyMsgBeforeNetfile(unsigned char, std::list<CString>& messages)
 {
-    const QLocale english(QLocale::English, QLocale::Canada);
     const bool contributions = getFloat("16") >= CFloatField::kTolerance || getFloat("17") >= CFloatField::kTolerance;
     if (contributions && !getBool("cpp_qpp_exempt") && !t4PensionableEarningsEntered(*this))
         messages.push_back(QStringLiteral("Box 26 (CPP/QPP pensionable earnings) of %1 is blank: the return uses box 14 "
                                           "(employment income), up to the 2021 maximum of $%2, as pensionable "
                                           "earnings. Please confirm that box 26 of the slip is blank.")
-                               .arg(payerOf(*this).toQString(), english.toString(Federal2021::kCppYmpe, 'f', 2)));
+                               .arg(payerOf(*this).toQString(), displayAmount(Federal2021::kCppYmpe)));
     if (getFloat("18") >= CFloatField::kTolerance && !getBool("ei_exempt") && !t4InsurableEarningsEntered(*this))
         messages.push_back(QStringLiteral("Box 24 (EI insurable earnings) of %1 is blank: the return uses box 14 "
                                           "(employment income), up to the 2021 maximum of $%2, as insurable "
                                           "earnings. Please confirm that box 24 of the slip is blank.")
-                               .arg(payerOf(*this).toQString(), english.toString(Federal2021::kEiMaxInsurable, 'f', 2)));
+                               .arg(payerOf(*this).toQString(), displayAmount(Federal2021::kEiMaxInsurable)));
 }
 
 TaxData_Slip_T4A::TaxData_Slip_T4A() : TableForm(FROM_SLIP, SlipType::T4A, {fieldTable(kSlipCommonFields), fieldTable(kT4AFields)},
