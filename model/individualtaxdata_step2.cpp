@@ -38,8 +38,8 @@ void calculateEach(IndividualTaxData& person, ENUMTYPE_FORM type)
         if (item->object) item->object->Calculate();
 }
 
-// Pensionable earnings of the T4 slips by Schedule 8's rule; a slip without
-// box 26 leaves the earnings that the slip totals worked out before.
+// Pensionable earnings of the T4 slips by Schedule 8's rule; where that
+// rule finds none, the earnings the slip totals worked out before stay.
 void setEarnings(CTaxData_Form& form, const char* name, double earnings)
 {
     if (earnings >= kPresent || form.getFloat(name) < kPresent) form.setFloat(name, earnings);

@@ -54,6 +54,18 @@ double result(CFamilyTaxData& family)
     return line(family, "48400") - line(family, "48500");
 }
 
+// Boxes and marks typed on a slip object.
+void fill(CSlipData_T4& slip, const Boxes& boxes)
+{
+    for (auto it = boxes.constBegin(); it != boxes.constEnd(); ++it) {
+        const CString name(it.key());
+        if (slip.field(name)->GetType() == CField::Bool)
+            slip.setBool(name, it.value().toInt() != 0);
+        else
+            slip.setFloat(name, it.value().toDouble());
+    }
+}
+
 const char* const kCppEiLines[] = {"30800", "22215", "31200", "44800", "45000"};
 
 } // namespace
@@ -209,13 +221,7 @@ void T4EarningsTest::theRuleSlipBySlip()
     QFETCH(double, pensionable);
     QFETCH(double, insurable);
     CSlipData_T4 slip;
-    for (auto it = boxes.constBegin(); it != boxes.constEnd(); ++it) {
-        const CString name(it.key());
-        if (slip.field(name)->GetType() == CField::Bool)
-            slip.setBool(name, it.value().toInt() != 0);
-        else
-            slip.setFloat(name, it.value().toDouble());
-    }
+    fill(slip, boxes);
     QCOMPARE(t4PensionableEarnings(slip), pensionable);
     QCOMPARE(t4InsurableEarnings(slip), insurable);
 }
@@ -259,13 +265,7 @@ void T4EarningsTest::warningsBeforeFiling()
     QFETCH(QStringList, warnings);
     CSlipData_T4 slip;
     slip.setString("payer_name", "  Harbourview Logistics ");
-    for (auto it = boxes.constBegin(); it != boxes.constEnd(); ++it) {
-        const CString name(it.key());
-        if (slip.field(name)->GetType() == CField::Bool)
-            slip.setBool(name, it.value().toInt() != 0);
-        else
-            slip.setFloat(name, it.value().toDouble());
-    }
+    fill(slip, boxes);
     std::list<CString> messages;
     slip.AnyMsgBeforeNetfile(2, messages);
     QStringList texts;
