@@ -618,6 +618,14 @@ const char* CSlipData_T4::entryMarkOf(const CString& field) const
     return nullptr;
 }
 
+void CSlipData_T4::CarryToNewYear(bool withData)
+{
+    TableForm::CarryToNewYear(withData);
+    if (withData) return;
+    setBool(kPensionableMark, false);
+    setBool(kInsurableMark, false);
+}
+
 void CSlipData_T4::AnyMsgBeforeNetfile(unsigned char, std::list<CString>& messages)
 {
     const bool contributions = getFloat("16") >= CFloatField::kTolerance || getFloat("17") >= CFloatField::kTolerance;

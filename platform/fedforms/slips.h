@@ -17,6 +17,9 @@ public:
 
     // Boxes 24 and 26 keep a mark of entry: a blank box shows blank.
     const char* entryMarkOf(const CString& field) const override;
+    // Carried without its amounts, the slip's boxes are blank again: their
+    // marks of entry go with them.
+    void CarryToNewYear(bool withData) override;
 
     // Box 24 or 26 left blank on a slip that deducted premiums or
     // contributions: the user confirms that box 14 stands in for it.

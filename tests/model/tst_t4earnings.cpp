@@ -82,6 +82,7 @@ private slots:
     void twoSlipsEachByItsOwnRule();
     void theRuleSlipBySlip_data();
     void theRuleSlipBySlip();
+    void carriedWithoutAmountsTheBoxesAreBlankAgain();
     void warningsBeforeFiling_data();
     void warningsBeforeFiling();
 };
@@ -224,6 +225,24 @@ void T4EarningsTest::theRuleSlipBySlip()
     fill(slip, boxes);
     QCOMPARE(t4PensionableEarnings(slip), pensionable);
     QCOMPARE(t4InsurableEarnings(slip), insurable);
+}
+
+// Last year's slip carried to this year without its amounts: boxes 24 and
+// 26 are blank again, not entered as 0 (which would refund every dollar of
+// CPP and EI); carried with its amounts, they stay entered.
+void T4EarningsTest::carriedWithoutAmountsTheBoxesAreBlankAgain()
+{
+    for (bool withData : {false, true}) {
+        CSlipData_T4 slip;
+        fill(slip, {{"14", 60000}, {"24", 56300}, {"26", 60000}, {"ei_insurable_earnings_entered", 1},
+                    {"pensionable_earnings_entered", 1}});
+        slip.CarryToNewYear(withData);
+        QCOMPARE(t4PensionableEarningsEntered(slip), withData);
+        QCOMPARE(t4InsurableEarningsEntered(slip), withData);
+        slip.setFloat("14", 30000);
+        QCOMPARE(t4PensionableEarnings(slip), withData ? 60000.0 : 30000.0);
+        QCOMPARE(t4InsurableEarnings(slip), withData ? 56300.0 : 30000.0);
+    }
 }
 
 // The slip's own warnings before filing: one for each blank box whose
