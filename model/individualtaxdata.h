@@ -395,6 +395,7 @@ public:
 
 private:
     // The steps, one file each.
+    void keepTypedLinesOfEarlierFiles(TaxData_T1New& form);
     int calculateStep0(bool fromInterview, int changedType, bool isSpouse);
     int calculateStep1(bool fromInterview, int changedType, bool isSpouse);
     int calculateStep2(bool isSpouse);

@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 
+#include "amounts.h"
 #include "dependantinfo.h"
 #include "edition.h"
 #include "federalforms.h"
@@ -134,7 +135,22 @@ void IndividualTaxData::DoSthAfterReading(unsigned char edition)
         if (CTaxData_Form* sch14 = makeFormExist(FormType::Schedule14)) sch14->setBool("rural_supplement", false);
         form->setBool("sch14_marker", false);
     }
+    if (form) keepTypedLinesOfEarlierFiles(*form);
     completeInterviewData();
+}
+
+// Returns saved before lines 25300 and 12900's HBP part were worked out held
+// them as typed: the typed amounts become the entries they are now worked
+// out from, so such a return calculates as it did.
+void IndividualTaxData::keepTypedLinesOfEarlierFiles(TaxData_T1New& form)
+{
+    if (!present(form.getFloat("25300_claimed")) && present(form.getFloat("25300")))
+        form.setFloat("25300_claimed", form.getFloat("25300"));
+    if (!present(form.getFloat("min_hbp_repayment")) && present(form.getFloat("12900_hbp"))) {
+        const CTaxData_Form* sch7 = GetFormData(FormType::Schedule7, false);
+        form.setFloat("min_hbp_repayment",
+                      roundToCents(form.getFloat("12900_hbp") + (sch7 ? qMax(0.0, sch7->getFloat("24600")) : 0.0)));
+    }
 }
 
 void IndividualTaxData::InitNewFormData(CTaxData_Form* object)

@@ -20,8 +20,8 @@
 //   given as Yes (0);
 // - the T1's amounts for RC267, RC268 and RC269: what those forms (types
 //   136, 137, 138) hold, their deduction or the contributions the user
-//   reports on them; the calculation works no deduction out for them, so
-//   the deduction alone would never count a plan.
+//   reports on them; a form whose deduction the RRSP room cuts to 0 still
+//   counts a plan by its contributions.
 
 namespace {
 

@@ -1,6 +1,7 @@
 // Calculation step 1 of a person's return: the slips and statements into the
 // T1 and the schedules, and the whole calculation of a section 216 return.
 
+#include <algorithm>
 #include <vector>
 
 #include "amounts.h"
@@ -13,6 +14,7 @@
 #include "individualtaxdata.h"
 #include "schedules.h"
 #include "slippreparation.h"
+#include "slips.h"
 #include "statements.h"
 #include "summaryforms.h"
 #include "t1.h"
@@ -116,6 +118,16 @@ InvestmentTotals investmentTotals(const STRU_SLIPDATA_CALCULATION& t)
 
 // The slip totals into the T1's lines (each line the slips fill is set
 // afresh here; the statements add to it later) and into the schedules.
+// The Home Buyers' Plan repayment required for 2021 (the notice of
+// assessment) less what Schedule 7 designates as its repayment is income
+// on line 12900 (Schedule 7, Part B).
+double hbpRepaymentNotMade(IndividualTaxData& person, const TaxData_T1New& t1)
+{
+    const CTaxData_Form* sch7 = person.GetFormData(FormType::Schedule7, false);
+    const double designated = sch7 ? sch7->getFloat("24600") : 0.0;
+    return roundToCents(std::max(0.0, t1.getFloat("min_hbp_repayment") - std::max(0.0, designated)));
+}
+
 void moveSlipTotals(IndividualTaxData& person, TaxData_T1New& t1, const STRU_SLIPDATA_CALCULATION& t)
 {
     const bool under65 = !t1.IsAgeNotUnder65();
@@ -163,6 +175,7 @@ void moveSlipTotals(IndividualTaxData& person, TaxData_T1New& t1, const STRU_SLI
     t1.setFloat("12500", t.t4aRdsp);
     t1.setFloat("12599", 0.0);
     t1.setFloat("12600", t.t5013RentalIncome + t.t5013LimitedRentalIncome);
+    t1.setFloat("12900_hbp", hbpRepaymentNotMade(person, t1));
     t1.setFloat("12900", t.t4rspAnnuity + t.t4rspAnnuityFromSpouseDeath + t.t4rspRefundOfPremiums
                              + t.t4rspExcessRefund + t.t4rspWithdrawals + t.t4rspDeregistration + t.t4rspOtherIncome
                              + t.t4rspDeemedOnDeath + t1.getFloat("12900_hbp") + t1.getFloat("12900_llp"));
@@ -199,6 +212,7 @@ void moveSlipTotals(IndividualTaxData& person, TaxData_T1New& t1, const STRU_SLI
     // Deductions.
     t1.setFloat("20600", t.t4PensionAdjustment + t.t4aPensionAdjustment);
     t1.setFloat("20700", t.t4RppContributions + t.t4aRppPastService);
+    t1.setFloat("20700_foreign_plans", 0.0);   // step 2 adds the foreign plans' deductions
     t1.setFloat("20810", t.prppEmployerContributions);
     t1.setFloat("21200", t.t4UnionDues);
     t1.setFloat("21699_slips", t.t5013BusinessInvestmentLoss);
@@ -249,10 +263,8 @@ void fillCpt20(IndividualTaxData& person)
     int row = 0;
     for (const CTaxData_Form* slip : slipsOfType(person, SlipType::T4)) {
         if (++row > TaxData_CPT20_New::kT4Slips) break;
-        const double pensionable = slip->getFloat("26");
         cpt20->setInt(TableForm::rowField("t4_slips.#.slip_number", row), row);
-        cpt20->setFloat(TableForm::rowField("t4_slips.#.pensionable_earnings", row),
-                        pensionable >= kPresent ? pensionable : slip->getFloat("14"));
+        cpt20->setFloat(TableForm::rowField("t4_slips.#.pensionable_earnings", row), t4PensionableEarnings(*slip));
         cpt20->setFloat(TableForm::rowField("t4_slips.#.cpp_contributions", row), slip->getFloat("16"));
         cpt20->setFloat(TableForm::rowField("t4_slips.#.qpp_contributions", row), slip->getFloat("17"));
     }
@@ -299,7 +311,7 @@ void fillT2204(IndividualTaxData& person)
     if (!t2204) return;
     for (const CTaxData_Form* slip : slipsOfType(person, SlipType::T4)) {
         const bool quebec = slip->getInt("province_of_employment") == PROV_QC;
-        add(t2204, quebec ? "insurable_earnings_quebec" : "insurable_earnings", slip->getFloat("24"));
+        add(t2204, quebec ? "insurable_earnings_quebec" : "insurable_earnings", t4InsurableEarnings(*slip));
         add(t2204, quebec ? "premiums_deducted_quebec" : "premiums_deducted", slip->getFloat("18"));
     }
 }

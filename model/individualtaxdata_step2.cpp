@@ -2,7 +2,10 @@
 // the pension-plan and employment insurance figures, net income and taxable
 // income.
 
+#include <algorithm>
+
 #include "amounts.h"
+#include "deductionlines.h"
 #include "federal2021.h"
 #include "federalforms.h"
 #include "formclasses.h"
@@ -35,8 +38,8 @@ void calculateEach(IndividualTaxData& person, ENUMTYPE_FORM type)
         if (item->object) item->object->Calculate();
 }
 
-// Pensionable earnings of the T4 slips by Schedule 8's rule; a slip without
-// box 26 leaves the earnings that the slip totals worked out before.
+// Pensionable earnings of the T4 slips by Schedule 8's rule; where that
+// rule finds none, the earnings the slip totals worked out before stay.
 void setEarnings(CTaxData_Form& form, const char* name, double earnings)
 {
     if (earnings >= kPresent || form.getFloat(name) < kPresent) form.setFloat(name, earnings);
@@ -169,13 +172,16 @@ int IndividualTaxData::calculateStep2(bool)
     t1->setFloat("split_dividends_other", amountOf(t1206, "68340"));
     t1->setFloat("40424", amountOf(t1206, "net_federal_tax"));
 
-    // 8. Forms whose deductions the user carries to line 23200.
-    for (ENUMTYPE_FORM type : {105, 136, 137, 138}) calculateEach(*this, type);
+    // 8. Forms whose deductions the user carries to line 23200; the foreign
+    //    pension plans' deductions onto line 20700.
+    calculateEach(*this, 105);
+    applyForeignPlanDeductions(*this, *t1);
 
     // 9. Net income, with the child care deduction worked out on the
     //    earned income in between.
     t1->CalculateNetIncomeBeforeCCT();
     if (auto* t778 = formOf<TaxData_T778New>(*this, FormType::T778)) {
+        fillT778Spouse(*t1, *t778);
         t778->setFloat("earned_income", CalculatedEarnedIncomeForT778() + t778->getFloat("other_earned_income"));
         t778->Calculate01();
     }
@@ -192,7 +198,9 @@ int IndividualTaxData::calculateStep2(bool)
     }
     calculateEach(*this, 32);
 
-    // 11. Northern residents and capital gains deductions; taxable income.
+    // 11. Net capital losses of other years, northern residents and capital
+    //     gains deductions; taxable income.
+    applyNetCapitalLosses(*t1);
     if (auto* t2222 = formOf<CTaxData_T2222>(*this, FormType::T2222)) {
         t2222->setFloat("net_income", t1->getFloat("23600"));
         t2222->Calculate01();

@@ -69,8 +69,8 @@ const Carried kLastYearCarried[] = {
 
 // The RRSP interview's amounts and the Schedule 7 field each goes to.
 const Pair kRRSPAmounts[] = {
-    {"contributions_2021", "line_2"},
-    {"contributions_2022", "line_3"},
+    {"contributions_2021", "interview_2021"},
+    {"contributions_2022", "interview_2022"},
     {"hbp_repayment", "24600"},
     {"llp_repayment", "26200"},
     {"transfers", "transfers"},
@@ -130,6 +130,7 @@ void IndividualTaxData::ReadDataFromWizards(int kind)
         return;
 
     case WIZ_RRSP: {
+        if (auto* rrsp = dynamic_cast<TaxData_RRSPContrib*>(GetWizData(kind, false))) rrsp->sumReceipts();
         if (!present(wizard->getFloat("contributions_2021")) && !present(wizard->getFloat("contributions_2022"))
             && !HasForm(FormType::Schedule7))
             return;

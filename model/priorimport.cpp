@@ -50,7 +50,9 @@ void IndividualTaxData::Build2003DataTo2004(STRUCT_IMPORT_LASTYEAR_PARAM* param)
         } else if (droppedOnImport(type)) {
             removed.push_back(form);
         } else if (type == FormType::RC381) {
+            // Replaced by a Schedule 8, unless the slips already made one.
             removed.push_back(form);
+            if (HasForm(FormType::Schedule8) || !added.empty()) continue;
             if (STRUCT_FORMDATA_ITEM_2004* sch8 = NewFormDataItem(FormType::Schedule8, 0, false, 0, true)) added.push_back(sch8);
         } else if (item->formType != FormType::SummaryLastYear) {
             const bool withData = param->copyData || (IsSFDForm(type) && param->includeSFD);

@@ -47,14 +47,14 @@ void addT4(const CTaxData_Form& s, STRU_SLIPDATA_CALCULATION& t)
         t.t4TaxDeductedOutsideQuebec += tax;
     }
     if (quebec && !withCpp)
-        t.t4QppPensionableEarnings += s.getFloat("26");
+        t.t4QppPensionableEarnings += t4PensionableEarnings(s);
     else
-        t.t4CppPensionableEarnings += s.getFloat("26");
+        t.t4CppPensionableEarnings += t4PensionableEarnings(s);
     if (s.getBool("cpp_qpp_exempt")) (quebec ? t.t4QppExempt : t.t4CppExempt) = true;
 
     t.t4CppContributions += cpp;
     t.t4QppContributions += s.getFloat("17");
-    t.t4EiInsurableEarnings += s.getFloat("24");
+    t.t4EiInsurableEarnings += t4InsurableEarnings(s);
     t.t4RppContributions += s.getFloat("20");
     t.t4TaxDeducted += tax;
     t.t4PpipPremiums += s.getFloat("55");

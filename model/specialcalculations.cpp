@@ -180,7 +180,7 @@ double IndividualTaxData::getF5548(double cap) const
         if (slip.getInt("province_of_employment") != PROV_QC || slip.getFloat("16") >= kPresent) continue;
         double earnings = 0.0;
         if (!slip.getBool("cpp_qpp_exempt"))
-            earnings = slip.getFloat("26");
+            earnings = t4PensionableEarnings(slip);
         else if (elected)
             earnings = slip.getFloat("14");
         sum += qMin(earnings, cap);
@@ -198,12 +198,12 @@ double IndividualTaxData::getF50339(double) const
         const CTaxData_Form& slip = *item->object;
         if (slip.getInt("province_of_employment") == PROV_QC) {
             // Quebec employment that paid CPP and not QPP.
-            if (slip.getFloat("16") >= kPresent && slip.getFloat("17") < kPresent) sum += slip.getFloat("26");
+            if (slip.getFloat("16") >= kPresent && slip.getFloat("17") < kPresent) sum += t4PensionableEarnings(slip);
             continue;
         }
         double earnings = 0.0;
         if (!slip.getBool("cpp_qpp_exempt"))
-            earnings = slip.getFloat("26");
+            earnings = t4PensionableEarnings(slip);
         else if (elected)
             earnings = slip.getFloat("14");
         sum += qMin(earnings, Federal2021::kCppYmpe);

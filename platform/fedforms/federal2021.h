@@ -135,6 +135,9 @@ constexpr double kSchedule2TransferCheckLimit = 50490.0;
 // ---------------------------------------------------------------------------
 // Canada Pension Plan (Schedule 8)
 
+// A T4's box 26 left blank stands for box 14 up to this maximum, and box 24
+// for box 14 up to kEiMaxInsurable (the agency's 2021 CPP and EI rates and
+// maximums; Schedule 8 and T2204 read box 26 and box 24 "or, if blank, box 14").
 constexpr double kCppYmpe = 61600.0;                  // Schedule 8: maximum pensionable earnings
 constexpr double kCppBasicExemption = 3500.0;         // Schedule 8: basic exemption
 constexpr double kCppEmployeeRate = 0.0545;           // Schedule 8 Part 3: employee contribution rate

@@ -185,8 +185,8 @@ int TaxData_Sch6::Calculate01(bool claimsBasic)
 int TaxData_Sch7::Calculate01(double deductionLimitFallback, double unusedContributionsFallback)
 {
     constexpr int kRows = 20;
-    setFloat("line_2", roundToCents(sumRows(*this, "contributions.#.amount_2021", kRows)));
-    setFloat("line_3", roundToCents(sumRows(*this, "contributions.#.amount_2022", kRows)));
+    setFloat("line_2", roundToCents(sumRows(*this, "contributions.#.amount_2021", kRows) + getFloat("interview_2021")));
+    setFloat("line_3", roundToCents(sumRows(*this, "contributions.#.amount_2022", kRows) + getFloat("interview_2022")));
     setFloat("24500", roundToCents(getFloat("line_2") + getFloat("line_3")));
     const double unused = holds(getFloat("line_1")) ? getFloat("line_1") : unusedContributionsFallback;
     setFloat("line_5", roundToCents(std::max(0.0, unused) + getFloat("24500")));
@@ -204,6 +204,9 @@ int TaxData_Sch7::Calculate01(double deductionLimitFallback, double unusedContri
     setFloat("20800", roundToCents(transfers + deductible));
     if (getBool("deduction_planned")) setFloat("20800", roundToCents(std::max(0.0, getFloat("planned_deduction"))));
     setFloat("unused_contributions_carried_forward", roundToCents(std::max(0.0, available - getFloat("20800"))));
+    // Transfers use no deduction room; PRPP employer contributions do.
+    setFloat("unused_deduction_room",
+             roundToCents(std::max(0.0, limit - getFloat("20810") - std::max(0.0, getFloat("20800") - transfers))));
     return 0;
 }
 

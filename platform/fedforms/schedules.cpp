@@ -318,6 +318,9 @@ const FieldSpec kSch7Fields[] = {
 
     // Part A: contributions
     QM_AMT("line_1"),   // unused contributions available for 2021 (notice of assessment)
+    // The receipts typed on the RRSP interview, summed there by period.
+    QM_CALC("interview_2021"),
+    QM_CALC("interview_2022"),
     QM_CALC("line_2"),  // contributions March 2 to December 31, 2021
     QM_CALC("line_3"),  // contributions January 1 to March 1, 2022
     QM_CALC("24500"),   // line 2 plus line 3
@@ -337,6 +340,9 @@ const FieldSpec kSch7Fields[] = {
     QM_BOOL("deduction_planned"),
     // Part D: unused contributions carried forward
     QM_CALC("unused_contributions_carried_forward"),
+    // The deduction limit this schedule leaves unused: room for the
+    // contributions to foreign plans (RC267, RC268, RC269).
+    QM_CALC("unused_deduction_room"),
     // Part E: withdrawals
     QM_AMT("hbp_withdrawal"),
     QM_AMT("llp_withdrawal"),

@@ -1,7 +1,12 @@
 #include "slips.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "federal2021.h"
 #include "formtypes.h"
 #include "slips_layouts.h"
+#include "utils.h"
 
 // A slip's pages: its title, the part every slip shares, then its boxes.
 #define SLIP_LAYOUT(layout) {layout.title, kSlipCommonLayout, layout.boxes}
@@ -555,6 +560,85 @@ bool CSlipData_T4::containIndianItem() const
     for (const char* code : kT4IndianActCodes)
         if (getFloat(code) >= CFloatField::kTolerance) return true;
     return false;
+}
+
+namespace {
+
+constexpr const char* kPensionableMark = "pensionable_earnings_entered";
+constexpr const char* kInsurableMark = "ei_insurable_earnings_entered";
+
+// An amount in the box counts as entered too: returns saved before the marks
+// existed, and slips filled by code, hold the amount without the mark.
+bool boxEntered(const CTaxData_Form& t4, const char* box, const char* mark)
+{
+    return t4.getBool(mark) || std::abs(t4.getFloat(box)) >= CFloatField::kTolerance;
+}
+
+double boxOrIncome(const CTaxData_Form& t4, const char* box, const char* mark, double maximum)
+{
+    if (boxEntered(t4, box, mark)) return t4.getFloat(box);
+    return std::clamp(t4.getFloat("14"), 0.0, maximum);
+}
+
+CString payerOf(const CTaxData_Form& t4)
+{
+    CString payer = t4.getString("payer_name");
+    payer.Trim();
+    return payer.IsEmpty() ? CString("the T4 slip") : CString("the T4 slip from ") + payer;
+}
+
+} // namespace
+
+bool t4PensionableEarningsEntered(const CTaxData_Form& t4)
+{
+    return boxEntered(t4, "26", kPensionableMark);
+}
+
+bool t4InsurableEarningsEntered(const CTaxData_Form& t4)
+{
+    return boxEntered(t4, "24", kInsurableMark);
+}
+
+double t4PensionableEarnings(const CTaxData_Form& t4)
+{
+    if (t4.getBool("cpp_qpp_exempt")) return 0.0;
+    return boxOrIncome(t4, "26", kPensionableMark, Federal2021::kCppYmpe);
+}
+
+double t4InsurableEarnings(const CTaxData_Form& t4)
+{
+    if (t4.getBool("ei_exempt")) return 0.0;
+    return boxOrIncome(t4, "24", kInsurableMark, Federal2021::kEiMaxInsurable);
+}
+
+const char* CSlipData_T4::entryMarkOf(const CString& field) const
+{
+    if (field == "26") return kPensionableMark;
+    if (field == "24") return kInsurableMark;
+    return nullptr;
+}
+
+void CSlipData_T4::CarryToNewYear(bool withData)
+{
+    TableForm::CarryToNewYear(withData);
+    if (withData) return;
+    setBool(kPensionableMark, false);
+    setBool(kInsurableMark, false);
+}
+
+void CSlipData_T4::AnyMsgBeforeNetfile(unsigned char, std::list<CString>& messages)
+{
+    const bool contributions = getFloat("16") >= CFloatField::kTolerance || getFloat("17") >= CFloatField::kTolerance;
+    if (contributions && !getBool("cpp_qpp_exempt") && !t4PensionableEarningsEntered(*this))
+        messages.push_back(QStringLiteral("Box 26 (CPP/QPP pensionable earnings) of %1 is blank: the return uses box 14 "
+                                          "(employment income), up to the 2021 maximum of $%2, as pensionable "
+                                          "earnings. Please confirm that box 26 of the slip is blank.")
+                               .arg(payerOf(*this).toQString(), displayAmount(Federal2021::kCppYmpe)));
+    if (getFloat("18") >= CFloatField::kTolerance && !getBool("ei_exempt") && !t4InsurableEarningsEntered(*this))
+        messages.push_back(QStringLiteral("Box 24 (EI insurable earnings) of %1 is blank: the return uses box 14 "
+                                          "(employment income), up to the 2021 maximum of $%2, as insurable "
+                                          "earnings. Please confirm that box 24 of the slip is blank.")
+                               .arg(payerOf(*this).toQString(), displayAmount(Federal2021::kEiMaxInsurable)));
 }
 
 TaxData_Slip_T4A::TaxData_Slip_T4A() : TableForm(FROM_SLIP, SlipType::T4A, {fieldTable(kSlipCommonFields), fieldTable(kT4AFields)},

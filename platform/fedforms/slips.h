@@ -14,7 +14,27 @@ public:
     // Income exempt under the Indian Act: the slip is marked so, or one of
     // the other-information codes for exempt income holds an amount.
     bool containIndianItem() const;
+
+    // Boxes 24 and 26 keep a mark of entry: a blank box shows blank.
+    const char* entryMarkOf(const CString& field) const override;
+    // Carried without its amounts, the slip's boxes are blank again: their
+    // marks of entry go with them.
+    void CarryToNewYear(bool withData) override;
+
+    // Box 24 or 26 left blank on a slip that deducted premiums or
+    // contributions: the user confirms that box 14 stands in for it.
+    void AnyMsgBeforeNetfile(unsigned char mode, std::list<CString>& messages) override;
 };
+
+// What a T4 counts as pensionable (box 26) and insurable (box 24) earnings,
+// the one rule every form that reads them goes by. The agency's forms read
+// box 26 and box 24 "or, if blank, box 14": a box entered (0 included) is
+// taken as entered; a blank one gives box 14 up to the year's maximum; the
+// exempt marks of box 28 give 0. QPP (box 17) slips go by the same rule.
+bool t4PensionableEarningsEntered(const CTaxData_Form& t4);
+bool t4InsurableEarningsEntered(const CTaxData_Form& t4);
+double t4PensionableEarnings(const CTaxData_Form& t4);
+double t4InsurableEarnings(const CTaxData_Form& t4);
 
 // 2: T4A Statement of Pension, Retirement, Annuity, and Other Income.
 class TaxData_Slip_T4A : public TableForm

@@ -84,7 +84,8 @@ constexpr LayoutRow kT4Rows[] = {
     QL_LINE("86", "86", "Security options election"),
     QL_LINE("87", "87", "Emergency services volunteer exempt amount"),
     QL_LINE("88", "88", "Status Indian (exempt income) - Self-employment income"),
-    // Marks of an entered blank: set with boxes 24 and 26, never typed.
+    // Marks of entry of boxes 24 and 26: set when the box is typed, cleared
+    // when it is emptied, so that a blank box differs from an entered 0.
     QL_HIDDEN("ei_insurable_earnings_entered"),
     QL_HIDDEN("pensionable_earnings_entered"),
 };

@@ -201,8 +201,9 @@ const FieldSpec kT1IdentityFields[] = {
     QM_AMT("min_hbp_repayment"),        // last year's notice of assessment
     QM_AMT("min_llp_repayment"),
     // The HBP and LLP repayments not made that the person includes in
-    // income: parts of line 12900.
-    QM_AMT("12900_hbp"),
+    // income: parts of line 12900. The HBP's is the required repayment less
+    // the one Schedule 7 designates.
+    QM_CALC("12900_hbp"),
     QM_AMT("12900_llp"),
     QM_ANSWER("fishing_t4_slip"),       // a T4 slip of fishing employment is in the return
     // Amounts and indicators of the agency's test returns.

@@ -64,6 +64,7 @@ const FieldSpec kT1Lines[] = {
     // ---- Step 3: net income
     QM_CALC("20600"),   // pension adjustment
     QM_CALC("20700"),   // registered pension plan deduction
+    QM_CALC("20700_foreign_plans"),   // of line 20700: the RC267, RC268 and RC269 deductions
     QM_AMT("20800"),    // RRSP deduction, as entered when the return holds no Schedule 7
     QM_CALC("20800_sch7"),  // RRSP deduction from Schedule 7
     QM_CALC("20810"),   // PRPP employer contributions
@@ -108,7 +109,9 @@ const FieldSpec kT1Lines[] = {
     QM_CALC("25000"),   // other payments deduction
     QM_AMT("25100"),    // limited partnership losses of other years
     QM_AMT("25200"),    // non-capital losses of other years
-    QM_AMT("25300"),    // net capital losses of other years
+    QM_AMT("25300_claimed"),   // net capital losses of other years the person claims
+    QM_CALC("25300"),   // the claim, at most line 12700
+    FieldSpec{"25300_note", CField::String, nullptr, 0, CField::Calculated},   // why the claim was cut
     QM_CALC("25400"),   // capital gains deduction (T657)
     QM_CALC("25500"),   // northern residents deductions (T2222)
     QM_AMT("25600"),    // additional deductions

@@ -1,5 +1,6 @@
 #include "wizards.h"
 
+#include "cents.h"
 #include "formtypes.h"
 #include "wizards_layouts.h"
 
@@ -100,3 +101,14 @@ CWizData_MedExp::CWizData_MedExp() : TableForm(FROM_WIZARD, InterviewKind::Medic
 TaxData_RRSPContrib::TaxData_RRSPContrib() : TableForm(FROM_WIZARD, InterviewKind::RRSPContributions, {fieldTable(kRRSPContribFields)}, {kRRSPContribLayout}) {}
 
 TaxData_TaxNote::TaxData_TaxNote() : TableForm(FROM_NOTE, 1, {fieldTable(kTaxNoteFields)}, {kTaxNoteLayout}) {}
+
+void TaxData_RRSPContrib::sumReceipts()
+{
+    double early2022 = 0.0, year2021 = 0.0;
+    for (int row = 1; row <= kContributions; ++row) {
+        const double amount = getFloat(rowField("contributions.#.amount", row));
+        (getInt(rowField("contributions.#.period", row)) == PERIOD_EARLY_2022 ? early2022 : year2021) += amount;
+    }
+    setFloat("contributions_2021", roundToCents(year2021));
+    setFloat("contributions_2022", roundToCents(early2022));
+}

@@ -45,6 +45,10 @@ public:
     };
     static constexpr int kContributions = 20;
     TaxData_RRSPContrib();
+
+    // The receipts typed on the page, summed by when they were paid into
+    // the two amounts Schedule 7 takes.
+    void sumReceipts();
 };
 
 // A note the user keeps with the return.

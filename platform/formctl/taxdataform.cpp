@@ -218,6 +218,11 @@ int CTaxData_Form::Calculate() { return 0; }
 void CTaxData_Form::BeforeCalculate() {}
 void CTaxData_Form::BeforeReadSlip() {}
 void CTaxData_Form::AnyMsgBeforeNetfile(unsigned char, std::list<CString>&) {}
+
+const char* CTaxData_Form::entryMarkOf(const CString&) const
+{
+    return nullptr;
+}
 int CTaxData_Form::Validate(unsigned char, std::list<CString>&) { return 0; }
 int CTaxData_Form::WriteFreeData(unsigned char, NetfileGenObjParamStru&) { return 0; }
 void CTaxData_Form::SetDependantInfo(DependantInfoStruct* dependants) { m_dependants = dependants; }

@@ -113,6 +113,9 @@ public:
     virtual void BeforeReadSlip();
     // Appends the warnings to confirm before the return is filed.
     virtual void AnyMsgBeforeNetfile(unsigned char mode, std::list<CString>& messages);
+    // The yes/no field that marks an amount as entered, where a blank box
+    // and an entered 0 mean different things; none for most amounts.
+    virtual const char* entryMarkOf(const CString& field) const;
     // Appends the object's own validation messages; non-zero when it added any.
     virtual int Validate(unsigned char flag, std::list<CString>& messages);
     // Writes the object's lines of the electronic return; 0 on success.

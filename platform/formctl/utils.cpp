@@ -261,3 +261,8 @@ int CPostCodeInfo::ProvFromPostCode(const char* postcode)
     default: return PROV_NONE;
     }
 }
+
+QString displayAmount(double amount)
+{
+    return QLocale(QLocale::English, QLocale::Canada).toString(amount, 'f', 2);
+}

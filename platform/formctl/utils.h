@@ -40,6 +40,10 @@ double myStringToDouble(const char* text);
 double myStringToDouble(const CString& text);
 double myStringToDouble(const std::string& text);
 
+// An amount as the program's messages show it: thousands grouped by commas
+// and two decimals ("61,600.00"), whatever the user's locale.
+QString displayAmount(double amount);
+
 int GetDaysInYear(int year);
 // Days of `year` spent resident in Canada, counting the day of entry and the
 // day of departure; an invalid date (or one outside the year) means resident

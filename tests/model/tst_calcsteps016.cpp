@@ -106,6 +106,7 @@ private slots:
     void preparerDetailsWithoutThePassword();
     void directDepositAccount_data();
     void directDepositAccount();
+    void rrspReceiptOnTheInterviewReachesLine20800();
     void slipsIntoTheT1_data();
     void slipsIntoTheT1();
     void repaymentsNotMadeAreRrspIncome();
@@ -282,11 +283,36 @@ void CalcSteps016Test::repaymentsNotMadeAreRrspIncome()
     IndividualTaxData person(MULTIPROV_MODE_NEW, nullptr);
     TaxData_T1New* t1 = addT1(person);
     setAge(t1, 40);
-    t1->setFloat("12900_hbp", 700);
+    // The HBP repayment required less the one designated on Schedule 7.
+    t1->setFloat("min_hbp_repayment", 1000);
+    person.GetFormData(FormType::Schedule7, true)->setFloat("24600", 300);
     t1->setFloat("12900_llp", 300);
     addItem(person, slip(4, {{"16", 1000}}));
     runSteps(person, 0, 1);
-    compareLines(t1, Lines{{"12900", 2000}});
+    compareLines(t1, Lines{{"12900_hbp", 700}, {"12900", 2000}});
+    // Designating more than is required leaves nothing to include.
+    person.GetFormData(FormType::Schedule7, false)->setFloat("24600", 1200);
+    runSteps(person, 0, 1);
+    compareLines(t1, Lines{{"12900_hbp", 0}, {"12900", 1300}});
+}
+
+// A receipt typed on the RRSP interview page reaches Schedule 7 and line
+// 20800; calculating again changes nothing.
+void CalcSteps016Test::rrspReceiptOnTheInterviewReachesLine20800()
+{
+    IndividualTaxData person(MULTIPROV_MODE_NEW, nullptr);
+    TaxData_T1New* t1 = addT1(person);
+    setAge(t1, 40);
+    t1->setFloat("carryforward_rrsp_deduction_limit", 10000);
+    CTaxData_Form* wizard = person.GetWizData(5, true);
+    wizard->setString("contributions.1.issuer", "Lakeshore Bank");
+    wizard->setFloat("contributions.1.amount", 2000);
+    for (int pass = 0; pass < 3; ++pass) {
+        for (int step = 0; step <= 2; ++step)
+            person.Calculate(pass == 0, 5, static_cast<IndividualTaxData::EnumCalculateStep>(step), false);
+        compareLines(t1, Lines{{"20800", 2000}});
+        compareLines(person.GetFormData(FormType::Schedule7, false), Lines{{"line_2", 2000}, {"24500", 2000}});
+    }
 }
 
 void CalcSteps016Test::slipsIntoTheT1()

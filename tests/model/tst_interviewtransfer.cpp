@@ -6,6 +6,8 @@
 #include "formtables.h"
 #include "formtypes.h"
 #include "modeltestsupport.h"
+#include "schedules.h"
+#include "tableform.h"
 #include "wizards.h"
 
 namespace {
@@ -63,6 +65,8 @@ private slots:
     void eachKindBothWays();
     void dependantsBothWays();
     void writeBackWalksOnlyTheRecordsEntries();
+    void rrspReceiptsSummedByPeriod_data();
+    void rrspReceiptsSummedByPeriod();
     void rrspInterviewWithoutContributions_data();
     void rrspInterviewWithoutContributions();
     void donationsMakeSchedule9_data();
@@ -117,10 +121,6 @@ void InterviewTransferTest::eachKindBothWays_data()
                                               << "medical_expenses.30.description" << false
                                               << QVariant(QStringLiteral("glasses"))
                                               << QVariant(QStringLiteral("lenses"));
-    QTest::newRow("RRSP: contributions of 2021 make Schedule 7")
-        << 5 << "contributions_2021" << 7 << "line_2" << false << QVariant(6000.0) << QVariant(5000.0);
-    QTest::newRow("RRSP: contributions of early 2022") << 5 << "contributions_2022" << 7 << "line_3" << false
-                                                       << QVariant(2000.0) << QVariant(2500.0);
     QTest::newRow("RRSP: HBP repayment") << 5 << "hbp_repayment" << 7 << "24600" << true << QVariant(1000.0)
                                          << QVariant(1500.0);
     QTest::newRow("RRSP: deduction chosen") << 5 << "deduction_claimed" << 7 << "deduction_requested" << true
@@ -200,6 +200,60 @@ void InterviewTransferTest::writeBackWalksOnlyTheRecordsEntries()
     // Entries the record does not hold are left as the interview has them.
     QCOMPARE(wizard->getString("dependants.4.first_name"), CString("kid4"));
     QCOMPARE(wizard->getString("dependants.12.first_name"), CString("kid12"));
+}
+
+// The receipts typed on the interview page, summed by when they were paid,
+// are what Schedule 7 takes; its own receipts are added to them, and the
+// interview shows the sums back.
+void InterviewTransferTest::rrspReceiptsSummedByPeriod_data()
+{
+    QTest::addColumn<QList<double>>("amounts");
+    QTest::addColumn<QList<int>>("periods");
+    QTest::addColumn<double>("onSchedule7");   // a receipt typed on Schedule 7 itself, 2021
+    QTest::addColumn<double>("sum2021");
+    QTest::addColumn<double>("sum2022");
+    QTest::addColumn<bool>("schedule7");
+    QTest::newRow("one receipt of 2021 makes Schedule 7")
+        << QList<double>{2000} << QList<int>{0} << 0.0 << 2000.0 << 0.0 << true;
+    QTest::newRow("receipts of both periods, rows with gaps")
+        << QList<double>{2500, 0, 1000.10, 400.45} << QList<int>{0, 0, 1, 0} << 0.0 << 2900.45 << 1000.10 << true;
+    QTest::newRow("a receipt on Schedule 7 too: both count once")
+        << QList<double>{1500} << QList<int>{0} << 700.0 << 1500.0 << 0.0 << true;
+    QTest::newRow("no receipts, no Schedule 7") << QList<double>{} << QList<int>{} << 0.0 << 0.0 << 0.0 << false;
+}
+
+void InterviewTransferTest::rrspReceiptsSummedByPeriod()
+{
+    QFETCH(QList<double>, amounts);
+    QFETCH(QList<int>, periods);
+    QFETCH(double, onSchedule7);
+    QFETCH(double, sum2021);
+    QFETCH(double, sum2022);
+    QFETCH(bool, schedule7);
+    Person p;
+    CTaxData_Form* wizard = p.wizard(5);
+    for (int i = 0; i < amounts.size(); ++i) {
+        const int row = i + 1;
+        wizard->setString(TableForm::rowField("contributions.#.issuer", row), "Lakeshore Bank");
+        wizard->setFloat(TableForm::rowField("contributions.#.amount", row), amounts[i]);
+        wizard->setInt(TableForm::rowField("contributions.#.period", row), periods[i]);
+    }
+    if (onSchedule7 > 0)
+        p.person.GetFormData(FormType::Schedule7, true)->setFloat("contributions.1.amount_2021", onSchedule7);
+    p.person.ReadDataFromWizards(5);
+    // Done twice, nothing doubles.
+    p.person.ReadDataFromWizards(5);
+    auto* sch7 = dynamic_cast<TaxData_Sch7*>(p.person.GetFormData(FormType::Schedule7, false));
+    QCOMPARE(sch7 != nullptr, schedule7);
+    if (!sch7) return;
+    QCOMPARE(sch7->getFloat("interview_2021"), sum2021);
+    QCOMPARE(sch7->getFloat("interview_2022"), sum2022);
+    sch7->Calculate01(0.0, 0.0);
+    QCOMPARE(sch7->getFloat("line_2"), roundToCents(sum2021 + onSchedule7));
+    QCOMPARE(sch7->getFloat("line_3"), sum2022);
+    p.person.WriteDataToWizards(false);
+    QCOMPARE(wizard->getFloat("contributions_2021"), sum2021);
+    QCOMPARE(wizard->getFloat("contributions_2022"), sum2022);
 }
 
 void InterviewTransferTest::rrspInterviewWithoutContributions_data()

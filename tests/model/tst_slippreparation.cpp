@@ -299,9 +299,19 @@ void SlipPreparationTest::formsEachSlipNeeds_data()
         << 1 << Boxes{{"province_of_employment", 9}, {"14", 30000}, {"16", 1400}, {"18", 470}, {"26", 30000}}
         << QList<int>{150, 23};
     QTest::newRow("T4 of Quebec without CPP but with earnings: RC381, not Schedule 8")
-        << 1 << Boxes{{"province_of_employment", 11}, {"14", 30000}, {"26", 30000}} << QList<int>{148};
+        << 1 << Boxes{{"province_of_employment", 11}, {"14", 30000}, {"24", 30000}, {"26", 30000}}
+        << QList<int>{148, 23};
+    QTest::newRow("T4 of Quebec, boxes entered as 0: RC381 for the QPP only")
+        << 1
+        << Boxes{{"province_of_employment", 11}, {"14", 30000}, {"17", 100}, {"ei_insurable_earnings_entered", 1},
+                 {"pensionable_earnings_entered", 1}}
+        << QList<int>{148};
     QTest::newRow("T4 with EI premiums only: T2204") << 1 << Boxes{{"18", 300}} << QList<int>{23};
-    QTest::newRow("T4 with nothing for the pension plans or EI") << 1 << Boxes{{"14", 100}} << QList<int>{};
+    // Boxes 24 and 26 left blank: box 14 stands in for both, as the
+    // agency's Schedule 8 and T2204 read them.
+    QTest::newRow("T4 with box 14 alone: Schedule 8 and T2204") << 1 << Boxes{{"14", 100}} << QList<int>{150, 23};
+    QTest::newRow("T4 exempt from CPP and EI (box 28): neither")
+        << 1 << Boxes{{"14", 100}, {"cpp_qpp_exempt", 1}, {"ei_exempt", 1}} << QList<int>{};
     QTest::newRow("T4 donations: Schedule 9") << 1 << Boxes{{"46", 120}} << QList<int>{9};
     QTest::newRow("T4 exempt under the Indian Act: T90") << 1 << Boxes{{"71", 9000}} << QList<int>{171};
     QTest::newRow("T5 interest: Schedule 4") << 8 << Boxes{{"13", 60}} << QList<int>{5};
@@ -349,7 +359,7 @@ void SlipPreparationTest::collectingOnlyAsks()
     IndividualTaxData person(MULTIPROV_MODE_NEW, nullptr);
     addT1(person);
     addSlip(person, 9, {{"21", 500}, {"50", 100}});
-    addSlip(person, 1, {{"14", 40000}, {"16", 2000}, {"26", 40000}});
+    addSlip(person, 1, {{"14", 40000}, {"16", 2000}, {"24", 0}, {"26", 40000}, {"ei_insurable_earnings_entered", 1}});
     const int counter = person.peekNextUniqueID();
     std::set<ENUMTYPE_FORM> needed;
     const STRU_SLIPDATA_CALCULATION t = collect(person, &needed);

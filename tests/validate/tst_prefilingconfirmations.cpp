@@ -147,6 +147,21 @@ void PreFilingConfirmationsTest::eachPointAlone_data()
         QTest::addRow("%s 24: T1204 slip", m)
             << mode << Setup([](ValidationFixture& f) { f.slip(SlipType::T1204); }) << kT1204 << none << false;
     }
+    QTest::newRow("2: T4 with CPP contributions, box 26 blank") << 2 << Setup([](ValidationFixture& f) {
+        CTaxData_Form* t4 = f.slip(SlipType::T4);
+        f.set(t4, "14", 60000);
+        f.set(t4, "16", 3166.45);
+    }) << "Box 26 (CPP/QPP pensionable earnings) of the T4 slip is blank: the return uses box 14 (employment "
+          "income), up to the 2021 maximum of $61,600.00, as pensionable earnings. Please confirm that box 26 of the "
+          "slip is blank." << none << true;
+    QTest::newRow("2: T4 with EI premiums, box 24 blank") << 1 << Setup([](ValidationFixture& f) {
+        CTaxData_Form* t4 = f.slip(SlipType::T4);
+        f.set(t4, "14", 60000);
+        f.set(t4, "18", 889.54);
+        f.set(t4, "payer_name", "Harbourview Logistics");
+    }) << "Box 24 (EI insurable earnings) of the T4 slip from Harbourview Logistics is blank: the return uses box 14 "
+          "(employment income), up to the 2021 maximum of $56,300.00, as insurable earnings. Please confirm that box "
+          "24 of the slip is blank." << none << true;
     QTest::newRow("NETFILE 4: blank access code")
         << 2 << Setup([](ValidationFixture& f) { f.set(f.t1, "netfile_access_code", "  "); })
         << kAccessCode.join('\n') << QSize(600, 400) << true;
@@ -292,6 +307,20 @@ void PreFilingConfirmationsTest::quietReturnAsksNothing_data()
         marry(f);
         f.setT1("spouse_net_income", 1000);
         f.setT1("spouse_taxable_income", 1000);
+    });
+    QTest::newRow("T4 with boxes 24 and 26 typed") << 2 << Setup([](ValidationFixture& f) {
+        CTaxData_Form* t4 = f.slip(SlipType::T4);
+        for (const auto& box : {std::make_pair("14", 60000.0), {"16", 3166.45}, {"18", 889.54}, {"24", 56300.0},
+                                {"26", 60000.0}})
+            f.set(t4, box.first, box.second);
+    });
+    QTest::newRow("T4 with boxes 24 and 26 entered as 0") << 1 << Setup([](ValidationFixture& f) {
+        CTaxData_Form* t4 = f.slip(SlipType::T4);
+        f.set(t4, "14", 60000);
+        f.set(t4, "16", 3166.45);
+        f.set(t4, "18", 889.54);
+        t4->setBool("pensionable_earnings_entered", true);
+        t4->setBool("ei_insurable_earnings_entered", true);
     });
     QTest::newRow("Schedule 7 with a required repayment") << 2 << Setup([](ValidationFixture& f) {
         f.add(FormType::Schedule7);

@@ -1,5 +1,7 @@
 #include "taxformpage.h"
 
+#include <cmath>
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFrame>
@@ -406,9 +408,16 @@ void TaxFormPage::showValue(QWidget* w, const Binding& b)
 {
     CField* f = b.field;
     switch (b.kind) {
-    case Kind::Amount:
-        static_cast<DoubleLineEdit*>(w)->setValue(static_cast<CFloatField*>(f)->GetValue());
+    case Kind::Amount: {
+        auto* edit = static_cast<DoubleLineEdit*>(w);
+        const char* mark = form() ? form()->entryMarkOf(f->GetName()) : nullptr;
+        // A box left blank shows blank, not as an entered 0.00.
+        if (mark && !form()->getBool(mark) && std::abs(static_cast<CFloatField*>(f)->GetValue()) < CFloatField::kTolerance)
+            edit->clear();
+        else
+            edit->setValue(static_cast<CFloatField*>(f)->GetValue());
         break;
+    }
     case Kind::Number:
         static_cast<QLineEdit*>(w)->setText(QString::number(static_cast<CIntField*>(f)->GetValue()));
         break;
@@ -515,11 +524,21 @@ bool TaxFormPage::commit(QWidget* w, bool emitCalc)
         break;
     }
     }
-    if (value == f->GetVariant()) {
+    // Where a blank box differs from an entered 0, typing into it or
+    // clearing it changes its mark of entry.
+    bool markChanged = false;
+    if (b.kind == Kind::Amount && form()) {
+        if (const char* mark = form()->entryMarkOf(f->GetName())) {
+            const bool entered = !static_cast<DoubleLineEdit*>(w)->text().trimmed().isEmpty();
+            markChanged = form()->getBool(mark) != entered;
+            if (markChanged) form()->setBool(mark, entered);
+        }
+    }
+    if (value == f->GetVariant() && !markChanged) {
         if (b.kind == Kind::Amount) showValue(w, b);   // "1,000" shows as "1000.00"
         return false;
     }
-    if (!f->SetVariant(value)) {
+    if (value != f->GetVariant() && !f->SetVariant(value)) {
         showValue(w, b);
         return false;
     }

@@ -81,6 +81,28 @@ public:
     }
 };
 
+// A slip whose box 26 keeps a mark of entry, as the T4's boxes 24 and 26 do:
+// a blank box differs from an entered 0.
+const LayoutRow kMarkedBoxRows[] = {
+    QL_PAGE("T4"),
+    QL_LINE("14", "14", "Employment income"),
+    QL_LINE("26", "26", "CPP/QPP pensionable earnings"),
+    QL_HIDDEN("entered_26"),
+};
+
+class MarkedBoxForm : public CTaxData_Form
+{
+public:
+    MarkedBoxForm() : CTaxData_Form(FROM_SLIP, 1)
+    {
+        m_fields.add<CFloatField>("14");
+        m_fields.add<CFloatField>("26");
+        m_fields.add<CBoolField>("entered_26");
+        setPageLayout({layoutTable(kMarkedBoxRows)});
+    }
+    const char* entryMarkOf(const CString& field) const override { return field == "26" ? "entered_26" : nullptr; }
+};
+
 // Stands in for the editor: records the custom events the pages post.
 class RecordingHost : public QWidget
 {
@@ -133,6 +155,7 @@ private slots:
     void actionPostsItsEventOnce();
     void fillPageListNeedsTheInstalledMaker();
     void wideTableShowsEntriesOneUnderTheOther();
+    void markedBoxTellsBlankFromZero();
 
 private:
     TaxFormPage* page(int index);
@@ -650,6 +673,53 @@ void TaxFormPageTest::wideTableShowsEntriesOneUnderTheOther()
     QCOMPARE(p.tableRowsShown("p"), 2);
     QCOMPARE(QApplication::focusWidget(), p.editorOf("p.2.a"));
     QVERIFY(p.editorOf("p.2.a")->y() > h->y());
+}
+
+// Box 26 shows blank until typed; tabbing through it enters nothing;
+// typing 0 enters a 0; clearing it makes it blank again.
+void TaxFormPageTest::markedBoxTellsBlankFromZero()
+{
+    MarkedBoxForm form;
+    form.setFloat("14", 60000);
+    auto* p = new TaxFormPage(&form, TaxFormPage::pagesOf(form.pageLayout()).front(), m_host.get(), m_host.get());
+    p->syncData();
+    for (TaxFormPage* other : m_pages) other->hide();
+    p->show();
+    QSignalSpy spy(p, &BaseTaxPage::signalCalc);
+    auto* box26 = qobject_cast<QLineEdit*>(p->editorOf("26"));
+    auto* box14 = qobject_cast<QLineEdit*>(p->editorOf("14"));
+    QVERIFY(box26 && box14);
+    QCOMPARE(box26->text(), QString());
+    QCOMPARE(box14->text(), QStringLiteral("60000.00"));
+
+    box26->setFocus();
+    QTRY_VERIFY(box26->hasFocus());
+    QTest::keyClick(box26, Qt::Key_Tab);
+    QVERIFY(!form.getBool("entered_26"));
+    QCOMPARE(box26->text(), QString());
+    QCOMPARE(spy.count(), 0);
+
+    focusAndType(box26, QStringLiteral("0"));
+    QTest::keyClick(box26, Qt::Key_Return);
+    QTest::keyClick(box26, Qt::Key_Tab);
+    QVERIFY(form.getBool("entered_26"));
+    QCOMPARE(form.getFloat("26"), 0.0);
+    QCOMPARE(box26->text(), QStringLiteral("0.00"));
+    QCOMPARE(spy.count(), 1);
+
+    focusAndType(box26, QStringLiteral("40,000"));
+    QTest::keyClick(box26, Qt::Key_Tab);
+    QVERIFY(form.getBool("entered_26"));
+    QCOMPARE(form.getFloat("26"), 40000.0);
+    QCOMPARE(spy.count(), 2);
+
+    focusAndType(box26, QString());
+    QTest::keyClick(box26, Qt::Key_Tab);
+    QVERIFY(!form.getBool("entered_26"));
+    QCOMPARE(form.getFloat("26"), 0.0);
+    QCOMPARE(box26->text(), QString());
+    QCOMPARE(spy.count(), 3);
+    delete p;
 }
 
 QTEST_MAIN(TaxFormPageTest)
