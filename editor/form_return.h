@@ -85,7 +85,8 @@ public:
     // the caller has made the run folder first.
     void OnFileCreateElectronFile();
     // Files the T1135 statement: 0 the filing dialog was shown, 104 no work
-    // file, 111 no T1135 or no statement, 118 the form has errors.
+    // file (not made, or not written whole), 111 no T1135 or no statement,
+    // 118 the form has errors.
     int OnFileT1135();
     // The first ReFILE refusal in a box; true when there is none.
     bool isEligibleForReFile();
@@ -182,6 +183,9 @@ private:
     // as they are; false when no listed item is shown. The item's branch
     // must be in step with the return: its records are read.
     bool selectShownItem();
+    // After an accepted filing: the return file saved, through Save As for a
+    // return never saved; the user is told when it is not (filing/).
+    void keepFiledReturn();
 
     QString m_actionName;
     Ui::Form_Return* ui;

@@ -131,16 +131,22 @@ int IndividualTaxData::WriteNetfileFreeFormatData(unsigned char mode, NetfileGen
         && sch6->getBool("no_spouse") == false)
         writeInteger(param, 55220, 1);
 
-    // 10. 55320.
-    if (std::fabs(line("test_55320")) >= 0.009) {
+    // 10. 55320, the self-employment income in working income that the
+    // T1's self-employment lines do not show: with a Canada workers benefit
+    // claim (line 45300), or else with a refundable medical expense
+    // supplement (line 45200).
+    if (std::fabs(line("45300")) >= 0.009) {
         if (sch6 && t1Form->getInt("test_55320_indicator") != 0 && sch6->getInt("spouse_without_schedule6") != 0)
             writeAmountOne(param, 55320);
         else
-            writeTruncatedAboveOne(param, 55320, line("test_55320"));
+            writeTruncatedAboveOne(param, 55320, line("55320"));
+    } else if (std::fabs(line("45200")) >= 0.009) {
+        writeTruncatedAboveOne(param, 55320, line("55320"));
     }
 
-    // 11. 55300 from the T778.
-    if (HasForm(FormType::T778) && line("test_55300") >= 0.009)
+    // 11. 55300, the T778's earned income beyond the T1's lines, with a
+    // child care expenses deduction (line 21400).
+    if (HasForm(FormType::T778) && line("21400") >= 0.009)
         writeTruncatedAboveOne(param, 55300, CalculateF5530ForT778());
 
     // 12. Tax shelters without a T5004.

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QPushButton>
 
+#include "agencyclient.h"
 #include "cents.h"
 #include "familytaxdata.h"
 #include "filingoutcome.h"
@@ -111,6 +112,12 @@ void CNetfileResultDlg::sendNetFile()
     const QString title = QStringLiteral("Netfile Filing Result");
     const CString resultFile = FilingOutcome::logPath(1);
 
+    if (rc == kNoReplyAfterSending) {
+        FilingOutcome::show(this, title, QStringLiteral("NetFile Filing Not Confirmed"), FilingOutcome::mayHaveReached(),
+                            QStringLiteral("Check filing result file"), resultFile);
+        m_filingText = CString(FilingOutcome::notConfirmed());
+        return;
+    }
     if (rc != 0) {
         QString details;
         if (rc == -20)
@@ -135,11 +142,18 @@ void CNetfileResultDlg::sendNetFile()
     }
 
     TabWndApp::getMainApp()->writeSuccFilingLog(m_name, m_statusLine, result.confirmationCode, result.message);
+    // Accepted all the same; the user must know there is no number to keep.
+    const bool numbered = !result.confirmationCode.toQString().trimmed().isEmpty();
     const QString header =
-        QStringLiteral(
-            "Netfile is submitted successfully. The confirmation code is [%1].\nResult code is [%2]\nTime: %3")
-            .arg(result.confirmationCode.toQString(), result.resultCode.toQString(), FilingOutcome::now());
-    FilingOutcome::show(this, title, header, result.message.toQString(), QStringLiteral("Check filing log file"),
+        numbered ? QStringLiteral("Netfile is submitted successfully. The confirmation code is [%1].\nResult code is "
+                                  "[%2]\nTime: %3")
+                       .arg(result.confirmationCode.toQString(), result.resultCode.toQString(), FilingOutcome::now())
+                 : QStringLiteral("Netfile is submitted successfully, but CRA sent no confirmation code.\nResult code "
+                                  "is [%1]\nTime: %2")
+                       .arg(result.resultCode.toQString(), FilingOutcome::now());
+    QString details = result.message.toQString();
+    if (!numbered) details = FilingOutcome::noConfirmationNumber() + QStringLiteral("\n\n") + details;
+    FilingOutcome::show(this, title, header, details, QStringLiteral("Check filing log file"),
                         FilingOutcome::logPath(0));
     m_filingText = result.confirmationCode;
     m_resultMessage = result.message;

@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 
+#include "agencyclient.h"
 #include "eolclient.h"
 #include "familytaxdata.h"
 #include "filingoutcome.h"
@@ -56,6 +57,12 @@ void CNetfileResultDlg::sendEFile(const CString& efilerNumber, const CString&)
     const CString now = GetCurTime(0);
     const CString resultFile = FilingOutcome::logPath(1);
 
+    if (rc == kNoReplyAfterSending) {
+        FilingOutcome::show(this, title, QStringLiteral("EFile Filing Not Confirmed"), FilingOutcome::mayHaveReached(),
+                            QStringLiteral("Check filing result file"), resultFile);
+        m_filingText = CString(FilingOutcome::notConfirmed());
+        return;
+    }
     if (rc != 0) {
         FilingOutcome::show(
             this, title, QStringLiteral("EFile Filing Failed"),
@@ -66,12 +73,19 @@ void CNetfileResultDlg::sendEFile(const CString& efilerNumber, const CString&)
     TabWndApp* app = TabWndApp::getMainApp();
     if (isEfileAcceptedCode(result.resultCode, true)) {
         app->writeSuccFilingLog(m_name, m_statusLine, result.transmissionNumber, result.message);
+        const bool numbered = !result.transmissionNumber.toQString().trimmed().isEmpty();
         const QString header =
-            QStringLiteral("Efile is submitted successfully. Result code is [%1]. The confirmation number is [%2].\n%3")
-                .arg(result.resultCode.toQString(), result.transmissionNumber.toQString(), now.toQString());
+            numbered ? QStringLiteral("Efile is submitted successfully. Result code is [%1]. The confirmation number "
+                                      "is [%2].\n%3")
+                           .arg(result.resultCode.toQString(), result.transmissionNumber.toQString(), now.toQString())
+                     : QStringLiteral("Efile is submitted successfully, but CRA sent no confirmation number. Result "
+                                      "code is [%1].\n%2")
+                           .arg(result.resultCode.toQString(), now.toQString());
         const QString message = result.message.toQString() + verificationNotice(result.cvIndicator);
         const int record = m_editor ? m_editor->sendFilingRecord(1, true, result.transmissionNumber, message) : 0;
-        FilingOutcome::show(this, title, header, message, QStringLiteral("Check filing log file (%1)").arg(record),
+        const QString details =
+            numbered ? message : FilingOutcome::noConfirmationNumber() + QStringLiteral("\n\n") + message;
+        FilingOutcome::show(this, title, header, details, QStringLiteral("Check filing log file (%1)").arg(record),
                             FilingOutcome::logPath(0));
         m_filingText = result.transmissionNumber;
         m_resultMessage = CString(message);

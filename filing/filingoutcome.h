@@ -16,6 +16,13 @@ CString logPath(int kind);
 QString failureDetails(const QString& what, int code);
 // The `what` of a transmission that did not reach the agency.
 QString noConnection();
+// A return sent with no reply after it: the agency may hold it, and a
+// second send could file it twice.
+QString mayHaveReached();
+// What the filing text of such a return says.
+QString notConfirmed();
+// An acceptance whose reply holds no confirmation number.
+QString noConfirmationNumber();
 // The filing result dialog, modal over `parent`, linking the log at `path`.
 void show(QWidget* parent, const QString& title, const QString& header, const QString& details, const QString& bottom,
           const CString& path);

@@ -4,13 +4,13 @@
 // the outcome. Defined here rather than in the editor, for it reaches the
 // transmission dialog and the agency clients above the editor.
 
-#include <cstdio>
 #include <list>
 
 #include <QFile>
 
 #include "basicevent.h"
 #include "cnetfileresultdlg.h"
+#include "editorhost.h"
 #include "familytaxdata.h"
 #include "form_return.h"
 #include "formtypes.h"
@@ -19,6 +19,7 @@
 #include "ppgsignupemail.h"
 #include "tabwndapp.h"
 #include "wizardbase.h"
+#include "workfile.h"
 
 namespace {
 
@@ -36,7 +37,34 @@ bool informFirst(const std::list<CString>& messages, QWidget* parent)
     return true;
 }
 
+QString electronicReturnNotMadeText(int code)
+{
+    return QStringLiteral("The electronic return could not be made (error code %1), so nothing was sent to CRA. "
+                          "Please contact Quillmere software support.")
+        .arg(code);
+}
+
 } // namespace
+
+// The filing is recorded in the return; the return file must keep it. A
+// return never saved goes through Save As at once, for otherwise the record
+// of an accepted filing lives only in this window.
+void Form_Return::keepFiledReturn()
+{
+    if (!hasFileToSave()) {
+        TabWndApp::gAppInformation(
+            QStringLiteral("CRA accepted the return, but the return has never been saved to a file. Choose where to "
+                           "save it now, so that the record of this filing is kept."),
+            this);
+        if (!m_host || !m_host->saveReturnAs(this))
+            TabWndApp::gAppInformation(QStringLiteral("The return was not saved: the record of this filing is kept "
+                                                      "only in this window. Save the return before you close it."),
+                                       this);
+        return;
+    }
+    CString savedPath;
+    if (saveReturnFile(savedPath, true) == 1) TabWndApp::gAppInformation(saveFailedText(savedPath.toQString()), this);
+}
 
 bool Form_Return::isEligibleForReFile()
 {
@@ -68,8 +96,7 @@ void Form_Return::OnFileCreateElectronFile()
     CString sin, fullName;
     m_data->getFedStringClaimed(1, sin);
     m_data->getFedStringClaimed(17, fullName);
-    const QString workFile = app->runFolder().toQString() + QLatin1Char('/')
-                             + m_data->GetNetfileNameWithoutSuffix().toQString() + QStringLiteral("_2021.ws");
+    const QString workFile = WorkFile::path(*m_data, "_2021.ws");
 
     if (!refile) {
         int registered = 0;
@@ -107,17 +134,22 @@ void Form_Return::OnFileCreateElectronFile()
         return;
 
     if (IndividualTaxData* person = m_data->getCurIndvTaxData()) person->setStoredValue(1);
-    const QByteArray nativePath = QFile::encodeName(workFile);
-    FILE* out = std::fopen(nativePath.constData(), "wt");
+    // Nothing is recorded and nothing is sent unless the whole electronic
+    // return is in the work file.
+    QString reason;
+    FILE* out = WorkFile::create(workFile, reason);
     if (!out) {
-        TabWndApp::gAppInformation(
-            QStringLiteral(
-                "Netfile or EFile can NOT be created. Check firewall program or anti-virus software settings."),
-            this);
+        TabWndApp::gAppInformation(WorkFile::notCreatedText(workFile, reason), this);
         return;
     }
-    m_data->CreateElectronicFile(nullptr, out, static_cast<unsigned char>(filingMode()));
-    std::fclose(out);
+    const int made = m_data->CreateElectronicFile(nullptr, out, static_cast<unsigned char>(filingMode()));
+    const bool written = WorkFile::finish(out);
+    if (made != 0 || !written) {
+        QFile::remove(workFile);
+        TabWndApp::gAppInformation(made != 0 ? electronicReturnNotMadeText(made) : WorkFile::notWrittenText(workFile),
+                                   this);
+        return;
+    }
 
     QSqlDatabase& db = app->database().getDBHandle();
     const int user = CBasicEvent::findUserIDAndUpdateUser(db, sin, fullName, CString(""), CString(""));
@@ -140,11 +172,7 @@ void Form_Return::OnFileCreateElectronFile()
         m_data->updateFilingStatus(FormType::T1, -1, filingText);
     } else {
         m_data->updateFilingStatus(FormType::T1, 1, filingText);
-        // The confirmation is then held only by the open return: the user
-        // must know the file does not have it.
-        CString savedPath;
-        if (saveReturnFile(savedPath, true) == 1 && hasFileToSave())
-            TabWndApp::gAppInformation(saveFailedText(savedPath.toQString()), this);
+        keepFiledReturn();
         CBasicEvent::saveUniqueEvent(db, user, CBasicEvent::EVENT_FILING_FILED, resultMessage, false, true, true);
     }
     refreshCurTabDataFromDoc();

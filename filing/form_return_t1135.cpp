@@ -3,8 +3,6 @@
 // filing dialog sends. Defined here rather than in the editor, for it
 // reaches the form filing dialog above the editor.
 
-#include <cstdio>
-
 #include <QFile>
 
 #include "cformfilingdlg.h"
@@ -12,6 +10,7 @@
 #include "form_return.h"
 #include "formtypes.h"
 #include "tabwndapp.h"
+#include "workfile.h"
 
 int Form_Return::OnFileT1135()
 {
@@ -27,18 +26,16 @@ int Form_Return::OnFileT1135()
     m_data->getFedStringClaimed(11, first);
     m_data->getFedStringClaimed(12, last);
     const CString name = first + " " + last;
-    const QString workFile = TabWndApp::getMainApp()->runFolder().toQString() + QLatin1Char('/')
-                             + m_data->GetNetfileNameWithoutSuffix().toQString() + QStringLiteral("_2021_t1135.xml");
+    const QString workFile = WorkFile::path(*m_data, "_2021_t1135.xml");
 
-    FILE* out = std::fopen(QFile::encodeName(workFile).constData(), "w");
+    QString reason;
+    FILE* out = WorkFile::create(workFile, reason);
     if (!out) {
-        TabWndApp::gAppInformation(QStringLiteral("Quillmere cannot create working file, please include Quillmere as "
-                                                  "allowed program by anti-virus software."),
-                                   this);
+        TabWndApp::gAppInformation(WorkFile::notCreatedText(workFile, reason), this);
         return 104;
     }
     const int built = m_data->getT1135XMLContent(out);
-    std::fclose(out);
+    const bool written = WorkFile::finish(out);
 
     if (built != 0) {
         // The half-written file goes before the user is told.
@@ -48,6 +45,11 @@ int Form_Return::OnFileT1135()
                                        .arg(built),
                                    this);
         return 111;
+    }
+    if (!written) {
+        QFile::remove(workFile);
+        TabWndApp::gAppInformation(WorkFile::notWrittenText(workFile), this);
+        return 104;
     }
     {
         CFormFilingDlg dialog(CString(), CString(), FormType::T1135, m_data, this);

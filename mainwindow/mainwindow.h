@@ -37,6 +37,8 @@ public:
     void showReturnResultInStatus(const CString& text) override;
     // Adds the actions of one kind of tree item to its context menu.
     void setupContextMenu(int kind, QMenu* menu) override;
+    // Save As of the editor's return; true when the file was written.
+    bool saveReturnAs(Form_Return* editor) override;
     // The return of the editor shown; null on the start page.
     CFamilyTaxData* _getCurFamilyData();
 

@@ -253,6 +253,15 @@ int MainWindow::doSaveReturn(Form_Return* editor, bool askNewName)
     return result;
 }
 
+bool MainWindow::saveReturnAs(Form_Return* editor)
+{
+    QString path;
+    if (!editor || !chooseFileSaveName(editor->familyData(), path)) return false;
+    QFileInfo file(path);
+    editor->setFilepath(&file);
+    return doSaveReturn(editor, false) != 1;
+}
+
 bool MainWindow::chooseFileSaveName(CFamilyTaxData* data, QString& path)
 {
     const QString suggestion = m_app->config().m_RetPath.toQString() + QDir::separator()

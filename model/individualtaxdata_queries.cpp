@@ -166,6 +166,8 @@ CString IndividualTaxData::GetNetfileNameWithoutSuffix() const
     }
     CString name = first + "_" + last;
     makeValidFilename(name);
+    // A long name must never make a work file the system refuses.
+    cutFilenameToBytes(name, kNameFilenameBytes);
     return name;
 }
 

@@ -103,8 +103,10 @@ int IndividualTaxData::calculateStep4(bool)
                                          formOf<TaxData_T1206New>(*this, FormType::T1206), foreign, t691,
                                          formOf<CTaxData_T1219>(*this, FormType::T1219));
 
-    // 11. Self-employment income for the working income.
+    // 11. Self-employment income for the working income, and the part of it
+    // the T1's self-employment lines do not show (sent as 55320).
     const double selfEmployment = CalculatedSelfEmpIncomeForF5532();
+    t1->setFloat("55320", CalcF5532ForSch6OrRefMedSupp(selfEmployment));
 
     // 12. Canada workers benefit: the figures of the person and of the spouse.
     if (CTaxData_Form* sch6 = GetFormData(FormType::Schedule6, false)) {

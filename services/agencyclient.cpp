@@ -51,8 +51,8 @@ AgencyPost postAgencyEnvelope(const QString& url, const CString& envelope, int t
     try {
         QWebClient client(url, false);
         client.setTimeoutMs(timeoutMs);
-        return client.postSoapXML(envelope.toQString(), "text/xml; charset=UTF-8", reply) ? AgencyPost::Done
-                                                                                          : AgencyPost::Failed;
+        if (client.postSoapXML(envelope.toQString(), "text/xml; charset=UTF-8", reply)) return AgencyPost::Done;
+        return client.requestSent() ? AgencyPost::Unanswered : AgencyPost::Failed;
     } catch (const std::exception&) {
         return AgencyPost::Exception;
     }

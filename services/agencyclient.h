@@ -47,7 +47,16 @@ constexpr const char* kPadServicePath = "/ebci/rjpt/epads_ws/services/PadCreateS
 
 QString agencyUrl(const CString& host, const char* path);
 
-enum class AgencyPost { Done, Failed, Exception };
+// The result of a return submission (NETFILE and EFILE) whose request went
+// out with no reply after it: the return may have reached the agency.
+constexpr int kNoReplyAfterSending = -21;
+// Its line in the filing result file.
+constexpr const char* kNoReplyAfterSendingLine = "No reply came from CRA after the return was sent.\n";
+
+// Done: a reply came back. Failed: no reply, and the request never went
+// out. Unanswered: the request went out and no whole reply came back in
+// time, so the agency may hold what was sent.
+enum class AgencyPost { Done, Failed, Unanswered, Exception };
 // Posts the envelope as "text/xml; charset=UTF-8"; the reply's body, also
 // of a fault sent with status 500, lands in `reply`.
 AgencyPost postAgencyEnvelope(const QString& url, const CString& envelope, int timeoutMs, std::string& reply);

@@ -43,6 +43,9 @@ int EOLSOAP_request(AgencyValues& values, const char* workFile, StructEOLSoapRes
     case AgencyPost::Failed:
         resultFile.write("EFile web service failed.\n");
         return -10;
+    case AgencyPost::Unanswered:
+        resultFile.write(kNoReplyAfterSendingLine);
+        return kNoReplyAfterSending;
     case AgencyPost::Exception:
         resultFile.write("Please try again, make sure Quillmere is permitted by firewall to use Internet.\n");
         resultFile.flush();

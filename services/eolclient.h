@@ -20,7 +20,8 @@ struct StructEOLSoapResult
 };
 
 // 0 when a reply was read, 1 not XML, -2 nothing known in it, -10 envelope
-// not built or post failed, -99 exception while posting.
+// not built or post failed with nothing sent, kNoReplyAfterSending when the
+// return went out and no reply came in time, -99 exception while posting.
 int EOLSOAP_request(AgencyValues& values, const char* workFile, StructEOLSoapResult* result);
 // The return element (or the T1135 statement) of the work file, its
 // "\r\r\n" made "\r\n", between the two parts: 0, -1 or -10.

@@ -64,6 +64,7 @@ int NetfileSOAP_request1_internal(StructNetfileSoapResult* result, bool refile)
     switch (postAgencyEnvelope(agencyUrl(settings.netfileHost, kNetfileServicePath), envelope, settings.timeoutMs,
                                reply)) {
     case AgencyPost::Failed:
+    case AgencyPost::Unanswered:
         resultFile.write("read Netfile Term failed.\n");
         return -50;
     case AgencyPost::Exception:
@@ -98,6 +99,9 @@ int NetfileSOAP_request2(AgencyValues& values, const char* workFile, StructNetfi
     case AgencyPost::Failed:
         resultFile.write("\n" + CString(QByteArray::fromStdString(reply)) + "\n");
         return -20;
+    case AgencyPost::Unanswered:
+        resultFile.write(kNoReplyAfterSendingLine);
+        return kNoReplyAfterSending;
     case AgencyPost::Exception:
         resultFile.write(kFirewallLine);
         resultFile.flush();

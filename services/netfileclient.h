@@ -31,7 +31,8 @@ int NetfileSOAP_request1_internal(StructNetfileSoapResult* result, bool refile);
 int parseNetfileTermSoapResponseResult(const std::string& reply, StructNetfileSoapResult* result);
 
 // The return submission: 0 when a reply was read (accepted or not), 1 when
-// it was not XML, -10 (envelope), -20 (post failed) or -99.
+// it was not XML, -10 (envelope), -20 (post failed, nothing sent),
+// kNoReplyAfterSending (sent, no reply in time) or -99.
 int NetfileSOAP_request2(AgencyValues& values, const char* workFile, StructNetfileSoapResult* result);
 
 // Part one, the return element (or the T1135 statement when isT1Return is

@@ -71,6 +71,7 @@ int T1013orT183PadSOAP_request(bool isT1013, AgencyValues& values, const char* f
     switch (postAgencyEnvelope(agencyUrl(settings.t1013Host, isT1013 ? kT1013ServicePath : kPadServicePath),
                                envelope, settings.timeoutMs, reply)) {
     case AgencyPost::Failed:
+    case AgencyPost::Unanswered:
         resultFile.write("T1013 web service failed.\n");
         result->message = "web service failed.";
         rc = -10;

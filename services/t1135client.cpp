@@ -19,6 +19,7 @@ int T1135SOAP_request(AgencyValues& values, const char* workFile, StructT1135Soa
     switch (postAgencyEnvelope(agencyUrl(settings.t1135Host, kT1135ServicePath), envelope, settings.timeoutMs,
                                reply)) {
     case AgencyPost::Failed:
+    case AgencyPost::Unanswered:
         resultFile.write("T1135 web service failed.\n");
         resultFile.flush();
         return -10;

@@ -186,6 +186,10 @@ const FieldSpec kT1IdentityFields[] = {
     // Supporting amounts, by the agency's field codes.
     QM_AMT("5354"),                     // limited-partnership losses of other years
     QM_AMT("5365"),
+    // Self-employment income counted in working income (Canada workers
+    // benefit, refundable medical expense supplement) that lines 13500 to
+    // 14300 do not show: a partnership's, say.
+    QM_CALC("55320"),
     QM_AMT("67650"),                    // tax-shelter amounts of T5004
     QM_AMT("67820"),                    // minimum-tax adjustments behind lines 22100 and 23200 ...
     QM_AMT("67830"),                    // ... line 12600
@@ -209,9 +213,7 @@ const FieldSpec kT1IdentityFields[] = {
     // Amounts and indicators of the agency's test returns.
     QM_AMT("test_55220"),
     QM_INT("test_55220_indicator"),
-    QM_AMT("test_55320"),
     QM_INT("test_55320_indicator"),
-    QM_AMT("test_55300"),
     QM_INT("test_55300_indicator"),
     QM_AMT("test_49000"),
     QM_INT("test_49000_indicator"),

@@ -34,6 +34,18 @@ void makeValidFilename(CString& name)
     name = CString(bytes.mid(start, end - start));
 }
 
+void cutFilenameToBytes(CString& name, int maxBytes)
+{
+    QByteArray bytes = name.bytes();
+    if (bytes.size() <= maxBytes) return;
+    int end = qMax(0, maxBytes);
+    // Back to the first byte of the character the cut falls in.
+    while (end > 0 && (static_cast<unsigned char>(bytes.at(end)) & 0xC0) == 0x80) --end;
+    bytes.truncate(end);
+    name = CString(bytes);
+    makeValidFilename(name);
+}
+
 namespace {
 QString g_libraryFolder;
 }

@@ -15,6 +15,13 @@ bool makeFolderExists(const QString& folder);
 // Replaces every character that cannot stand in a file name with '_' and
 // trims blanks and dots at both ends.
 void makeValidFilename(CString& name);
+// How long the part of a file name made from a person's name may be, in
+// bytes: with a suffix and a folder it stays well within what every file
+// system takes (255 bytes a name).
+constexpr int kNameFilenameBytes = 100;
+// Cuts a valid file name to at most `maxBytes` bytes of UTF-8, never inside
+// a character, then trims blanks and dots the cut leaves at its end.
+void cutFilenameToBytes(CString& name, int maxBytes);
 // The platform's file name of a shared library called `name`
 // ("qlmr21on" -> "libqlmr21on.so"), inside `folder`; an empty folder means
 // the program's own library folder (see programLibraryFolder).

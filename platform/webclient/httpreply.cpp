@@ -2,16 +2,34 @@
 
 #include <QList>
 
-bool HttpReply::parseHead()
+void HttpReply::append(const QByteArray& bytes)
 {
-    if (m_headLength >= 0) return true;
-    const int end = m_raw.indexOf("\r\n\r\n");
-    if (end < 0) return false;
-    const QList<QByteArray> lines = m_raw.left(end).split('\n');
+    if (m_stage == Stage::Done || m_stage == Stage::Broken) return;
+    m_pending += bytes;
+    advance();
+    // What has been read goes; the rest (a part of a line, as a rule) stays.
+    if (m_at >= m_pending.size()) {
+        m_pending.clear();
+        m_at = 0;
+        m_searched = 0;
+    } else if (m_at > 0 && m_at >= m_pending.size() / 2) {
+        m_pending.remove(0, m_at);
+        m_searched = qMax(0, m_searched - m_at);
+        m_at = 0;
+    }
+}
+
+bool HttpReply::readHead()
+{
+    // The blank line may straddle two pieces: look again from three bytes back.
+    const int end = m_pending.indexOf("\r\n\r\n", qMax(m_at, m_searched - 3));
+    if (end < 0) {
+        m_searched = m_pending.size();
+        return false;
+    }
+    const QList<QByteArray> lines = m_pending.mid(m_at, end - m_at).split('\n');
     const QList<QByteArray> statusLine = lines.value(0).trimmed().split(' ');
-    if (!statusLine.value(0).startsWith("HTTP/1.")) {
-        m_status = 0;
-    } else {
+    if (statusLine.value(0).startsWith("HTTP/1.")) {
         // Three digits, as HTTP has them; anything else is no reply at all.
         bool ok = false;
         m_status = statusLine.value(1).toInt(&ok);
@@ -30,46 +48,89 @@ bool HttpReply::parseHead()
             m_chunked = true;
         }
     }
-    m_headLength = end + 4;
+    m_at = end + 4;
+    if (m_status == 0)
+        m_stage = Stage::Broken;
+    else if (m_chunked)
+        m_stage = Stage::ChunkSize;
+    else if (m_contentLength == 0)
+        m_stage = Stage::Done;
+    else
+        m_stage = Stage::Body;
     return true;
 }
 
-bool HttpReply::decodeChunks()
+bool HttpReply::readChunkSize()
 {
-    QByteArray body;
-    int at = m_headLength;
+    // A size line split between pieces is not searched twice.
+    const int lineEnd = m_pending.indexOf("\r\n", qMax(m_at, m_searched - 1));
+    if (lineEnd < 0) {
+        m_searched = m_pending.size();
+        return false;
+    }
+    QByteArray sizeText = m_pending.mid(m_at, lineEnd - m_at);
+    const int extension = sizeText.indexOf(';');
+    if (extension >= 0) sizeText.truncate(extension);
+    bool ok = false;
+    const qint64 size = sizeText.trimmed().toLongLong(&ok, 16);
+    m_at = lineEnd + 2;
+    if (!ok || size < 0) {
+        m_stage = Stage::Broken;
+    } else if (size == 0) {
+        // Trailers after the last chunk are not read.
+        m_stage = Stage::Done;
+    } else {
+        m_chunkLeft = size;
+        m_stage = Stage::ChunkData;
+    }
+    return true;
+}
+
+void HttpReply::advance()
+{
     for (;;) {
-        const int lineEnd = m_raw.indexOf("\r\n", at);
-        if (lineEnd < 0) return false;
-        QByteArray sizeText = m_raw.mid(at, lineEnd - at);
-        const int extension = sizeText.indexOf(';');
-        if (extension >= 0) sizeText.truncate(extension);
-        bool ok = false;
-        const qint64 size = sizeText.trimmed().toLongLong(&ok, 16);
-        if (!ok || size < 0) return false;
-        at = lineEnd + 2;
-        if (size == 0) break;
-        // Compared so that no sum can overflow, whatever size was announced.
-        if (size > qint64(m_raw.size()) - at - 2) return false;
-        body += m_raw.mid(at, int(size));
-        at += int(size) + 2;
+        const int available = m_pending.size() - m_at;
+        switch (m_stage) {
+        case Stage::Head:
+            if (!readHead()) return;
+            break;
+        case Stage::Body: {
+            int take = available;
+            if (m_contentLength >= 0) take = int(qMin(qint64(available), m_contentLength - m_body.size()));
+            m_body.append(m_pending.constData() + m_at, take);
+            m_at += available;   // bytes past the announced length are dropped
+            if (m_contentLength >= 0 && m_body.size() >= m_contentLength) m_stage = Stage::Done;
+            return;
+        }
+        case Stage::ChunkSize:
+            if (!readChunkSize()) return;
+            break;
+        case Stage::ChunkData: {
+            if (available == 0) return;
+            const int take = int(qMin(qint64(available), m_chunkLeft));
+            m_body.append(m_pending.constData() + m_at, take);
+            m_at += take;
+            m_chunkLeft -= take;
+            if (m_chunkLeft == 0) m_stage = Stage::ChunkEnd;
+            break;
+        }
+        case Stage::ChunkEnd:
+            // The line end after the data, taken as it comes.
+            if (available < 2) return;
+            m_at += 2;
+            m_stage = Stage::ChunkSize;
+            break;
+        case Stage::Done:
+        case Stage::Broken:
+            m_at = m_pending.size();
+            return;
+        }
     }
-    m_body = body;
-    return true;
 }
 
-bool HttpReply::isComplete(bool connectionClosed)
+bool HttpReply::isComplete(bool connectionClosed) const
 {
-    if (!parseHead() || m_status == 0) return false;
-    if (m_chunked) return decodeChunks();
-    const QByteArray rest = m_raw.mid(m_headLength);
-    if (m_contentLength >= 0) {
-        if (rest.size() < m_contentLength) return false;
-        m_body = rest.left(int(m_contentLength));
-        return true;
-    }
+    if (m_stage == Stage::Done) return true;
     // No framing: the body runs to the end of the connection.
-    if (!connectionClosed) return false;
-    m_body = rest;
-    return true;
+    return connectionClosed && m_stage == Stage::Body && m_contentLength < 0;
 }

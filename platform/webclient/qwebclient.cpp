@@ -161,6 +161,7 @@ bool QWebClient::exchange(const QByteArray& contentType, const QByteArray& body,
     replyBody.clear();
     m_status = 0;
     m_error.clear();
+    m_requestSent = false;
 
     const QUrl url(m_url);
     if (!url.isValid() || url.scheme() != QLatin1String("https") || url.host().isEmpty()) {
@@ -232,7 +233,10 @@ bool QWebClient::exchange(const QByteArray& contentType, const QByteArray& body,
         timedOut = true;
         loop.quit();
     });
-    QObject::connect(&socket, &QSslSocket::encrypted, &loop, [&] { socket.write(request); });
+    QObject::connect(&socket, &QSslSocket::encrypted, &loop, [&] {
+        socket.write(request);
+        m_requestSent = true;
+    });
     QObject::connect(&socket, &QSslSocket::readyRead, &loop, [&] {
         if (!take()) {
             loop.quit();

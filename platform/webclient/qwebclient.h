@@ -54,6 +54,9 @@ public:
     bool isSuccessStatus() const { return m_status >= 200 && m_status < 300; }
     // Why the last exchange failed, for the logs.
     const QString& errorText() const { return m_error; }
+    // True once the last exchange's request went out on the connection:
+    // when no reply followed, the service may still have received it.
+    bool requestSent() const { return m_requestSent; }
 
     // How long one exchange may take; tests shorten it.
     void setTimeoutMs(int ms) { m_timeoutMs = ms; }
@@ -83,6 +86,7 @@ private:
     QList<FileItem> m_files;
     int m_status = 0;
     QString m_error;
+    bool m_requestSent = false;
     int m_timeoutMs = kDefaultTimeoutMs;
     qint64 m_maxReplyBytes = kDefaultMaxReplyBytes;
 };

@@ -92,6 +92,14 @@ void statements(EfileFixture& f)
     f.setT1("13899", 5200.0);
     f.setT1("13900", 4900.0);
 }
+// Child care expenses deducted against earned income that includes a
+// training allowance the T1's lines do not show.
+void childCare(EfileFixture& f)
+{
+    CTaxData_Form* t778 = f.add(FormType::T778);
+    f.set(t778, "other_earned_income", 1850.75);
+    f.setT1("21400", 4000.0);
+}
 void deceased(EfileFixture& f)
 {
     f.t1->setDate("date_of_death", QDate(2021, 8, 15));
@@ -202,6 +210,7 @@ void TestElectronicFile::matchesGoldenFile_data()
     QTest::newRow("netfile_autofill_moved_2020") << Builder(autoFillMoved2020) << int(kNetfile);
     QTest::newRow("netfile_multiple_jurisdictions") << Builder(multipleJurisdictions) << int(kNetfile);
     QTest::newRow("netfile_statements") << Builder(statements) << int(kNetfile);
+    QTest::newRow("netfile_child_care") << Builder(childCare) << int(kNetfile);
     QTest::newRow("efile_deceased") << Builder(deceased) << int(kEfile);
     QTest::newRow("efile_bankrupt") << Builder(bankrupt) << int(kEfile);
     QTest::newRow("efile_address_canadian") << Builder(canadianAddress) << int(kEfile);
@@ -471,6 +480,29 @@ void TestElectronicFile::appliesReturnLineRules_data()
         f.set(f.t1, "restricted_farm_loss", 1);
         f.setT1("farming_total", -0.75);
     }) << 9 << QStringList{"54950"};
+    QTest::newRow("a workers benefit claim sends 55320") << B([](EfileFixture& f) {
+        f.setT1("45300", 612.40);
+        f.setT1("55320", 2300.75);
+    }) << 9 << QStringList{"55320=2300"};
+    QTest::newRow("a medical expense supplement alone sends 55320") << B([](EfileFixture& f) {
+        f.setT1("45200", 310.0);
+        f.setT1("55320", 1500.0);
+    }) << 9 << QStringList{"55320=1500"};
+    QTest::newRow("partnership income without either claim sends no 55320")
+        << B([](EfileFixture& f) { f.setT1("55320", 1500.0); }) << 9 << QStringList{"55320"};
+    QTest::newRow("a claim whose self-employment the T1 lines show sends no 55320")
+        << B([](EfileFixture& f) { f.setT1("45300", 612.40); }) << 9 << QStringList{"55320"};
+    QTest::newRow("an own Schedule 6 beside a spouse without one sends 55320 as 1") << B([](EfileFixture& f) {
+        f.set(f.add(FormType::Schedule6), "spouse_without_schedule6", 1);
+        f.set(f.t1, "test_55320_indicator", 1);
+        f.setT1("45300", 612.40);
+        f.setT1("55320", 2300.75);
+    }) << 9 << QStringList{"55320=1"};
+    QTest::newRow("a child care deduction sends 55300") << B(childCare) << 9 << QStringList{"55300=1850"};
+    QTest::newRow("a T778 without a deduction sends no 55300") << B([](EfileFixture& f) {
+        childCare(f);
+        f.setT1("21400", 0.0);
+    }) << 9 << QStringList{"55300"};
     QTest::newRow("with a CPP form no 50340") << B([](EfileFixture& f) { f.add(FormType::Schedule8); }) << 9
                                               << QStringList{"50340", "50339"};
 }

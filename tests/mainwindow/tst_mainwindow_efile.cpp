@@ -229,6 +229,15 @@ void MainWindowEfileTest::efileOutcomes_data()
                                                   + FakeAgency::englishMessage({"Check line 10400."})
                                                   + "</t1rsp:ErrorCodeDescription></t1rsp:ProcessingError>")
                                 << false << "code=184, clue=E77" << failed.arg(kEfilerNumber) << QString() << false;
+    QTest::newRow("accepted without a confirmation number: said so")
+        << FakeAgency::soap("<t1ersp:EfileReturnResponse " + kEfileNs + "><ResultCode>180</ResultCode>"
+                            + "<t1rsp:FileReturnResponse>" + confirmation()
+                            + "</t1rsp:FileReturnResponse></t1ersp:EfileReturnResponse>")
+        << true << "" << "Efile is submitted successfully, but CRA sent no confirmation number. Result code is [180]."
+        << QString() << false;
+    QTest::newRow("stalled after the post: may have reached the agency")
+        << FakeReply::silent() << false << "not confirmed: no reply from CRA after the return was sent"
+        << "EFile Filing Not Confirmed" << QString() << false;
     QTest::newRow("rejected, filing record sent")
         << efileReply("200", "", "<t1rsp:Rejection>" + FakeAgency::englishMessage({"Rejected."}) + "</t1rsp:Rejection>") << false
         << "code=200" << failed.arg(kEfilerNumber) << QString() << true;
@@ -248,6 +257,7 @@ void MainWindowEfileTest::efileOutcomes()
     Form_Return* editor = openReturn({{"sin", kPreparerSin}, {"online_mail", 1}}, true);
     QVERIFY(editor);
     m_agency.fake().efile(reply);
+    if (reply.action == FakeReply::Silent) m_agency.timeoutMs = 1500;
 
     Prompt::Scripted prompts;
     prompts.press(Prompt::No);
@@ -261,6 +271,11 @@ void MainWindowEfileTest::efileOutcomes()
     QCOMPARE(script.pending(), 0);
     QCOMPARE(prompts.unanswered(), 0);
     QVERIFY2(shownOverview.startsWith(overview), qPrintable(shownOverview));
+    if (filed && filingText.isEmpty())
+        QVERIFY2(shownDetails.startsWith("CRA accepted the return, but its reply holds no confirmation number."),
+                 qPrintable(shownDetails));
+    if (reply.action == FakeReply::Silent)
+        QVERIFY2(shownDetails.contains("the return may have reached CRA"), qPrintable(shownDetails));
     const auto sent = m_agency.requests(FakeAgency::kEfilePath);
     QCOMPARE(sent.size(), 1);
     QCOMPARE(sent[0].text("TransmitterEfilerNumber"), QString(kEfilerNumber));
@@ -274,7 +289,7 @@ void MainWindowEfileTest::efileOutcomes()
     QCOMPARE(int(filedEvents.size()), filed ? 1 : 0);
     if (filed) {
         const QString log = successLog();
-        QVERIFY2(log.contains("Confirmation: TN42\n"), qPrintable(log));
+        QVERIFY2(log.contains("Confirmation: " + filingText + "\n"), qPrintable(log));
         QVERIFY(log.contains("Msg: Return accepted."));
         QVERIFY(!log.contains("(E) "));
         if (!notice.isEmpty()) {

@@ -4,6 +4,8 @@
 // fake agency answering over TLS; then what the return, the history, the
 // logs and the run folder keep.
 
+#include <cerrno>
+#include <cstring>
 #include <list>
 #include <memory>
 
@@ -15,13 +17,20 @@
 #include "apptestmain.h"
 #include "cformfilingdlg.h"
 #include "cnetfileresultdlg.h"
+#include "efileresources.h"
 #include "editortestsupport.h"
 #include "filingtestsupport.h"
 #include "prompt.h"
+#include "scenario.h"
 #include "taxdataform.h"
 
 using namespace EditorTest;
 using namespace FilingTest;
+
+// The electronic return's compiled-in templates, taken away and given back
+// (outside any namespace, as Qt's resource macros need).
+static void dropReturnTemplates() { Q_CLEANUP_RESOURCE(efile); }
+static void restoreReturnTemplates() { Q_INIT_RESOURCE(efile); }
 
 namespace {
 
@@ -95,6 +104,12 @@ private slots:
     void testCaseInTestMode_data();
     void testCaseInTestMode();
     void workFileCannotBeMade();
+    void electronicReturnCannotBeMade_data();
+    void electronicReturnCannotBeMade();
+    void acceptedWithoutAConfirmationNumber();
+    void acceptedReturnNeverSaved_data();
+    void acceptedReturnNeverSaved();
+    void longNameFiles();
     void acceptedButTheReturnCannotBeSaved();
     void namesShownAsWritten();
 
@@ -102,6 +117,10 @@ private:
     // The scenario return written and opened in the window; its path.
     QString openReturn(const std::function<void(QJsonObject&)>& edit);
     void trigger(const char* name);
+    // Files the shown return as the user does when the agency accepts it:
+    // OK, the terms agreed, the result read (its overview and details into
+    // the texts given) and the after-filing page finished.
+    void fileAccepted(QString* overview = nullptr, QString* details = nullptr);
 
     Agency m_agency;
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -145,6 +164,18 @@ QString MainWindowFilingTest::openReturn(const std::function<void(QJsonObject&)>
 void MainWindowFilingTest::trigger(const char* name)
 {
     triggerAction(m_window.get(), name);
+}
+
+void MainWindowFilingTest::fileAccepted(QString* overview, QString* details)
+{
+    ModalScript script;
+    script.expect(kTransmission, pressButton(QDialogButtonBox::Ok))
+        .expect(kTermsTitle, agreeToTerms())
+        .expect(kResult, readResult(overview, details))
+        .expect(kAfterFiling, finishWizard());
+    trigger("actionInternetFiling");
+    QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join("; ")));
+    QCOMPARE(script.pending(), 0);
 }
 
 void MainWindowFilingTest::netfileEndToEnd()
@@ -329,7 +360,7 @@ void MainWindowFilingTest::secondOkDuringAStalledTransmission()
     QPointer<QWidget> transmission;
     QTimer secondOk;
     bool secondOkWhileSending = false;
-    QString overview;
+    QString overview, details;
     ModalScript script;
     script
         .expect(kTransmission,
@@ -350,16 +381,24 @@ void MainWindowFilingTest::secondOkDuringAStalledTransmission()
                     secondOk.start();
                     agreeToTerms()(w);
                 })
-        .expect(kResult, readResult(&overview));
+        .expect(kResult, readResult(&overview, &details));
     trigger("actionInternetFiling");
 
     QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join("; ")));
     QCOMPARE(script.pending(), 0);
     QVERIFY(secondOkWhileSending);
-    QCOMPARE(overview, QStringLiteral("NetFile Filing Failed"));
     QCOMPARE(m_agency.requests(FakeAgency::kNetfilePath, kReturnRequest).size(), 1);
     QCOMPARE(m_agency.requests(FakeAgency::kNetfilePath).size(), 2);
+    // The agency holds the return and never answered: the user must check
+    // before sending it again, never read "cannot connect".
+    QCOMPARE(overview, QStringLiteral("NetFile Filing Not Confirmed"));
+    QCOMPARE(details, QStringLiteral("No reply came from CRA after the return was sent, so the return may have reached "
+                                     "CRA. Check whether CRA received it (in My Account, or by calling CRA) before "
+                                     "you send it again: sending it again could file it twice."));
     QCOMPARE(t1Of(editor)->getInt("filing_status"), -1);
+    QCOMPARE(t1Of(editor)->getString("filing_confirmation").toQString(),
+             QStringLiteral("not confirmed: no reply from CRA after the return was sent"));
+    QVERIFY(events(CBasicEvent::EVENT_FILING_FILED).empty());
 }
 
 void MainWindowFilingTest::afterFilingPage_data()
@@ -484,12 +523,179 @@ void MainWindowFilingTest::workFileCannotBeMade()
     QDir(blocked).removeRecursively();
 
     QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join("; ")));
+    // Told what it is: a file that cannot be made, not a firewall.
     QCOMPARE(prompts.texts().last(),
-             QStringLiteral("Netfile or EFile can NOT be created. Check firewall program or anti-virus software settings."));
+             QStringLiteral("The work file %1 for this filing cannot be created (%2), so nothing was sent to CRA.")
+                 .arg(QDir::toNativeSeparators(blocked), QString::fromLocal8Bit(std::strerror(EISDIR))));
     QCOMPARE(editor->familyData()->taxpayer()->storedValue(), 1);
     QVERIFY(m_agency.fake().requests(FakeAgency::kNetfilePath).isEmpty());
     QCOMPARE(t1Of(editor)->getInt("filing_status"), 0);
     QVERIFY(events(CBasicEvent::EVENT_FILING_MADE).empty());
+}
+
+void MainWindowFilingTest::electronicReturnCannotBeMade_data()
+{
+    QTest::addColumn<bool>("missingTemplate"); // else a disk that takes nothing
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("end");
+    QTest::newRow("a template missing") << true << "The electronic return could not be made (error code "
+                                        << "), so nothing was sent to CRA. Please contact Quillmere software support.";
+    QTest::newRow("a write that fails after opening")
+        << false << "The work file "
+        << " for this filing could not be written whole, so nothing was sent to CRA. Check that the disk has room, "
+           "then file again.";
+}
+
+void MainWindowFilingTest::electronicReturnCannotBeMade()
+{
+    QFETCH(bool, missingTemplate);
+    QFETCH(QString, start);
+    QFETCH(QString, end);
+    openReturn(withT1({{"online_mail", 1}}));
+    Form_Return* editor = shownEditor(m_window.get());
+    QVERIFY(editor);
+    const QString workFile = TabWndApp::getMainApp()->runFolder().toQString() + QLatin1Char('/')
+                             + editor->familyData()->GetNetfileNameWithoutSuffix().toQString() + "_2021.ws";
+    if (missingTemplate) {
+        // The electronic return's templates gone from the program.
+        ensureEfileTemplates();
+        dropReturnTemplates();
+    } else {
+        if (!QFile::exists(QStringLiteral("/dev/full"))) QSKIP("no /dev/full here");
+        QVERIFY(QFile::link(QStringLiteral("/dev/full"), workFile));
+    }
+
+    Prompt::Scripted prompts;
+    prompts.press(Prompt::No);
+    ModalScript script;
+    trigger("actionInternetFiling");
+    if (missingTemplate) restoreReturnTemplates();
+
+    // Stopped before the transmission dialog, with nothing recorded.
+    QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join("; ")));
+    QVERIFY(script.seen.isEmpty());
+    QVERIFY(!prompts.texts().isEmpty());
+    QVERIFY2(prompts.texts().last().startsWith(start), qPrintable(prompts.texts().last()));
+    QVERIFY2(prompts.texts().last().endsWith(end), qPrintable(prompts.texts().last()));
+    QVERIFY(!QFileInfo::exists(workFile) && !QFileInfo(workFile).isSymLink());
+    QVERIFY(events(CBasicEvent::EVENT_FILING_MADE).empty());
+    QVERIFY(m_agency.fake().requests(FakeAgency::kNetfilePath).isEmpty());
+    QCOMPARE(t1Of(editor)->getInt("filing_status"), 0);
+    QVERIFY(workFiles().isEmpty());
+}
+
+void MainWindowFilingTest::acceptedWithoutAConfirmationNumber()
+{
+    openReturn(withT1({{"online_mail", 1}}));
+    Form_Return* editor = shownEditor(m_window.get());
+    QVERIFY(editor);
+    m_agency.fake().netfileTerms(termsReply());
+    m_agency.fake().netfileReturn(acceptedReply(""));
+
+    Prompt::Scripted prompts;
+    prompts.press(Prompt::No);
+    QString overview, details;
+    fileAccepted(&overview, &details);
+    if (QTest::currentTestFailed()) return;
+    QVERIFY2(overview.startsWith("Netfile is submitted successfully, but CRA sent no confirmation code.\nResult code "
+                                 "is [1]\nTime: "),
+             qPrintable(overview));
+    QVERIFY2(details.startsWith("CRA accepted the return, but its reply holds no confirmation number. Keep this "
+                                "message, and check in My Account that the return was received before you file it "
+                                "again.\n\nYour return was received."),
+             qPrintable(details));
+    // The agency accepted it: filed, with no number to show.
+    QCOMPARE(t1Of(editor)->getInt("filing_status"), 1);
+    QCOMPARE(t1Of(editor)->getString("filing_confirmation").toQString(), QString());
+}
+
+void MainWindowFilingTest::acceptedReturnNeverSaved_data()
+{
+    QTest::addColumn<bool>("chooseFile");
+    QTest::newRow("saved where the user chooses") << true;
+    QTest::newRow("Save As cancelled: the user is told") << false;
+}
+
+void MainWindowFilingTest::acceptedReturnNeverSaved()
+{
+    QFETCH(bool, chooseFile);
+    QString error;
+    std::unique_ptr<CFamilyTaxData> family =
+        Scenario::build(scenarioJson("employee_t4_on", withT1({{"online_mail", 1}})), &error);
+    QVERIFY2(family, qPrintable(error));
+    m_window->_presentAReturn(-1, nullptr, family.release());
+    Form_Return* editor = shownEditor(m_window.get());
+    QVERIFY(editor);
+    QVERIFY(!editor->hasFileToSave());
+    m_agency.fake().netfileTerms(termsReply());
+    m_agency.fake().netfileReturn(acceptedReply());
+
+    const QString chosen = m_dir->filePath("filed.r21");
+    Prompt::Scripted prompts;
+    prompts.press(Prompt::No).press(Prompt::Ok);
+    if (chooseFile)
+        prompts.type(chosen);
+    else
+        prompts.cancel();
+    prompts.press(Prompt::Ok);
+    fileAccepted();
+    if (QTest::currentTestFailed()) return;
+    // Asked at once, right after the filing.
+    const int asked = prompts.texts().indexOf(
+        "CRA accepted the return, but the return has never been saved to a file. Choose where to save it now, so "
+        "that the record of this filing is kept.");
+    QVERIFY2(asked >= 0, qPrintable(prompts.texts().join(" | ")));
+    QCOMPARE(prompts.asked().value(asked + 1).kind, Prompt::Kind::SaveFile);
+    QCOMPARE(t1Of(editor)->getInt("filing_status"), 1);
+    QCOMPARE(int(events(CBasicEvent::EVENT_FILING_FILED).size()), 1);
+    if (chooseFile) {
+        QVERIFY(editor->hasFileToSave());
+        QVERIFY(!editor->isChanged());
+        const auto saved = readCalculated(chosen);
+        QVERIFY(saved);
+        CTaxData_Form* savedT1 = saved->taxpayer()->GetFormData(FormType::T1, false);
+        QCOMPARE(savedT1->getInt("filing_status"), 1);
+        QCOMPARE(savedT1->getString("filing_confirmation").toQString(), QStringLiteral("NF4711"));
+        saved->FreeData();
+        QCOMPARE(prompts.texts().size(), asked + 2);
+    } else {
+        QVERIFY(!editor->hasFileToSave());
+        QVERIFY(!QFile::exists(chosen));
+        QCOMPARE(prompts.texts().value(asked + 2),
+                 QStringLiteral("The return was not saved: the record of this filing is kept only in this window. "
+                                "Save the return before you close it."));
+    }
+}
+
+void MainWindowFilingTest::longNameFiles()
+{
+    // 300 characters, accented letters among them: the work file's name is
+    // cut to whole characters and the filing goes through.
+    const QString longName = QString::fromUtf8("Okafor-Éloïse-").repeated(22).left(300);
+    QCOMPARE(longName.size(), 300);
+    openReturn([&longName](QJsonObject& root) {
+        withT1({{"online_mail", 1}})(root);
+        QJsonObject taxpayer = root.value("taxpayer").toObject();
+        QJsonObject t1 = taxpayer.value("t1").toObject();
+        t1.insert("last_name", longName);
+        taxpayer.insert("t1", t1);
+        root.insert("taxpayer", taxpayer);
+    });
+    Form_Return* editor = shownEditor(m_window.get());
+    QVERIFY(editor);
+    CString lastName;
+    editor->familyData()->getFedStringClaimed(12, lastName);
+    QCOMPARE(lastName.toQString(), longName);
+    m_agency.fake().netfileTerms(termsReply());
+    m_agency.fake().netfileReturn(acceptedReply());
+
+    Prompt::Scripted prompts;
+    prompts.press(Prompt::No);
+    fileAccepted();
+    if (QTest::currentTestFailed()) return;
+    QCOMPARE(m_agency.requests(FakeAgency::kNetfilePath, kReturnRequest).size(), 1);
+    QCOMPARE(t1Of(editor)->getInt("filing_status"), 1);
+    QCOMPARE(t1Of(editor)->getString("filing_confirmation").toQString(), QStringLiteral("NF4711"));
 }
 
 void MainWindowFilingTest::acceptedButTheReturnCannotBeSaved()

@@ -4,6 +4,8 @@
 // ours (no command of the program opens the dialog for them yet). Every
 // nested dialog is driven with clicks and keys, the fake agency answers.
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 #include <QFile>
@@ -126,6 +128,7 @@ private slots:
     void t1135Refusals_data();
     void t1135Refusals();
     void t1135FailingBuilderRemovesTheFileFirst();
+    void t1135WorkFileCannotBeMade();
     void t1135Submissions_data();
     void t1135Submissions();
     void t1135EnterPressesCancel();
@@ -242,6 +245,33 @@ void MainWindowFormFilingTest::t1135FailingBuilderRemovesTheFileFirst()
     QVERIFY2(prompts.texts[0].startsWith("T1135 Filing message creation failed, error code=["),
              qPrintable(prompts.texts[0]));
     QCOMPARE(prompts.fileThere, QList<bool>{false});
+    QVERIFY(m_agency.fake().requests(FakeAgency::kNetfilePath).isEmpty());
+}
+
+void MainWindowFormFilingTest::t1135WorkFileCannotBeMade()
+{
+    Form_Return* editor = openReturn();
+    QVERIFY(editor);
+    addT1135(editor);
+    // A folder where the work file goes.
+    const QString workFile = TabWndApp::getMainApp()->runFolder().toQString() + QLatin1Char('/')
+                             + editor->familyData()->GetNetfileNameWithoutSuffix().toQString()
+                             + QStringLiteral("_2021_t1135.xml");
+    QVERIFY(QDir().mkpath(workFile));
+
+    Prompt::Scripted prompts;
+    prompts.press(Prompt::Ok);
+    ModalScript script;
+    const int result = editor->OnFileT1135();
+    QDir(workFile).removeRecursively();
+
+    QCOMPARE(result, 104);
+    QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join("; ")));
+    // Told what it is, not sent to an anti-virus program.
+    QCOMPARE(prompts.texts(),
+             QStringList{QStringLiteral("The work file %1 for this filing cannot be created (%2), so nothing was sent "
+                                        "to CRA.")
+                             .arg(QDir::toNativeSeparators(workFile), QString::fromLocal8Bit(std::strerror(EISDIR)))});
     QVERIFY(m_agency.fake().requests(FakeAgency::kNetfilePath).isEmpty());
 }
 

@@ -291,6 +291,17 @@ void CalcSteps2345Test::returns_data()
         << 30 << int(MARITAL_SINGLE) << Values{{"10100", 25000}, {"43700_slips", 2000}} << Items{{119, {}}} << Items{}
         << Values{{"45300", 1086.60}, {"42000", 1490.25}, {"48400", 1596.35}};
 
+    // Working income from a partnership beyond what line 13500 shows: the
+    // part the T1's self-employment lines do not show is kept for 55320.
+    QTest::newRow("partnership income beyond the self-employment lines")
+        << 30 << int(MARITAL_SINGLE) << Values{{"10100", 9000}, {"13500", 1200}}
+        << Items{{119, {}}, {38, {{"partnerships.1.kind", 1}, {"partnerships.1.9946", 3000}}}} << Items{}
+        << Values{{"55320", 1800}};
+    QTest::newRow("self-employment all on the lines: nothing for 55320")
+        << 30 << int(MARITAL_SINGLE) << Values{{"10100", 9000}, {"13500", 3000}}
+        << Items{{119, {}}, {38, {{"partnerships.1.kind", 1}, {"partnerships.1.9946", 3000}}}} << Items{}
+        << Values{{"55320", 0}};
+
     // Under 19 and alone: no benefit.
     QTest::newRow("Canada workers benefit at 18")
         << 18 << int(MARITAL_SINGLE) << Values{{"10100", 10000}} << Items{{119, {}}} << Items{}

@@ -155,6 +155,17 @@ void ReturnQueriesTest::fileNames()
     QCOMPARE(c.family.taxpayer()->GetNetfileNameWithoutSuffix(), CString("Ann_unknown"));
     c.a->setString("first_name", "Jo/Ann?");
     QCOMPARE(c.family.taxpayer()->GetNetfileNameWithoutSuffix(), CString("Jo_Ann__unknown"));
+    // A 300-character name: each person's part cut to whole characters
+    // within 100 bytes, so the coupled return's file name and every work
+    // file name stay within what a file system takes.
+    const QString longName = QString::fromUtf8("Éloïse-").repeated(43).left(300);
+    c.a->setString("first_name", CString(longName));
+    c.b->setString("last_name", CString(longName));
+    const QByteArray own = c.family.taxpayer()->GetNetfileNameWithoutSuffix().bytes();
+    QVERIFY(own.size() <= 100 && own.size() >= 97);
+    QCOMPARE(QString::fromUtf8(own).toUtf8(), own);
+    QVERIFY(QString::fromUtf8(own).startsWith(QString::fromUtf8("Éloïse-Éloïse-")));
+    QVERIFY(c.family.GetReturnFileNameWithoutSuffix().bytes().size() + int(qstrlen("_2021_t1135.xml")) <= 255);
 }
 
 void ReturnQueriesTest::contributionMonths_data()

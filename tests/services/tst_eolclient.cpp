@@ -56,6 +56,7 @@ private slots:
     void codeTests();
     void replies_data();
     void replies();
+    void refusedConnectionSendsNothing();
     void envelopeAsTheAgencyReadsIt();
     void signatureBlocks();
     void testModeTrace();
@@ -148,7 +149,8 @@ void TstEolClient::replies_data()
     QTest::newRow("none") << FakeAgency::soap("<Other/>") << -2 << "-1" << "" << "" << ""
                           << "Efile error, no response, nor fault error";
     QTest::newRow("not xml") << FakeReply::text("<<>") << 1 << "-1" << "" << "response error" << "" << "";
-    QTest::newRow("reset") << FakeReply::reset() << -10 << "-100" << "" << "" << "" << "";
+    QTest::newRow("reset after the post: the return may have reached the agency")
+        << FakeReply::reset() << kNoReplyAfterSending << "-100" << "" << "" << "" << "";
 }
 
 void TstEolClient::replies()
@@ -177,7 +179,19 @@ void TstEolClient::replies()
     QByteArray tail = expected.toUtf8() + "\n";
     if (rc == 1) tail.clear();
     if (rc == -10) tail = "EFile web service failed.\n";
+    if (rc == kNoReplyAfterSending) tail = kNoReplyAfterSendingLine;
     QCOMPARE(m_fx.afterTimeLine("", "\n"), tail);
+}
+
+void TstEolClient::refusedConnectionSendsNothing()
+{
+    // Nothing went out: the post failed, and no doubt about a duplicate.
+    m_fx.useHost(closedHost());
+    AgencyValues values = preparerValues();
+    const QString work = m_fx.writeFile("work.xml", kWorkFile);
+    StructEOLSoapResult result;
+    QCOMPARE(EOLSOAP_request(values, work.toUtf8().constData(), &result), -10);
+    QCOMPARE(m_fx.afterTimeLine("", "\n"), QByteArray("EFile web service failed.\n"));
 }
 
 void TstEolClient::envelopeAsTheAgencyReadsIt()

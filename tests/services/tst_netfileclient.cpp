@@ -66,6 +66,8 @@ private slots:
     void termsExchange();
     void returnReplies_data();
     void returnReplies();
+    void returnWithoutReply_data();
+    void returnWithoutReply();
     void envelopeAsTheAgencyReadsIt();
     void testModeTraceIsMaskedAndClosed();
     void envelopeFailures();
@@ -205,8 +207,6 @@ void TstNetfileClient::returnReplies_data()
                              << QByteArray("response error\n\n");
     QTest::newRow("empty") << FakeReply::text("") << 1 << false << "" << "" << "response error"
                            << QByteArray("response error\n\n");
-    QTest::newRow("reset") << FakeReply::reset() << -20 << false << "" << "" << "" << QByteArray("\n\n");
-    QTest::newRow("stall") << FakeReply::silent() << -20 << false << "" << "" << "" << QByteArray("\n\n");
 }
 
 void TstNetfileClient::returnReplies()
@@ -231,6 +231,43 @@ void TstNetfileClient::returnReplies()
     QCOMPARE(result.message.toQString(), message);
     QCOMPARE(result.resultCode.toQString(), resultCode);
     QVERIFY(result.spare.IsEmpty());
+    QCOMPARE(m_fx.afterTimeLine("", "\n"), fileTail);
+}
+
+void TstNetfileClient::returnWithoutReply_data()
+{
+    // Refused before anything went out, the return cannot have reached the
+    // agency; once it went out, a reset or a stall leaves it unknown.
+    QTest::addColumn<bool>("reachable");
+    QTest::addColumn<FakeReply>("reply");
+    QTest::addColumn<int>("rc");
+    QTest::addColumn<int>("sent");
+    QTest::addColumn<QByteArray>("fileTail");
+    QTest::newRow("connection refused") << false << FakeReply() << -20 << 0 << QByteArray("\n\n");
+    QTest::newRow("reset after the post") << true << FakeReply::reset() << kNoReplyAfterSending << 1
+                                          << QByteArray("No reply came from CRA after the return was sent.\n");
+    QTest::newRow("stall after the post") << true << FakeReply::silent() << kNoReplyAfterSending << 1
+                                          << QByteArray("No reply came from CRA after the return was sent.\n");
+}
+
+void TstNetfileClient::returnWithoutReply()
+{
+    QFETCH(bool, reachable);
+    QFETCH(FakeReply, reply);
+    QFETCH(int, rc);
+    QFETCH(int, sent);
+    QFETCH(QByteArray, fileTail);
+    m_fx.timeoutMs = 300;
+    if (reachable)
+        m_fx.agency().netfileReturn(reply);
+    else
+        m_fx.useHost(closedHost());
+    AgencyValues values = filerValues();
+    const QString work = m_fx.writeFile("work.xml", kWorkFile);
+    StructNetfileSoapResult result;
+    QCOMPARE(NetfileSOAP_request2(values, work.toUtf8().constData(), &result), rc);
+    QVERIFY(!result.accepted);
+    QCOMPARE(m_fx.agency().requests(FakeAgency::kNetfilePath).size(), sent);
     QCOMPARE(m_fx.afterTimeLine("", "\n"), fileTail);
 }
 

@@ -21,6 +21,8 @@ private slots:
     void stringToDouble();
     void validFilename_data();
     void validFilename();
+    void filenameCutToBytes_data();
+    void filenameCutToBytes();
     void provinceFromPostCode_data();
     void provinceFromPostCode();
     void email_data();
@@ -206,6 +208,37 @@ void UtilsTest::validFilename()
     CString s(name);
     makeValidFilename(s);
     QCOMPARE(s.bytes(), expected);
+}
+
+void UtilsTest::filenameCutToBytes_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("short: as it is") << QByteArray("Maya_Okafor") << QByteArray("Maya_Okafor");
+    QTest::newRow("exactly the limit") << QByteArray(100, 'a') << QByteArray(100, 'a');
+    QTest::newRow("300 letters: the first 100") << QByteArray(300, 'b') << QByteArray(100, 'b');
+    // 99 letters then "é" (two bytes): the cut falls inside it, so it goes.
+    QTest::newRow("inside a two-byte letter") << QByteArray(99, 'c') + QByteArray("\xc3\xa9zz")
+                                              << QByteArray(99, 'c');
+    QTest::newRow("a two-byte letter that fits") << QByteArray(98, 'c') + QByteArray("\xc3\xa9zz")
+                                                 << QByteArray(98, 'c') + QByteArray("\xc3\xa9");
+    QTest::newRow("inside a four-byte character") << QByteArray(98, 'd') + QByteArray("\xf0\x9f\x98\x80")
+                                                  << QByteArray(98, 'd');
+    QTest::newRow("blanks and a dot left at the cut") << QByteArray(97, 'e') + QByteArray(" .  tail")
+                                                      << QByteArray(97, 'e');
+}
+
+void UtilsTest::filenameCutToBytes()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, expected);
+    CString s(name);
+    cutFilenameToBytes(s, kNameFilenameBytes);
+    QCOMPARE(s.bytes(), expected);
+    QVERIFY(s.bytes().size() <= kNameFilenameBytes);
+    // Whole characters: the bytes read back as UTF-8 without a loss.
+    QCOMPARE(QString::fromUtf8(s.bytes()).toUtf8(), s.bytes());
 }
 
 void UtilsTest::provinceFromPostCode_data()

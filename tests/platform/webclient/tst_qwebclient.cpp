@@ -37,6 +37,8 @@ private slots:
     void untrustedWithoutTheCertificateFile();
     void nobodyListening();
     void damagedRepliesAreRefusedWithoutHarm();
+    void replyReadInAnyPieces_data();
+    void replyReadInAnyPieces();
     void multipartUpload_data();
     void multipartUpload();
 
@@ -426,6 +428,61 @@ void TstQWebClient::damagedRepliesAreRefusedWithoutHarm()
         }
     }
     QVERIFY(complete > 0);
+}
+
+void TstQWebClient::replyReadInAnyPieces_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("needsClose");   // framed by the end of the connection
+    QTest::addColumn<int>("status");        // 0: never complete
+    QTest::addColumn<QByteArray>("body");
+
+    QTest::newRow("length") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 11\r\n\r\nhello worldEXTRA") << false
+                            << 200 << QByteArray("hello world");
+    QTest::newRow("empty length") << QByteArray("HTTP/1.1 204 No Content\r\nContent-Length: 0\r\n\r\n") << false
+                                  << 204 << QByteArray();
+    QTest::newRow("chunks with an extension and trailers")
+        << QByteArray("HTTP/1.1 500 Error\r\nTransfer-Encoding: chunked\r\nContent-Length: 3\r\n\r\n"
+                      "5;name=x\r\nhello\r\n1\r\n \r\nA\r\n0123456789\r\n0\r\nX-Trailer: 1\r\n\r\n")
+        << false << 500 << QByteArray("hello 0123456789");
+    QTest::newRow("chunk data holding line ends")
+        << QByteArray("HTTP/1.1 200 OK\r\nTransfer-Encoding: Chunked\r\n\r\n4\r\n\r\n\r\n\r\n0\r\n\r\n") << false
+        << 200 << QByteArray("\r\n\r\n");
+    QTest::newRow("to the end of the connection") << QByteArray("HTTP/1.0 200 OK\r\n\r\nbody\r\n\r\nto the end")
+                                                  << true << 200 << QByteArray("body\r\n\r\nto the end");
+    QTest::newRow("a chunk size that is not a number")
+        << QByteArray("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\nhello\r\n0\r\n\r\n") << false << 0
+        << QByteArray();
+    QTest::newRow("cut inside a chunk") << QByteArray("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n9\r\nhel")
+                                        << true << 0 << QByteArray();
+    QTest::newRow("shorter than its length") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 9\r\n\r\nhel") << true
+                                             << 0 << QByteArray();
+    QTest::newRow("not HTTP") << QByteArray("SSH-2.0-OpenSSH\r\n\r\nhello") << true << 0 << QByteArray();
+}
+
+void TstQWebClient::replyReadInAnyPieces()
+{
+    // However the socket cuts the reply (one byte at a time, pieces that
+    // split the blank line or a size line, all at once), the reader gets the
+    // same status and body, and says complete only once the reply is.
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, needsClose);
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    for (int piece : {1, 2, 3, 5, 7, 16, int(bytes.size())}) {
+        HttpReply reply;
+        bool completeEarly = false;
+        for (int at = 0; at < bytes.size(); at += piece) {
+            reply.append(bytes.mid(at, piece));
+            completeEarly = completeEarly || reply.isComplete(false);
+        }
+        const bool complete = reply.isComplete(true);
+        QCOMPARE(complete, status != 0);
+        QCOMPARE(completeEarly, status != 0 && !needsClose);
+        if (!complete) continue;
+        QCOMPARE(reply.status(), status);
+        QCOMPARE(reply.body(), body);
+    }
 }
 
 QTEST_GUILESS_MAIN(TstQWebClient)
