@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "amounts.h"
+#include "formtables.h"
 #include "formtypes.h"
 #include "individualtaxdata.h"
 #include "schedules.h"
@@ -39,10 +40,12 @@ void sharedSlipMessages(IndividualTaxData& taxpayer, IndividualTaxData& spouse, 
         if (std::fabs(own + other - 100.0) < kAmountThatCounts) continue;
         CString payer = mine->object->getString("payer_name");
         payer.Trim();
-        const CString slip = payer.IsEmpty() ? mine->object->GetDisplayName()
-                                             : mine->object->GetDisplayName() + " \"" + payer + "\"";
+        const SlipInfo* info = slipInfo(mine->slipType);
+        CString slip(info ? info->shortName : "");
+        slip += " slip";
+        if (!payer.IsEmpty()) slip += " \"" + payer + "\"";
         CString text;
-        text.Format("The shared %s slip is claimed at %s%% on the taxpayer's return and %s%% on the spouse's: the "
+        text.Format("The shared %s is claimed at %s%% on the taxpayer's return and %s%% on the spouse's: the "
                     "two shares must add up to 100%%.",
                     slip.c_str(), percent(own).c_str(), percent(other).c_str());
         messages.push_back(text);
