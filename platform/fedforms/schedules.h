@@ -54,9 +54,8 @@ public:
     // repossessions (lines 12400 and 15500).
     double getMortgageForClosureAndConditionSale() const;
 
-protected:
-    // A stored or copied share row beyond those held ("shares.75.proceeds")
-    // grows the entry to it.
+    // A stored, copied or typed share row beyond those held
+    // ("shares.75.proceeds") grows the entry to it.
     CField* growField(const CString& name) override;
 
 private:

@@ -135,15 +135,17 @@ public:
     // Fills every field with a sample value (for testing printed layouts).
     virtual void FillTestData();
 
+    // Makes the field of that name when it is a row of a repeated entry that
+    // this object can grow (see Schedule 3's share dispositions), with the
+    // rest of its row; none by default. Reading a stored object, copying a
+    // grown one and a page whose last row is in use ask it.
+    virtual CField* growField(const CString& name);
+
     // How the object is laid out on its pages (empty: no layout).
     const PageLayout& pageLayout() const { return m_layout; }
 
 protected:
     void setPageLayout(PageLayout layout) { m_layout = std::move(layout); }
-    // Makes the field of that name when it is a row of a repeated entry that
-    // this object can grow (see Schedule 3's share dispositions); none by
-    // default. Reading a stored object and copying a grown one ask it.
-    virtual CField* growField(const CString& name);
 
     CFieldList m_fields;
 
