@@ -573,12 +573,26 @@ CString payerOf(const CTaxData_Form& slip)
     return payer;
 }
 
-// Takes out the spouse's linked copy of every shared slip that the coming
-// auto-fill replaces (the slip itself goes with the fill's first step), so
-// that no copy is left pointing at nothing and counting the old amounts.
+// Takes out the spouse's linked copy of every shared slip and business
+// statement that the coming auto-fill replaces (the item itself goes with
+// the fill's first step), so that no copy is left pointing at nothing and
+// counting the old amounts. `statements` gets the places, among the earlier
+// auto-filled T2125s, of those that were shared.
 std::vector<SharedSlipLink> takeOutPartnerCopies(IndividualTaxData& person, IndividualTaxData& partner,
-                                                 const DataAFR& allow)
+                                                 const DataAFR& allow, std::vector<int>& statements)
 {
+    if (allow.allowApplySlip(SlipType::T1204)) {
+        int place = 0;
+        for (STRUCT_FORMDATA_ITEM_2004* item : person.forms()) {
+            if (item->formType != FormType::T2125 || !item->object || !item->object->isAutoFilled()) continue;
+            const int here = place++;
+            CTaxData_Form* copy = item->sharedId != 0 ? partner.GetFormData(item->formType, item->sharedId) : nullptr;
+            item->sharedId = 0;
+            if (!copy) continue;
+            statements.push_back(here);
+            partner.RemoveFormData(copy, true);
+        }
+    }
     std::vector<SharedSlipLink> links;
     std::map<ENUMTYPE_SLIP, int> places;
     for (STRUCT_SLIPDATA_ITEM_2004* item : person.slips()) {
@@ -614,9 +628,20 @@ int CFamilyTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* options)
     if (!person) return -1;
     IndividualTaxData* partner = IsCoupledReturn() ? getNonCurIndvTaxData() : nullptr;
     std::vector<SharedSlipLink> links;
-    if (partner && options) links = takeOutPartnerCopies(*person, *partner, *options);
+    std::vector<int> statements;
+    if (partner && options) links = takeOutPartnerCopies(*person, *partner, *options, statements);
 
     person->AutoFillReturn(data, options);
+
+    // A business statement that was shared is shared again in its place.
+    if (partner && !statements.empty()) {
+        std::vector<CTaxData_Form*> made;
+        for (STRUCT_FORMDATA_ITEM_2004* item : person->forms())
+            if (item->formType == FormType::T2125 && item->object && item->object->isAutoFilled() && item->sharedId == 0)
+                made.push_back(item->object);
+        for (int place : statements)
+            if (place < int(made.size())) ShareTaxFormWithSpouse(made[size_t(place)], 0);
+    }
 
     // Each replacement is shared again as its slip was, with the same shares.
     if (partner && !links.empty()) {

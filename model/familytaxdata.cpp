@@ -401,7 +401,11 @@ void CFamilyTaxData::ShareTaxFormWithSpouse(CTaxData_Form* form, int otherId)
                 if (candidate->formType == type && candidate->uniqueId == otherId) linked = candidate;
         } else {
             linked = other->NewFormDataItem(type, other->GetNextUniqueID(), true, item->uniqueId, true);
-            if (linked) linked->object->CopyFrom(form);
+            if (linked) {
+                linked->object->CopyFrom(form);
+                // The other spouse's own download did not make the copy.
+                linked->object->setAutoFilled(false);
+            }
         }
     } else {
         linked = other->GetFormDataItem(type, true);

@@ -171,12 +171,13 @@ void fillDispositions(TDDTaxDataOnePerson& data, int count)
 struct PersonFacts
 {
     QMap<int, int> slips;
+    int statements = 0;   // T2125 business statements
     int danglingLinks = 0;
     double employment = 0, interest = 0, gains = 0, result = 0;
     int shareRows = 0;
     bool operator==(const PersonFacts& o) const
     {
-        return slips == o.slips && danglingLinks == o.danglingLinks && employment == o.employment
+        return slips == o.slips && statements == o.statements && danglingLinks == o.danglingLinks && employment == o.employment
                && interest == o.interest && gains == o.gains && result == o.result && shareRows == o.shareRows;
     }
 };
@@ -190,6 +191,14 @@ PersonFacts factsOf(IndividualTaxData& person, IndividualTaxData& other)
         const STRUCT_SLIPDATA_ITEM_2004* partner = nullptr;
         for (const STRUCT_SLIPDATA_ITEM_2004* candidate : other.slips())
             if (candidate->slipType == item->slipType && candidate->uniqueId == item->sharedId) partner = candidate;
+        if (!partner || partner->sharedId != item->uniqueId) ++f.danglingLinks;
+    }
+    for (const STRUCT_FORMDATA_ITEM_2004* item : person.forms()) {
+        if (item->formType == FormType::T2125) ++f.statements;
+        if (item->sharedId == 0) continue;
+        const STRUCT_FORMDATA_ITEM_2004* partner = nullptr;
+        for (const STRUCT_FORMDATA_ITEM_2004* candidate : other.forms())
+            if (candidate->formType == item->formType && candidate->uniqueId == item->sharedId) partner = candidate;
         if (!partner || partner->sharedId != item->uniqueId) ++f.danglingLinks;
     }
     if (const CTaxData_Form* t1 = person.t1()) {
@@ -207,9 +216,9 @@ QString describe(const PersonFacts& f)
 {
     QStringList slips;
     for (auto it = f.slips.cbegin(); it != f.slips.cend(); ++it) slips << QStringLiteral("%1x%2").arg(it.key()).arg(it.value());
-    return QStringLiteral("slips %1, dangling %2, 10100 %3, 12100 %4, 12700 %5, result %6, share rows %7")
+    return QStringLiteral("slips %1, T2125 %8, dangling %2, 10100 %3, 12100 %4, 12700 %5, result %6, share rows %7")
         .arg(slips.join(' ')).arg(f.danglingLinks).arg(f.employment).arg(f.interest).arg(f.gains).arg(f.result)
-        .arg(f.shareRows);
+        .arg(f.shareRows).arg(f.statements);
 }
 
 int countAutoFilledSlips(const IndividualTaxData& person, ENUMTYPE_SLIP type)
@@ -619,6 +628,10 @@ void TestAutoFill::downloadedFixtures_data()
     // The T5 shared half and half: the family's interest is the slip's once.
     QTest::newRow("shared T5, then auto-fill again")
         << "shared T5" << 82000.0 << 20000.0 << 412.37 << 125.0 << 6 << 2 << 2;
+    // The business statement of the T1204 shared with the spouse: replaced
+    // with its copy, never left linked to nothing.
+    QTest::newRow("shared business statement, then auto-fill again")
+        << "shared T2125" << 82000.0 << 20000.0 << 412.37 << 125.0 << 6 << 1 << 2;
     // Seventy dispositions: every gain, none dropped: (10 + ... + 700) / 2.
     QTest::newRow("70 T5008 slips") << "70 T5008" << 30000.0 << 0.0 << 0.0 << 12425.0 << 1 << 0 << 70;
 }
@@ -642,8 +655,8 @@ void TestAutoFill::downloadedFixtures()
     DataAFR o;
     o.setFillOption(0);
 
-    std::unique_ptr<CFamilyTaxData> family =
-        buildFrom(fixture == "single" || fixture == "70 T5008" ? kSingle : fixture == "shared T5" ? kCoupled : kSingle);
+    const bool coupled = fixture == "shared T5" || fixture == "shared T2125";
+    std::unique_ptr<CFamilyTaxData> family = buildFrom(coupled ? kCoupled : kSingle);
     QVERIFY(family);
     if (fixture == "coupled in") {
         std::unique_ptr<CFamilyTaxData> spouseFile = buildFrom(kSpouseAlone);
@@ -661,6 +674,13 @@ void TestAutoFill::downloadedFixtures()
         QVERIFY(t5);
         family->ShareTaxSlipWithSpouse(t5->object, 0);
         family->Calculate(1, t5->object);
+    } else if (fixture == "shared T2125") {
+        family->AutoFillReturn(data, &o);
+        CTaxData_Form* t2125 = family->taxpayer()->GetFormData(FormType::T2125, false);
+        QVERIFY(t2125);
+        family->ShareTaxFormWithSpouse(t2125, 0);
+        QVERIFY(family->IsTaxFormSharedWithSpouse(t2125));
+        family->Calculate(0, t2125);
     }
     IndividualTaxData& p = *family->taxpayer();
     IndividualTaxData& s = *family->spouse();
@@ -707,6 +727,12 @@ void TestAutoFill::downloadedFixtures()
                 }
             QCOMPARE(t5s, 1);
         }
+    }
+    if (fixture == "shared T2125") {
+        QCOMPARE(first[0].statements, 1);
+        QCOMPARE(first[1].statements, 1);
+        QVERIFY(family->IsTaxFormSharedWithSpouse(p.GetFormData(FormType::T2125, false)));
+        QVERIFY(!s.GetFormData(FormType::T2125, false)->isAutoFilled());
     }
     if (fixture == "coupled in") {
         // The spouse's auto-filled items kept their mark through the copy.
