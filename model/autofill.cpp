@@ -3,6 +3,7 @@
 // slip of the return, and the fill itself.
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -389,9 +390,9 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
     }
 
     if (allow.allowApplySlip(SlipType::T5008) && GetCountOfForm(FormType::Schedule3) == 1) {
-        CTaxData_Form* sch3 = GetFormData(FormType::Schedule3, false);
-        sch3->setInt("shares_count", removeAutoFilledRows(*sch3, "shares", CTaxData_Schedule_3::kShareRows,
-                                                           sch3->getInt("shares_count")));
+        if (auto* sch3 = dynamic_cast<CTaxData_Schedule_3*>(GetFormData(FormType::Schedule3, false)))
+            sch3->setInt("shares_count",
+                         removeAutoFilledRows(*sch3, "shares", sch3->shareRows(), sch3->getInt("shares_count")));
     }
 
     // 2. The downloaded slips, in their order.
@@ -444,14 +445,15 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
     }
 
     // 3. The T5008 slips become share dispositions on Schedule 3, marked so
-    //    that the next auto-fill replaces them.
+    //    that the next auto-fill replaces them. The entry grows to hold every
+    //    slip: none of the downloaded gains may be left out.
     if (!dispositions.empty() && allow.allowApplySlip(SlipType::T5008)) {
-        if (CTaxData_Form* sch3 = makeFormExist(FormType::Schedule3)) {
-            const int rows = CTaxData_Schedule_3::kShareRows;
+        if (auto* sch3 = dynamic_cast<CTaxData_Schedule_3*>(makeFormExist(FormType::Schedule3))) {
             sch3->setInt("shares_entry_mode", 0);
             const int n = std::max(sch3->getInt("shares_count"),
-                                   usedGroupRows(*sch3, groupColumns(*sch3, "shares"), rows));
+                                   usedGroupRows(*sch3, groupColumns(*sch3, "shares"), sch3->shareRows()));
             const int k = int(dispositions.size());
+            const int rows = sch3->AllocateMoreEquityEntries(n + k);
             for (int i = 1; i <= k && n + i <= rows; ++i) {
                 const TaxSlipT5008& slip = *dispositions[i - 1];
                 const int row = n + i;
@@ -550,11 +552,115 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
     return 0;
 }
 
+namespace {
+
+// A slip of an earlier auto-fill that was shared with the spouse: what its
+// replacement takes over.
+struct SharedSlipLink
+{
+    ENUMTYPE_SLIP type;
+    CString payer;
+    int place;              // among the earlier auto-filled slips of its type
+    double ownShare;
+    double partnerShare;
+    bool taken = false;
+};
+
+CString payerOf(const CTaxData_Form& slip)
+{
+    CString payer = slip.getString("payer_name");
+    payer.Trim();
+    return payer;
+}
+
+// Takes out the spouse's linked copy of every shared slip and business
+// statement that the coming auto-fill replaces (the item itself goes with
+// the fill's first step), so that no copy is left pointing at nothing and
+// counting the old amounts. `statements` gets the places, among the earlier
+// auto-filled T2125s, of those that were shared.
+std::vector<SharedSlipLink> takeOutPartnerCopies(IndividualTaxData& person, IndividualTaxData& partner,
+                                                 const DataAFR& allow, std::vector<int>& statements)
+{
+    if (allow.allowApplySlip(SlipType::T1204)) {
+        int place = 0;
+        for (STRUCT_FORMDATA_ITEM_2004* item : person.forms()) {
+            if (item->formType != FormType::T2125 || !item->object || !item->object->isAutoFilled()) continue;
+            const int here = place++;
+            CTaxData_Form* copy = item->sharedId != 0 ? partner.GetFormData(item->formType, item->sharedId) : nullptr;
+            item->sharedId = 0;
+            if (!copy) continue;
+            statements.push_back(here);
+            partner.RemoveFormData(copy, true);
+        }
+    }
+    std::vector<SharedSlipLink> links;
+    std::map<ENUMTYPE_SLIP, int> places;
+    for (STRUCT_SLIPDATA_ITEM_2004* item : person.slips()) {
+        if (!item->object || !item->object->isAutoFilled() || !allow.allowApplySlip(item->slipType)) continue;
+        const int place = places[item->slipType]++;
+        const char* share = item->object->sharePercentField();
+        CTaxData_Form* copy = item->sharedId != 0 ? partner.GetSlipData(item->slipType, item->sharedId, false) : nullptr;
+        item->sharedId = 0;
+        if (!copy) continue;
+        links.push_back({item->slipType, payerOf(*item->object), place, share ? item->object->getFloat(share) : 0.0,
+                         share ? copy->getFloat(share) : 0.0});
+        partner.RemoveSlipData(copy);
+    }
+    return links;
+}
+
+// The replacement of a shared slip: the one of the same type and payer, else
+// the one in the same place among the new slips of its type.
+SharedSlipLink* linkFor(std::vector<SharedSlipLink>& links, ENUMTYPE_SLIP type, const CString& payer, int place)
+{
+    for (SharedSlipLink& link : links)
+        if (!link.taken && link.type == type && !payer.IsEmpty() && link.payer == payer) return &link;
+    for (SharedSlipLink& link : links)
+        if (!link.taken && link.type == type && link.place == place) return &link;
+    return nullptr;
+}
+
+}   // namespace
+
 int CFamilyTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* options)
 {
     IndividualTaxData* person = getCurIndvTaxData();
     if (!person) return -1;
+    IndividualTaxData* partner = IsCoupledReturn() ? getNonCurIndvTaxData() : nullptr;
+    std::vector<SharedSlipLink> links;
+    std::vector<int> statements;
+    if (partner && options) links = takeOutPartnerCopies(*person, *partner, *options, statements);
+
     person->AutoFillReturn(data, options);
+
+    // A business statement that was shared is shared again in its place.
+    if (partner && !statements.empty()) {
+        std::vector<CTaxData_Form*> made;
+        for (STRUCT_FORMDATA_ITEM_2004* item : person->forms())
+            if (item->formType == FormType::T2125 && item->object && item->object->isAutoFilled() && item->sharedId == 0)
+                made.push_back(item->object);
+        for (int place : statements)
+            if (place < int(made.size())) ShareTaxFormWithSpouse(made[size_t(place)], 0);
+    }
+
+    // Each replacement is shared again as its slip was, with the same shares.
+    if (partner && !links.empty()) {
+        std::map<ENUMTYPE_SLIP, int> places;
+        for (STRUCT_SLIPDATA_ITEM_2004* item : person->slips()) {
+            if (!item->object || !item->object->isAutoFilled() || item->sharedId != 0
+                || !options->allowApplySlip(item->slipType))
+                continue;
+            const int place = places[item->slipType]++;
+            SharedSlipLink* link = linkFor(links, item->slipType, payerOf(*item->object), place);
+            if (!link) continue;
+            link->taken = true;
+            STRUCT_SLIPDATA_ITEM_2004* copy = linkCopyOfSlip(*item, *partner);
+            if (const char* share = copy ? item->object->sharePercentField() : nullptr) {
+                item->object->setFloat(share, link->ownShare);
+                copy->object->setFloat(share, link->partnerShare);
+            }
+        }
+    }
     Calculate(-1, nullptr);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "amounts.h"
 #include "familytaxdata.h"
 
+#include "coupledclaims.h"
 #include "formtables.h"
 #include "formtypes.h"
 #include "messages.h"
@@ -301,6 +302,17 @@ int CFamilyTaxData::ValidateTaxReturn(unsigned char flag, std::list<_STRUCT_FORM
     fullName.Empty();
     person->getFedStringClaimed(17, fullName);
     person->Validate(flag, items);
+    // What the couple claims across both returns is said once, with the
+    // taxpayer's messages.
+    if (!spouse && IsCoupledReturn()) {
+        auto* coupled = new _STRUCT_FORM_VALIDATE_INFO;
+        coupled->kind = _STRUCT_FORM_VALIDATE_INFO::Coupled;
+        CoupledClaimMessages(*m_persons[0], *m_persons[1], coupled->messages);
+        if (coupled->messages.empty())
+            delete coupled;
+        else
+            items.push_back(coupled);
+    }
     return int(items.size());
 }
 
@@ -389,7 +401,11 @@ void CFamilyTaxData::ShareTaxFormWithSpouse(CTaxData_Form* form, int otherId)
                 if (candidate->formType == type && candidate->uniqueId == otherId) linked = candidate;
         } else {
             linked = other->NewFormDataItem(type, other->GetNextUniqueID(), true, item->uniqueId, true);
-            if (linked) linked->object->CopyFrom(form);
+            if (linked) {
+                linked->object->CopyFrom(form);
+                // The other spouse's own download did not make the copy.
+                linked->object->setAutoFilled(false);
+            }
         }
     } else {
         linked = other->GetFormDataItem(type, true);
@@ -408,17 +424,37 @@ void CFamilyTaxData::ShareTaxSlipWithSpouse(CTaxData_Form* slip, int otherId)
     STRUCT_SLIPDATA_ITEM_2004* item = mine->findSlipItem(slip);
     if (!IsSlipSharable(type) || !item || item->uniqueId < 1) return;
 
-    STRUCT_SLIPDATA_ITEM_2004* linked = nullptr;
-    if (otherId != 0) {
-        for (STRUCT_SLIPDATA_ITEM_2004* candidate : other->slips())
-            if (candidate->slipType == type && candidate->uniqueId == otherId) linked = candidate;
-    } else {
-        linked = other->NewSlipData(type, other->GetNextUniqueID(), item->uniqueId);
-        if (linked) linked->object->CopyFrom(slip);
+    if (otherId == 0) {
+        STRUCT_SLIPDATA_ITEM_2004* copy = linkCopyOfSlip(*item, *other);
+        // A slip held alone is split half and half; one already shared with
+        // someone gives the copy the rest. Either way the two shares make the
+        // whole slip, and the family counts each dollar once.
+        const char* share = copy ? slip->sharePercentField() : nullptr;
+        if (share) {
+            const double own = slip->getFloat(share);
+            if (own >= 100.0 - kAmountThatCounts) slip->setFloat(share, 50.0);
+            copy->object->setFloat(share, qBound(0.0, 100.0 - slip->getFloat(share), 100.0));
+        }
+        return;
     }
+    STRUCT_SLIPDATA_ITEM_2004* linked = nullptr;
+    for (STRUCT_SLIPDATA_ITEM_2004* candidate : other->slips())
+        if (candidate->slipType == type && candidate->uniqueId == otherId) linked = candidate;
     if (!linked) return;
     linked->sharedId = item->uniqueId;
     item->sharedId = linked->uniqueId;
+}
+
+STRUCT_SLIPDATA_ITEM_2004* CFamilyTaxData::linkCopyOfSlip(STRUCT_SLIPDATA_ITEM_2004& item, IndividualTaxData& other)
+{
+    if (!item.object) return nullptr;
+    STRUCT_SLIPDATA_ITEM_2004* copy = other.NewSlipData(item.slipType, other.GetNextUniqueID(), item.uniqueId);
+    if (!copy) return nullptr;
+    copy->object->CopyFrom(item.object);
+    copy->object->setAutoFilled(false);
+    copy->sharedId = item.uniqueId;
+    item.sharedId = copy->uniqueId;
+    return copy;
 }
 
 void CFamilyTaxData::UnShareTaxFormWithSpouse(CTaxData_Form* form)

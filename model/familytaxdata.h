@@ -113,6 +113,11 @@ public:
     void ShareTaxSlipWithSpouse(CTaxData_Form* slip, int otherId);
     void UnShareTaxFormWithSpouse(CTaxData_Form* form);
     void UnShareTaxSlipWithSpouse(CTaxData_Form* slip);
+    // Makes the other person's linked copy of one of `mine`'s slips: same
+    // type, next identifier, the slip's values but not its auto-fill mark
+    // (the other's own download did not make it); both items linked. The
+    // shares are the caller's. None when the copy cannot be made.
+    static STRUCT_SLIPDATA_ITEM_2004* linkCopyOfSlip(STRUCT_SLIPDATA_ITEM_2004& item, IndividualTaxData& other);
 
     // ---- the return file
     // 0 on success, -1 when damaged or too new (or the taxpayer has no

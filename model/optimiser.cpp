@@ -5,15 +5,18 @@
 #include "optimiser.h"
 
 #include <algorithm>
+#include <limits>
 #include <list>
 
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 
+#include "coupledclaims.h"
 #include "familytaxdata.h"
 #include "federalforms.h"
 #include "formtypes.h"
+#include "schedules.h"
 #include "shareamountdata.h"
 #include "t1.h"
 
@@ -234,9 +237,14 @@ void CFamilyTaxData::DoDonationSplitOpt(double lower, double upper, double total
     CTaxData_Form* other = spouse()->GetFormData(FormType::Schedule9, true);
     setAmount(own, kSharedDonations, share);
     setAmount(other, kSharedDonations, total - share);
-    share = gridSearch(lower, upper, familyFigure(*this), share, [&](double v) {
+    // A split that would have the couple claim more than they gave is never
+    // taken: the same bound the return's validation holds them to.
+    auto beyondGifts = [&] { return DonationsClaimedBeyondHeld(own, other, total) >= CFloatField::kTolerance; };
+    const double start = beyondGifts() ? std::numeric_limits<double>::infinity() : familyFigure(*this);
+    share = gridSearch(lower, upper, start, share, [&](double v) {
         setAmount(own, kSharedDonations, v);
         setAmount(other, kSharedDonations, total - v);
+        if (beyondGifts()) return std::numeric_limits<double>::infinity();
         Calculate(FROM_WHOLE_RETURN, own);
         return familyFigure(*this);
     });
@@ -326,8 +334,14 @@ void CFamilyTaxData::DoCoupledReturnOptimize(DataShareAmtDlg* shares)
         Calculate(FROM_WHOLE_RETURN, pT1032);
     }
 
-    const double d1 = shares->fld_Donation_1->GetValue();
-    const double d2 = shares->fld_Donation_2->GetValue();
+    // A spouse can hand over no more of the donations than their Schedule 9
+    // claims before any sharing.
+    auto claimable = [](const CTaxData_Form* sch9) {
+        auto* s9 = dynamic_cast<const TaxData_Sch9*>(sch9);
+        return s9 ? std::max(0.0, s9->ownDonations() + s9->getFloat("donations_spouse")) : 0.0;
+    };
+    const double d1 = std::clamp(shares->fld_Donation_1->GetValue(), 0.0, claimable(pSch9));
+    const double d2 = std::clamp(shares->fld_Donation_2->GetValue(), 0.0, claimable(sSch9));
     if (d1 + d2 + donationsJoint < CFloatField::kTolerance) return;
     const DonationShares toHigher = donationsToHigherEarner(taxableIncome(p), taxableIncome(s), d1, d2, donationsJoint);
     setAmount(pSch9, kSharedDonations, toHigher.taxpayer);

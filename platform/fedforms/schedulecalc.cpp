@@ -278,11 +278,23 @@ void TaxData_Sch8_14::getCPPRelatedAmounts(CppRelatedAmounts& out) const
 
 // ---------------------------------------------------------------- Schedule 9
 
+double TaxData_Sch9::ownDonations() const
+{
+    double receipts = 0.0;
+    for (int row = 1; row <= kDonationRows; ++row)
+        receipts += std::max(0.0, getFloat(rowField("donations.#.amount", row)));
+    return receipts + getFloat("donations_self") + getFloat("donations_slips") + getFloat("donations_carried_forward");
+}
+
+double TaxData_Sch9::spouseDonationsClaimed() const
+{
+    return getFloat("donations_spouse") + getFloat("shared_donations");
+}
+
 int TaxData_Sch9::Calculate01(double netIncome, double taxableIncome, bool deceased)
 {
-    constexpr int kRows = 20;
     double gifts = 0.0, cultural = 0.0;
-    for (int row = 1; row <= kRows; ++row) {
+    for (int row = 1; row <= kDonationRows; ++row) {
         const double amount = std::max(0.0, getFloat(rowField("donations.#.amount", row)));
         (getBool(rowField("donations.#.cultural_or_ecological", row)) ? cultural : gifts) += amount;
     }

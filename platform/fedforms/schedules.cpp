@@ -2,6 +2,7 @@
 
 #include "schedules_layouts.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "federal2021.h"
@@ -386,11 +387,11 @@ const FieldSpec kSch8_14Fields[] = {
 
 // ---- Schedule 9
 const FieldSpec kSch9Fields[] = {
-    QM_ROWS("donations.#.name", CField::String, 20),             // qualified donee
-    QM_ROWS("donations.#.registration_number", CField::String, 20),
-    QM_ROWS("donations.#.date", CField::Date, 20),
-    QM_ROWS("donations.#.amount", CField::Float, 20),            // eligible amount of the gift
-    QM_ROWS("donations.#.cultural_or_ecological", CField::Bool, 20),
+    QM_ROWS("donations.#.name", CField::String, TaxData_Sch9::kDonationRows),   // qualified donee
+    QM_ROWS("donations.#.registration_number", CField::String, TaxData_Sch9::kDonationRows),
+    QM_ROWS("donations.#.date", CField::Date, TaxData_Sch9::kDonationRows),
+    QM_ROWS("donations.#.amount", CField::Float, TaxData_Sch9::kDonationRows),   // eligible amount of the gift
+    QM_ROWS("donations.#.cultural_or_ecological", CField::Bool, TaxData_Sch9::kDonationRows),
     // Totals of the gifts of you and of your spouse that the general
     // interview gives instead of receipts.
     QM_AMT("donations_self"),
@@ -523,6 +524,29 @@ const FieldSpec kSchCFields[] = {
 TaxData_Sch1_Old::TaxData_Sch1_Old() : TableForm(FROM_FORM, FormType::Schedule1, {fieldTable(kSch1OldFields)}, {kSch1OldLayout}) {}
 TaxData_Sch2::TaxData_Sch2() : TableForm(FROM_FORM, FormType::Schedule2, {fieldTable(kSch2Fields)}, {kSch2Layout}) {}
 CTaxData_Schedule_3::CTaxData_Schedule_3() : TableForm(FROM_FORM, FormType::Schedule3, {fieldTable(kSch3Fields)}, {kSch3Layout}) {}
+
+int CTaxData_Schedule_3::AllocateMoreEquityEntries(int rows)
+{
+    const int wanted = std::min(rows, kMaxShareRows);
+    if (wanted > m_shareRows) {
+        addRows(fieldTable(kSch3Fields), "shares.#.", m_shareRows + 1, wanted);
+        m_shareRows = wanted;
+    }
+    return m_shareRows;
+}
+
+CField* CTaxData_Schedule_3::growField(const CString& name)
+{
+    static const QByteArray prefix("shares.");
+    const QByteArray bytes = name.bytes();
+    if (!bytes.startsWith(prefix)) return nullptr;
+    const int dot = bytes.indexOf('.', prefix.size());
+    bool number = false;
+    const int row = bytes.mid(prefix.size(), dot - prefix.size()).toInt(&number);
+    if (dot < 0 || !number || row <= m_shareRows || row > kMaxShareRows) return nullptr;
+    AllocateMoreEquityEntries(row);
+    return field(name);
+}
 TaxData_Sch4::TaxData_Sch4() : TableForm(FROM_FORM, FormType::Schedule4, {fieldTable(kSch4Fields)}, {kSch4Layout}) {}
 TaxData_Sch5::TaxData_Sch5() : TableForm(FROM_FORM, FormType::Schedule5, {fieldTable(kSch5Fields)}, {kSch5Layout}) {}
 TaxData_Sch6::TaxData_Sch6() : TableForm(FROM_FORM, FormType::Schedule6, {fieldTable(kSch6Fields)}, {kSch6Layout}) {}
@@ -554,7 +578,7 @@ using Federal2021::kPersonalUseFloor;
 struct Section
 {
     const char* group;
-    int rows;
+    int rows;                    // 0: the schedule's share rows, which grow
     const char* proceedsTotal;   // null where the schedule prints none
     const char* gainTotal;
 };
@@ -563,7 +587,7 @@ const Section kSch3Sections[] = {
     {"qsbc_shares", 10, "10699", "10700"},
     {"farm_fishing", 10, "10999", "11000"},
     {"farm_fishing_foreclosures", 5, "12399", "12400"},
-    {"shares", CTaxData_Schedule_3::kShareRows, "13199", "13200"},
+    {"shares", 0, "13199", "13200"},
     {"real_estate", 10, "13599", "13800"},
     {"bonds", 10, "15199", "15300"},
     {"other_foreclosures", 5, "15499", "15500"},
@@ -596,7 +620,8 @@ void CTaxData_Schedule_3::CalculateBeforeLine193(double reserves)
 {
     for (const Section& section : kSch3Sections) {
         double proceeds = 0.0, gain = 0.0;
-        for (int row = 1; row <= section.rows; ++row) {
+        const int rows = section.rows > 0 ? section.rows : m_shareRows;
+        for (int row = 1; row <= rows; ++row) {
             proceeds += getFloat(column(section.group, "proceeds", row));
             gain += rowGain(*this, section.group, row, false);
         }

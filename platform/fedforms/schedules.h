@@ -28,10 +28,20 @@ public:
 class CTaxData_Schedule_3 : public TableForm
 {
 public:
-    // Rows of the share dispositions (section 3, where T5008 slips go).
+    // Rows of the share dispositions (section 3, where T5008 slips go) that
+    // every Schedule 3 has; the entry grows beyond them as far as the most
+    // it may hold (the printed report's tables stop there).
     static constexpr int kShareRows = 60;
+    static constexpr int kMaxShareRows = 1000;
 
     CTaxData_Schedule_3();
+
+    // The share-disposition rows the schedule holds now.
+    int shareRows() const { return m_shareRows; }
+    // Grows the share dispositions to `rows` rows (never past kMaxShareRows,
+    // never shrinking); answers the rows held afterwards. Rows beyond the
+    // first 60 are stored, copied, shown and printed like the others.
+    int AllocateMoreEquityEntries(int rows);
 
     // Each section's rows and totals, the slip gains and line 19100, and
     // line 19200 = `reserves` (the reserves of Form T2017 brought into
@@ -43,6 +53,13 @@ public:
     // Gains (or losses) of the mortgage foreclosures and conditional sales
     // repossessions (lines 12400 and 15500).
     double getMortgageForClosureAndConditionSale() const;
+
+    // A stored, copied or typed share row beyond those held
+    // ("shares.75.proceeds") grows the entry to it.
+    CField* growField(const CString& name) override;
+
+private:
+    int m_shareRows = kShareRows;
 };
 
 // Schedule 4, Statement of Investment Income.
@@ -164,11 +181,20 @@ public:
 class TaxData_Sch9 : public TableForm
 {
 public:
+    // Rows of official receipts.
+    static constexpr int kDonationRows = 20;
+
     TaxData_Sch9();
 
     // The gifts claimed within the limit (75% of net income; all of it in
     // the year of death) and their credit (line 34900). Answers 0.
     int Calculate01(double netIncome, double taxableIncome, bool deceased);
+    // The person's own gifts: the receipts, the interview's own total, the
+    // slips' (as last calculated) and those carried forward.
+    double ownDonations() const;
+    // The spouse's gifts this schedule claims: from the interview, and those
+    // shared to it (negative when this spouse's own gifts go to the other).
+    double spouseDonationsClaimed() const;
 };
 
 // Schedule 11, Federal Tuition, Education, and Textbook Amounts and Canada Training Credit.

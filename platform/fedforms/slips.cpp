@@ -664,7 +664,7 @@ TaxData_Slip_T5::TaxData_Slip_T5() : TableForm(FROM_SLIP, SlipType::T5, {fieldTa
 
 bool TaxData_Slip_T5::HasSharedComponent() const
 {
-    return isSharedBelowFull(*this, "share_percent");
+    return isSharedBelowFull(*this, sharePercentField());
 }
 
 TaxData_Slip_T3::TaxData_Slip_T3() : TableForm(FROM_SLIP, SlipType::T3, {fieldTable(kSlipCommonFields), fieldTable(kT3Fields)},
@@ -672,7 +672,7 @@ TaxData_Slip_T3::TaxData_Slip_T3() : TableForm(FROM_SLIP, SlipType::T3, {fieldTa
 
 bool TaxData_Slip_T3::HasSharedComponent() const
 {
-    return isSharedBelowFull(*this, "share_percent");
+    return isSharedBelowFull(*this, sharePercentField());
 }
 
 CSlipData_T5003::CSlipData_T5003() : TableForm(FROM_SLIP, SlipType::T5003, {fieldTable(kSlipCommonFields), fieldTable(kT5003Fields)},
@@ -686,7 +686,7 @@ TaxData_Slip_T5013::TaxData_Slip_T5013() : TableForm(FROM_SLIP, SlipType::T5013,
 
 bool TaxData_Slip_T5013::HasSharedComponent() const
 {
-    return isSharedBelowFull(*this, "partner_share_percent");
+    return isSharedBelowFull(*this, sharePercentField());
 }
 
 TaxData_Slip_T4PS::TaxData_Slip_T4PS() : TableForm(FROM_SLIP, SlipType::T4PS, {fieldTable(kSlipCommonFields), fieldTable(kT4PSFields)},

@@ -72,6 +72,7 @@ public:
     TaxData_Slip_T5();
     // The recipient's share is below 100 percent: the slip is held jointly.
     bool HasSharedComponent() const override;
+    const char* sharePercentField() const override { return "share_percent"; }
 };
 
 // 9: T3 Statement of Trust Income Allocations and Designations.
@@ -80,6 +81,7 @@ class TaxData_Slip_T3 : public TableForm
 public:
     TaxData_Slip_T3();
     bool HasSharedComponent() const override;
+    const char* sharePercentField() const override { return "share_percent"; }
 };
 
 // 10: T5003 Statement of Tax Shelter Information.
@@ -95,6 +97,7 @@ public:
     TaxData_Slip_T5013();
     // The partner's share is below 100 percent.
     bool HasSharedComponent() const override;
+    const char* sharePercentField() const override { return "partner_share_percent"; }
 };
 
 // 14: T4PS Statement of Employee Profit-Sharing Plan Allocations and Payments.

@@ -104,6 +104,19 @@ void TableForm::addFields(const FieldTable& table)
     }
 }
 
+void TableForm::addRows(const FieldTable& table, const char* group, int fromRow, int toRow)
+{
+    const size_t prefix = std::strlen(group);
+    for (int row = fromRow; row <= toRow; ++row)
+        for (int i = 0; i < table.count; ++i) {
+            const FieldSpec& spec = table.rows[i];
+            if (spec.repeat <= 0 || std::strncmp(spec.name, group, prefix) != 0) continue;
+            CField* f = makeInitialised(rowField(spec.name, row), spec);
+            f->SetAttributes(spec.attributes);
+            m_fields.adopt(f);
+        }
+}
+
 int TableForm::Validate(unsigned char, std::list<CString>& messages)
 {
     if (getItemKind() != FROM_SLIP || !field("payer_name")) return 0;

@@ -81,6 +81,11 @@ public:
     // Sends every field named by an agency code (see freedata.h).
     int WriteFreeData(unsigned char mode, NetfileGenObjParamStru& param) override;
 
+protected:
+    // Adds rows `fromRow` to `toRow` of the repeated columns of `table`
+    // whose names begin with `group` ("shares.#."), for an entry that grows.
+    void addRows(const FieldTable& table, const char* group, int fromRow, int toRow);
+
 private:
     void addFields(const FieldTable& table);
 };

@@ -72,7 +72,7 @@ void CFieldList::write(MyDataStream& stream) const
     }
 }
 
-bool CFieldList::read(MyDataStream& stream)
+bool CFieldList::read(MyDataStream& stream, const Grow& grow)
 {
     resetAll();
     qint32 count = 0;
@@ -93,6 +93,7 @@ bool CFieldList::read(MyDataStream& stream)
         }
         const auto storedType = CField::Type(type);
         CField* target = find(name);
+        if (!target && grow) target = grow(name);
         if (target && target->GetType() == storedType) {
             target->ReadValue(stream);
         } else if (target) {

@@ -3,6 +3,7 @@
 // self-describing stream form shared by every form object and data holder.
 
 #include <QHash>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -44,10 +45,12 @@ public:
     // Writes every field that holds a value other than its starting one:
     // int count, then per field: name, int8 type, value.
     void write(MyDataStream& stream) const;
-    // Resets every field, then reads what `write` wrote. Unknown names are
-    // skipped; a known name stored with another type is converted. False
-    // (and the stream marked corrupt) on damaged data.
-    bool read(MyDataStream& stream);
+    // Resets every field, then reads what `write` wrote. An unknown name is
+    // first offered to `grow` (a list whose repeated rows grow makes the row
+    // it names), else skipped; a known name stored with another type is
+    // converted. False (and the stream marked corrupt) on damaged data.
+    using Grow = std::function<CField*(const CString& name)>;
+    bool read(MyDataStream& stream, const Grow& grow = Grow());
 
 private:
     std::vector<CField*> m_fields;

@@ -151,8 +151,15 @@ bool CTaxData_Form::CopyFrom(const CTaxData_Form* other)
 {
     if (!other || other->m_itemKind != m_itemKind || other->m_type != m_type) return false;
     if (other == this) return true;
+    // A grown entry comes along whole: its rows are made here first.
+    if (other->m_fields.size() > m_fields.size())
+        for (const CField* f : other->m_fields.all())
+            if (!m_fields.find(f->GetName())) growField(f->GetName());
+    m_autoFilled = other->m_autoFilled;
     return m_fields.copyValuesFrom(other->m_fields);
 }
+
+CField* CTaxData_Form::growField(const CString&) { return nullptr; }
 
 bool CTaxData_Form::Differs(const CTaxData_Form* other) const
 {
@@ -170,10 +177,15 @@ void CTaxData_Form::CarryToNewYear(bool withData)
 
 void CTaxData_Form::CopyFromShared(const CTaxData_Form* changed)
 {
-    CopyFrom(changed);
+    const bool ownMark = m_autoFilled;
+    if (!CopyFrom(changed)) return;
+    m_autoFilled = ownMark;
+    if (const char* share = sharePercentField())
+        setFloat(share, qBound(0.0, 100.0 - changed->getFloat(share), 100.0));
 }
 
 bool CTaxData_Form::HasSharedComponent() const { return false; }
+const char* CTaxData_Form::sharePercentField() const { return nullptr; }
 
 int CTaxData_Form::Serialize(int, const CString&, MyDataStream& stream)
 {
@@ -191,7 +203,7 @@ int CTaxData_Form::Serialize(int, const CString&, MyDataStream& stream)
         return -1;
     }
     m_autoFilled = marks & MarkAutoFilled;
-    return m_fields.read(stream) ? 0 : -1;
+    return m_fields.read(stream, [this](const CString& name) { return growField(name); }) ? 0 : -1;
 }
 
 CString CTaxData_Form::GetDisplayName() const

@@ -89,7 +89,10 @@ public:
     using PageMaker = void (*)(CTaxData_Form* form, std::list<BaseTaxPage*>& pages, QWidget* parent);
     static void setPageMaker(PageMaker maker);
     static PageMaker pageMaker();
-    // Copies every value of another object of the same type; false otherwise.
+    // Copies every value of another object of the same type, and its
+    // auto-fill mark, so that a copy of an auto-filled item is still known as
+    // one (an auto-fill run on the copy then replaces it instead of adding it
+    // again); false for another type.
     virtual bool CopyFrom(const CTaxData_Form* other);
     // True when another object, or its type, or any value differs.
     virtual bool Differs(const CTaxData_Form* other) const;
@@ -98,8 +101,14 @@ public:
     // Turns this year's object into next year's: without data every value restarts.
     virtual void CarryToNewYear(bool withData);
     // Refreshes this spouse's copy of a shared object from the changed one.
+    // The copy stays this spouse's own: it keeps its auto-fill mark (whose
+    // download made it), and a slip's share becomes the rest of the changed
+    // one's, so that the pair counts each dollar once.
     virtual void CopyFromShared(const CTaxData_Form* changed);
     virtual bool HasSharedComponent() const;
+    // The field holding this return's share, in percent, of a slip held
+    // jointly with the spouse; null for items that are never shared so.
+    virtual const char* sharePercentField() const;
     // Writes or reads the object: int format, then the non-default fields by
     // name, type and value. Answers 0, or -1 on damaged data.
     virtual int Serialize(int version, const CString& reservedText, MyDataStream& stream);
@@ -128,6 +137,12 @@ public:
     virtual int WriteBFormXMLFile(const CString& folder, const CString& layoutName, int version);
     // Fills every field with a sample value (for testing printed layouts).
     virtual void FillTestData();
+
+    // Makes the field of that name when it is a row of a repeated entry that
+    // this object can grow (see Schedule 3's share dispositions), with the
+    // rest of its row; none by default. Reading a stored object, copying a
+    // grown one and a page whose last row is in use ask it.
+    virtual CField* growField(const CString& name);
 
     // How the object is laid out on its pages (empty: no layout).
     const PageLayout& pageLayout() const { return m_layout; }

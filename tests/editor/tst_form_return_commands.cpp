@@ -362,6 +362,11 @@ void FormReturnCommandsTest::sharing()
         // Sharing makes the spouse's copy once; un-sharing keeps it, unlinked.
         QCOMPARE(int(data->spouse()->slips().size()), spouseSlips + (everShared ? 1 : 0));
         if (everShared) QCOMPARE(slipOf(data->spouse(), type)->sharedId > 0, sharedAfter);
+        // A slip held alone is split half and half between the two returns.
+        if (everShared) {
+            QCOMPARE(mine->object->getFloat("share_percent"), 50.0);
+            QCOMPARE(slipOf(data->spouse(), type)->object->getFloat("share_percent"), 50.0);
+        }
         QCOMPARE(labels(editor->folderView()->slipsRoot()).filter(QRegularExpression("^S-")).size(),
                  sharedAfter ? 1 : 0);
     } else {

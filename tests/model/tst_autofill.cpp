@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "autofill/dataafr.h"
@@ -14,6 +15,7 @@
 #include "itemfactory.h"
 #include "modeltestsupport.h"
 #include "scenario.h"
+#include "schedules.h"
 #include "tableform.h"
 #include "wizards.h"
 
@@ -132,6 +134,93 @@ QMap<QString, QString> snapshot(const CFamilyTaxData& family)
     return out;
 }
 
+const char* const kCoupled = R"({ "province": 9,
+  "taxpayer": { "t1": { "first_name": "Maya", "last_name": "Okafor", "sin": "046454286",
+                        "birth_date": "1985-04-12", "marital_status": 0 },
+                "slips": [ { "type": 1, "boxes": { "14": 30000, "22": 4000 },
+                             "fields": { "payer_name": "Own entry", "province_of_employment": 9 } } ] },
+  "spouse": { "t1": { "first_name": "Sam", "last_name": "Okafor", "sin": "130692544",
+                      "birth_date": "1984-02-03", "marital_status": 0 },
+              "slips": [ { "type": 1, "boxes": { "14": 20000, "22": 2000 },
+                           "fields": { "payer_name": "Spouse's own", "province_of_employment": 9 } } ] } })";
+
+// The spouse's own file before the couple's returns are joined.
+const char* const kSpouseAlone = R"({ "province": 9,
+  "taxpayer": { "t1": { "first_name": "Sam", "last_name": "Okafor", "sin": "130692544",
+                        "birth_date": "1984-02-03", "marital_status": 5 } } })";
+
+std::unique_ptr<CFamilyTaxData> buildFrom(const char* json)
+{
+    QString error;
+    std::unique_ptr<CFamilyTaxData> family = Scenario::build(json, &error);
+    if (!family) qWarning("%s", qPrintable(error));
+    return family;
+}
+
+// A download of `count` share dispositions, each a gain of 10 times its place.
+void fillDispositions(TDDTaxDataOnePerson& data, int count)
+{
+    for (int i = 1; i <= count; ++i)
+        addT5008(data, "1", QStringLiteral("Fund %1").arg(i, 2, 10, QLatin1Char('0')).toLatin1().constData(),
+                 QByteArray::number(1000 * i).constData(), QByteArray::number(1000 * i + 10 * i).constData());
+}
+
+// What the fixture tests compare after each run: per person the slips by
+// type, the links that point at nothing, lines 10100, 12100, 12700, the
+// result (negative a refund) and the Schedule 3 share rows in use.
+struct PersonFacts
+{
+    QMap<int, int> slips;
+    int statements = 0;   // T2125 business statements
+    int danglingLinks = 0;
+    double employment = 0, interest = 0, gains = 0, result = 0;
+    int shareRows = 0;
+    bool operator==(const PersonFacts& o) const
+    {
+        return slips == o.slips && statements == o.statements && danglingLinks == o.danglingLinks && employment == o.employment
+               && interest == o.interest && gains == o.gains && result == o.result && shareRows == o.shareRows;
+    }
+};
+
+PersonFacts factsOf(IndividualTaxData& person, IndividualTaxData& other)
+{
+    PersonFacts f;
+    for (const STRUCT_SLIPDATA_ITEM_2004* item : person.slips()) {
+        ++f.slips[item->slipType];
+        if (item->sharedId == 0) continue;
+        const STRUCT_SLIPDATA_ITEM_2004* partner = nullptr;
+        for (const STRUCT_SLIPDATA_ITEM_2004* candidate : other.slips())
+            if (candidate->slipType == item->slipType && candidate->uniqueId == item->sharedId) partner = candidate;
+        if (!partner || partner->sharedId != item->uniqueId) ++f.danglingLinks;
+    }
+    for (const STRUCT_FORMDATA_ITEM_2004* item : person.forms()) {
+        if (item->formType == FormType::T2125) ++f.statements;
+        if (item->sharedId == 0) continue;
+        const STRUCT_FORMDATA_ITEM_2004* partner = nullptr;
+        for (const STRUCT_FORMDATA_ITEM_2004* candidate : other.forms())
+            if (candidate->formType == item->formType && candidate->uniqueId == item->sharedId) partner = candidate;
+        if (!partner || partner->sharedId != item->uniqueId) ++f.danglingLinks;
+    }
+    if (const CTaxData_Form* t1 = person.t1()) {
+        f.employment = t1->getFloat("10100");
+        f.interest = t1->getFloat("12100");
+        f.gains = t1->getFloat("12700");
+    }
+    person.getFedAmountClaimed(483, f.result);
+    if (const CTaxData_Form* sch3 = person.GetFormData(FormType::Schedule3, false))
+        f.shareRows = sch3->getInt("shares_count");
+    return f;
+}
+
+QString describe(const PersonFacts& f)
+{
+    QStringList slips;
+    for (auto it = f.slips.cbegin(); it != f.slips.cend(); ++it) slips << QStringLiteral("%1x%2").arg(it.key()).arg(it.value());
+    return QStringLiteral("slips %1, T2125 %8, dangling %2, 10100 %3, 12100 %4, 12700 %5, result %6, share rows %7")
+        .arg(slips.join(' ')).arg(f.danglingLinks).arg(f.employment).arg(f.interest).arg(f.gains).arg(f.result)
+        .arg(f.shareRows).arg(f.statements);
+}
+
 int countAutoFilledSlips(const IndividualTaxData& person, ENUMTYPE_SLIP type)
 {
     int n = 0;
@@ -157,6 +246,9 @@ private slots:
     void nothingTickedChangesNothing();
     void secondFillChangesNothing_data();
     void secondFillChangesNothing();
+    void downloadedFixtures_data();
+    void downloadedFixtures();
+    void grownScheduleIsSavedAndCopiedWhole();
 };
 
 // Under "only what is ticked" each tick opens its own slip type or query and
@@ -510,6 +602,194 @@ void TestAutoFill::secondFillChangesNothing()
     for (auto it = first.cbegin(); it != first.cend(); ++it)
         QVERIFY2(second.value(it.key()) == it.value(),
                  qPrintable(it.key() + ": " + it.value() + " then " + second.value(it.key())));
+}
+
+// Fixtures of downloaded data, each filled once and then again: the second
+// run must leave every fact as the first did, and the first must count each
+// downloaded dollar once.
+void TestAutoFill::downloadedFixtures_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<double>("taxpayer10100");
+    QTest::addColumn<double>("spouse10100");
+    QTest::addColumn<double>("family12100");
+    QTest::addColumn<double>("family12700");
+    QTest::addColumn<int>("taxpayerSlips");
+    QTest::addColumn<int>("spouseSlips");
+    QTest::addColumn<int>("shareRows");
+
+    // The single return: its own T4 (30,000) and the download's (52,000);
+    // interest 412.37; gains 300 - 50 = 250, taxable 125.
+    QTest::newRow("single return") << "single" << 82000.0 << 0.0 << 412.37 << 125.0 << 6 << 0 << 2;
+    // Joined after its own auto-fill: the spouse's T4 is the download's,
+    // once (it was 104,000 when the copy lost the mark).
+    QTest::newRow("spouse coupled in after its own auto-fill, then again")
+        << "coupled in" << 30000.0 << 52000.0 << 412.37 << 125.0 << 1 << 5 << 2;
+    // The T5 shared half and half: the family's interest is the slip's once.
+    QTest::newRow("shared T5, then auto-fill again")
+        << "shared T5" << 82000.0 << 20000.0 << 412.37 << 125.0 << 6 << 2 << 2;
+    // The business statement of the T1204 shared with the spouse: replaced
+    // with its copy, never left linked to nothing.
+    QTest::newRow("shared business statement, then auto-fill again")
+        << "shared T2125" << 82000.0 << 20000.0 << 412.37 << 125.0 << 6 << 1 << 2;
+    // Seventy dispositions: every gain, none dropped: (10 + ... + 700) / 2.
+    QTest::newRow("70 T5008 slips") << "70 T5008" << 30000.0 << 0.0 << 0.0 << 12425.0 << 1 << 0 << 70;
+}
+
+void TestAutoFill::downloadedFixtures()
+{
+    QFETCH(QString, fixture);
+    QFETCH(double, taxpayer10100);
+    QFETCH(double, spouse10100);
+    QFETCH(double, family12100);
+    QFETCH(double, family12700);
+    QFETCH(int, taxpayerSlips);
+    QFETCH(int, spouseSlips);
+    QFETCH(int, shareRows);
+
+    TDDTaxDataOnePerson data(2021);
+    if (fixture == "70 T5008")
+        fillDispositions(data, 70);
+    else
+        fillDownload(data);
+    DataAFR o;
+    o.setFillOption(0);
+
+    const bool coupled = fixture == "shared T5" || fixture == "shared T2125";
+    std::unique_ptr<CFamilyTaxData> family = buildFrom(coupled ? kCoupled : kSingle);
+    QVERIFY(family);
+    if (fixture == "coupled in") {
+        std::unique_ptr<CFamilyTaxData> spouseFile = buildFrom(kSpouseAlone);
+        QVERIFY(spouseFile);
+        spouseFile->AutoFillReturn(data, &o);
+        family->CoupleTaxReturn(spouseFile.get());
+        QVERIFY(family->IsCoupledReturn());
+        family->setCurIndv(CFamilyTaxData::kSpouse);
+        family->Calculate(-1, nullptr);
+    } else if (fixture == "shared T5") {
+        family->AutoFillReturn(data, &o);
+        STRUCT_SLIPDATA_ITEM_2004* t5 = nullptr;
+        for (STRUCT_SLIPDATA_ITEM_2004* item : family->taxpayer()->slips())
+            if (item->slipType == SlipType::T5) t5 = item;
+        QVERIFY(t5);
+        family->ShareTaxSlipWithSpouse(t5->object, 0);
+        family->Calculate(1, t5->object);
+    } else if (fixture == "shared T2125") {
+        family->AutoFillReturn(data, &o);
+        CTaxData_Form* t2125 = family->taxpayer()->GetFormData(FormType::T2125, false);
+        QVERIFY(t2125);
+        family->ShareTaxFormWithSpouse(t2125, 0);
+        QVERIFY(family->IsTaxFormSharedWithSpouse(t2125));
+        family->Calculate(0, t2125);
+    }
+    IndividualTaxData& p = *family->taxpayer();
+    IndividualTaxData& s = *family->spouse();
+    double refundBefore = 0;
+    p.getFedAmountClaimed(483, refundBefore);
+
+    PersonFacts first[2];
+    for (int run = 1; run <= 2; ++run) {
+        QCOMPARE(family->AutoFillReturn(data, &o), 0);
+        const PersonFacts now[2] = {factsOf(p, s), factsOf(s, p)};
+        const QString seen = describe(now[0]) + " / " + describe(now[1]);
+        int slips[2] = {0, 0};
+        for (int i = 0; i < 2; ++i)
+            for (int n : now[i].slips) slips[i] += n;
+        QVERIFY2(slips[0] == taxpayerSlips && slips[1] == spouseSlips, qPrintable(seen));
+        QVERIFY2(now[0].danglingLinks == 0 && now[1].danglingLinks == 0, qPrintable(seen));
+        QVERIFY2(qAbs(now[0].employment - taxpayer10100) < 0.005, qPrintable(seen));
+        QVERIFY2(qAbs(now[1].employment - spouse10100) < 0.005, qPrintable(seen));
+        QVERIFY2(qAbs(now[0].interest + now[1].interest - family12100) < 0.011, qPrintable(seen));
+        QVERIFY2(qAbs(now[0].gains + now[1].gains - family12700) < 0.005, qPrintable(seen));
+        QVERIFY2(now[0].shareRows + now[1].shareRows == shareRows, qPrintable(seen));
+        if (run == 1) {
+            first[0] = now[0];
+            first[1] = now[1];
+            // A first fill of the taxpayer's return changed its result.
+            if (fixture == "single" || fixture == "70 T5008")
+                QVERIFY2(now[0].result != refundBefore, qPrintable(seen));
+        } else {
+            QVERIFY2(now[0] == first[0], qPrintable(describe(first[0]) + " then " + describe(now[0])));
+            QVERIFY2(now[1] == first[1], qPrintable(describe(first[1]) + " then " + describe(now[1])));
+        }
+    }
+    if (fixture == "shared T5") {
+        // Still half and half on both sides, and still linked.
+        for (IndividualTaxData* person : {&p, &s}) {
+            int t5s = 0;
+            for (const STRUCT_SLIPDATA_ITEM_2004* item : person->slips())
+                if (item->slipType == SlipType::T5) {
+                    ++t5s;
+                    QCOMPARE(item->object->getFloat("share_percent"), 50.0);
+                    QVERIFY(item->sharedId != 0);
+                    // Only the taxpayer's download made it.
+                    QCOMPARE(item->object->isAutoFilled(), person == &p);
+                }
+            QCOMPARE(t5s, 1);
+        }
+    }
+    if (fixture == "shared T2125") {
+        QCOMPARE(first[0].statements, 1);
+        QCOMPARE(first[1].statements, 1);
+        QVERIFY(family->IsTaxFormSharedWithSpouse(p.GetFormData(FormType::T2125, false)));
+        QVERIFY(!s.GetFormData(FormType::T2125, false)->isAutoFilled());
+    }
+    if (fixture == "coupled in") {
+        // The spouse's auto-filled items kept their mark through the copy.
+        QCOMPARE(countAutoFilledSlips(s, SlipType::T4), 1);
+        QCOMPARE(s.GetCountOfForm(FormType::T2125), 1);
+    }
+}
+
+// Seventy rows are stored, read back, copied and compared whole.
+void TestAutoFill::grownScheduleIsSavedAndCopiedWhole()
+{
+    std::unique_ptr<CFamilyTaxData> family = buildFrom(kSingle);
+    QVERIFY(family);
+    TDDTaxDataOnePerson data(2021);
+    fillDispositions(data, 70);
+    DataAFR o;
+    o.setFillOption(0);
+    family->AutoFillReturn(data, &o);
+    auto* sch3 = dynamic_cast<CTaxData_Schedule_3*>(family->taxpayer()->GetFormData(FormType::Schedule3, false));
+    QVERIFY(sch3);
+    QCOMPARE(sch3->shareRows(), 70);
+    QCOMPARE(sch3->getString(TableForm::rowField("shares.#.description", 70)), CString("Fund 70"));
+    QCOMPARE(sch3->getFloat("13199"), 1000.0 * 70 * 71 / 2 + 10.0 * 70 * 71 / 2);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("seventy.r21");
+    QVERIFY(family->saveToFile(CString(path)));
+    int result = -99;
+    std::unique_ptr<CFamilyTaxData> read(CFamilyTaxData::serializeFromFile(CString(path), result));
+    QCOMPARE(result, 0);
+    QVERIFY(read);
+    read->Calculate(-1, nullptr);
+    auto* again = dynamic_cast<CTaxData_Schedule_3*>(read->taxpayer()->GetFormData(FormType::Schedule3, false));
+    QVERIFY(again);
+    QCOMPARE(again->shareRows(), 70);
+    QCOMPARE(again->getInt("shares_count"), 70);
+    for (int row : {1, 60, 61, 70}) {
+        QCOMPARE(again->getString(TableForm::rowField("shares.#.description", row)),
+                 CString(QStringLiteral("Fund %1").arg(row, 2, 10, QLatin1Char('0')).toLatin1()));
+        QVERIFY(again->getBool(TableForm::rowField("shares.#.auto_filled", row)));
+    }
+    QCOMPARE(read->taxpayer()->t1()->getFloat("12700"), family->taxpayer()->t1()->getFloat("12700"));
+    QVERIFY(*read == *family);
+
+    // The editor's reference copy and the planning copy take every row.
+    CFamilyTaxData copy(MULTIPROV_MODE_FILE);
+    copy = *read;
+    QVERIFY(copy == *read);
+    auto* copied = dynamic_cast<CTaxData_Schedule_3*>(copy.taxpayer()->GetFormData(FormType::Schedule3, false));
+    QCOMPARE(copied->shareRows(), 70);
+    QCOMPARE(copied->getFloat(TableForm::rowField("shares.#.proceeds", 70)), 70700.0);
+
+    // A second fill of the same download leaves 70 rows, not 140.
+    read->AutoFillReturn(data, &o);
+    QCOMPARE(again->getInt("shares_count"), 70);
+    QCOMPARE(again->shareRows(), 70);
+    QCOMPARE(read->taxpayer()->t1()->getFloat("12700"), family->taxpayer()->t1()->getFloat("12700"));
 }
 
 QTEST_MAIN(TestAutoFill)

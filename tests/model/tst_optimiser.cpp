@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "calculationobserver.h"
+#include "coupledclaims.h"
 #include "familytaxdata.h"
 #include "federalforms.h"
 #include "formtypes.h"
@@ -114,6 +115,8 @@ private slots:
     void pensionSearchMatchesBruteForce();
     void halfCap();
     void wholeOptimisation();
+    void donationSplitKeepsTheBound_data();
+    void donationSplitKeepsTheBound();
 };
 
 void OptimiserTest::stair_data()
@@ -400,6 +403,57 @@ void OptimiserTest::wholeOptimisation()
     // Schedule 9 is made for both even without donations to share.
     QVERIFY(family->taxpayer()->GetFormData(FormType::Schedule9, false));
     QVERIFY(family->spouse()->GetFormData(FormType::Schedule9, false));
+}
+
+void OptimiserTest::donationSplitKeepsTheBound_data()
+{
+    QTest::addColumn<double>("taxpayerPay");
+    QTest::addColumn<double>("spousePay");
+    QTest::addColumn<double>("taxpayerReceipts");
+    QTest::addColumn<double>("spouseReceipts");
+    QTest::addColumn<double>("taxpayerShareable");   // as typed on the shareable-amounts page
+    QTest::addColumn<double>("spouseShareable");
+    QTest::addColumn<double>("joint");               // held by both, on neither schedule yet
+
+    QTest::newRow("taxpayer's shareable typed above the receipts")
+        << 30000.0 << 90000.0 << 300.0 << 0.0 << 1000.0 << 0.0 << 0.0;
+    QTest::newRow("spouse's shareable typed above the receipts")
+        << 90000.0 << 30000.0 << 0.0 << 100.0 << 0.0 << 800.0 << 0.0;
+    QTest::newRow("own receipts of both and joint gifts")
+        << 30000.0 << 90000.0 << 200.0 << 300.0 << 200.0 << 300.0 << 400.0;
+    QTest::newRow("joint gifts only, taxpayer higher") << 90000.0 << 30000.0 << 0.0 << 0.0 << 0.0 << 0.0 << 700.0;
+}
+
+// Whatever the page says may be shared, the couple never claims more
+// donations than they made: the bound the return's validation holds them to.
+void OptimiserTest::donationSplitKeepsTheBound()
+{
+    QFETCH(double, taxpayerPay);
+    QFETCH(double, spousePay);
+    QFETCH(double, taxpayerReceipts);
+    QFETCH(double, spouseReceipts);
+    QFETCH(double, taxpayerShareable);
+    QFETCH(double, spouseShareable);
+    QFETCH(double, joint);
+    std::unique_ptr<CFamilyTaxData> family = build(couple(0, taxpayerPay, spousePay));
+    QVERIFY(family);
+    CTaxData_Form* pSch9 = family->taxpayer()->GetFormData(FormType::Schedule9, true);
+    CTaxData_Form* sSch9 = family->spouse()->GetFormData(FormType::Schedule9, true);
+    pSch9->setFloat("donations.1.amount", taxpayerReceipts);
+    sSch9->setFloat("donations.1.amount", spouseReceipts);
+    family->Calculate(FROM_WHOLE_RETURN, nullptr);
+
+    DataShareAmtDlg shares;
+    shares.fld_Donation_1->SetValue(taxpayerShareable);
+    shares.fld_Donation_2->SetValue(spouseShareable);
+    shares.fld_Donation_3->SetValue(joint);
+    family->DoCoupledReturnOptimize(&shares);
+
+    const double claimed = pSch9->getFloat("total_eligible_donations") + sSch9->getFloat("total_eligible_donations");
+    QVERIFY2(claimed <= taxpayerReceipts + spouseReceipts + joint + 0.005, qPrintable(QString::number(claimed)));
+    QVERIFY(DonationsClaimedBeyondHeld(pSch9, sSch9, joint) < 0.009);
+    // Nothing held is lost either: every gift is claimed by one of them.
+    QVERIFY2(claimed >= taxpayerReceipts + spouseReceipts + joint - 0.005, qPrintable(QString::number(claimed)));
 }
 
 void OptimiserTest::sharedAmountsReachTheReturn()

@@ -19,6 +19,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "autofill/dataafr.h"
+#include "autofill/taxslip.h"
+#include "autofill/tddtaxdata.h"
 #include "dlgpenvaultafterprint.h"
 #include "dlgprintoption_info.h"
 #include "familytaxdata.h"
@@ -168,6 +171,7 @@ private slots:
     void tabsPrintAsBlanks();
     void itemsPrintInTheReturnsOrder();
     void pageCountAddsUp();
+    void everyDownloadedDispositionPrints();
     void accentedNamesPrint();
     void charactersBeyondTheBasicPlanePrint();
     void validationErrorsAskFirst_data();
@@ -374,6 +378,36 @@ void PrintingTest::itemsPrintInTheReturnsOrder()
         QVERIFY2(text.contains(QString::fromUtf8(formInfo(form->formType)->longName)), formInfo(form->formType)->shortName);
     for (const STRUCT_SLIPDATA_ITEM_2004* s : desk.family->taxpayer()->slips())
         QVERIFY2(text.contains(QString::fromUtf8(slipInfo(s->slipType)->name)), slipInfo(s->slipType)->shortName);
+}
+
+// Seventy downloaded T5008 slips: Schedule 3 grows past its sixty rows, and
+// the saved return prints every one of them.
+void PrintingTest::everyDownloadedDispositionPrints()
+{
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    TDDTaxDataOnePerson data(2021);
+    for (int i = 1; i <= 70; ++i) {
+        auto* slip = new TaxSlipT5008;
+        slip->setOwnBox("16", "10");
+        slip->setOwnBox("17", QStringLiteral("Lot%1 units").arg(i, 2, 10, QLatin1Char('0')).toLatin1().constData());
+        slip->setOwnBox("20", QByteArray::number(500 + i).constData());
+        slip->setOwnBox("21", QByteArray::number(900 + i).constData());
+        QVERIFY(data.addSlip(slip));
+    }
+    DataAFR options;
+    options.setFillOption(0);
+    desk.family->AutoFillReturn(data, &options);
+    Prompt::Scripted prompts;
+    const QString text = pdfText(desk.print({}));
+    QVERIFY(!text.isEmpty());
+    for (int i = 1; i <= 70; ++i) {
+        const QString lot = QStringLiteral("Lot%1 units").arg(i, 2, 10, QLatin1Char('0'));
+        QVERIFY2(text.contains(lot), qPrintable(lot));
+    }
+    // Each row's gain of 400 is there, and the section's total of 28,000.
+    QCOMPARE(text.count(QStringLiteral("400.00")) >= 70, true);
+    QVERIFY(text.contains(QStringLiteral("28,000.00")));
 }
 
 void PrintingTest::pageCountAddsUp()

@@ -239,8 +239,16 @@ int TaxFormPage::rowsInUse(const TableGrid& t) const
 void TaxFormPage::growTable(int index)
 {
     TableGrid& t = m_tables[size_t(index)];
+    // A table whose form can grow it (Schedule 3's share dispositions) makes
+    // its next row once the last one it holds is in use.
+    const int inUse = rowsInUse(t);
+    if (t.maxRows > 0 && inUse >= t.maxRows) {
+        const QString first = QString::fromUtf8(t.columns.front().field);
+        if (form()->growField(CString(rowFieldName(first, t.maxRows + 1))))
+            while (form()->field(CString(rowFieldName(first, t.maxRows + 1)))) ++t.maxRows;
+    }
     // The rows in use and one empty row to type the next one into.
-    const int wanted = qMin(t.maxRows, rowsInUse(t) + 1);
+    const int wanted = qMin(t.maxRows, inUse + 1);
     QWidget* box = t.grid->parentWidget();
     for (int r = t.shown + 1; r <= wanted; ++r) {
         // Stacked: a numbered heading, then one line per column.

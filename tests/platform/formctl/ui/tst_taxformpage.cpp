@@ -103,6 +103,25 @@ public:
     const char* entryMarkOf(const CString& field) const override { return field == "26" ? "entered_26" : nullptr; }
 };
 
+// The same form whose gifts grow by a row at a time, to eight rows.
+class GrowingForm : public SampleForm
+{
+public:
+    CField* growField(const CString& name) override
+    {
+        const QString text = name.toQString();
+        const int row = text.section('.', 1, 1).toInt();
+        if (!text.startsWith(QLatin1String("gifts.")) || row != m_rows + 1 || row > 8) return nullptr;
+        m_fields.add<CStringField>(CString(QStringLiteral("gifts.%1.charity").arg(row)));
+        m_fields.add<CFloatField>(CString(QStringLiteral("gifts.%1.amount").arg(row)));
+        m_fields.add<CFloatField>(CString(QStringLiteral("gifts.%1.credit").arg(row)))->SetAttributes(CField::Calculated);
+        m_fields.add<CIntField>(CString(QStringLiteral("gifts.%1.kind").arg(row)));
+        ++m_rows;
+        return field(name);
+    }
+    int m_rows = kGiftRows;
+};
+
 // Stands in for the editor: records the custom events the pages post.
 class RecordingHost : public QWidget
 {
@@ -149,6 +168,7 @@ private slots:
     void choicesWrittenAsTheirFieldKind_data();
     void choicesWrittenAsTheirFieldKind();
     void tableGrowsByOneEmptyRow();
+    void tableOfAGrowingFormMakesItsNextRow();
     void noteTextOnSeveralLines();
     void saveToDataCommitsTheFocusedEditor();
     void actionPostsItsEventOnce_data();
@@ -499,6 +519,30 @@ void TaxFormPageTest::choicesWrittenAsTheirFieldKind()
     QCOMPARE(m_form->field(CString(field))->GetVariant(), stored);
     QCOMPARE(spy.count(), target - qMax(0, combo->findText(QString())));
     QCOMPARE(spy.last().at(1).value<CField*>(), m_form->field(CString(field)));
+}
+
+void TaxFormPageTest::tableOfAGrowingFormMakesItsNextRow()
+{
+    GrowingForm form;
+    const auto pages = TaxFormPage::pagesOf(form.pageLayout());
+    QCOMPARE(int(pages.size()), 2);
+    // Over the fixture's pages, and gone before the form it shows.
+    std::unique_ptr<TaxFormPage> p(new TaxFormPage(&form, pages[1], m_host.get(), m_host.get()));
+    p->syncData();
+    p->resize(900, 900);
+    p->show();
+    p->raise();
+    // The user fills every row the form holds; the last one brings a new one.
+    for (int row = 1; row <= kGiftRows + 1; ++row) {
+        QWidget* amount = p->editorOf(QStringLiteral("gifts.%1.amount").arg(row));
+        QVERIFY2(amount, qPrintable(QString::number(row)));
+        focusAndType(amount, QString::number(100 * row));
+        QTest::keyClick(amount, Qt::Key_Return);
+        QCOMPARE(p->tableRowsShown("gifts"), row + 1);
+    }
+    QCOMPARE(form.m_rows, kGiftRows + 2);
+    QCOMPARE(form.getFloat("gifts.5.amount"), 500.0);
+    QVERIFY(p->editorOf("gifts.6.amount"));
 }
 
 void TaxFormPageTest::tableGrowsByOneEmptyRow()
