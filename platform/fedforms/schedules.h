@@ -30,6 +30,8 @@ class CTaxData_Schedule_3 : public TableForm
 public:
     // Rows of the share dispositions (section 3, where T5008 slips go).
     static constexpr int kShareRows = 60;
+    // Rows of the principal-residence dispositions at line 17900.
+    static constexpr int kPrincipalResidenceRows = 3;
 
     CTaxData_Schedule_3();
 
@@ -43,6 +45,9 @@ public:
     // Gains (or losses) of the mortgage foreclosures and conditional sales
     // repossessions (lines 12400 and 15500).
     double getMortgageForClosureAndConditionSale() const;
+    // Rows of the principal-residence table at line 17900 holding anything
+    // (an address, a year or proceeds): one disposition each.
+    int principalResidenceRowsFilled() const;
 };
 
 // Schedule 4, Statement of Investment Income.
