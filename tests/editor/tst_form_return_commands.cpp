@@ -21,6 +21,7 @@
 #include "folderview.h"
 #include "formtables.h"
 #include "formtypes.h"
+#include "itemfactory.h"
 #include "prompt.h"
 #include "t1.h"
 #include "taxdataform.h"
@@ -121,6 +122,7 @@ private slots:
     void addForm_data();
     void addForm();
     void addFormFilter();
+    void addFormListsOnlyFormsAReturnHolds();
     void sharing_data();
     void sharing();
     void remove_data();
@@ -277,6 +279,32 @@ void FormReturnCommandsTest::addFormFilter()
     });
     trigger("actionAdd_a_Tax_Form");
     QCOMPARE(AddTaxFormDlg::s_strFilter, QString());
+    QCOMPARE(prompts.texts(), QStringList());
+}
+
+// Every federal form the list offers can be made, so choosing one never
+// ends in "Add form failed!"; the T1134, filed apart from the return, is
+// not offered.
+void FormReturnCommandsTest::addFormListsOnlyFormsAReturnHolds()
+{
+    Prompt::Scripted prompts;
+    Form_Return* editor = open(kSingle);
+    QVERIFY(editor);
+    QList<int> offered;
+    whenModal([&](QDialog* dialog) {
+        QTest::mouseClick(dialog->findChild<QPushButton*>("btnClear"), Qt::LeftButton);
+        auto* list = dialog->findChild<QComboBox*>("cmbTaxForms");
+        for (int i = 0; i < list->count(); ++i) offered << list->itemData(i).toInt();
+        dialog->reject();
+    });
+    trigger("actionAdd_a_Tax_Form");
+    QVERIFY(offered.size() > 50);
+    QVERIFY(!offered.contains(FormType::T1134));
+    for (int type : offered) {
+        if (formInfo(type)->province != 0) continue;
+        std::unique_ptr<CTaxData_Form> made(AllocFedFormData(type));
+        QVERIFY2(made, formInfo(type)->shortName);
+    }
     QCOMPARE(prompts.texts(), QStringList());
 }
 
