@@ -598,6 +598,16 @@ void MainWindowReturnsTest::oversizedFileRefused()
                                            QStringLiteral("Open return file failed!\n")
                                                + QLatin1String(ReturnFile::kNotAReturnText)}));
 
+    // The prior-year import reads through the same reader.
+    prompts.clear();
+    const QString lastYear = m_dir->filePath("crafted.r20");
+    QVERIFY(writeBytes(lastYear, bytes));
+    prompts.type(lastYear);
+    action(m_window.get(), "actionImport_Prior_Year_s_Return")->trigger();
+    QCOMPARE(prompts.texts().mid(1), QStringList({QString::fromLatin1(ReturnFile::kDamagedText),
+                                                  QStringLiteral("Import prior year's return file failed, error = -1.")}));
+    QVERIFY(openEditors(m_window.get()).isEmpty());
+
     prompts.clear();
     QString largest = scenarioFile("retired_couple_pension_split_on", "largest.r21");
     m_window->openReturnFile(largest);
