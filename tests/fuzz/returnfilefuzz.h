@@ -1,8 +1,8 @@
 #pragma once
 // What the two return-file targets share: the bytes written to a file of
 // their own (the reader takes a path, as the program's commands do), no one
-// to answer a question (a password asked is refused), and the family read
-// freed as the main window frees it.
+// to answer a question (a password asked is refused), the provincial
+// library's folder, and the family read freed as the main window frees it.
 
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +13,7 @@
 
 #include "familytaxdata.h"
 #include "prompt.h"
+#include "utils.h"
 
 namespace ReturnFileFuzz {
 
@@ -21,8 +22,11 @@ inline QString write(const uint8_t* data, size_t size, const char* name)
 {
     static QTemporaryDir folder;
     static Prompt::CancelAll nobody;
-    static const bool quiet = (Prompt::setHandler(&nobody), true);
-    (void)quiet;
+    // Ontario's library, built beside the programs, is found as the
+    // program finds its own.
+    static const bool ready =
+        (Prompt::setHandler(&nobody), setProgramLibraryFolder(QStringLiteral(PROVINCE_LIBRARY_DIR)), true);
+    (void)ready;
     const QString path = folder.filePath(QString::fromLatin1(name));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) __builtin_trap();
