@@ -90,6 +90,14 @@ std::function<void(QJsonObject&)> withPerson(int maritalStatus, const QString& f
     };
 }
 
+// The start page's row listing `path`, or an invalid index.
+QModelIndex rowOf(const QTableView* table, const QString& path)
+{
+    for (int r = 0; r < table->model()->rowCount(); ++r)
+        if (table->model()->index(r, 2).data().toString() == path) return table->model()->index(r, 0);
+    return QModelIndex();
+}
+
 // Lowers the largest file this process may write for its lifetime.
 class FileSizeLimit
 {
@@ -660,9 +668,7 @@ void MainWindowReturnsTest::sameFileGivesOneEditor()
     }
     if (how.startsWith("list")) {
         auto* table = m_window->startPage()->findChild<QTableView*>("tableView");
-        QModelIndex listed;
-        for (int r = 0; r < table->model()->rowCount(); ++r)
-            if (table->model()->index(r, 2).data().toString() == path) listed = table->model()->index(r, 0);
+        const QModelIndex listed = rowOf(table, path);
         QVERIFY(listed.isValid());
         const QPoint at = table->visualRect(listed).center();
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
@@ -1001,9 +1007,7 @@ void MainWindowReturnsTest::startPageOpens()
         QVERIFY(prompts.asked().isEmpty());
         action(m_window.get(), "actionWelcome")->trigger();
         // The list shows the two opened since, newest first: find the row.
-        QModelIndex listed;
-        for (int r = 0; r < table->model()->rowCount(); ++r)
-            if (table->model()->index(r, 2).data().toString() == path) listed = table->model()->index(r, 0);
+        const QModelIndex listed = rowOf(table, path);
         QVERIFY(listed.isValid());
         QCOMPARE(table->model()->rowCount(), 3);
         table->setFocus();
