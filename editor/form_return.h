@@ -53,6 +53,9 @@ public:
     int saveReturnFile(bool backup);
     // What the user is told when the return file could not be written.
     static QString saveFailedText(const QString& path);
+    // Why an add command stops: the person's list of `what` holds all a
+    // return file keeps.
+    static QString listFullText(const char* what, int most);
     // What the user is told when the return file was written but its backup was not.
     static QString backupFailedText(const QString& path);
     // The close prompts; true when the editor may close.

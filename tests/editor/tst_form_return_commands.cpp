@@ -22,6 +22,7 @@
 #include "formtables.h"
 #include "formtypes.h"
 #include "itemfactory.h"
+#include "returnfile.h"
 #include "prompt.h"
 #include "t1.h"
 #include "taxdataform.h"
@@ -123,6 +124,8 @@ private slots:
     void addForm();
     void addFormFilter();
     void addFormListsOnlyFormsAReturnHolds();
+    void addStopsAtWhatAReturnFileKeeps_data();
+    void addStopsAtWhatAReturnFileKeeps();
     void sharing_data();
     void sharing();
     void remove_data();
@@ -306,6 +309,46 @@ void FormReturnCommandsTest::addFormListsOnlyFormsAReturnHolds()
         QVERIFY2(made, formInfo(type)->shortName);
     }
     QCOMPARE(prompts.texts(), QStringList());
+}
+
+void FormReturnCommandsTest::addStopsAtWhatAReturnFileKeeps_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("forms") << "forms" << "actionAdd_a_Tax_Form";
+    QTest::newRow("slips") << "slips" << "actionAdd_T4_slip";
+    QTest::newRow("notes") << "notes" << "actionAdd_a_tax_note";
+}
+
+// A person's list filled to what the return file keeps: the add command
+// says so and adds nothing, so no save makes a file that reads as damaged.
+void FormReturnCommandsTest::addStopsAtWhatAReturnFileKeeps()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, command);
+    Prompt::Scripted prompts;
+    Form_Return* editor = open(kSingle);
+    QVERIFY(editor);
+    IndividualTaxData* person = editor->familyData()->taxpayer();
+    auto size = [&] {
+        return list == "forms" ? person->forms().size() : list == "slips" ? person->slips().size()
+                                                                           : person->notes().size();
+    };
+    const int most = list == "forms" ? ReturnFile::kMaxForms
+                     : list == "slips" ? ReturnFile::kMaxSlips
+                                       : ReturnFile::kMaxNotes;
+    while (int(size()) < most) {
+        if (list == "forms") QVERIFY(person->NewFormDataItem(FormType::T2125, -1, true, 0, false));
+        if (list == "slips") QVERIFY(person->NewSlipData(1, -1, 0));
+        if (list == "notes") QVERIFY(person->NewNoteData(-1));
+    }
+    if (list == "forms")
+        whenModal([&](QDialog* dialog) {
+            QTest::mouseClick(dialog->findChild<QPushButton*>("btnAddT2125"), Qt::LeftButton);
+        });
+    trigger(qPrintable(command));
+    QCOMPARE(prompts.texts(), QStringList(Form_Return::listFullText(qPrintable(list), most)));
+    QCOMPARE(int(size()), most);
 }
 
 // ------------------------------------------------------------ sharing
