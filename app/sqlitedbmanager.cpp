@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -114,22 +115,28 @@ int CSqliteDBManager::openDBFile(CString& folder)
     releaseConnection();
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
     m_db.setDatabaseName(folder.toQString());
-    if (!m_db.open()) return 103;
+    if (!m_db.open()) return kOpenFailed;
 
     // SQLite accepts any file at open time; a damaged file shows only when
-    // its schema is read.
+    // its schema is read, and one cut short only when the pages it lacks are
+    // (the quick check reads every page). A file another program holds
+    // locked answers "busy" and is not damaged at all.
     {
         QSqlQuery probe(m_db);
-        if (!probe.exec(QStringLiteral("select count(*) from sqlite_master"))) {
+        const bool readable = probe.exec(QStringLiteral("select count(*) from sqlite_master"));
+        const bool whole = readable && probe.exec(QStringLiteral("pragma quick_check")) && probe.next()
+                           && probe.value(0).toString() == QLatin1String("ok");
+        if (!whole) {
+            const QString code = probe.lastError().nativeErrorCode();
             probe.finish();
             m_db.close();
-            return 103;
+            return (code == QLatin1String("5") || code == QLatin1String("6")) ? kLocked : kOpenFailed;
         }
     }
 
     if (!createMissingTables()) {
         m_db.close();
-        return 103;
+        return kOpenFailed;
     }
     m_bOpen = true;
     return 0;
@@ -149,6 +156,21 @@ bool CSqliteDBManager::createMissingTables()
     for (const TableDef& def : tables())
         if (!tableExists(def.name)) return false;
     return true;
+}
+
+QString CSqliteDBManager::setAside(const QString& path, const QDateTime& now)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) return QString();
+    const QString aside = path + QStringLiteral(".damaged-") + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    if (QFileInfo::exists(aside) || !QDir().rename(path, aside)) return QString();
+    // A journal left beside the damaged file would be played into the new
+    // one: it goes with the file it belongs to.
+    for (const char* suffix : {"-journal", "-wal", "-shm"}) {
+        const QString extra = path + QLatin1String(suffix);
+        if (QFileInfo::exists(extra)) QDir().rename(extra, aside + QLatin1String(suffix));
+    }
+    return aside;
 }
 
 int CSqliteDBManager::closeDBFile()

@@ -6,6 +6,7 @@
 // table exists when it opens the file, and runs the statements on tb_retfile
 // and tb_config. Every value is bound to a placeholder.
 
+#include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -23,11 +24,20 @@ public:
 
     static void getDBFilename(CString& name);
 
+    // Results of openDBFile besides 0.
+    static constexpr int kOpenFailed = 103;   // cannot be opened, or no usable database
+    static constexpr int kLocked = 104;       // another program holds it locked
+
     // Opens (or creates) the database in `folder` and creates any missing
     // table; `folder` becomes the file's full native path, also on failure.
-    // 0 when open; 103 when the file cannot be opened or is no usable
-    // database.
+    // 0 when open; kOpenFailed when the file cannot be opened or is no
+    // usable database (damaged, cut short, a folder); kLocked when another
+    // program holds it.
     int openDBFile(CString& folder);
+    // Moves what stands at the database's path (a damaged file with its
+    // journal files, or a folder) aside to a dated name beside it; that new
+    // path, or empty when nothing was there or it could not be moved.
+    static QString setAside(const QString& path, const QDateTime& now);
     // Closes the connection; 0.
     int closeDBFile();
     bool isDBOpen() const { return m_bOpen; }

@@ -3,6 +3,7 @@
 #include <ctime>
 #include <list>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -86,7 +87,27 @@ int TabWndApp::initApp()
     WriteRunLogFile("Only one instance of quillmere can run");
 
     m_dbFilePath = m_sysPath;
-    if (_initStep65(m_dbFilePath) != 0) {
+    int opened = _initStep65(m_dbFilePath);
+    if (opened == CSqliteDBManager::kLocked) {
+        // Moving a file another program is writing would lose its work.
+        Prompt::critical(QObject::tr("Error"), databaseLockedText(m_dbFilePath.toQString()));
+        return 101;
+    }
+    if (opened != 0) {
+        // A database that cannot be read holds nothing the program can use:
+        // it is kept aside for the user and a fresh one takes its place, so
+        // the program still starts. Return files are elsewhere, untouched.
+        const QString damaged = m_dbFilePath.toQString();
+        const QString aside = CSqliteDBManager::setAside(damaged, QDateTime::currentDateTime());
+        if (!aside.isEmpty()) {
+            m_dbFilePath = m_sysPath;
+            opened = _initStep65(m_dbFilePath);
+            // Told once the window is up, so that it stands over the program
+            // it concerns (and a batch run, with no one to tell, goes on).
+            if (opened == 0) m_startNotice = databaseSetAsideText(damaged, aside);
+        }
+    }
+    if (opened != 0) {
         Prompt::critical(QObject::tr("Error"),
                          QStringLiteral("Program cannot read/write config file %1.").arg(m_dbFilePath.toQString()));
         return 101;
@@ -115,10 +136,25 @@ int TabWndApp::initApp()
     return 0;
 }
 
+QString TabWndApp::databaseLockedText(const QString& path)
+{
+    return QStringLiteral("The program's database %1 is locked by another program. Close that program (or the other "
+                          "copy of Quillmere using it), then start Quillmere again.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString TabWndApp::databaseSetAsideText(const QString& path, const QString& aside)
+{
+    return QStringLiteral("The program's database %1 could not be read. It was moved aside to %2 and a new one was "
+                          "made: the list of recent returns, the settings and the downloaded tax data start afresh. "
+                          "Your return files are not touched.")
+        .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(aside));
+}
+
 int TabWndApp::_initStep65(CString& dbPath)
 {
-    m_dbManager.openDBFile(dbPath);
-    if (!m_dbManager.isDBOpen()) return 99;
+    const int opened = m_dbManager.openDBFile(dbPath);
+    if (!m_dbManager.isDBOpen()) return opened == CSqliteDBManager::kLocked ? opened : 99;
 
     QSqlDatabase& db = m_dbManager.getDBHandle();
     std::list<_STRUCT_EVENT_MSG_> rows;
@@ -184,13 +220,21 @@ void TabWndApp::getStartRectPos(QRect& rect) const
 
 ReturnFileEntriesModel* TabWndApp::loadReturnEntriesIntoModel(const QString& filter)
 {
+    m_returnFilesFilter = filter;
     m_dbManager.loadAllHistoryItems(m_returnFiles, filter);
     return &m_returnFiles;
 }
 
+void TabWndApp::reloadReturnEntries()
+{
+    loadReturnEntriesIntoModel(m_returnFilesFilter);
+}
+
 int TabWndApp::saveReturnEntry(const CString& name1, const CString& name2, const CString& path)
 {
-    return m_dbManager.updateOrInsertHistoryItem(name1, name2, path);
+    const int id = m_dbManager.updateOrInsertHistoryItem(name1, name2, path);
+    reloadReturnEntries();
+    return id;
 }
 
 void TabWndApp::removeReturnEntry(const QModelIndex& row)
@@ -207,7 +251,7 @@ void TabWndApp::removeReturnEntry(const QModelIndex& row)
         }
     }
     m_dbManager.removeReturnFileItem(CString(path).c_str());
-    m_returnFiles.remove(row);
+    reloadReturnEntries();
 }
 
 bool TabWndApp::openExtraDBHandle(QSqlDatabase& db)

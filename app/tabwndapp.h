@@ -4,6 +4,8 @@
 // log, and raises every message the program shows. Everything else reaches
 // it through TabWndApp::getMainApp.
 
+#include <utility>
+
 #include <QAction>
 #include <QApplication>
 #include <QMessageBox>
@@ -35,6 +37,13 @@ public:
     // Start-up: folders, run log, database, settings, configuration file.
     // 0 when the program may run, 101 when the database cannot be opened.
     int initApp();
+    // Start-up's messages about the database: another program holds it (the
+    // program ends), or it could not be read and was moved aside.
+    static QString databaseLockedText(const QString& path);
+    static QString databaseSetAsideText(const QString& path, const QString& aside);
+    // What start-up has to tell the user once the main window shows (empty
+    // for nothing); cleared by taking it.
+    QString takeStartNotice() { return std::exchange(m_startNotice, QString()); }
     // End of run; the settings are saved only when a main window ran.
     int ExitInstance();
 
@@ -57,7 +66,11 @@ public:
     ReturnFileEntriesModel* loadReturnEntriesIntoModel(const QString& filter);
     // The list as last loaded, so as filtered on the start page.
     const ReturnFileEntriesModel& returnEntries() const { return m_returnFiles; }
+    // Records an opened or saved return and reloads the list, so the start
+    // page shows it at once.
     int saveReturnEntry(const CString& name1, const CString& name2, const CString& path);
+    // The list again with the filter it was last loaded with.
+    void reloadReturnEntries();
     // Deletes the row's file and forgets it. A file that is there but cannot
     // be deleted is reported and stays listed, so the user can still reach it.
     void removeReturnEntry(const QModelIndex& row);
@@ -106,6 +119,7 @@ private:
 
     CString m_runLogPath;
     ReturnFileEntriesModel m_returnFiles;
+    QString m_returnFilesFilter;
     CT1AppConfig m_config;
     QWidget* m_mainWnd = nullptr;
     QString m_separator;
@@ -123,6 +137,7 @@ private:
     CSqliteDBManager m_dbManager;
     CString m_dbFilePath;
     bool m_exited = false;
+    QString m_startNotice;
 };
 
 // The wait cursor for the life of the object; nesting is allowed.

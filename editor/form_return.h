@@ -55,6 +55,9 @@ public:
     static QString saveFailedText(const QString& path);
     // The question asked before removing a slip or form that holds amounts.
     static QString removeHoldingAmountsText(const QString& itemName);
+    // Why an add command stops: the person's list of `what` holds all a
+    // return file keeps.
+    static QString listFullText(const char* what, int most);
     // What the user is told when the return file was written but its backup was not.
     static QString backupFailedText(const QString& path);
     // The close prompts; true when the editor may close.

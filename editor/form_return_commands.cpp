@@ -15,6 +15,8 @@
 #include "form_return.h"
 #include "formtables.h"
 #include "formtypes.h"
+#include "individualtaxdata.h"
+#include "returnfile.h"
 #include "tabwndapp.h"
 #include "taxdataform.h"
 #include "ui_form_return.h"
@@ -40,6 +42,15 @@ bool holdsEnteredAmounts(const CTaxData_Form& item)
         if (qAbs(static_cast<const CFloatField*>(field)->GetValue()) >= CFloatField::kTolerance) return true;
     }
     return false;
+}
+
+// The return file keeps at most so many items of a list for a person: one
+// more would be saved, then refused as damaged when the file is read again.
+bool listIsFull(size_t count, int most, const char* what, QWidget* parent)
+{
+    if (count < size_t(most)) return false;
+    TabWndApp::gAppInformation(Form_Return::listFullText(what, most), parent);
+    return true;
 }
 
 } // namespace
@@ -87,6 +98,8 @@ void Form_Return::addTaxForm()
         tell("This tax form already exists in the tax return.", window());
         return;
     }
+    const IndividualTaxData* person = m_data->getCurIndvTaxData();
+    if (person && listIsFull(person->forms().size(), ReturnFile::kMaxForms, "forms", window())) return;
     if (!m_data->NewFormDataItem(type, 0, true, 0, true)) {
         tell("Add form failed!", window());
         return;
@@ -96,8 +109,18 @@ void Form_Return::addTaxForm()
     ui->treeFolderView->SyncSlipsNotesName();
 }
 
+QString Form_Return::listFullText(const char* what, int most)
+{
+    return QStringLiteral("This return holds as many %1 as a return file keeps for one person (%2). Remove one "
+                          "before adding another.")
+        .arg(QLatin1String(what))
+        .arg(most);
+}
+
 void Form_Return::addTaxSlip(ENUMTYPE_SLIP type)
 {
+    const IndividualTaxData* person = m_data->getCurIndvTaxData();
+    if (person && listIsFull(person->slips().size(), ReturnFile::kMaxSlips, "slips", window())) return;
     STRUCT_SLIPDATA_ITEM_2004* item = m_data->NewSlipData(type, 0, 0);
     if (!item) return;
     ui->treeFolderView->SyncFromSlipData();
@@ -106,6 +129,8 @@ void Form_Return::addTaxSlip(ENUMTYPE_SLIP type)
 
 void Form_Return::addTaxNote()
 {
+    const IndividualTaxData* person = m_data->getCurIndvTaxData();
+    if (person && listIsFull(person->notes().size(), ReturnFile::kMaxNotes, "notes", window())) return;
     STRUCT_NOTEDATA_ITEM_2004* item = m_data->NewNoteData(0);
     if (!item) return;
     FolderView* tree = ui->treeFolderView;

@@ -80,9 +80,26 @@ void PpgNewReturnBasic_Spouse::AssociateFormData()
             [this](int state) { onNonResidentToggled(state == Qt::Checked); });
 }
 
+namespace {
+// The spouse's combo offers the provinces and territories only: a
+// non-resident code is no province to live in, and a coupled spouse given
+// one would be made a non-resident in silence.
+bool isProvince(int code)
+{
+    return code >= 1 && code <= 13;
+}
+} // namespace
+
+QString PpgNewReturnBasic_Spouse::provinceMissingText()
+{
+    return QStringLiteral("Please choose the spouse's province or territory of residence, or tick \"Spouse is a "
+                          "non-resident of Canada\".");
+}
+
 void PpgNewReturnBasic_Spouse::initializePage()
 {
-    m_answers->fld_TaxPronvSpouse->SetValue(m_answers->fld_TaxPronv->GetValue());
+    const int taxpayerProvince = m_answers->fld_TaxPronv->GetValue();
+    m_answers->fld_TaxPronvSpouse->SetValue(isProvince(taxpayerProvince) ? taxpayerProvince : 0);
     PpgWizardPage::initializePage();
     ui->fld_TaxPronvSpouse->SetCurSelData(m_answers->fld_TaxPronvSpouse->GetValue());
     onNonResidentToggled(ui->fld_SpouseNonResident->isChecked());
@@ -91,8 +108,11 @@ void PpgNewReturnBasic_Spouse::initializePage()
 bool PpgNewReturnBasic_Spouse::validatePage()
 {
     PpgWizardPage::validatePage();
-    return !blank(m_answers->fld_FirstNameSpouse) && !blank(m_answers->fld_LastNameSpouse)
-        && m_answers->fld_TaxPronvSpouse->GetValue() != 0;
+    if (blank(m_answers->fld_FirstNameSpouse) || blank(m_answers->fld_LastNameSpouse)) return false;
+    if (m_answers->fld_SpouseNonResident->GetValue() || isProvince(m_answers->fld_TaxPronvSpouse->GetValue()))
+        return true;
+    TabWndApp::gAppInformation(provinceMissingText(), this);
+    return false;
 }
 
 void PpgNewReturnBasic_Spouse::onNonResidentToggled(bool nonResident)

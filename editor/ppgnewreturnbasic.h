@@ -40,9 +40,12 @@ public:
     ~PpgNewReturnBasic_Spouse() override;
 
     void AssociateFormData() override;
-    // Starts the spouse in the taxpayer's province.
+    // Starts the spouse in the taxpayer's province, or with none chosen
+    // when the taxpayer is a non-resident.
     void initializePage() override;
+    // Names, and a province unless the spouse is a non-resident.
     bool validatePage() override;
+    static QString provinceMissingText();
 
 private slots:
     // A non-resident spouse files no return here: no coupled return.

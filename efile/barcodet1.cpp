@@ -224,7 +224,10 @@ void IndividualTaxData::FillT1BarcodeFixedData(T1ReturnBarcodeFixedData& r)
     else
         r.item38.SetAllCharsTo('0');
     fillJurisdiction(r, form, form->getMainTaxProvince());
-    const int residence = form->getInt("province");
+    // The province of residence now (the T1's current province), set and
+    // not the main tax province; the year-end province is the main tax
+    // province itself and would never differ.
+    const int residence = form->getInt("current_province");
     r.item44.SetValue(residence != 0 && residence != form->getMainTaxProvince() ? provinceCode(residence)
                                                                                : CString("  "));
     // The further indicator the calculation sets: income exempt under the Indian Act.

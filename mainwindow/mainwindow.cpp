@@ -7,6 +7,7 @@
 #include <QMetaObject>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include "familytaxdata.h"
@@ -296,6 +297,10 @@ void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     m_app->checkLatestVersion();
+    // Start-up's news (a damaged database set aside) once the window stands.
+    const QString notice = m_app->takeStartNotice();
+    if (!notice.isEmpty())
+        QTimer::singleShot(0, this, [this, notice] { TabWndApp::gAppInformation(notice, this); });
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)

@@ -59,6 +59,12 @@ public:
     bool canOpenMoreReturn();
     int _presentAReturn(int openMode, QFileInfo* file, CFamilyTaxData* data);
     void openReturnFile(QString& path);
+    // One editor per file: the editor that has `path` open, or null.
+    Form_Return* editorOf(const QString& path) const;
+    // Brings the editor of `path` to the front; false when none has it open.
+    bool showOpenReturn(const QString& path);
+    // Saving under the name of a file another editor has open is refused.
+    static QString openElsewhereText(const QString& path);
     int doSaveReturn(Form_Return* editor, bool askNewName);
     bool chooseFileSaveName(CFamilyTaxData* data, QString& path);
 

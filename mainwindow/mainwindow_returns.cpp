@@ -29,7 +29,45 @@ QString canonicalFolderOf(const QString& path)
     return QDir::toNativeSeparators(QFileInfo(path).canonicalPath());
 }
 
+// Two spellings of one file (a link, "..", another separator) are the same
+// return; a path not on disk compares as written, made absolute.
+QString fileKey(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
 } // namespace
+
+Form_Return* MainWindow::editorOf(const QString& path) const
+{
+    const QString key = fileKey(path);
+    for (int i = 0; i < ui->stackedWidget->count(); ++i) {
+        auto* editor = qobject_cast<Form_Return*>(ui->stackedWidget->widget(i));
+        if (!editor || !editor->hasFileToSave()) continue;
+        QString open;
+        editor->getFilepath(open);
+        if (fileKey(open) == key) return editor;
+    }
+    return nullptr;
+}
+
+bool MainWindow::showOpenReturn(const QString& path)
+{
+    Form_Return* editor = editorOf(path);
+    if (!editor) return false;
+    ui->stackedWidget->setCurrentWidget(editor);
+    syncWndTitleAndStatus();
+    return true;
+}
+
+QString MainWindow::openElsewhereText(const QString& path)
+{
+    return QStringLiteral("The return file %1 is open in another window of this program. Close it there first, or "
+                          "choose another name.")
+        .arg(QDir::toNativeSeparators(path));
+}
 
 bool MainWindow::canOpenMoreReturn()
 {
@@ -77,18 +115,25 @@ void MainWindow::actionOpenReturn()
 
 void MainWindow::openReturnFile(QString& path)
 {
+    // A second editor of the same file would save over the first one's edits.
+    if (showOpenReturn(path)) return;
     int result = ReturnFile::kCannotOpen;
     CFamilyTaxData* data = nullptr;
     {
         MyWaitCursor wait;
         data = CFamilyTaxData::serializeFromFile(CString(path), result);
     }
-    if (!data || result == ReturnFile::kWrongPassword) {
+    // A file from which nothing of the principal came through would show as
+    // an empty return: there is nothing to recover, so nothing is shown.
+    const bool foreign = data && result != ReturnFile::kOk && data->nothingRecovered();
+    if (!data || result == ReturnFile::kWrongPassword || foreign) {
         if (data) {
             data->FreeData();
             delete data;
         }
-        TabWndApp::gAppInformation(QStringLiteral("Open return file failed!"), this);
+        QString text = QStringLiteral("Open return file failed!");
+        if (foreign) text += QLatin1Char('\n') + QLatin1String(ReturnFile::kNotAReturnText);
+        TabWndApp::gAppInformation(text, this);
         return;
     }
     {
@@ -231,6 +276,11 @@ int MainWindow::doSaveReturn(Form_Return* editor, bool askNewName)
     if (askNewName || !editor->hasFileToSave()) {
         QString path;
         if (!chooseFileSaveName(editor->familyData(), path)) return 0;
+        Form_Return* other = editorOf(path);
+        if (other && other != editor) {
+            TabWndApp::gAppInformation(openElsewhereText(path), this);
+            return 0;
+        }
         QFileInfo file(path);
         editor->setFilepath(&file);
     }
@@ -282,6 +332,7 @@ void MainWindow::actionCloseReturn()
     ui->menuWindows->removeAction(editor->action());
     editor->deleteLater();
     --m_openReturns;
+    m_app->reloadReturnEntries();
     syncWndTitleAndStatus();
 }
 

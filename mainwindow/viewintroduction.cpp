@@ -1,5 +1,6 @@
 #include "viewintroduction.h"
 
+#include <QDir>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QSortFilterProxyModel>
@@ -88,23 +89,29 @@ void ViewIntroduction::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
+void ViewIntroduction::openListed(const QModelIndex& row)
+{
+    QString path = entries()->getFilePath(row);
+    // A return already open is shown, even with two returns open.
+    if (!path.isEmpty() && m_mainWnd->showOpenReturn(path)) return;
+    if (!m_mainWnd->canOpenMoreReturn()) return;
+    if (!row.isValid()) return;
+    m_mainWnd->openReturnFile(path);
+}
+
 void ViewIntroduction::on_tableView_doubleClicked(const QModelIndex& index)
 {
-    if (!m_mainWnd->canOpenMoreReturn()) return;
-    QString path = entries()->getFilePath(m_proxy->mapToSource(index));
-    m_mainWnd->openReturnFile(path);
+    openListed(m_proxy->mapToSource(index));
 }
 
 void ViewIntroduction::on_openButton_clicked()
 {
-    if (!m_mainWnd->canOpenMoreReturn()) return;
     const QModelIndex row = firstSelectedRow();
     if (!row.isValid()) {
         m_mainWnd->showCommandHint(MainWindow::needSelectionText());
         return;
     }
-    QString path = entries()->getFilePath(row);
-    m_mainWnd->openReturnFile(path);
+    openListed(row);
 }
 
 void ViewIntroduction::on_newButton_clicked()
@@ -131,8 +138,22 @@ void ViewIntroduction::on_delButton_clicked()
                         Prompt::Ok, Prompt::NoButton, this);
         return;
     }
+    // The file of an open return stays: its editor would save it back, and
+    // the user would lose track of which copy is which.
+    const QString path = entries()->getFilePath(row);
+    if (m_mainWnd->editorOf(path)) {
+        Prompt::message(Prompt::Kind::Information, title, openReturnNotRemovedText(path), Prompt::Ok,
+                        Prompt::NoButton, this);
+        return;
+    }
     const int pressed = Prompt::message(Prompt::Kind::Question, title,
                                         QStringLiteral("Please confirm to remove this return file?"),
                                         Prompt::Ok | Prompt::Cancel, Prompt::NoButton, this);
     if (pressed == Prompt::Ok) m_app->removeReturnEntry(row);
+}
+
+QString ViewIntroduction::openReturnNotRemovedText(const QString& path)
+{
+    return QStringLiteral("The return file %1 is open. Close the return first, then remove it.")
+        .arg(QDir::toNativeSeparators(path));
 }

@@ -23,6 +23,9 @@ public:
     ViewIntroduction(TabWndApp* app, MainWindow* window, QWidget* parent);
     ~ViewIntroduction() override;
 
+    // Why Remove Return leaves the file of an open return alone.
+    static QString openReturnNotRemovedText(const QString& path);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -42,6 +45,8 @@ private:
     Q_DISABLE_COPY(ViewIntroduction)
     // The first selected row's index in the list model, or an invalid one.
     QModelIndex firstSelectedRow() const;
+    // Opens a listed return, or shows its editor when it is open already.
+    void openListed(const QModelIndex& row);
     // The application's list, once the first show has loaded it.
     ReturnFileEntriesModel* entries() const;
 

@@ -128,6 +128,10 @@ public:
     // A new family return read from the file, or none when the file cannot
     // be opened (result 107); the caller tests `result` and owns the object.
     static CFamilyTaxData* serializeFromFile(const CString& path, int& result);
+    // After a read that failed: true when not even the principal's person
+    // block came through whole, so there is nothing to recover and the file
+    // is not a return of this program (or is damaged past recovery).
+    bool nothingRecovered() const { return !m_principalRead; }
     // Writes the return to `path` whole or not at all: the file is replaced
     // only when every byte was written.
     bool saveToFile(const CString& path);
@@ -183,5 +187,7 @@ private:
     CPersonalSettings m_settings;
     IndividualTaxData* m_persons[kPersons] = {};
     DependantInfoStruct m_dependants;
+    // False after a read that failed inside the principal's person block.
+    bool m_principalRead = true;
     int m_current = kTaxpayer;
 };

@@ -26,6 +26,7 @@ int CFamilyTaxData::serialize(unsigned char edition, MyDataStream& stream)
     const bool reading = stream.IsLoading();
 
     const int first = principal->serialize(edition, stream);
+    if (reading) m_principalRead = first >= 0 && principal->getMainProvince() != 0;
     // A failing block leaves the stream at an unknown place: reading on
     // would give a return that looks whole but is not.
     if (reading && first < 0) return first;

@@ -222,6 +222,9 @@ public:
 
     // ---- validation and filing checks
     int Validate(unsigned char flag, std::list<_STRUCT_FORM_VALIDATE_INFO*>& items);
+    // A return is one T1 (a T1159 return one T1159): any other count gives
+    // the message saying so and true, whichever validation runs.
+    bool mainFormCountMessage(CString& message) const;
     // The validation engine sits above the model: the program and the tests
     // install it at start-up, and Validate hands its work to it. Without one,
     // Validate gathers only the items' own checks and the provincial rules.

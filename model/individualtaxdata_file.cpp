@@ -34,9 +34,9 @@ void showDamaged()
                     Prompt::Ok, Prompt::Ok);
 }
 
-bool plausibleCount(qint32 count)
+bool plausibleCount(qint32 count, int most)
 {
-    return count >= 0 && count <= kMaxItems;
+    return count >= 0 && count <= most;
 }
 
 void writeMarkers(MyDataStream& stream)
@@ -125,13 +125,15 @@ int IndividualTaxData::serialize(unsigned char edition, MyDataStream& stream)
 
     qint32 nextId = 0, province = 0;
     stream >> nextId >> province;
-    if (stream.failed()) return damaged();
+    // A province outside the table is not a return's: the header is damaged
+    // (0 is a spouse's block of a single return).
+    if (stream.failed() || (province != 0 && !provInfo(province))) return damaged();
     m_nextUniqueId = nextId;
     setMainProvince(province);
 
     qint32 count = 0;
     stream >> count;
-    if (stream.failed() || !plausibleCount(count)) return damaged();
+    if (stream.failed() || !plausibleCount(count, kMaxForms)) return damaged();
     bool summaryMet = false;
     for (qint32 i = 0; i < count; ++i) {
         qint32 type = 0, id = 0, sharedId = 0;
@@ -173,7 +175,7 @@ int IndividualTaxData::serialize(unsigned char edition, MyDataStream& stream)
     }
 
     stream >> count;
-    if (stream.failed() || !plausibleCount(count)) return damaged();
+    if (stream.failed() || !plausibleCount(count, kMaxSlips)) return damaged();
     for (qint32 i = 0; i < count; ++i) {
         qint32 type = 0, id = 0, sharedId = 0;
         stream >> type >> id;
@@ -186,7 +188,7 @@ int IndividualTaxData::serialize(unsigned char edition, MyDataStream& stream)
 
     if (version >= kSince_Notes) {
         stream >> count;
-        if (stream.failed() || !plausibleCount(count)) return damaged();
+        if (stream.failed() || !plausibleCount(count, kMaxNotes)) return damaged();
         for (qint32 i = 0; i < count; ++i) {
             qint32 kind = 0, id = 0;
             stream >> kind >> id;

@@ -185,6 +185,23 @@ IndividualTaxData::ValidationEngine IndividualTaxData::validationEngine()
     return s_validationEngine;
 }
 
+bool IndividualTaxData::mainFormCountMessage(CString& message) const
+{
+    const bool t1159Return = m_mainProvince == PROV_T1159;
+    const int type = t1159Return ? FormType::T1159 : FormType::T1;
+    const int count = GetCountOfForm(type);
+    if (count == 1) return false;
+    const QString name = t1159Return ? QStringLiteral("T1159") : QStringLiteral("T1");
+    message = count == 0 ? QStringLiteral("The return has no form %1: add it, the return cannot be printed or filed "
+                                          "without it.")
+                               .arg(name)
+                         : QStringLiteral("The return holds %1 forms %2: remove all but one, a return has exactly "
+                                          "one.")
+                               .arg(count)
+                               .arg(name);
+    return true;
+}
+
 int IndividualTaxData::Validate(unsigned char flag, std::list<_STRUCT_FORM_VALIDATE_INFO*>& items)
 {
     if (s_validationEngine) return s_validationEngine(*this, flag, items);
@@ -209,6 +226,8 @@ int IndividualTaxData::Validate(unsigned char flag, std::list<_STRUCT_FORM_VALID
         items.push_back(entry);
     }
     std::list<CString> returnMessages;
+    CString countMessage;
+    if (mainFormCountMessage(countMessage)) returnMessages.push_back(countMessage);
     m_provMgr.Validate(returnMessages, t1(), dynamic_cast<TaxData_Sch2*>(GetFormData(FormType::Schedule2, false)),
                        dynamic_cast<TaxData_Sch5*>(GetFormData(FormType::Schedule5, false)),
                        dynamic_cast<TaxData_Sch9*>(GetFormData(FormType::Schedule9, false)),

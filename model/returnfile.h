@@ -29,8 +29,18 @@ constexpr int kNoteNotCreated = -5;
 constexpr int kCannotOpen = 107;
 constexpr int kWrongPassword = 112;
 
-// No return holds anywhere near this many items; a larger count is damage.
-constexpr int kMaxItems = 20000;
+// What one person's return holds at most, with room to spare: a real
+// return has a few dozen forms (each kind of form at most a handful of
+// times), a few slips (a trader's T5008 slips may run to a few thousand)
+// and a few notes. A larger count is damage, refused before anything is
+// made for it: each item made costs a whole form object.
+constexpr int kMaxForms = 500;
+constexpr int kMaxSlips = 5000;
+constexpr int kMaxNotes = 500;
+
+// The second line of the refusal of a file from which not even the
+// principal's person block could be read: there is nothing to recover.
+constexpr const char* kNotAReturnText = "The file is not a Quillmere 2021 return file.";
 
 constexpr const char* kMessageTitle = "Quillmere 2020";
 constexpr const char* kDamagedText = "The file being opened may be damaged, please verify the data after opening.";

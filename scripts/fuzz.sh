@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Build the reply parsers' fuzz targets with clang and libFuzzer (under
-# AddressSanitizer and UndefinedBehaviorSanitizer) in build-fuzz, and run each
-# from its seed replies. A crash or a sanitizer report fails; a machine where
+# Build the fuzz targets of every reader of outside bytes (the online replies'
+# parsers, the return file reader and the prior-year import) with clang and
+# libFuzzer (under AddressSanitizer and UndefinedBehaviorSanitizer) in
+# build-fuzz, and run each from its seeds (replies, and the scenario returns
+# saved as ".r21" and as last year's ".r20"). A crash or a sanitizer report fails; a machine where
 # clang with libFuzzer cannot be had skips with a message.
 # Each target runs a fixed sequence of inputs (seed 1, a fixed number of runs,
 # capped in time), so a run repeats the inputs of the one before it and a slow
@@ -45,7 +47,7 @@ cmake --build "$ROOT/build-fuzz" --parallel "$jobs"
 mkdir -p "$ROOT/build-fuzz/crashes"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$ROOT/tests/fuzz/lsan.supp"
-for target in jsonutil penvaultreplies inforeply xmlreply httpreply taxdatarecord taxslip noticereply callbackrequest taxdatareply termsreply netfilereply efilereply t1013reply padreply; do
+for target in jsonutil penvaultreplies inforeply xmlreply httpreply taxdatarecord taxslip noticereply callbackrequest taxdatareply termsreply netfilereply efilereply t1013reply padreply returnfile priorimport; do
   # The targets reading JSON record full stacks, so that Qt's own loss in its
   # JSON reader (tests/fuzz/lsan.supp) is recognised through Qt's frames.
   case "$target" in

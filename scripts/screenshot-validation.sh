@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Makes docs/validation-result.png: the validation result dialog on the retired
-# couple's return with both S.I.N.s removed, one tab per person, drawn under a
-# virtual X server (Xvfb) in a throw-away home folder.
+# couple's return with both S.I.N.s removed and line 17900 of Schedule 3
+# answered without its Form T2091(IND) (a message across forms, from the rule
+# engine), one tab per person, drawn under a virtual X server (Xvfb) in a
+# throw-away home folder. The tool takes a single return as well.
 #   scripts/screenshot-validation.sh [build folder]   (default: ./build)
 set -euo pipefail
 

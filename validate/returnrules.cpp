@@ -1,7 +1,9 @@
 #include "returnrules.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include <QByteArray>
 #include <QDate>
 
 #include "dependantinfo.h"
@@ -321,17 +323,27 @@ void investmentRules(RuleInputs& in)
     if (sch3) {
         if (v(sch3, "17600") >= kAmountTolerance && (!t936 || exceeds(v(sch3, "17600"), v(t936, "68140"))))
             in.add("Field 17600 of Schedule 3 requires a greater amount in field 68140 of Form T936.");
-        // Schedule 3 keeps the box ticked at line 17900 (1, 2 or 3; 0 when
-        // none is): box 1 designates one property, box 2 two or more, and
-        // without a box no T2091 is expected. An untouched schedule must
-        // not ask for a T2091.
+        // Line 17900 of the 2021 schedule: each of boxes 1, 2 and 3 is
+        // ticked with Form T2091(IND) (types 147 and 160 alike) filed, one
+        // per disposition listed in the schedule's table; without a box no
+        // T2091 is expected. An untouched schedule must not ask for one.
         const int box = int(v(sch3, "17900"));
-        if (box == 1 && t2091s != 1)
-            in.add("There should be only one form T2091 in tax return according to Field 17900 of Schedule 3.");
-        else if (box == 2 && t2091s < 2)
-            in.add("There should be two or more form T2091 in tax return according to Field 17900 of Schedule 3.");
-        else if (box != 1 && box != 2 && t2091s > 0)
+        if (box >= 1 && box <= 3) {
+            const auto* schedule = dynamic_cast<const CTaxData_Schedule_3*>(sch3);
+            const int listed = schedule ? schedule->principalResidenceRowsFilled() : 0;
+            if (t2091s < std::max(1, listed)) {
+                const QByteArray boxText = QByteArray::number(box);
+                if (listed <= 1)
+                    in.add("Box %s of field 17900 of Schedule 3 is ticked: add Form T2091(IND) to the tax return.",
+                           boxText.constData());
+                else
+                    in.add("Schedule 3 lists %s principal residence dispositions at field 17900: add one Form "
+                           "T2091(IND) for each one (the tax return holds %s).",
+                           QByteArray::number(listed).constData(), QByteArray::number(t2091s).constData());
+            }
+        } else if (t2091s > 0) {
             in.add("Form T2091 is in the return, make sure field 17900 of Schedule 3 is properly answered.");
+        }
     }
 
     // The T936's amount when it holds one, else the T1's supporting amount.

@@ -31,8 +31,19 @@ _STRUCT_FORM_VALIDATE_INFO* newItem(int kind, int type)
 
 int ValidateReturn(IndividualTaxData& person, unsigned char mode, std::list<_STRUCT_FORM_VALIDATE_INFO*>& items)
 {
-    // A non-resident's T1159 return has no T1 to check: nothing is added.
-    if (person.getMainProvince() == PROV_T1159) return int(items.size());
+    // A return without its one main form has nothing the rules could read,
+    // and must never pass.
+    CString countMessage;
+    const bool mainFormMissing = person.mainFormCountMessage(countMessage);
+    // A non-resident's T1159 return has no T1 to check: only its own count.
+    if (person.getMainProvince() == PROV_T1159) {
+        if (mainFormMissing) {
+            _STRUCT_FORM_VALIDATE_INFO* item = newItem(_STRUCT_FORM_VALIDATE_INFO::Return, 0);
+            item->messages.push_back(countMessage);
+            items.push_back(item);
+        }
+        return int(items.size());
+    }
 
     const TaxData_T1New* t1 =
         person.GetCountOfForm(FormType::T1) == 1
@@ -55,6 +66,7 @@ int ValidateReturn(IndividualTaxData& person, unsigned char mode, std::list<_STR
     }
 
     _STRUCT_FORM_VALIDATE_INFO* returnItem = newItem(_STRUCT_FORM_VALIDATE_INFO::Return, 0);
+    if (mainFormMissing) returnItem->messages.push_back(countMessage);
     {
         RuleInputs in(person, mode, returnItem->messages);
         applyReturnRules(in);

@@ -168,9 +168,9 @@ const FieldSpec kSch3Fields[] = {
 
     // Principal residence designation
     QM_INT("17900"),    // the box ticked: 1, 2 or 3
-    QM_ROWS("principal_residence.#.description", CField::String, 3),   // address
-    QM_ROWS("principal_residence.#.year_of_acquisition", CField::Int, 3),
-    QM_ROWS("principal_residence.#.proceeds", CField::Float, 3),
+    QM_ROWS("principal_residence.#.description", CField::String, CTaxData_Schedule_3::kPrincipalResidenceRows),   // address
+    QM_ROWS("principal_residence.#.year_of_acquisition", CField::Int, CTaxData_Schedule_3::kPrincipalResidenceRows),
+    QM_ROWS("principal_residence.#.proceeds", CField::Float, CTaxData_Schedule_3::kPrincipalResidenceRows),
 
     // Totals
     QM_AMT("16100"),    // capital gains deferral from eligible small business corporation shares
@@ -615,6 +615,18 @@ double rowGain(CTaxData_Form& f, const char* group, int row, bool personal)
 }
 
 } // namespace
+
+int CTaxData_Schedule_3::principalResidenceRowsFilled() const
+{
+    int filled = 0;
+    for (int row = 1; row <= kPrincipalResidenceRows; ++row) {
+        const bool any = !getString(column("principal_residence", "description", row)).Trim().IsEmpty()
+                         || getInt(column("principal_residence", "year_of_acquisition", row)) != 0
+                         || std::fabs(getFloat(column("principal_residence", "proceeds", row))) >= 0.009;
+        if (any) ++filled;
+    }
+    return filled;
+}
 
 void CTaxData_Schedule_3::CalculateBeforeLine193(double reserves)
 {

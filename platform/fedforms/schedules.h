@@ -33,6 +33,8 @@ public:
     // it may hold (the printed report's tables stop there).
     static constexpr int kShareRows = 60;
     static constexpr int kMaxShareRows = 1000;
+    // Rows of the principal-residence dispositions at line 17900.
+    static constexpr int kPrincipalResidenceRows = 3;
 
     CTaxData_Schedule_3();
 
@@ -53,6 +55,9 @@ public:
     // Gains (or losses) of the mortgage foreclosures and conditional sales
     // repossessions (lines 12400 and 15500).
     double getMortgageForClosureAndConditionSale() const;
+    // Rows of the principal-residence table at line 17900 holding anything
+    // (an address, a year or proceeds): one disposition each.
+    int principalResidenceRowsFilled() const;
 
     // A stored, copied or typed share row beyond those held
     // ("shares.75.proceeds") grows the entry to it.

@@ -200,6 +200,9 @@ private slots:
     void programFolderIsPrivate_data();
     void programFolderIsPrivate();
     void unopenableDatabaseEndsTheProgram();
+    void damagedDatabaseIsSetAside_data();
+    void damagedDatabaseIsSetAside();
+    void lockedDatabaseEndsTheProgram();
     void secondCopy_data();
     void secondCopy();
     void windowSettingsOutliveTheRun_data();
@@ -408,14 +411,73 @@ void TstQuillmere::startUpMakesFoldersDatabaseAndFirstStartEvent()
 
 void TstQuillmere::unopenableDatabaseEndsTheProgram()
 {
+    // The system folder is a file: no database can be made, none set aside.
     Home home;
     QVERIFY(home.dir.isValid());
-    QVERIFY(QDir().mkpath(home.database()));
+    QVERIFY(QDir().mkpath(home.data()));
+    QVERIFY(writeFile(home.sys(), "not a folder"));
     QCOMPARE(runBatch(home, {"printresult", home.path() + "/"}, home.path()), 255);   // -1
     QVERIFY(!QFile::exists(home.path() + "/taxresult.txt"));
     const QByteArray log = readAll(home.runLog());
     QVERIFY(log.contains("Only one instance of quillmere can run"));
     QVERIFY(!log.contains("check 70"));
+    QCOMPARE(readAll(home.sys()), QByteArray("not a folder"));
+}
+
+void TstQuillmere::damagedDatabaseIsSetAside_data()
+{
+    QTest::addColumn<bool>("folder");
+    QTest::newRow("random bytes") << false;
+    QTest::newRow("a folder in its place") << true;
+}
+
+// The desktop program starts over a fresh database, the old one kept beside.
+void TstQuillmere::damagedDatabaseIsSetAside()
+{
+    QFETCH(bool, folder);
+    QTemporaryDir keys;
+    Home home;
+    QVERIFY(keys.isValid() && home.dir.isValid());
+    QVERIFY(QDir().mkpath(home.sys()));
+    QByteArray junk(5000, 'q');
+    for (int i = 0; i < junk.size(); ++i) junk[i] = char((i * 131 + 7) % 251);
+    if (folder)
+        QVERIFY(QDir().mkpath(home.database()));
+    else
+        QVERIFY(writeFile(home.database(), junk));
+    const auto run = startDesktop(home, keys.path());
+    QTRY_VERIFY_WITH_TIMEOUT(startUpDone(home), 60000);
+    QCOMPARE(run->state(), QProcess::Running);
+    const QStringList aside = QDir(home.sys()).entryList({"mydata2021n.db.damaged-*"}, QDir::AllEntries | QDir::Hidden);
+    QCOMPARE(aside.size(), 1);
+    if (folder)
+        QVERIFY(QFileInfo(home.sys() + "/" + aside.first()).isDir());
+    else
+        QCOMPARE(readAll(home.sys() + "/" + aside.first()), junk);
+    QCOMPARE(query(home.database(), "select count(*) from tb_history where eventid=1001"), QStringList("1"));
+    endSession(*run);
+}
+
+void TstQuillmere::lockedDatabaseEndsTheProgram()
+{
+    Home home;
+    QVERIFY(home.dir.isValid());
+    QCOMPARE(runBatch(home, {"printresult", home.path() + "/"}, home.path()), 0);
+    const QByteArray before = readAll(home.database());
+    {
+        QSqlDatabase locker = QSqlDatabase::addDatabase("QSQLITE", "locker");
+        locker.setDatabaseName(home.database());
+        QVERIFY(locker.open());
+        QSqlQuery q(locker);
+        QVERIFY(q.exec("begin exclusive"));
+        QVERIFY(q.exec("insert into tb_config (name, value) values ('held', 'by another program')"));
+        QCOMPARE(runBatch(home, {"printresult", home.path() + "/"}, home.path()), 255);   // -1
+        QVERIFY(q.exec("rollback"));
+    }
+    QSqlDatabase::removeDatabase("locker");
+    QVERIFY(!readAll(home.runLog()).contains("check 70"));
+    QCOMPARE(readAll(home.database()), before);
+    QVERIFY(QDir(home.sys()).entryList({"mydata2021n.db.damaged-*"}, QDir::AllEntries | QDir::Hidden).isEmpty());
 }
 
 void TstQuillmere::secondCopy_data()

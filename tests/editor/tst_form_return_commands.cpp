@@ -21,6 +21,8 @@
 #include "folderview.h"
 #include "formtables.h"
 #include "formtypes.h"
+#include "itemfactory.h"
+#include "returnfile.h"
 #include "prompt.h"
 #include "t1.h"
 #include "taxdataform.h"
@@ -121,6 +123,9 @@ private slots:
     void addForm_data();
     void addForm();
     void addFormFilter();
+    void addFormListsOnlyFormsAReturnHolds();
+    void addStopsAtWhatAReturnFileKeeps_data();
+    void addStopsAtWhatAReturnFileKeeps();
     void sharing_data();
     void sharing();
     void remove_data();
@@ -283,6 +288,72 @@ void FormReturnCommandsTest::addFormFilter()
     trigger("actionAdd_a_Tax_Form");
     QCOMPARE(AddTaxFormDlg::s_strFilter, QString());
     QCOMPARE(prompts.texts(), QStringList());
+}
+
+// Every federal form the list offers can be made, so choosing one never
+// ends in "Add form failed!"; the T1134, filed apart from the return, is
+// not offered.
+void FormReturnCommandsTest::addFormListsOnlyFormsAReturnHolds()
+{
+    Prompt::Scripted prompts;
+    Form_Return* editor = open(kSingle);
+    QVERIFY(editor);
+    QList<int> offered;
+    whenModal([&](QDialog* dialog) {
+        QTest::mouseClick(dialog->findChild<QPushButton*>("btnClear"), Qt::LeftButton);
+        auto* list = dialog->findChild<QComboBox*>("cmbTaxForms");
+        for (int i = 0; i < list->count(); ++i) offered << list->itemData(i).toInt();
+        dialog->reject();
+    });
+    trigger("actionAdd_a_Tax_Form");
+    QVERIFY(offered.size() > 50);
+    QVERIFY(!offered.contains(FormType::T1134));
+    for (int type : offered) {
+        if (formInfo(type)->province != 0) continue;
+        std::unique_ptr<CTaxData_Form> made(AllocFedFormData(type));
+        QVERIFY2(made, formInfo(type)->shortName);
+    }
+    QCOMPARE(prompts.texts(), QStringList());
+}
+
+void FormReturnCommandsTest::addStopsAtWhatAReturnFileKeeps_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("forms") << "forms" << "actionAdd_a_Tax_Form";
+    QTest::newRow("slips") << "slips" << "actionAdd_T4_slip";
+    QTest::newRow("notes") << "notes" << "actionAdd_a_tax_note";
+}
+
+// A person's list filled to what the return file keeps: the add command
+// says so and adds nothing, so no save makes a file that reads as damaged.
+void FormReturnCommandsTest::addStopsAtWhatAReturnFileKeeps()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, command);
+    Prompt::Scripted prompts;
+    Form_Return* editor = open(kSingle);
+    QVERIFY(editor);
+    IndividualTaxData* person = editor->familyData()->taxpayer();
+    auto size = [&] {
+        return list == "forms" ? person->forms().size() : list == "slips" ? person->slips().size()
+                                                                           : person->notes().size();
+    };
+    const int most = list == "forms" ? ReturnFile::kMaxForms
+                     : list == "slips" ? ReturnFile::kMaxSlips
+                                       : ReturnFile::kMaxNotes;
+    while (int(size()) < most) {
+        if (list == "forms") QVERIFY(person->NewFormDataItem(FormType::T2125, -1, true, 0, false));
+        if (list == "slips") QVERIFY(person->NewSlipData(1, -1, 0));
+        if (list == "notes") QVERIFY(person->NewNoteData(-1));
+    }
+    if (list == "forms")
+        whenModal([&](QDialog* dialog) {
+            QTest::mouseClick(dialog->findChild<QPushButton*>("btnAddT2125"), Qt::LeftButton);
+        });
+    trigger(qPrintable(command));
+    QCOMPARE(prompts.texts(), QStringList(Form_Return::listFullText(qPrintable(list), most)));
+    QCOMPARE(int(size()), most);
 }
 
 // ------------------------------------------------------------ sharing

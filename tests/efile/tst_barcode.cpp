@@ -209,8 +209,15 @@ void TestBarcode::fillsTheT1Record_data()
         f.set(f.t1, "first_nation_code", "123");
         f.set(f.t1, "first_nation", 0);
     }) << 13 << 459 << QByteArray("100001231");
-    QTest::newRow("residence differs from the main province")
-        << Build([](BarcodeFixture& f) { f.set(f.t1, "province", 1); }) << 9 << 468 << QByteArray("AB0   00000");
+    // Item 44: the province of residence today, against the main tax province.
+    QTest::newRow("residence today differs from the main province")
+        << Build([](BarcodeFixture& f) { f.set(f.t1, "current_province", 1); }) << 9 << 468
+        << QByteArray("AB0   00000");
+    QTest::newRow("residence today is the main province")
+        << Build([](BarcodeFixture& f) { f.set(f.t1, "current_province", 9); }) << 9 << 468
+        << QByteArray("  0   00000");
+    QTest::newRow("the year-end province alone is not item 44")
+        << Build([](BarcodeFixture& f) { f.set(f.t1, "province", 1); }) << 9 << 468 << QByteArray("  0   00000");
     QTest::newRow("Indian Act exempt income") << Build([](BarcodeFixture& f) {
         f.set(f.t1, "indian_act_exempt_income", 1);
     }) << 9 << 468 << QByteArray("  1   00000");

@@ -25,8 +25,11 @@
 #include "dlgcouplereturn_tab1.h"
 #include "dlgimportoption_info.h"
 #include "folderview.h"
+#include "formtypes.h"
 #include "editortestsupport.h"
 #include "priorimport.h"
+#include "returnfile.h"
+#include "returnfilebuilder.h"
 #include "prompt.h"
 #include "t1.h"
 #include "taxformpage.h"
@@ -87,6 +90,14 @@ std::function<void(QJsonObject&)> withPerson(int maritalStatus, const QString& f
     };
 }
 
+// The start page's row listing `path`, or an invalid index.
+QModelIndex rowOf(const QTableView* table, const QString& path)
+{
+    for (int r = 0; r < table->model()->rowCount(); ++r)
+        if (table->model()->index(r, 2).data().toString() == path) return table->model()->index(r, 0);
+    return QModelIndex();
+}
+
 // Lowers the largest file this process may write for its lifetime.
 class FileSizeLimit
 {
@@ -128,7 +139,15 @@ private slots:
     void couple();
     void coupleRefused_data();
     void coupleRefused();
-    void laterVersionOpensUntitled();
+    void foreignFileRefused_data();
+    void foreignFileRefused();
+    void partlyReadFileOpensUntitled();
+    void oversizedFileRefused();
+    void sameFileGivesOneEditor_data();
+    void sameFileGivesOneEditor();
+    void saveAsOverAnOpenReturnRefused();
+    void removeOfAnOpenReturnRefused();
+    void listFollowsSavesAndCloses();
     void wrongPasswordPresentsNothing();
     void exitWithNeverSavedReturnIsRefused();
     void windowsMenuAndClosing();
@@ -296,9 +315,10 @@ void MainWindowReturnsTest::limitOfTwo()
 {
     QFETCH(QString, command);
     QString path = scenarioFile("employee_t4_on", "one.r21");
+    QString other = scenarioFile("employee_t4_on", "two.r21");
     Prompt::Scripted prompts;
     m_window->openReturnFile(path);
-    m_window->openReturnFile(path);
+    m_window->openReturnFile(other);
     QCOMPARE(openEditors(m_window.get()).size(), 2);
     QVERIFY(prompts.asked().isEmpty());
     action(m_window.get(), qPrintable(command))->trigger();
@@ -506,28 +526,273 @@ void MainWindowReturnsTest::coupleRefused()
     QVERIFY(openEditors(m_window.get()).isEmpty());
 }
 
-void MainWindowReturnsTest::laterVersionOpensUntitled()
+void MainWindowReturnsTest::foreignFileRefused_data()
 {
-    QString path = scenarioFile("employee_t4_on", "newer.r21");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("readerSays");
+    const QString damaged = QString::fromLatin1(ReturnFile::kDamagedText);
+    QTest::newRow("a text file renamed .r21") << "text" << QStringList{damaged};
+    QTest::newRow("an empty file") << "empty" << QStringList{damaged};
+    QTest::newRow("a later version's return") << "later" << QStringList{QString::fromLatin1(ReturnFile::kTooNewText)};
+    QTest::newRow("a province no return has") << "province" << QStringList{damaged};
+}
+
+// Nothing of the principal could be read: refused, and nothing presented
+// that a save could put over the file or that validation could pass.
+void MainWindowReturnsTest::foreignFileRefused()
+{
+    QFETCH(QString, kind);
+    QFETCH(QStringList, readerSays);
+    QString path = scenarioFile("employee_t4_on", "foreign.r21");
     QByteArray bytes = bytesOf(path);
     QVERIFY(bytes.startsWith(kThisYearHeader));
-    bytes.replace(0, 4, QByteArray::fromHex("00010216"));   // the first version this one refuses
+    if (kind == "text") bytes = "Dear Ann,\nthe receipts are in the blue folder.\n";
+    if (kind == "empty") bytes.clear();
+    if (kind == "later") bytes.replace(0, 4, QByteArray::fromHex("00010216"));   // the first version refused
+    if (kind == "province") {
+        RawPerson taxpayer = ontarioTaxpayer();
+        taxpayer.province = 77;
+        bytes = rawFile(taxpayer);
+    }
+    QVERIFY(writeBytes(path, bytes));
+    Prompt::Scripted prompts;
+    m_window->openReturnFile(path);
+    QVERIFY(openEditors(m_window.get()).isEmpty());
+    QCOMPARE(prompts.texts(), readerSays + QStringList(QStringLiteral("Open return file failed!\n")
+                                                       + QLatin1String(ReturnFile::kNotAReturnText)));
+    QCOMPARE(m_window->windowTitle(), TabWndApp::s_appTitle + " (Special) - Welcome");
+    QCOMPARE(bytesOf(path), bytes);
+}
+
+// A file read in part, past the principal's block, still shows what was
+// read, untitled, so no save can put it over the original.
+void MainWindowReturnsTest::partlyReadFileOpensUntitled()
+{
+    QString path = scenarioFile("employee_t4_on", "cut.r21");
+    const QByteArray whole = bytesOf(path);
+    const QByteArray bytes = whole.left(whole.size() - 12);   // into the view settings
     QVERIFY(writeBytes(path, bytes));
     Prompt::Scripted prompts;
     m_window->openReturnFile(path);
     Form_Return* editor = shownEditor(m_window.get());
     QVERIFY(editor);
     QVERIFY(!editor->hasFileToSave());
+    QCOMPARE(editor->familyData()->taxpayer()->GetCountOfForm(FormType::T1), 1);
     QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("File open failed"));
     QVERIFY(prompts.texts().contains(
         "There are some problem in reading return file, some info may be lost.\nThis is the most recovered!"));
-    // Save asks for a new name; cancelled, the newer file stays as it was.
     prompts.clear();
     prompts.cancel();
     action(m_window.get(), "actionSave_Return")->trigger();
     QCOMPARE(prompts.asked().size(), 1);
     QCOMPARE(prompts.asked().first().kind, Prompt::Kind::SaveFile);
     QCOMPARE(bytesOf(path), bytes);
+}
+
+// Far more forms than any return holds: refused as damaged at the count,
+// before a form is made; the largest real return still opens.
+void MainWindowReturnsTest::oversizedFileRefused()
+{
+    RawPerson taxpayer = ontarioTaxpayer();
+    for (int i = 0; i < 19000; ++i) taxpayer.forms << RawItem{FormType::T2125, 200 + i, 0, emptyObject()};
+    const QByteArray bytes = rawFile(taxpayer);
+    QVERIFY(bytes.size() > 370000 && bytes.size() < 400000);
+    QString path = m_dir->filePath("crafted.r21");
+    QVERIFY(writeBytes(path, bytes));
+    Prompt::Scripted prompts;
+    m_window->openReturnFile(path);
+    QVERIFY(openEditors(m_window.get()).isEmpty());
+    QCOMPARE(prompts.texts(), QStringList({QString::fromLatin1(ReturnFile::kDamagedText),
+                                           QStringLiteral("Open return file failed!\n")
+                                               + QLatin1String(ReturnFile::kNotAReturnText)}));
+
+    // The prior-year import reads through the same reader.
+    prompts.clear();
+    const QString lastYear = m_dir->filePath("crafted.r20");
+    QVERIFY(writeBytes(lastYear, bytes));
+    prompts.type(lastYear);
+    action(m_window.get(), "actionImport_Prior_Year_s_Return")->trigger();
+    QCOMPARE(prompts.texts().mid(1), QStringList({QString::fromLatin1(ReturnFile::kDamagedText),
+                                                  QStringLiteral("Import prior year's return file failed, error = -1.")}));
+    QVERIFY(openEditors(m_window.get()).isEmpty());
+
+    prompts.clear();
+    QString largest = scenarioFile("retired_couple_pension_split_on", "largest.r21");
+    m_window->openReturnFile(largest);
+    QVERIFY(prompts.asked().isEmpty());
+    QCOMPARE(openEditors(m_window.get()).size(), 1);
+    QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("File read successfully"));
+    // Room to spare: the largest return is far below each bound.
+    const CFamilyTaxData* data = shownEditor(m_window.get())->familyData();
+    for (const IndividualTaxData* person : {data->taxpayer(), data->spouse()}) {
+        QVERIFY(int(person->forms().size()) * 4 < ReturnFile::kMaxForms);
+        QVERIFY(int(person->slips().size()) * 100 < ReturnFile::kMaxSlips);
+    }
+}
+
+void MainWindowReturnsTest::sameFileGivesOneEditor_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("opened again") << "open";
+    QTest::newRow("opened again by another spelling") << "spelling";
+    QTest::newRow("double-click on the start page") << "list";
+    QTest::newRow("double-click with two returns open") << "list-full";
+    QTest::newRow("Open Return again") << "command";
+}
+
+void MainWindowReturnsTest::sameFileGivesOneEditor()
+{
+    QFETCH(QString, how);
+    QVERIFY(QDir(m_dir->path()).mkdir("sub"));
+    QString path = scenarioFile("employee_t4_on", "once.r21");
+    Prompt::Scripted prompts;
+    const QModelIndex row = listAndSelect(path, false);
+    QVERIFY(row.isValid());
+    m_window->openReturnFile(path);
+    Form_Return* first = shownEditor(m_window.get());
+    QVERIFY(first);
+    first->familyData()->taxpayer()->t1()->setString("first_name", "Typed");
+    if (how == "list-full") {
+        QString other = scenarioFile("donations_on", "other.r21");
+        m_window->openReturnFile(other);
+    }
+    action(m_window.get(), "actionWelcome")->trigger();
+    if (how == "open") m_window->openReturnFile(path);
+    if (how == "spelling") {
+        QString spelled = m_dir->path() + "/sub/../once.r21";
+        m_window->openReturnFile(spelled);
+    }
+    if (how == "command") {
+        prompts.type(path);
+        action(m_window.get(), "actionOpen_File")->trigger();
+    }
+    if (how.startsWith("list")) {
+        auto* table = m_window->startPage()->findChild<QTableView*>("tableView");
+        const QModelIndex listed = rowOf(table, path);
+        QVERIFY(listed.isValid());
+        const QPoint at = table->visualRect(listed).center();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+    }
+    // Nothing asked or told but the file name chosen with Open Return.
+    QCOMPARE(prompts.asked().size(), how == "command" ? 1 : 0);
+    QCOMPARE(openEditors(m_window.get()).size(), how == "list-full" ? 2 : 1);
+    QCOMPARE(shownEditor(m_window.get()), first);
+    QCOMPARE(first->familyData()->taxpayer()->t1()->getString("first_name"), CString("Typed"));
+    QVERIFY(m_window->windowTitle().endsWith(QDir::toNativeSeparators(path)));
+}
+
+// Save As under the name of a file another editor has open is refused:
+// the other editor would later save over it.
+void MainWindowReturnsTest::saveAsOverAnOpenReturnRefused()
+{
+    QString first = scenarioFile("employee_t4_on", "first.r21");
+    QString second = scenarioFile("donations_on", "second.r21");
+    const QByteArray before = bytesOf(first);
+    Prompt::Scripted prompts;
+    m_window->openReturnFile(first);
+    m_window->openReturnFile(second);
+    Form_Return* editor = shownEditor(m_window.get());
+    prompts.type(first);
+    action(m_window.get(), "actionSave_Return_As")->trigger();
+    QCOMPARE(prompts.asked().size(), 2);
+    QCOMPARE(prompts.asked().first().kind, Prompt::Kind::SaveFile);
+    QCOMPARE(prompts.texts().last(), MainWindow::openElsewhereText(first));
+    QCOMPARE(editor->getTitle(), QDir::toNativeSeparators(second));
+    QCOMPARE(bytesOf(first), before);
+}
+
+void MainWindowReturnsTest::removeOfAnOpenReturnRefused()
+{
+    const QString path = scenarioFile("employee_t4_on", "open.r21");
+    const QByteArray before = bytesOf(path);
+    Prompt::Scripted prompts;
+    QVERIFY(listAndSelect(path, false).isValid());
+    QString opened = path;
+    m_window->openReturnFile(opened);
+    QVERIFY(shownEditor(m_window.get()));
+    action(m_window.get(), "actionWelcome")->trigger();
+    auto* table = m_window->startPage()->findChild<QTableView*>("tableView");
+    QCOMPARE(table->model()->rowCount(), 1);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(0, 0)).center());
+    QTest::mouseClick(m_window->startPage()->findChild<QPushButton*>("delButton"), Qt::LeftButton);
+    QCOMPARE(prompts.texts(), QStringList(ViewIntroduction::openReturnNotRemovedText(path)));
+    QCOMPARE(prompts.titles(), QStringList("Remove Return"));
+    QCOMPARE(bytesOf(path), before);
+    QCOMPARE(table->model()->rowCount(), 1);
+    QCOMPARE(openEditors(m_window.get()).size(), 1);
+
+    // Closed, it may go: the question, then the file and its row are gone.
+    openEditors(m_window.get()).first()->action()->trigger();
+    action(m_window.get(), "actionClose_Return")->trigger();
+    QVERIFY(openEditors(m_window.get()).isEmpty());
+    prompts.clear();
+    prompts.press(Prompt::Ok);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(0, 0)).center());
+    QTest::mouseClick(m_window->startPage()->findChild<QPushButton*>("delButton"), Qt::LeftButton);
+    QCOMPARE(prompts.texts(), QStringList("Please confirm to remove this return file?"));
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(table->model()->rowCount(), 0);
+}
+
+// The list follows the returns: a return saved for the first time, saved
+// under another name and closed is listed at once, newest first.
+void MainWindowReturnsTest::listFollowsSavesAndCloses()
+{
+    const QString file1 = scenarioFile("employee_t4_on", "a.r21");
+    const QString file2 = scenarioFile("employee_t4_on", "b.r21", withPerson(MARITAL_SINGLE, "Bo", "130692544"));
+    Prompt::Scripted prompts;
+    QSqlQuery query(TabWndApp::getMainApp()->database().getDBHandle());
+    QVERIFY(query.exec("delete from tb_retfile"));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    auto* table = m_window->startPage()->findChild<QTableView*>("tableView");
+    QCOMPARE(table->model()->rowCount(), 0);
+    auto listed = [&] {
+        QStringList paths;
+        for (int r = 0; r < table->model()->rowCount(); ++r) paths << table->model()->index(r, 2).data().toString();
+        return paths;
+    };
+    // A new return, made from two files, never saved: not listed.
+    whenModal([&](QWidget* modal) {
+        auto* wizard = qobject_cast<QWizard*>(modal);
+        QVERIFY(wizard);
+        auto* page = wizard->findChild<DlgCoupleReturn_tab1*>();
+        page->findChild<QLineEdit*>("fld_Filename1")->setText(file1);
+        page->findChild<QLineEdit*>("fld_Filename2")->setText(file2);
+        wizard->button(QWizard::FinishButton)->click();
+    });
+    action(m_window.get(), "actionCouple_Returns_2to1")->trigger();
+    QVERIFY(shownEditor(m_window.get()));
+    QCOMPARE(listed(), QStringList());
+
+    const QString saved = m_dir->filePath("couple.r21");
+    prompts.type(saved);
+    action(m_window.get(), "actionSave_Return")->trigger();
+    QCOMPARE(listed(), QStringList(saved));
+    // Both persons' names, as the list shows a coupled return.
+    QVERIFY(table->model()->index(0, 0).data().toString().contains(" & "));
+
+    const QString renamed = m_dir->filePath("renamed.r21");
+    prompts.type(renamed);
+    action(m_window.get(), "actionSave_Return_As")->trigger();
+    // Saved within the same second, the two are listed in the order made.
+    QCOMPARE(listed().size(), 2);
+    QVERIFY(listed().contains(renamed) && listed().contains(saved));
+
+    // The row of a closed return is there at once, with its latest save.
+    QSqlQuery older(TabWndApp::getMainApp()->database().getDBHandle());
+    QVERIFY(older.exec("update tb_retfile set open_time=datetime('now','localtime','-1 hour')"));
+    action(m_window.get(), "actionClose_Return")->trigger();
+    QVERIFY(openEditors(m_window.get()).isEmpty());
+    QCOMPARE(listed().size(), 2);
+    QVERIFY(listed().contains(renamed));
+    Form_Return* reopened = nullptr;
+    QString again = renamed;
+    m_window->openReturnFile(again);
+    reopened = shownEditor(m_window.get());
+    QVERIFY(reopened);
+    QCOMPARE(listed().first(), renamed);
 }
 
 void MainWindowReturnsTest::wrongPasswordPresentsNothing()
@@ -733,12 +998,23 @@ void MainWindowReturnsTest::startPageOpens()
 
     // With two returns open the page asks the window, which refuses.
     if (opens && gesture != "open") {
-        QString again = path;
-        m_window->openReturnFile(again);
+        // The listed return closed, two others open.
+        action(m_window.get(), "actionClose_Return")->trigger();
+        QString other = scenarioFile("donations_on", "other.r21");
+        QString third = scenarioFile("donations_on", "third.r21");
+        m_window->openReturnFile(other);
+        m_window->openReturnFile(third);
+        QVERIFY(prompts.asked().isEmpty());
         action(m_window.get(), "actionWelcome")->trigger();
+        // The list shows the two opened since, newest first: find the row.
+        const QModelIndex listed = rowOf(table, path);
+        QVERIFY(listed.isValid());
+        QCOMPARE(table->model()->rowCount(), 3);
         table->setFocus();
+        const QPoint at = table->visualRect(listed).center();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
         if (gesture == "return") QTest::keyClick(table, Qt::Key_Return);
-        else QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(row).center());
+        else QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(prompts.texts(), QStringList("Maximum number of returns are opened already. Please click 'Close' "
                                               "button on top to close a return first!"));
         QCOMPARE(openEditors(m_window.get()).size(), 2);

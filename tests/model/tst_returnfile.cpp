@@ -68,6 +68,8 @@ private slots:
     void fileThatCannotBeOpened();
     void everyTruncationIsRefused();
     void absurdCountIsRefused();
+    void listsBoundedByWhatAReturnHolds_data();
+    void listsBoundedByWhatAReturnHolds();
     void failingTaxpayerBlockStopsReading_data();
     void failingTaxpayerBlockStopsReading();
     void slipWithoutIdentifierGetsTheNext();
@@ -232,6 +234,49 @@ void ReturnFileTest::absurdCountIsRefused()
     Opened o = openBytes(bytes, dir);
     QCOMPARE(o.result, -1);
     QCOMPARE(prompts.texts(), QStringList({kDamaged}));
+}
+
+void ReturnFileTest::listsBoundedByWhatAReturnHolds_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("result");
+    QTest::newRow("forms at the bound") << "forms" << ReturnFile::kMaxForms << 0;
+    QTest::newRow("one form more") << "forms" << ReturnFile::kMaxForms + 1 << -1;
+    QTest::newRow("slips at the bound") << "slips" << ReturnFile::kMaxSlips << 0;
+    QTest::newRow("one slip more") << "slips" << ReturnFile::kMaxSlips + 1 << -1;
+    QTest::newRow("notes at the bound") << "notes" << ReturnFile::kMaxNotes << 0;
+    QTest::newRow("one note more") << "notes" << ReturnFile::kMaxNotes + 1 << -1;
+}
+
+// Each list holds at most what a real return could; one item more is
+// damage, refused at the count, before any item is made for it.
+void ReturnFileTest::listsBoundedByWhatAReturnHolds()
+{
+    QFETCH(QString, list);
+    QFETCH(int, count);
+    QFETCH(int, result);
+    RawPerson p = ontarioTaxpayer();   // its T1 is one of the forms
+    for (int i = list == "forms" ? 1 : 0; i < count; ++i) {
+        const RawItem item{list == "forms" ? 125 : list == "slips" ? 1 : 0, 200 + i, 0, emptyObject()};
+        if (list == "forms") p.forms << item;
+        if (list == "slips") p.slips << item;
+        if (list == "notes") p.notes << item;
+    }
+    p.nextId = 200 + count;
+    QTemporaryDir dir;
+    Prompt::Scripted prompts;
+    prompts.press(Prompt::Ok);
+    Opened o = openBytes(rawFile(p), dir);
+    QCOMPARE(o.result, result);
+    const IndividualTaxData* person = o.family->taxpayer();
+    // The repairs after reading may add forms of their own: the T2125s and
+    // the T1 are the file's.
+    const int read = list == "forms" ? person->GetCountOfForm(125) + person->GetCountOfForm(FormType::T1)
+                     : list == "slips" ? int(person->slips().size())
+                                       : int(person->notes().size());
+    QCOMPARE(read, result == 0 ? count : 0);
+    QCOMPARE(prompts.texts(), result == 0 ? QStringList() : QStringList{kDamaged});
 }
 
 void ReturnFileTest::failingTaxpayerBlockStopsReading_data()

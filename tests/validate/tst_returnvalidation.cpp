@@ -62,6 +62,8 @@ private slots:
     void returnWithoutOrWithTwoT1s();
     void bankruptReturnSkipsStatements_data();
     void bankruptReturnSkipsStatements();
+    void mainFormCounted_data();
+    void mainFormCounted();
     void messagesComeInTheRulesOrder();
     void newEfilerNumberSeenByTheNextValidation();
     void t1IdentificationChecks_data();
@@ -77,6 +79,8 @@ private slots:
 void ReturnValidationTest::nonResidentReturnIsNotChecked()
 {
     ValidationFixture f(PROV_T1159);
+    f.person.RemoveFormData(f.t1, true);
+    f.add(FormType::T1159);
     f.add(113);   // would trip a rule anywhere else
     std::list<_STRUCT_FORM_VALIDATE_INFO*> fresh;
     QCOMPARE(f.person.Validate(1, fresh), 0);
@@ -85,6 +89,49 @@ void ReturnValidationTest::nonResidentReturnIsNotChecked()
     QCOMPARE(f.person.Validate(1, items), 1);
     QCOMPARE(int(items.size()), 1);
     QVERIFY(items.front() == nullptr);
+}
+
+void ReturnValidationTest::mainFormCounted_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<int>("t1s");
+    QTest::addColumn<int>("t1159s");
+    QTest::addColumn<QString>("message");
+    const QString none = "The return has no form %1: add it, the return cannot be printed or filed without it.";
+    const QString many = "The return holds %1 forms %2: remove all but one, a return has exactly one.";
+    QTest::newRow("no T1") << 9 << 0 << 0 << none.arg("T1");
+    QTest::newRow("two T1") << 9 << 2 << 0 << many.arg(2).arg("T1");
+    QTest::newRow("a T1159 in place of the T1") << 9 << 0 << 1 << none.arg("T1");
+    QTest::newRow("T1159 return without its form") << int(PROV_T1159) << 1 << 0 << none.arg("T1159");
+    QTest::newRow("T1159 return with three") << int(PROV_T1159) << 0 << 3 << many.arg(3).arg("T1159");
+}
+
+// A return without its one main form never passes, whichever validation
+// runs: the rule engine or the items' own checks alone.
+void ReturnValidationTest::mainFormCounted()
+{
+    QFETCH(int, province);
+    QFETCH(int, t1s);
+    QFETCH(int, t1159s);
+    QFETCH(QString, message);
+    ValidationFixture f(province);
+    f.person.RemoveFormData(f.t1, true);
+    for (int i = 0; i < t1s; ++i) f.add(FormType::T1);
+    for (int i = 0; i < t1159s; ++i) f.add(FormType::T1159);
+    for (bool engine : {true, false}) {
+        const auto installed = IndividualTaxData::validationEngine();
+        if (!engine) IndividualTaxData::installValidationEngine(nullptr);
+        std::list<_STRUCT_FORM_VALIDATE_INFO*> items;
+        f.person.Validate(2, items);
+        IndividualTaxData::installValidationEngine(installed);
+        QStringList returnLevel;
+        for (_STRUCT_FORM_VALIDATE_INFO* item : items) {
+            if (item->kind == _STRUCT_FORM_VALIDATE_INFO::Return)
+                for (const CString& text : item->messages) returnLevel << text.toQString();
+            delete item;
+        }
+        QVERIFY2(returnLevel.contains(message), qPrintable(returnLevel.join('\n')));
+    }
 }
 
 void ReturnValidationTest::cleanReturnLeavesTheListAsItWas()

@@ -48,6 +48,9 @@ void CT1ComboBox::LoadTaxForms(unsigned char edition, std::list<unsigned int> pr
         if (IsFormExpired(type, 0) || isInternalForm(type)) continue;
         // The T183 goes with the preparer's edition only.
         if (type == FormType::T183 && edition != 1) continue;
+        // The T1134 is filed apart from the T1, by its own road: no return
+        // holds one.
+        if (type == FormType::T1134) continue;
         if (info.province != 0
             && std::find(provinces.begin(), provinces.end(), unsigned(info.province)) == provinces.end())
             continue;
