@@ -64,8 +64,9 @@ void CT1AppConfig::setDefaultValue(const CString& appFolder, const CString& data
     m_ResourcePath = QDir::cleanPath(QStringLiteral("%1/../Resources").arg(appFolder.toQString()));
     m_PDFPATH = QStringLiteral("%1/pdf").arg(m_ResourcePath.toQString());
     m_XMLPATH = QStringLiteral("%1/xml").arg(m_ResourcePath.toQString());
-    // The report maker and the PDF library it writes with, all in Resources/.
-    m_JAVACLASSPATH = QStringLiteral("%1/mr.jar:%1/pdfbox2.jar:%1/fontbox2.jar:%1/commons-logging.jar")
+    // The report maker, the PDF library it writes with and the barcode
+    // library of its condensed print, all in Resources/.
+    m_JAVACLASSPATH = QStringLiteral("%1/mr.jar:%1/pdfbox2.jar:%1/fontbox2.jar:%1/commons-logging.jar:%1/zxing-core.jar")
                           .arg(m_ResourcePath.toQString());
 
     m_RetPath = QDir::toNativeSeparators(dataFolder.toQString() + QStringLiteral("/data"));

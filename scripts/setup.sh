@@ -11,7 +11,7 @@ PACKAGES=(
   qtbase5-dev qtbase5-dev-tools libqt5sql5-sqlite libqt5svg5-dev
   libtinyxml-dev openjdk-17-jdk-headless libpdfbox2-java fonts-dejavu-core
   libbenchmark-dev xvfb xauth locales openssl libxml2-utils
-  jasmin-sable poppler-utils
+  jasmin-sable poppler-utils libzxing-core-java
 )
 
 install_missing_packages() {

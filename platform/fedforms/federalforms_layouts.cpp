@@ -731,7 +731,7 @@ constexpr LayoutRow kT2203Rows[] = {
     QL_PAGE("T2203"),
     QL_SECTION("Part 1 – Allocation of income to jurisdictions"),
     QL_TABLE("provinces", "Jurisdictions"),
-    QL_COLUMN("provinces.#.province", "Jurisdiction (province code, 0 outside Canada)"),
+    QL_CHOICE_COLUMN("provinces.#.province", "Jurisdiction (none: outside Canada)", "@provinces"),
     QL_COLUMN("provinces.#.gross_revenue", "Gross revenue"),
     QL_COLUMN("provinces.#.salaries_wages", "Salaries and wages"),
     QL_COLUMN("provinces.#.business_income", "Business income allocated"),

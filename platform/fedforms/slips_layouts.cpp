@@ -566,12 +566,12 @@ constexpr LayoutRow kT2202Rows[] = {
     QL_TABLE("sessions", "Session periods"),
     QL_COLUMN("sessions.#.from", "19 From (YYYY-MM)"),
     QL_COLUMN("sessions.#.to", "20 To (YYYY-MM)"),
-    QL_COLUMN("sessions.#.months_part_time", "21 Months part-time"),
-    QL_COLUMN("sessions.#.months_full_time", "22 Months full-time"),
+    QL_COUNT_COLUMN("sessions.#.months_part_time", "21 Months part-time"),
+    QL_COUNT_COLUMN("sessions.#.months_full_time", "22 Months full-time"),
     QL_COLUMN("sessions.#.fees", "23 Eligible tuition fees"),
     QL_SECTION("Totals"),
-    QL_LINE("24", "24", "Total number of months part-time"),
-    QL_LINE("25", "25", "Total number of months full-time"),
+    QL_COUNT_LINE("24", "24", "Total number of months part-time"),
+    QL_COUNT_LINE("25", "25", "Total number of months full-time"),
     QL_LINE("26", "26", "Total eligible tuition fees"),
 };
 

@@ -59,7 +59,7 @@ const LayoutRow kDependants[] = {
     QL_CHOICE_COLUMN("dependants.#.infirm", "Infirm", "0=No|1=Yes"),
     QL_COLUMN("dependants.#.sin", "SIN"),
     QL_COLUMN("dependants.#.address", "Address"),
-    QL_COLUMN("dependants.#.months", "Months lived with you"),
+    QL_COUNT_COLUMN("dependants.#.months", "Months lived with you"),
 };
 
 const LayoutRow kMedExp[] = {

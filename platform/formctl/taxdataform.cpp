@@ -277,6 +277,28 @@ void CTaxData_Form::writeJavaLayout(QTextStream& out) const
         }
     }
     out << "    };\n";
+    // Only values other than the field's default are stored in a return
+    // file: the report maker needs the starting values that are not empty
+    // (an unanswered question's code, a language, a share of 100 %) to print
+    // what the page shows. The generator runs on fresh objects, where every
+    // field holds its starting value.
+    out << "    public static final String[][] DEFAULTS = {\n";
+    for (const CField* f : m_fields.all()) {
+        if (!f->IsDefault() || f->GetType() == CField::Date) continue;
+        const QVariant v = f->GetVariant();
+        QString text;
+        switch (f->GetType()) {
+        case CField::Int: if (v.toInt() != 0) text = QString::number(v.toInt()); break;
+        case CField::Float: if (v.toDouble() != 0.0) text = QString::number(v.toDouble(), 'g', 17); break;
+        case CField::Bool: if (v.toBool()) text = QStringLiteral("1"); break;
+        case CField::String: text = v.toString(); break;
+        case CField::Date: break;
+        }
+        if (text.isEmpty()) continue;
+        out << "        {" << javaLiteral(f->GetName().c_str()) << ", \"" << typeName(f->GetType()) << "\", "
+            << javaLiteral(text.toUtf8().constData()) << "},\n";
+    }
+    out << "    };\n";
 }
 
 int CTaxData_Form::writeLayout(const CString& folder, const CString& layoutName, int version, const char* root) const

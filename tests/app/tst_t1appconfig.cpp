@@ -289,7 +289,8 @@ void T1AppConfigTest::derivedFolders()
     QCOMPARE(c.m_XMLPATH, CString("/opt/quillmere/Contents/Resources/xml"));
     QCOMPARE(c.m_JAVACLASSPATH,
              CString("/opt/quillmere/Contents/Resources/mr.jar:/opt/quillmere/Contents/Resources/pdfbox2.jar:"
-                     "/opt/quillmere/Contents/Resources/fontbox2.jar:/opt/quillmere/Contents/Resources/commons-logging.jar"));
+                     "/opt/quillmere/Contents/Resources/fontbox2.jar:/opt/quillmere/Contents/Resources/commons-logging.jar:"
+                     "/opt/quillmere/Contents/Resources/zxing-core.jar"));
     const QString data = QDir::toNativeSeparators("/home/ann/Documents/quillmere_special/2021/data");
     QCOMPARE(c.m_RetPath.toQString(), data);
     QCOMPARE(c.m_RetPdfPath.toQString(), data);

@@ -102,6 +102,12 @@ QStringList layoutProblems(CTaxData_Form& form, int kind)
                         }
                 } else if (r.choices && qstrcmp(r.choices, "@lines") == 0 && f->GetType() != CField::String) {
                     problems << where + QStringLiteral(": several lines of a field that is no text");
+                } else if (r.choices && qstrcmp(r.choices, "@count") == 0 && f->GetType() != CField::Float
+                           && f->GetType() != CField::Int) {
+                    problems << where + QStringLiteral(": a count line over no number");
+                } else if (r.choices && *r.choices && qstrcmp(r.choices, "@lines") != 0 && qstrcmp(r.choices, "@count") != 0
+                           && qstrcmp(r.choices, "@spouse") != 0) {
+                    problems << where + QStringLiteral(": a line marked \"%1\"").arg(QString::fromUtf8(r.choices));
                 }
                 break;
             }
@@ -120,7 +126,12 @@ QStringList layoutProblems(CTaxData_Form& form, int kind)
                 if (cells.isEmpty() || !form.field(CString(QString(pattern).replace(QLatin1Char('#'), QLatin1Char('1')))))
                     problems << where + QStringLiteral(": no such repeated field");
                 for (const QString& c : cells) shownCount[c]++;
-                if (r.choices && !cells.isEmpty()) {
+                if (r.choices && qstrcmp(r.choices, "@count") == 0) {
+                    // A column of counts: a number, printed whole where it is.
+                    const CField* f = cells.isEmpty() ? nullptr : form.field(CString(cells.front()));
+                    if (f && f->GetType() != CField::Float && f->GetType() != CField::Int)
+                        problems << where + QStringLiteral(": a count column over no number");
+                } else if (r.choices && !cells.isEmpty()) {
                     const CField* f = form.field(CString(cells.front()));
                     if (f->GetType() != CField::Int && f->GetType() != CField::String && f->GetType() != CField::Bool)
                         problems << where + QStringLiteral(": a choice column over an amount or a date");

@@ -6,11 +6,14 @@
 //   QM_JVMPATH    the JVM library (this program's folder has no Frameworks)
 //   QM_MODE       1 for the condensed print; QM_PRINT_HEADER 0 to switch the header off
 //   QM_FAULT      read by the faulty report maker
+//   QM_SIN        the taxpayer's S.I.N. instead of the scenario's (one the barcode takes)
+//   QM_PDF_SAYS   a text the PDF must hold
 
 #include <memory>
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -20,6 +23,7 @@
 #include "prompt.h"
 #include "returnprinter.h"
 #include "scenario.h"
+#include "t1.h"
 #include "t1appconfig.h"
 
 class JvmFaultTest : public QObject
@@ -36,6 +40,8 @@ void JvmFaultTest::caseAnswersItsCode()
     QString error;
     std::unique_ptr<CFamilyTaxData> family = Scenario::build(json.readAll(), &error);
     QVERIFY2(family, qPrintable(error));
+    if (qEnvironmentVariableIsSet("QM_SIN"))
+        family->taxpayer()->t1()->setString("sin", CString(qEnvironmentVariable("QM_SIN")));
 
     QTemporaryDir dir;
     CT1AppConfig config;
@@ -57,6 +63,12 @@ void JvmFaultTest::caseAnswersItsCode()
         QCOMPARE(rc, 0);
         QVERIFY(prompts.texts().isEmpty());
         QVERIFY(QFileInfo(pdf.toQString()).size() > 0);
+        if (qEnvironmentVariableIsSet("QM_PDF_SAYS")) {
+            QProcess text;
+            text.start(QStringLiteral("pdftotext"), {pdf.toQString(), QStringLiteral("-")});
+            QVERIFY(text.waitForFinished(30000));
+            QVERIFY(QString::fromUtf8(text.readAllStandardOutput()).simplified().contains(qEnvironmentVariable("QM_PDF_SAYS")));
+        }
     } else if (expect == QLatin1String("empty")) {
         QCOMPARE(rc, int(ReturnPrinter::kEmptyPdf));
         QCOMPARE(prompts.texts(), QStringList{QStringLiteral(

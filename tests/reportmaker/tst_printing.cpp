@@ -17,11 +17,13 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include "autofill/dataafr.h"
 #include "autofill/taxslip.h"
 #include "autofill/tddtaxdata.h"
+#include "barcodetestsupport.h"
 #include "dlgpenvaultafterprint.h"
 #include "dlgprintoption_info.h"
 #include "familytaxdata.h"
@@ -97,12 +99,13 @@ struct Desk
     CT1AppConfig config;
     std::unique_ptr<CFamilyTaxData> family;
     std::unique_ptr<RecordingPrinter> printer;
-    QString returnFolder, outFolder;
+    QString returnFolder, outFolder, returnName;
 
     explicit Desk(const QString& scenario, const QString& returnName = QStringLiteral("Maya Okafor.r21"),
                   const QString& sub = QStringLiteral("returns"), const QString& out = QStringLiteral("pdf out"))
     {
         family = build(scenario);
+        this->returnName = returnName;
         returnFolder = dir.filePath(sub);
         outFolder = dir.filePath(out);
         QDir().mkpath(returnFolder);
@@ -149,7 +152,121 @@ struct Desk
     QString offered, afterPrintTitle;
 
     int pdfCount() const { return QDir(outFolder).entryList({QStringLiteral("*.pdf")}, QDir::Files).size(); }
+    QString returnFile() const { return QDir(returnFolder).filePath(returnName); }
 };
+
+// One PDF417 symbol as a scanner reads it off a page rendered at 300 dpi.
+struct ReadSymbol
+{
+    int page = 0;
+    double module = 0;   // dots per module
+    QString level;       // error-correction level
+    QByteArray bytes;
+};
+
+// Every symbol of a PDF, in reading order (ZXing's reader in its own JVM).
+QList<ReadSymbol> readSymbols(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral(JAVA_EXE), {QStringLiteral("-Djava.awt.headless=true"), QStringLiteral("-cp"),
+                                       QStringLiteral(BARCODE_READER_CP),
+                                       QStringLiteral("quillmere.barcodereader.ReadSymbols"), pdf});
+    p.waitForFinished(180000);
+    if (p.exitCode() != 0) qWarning("%s", p.readAllStandardError().constData());
+    QList<ReadSymbol> out;
+    for (const QByteArray& line : p.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> parts = line.split(' ');
+        if (parts.size() != 5) continue;
+        out.append({parts[0].toInt(), parts[2].toDouble(), QString::fromLatin1(parts[3]),
+                    QByteArray::fromBase64(parts[4])});
+    }
+    return out;
+}
+
+// A symbol's label: block b, part p of n.
+struct Label
+{
+    int block, part, of;
+};
+
+QList<Label> symbolLabels(const QString& text)
+{
+    QList<Label> out;
+    QRegularExpressionMatchIterator it =
+        QRegularExpression(QStringLiteral("block (\\d+), part (\\d+) of (\\d+)")).globalMatch(text);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        out.append({m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()});
+    }
+    return out;
+}
+
+// The blocks a person's save stored in the return file: the T1 block, then
+// one per statement.
+QList<QByteArray> storedBlocks(const QString& returnFile, int person)
+{
+    QFile f(returnFile);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QList<BarcodeSection> sections = fileSections(f.readAll());
+    if (person >= sections.size() || !sections.at(person).valid) return {};
+    QList<QByteArray> out;
+    if (sections.at(person).hasT1Block) out << sections.at(person).t1Block;
+    return out + sections.at(person).blocks;
+}
+
+// One word of a PDF page with its box, in points from the top left.
+struct Word
+{
+    int page;
+    double xMin, xMax, yMin;
+    QString text;
+};
+
+QList<Word> pdfWords(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    QList<Word> out;
+    QXmlStreamReader xml(p.readAllStandardOutput());
+    int page = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("page")) ++page;
+        if (xml.name() != QLatin1String("word")) continue;
+        const QXmlStreamAttributes a = xml.attributes();
+        const double xMin = a.value(QLatin1String("xMin")).toDouble(), xMax = a.value(QLatin1String("xMax")).toDouble();
+        const double yMin = a.value(QLatin1String("yMin")).toDouble();
+        out.append({page, xMin, xMax, yMin, xml.readElementText()});
+    }
+    return out;
+}
+
+// What the validation finds in the taxpayer's return ("" when it is clean).
+QString validationFindings(CFamilyTaxData& family)
+{
+    std::list<_STRUCT_FORM_VALIDATE_INFO*> items;
+    CString name;
+    family.ValidateTaxReturn(2, items, name, false, false);
+    QStringList out;
+    for (_STRUCT_FORM_VALIDATE_INFO* item : items) {
+        for (const CString& m : item->messages) out << QStringLiteral("%1/%2: %3").arg(item->kind).arg(item->type).arg(m.toQString());
+        delete item;
+    }
+    return out.join(QLatin1Char('\n'));
+}
+
+// The first line of a label as the print wraps it (at 70 characters).
+QString firstPrintedLine(const QString& label)
+{
+    QString line;
+    for (const QString& word : label.split(QLatin1Char(' '))) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > 70) break;
+        if (!line.isEmpty()) line += QLatin1Char(' ');
+        line += word;
+    }
+    return line;
+}
 
 QString amountOnScreen(double value) { return QLocale(QLocale::English, QLocale::Canada).toString(value, 'f', 2); }
 
@@ -178,6 +295,12 @@ private slots:
     void validationErrorsAskFirst();
     void condensedPrint_data();
     void condensedPrint();
+    void condensedSymbolsGiveTheStoredBlocksBack_data();
+    void condensedSymbolsGiveTheStoredBlocksBack();
+    void condensedWithoutBarcodeSaysWhy_data();
+    void condensedWithoutBarcodeSaysWhy();
+    void clientCopyPrintsAnswersAsThePageShowsThem();
+    void secondJurisdictionPrintsTheT2203ByName();
     void outputFolderThatCannotBeMade();
     void failedSavePrintsNothing();
     void pdfThatCannotBeWrittenLeavesNothing();
@@ -374,8 +497,10 @@ void PrintingTest::itemsPrintInTheReturnsOrder()
     QVERIFY(summary < slip);
     QVERIFY(slip < noteText);
     // Every form and slip has its title band.
+    // (The T2203 of a return in one jurisdiction only is left out.)
     for (const STRUCT_FORMDATA_ITEM_2004* form : desk.family->taxpayer()->forms())
-        QVERIFY2(text.contains(QString::fromUtf8(formInfo(form->formType)->longName)), formInfo(form->formType)->shortName);
+        if (form->formType != 156)
+            QVERIFY2(text.contains(QString::fromUtf8(formInfo(form->formType)->longName)), formInfo(form->formType)->shortName);
     for (const STRUCT_SLIPDATA_ITEM_2004* s : desk.family->taxpayer()->slips())
         QVERIFY2(text.contains(QString::fromUtf8(slipInfo(s->slipType)->name)), slipInfo(s->slipType)->shortName);
 }
@@ -529,7 +654,256 @@ void PrintingTest::condensedPrint()
     QVERIFY(text.contains(amountOnScreen(desk.family->taxpayer()->t1()->getFloat("15000"))));
     // The condensed print has the lines with amounts only, no headings.
     QCOMPARE(!text.contains(QStringLiteral("Step 1 - Identification")), condensed);
-    QVERIFY(!text.contains(QStringLiteral("barcode"), Qt::CaseInsensitive));
+    // This return's S.I.N. begins with 0: the condensed print says it gets
+    // no barcode; a client copy says nothing of one.
+    QCOMPARE(text.contains(QStringLiteral("This return gets no barcode")), condensed);
+    if (!condensed) QVERIFY(!text.contains(QStringLiteral("barcode"), Qt::CaseInsensitive));
+}
+
+void PrintingTest::condensedSymbolsGiveTheStoredBlocksBack_data()
+{
+    QTest::addColumn<QString>("scenario");
+    QTest::addColumn<bool>("spouse");
+    QTest::addColumn<QString>("sin");         // the taxpayer's, when the scenario's gets no barcode
+    QTest::addColumn<QString>("firstName");   // empty: the scenario's
+    QTest::addColumn<QString>("lastName");
+    QTest::addColumn<int>("blocks");
+
+    QTest::newRow("single") << "single_clean" << false << "271465585" << "" << "" << 1;
+    QTest::newRow("coupled, taxpayer") << "couple_clean" << false << "527438915" << "" << "" << 1;
+    QTest::newRow("coupled, spouse") << "couple_clean" << true << "527438915" << "" << "" << 1;
+    QTest::newRow("a T2125 and a T776") << "business_two_jurisdictions" << false << "" << "" << "" << 3;
+    QTest::newRow("accented name") << "single_clean" << false << "271465585" << "Zoé" << "Lévesque-Nuñez" << 1;
+}
+
+void PrintingTest::condensedSymbolsGiveTheStoredBlocksBack()
+{
+    QFETCH(QString, scenario);
+    QFETCH(bool, spouse);
+    QFETCH(QString, sin);
+    QFETCH(QString, firstName);
+    QFETCH(QString, lastName);
+    QFETCH(int, blocks);
+
+    Desk desk(scenario);
+    QVERIFY(desk.printer);
+    desk.config.m_CanCreateNetfile = true;
+    TaxData_T1New* t1 = desk.family->taxpayer()->t1();
+    if (!sin.isEmpty()) t1->setString("sin", CString(sin));
+    if (!firstName.isEmpty()) {
+        t1->setString("first_name", CString(firstName));
+        t1->setString("last_name", CString(lastName));
+    }
+    if (spouse) desk.family->setCurIndv(CFamilyTaxData::kSpouse);
+    Prompt::Scripted prompts;
+    const QString pdf = desk.print({"fld_PrintOption_1"});
+    QVERIFY2(prompts.unanswered() == 0, qPrintable(prompts.texts().join(QLatin1Char('\n'))));
+    QVERIFY(!pdf.isEmpty());
+
+    const QList<QByteArray> stored = storedBlocks(desk.returnFile(), spouse ? 1 : 0);
+    QCOMPARE(stored.size(), blocks);
+    for (const QByteArray& block : stored) QVERIFY(block.endsWith("-EOD"));
+    if (!firstName.isEmpty()) QVERIFY(stored.constFirst().contains(QStringLiteral("Lévesque-Nuñez").toUtf8()));
+
+    const QList<ReadSymbol> symbols = readSymbols(pdf);
+    const QList<Label> labels = symbolLabels(pdfText(pdf));
+    QVERIFY(!symbols.isEmpty());
+    QCOMPARE(labels.size(), symbols.size());
+    QList<QByteArray> joined;
+    for (int i = 0; i < symbols.size(); ++i) {
+        const ReadSymbol& symbol = symbols.at(i);
+        const Label& label = labels.at(i);
+        QCOMPARE(symbol.level, QStringLiteral("5"));
+        QVERIFY2(symbol.module >= 3.9, qPrintable(QString::number(symbol.module)));   // 0.33 mm at 300 dpi
+        QVERIFY(symbol.bytes.size() <= 800);
+        // The parts of a block follow one another, numbered from 1.
+        if (label.part == 1) joined.append(QByteArray());
+        QCOMPARE(label.block, joined.size());
+        QVERIFY(label.part <= label.of);
+        joined.last() += symbol.bytes;
+        if (label.part == label.of) QVERIFY(joined.last().size() > (label.of - 1) * 800);
+    }
+    QCOMPARE(joined, stored);
+}
+
+void PrintingTest::condensedWithoutBarcodeSaysWhy_data()
+{
+    QTest::addColumn<QString>("sin");
+    QTest::addColumn<QString>("dateField");   // a date set on the T1, when not empty
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<bool>("validationErrors");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("S.I.N. beginning with 0") << "046454286" << "" << QDate() << false
+                                             << "its social insurance number begins with 0";
+    QTest::newRow("no S.I.N.") << "" << "" << QDate() << true << "the T1 has no social insurance number";
+    QTest::newRow("S.I.N. failing its check")
+        << "271465586" << "" << QDate() << true
+        << "its social insurance number is not a valid one (nine digits that pass the check digit)";
+    QTest::newRow("left Canada") << "271465585" << "date_of_departure" << QDate(2021, 6, 30) << true
+                                 << "the person left Canada in 2021 (a date of departure is on the T1)";
+    QTest::newRow("came to Canada") << "271465585" << "date_of_entry" << QDate(2021, 3, 1) << true
+                                    << "the person came to Canada in 2021 (a date of entry is on the T1)";
+}
+
+void PrintingTest::condensedWithoutBarcodeSaysWhy()
+{
+    QFETCH(QString, sin);
+    QFETCH(QString, dateField);
+    QFETCH(QDate, date);
+    QFETCH(bool, validationErrors);
+    QFETCH(QString, reason);
+
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    desk.config.m_CanCreateNetfile = true;
+    TaxData_T1New* t1 = desk.family->taxpayer()->t1();
+    t1->setString("sin", CString(sin));
+    if (!dateField.isEmpty()) t1->setDate(dateField.toUtf8().constData(), date);
+    Prompt::Scripted prompts;
+    if (validationErrors) prompts.press(Prompt::No).press(Prompt::Yes);   // do not view them; print all the same
+    const QString pdf = desk.print({"fld_PrintOption_1"});
+    QCOMPARE(prompts.unanswered(), 0);
+    QVERIFY(!pdf.isEmpty());
+    QVERIFY(storedBlocks(desk.returnFile(), 0).isEmpty());
+    const QString text = pdfText(pdf);
+    const QString line = QStringLiteral("This return gets no barcode: %1.").arg(reason);
+    QVERIFY2(text.simplified().contains(line), qPrintable(text.left(600)));
+    QCOMPARE(text.count(QStringLiteral("gets no barcode")), 1);
+    QVERIFY(symbolLabels(text).isEmpty());
+    QVERIFY(readSymbols(pdf).isEmpty());
+    // The lines are printed all the same.
+    QVERIFY(text.contains(amountOnScreen(t1->getFloat("15000"))));
+}
+
+void PrintingTest::clientCopyPrintsAnswersAsThePageShowsThem()
+{
+    // A single employee in one province.
+    Desk desk(QStringLiteral("single_clean"));
+    QVERIFY(desk.printer);
+    Prompt::Scripted prompts;
+    const QString pdf = desk.print({});
+    QCOMPARE(prompts.unanswered(), 0);
+    const QString text = pdfText(pdf);
+
+    // The T2203 every return holds is printed only with a second jurisdiction.
+    QVERIFY(desk.family->taxpayer()->GetCountOfForm(156) == 1);
+    QVERIFY(!text.contains(QStringLiteral("T2203")));
+    QVERIFY(!text.contains(QStringLiteral("Multiple Jurisdictions")));
+    // The language of correspondence as the page shows it (English, the
+    // starting answer, is not stored in the file).
+    QVERIFY(QRegularExpression(QStringLiteral("Your language of correspondence\\s+English\\s*\\n")).match(text).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("Your marital status on December 31, 2021\\s+Single\\s*\\n")).match(text).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("Province or territory of residence on December 31, 2021\\s+Ontario\\s*\\n"))
+                .match(text).hasMatch());
+    // A question not answered prints blank, never its code.
+    QVERIFY(QRegularExpression(QStringLiteral("A\\) Do you have Canadian citizenship\\?[ ]*\\n")).match(text).hasMatch());
+    // No answer about a spouse for a single person.
+    QVERIFY(desk.family->taxpayer()->t1()->getBool("spouse_claim_off"));
+    QVERIFY(!text.contains(QStringLiteral("do not claim the spouse")));
+    QVERIFY(!text.contains(QStringLiteral("Your spouse's or common-law partner's information")));
+    QVERIFY(!text.contains(QStringLiteral("Their first name")));
+    // No choice anywhere prints as a bare code: after the label of every
+    // list of answers, a text or nothing.
+    int choices = 0;
+    for (const STRUCT_FORMDATA_ITEM_2004* form : desk.family->taxpayer()->forms()) {
+        if (form->formType == 156) continue;
+        for (const LayoutTable& part : form->object->pageLayout())
+            for (int i = 0; i < part.count; ++i) {
+                const LayoutRow& row = part.rows[i];
+                if (row.kind != LayoutRow::Choice && !(row.kind == LayoutRow::Column && row.choices && *row.choices))
+                    continue;
+                const QString label = firstPrintedLine(QString::fromUtf8(row.label));
+                int at = text.indexOf(label);
+                if (at < 0) continue;
+                ++choices;
+                const QString rest = text.mid(at + label.size(), text.indexOf(QLatin1Char('\n'), at) - at - label.size());
+                QVERIFY2(!QRegularExpression(QStringLiteral("^\\s*-?\\d+\\s*$")).match(rest).hasMatch(),
+                         qPrintable(label + rest));
+            }
+    }
+    QVERIFY(choices >= 8);
+
+    // Asked for alone, the T2203 prints, its jurisdiction by name.
+    STRUCT_FORMDATA_ITEM_2004* t2203 = desk.family->taxpayer()->GetFormDataItem(156, false);
+    QVERIFY(t2203);
+    desk.printer->setSelection({0, 156, t2203->uniqueId});
+    const QString alone = pdfText(desk.print({"fld_CurFormOnly"}));
+    QVERIFY(alone.contains(QStringLiteral("Multiple Jurisdictions")));
+    QVERIFY(QRegularExpression(QStringLiteral("\\n\\s*Ontario\\s")).match(alone).hasMatch());
+}
+
+void PrintingTest::secondJurisdictionPrintsTheT2203ByName()
+{
+    // An Ontario resident whose business is in Alberta.
+    Desk desk(QStringLiteral("business_two_jurisdictions"), QStringLiteral("Lucas Moreau.r21"));
+    QVERIFY(desk.printer);
+    const QString findings = validationFindings(*desk.family);
+    QVERIFY2(findings.isEmpty(), qPrintable(findings));
+    Prompt::Scripted prompts;
+    const QString pdf = desk.print({});
+    QCOMPARE(prompts.unanswered(), 0);
+    const QString text = pdfText(pdf);
+    QVERIFY(text.contains(QStringLiteral("Provincial and Territorial Taxes for 2021 - Multiple Jurisdictions")));
+
+    const QList<Word> words = pdfWords(pdf);
+    int page = 0;
+    double headTop = 0, bodyTop = 0, bodyEnd = 0;   // the table: its heading, first row, the line after it
+    for (const Word& w : words) {
+        if (w.text == QLatin1String("Jurisdictions") && page == 0 && w.xMin < 60) {
+            page = w.page;
+            headTop = w.yMin;
+        }
+        if (!page || w.page != page || w.xMin > 60) continue;
+        if ((w.text == QLatin1String("Ontario") || w.text == QLatin1String("Alberta")) && !bodyTop) bodyTop = w.yMin;
+        if (w.text == QLatin1String("23600") && !bodyEnd) bodyEnd = w.yMin;
+    }
+    QVERIFY2(page > 0 && bodyTop > headTop && bodyEnd > bodyTop, "the T2203's table");
+    // Seven columns across the page between the 48-point margins.
+    const double left = 48, width = (612.0 - 2 * left) / 7;
+    QMap<int, QList<Word>> heading;   // by column
+    int amounts = 0;
+    QSet<int> rows;
+    for (const Word& w : words) {
+        if (w.page != page || w.yMin <= headTop + 2 || w.yMin > bodyEnd - 1) continue;
+        const int column = int((w.xMin - left) / width);
+        // Every word inside its own column: no heading runs into the next.
+        QVERIFY2(w.xMin >= left - 0.5 && w.xMax <= left + (column + 1) * width + 0.5, qPrintable(w.text));
+        if (w.yMin < bodyTop - 1) {
+            heading[column] << w;
+            continue;
+        }
+        rows.insert(int(w.yMin));
+        // Amounts end at their column's right edge, as on the lines.
+        if (QRegularExpression(QStringLiteral("^[\\d,]+\\.\\d\\d$")).match(w.text).hasMatch()) {
+            ++amounts;
+            QVERIFY2(qAbs(w.xMax - (left + (column + 1) * width - 3)) < 1.5, qPrintable(w.text));
+        }
+        QVERIFY2(!QRegularExpression(QStringLiteral("^\\d+$")).match(w.text).hasMatch(), qPrintable(w.text));
+    }
+    // Each heading whole in its column, line after line.
+    QStringList heads;
+    for (QList<Word>& column : heading) {
+        std::sort(column.begin(), column.end(), [](const Word& a, const Word& b) {
+            return qAbs(a.yMin - b.yMin) > 1 ? a.yMin < b.yMin : a.xMin < b.xMin;
+        });
+        QStringList text;
+        for (const Word& w : column) text << w.text;
+        heads << text.join(QLatin1Char(' '));
+    }
+    QCOMPARE(heads, QStringList({"Jurisdiction (none: outside Canada)", "Gross revenue", "Salaries and wages",
+                                 "Business income allocated", "Percentage", "Taxable income allocated",
+                                 "Provincial or territorial tax"}));
+    QVERIFY(amounts >= 4);
+    // Both jurisdictions by name.
+    QVERIFY(QRegularExpression(QStringLiteral("\\n\\s*Ontario\\s")).match(text).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("\\n\\s*Alberta\\s")).match(text).hasMatch());
+
+    // Counts print as whole numbers: the T776's units, the T2202's months.
+    QVERIFY(QRegularExpression(QStringLiteral("88 Queen St.*\\s2\\s")).match(text).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("2021-01\\s+2021-04\\s+4\\s+1,850\\.00")).match(text).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("Total number of months part-time\\s+4\\s*\\n")).match(text).hasMatch());
+    QVERIFY(!text.contains(QStringLiteral(" 4.00")));
 }
 
 void PrintingTest::outputFolderThatCannotBeMade()

@@ -7,8 +7,40 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QSaveFile>
+#include <QTextStream>
 
+#include "formtables.h"
 #include "individualtaxdata.h"
+
+namespace {
+
+// The jurisdictions' names and codes, so that the print names a province as
+// the pages do, from the one table.
+bool writeProvinces(const QString& javaFolder)
+{
+    QSaveFile file(QDir(javaFolder).filePath(QStringLiteral("Provinces.java")));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
+    QTextStream out(&file);
+    out.setCodec("UTF-8");
+    out << "package quillmere.makereport;\n\n"
+        << "/** The provinces and territories by number (0 none), as the program's table holds them. */\n"
+        << "public final class Provinces\n{\n"
+        << "    private Provinces() {}\n";
+    for (const char* member : {"NAMES", "CODES"}) {
+        out << "    public static final String[] " << member << " = {";
+        for (int p = 0; p <= PROV_YT; ++p) {
+            const ProvInfo& info = Global_Provs_Info[p];
+            out << (p ? ", " : "") << '"' << (qstrcmp(member, "NAMES") == 0 ? info.displayText : info.code) << '"';
+        }
+        out << "};\n";
+    }
+    out << "}\n";
+    out.flush();
+    return file.commit();
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -24,5 +56,6 @@ int main(int argc, char** argv)
     IndividualTaxData::WriteJavaXMLFile(java, xml, bform);
     IndividualTaxData::WriteJavaSlipFile(java, bform);
     IndividualTaxData::WriteJavaNoteFile(java);
+    if (!writeProvinces(args.at(1))) return 1;
     return QFile::exists(QDir(args.at(1)).filePath(QStringLiteral("TaxFormType.java"))) ? 0 : 1;
 }

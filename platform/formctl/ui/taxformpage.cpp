@@ -78,6 +78,13 @@ bool isLines(const char* choices)
     return choices && qstrcmp(choices, "@lines") == 0;
 }
 
+// A list to pick from: "1=Yes|2=No" or the provinces; not a mark such as
+// "@lines" or "@count".
+bool isChoiceList(const char* choices)
+{
+    return choices && *choices && (choices[0] != '@' || isProvinces(choices));
+}
+
 QLabel* numberLabel(const char* number, QWidget* parent)
 {
     auto* label = new QLabel(number ? QString::fromUtf8(number) : QString(), parent);
@@ -308,7 +315,7 @@ QWidget* TaxFormPage::makeEditor(CField* field, const LayoutRow& row, int table)
     const bool inGrid = table >= 0 && !m_tables[size_t(table)].stacked;
     QWidget* w = nullptr;
     const bool choice = row.kind == LayoutRow::Choice
-                        || (row.kind == LayoutRow::Column && row.choices && *row.choices && !isLines(row.choices));
+                        || (row.kind == LayoutRow::Column && isChoiceList(row.choices));
     if (choice) {
         b.kind = Kind::Choice;
         QComboBox* combo = nullptr;

@@ -10,6 +10,7 @@ import java.nio.file.Files;
 import java.nio.file.Path;
 import java.nio.file.StandardCopyOption;
 import java.time.LocalDate;
+import java.util.List;
 
 import org.apache.pdfbox.pdmodel.PDDocument;
 
@@ -31,7 +32,9 @@ public class ReportMaker
     // Generate results.
     public static final int WRITTEN = 0, NOT_LOADED = 1, NO_SUCH_PERSON = 2, NO_SUCH_FORM = 3, NOT_WRITTEN = 4;
 
-    static final int T1 = 1, SUMMARY = 93;
+    static final int T1 = 1, SUMMARY = 93, T2203 = 156;
+    // Marital statuses of a person with a spouse or common-law partner.
+    static final int MARRIED = 0, COMMON_LAW = 1;
 
     protected String pdfFolder = "", xmlFolder = "", outputFolder = "";
     protected int flags, mode;
@@ -40,6 +43,8 @@ public class ReportMaker
     protected ReturnFile loaded;
     protected String result;
     protected File regularFont, boldFont;
+    /** Whether the person printed has a spouse or common-law partner. */
+    protected boolean hasSpouse;
 
     public void setPdfFolder(String folder) { pdfFolder = folder == null ? "" : folder; }
     public void setXmlFolder(String folder) { xmlFolder = folder == null ? "" : folder; }
@@ -98,6 +103,7 @@ public class ReportMaker
         ReturnItem t1 = p.firstForm(T1);
         String name = t1 == null ? "" : (t1.text("first_name") + " " + t1.text("last_name")).trim();
         ReportPdf pdf = new ReportPdf(header, (flags & FLAG_FULL_SIN) != 0, name, t1 == null ? "" : t1.text("sin"), 2021);
+        hasSpouse = hasSpouse(t1);
 
         String suffix = person == 1 ? "_spouse" : "";
         if (formId != 0 && mode == 0) {
@@ -106,16 +112,16 @@ public class ReportMaker
                 if (f.id == formId) only = f;
             ItemLayout layout = only == null ? null : ItemLayout.of(only);
             if (layout == null) return NO_SUCH_FORM;
-            pdf.item(only, layout, false);
+            pdf.item(only, layout, false, hasSpouse);
             suffix += "_" + layout.javaId;
         } else if (mode == 1) {
-            condensed(pdf, p);
+            if (!condensed(pdf, p)) return NOT_WRITTEN;
         } else {
             if ((flags & (FLAG_LETTER | FLAG_LETTER_PREPARER)) == (FLAG_LETTER | FLAG_LETTER_PREPARER))
                 ClientLetter.write(pdf, p, name);
             if (t1 != null) print(pdf, t1, false);
             for (ReturnItem f : p.forms)
-                if (f != t1) print(pdf, f, false);
+                if (f != t1 && wholeReturnPrints(f, p)) print(pdf, f, false);
             for (ReturnItem s : p.slips) print(pdf, s, false);
             for (ReturnItem n : p.notes) print(pdf, n, false);
             if ((flags & FLAG_INVOICE) != 0) ClientLetter.invoice(pdf, p, name, LocalDate.now());
@@ -131,18 +137,67 @@ public class ReportMaker
 
     public String result() { return result; }
 
-    void condensed(ReportPdf pdf, ReturnFile.Person p)
+    /**
+     * The condensed print: the barcode symbols of the blocks the save stored
+     * (or the line saying why there are none), then the lines that hold
+     * something. False when a symbol cannot be made.
+     */
+    boolean condensed(ReportPdf pdf, ReturnFile.Person p)
     {
         ReturnItem t1 = p.firstForm(T1);
+        pdf.titleBand("Barcode", "T1 Condensed Print: the return's data for the agency's scanner (PDF417)");
+        if (p.barcodeBlocks.isEmpty()) {
+            pdf.paragraph(NoBarcodeReason.line(t1));
+        } else {
+            // The barcode library is named only inside BarcodeSymbols: without
+            // it every other print still works.
+            List<BarcodeSymbols.Symbol> symbols;
+            try {
+                symbols = BarcodeSymbols.of(p.barcodeBlocks);
+            } catch (LinkageError e) {
+                symbols = null;
+                pdf.paragraph("This return gets no barcode: the barcode library (zxing-core.jar) is missing beside the report maker.");
+            } catch (Exception e) {
+                return false;
+            }
+            if (symbols != null)
+                for (BarcodeSymbols.Symbol symbol : symbols) pdf.symbol(symbol.modules, symbol.label);
+        }
         if (t1 != null) print(pdf, t1, true);
         for (ReturnItem f : p.forms)
-            if (f != t1 && f.type != SUMMARY) print(pdf, f, true);
+            if (f != t1 && f.type != SUMMARY && wholeReturnPrints(f, p)) print(pdf, f, true);
+        return true;
+    }
+
+    /**
+     * Whether a form goes into a print of the whole return. The T2203, which
+     * every resident return holds, only when business income is allocated to
+     * a jurisdiction other than the return's own; printed alone it always is.
+     */
+    static boolean wholeReturnPrints(ReturnItem form, ReturnFile.Person p)
+    {
+        if (form.type != T2203) return true;
+        for (int n = 1; n <= 100; ++n) {
+            String row = "provinces." + n + ".";
+            if (Math.abs(form.amount(row + "business_income")) < 0.009) continue;
+            if ((int) form.amount(row + "province") != p.province) return true;
+        }
+        return false;
+    }
+
+    /** A person with a spouse or common-law partner gets the answers that apply only to one. */
+    static boolean hasSpouse(ReturnItem t1)
+    {
+        if (t1 == null) return false;
+        ItemLayout layout = ItemLayout.of(t1);
+        Object status = layout == null ? t1.values.get("marital_status") : layout.value(t1, "marital_status");
+        return status instanceof Integer && ((Integer) status == MARRIED || (Integer) status == COMMON_LAW);
     }
 
     void print(ReportPdf pdf, ReturnItem item, boolean condensed)
     {
         ItemLayout layout = ItemLayout.of(item);
-        if (layout != null) pdf.item(item, layout, condensed);
+        if (layout != null) pdf.item(item, layout, condensed, hasSpouse);
     }
 
     /** Writes the PDF whole or not at all: a file beside the target, then renamed over it. */

@@ -27,9 +27,6 @@ public class ReportPdf
     static final float LEFT = 48, RIGHT = WIDTH - 48, BOTTOM = 48, ROW = 14;
     // Amounts in one explicit locale, whatever the machine's.
     static final DecimalFormat AMOUNT = new DecimalFormat("#,##0.00", DecimalFormatSymbols.getInstance(Locale.CANADA));
-    static final String[] PROVINCES = {"", "Alberta", "British Columbia", "Manitoba", "New Brunswick",
-        "Newfoundland and Labrador", "Nova Scotia", "Northwest Territories", "Nunavut", "Ontario",
-        "Prince Edward Island", "Quebec", "Saskatchewan", "Yukon"};
 
     /** One drawing on a page. */
     interface Op { void draw(PDPageContentStream s, Fonts f) throws IOException; }
@@ -175,41 +172,79 @@ public class ReportPdf
         y -= ROW * rows;
     }
 
-    /** A row of cells across the width (tables). */
-    public void cells(List<String> values, boolean bold)
+    // A barcode module: 4 dots at 300 dpi (0.339 mm, at least the 0.33 mm a
+    // scanner needs); a row three modules high. Symbols start on whole dots.
+    static final double MODULE = 4 * 72.0 / 300, BAR_ROW = 3 * MODULE, DOT = 72.0 / 300;
+
+    /** A two-dimensional symbol (modules by rows, from the top) with its label under it. */
+    public void symbol(boolean[][] modules, String label)
     {
-        room(ROW);
-        final float at = y;
-        final float w = (RIGHT - LEFT) / Math.max(1, values.size());
+        final double height = modules.length * BAR_ROW;
+        room((float) height + ROW + 10);
+        final double top = Math.floor(y / DOT) * DOT;
         page.add((s, f) -> {
-            for (int i = 0; i < values.size(); ++i) {
-                String v = values.get(i).replaceAll("\\s*\\r?\\n\\s*", ", ");
-                if (v.length() > (int) (w / 5)) v = v.substring(0, Math.max(1, (int) (w / 5) - 1)) + "\u2026";
-                text(s, f, bold ? f.bold : f.regular, 8, LEFT + i * w, at, v);
+            s.setNonStrokingColor(0f, 0f, 0f);
+            for (int r = 0; r < modules.length; ++r) {
+                boolean[] row = modules[r];
+                for (int x = 0; x < row.length; ) {
+                    if (!row[x]) {
+                        ++x;
+                        continue;
+                    }
+                    int end = x;
+                    while (end < row.length && row[end]) ++end;
+                    s.addRect((float) (LEFT + x * MODULE), (float) (top - (r + 1) * BAR_ROW), (float) ((end - x) * MODULE),
+                              (float) BAR_ROW);
+                    x = end;
+                }
             }
+            s.fill();
+            text(s, f, f.regular, 8, LEFT, (float) (top - height - 11), label);
         });
-        y -= ROW;
+        y = (float) (top - height) - ROW - 10;
     }
 
-    /** Prints one item from its layout. */
-    public void item(ReturnItem item, ItemLayout layout, boolean condensed)
+    /** One cell of a table: its text, and whether it is a number (right-aligned, as on the lines). */
+    static final class Cell
+    {
+        static final Cell EMPTY = new Cell("", false);
+        final String text;
+        final boolean number;
+
+        Cell(String text, boolean number)
+        {
+            this.text = text;
+            this.number = number;
+        }
+    }
+
+    /** Prints one item from its layout; `hasSpouse` says whether the person has a spouse or common-law partner. */
+    public void item(ReturnItem item, ItemLayout layout, boolean condensed, boolean hasSpouse)
     {
         titleBand(layout.name, layout.title);
+        // A heading waits for the first row printed under it: a section whose
+        // rows are all left out leaves no heading behind.
+        List<String[]> pending = new ArrayList<>();
         String[][] rows = layout.rows;
         for (int i = 0; i < rows.length; ++i) {
             String[] r = rows[i];
             switch (r[0]) {
             case "P":
-                if (!condensed) heading(r[3], 11);
+                pending.clear();
+                if (!condensed) pending.add(new String[] {r[3], "11"});
                 break;
             case "S":
-                if (!condensed) heading(r[3], 10);
+                pending.removeIf(h -> "10".equals(h[1]));
+                if (!condensed) pending.add(new String[] {r[3], "10"});
                 break;
             case "L":
             case "C": {
-                String value = shown(item, r[1], r[4]);
+                // An answer that applies only to a spouse is left out for a person without one.
+                if (SPOUSE_ONLY.equals(r[4]) && !hasSpouse) break;
+                String value = shown(item, layout, r[1], r[4]);
                 if (condensed && value.isEmpty()) break;
-                if ("@lines".equals(r[4]) && !value.isEmpty()) {
+                flush(pending);
+                if (LINES.equals(r[4]) && !value.isEmpty()) {
                     line(r[2], r[3], "", false);
                     paragraph(value);
                 } else {
@@ -220,7 +255,7 @@ public class ReportPdf
             case "T": {
                 List<String[]> columns = new ArrayList<>();
                 while (i + 1 < rows.length && "K".equals(rows[i + 1][0])) columns.add(rows[++i]);
-                table(item, r[3], columns, condensed);
+                table(item, layout, r[3], columns, condensed, pending);
                 break;
             }
             default:
@@ -229,51 +264,162 @@ public class ReportPdf
         }
     }
 
-    void table(ReturnItem item, String heading, List<String[]> columns, boolean condensed)
+    private void flush(List<String[]> pending)
     {
-        List<List<String>> body = new ArrayList<>();
+        for (String[] h : pending) heading(h[0], Float.parseFloat(h[1]));
+        pending.clear();
+    }
+
+    // Table text sizes; a heading wraps to the width of its column.
+    static final float CELL_SIZE = 8, HEAD_SIZE = 7, HEAD_ROW = 9, CELL_PAD = 3;
+
+    void table(ReturnItem item, ItemLayout layout, String heading, List<String[]> columns, boolean condensed,
+               List<String[]> pending)
+    {
+        List<Cell[]> body = new ArrayList<>();
         for (int n = 1; n <= 1000; ++n) {
-            List<String> cells = new ArrayList<>();
+            Cell[] cells = new Cell[columns.size()];
             boolean any = false, exists = false;
-            for (String[] c : columns) {
-                String field = c[1].replace("#", Integer.toString(n));
+            for (int c = 0; c < cells.length; ++c) {
+                String field = columns.get(c)[1].replace("#", Integer.toString(n));
                 exists |= item.values.containsKey(field);
-                String v = shown(item, field, c[4]);
-                any |= !v.isEmpty();
-                cells.add(v);
+                // A row is printed for what was stored in it; a starting value alone is no entry.
+                cells[c] = cell(item, layout, field, columns.get(c)[4]);
+                any |= item.values.containsKey(field) && !cells[c].text.isEmpty();
             }
             if (!exists && n > 20) break;
             if (any) body.add(cells);
         }
         if (condensed && body.isEmpty()) return;
+        flush(pending);
         heading(heading, 10);
-        List<String> head = new ArrayList<>();
-        for (String[] c : columns) head.add(c[3]);
-        cells(head, true);
-        for (List<String> cells : body) cells(cells, false);
+
+        final int count = Math.max(1, columns.size());
+        final float w = (RIGHT - LEFT) / count;
+        final boolean[] numeric = new boolean[count];
+        for (Cell[] cells : body)
+            for (int c = 0; c < cells.length; ++c) numeric[c] |= cells[c].number;
+        final List<List<String>> heads = new ArrayList<>();
+        int headRows = 1;
+        for (String[] c : columns) {
+            // Wrapped by an estimate of the bold face's width; drawing shrinks a line that still overflows.
+            List<String> lines = wrap(c[3], Math.max(4, (int) ((w - 2 * CELL_PAD) / (HEAD_SIZE * 0.62f))));
+            heads.add(lines);
+            headRows = Math.max(headRows, lines.size());
+        }
+        final float headHeight = headRows * HEAD_ROW + 3;
+
+        Runnable head = () -> {
+            final float at = y;
+            page.add((s, f) -> {
+                for (int c = 0; c < heads.size(); ++c) {
+                    List<String> lines = heads.get(c);
+                    for (int l = 0; l < lines.size(); ++l)
+                        cellText(s, f, f.bold, HEAD_SIZE, c, w, at - l * HEAD_ROW, lines.get(l), numeric[c], false);
+                }
+            });
+            y -= headHeight;
+        };
+        room(headHeight + ROW);
+        head.run();
+        for (Cell[] cells : body) {
+            if (y - ROW < BOTTOM) {
+                newPage();
+                head.run();
+            }
+            final float at = y;
+            page.add((s, f) -> {
+                for (int c = 0; c < cells.length; ++c) {
+                    String v = cells[c].text.replaceAll("\\s*\\r?\\n\\s*", ", ");
+                    cellText(s, f, f.regular, CELL_SIZE, c, w, at, v, cells[c].number, true);
+                }
+            });
+            y -= ROW;
+        }
         y -= 4;
     }
 
-    /** A field's value as printed; empty for a value never entered. */
-    String shown(ReturnItem item, String field, String choices)
+    /**
+     * One text in table column c: a number right-aligned and never cut (set
+     * smaller when it would not fit), any other text left-aligned and cut
+     * with an ellipsis when `cut`, else set smaller.
+     */
+    static void cellText(PDPageContentStream s, Fonts f, PDFont font, float size, int c, float w, float at, String raw,
+                         boolean right, boolean cut) throws IOException
     {
-        Object v = item.values.get(field);
-        if (v == null) return "";
-        if (field.equals("sin") || field.endsWith("_sin")) return showSin(v.toString());
+        if (raw == null || raw.isEmpty()) return;
+        final float room = w - 2 * CELL_PAD;
+        String t = f.safe(font, raw);
+        if (cut && !right) {
+            while (t.length() > 1 && width(font, size, t) > room) t = t.substring(0, t.length() - 2) + "\u2026";
+        } else {
+            while (size > 4 && width(font, size, t) > room) size -= 0.25f;
+        }
+        float left = LEFT + c * w + CELL_PAD;
+        float x = right ? left + room - width(font, size, t) : left;
+        text(s, f, font, size, x, at, t);
+    }
+
+    static float width(PDFont font, float size, String t) throws IOException
+    {
+        return font.getStringWidth(t) / 1000 * size;
+    }
+
+    // Marks in a row's choices that are no list of answers: a text of several
+    // lines, a count, a line that applies only to a spouse.
+    static final String LINES = "@lines", COUNT = "@count", SPOUSE_ONLY = "@spouse", PROVINCE_LIST = "@provinces";
+    // Counts as whole numbers, a share of a unit as given.
+    static final DecimalFormat COUNT_FORMAT = new DecimalFormat("#,##0.####", DecimalFormatSymbols.getInstance(Locale.CANADA));
+
+    /** A field's value as printed; empty for a value never entered. */
+    String shown(ReturnItem item, ItemLayout layout, String field, String choices)
+    {
+        return cell(item, layout, field, choices).text;
+    }
+
+    Cell cell(ReturnItem item, ItemLayout layout, String field, String choices)
+    {
+        final boolean given = item.values.containsKey(field);
+        Object v = layout.value(item, field);
+        // A list's answer never changed from the start is its first code, 0,
+        // which the page shows by its text (English, No).
+        if (v == null && isList(choices)) v = 0;
+        if (v == null) return Cell.EMPTY;
+        if (field.equals("sin") || field.endsWith("_sin")) return new Cell(showSin(v.toString()), false);
+        if (isList(choices)) return new Cell(choiceText(v, choices), false);
         if (v instanceof Double) {
             double d = (Double) v;
-            return d == 0.0 ? "" : AMOUNT.format(d);
+            if (d == 0.0) return Cell.EMPTY;
+            return new Cell(COUNT.equals(choices) ? COUNT_FORMAT.format(d) : AMOUNT.format(d), true);
         }
-        if (v instanceof Boolean) return (Boolean) v ? "Yes" : "";
-        if (v instanceof Integer && choices != null && !choices.isEmpty()) {
+        if (v instanceof Boolean) return new Cell((Boolean) v ? "Yes" : "", false);
+        if (v instanceof Integer) {
             int n = (Integer) v;
-            if ("@provinces".equals(choices)) return n > 0 && n < PROVINCES.length ? PROVINCES[n] : Integer.toString(n);
-            for (String pair : choices.split("\\|")) {
-                int eq = pair.indexOf('=');
-                if (eq > 0 && pair.substring(0, eq).trim().equals(Integer.toString(n))) return pair.substring(eq + 1);
-            }
+            return given || n != 0 ? new Cell(Integer.toString(n), true) : Cell.EMPTY;
         }
-        return v.toString();
+        return new Cell(v.toString(), false);
+    }
+
+    static boolean isList(String choices)
+    {
+        return choices != null && !choices.isEmpty() && (!choices.startsWith("@") || PROVINCE_LIST.equals(choices));
+    }
+
+    /** The text of a chosen answer; blank for a code that is none of the choices (a question not answered). */
+    static String choiceText(Object v, String choices)
+    {
+        String key = v instanceof Boolean ? ((Boolean) v ? "1" : "0") : v.toString().trim();
+        if (PROVINCE_LIST.equals(choices)) {
+            for (int p = 1; p < Provinces.NAMES.length; ++p)
+                if (key.equals(Integer.toString(p)) || (!Provinces.CODES[p].isEmpty() && key.equalsIgnoreCase(Provinces.CODES[p])))
+                    return Provinces.NAMES[p];
+            return "";
+        }
+        for (String pair : choices.split("\\|")) {
+            int eq = pair.indexOf('=');
+            if (eq > 0 && pair.substring(0, eq).trim().equals(key)) return pair.substring(eq + 1);
+        }
+        return "";
     }
 
     static List<String> wrap(String text, int width)

@@ -28,6 +28,8 @@ public class ReturnFile
         public final List<ReturnItem> forms = new ArrayList<>();
         public final List<ReturnItem> slips = new ArrayList<>();
         public final List<ReturnItem> notes = new ArrayList<>();
+        /** The barcode blocks the save stored, in order (the T1 block, then one per statement); none for a return that gets no barcode. */
+        public final List<byte[]> barcodeBlocks = new ArrayList<>();
 
         public ReturnItem firstForm(int type)
         {
@@ -96,24 +98,35 @@ public class ReturnFile
         }
         if (p.version >= 65777) {
             in.skipNBytes(8);
-            skipBarcode(in, p.version);
+            readBarcode(in, p);
             in.skipNBytes(8);
         }
         return p;
     }
 
-    private static void skipBarcode(DataInputStream in, int version) throws IOException
+    /** The person's barcode section: the T1 block, a count, and that many statement blocks. */
+    private static void readBarcode(DataInputStream in, Person p) throws IOException
     {
-        int size = in.readInt();
-        if (size < 1) return;
-        in.skipNBytes(size);
+        byte[] t1 = block(in);
+        if (t1.length == 0) return;
+        p.barcodeBlocks.add(t1);
         int count = in.readInt();
         if (count < 1) return;
-        if (version < 66064) throw new DamagedException("barcode layout of version " + version);
+        if (p.version < 66064) throw new DamagedException("barcode layout of version " + p.version);
         for (int i = 0; i < count; ++i) {
-            size = in.readInt();
-            if (size > 0) in.skipNBytes(size);
+            byte[] b = block(in);
+            if (b.length > 0) p.barcodeBlocks.add(b);
         }
+    }
+
+    private static byte[] block(DataInputStream in) throws IOException
+    {
+        int n = in.readInt();
+        if (n < 1) return new byte[0];
+        if (n > (1 << 24)) throw new DamagedException("barcode block length " + n);
+        byte[] b = new byte[n];
+        in.readFully(b);
+        return b;
     }
 
     private static ReturnItem readObject(DataInputStream in, ReturnItem item) throws IOException
