@@ -429,6 +429,8 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
             item->object = object;
             m_slips.push_back(item);
             downloaded->copyToSlipData(object);
+            // A box that holds no negative amount takes none from a download either.
+            object->dropRefusedValues();
             object->setAutoFilled(true);
         }
         if (type == SlipType::T1204) {

@@ -218,6 +218,51 @@ void CTaxData_Form::BeforeCalculate() {}
 void CTaxData_Form::BeforeReadSlip() {}
 void CTaxData_Form::AnyMsgBeforeNetfile(unsigned char, std::list<CString>&) {}
 int CTaxData_Form::Validate(unsigned char, std::list<CString>&) { return 0; }
+
+CString CTaxData_Form::fieldCaption(const CField& field) const
+{
+    const CString& name = field.GetName();
+    const char* number = nullptr;
+    const char* label = nullptr;
+    for (const LayoutTable& part : m_layout)
+        for (int i = 0; i < part.count; ++i) {
+            const LayoutRow& row = part.rows[i];
+            if (!row.field || name != row.field) continue;
+            number = row.number;
+            label = row.label;
+        }
+    QString digits = number ? QString::fromUtf8(number) : name.toQString();
+    bool numeric = !digits.isEmpty();
+    for (const QChar c : digits) numeric = numeric && c.isDigit();
+    if (numeric) return CString((m_itemKind == FROM_SLIP ? QStringLiteral("box ") : QStringLiteral("line ")) + digits);
+    return CString(QStringLiteral("\"%1\"").arg(label ? QString::fromUtf8(label) : name.toQString()));
+}
+
+bool CTaxData_Form::AcceptsValue(const CField& field, const QVariant& value, CString* why) const
+{
+    if (field.GetType() != CField::Float || field.MayBeNegative()) return true;
+    if (value.toDouble() > -kAmountThatCounts) return true;
+    if (why) {
+        QString caption = fieldCaption(field).toQString();
+        caption[0] = caption[0].toUpper();
+        // The slip's code ("T4") rather than its title: the message names the box.
+        const SlipInfo* slip = m_itemKind == FROM_SLIP ? slipInfo(m_type) : nullptr;
+        const QString item = slip ? QString::fromUtf8(slip->shortName) : GetDisplayName().toQString();
+        *why = CString(QStringLiteral("%1 of %2 cannot be negative.").arg(caption, item));
+    }
+    return false;
+}
+
+void CTaxData_Form::dropRefusedValues(std::list<CString>* why)
+{
+    for (CField* f : m_fields.all()) {
+        CString reason;
+        if (f->GetType() != CField::Float || f->IsCalculated() || AcceptsValue(*f, f->GetVariant(), &reason))
+            continue;
+        f->Reset();
+        if (why) why->push_back(reason);
+    }
+}
 int CTaxData_Form::WriteFreeData(unsigned char, NetfileGenObjParamStru&) { return 0; }
 void CTaxData_Form::SetDependantInfo(DependantInfoStruct* dependants) { m_dependants = dependants; }
 
