@@ -39,6 +39,9 @@ QString provinceName(ENUMTYPE_PROVINCE province)
 
 QString noProvincialLibraryText(ENUMTYPE_PROVINCE wanted, ENUMTYPE_PROVINCE kept)
 {
+    if (wanted == PROV_NONE)
+        return QStringLiteral("A return needs its province or territory of residence: the tax province stays %1.")
+            .arg(provinceName(kept));
     return QStringLiteral("This program cannot work out a return for %1: the tax province stays %2.")
         .arg(provinceName(wanted), provinceName(kept));
 }

@@ -1,6 +1,7 @@
 #include "taxdataform.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextStream>
 #include <QXmlStreamWriter>
@@ -221,21 +222,29 @@ int CTaxData_Form::Validate(unsigned char, std::list<CString>&) { return 0; }
 
 CString CTaxData_Form::fieldCaption(const CField& field) const
 {
-    const CString& name = field.GetName();
+    // A repeated entry's column is laid out once, as "gifts.#.amount".
+    QString name = field.GetName().toQString();
+    static const QRegularExpression rowPart(QStringLiteral("\\.(\\d+)\\."));
+    const QRegularExpressionMatch row = rowPart.match(name);
+    const QString pattern = row.hasMatch() ? QString(name).replace(row.capturedStart(), row.capturedLength(),
+                                                                   QStringLiteral(".#."))
+                                           : name;
     const char* number = nullptr;
     const char* label = nullptr;
     for (const LayoutTable& part : m_layout)
         for (int i = 0; i < part.count; ++i) {
-            const LayoutRow& row = part.rows[i];
-            if (!row.field || name != row.field) continue;
-            number = row.number;
-            label = row.label;
+            const LayoutRow& r = part.rows[i];
+            if (!r.field || pattern != QLatin1String(r.field)) continue;
+            number = r.number;
+            label = r.label;
         }
-    QString digits = number ? QString::fromUtf8(number) : name.toQString();
+    const QString digits = number ? QString::fromUtf8(number) : name;
     bool numeric = !digits.isEmpty();
     for (const QChar c : digits) numeric = numeric && c.isDigit();
     if (numeric) return CString((m_itemKind == FROM_SLIP ? QStringLiteral("box ") : QStringLiteral("line ")) + digits);
-    return CString(QStringLiteral("\"%1\"").arg(label ? QString::fromUtf8(label) : name.toQString()));
+    QString caption = QStringLiteral("\"%1\"").arg(label ? QString::fromUtf8(label) : name);
+    if (row.hasMatch() && label) caption += QStringLiteral(", row ") + row.captured(1);
+    return CString(caption);
 }
 
 bool CTaxData_Form::AcceptsValue(const CField& field, const QVariant& value, CString* why) const
@@ -263,6 +272,7 @@ void CTaxData_Form::dropRefusedValues(std::list<CString>* why)
         if (why) why->push_back(reason);
     }
 }
+
 int CTaxData_Form::WriteFreeData(unsigned char, NetfileGenObjParamStru&) { return 0; }
 void CTaxData_Form::SetDependantInfo(DependantInfoStruct* dependants) { m_dependants = dependants; }
 

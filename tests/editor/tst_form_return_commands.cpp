@@ -642,6 +642,9 @@ void FormReturnCommandsTest::t1ProvinceBoxMovesTheReturn_data()
     QTest::newRow("Quebec") << 11 << 9
                             << QStringList{"This program cannot work out a return for Quebec: the tax province "
                                            "stays Ontario."};
+    QTest::newRow("the blank choice") << 0 << 9
+                                      << QStringList{"A return needs its province or territory of residence: the "
+                                                     "tax province stays Ontario."};
 }
 
 void FormReturnCommandsTest::t1ProvinceBoxMovesTheReturn()

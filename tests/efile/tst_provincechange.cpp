@@ -152,8 +152,8 @@ void ProvinceChangeTest::movedReturnIsTheReturnMadeThere()
         differ.removeDuplicates();
         QVERIFY2(differ.isEmpty(), qPrintable(differ.join(QLatin1Char(' '))));
         // And the checks find the T1 and the tax in step.
-        const QStringList messages = allMessages(*pair[0], kNetfile);
-        for (const QString& m : messages) QVERIFY2(!m.startsWith(QLatin1String("The province of residence")), qPrintable(m));
+        for (const QString& m : allMessages(*pair[0], kNetfile))
+            QVERIFY2(!m.startsWith(QLatin1String("The province of residence")), qPrintable(m));
     }
 }
 

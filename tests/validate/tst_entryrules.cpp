@@ -4,6 +4,7 @@
 
 #include <QtTest>
 
+#include "formtables.h"
 #include "formtypes.h"
 #include "validatetestsupport.h"
 
@@ -33,6 +34,7 @@ class EntryRulesTest : public QObject
 private slots:
     void negativeAmounts_data();
     void negativeAmounts();
+    void repeatedEntryNamesItsRow();
     void birthAndDeathDates_data();
     void birthAndDeathDates();
 };
@@ -77,12 +79,25 @@ void EntryRulesTest::negativeAmounts()
     }
 }
 
+void EntryRulesTest::repeatedEntryNamesItsRow()
+{
+    ValidationFixture f;
+    CTaxData_Form* sch9 = f.add(FormType::Schedule9);
+    QVERIFY(sch9);
+    f.set(sch9, "donations.2.amount", -25.0);
+    QVERIFY(f.unknownFields.isEmpty());
+    const QString expected = QStringLiteral("\"Eligible amount of gift\", row 2 of %1 cannot be negative.")
+                                 .arg(QString::fromUtf8(formInfo(FormType::Schedule9)->shortName));
+    QVERIFY(itemMessages(f.person, _STRUCT_FORM_VALIDATE_INFO::Form, FormType::Schedule9).contains(expected));
+}
+
 void EntryRulesTest::birthAndDeathDates_data()
 {
     QTest::addColumn<QDate>("birth");
     QTest::addColumn<QDate>("death");
     QTest::addColumn<QStringList>("messages");
-    const QString birth = QStringLiteral("The date of birth on page 1 of T1 must be between 1900-01-01 and 2021-12-31.");
+    const QString birth =
+        QStringLiteral("The date of birth on page 1 of T1 must be between 1900-01-01 and 2021-12-31.");
     const QString death =
         QStringLiteral("The date of death on page 1 of T1 must be in 2021 and not before the date of birth.");
     QTest::newRow("born 1899-12-31") << QDate(1899, 12, 31) << QDate() << QStringList{birth};

@@ -134,7 +134,8 @@ void EntryRefusalsTest::negativeAmounts_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("message"); // empty: the line takes the negative amount
     for (const char* line : {"20800", "22000", "23200", "31900", "47600", "13000", "40900"})
-        QTest::newRow(line) << 0 << line << QStringLiteral("Line %1 of T1 cannot be negative.").arg(QLatin1String(line));
+        QTest::newRow(line) << 0 << line
+                            << QStringLiteral("Line %1 of T1 cannot be negative.").arg(QLatin1String(line));
     QTest::newRow("T4 box 14") << 1 << "14" << "Box 14 of T4 cannot be negative.";
     QTest::newRow("T5013 box 104, a business loss") << 13 << "104" << QString();
 }
@@ -168,7 +169,8 @@ void EntryRefusalsTest::birthAndDeathDates_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QDate>("stored");
     QTest::addColumn<QString>("message");
-    const QString birth = QStringLiteral("The date of birth on page 1 of T1 must be between 1900-01-01 and 2021-12-31.");
+    const QString birth =
+        QStringLiteral("The date of birth on page 1 of T1 must be between 1900-01-01 and 2021-12-31.");
     const QString death =
         QStringLiteral("The date of death on page 1 of T1 must be in 2021 and not before the date of birth.");
     const QDate start(1980, 5, 5);
