@@ -472,7 +472,12 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
     TaxData_LastYearAmounts* lastYear = lastYearAmounts(*this);
 
     // 5. Instalments.
-    if (allow.allowInstalment() && t1) t1->setFloat("47600", downloadedAmount(data.summary.InstalmentAmount));
+    // A negative amount is no instalment: the line cannot hold one.
+    if (allow.allowInstalment() && t1) {
+        const double paid = downloadedAmount(data.summary.InstalmentAmount);
+        if (const CField* line = t1->field("47600"); line && t1->AcceptsValue(*line, paid, nullptr))
+            t1->setFloat("47600", paid);
+    }
 
     // 6. Tuition carried forward from 2020.
     if (allow.allowTuition()) {
