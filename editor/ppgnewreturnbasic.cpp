@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "familytaxdata.h"
+#include "formtables.h"
 #include "newreturnanswers.h"
 #include "t1.h"
 #include "tabwndapp.h"
@@ -33,8 +34,13 @@ QStringList missingAnswers(const CStringField* first, const CStringField* last, 
     QStringList missing;
     if (blank(first)) missing << QStringLiteral("Please enter the first name.");
     if (blank(last)) missing << QStringLiteral("Please enter the last name.");
-    if (province->GetValue() == 0)
+    const int chosen = province->GetValue();
+    if (chosen == 0)
         missing << QStringLiteral("Please choose the tax province (residence on Dec. 31 of the tax year).");
+    else if (IsProvinceSupported(chosen) && !HasProvincialLibrary(chosen))
+        missing << QStringLiteral("This program cannot work out a return for %1. Please choose another province "
+                                  "or territory.")
+                       .arg(QString::fromUtf8(Global_Provs_Info[chosen].displayText));
     const CString digits = sinDigits(sin->GetTrimedString());
     const char* why = nullptr;
     if (!digits.IsEmpty() && !CheckSIN(digits.c_str(), &why))

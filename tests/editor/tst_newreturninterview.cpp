@@ -134,6 +134,11 @@ void NewReturnInterviewTest::interview_data()
     QTest::newRow("no province, no last name")
         << a << int(kTaxpayerPage)
         << "Please enter the last name.\nPlease choose the tax province (residence on Dec. 31 of the tax year).";
+    a = single;
+    a.province = 11;
+    QTest::newRow("Quebec") << a << int(kTaxpayerPage)
+                            << "This program cannot work out a return for Quebec. Please choose another province "
+                               "or territory.";
     a = married;
     a.spouseLast = "  ";
     QTest::newRow("blank spouse name") << a << int(kSpousePage) << "Please enter the last name.";
