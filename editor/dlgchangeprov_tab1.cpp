@@ -21,7 +21,7 @@ DlgChangeProv_tab1::~DlgChangeProv_tab1()
 
 void DlgChangeProv_tab1::AssociateFormData()
 {
-    ui->fld_NewTaxProv->LoadProvs();
+    ui->fld_NewTaxProv->LoadProvsWithLibrary();
     ui->fld_ChgBoth->setId(ui->fld_ChgBoth_0, 0);
     ui->fld_ChgBoth->setId(ui->fld_ChgBoth_1, 1);
     PpgWizardPage::AssociateFormData();

@@ -424,8 +424,9 @@ void Form_Return::refreshPages()
     for (BaseTaxPage* page : m_pages) page->refreshFromData();
 }
 
-void Form_Return::onSignalCalc(CTaxData_Form* form, CField*)
+void Form_Return::onSignalCalc(CTaxData_Form* form, CField* field)
 {
+    if (residenceBoxEdited(form, field)) return;
     const int before = m_data->GetCountOfForm(0);
     const int changed = m_data->Calculate(form ? form->getItemKind() : FROM_WHOLE_RETURN, form);
     // A calculation that removed the item shown leaves its pages pointing

@@ -182,6 +182,13 @@ private:
     void afterReturnChanged();
     // Resyncs the Tax Forms branch and keeps the form shown selected.
     void resyncForms();
+    // Moves the current person (both spouses with `both`) to `province`, then
+    // recalculates and brings the tree in step; false, with a message and
+    // nothing changed, for a jurisdiction the program has no library for.
+    bool moveToProvince(ENUMTYPE_PROVINCE province, bool both);
+    // True when the edit was the T1's (or the general interview's) province
+    // of residence, which moves the return and has been handled here.
+    bool residenceBoxEdited(CTaxData_Form* form, CField* field);
     // Selects the tree item of the form, slip or note shown, its pages left
     // as they are; false when no listed item is shown. The item's branch
     // must be in step with the return: its records are read.

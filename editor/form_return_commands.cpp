@@ -53,6 +53,21 @@ bool listIsFull(size_t count, int most, const char* what, QWidget* parent)
     return true;
 }
 
+QString provinceName(ENUMTYPE_PROVINCE province)
+{
+    const ProvInfo* info = provInfo(province);
+    return info ? QString::fromUtf8(info->displayText) : QString::number(province);
+}
+
+QString noProvincialLibraryText(ENUMTYPE_PROVINCE wanted, ENUMTYPE_PROVINCE kept)
+{
+    if (wanted == PROV_NONE)
+        return QStringLiteral("A return needs its province or territory of residence: the tax province stays %1.")
+            .arg(provinceName(kept));
+    return QStringLiteral("This program cannot work out a return for %1: the tax province stays %2.")
+        .arg(provinceName(wanted), provinceName(kept));
+}
+
 } // namespace
 
 QString Form_Return::removeHoldingAmountsText(const QString& itemName)
@@ -330,13 +345,47 @@ void Form_Return::taxReturnChangeProvince()
         tell("Tax return province is not changed!", this);
         return;
     }
-    m_data->ChangeProvince(before, after, answers.fld_ChgBoth->GetValue() == 0);
+    if (!moveToProvince(after, answers.fld_ChgBoth->GetValue() == 0)) return;
+    tell("Tax return file is changed to the new province, you need to save file the confirm the changes.", this);
+}
+
+bool Form_Return::moveToProvince(ENUMTYPE_PROVINCE province, bool both)
+{
+    IndividualTaxData* person = m_data->getCurIndvTaxData();
+    if (!person) return false;
+    const ENUMTYPE_PROVINCE before = person->getMainProvince();
+    if (!m_data->ChangeProvince(before, province, both)) {
+        TabWndApp::gAppInformation(noProvincialLibraryText(province, before), this);
+        return false;
+    }
     m_data->Calculate(FROM_FORM, nullptr);
     // Forms of the old province may be gone with their pages.
     afterReturnChanged();
     resyncForms();
     ui->treeFolderView->SyncFromSlipData();
-    tell("Tax return file is changed to the new province, you need to save file the confirm the changes.", this);
+    QString status;
+    refreshReturnStatus(status);
+    return true;
+}
+
+bool Form_Return::residenceBoxEdited(CTaxData_Form* form, CField* field)
+{
+    if (!form || !field || field->GetName() != "province") return false;
+    const bool t1 = form->getItemKind() == FROM_FORM && form->getType() == FormType::T1;
+    const bool interview = form->getItemKind() == FROM_WIZARD && form->getType() == InterviewKind::GeneralInformation;
+    IndividualTaxData* person = m_data->getCurIndvTaxData();
+    if ((!t1 && !interview) || !person || !isListed(form)) return false;
+    const ENUMTYPE_PROVINCE before = person->getMainProvince();
+    const ENUMTYPE_PROVINCE typed = field->GetVariant().toInt();
+    if (typed == before) return false;
+    // The box is one more road to Change Tax Province, for this person
+    // alone: the move sets the T1 itself, and a refused one leaves the box
+    // as it was.
+    if (!moveToProvince(typed, false)) {
+        field->SetVariant(before);
+        refreshPages();
+    }
+    return true;
 }
 
 void Form_Return::deCoupleReturn()

@@ -2,13 +2,17 @@
 
 #include <QButtonGroup>
 #include <QDate>
+#include <QStringList>
 
 #include "familytaxdata.h"
+#include "formtables.h"
 #include "newreturnanswers.h"
+#include "t1.h"
 #include "tabwndapp.h"
 #include "ui_ppgnewreturnbasic_formoption.h"
 #include "ui_ppgnewreturnbasic_spouse.h"
 #include "ui_ppgnewreturnbasic_tab1.h"
+#include "utils.h"
 #include "wizardbase.h"
 
 namespace {
@@ -18,6 +22,41 @@ enum { kTaxpayerPage, kSpousePage, kSchedulePage };
 bool blank(const CStringField* field)
 {
     return field->GetValue().toQString().trimmed().isEmpty();
+}
+
+// What a person page still needs before it is left, one line per answer,
+// checked by the T1's own rules: a S.I.N. that was typed must pass the
+// T1's check (an empty one may be given later), a birth date must be
+// possible. Empty when the page may be left.
+QStringList missingAnswers(const CStringField* first, const CStringField* last, const CIntField* province,
+                           const CStringField* sin, const CDateField* birth, const QString& noProvinceText)
+{
+    QStringList missing;
+    if (blank(first)) missing << QStringLiteral("Please enter the first name.");
+    if (blank(last)) missing << QStringLiteral("Please enter the last name.");
+    const int chosen = province->GetValue();
+    if (chosen == 0)
+        missing << noProvinceText;
+    else if (IsProvinceSupported(chosen) && !HasProvincialLibrary(chosen))
+        missing << QStringLiteral("This program cannot work out a return for %1. Please choose another province "
+                                  "or territory.")
+                       .arg(QString::fromUtf8(Global_Provs_Info[chosen].displayText));
+    const CString digits = sinDigits(sin->GetTrimedString());
+    const char* why = nullptr;
+    if (!digits.IsEmpty() && !CheckSIN(digits.c_str(), &why))
+        missing << QStringLiteral("Social Insurance Number \"%1\": %2 Correct it, or leave it empty to enter it later.")
+                       .arg(sin->GetTrimedString().toQString(), QString::fromUtf8(why));
+    if (!TaxData_T1New::isPossibleBirthDate(birth->GetValue()))
+        missing << QString::fromUtf8(TaxData_T1New::kBirthDateText);
+    return missing;
+}
+
+// Says what is missing on the page and keeps it; true when nothing is.
+bool pageComplete(const QStringList& missing, QWidget* page)
+{
+    if (missing.isEmpty()) return true;
+    TabWndApp::gAppInformation(missing.join(QLatin1Char('\n')), page);
+    return false;
 }
 
 } // namespace
@@ -47,8 +86,11 @@ void PpgNewReturnBasic_tab1::AssociateFormData()
 bool PpgNewReturnBasic_tab1::validatePage()
 {
     PpgWizardPage::validatePage();
-    return !blank(m_answers->fld_FirstName) && !blank(m_answers->fld_LastName)
-        && m_answers->fld_TaxPronv->GetValue() != 0;
+    return pageComplete(missingAnswers(m_answers->fld_FirstName, m_answers->fld_LastName, m_answers->fld_TaxPronv,
+                                       m_answers->fld_sin, m_answers->fld_dob,
+                                       QStringLiteral("Please choose the tax province (residence on Dec. 31 of the "
+                                                      "tax year).")),
+                        this);
 }
 
 int PpgNewReturnBasic_tab1::nextId() const
@@ -108,11 +150,12 @@ void PpgNewReturnBasic_Spouse::initializePage()
 bool PpgNewReturnBasic_Spouse::validatePage()
 {
     PpgWizardPage::validatePage();
-    if (blank(m_answers->fld_FirstNameSpouse) || blank(m_answers->fld_LastNameSpouse)) return false;
-    if (m_answers->fld_SpouseNonResident->GetValue() || isProvince(m_answers->fld_TaxPronvSpouse->GetValue()))
-        return true;
-    TabWndApp::gAppInformation(provinceMissingText(), this);
-    return false;
+    QStringList missing = missingAnswers(m_answers->fld_FirstNameSpouse, m_answers->fld_LastNameSpouse,
+                                         m_answers->fld_TaxPronvSpouse, m_answers->fld_sinSpouse,
+                                         m_answers->fld_dobSpouse, provinceMissingText());
+    // A spouse living outside Canada answers the province with the tick.
+    if (m_answers->fld_SpouseNonResident->GetValue()) missing.removeAll(provinceMissingText());
+    return pageComplete(missing, this);
 }
 
 void PpgNewReturnBasic_Spouse::onNonResidentToggled(bool nonResident)

@@ -21,6 +21,11 @@ bool CNetfileGenObj::doWork(STRUCT_FORMDATA_ITEM_2004* item, void* param)
     if (type == FormType::T2124 || type == FormType::T2032 || type == FormType::T2124Commission
         || type == FormType::T1273 || IsSFDForm(type))
         return true;
+    // A form of another jurisdiction than the return's tax province (one a
+    // change of province left behind) is worked out by no library: its
+    // lines would be stale, and the return is filed as made in its province.
+    const int jurisdiction = getFormProv(type);
+    if (item->object && jurisdiction != 0 && jurisdiction != item->object->getMainTaxProvince()) return true;
     if (item->object) item->object->WriteFreeData(record->mode, *record);
     if (type == FormType::T2209T2036) ++record->t2209Index;
     return true;

@@ -12,7 +12,8 @@ class CNetfileGenObj : public CEnumTaxFormObj
 public:
     // `param` is the run's NetfileGenObjParamStru. Statements are passed
     // over (they go as selected financial data), and so are the forms
-    // of types 19, 22, 33 and 109; every form is visited.
+    // of types 19, 22, 33 and 109 and the forms of another province than
+    // the return's tax province; every form is visited.
     bool doWork(STRUCT_FORMDATA_ITEM_2004* item, void* param) override;
     bool begin(void*) override { return true; }
     bool end(void*) override { return true; }

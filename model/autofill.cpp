@@ -430,6 +430,8 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
             item->object = object;
             m_slips.push_back(item);
             downloaded->copyToSlipData(object);
+            // A box that holds no negative amount takes none from a download either.
+            object->dropRefusedValues();
             object->setAutoFilled(true);
         }
         if (type == SlipType::T1204) {
@@ -472,7 +474,12 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
     TaxData_LastYearAmounts* lastYear = lastYearAmounts(*this);
 
     // 5. Instalments.
-    if (allow.allowInstalment() && t1) t1->setFloat("47600", downloadedAmount(data.summary.InstalmentAmount));
+    // A negative amount is no instalment: the line cannot hold one.
+    if (allow.allowInstalment() && t1) {
+        const double paid = downloadedAmount(data.summary.InstalmentAmount);
+        if (const CField* line = t1->field("47600"); line && t1->AcceptsValue(*line, paid, nullptr))
+            t1->setFloat("47600", paid);
+    }
 
     // 6. Tuition carried forward from 2020.
     if (allow.allowTuition()) {

@@ -156,7 +156,8 @@ public:
     static void formDisplayName(bool markShared, const STRUCT_FORMDATA_ITEM_2004* item, CString& out);
     CString GetReturnFileNameWithoutSuffix() const;
     void updateFilingStatus(ENUMTYPE_FORM type, int status, const CString& text);
-    void ChangeProvince(ENUMTYPE_PROVINCE oldProvince, ENUMTYPE_PROVINCE newProvince, bool both);
+    // False, and neither return changed, for a jurisdiction without a library.
+    bool ChangeProvince(ENUMTYPE_PROVINCE oldProvince, ENUMTYPE_PROVINCE newProvince, bool both);
 
     // ---- copy and compare
     CFamilyTaxData& operator=(const CFamilyTaxData& other);

@@ -124,12 +124,14 @@ void CFamilyTaxData::updateFilingStatus(ENUMTYPE_FORM type, int status, const CS
     if (IndividualTaxData* p = getCurIndvTaxData()) p->updateFilingStatus(type, status, text);
 }
 
-void CFamilyTaxData::ChangeProvince(ENUMTYPE_PROVINCE oldProvince, ENUMTYPE_PROVINCE newProvince, bool both)
+bool CFamilyTaxData::ChangeProvince(ENUMTYPE_PROVINCE oldProvince, ENUMTYPE_PROVINCE newProvince, bool both)
 {
+    if (!HasProvincialLibrary(newProvince)) return false;
     if (both && IsCoupledReturn()) {
         m_persons[0]->ChangeProvince(oldProvince, newProvince);
         m_persons[1]->ChangeProvince(oldProvince, newProvince);
-        return;
+        return true;
     }
-    if (IndividualTaxData* p = getCurIndvTaxData()) p->ChangeProvince(oldProvince, newProvince);
+    IndividualTaxData* p = getCurIndvTaxData();
+    return p && p->ChangeProvince(oldProvince, newProvince);
 }

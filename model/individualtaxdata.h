@@ -217,7 +217,10 @@ public:
     CTaxData_Form* GetS2FormData();
 
     // ---- province change and filing status
-    void ChangeProvince(ENUMTYPE_PROVINCE oldProvince, ENUMTYPE_PROVINCE newProvince);
+    // Moves the return to `newProvince`: the main province, the library and
+    // the T1's province of residence together. False, and nothing changed,
+    // for a jurisdiction without a library (Quebec).
+    bool ChangeProvince(ENUMTYPE_PROVINCE oldProvince, ENUMTYPE_PROVINCE newProvince);
     void updateFilingStatus(ENUMTYPE_FORM type, int status, const CString& text);
 
     // ---- validation and filing checks

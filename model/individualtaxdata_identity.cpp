@@ -294,21 +294,30 @@ CTaxData_Form* IndividualTaxData::GetS2FormData()
 
 // ---------------------------------------------------------------- province and filing
 
-void IndividualTaxData::ChangeProvince(ENUMTYPE_PROVINCE, ENUMTYPE_PROVINCE newProvince)
+bool IndividualTaxData::ChangeProvince(ENUMTYPE_PROVINCE, ENUMTYPE_PROVINCE newProvince)
 {
+    // A jurisdiction no library works out would leave a return taxed by
+    // nobody, or by the old province's library.
+    if (!HasProvincialLibrary(newProvince)) return false;
     m_mainProvince = newProvince;
     m_provMgr.setMainProvince(newProvince);
+    // The library works the tax out only for the province the T1 names, and
+    // the electronic return files that one: it moves with the return.
+    if (TaxData_T1New* form = t1()) {
+        form->setInt("province", newProvince);
+        form->setString("province_text", Global_Provs_Info[newProvince].displayText);
+    }
     // The old province's library stays loaded: its forms remain in the
     // return. The new one's is loaded beside it, so that its forms are made
     // and calculated at once.
     m_provMgr.getProvMgr(newProvince, false);
-    if (newProvince < 0 || newProvince > MAX_PROVINCE) return;
     const ProvinceFormsRecord& record = Province_Forms_Info[newProvince];
     for (int i = 0; i < record.count; ++i) {
         const ProvinceFormEntry& entry = record.entries[i];
         if (entry.makeOnProvinceChange && GetCountOfForm(entry.formType) == 0)
             NewFormDataItem(entry.formType, GetNextUniqueID(), true, 0, true);
     }
+    return true;
 }
 
 void IndividualTaxData::updateFilingStatus(ENUMTYPE_FORM type, int status, const CString& text)

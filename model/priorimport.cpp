@@ -57,6 +57,8 @@ void IndividualTaxData::Build2003DataTo2004(STRUCT_IMPORT_LASTYEAR_PARAM* param)
         } else if (item->formType != FormType::SummaryLastYear) {
             const bool withData = param->copyData || (IsSFDForm(type) && param->includeSFD);
             form->CarryToNewYear(withData);
+            // Last year's file may hold a negative amount where no line takes one.
+            form->dropRefusedValues();
         }
     }
     // Removing a form may take a related one with it; one already gone is skipped.
@@ -71,7 +73,10 @@ void IndividualTaxData::Build2003DataTo2004(STRUCT_IMPORT_LASTYEAR_PARAM* param)
         if (TaxData_T1New* form = t1()) form->setFloat("carryforward_moving_expenses", m_carriedT1MAmount);
 
     if (param->keepForms) {
-        for (STRUCT_SLIPDATA_ITEM_2004* item : m_slips) item->object->CarryToNewYear(param->copyData);
+        for (STRUCT_SLIPDATA_ITEM_2004* item : m_slips) {
+            item->object->CarryToNewYear(param->copyData);
+            item->object->dropRefusedValues();
+        }
     } else {
         while (!m_slips.empty()) RemoveSlipData(m_slips.front()->object);
     }

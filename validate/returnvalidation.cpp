@@ -1,5 +1,6 @@
 #include "returnvalidation.h"
 
+#include "entryrules.h"
 #include "formtables.h"
 #include "formtypes.h"
 #include "individualtaxdata.h"
@@ -54,6 +55,7 @@ int ValidateReturn(IndividualTaxData& person, unsigned char mode, std::list<_STR
     for (STRUCT_SLIPDATA_ITEM_2004* slip : person.slips()) {
         _STRUCT_FORM_VALIDATE_INFO* item = newItem(_STRUCT_FORM_VALIDATE_INFO::Slip, slip->slipType);
         if (!slip->object || !slip->object->Validate(mode, item->messages)) item->messages.clear();
+        if (slip->object) appendRefusedValues(*slip->object, item->messages);
         keepIfAny(item, items);
     }
     for (STRUCT_FORMDATA_ITEM_2004* form : person.forms()) {
@@ -62,6 +64,7 @@ int ValidateReturn(IndividualTaxData& person, unsigned char mode, std::list<_STR
         if (bankrupt && IsSFDForm(form->formType) && form->formType != 160 && form->formType != 147) continue;
         _STRUCT_FORM_VALIDATE_INFO* item = newItem(_STRUCT_FORM_VALIDATE_INFO::Form, form->formType);
         if (!form->object || !form->object->Validate(mode, item->messages)) item->messages.clear();
+        if (form->object) appendRefusedValues(*form->object, item->messages);
         keepIfAny(item, items);
     }
 
@@ -71,6 +74,7 @@ int ValidateReturn(IndividualTaxData& person, unsigned char mode, std::list<_STR
         RuleInputs in(person, mode, returnItem->messages);
         applyReturnRules(in);
     }
+    appendProvinceMismatch(person, returnItem->messages);
     keepIfAny(returnItem, items);
     return int(items.size());
 }

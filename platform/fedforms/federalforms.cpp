@@ -23,7 +23,7 @@ const FieldSpec kT778Fields[] = {
     QM_ROWS("payments.#.child", CField::String, kChildCarePayments),
     QM_ROWS("payments.#.payee_name", CField::String, kChildCarePayments),
     QM_ROWS("payments.#.payee_sin", CField::String, kChildCarePayments),   // when the payee is an individual
-    QM_ROWS("payments.#.amount", CField::Float, kChildCarePayments),
+    QM_AMT_ROWS("payments.#.amount", kChildCarePayments),
     QM_ROWS("payments.#.weeks", CField::Int, kChildCarePayments),   // weeks at a boarding school or overnight camp
     QM_CALC("total_expenses"),
     QM_BOOL("is_higher_net_income"),    // you have the higher net income of the couple
@@ -65,14 +65,14 @@ constexpr int kDisabilitySupports = 20;
 const FieldSpec kT929Fields[] = {
     QM_ROWS("expenses.#.description", CField::String, kDisabilitySupports),
     QM_ROWS("expenses.#.payee", CField::String, kDisabilitySupports),
-    QM_ROWS("expenses.#.amount", CField::Float, kDisabilitySupports),
+    QM_AMT_ROWS("expenses.#.amount", kDisabilitySupports),
     QM_CALC("total_expenses"),
     QM_AMT("reimbursements"),           // reimbursements and assistance not included in income
     QM_CALC("net_expenses"),
     QM_CALC("earned_income"),
     QM_BOOL("attended_school"),
     QM_INT("student_weeks"),
-    QM_AMT("other_income"),             // net income other than earned income, for students
+    QM_SIGNED("other_income"),             // net income other than earned income, for students
     QM_CALC("student_limit"),
     QM_CALC("deduction"),               // disability supports deduction
 };
@@ -84,9 +84,9 @@ constexpr int kDeferredSecurities = 10;
 const FieldSpec kT1212Fields[] = {
     QM_AMT("balance_start"),            // deferred benefits at the end of the previous year
     QM_ROWS("securities.#.description", CField::String, kDeferredSecurities),
-    QM_ROWS("securities.#.deferred_benefit", CField::Float, kDeferredSecurities),
+    QM_AMT_ROWS("securities.#.deferred_benefit", kDeferredSecurities),
     QM_ROWS("securities.#.disposed_date", CField::Date, kDeferredSecurities),
-    QM_ROWS("securities.#.benefit_included", CField::Float, kDeferredSecurities),
+    QM_AMT_ROWS("securities.#.benefit_included", kDeferredSecurities),
     QM_AMT("65210"),                    // deferred benefits to include in income this year
     QM_CALC("balance_end"),
     QM_BOOL("special_relief_election"),
@@ -168,7 +168,7 @@ const FieldSpec kT691Fields[] = {
     QM_AMT("67830"),                    // rental and leasing property deductions
     QM_AMT("67840"),                    // limited partnership and tax shelter losses
     QM_AMT("67860"),                    // resource deductions
-    QM_AMT("67890"),                    // other adjustments
+    QM_SIGNED("67890"),                    // other adjustments
     QM_CALC("capital_gains_adjustment"),
     QM_CALC("stock_option_adjustment"),
     QM_CALC("home_relocation_loan_adjustment"),
@@ -199,7 +199,7 @@ const FieldSpec kT2209Fields[] = {
     QM_AMT("foreign_non_business_tax_paid"),
     QM_CALC("excess_over_15_percent"),  // tax above 15% of the income: deducted, not credited
     QM_INT("net_income_override"),      // non-zero: the net income below is the user's
-    QM_AMT("net_income"),
+    QM_SIGNED("net_income"),
     QM_CALC("deductions"),
     QM_CALC("basic_federal_tax"),
     QM_CALC("federal_tax_base"),
@@ -224,10 +224,10 @@ const FieldSpec kT2017Fields[] = {
     QM_ROWS("reserves.#.description", CField::String, kReserves),
     QM_ROWS("reserves.#.kind", CField::Int, kReserves),        // 0 small business shares, 1 farm or fishing property, 2 other
     QM_ROWS("reserves.#.year", CField::Int, kReserves),        // year of disposition
-    QM_ROWS("reserves.#.proceeds", CField::Float, kReserves),
-    QM_ROWS("reserves.#.gain", CField::Float, kReserves),
-    QM_ROWS("reserves.#.reserve_last_year", CField::Float, kReserves),
-    QM_ROWS("reserves.#.reserve_this_year", CField::Float, kReserves),
+    QM_AMT_ROWS("reserves.#.proceeds", kReserves),
+    QM_AMT_ROWS("reserves.#.gain", kReserves),
+    QM_AMT_ROWS("reserves.#.reserve_last_year", kReserves),
+    QM_AMT_ROWS("reserves.#.reserve_this_year", kReserves),
     QM_AMT("66843"),
     QM_AMT("66844"),
     QM_AMT("66850"),
@@ -315,9 +315,9 @@ const FieldSpec kT2222Fields[] = {
     QM_ROWS("trips.#.date", CField::Date, kNorthernTrips),
     QM_ROWS("trips.#.is_medical", CField::Bool, kNorthernTrips),
     QM_ROWS("trips.#.use_standard_amount", CField::Bool, kNorthernTrips),  // the flat amount instead of the costs
-    QM_ROWS("trips.#.cost", CField::Float, kNorthernTrips),
-    QM_ROWS("trips.#.lowest_airfare", CField::Float, kNorthernTrips),
-    QM_ROWS("trips.#.employer_benefit", CField::Float, kNorthernTrips),  // travel benefit received from the employer
+    QM_AMT_ROWS("trips.#.cost", kNorthernTrips),
+    QM_AMT_ROWS("trips.#.lowest_airfare", kNorthernTrips),
+    QM_AMT_ROWS("trips.#.employer_benefit", kNorthernTrips),  // travel benefit received from the employer
     QM_CALC_ROWS("trips.#.claim", kNorthernTrips),
     QM_CALC("travel_deduction"),
     QM_CALC("total_deduction"),
@@ -345,7 +345,7 @@ const FieldSpec kT5004Fields[] = {
     QM_ROWS("shelters.#.tax_shelter_id", CField::String, kTaxShelters),
     QM_ROWS("shelters.#.name", CField::String, kTaxShelters),
     QM_ROWS("shelters.#.line", CField::Int, kTaxShelters),     // line of the return where it is claimed
-    QM_ROWS("shelters.#.amount", CField::Float, kTaxShelters),
+    QM_AMT_ROWS("shelters.#.amount", kTaxShelters),
     QM_CALC("67650"),                   // total loss or deduction claimed
 };
 
@@ -358,7 +358,7 @@ const FieldSpec kCPT20Fields[] = {
     QM_DATE("revocation_date"),
     QM_ROWS("employers.#.name", CField::String, kElectionEmployers),
     QM_ROWS("employers.#.account_number", CField::String, kElectionEmployers),
-    QM_ROWS("employers.#.pensionable_earnings", CField::Float, kElectionEmployers),
+    QM_AMT_ROWS("employers.#.pensionable_earnings", kElectionEmployers),
     QM_CALC("elected_earnings"),
     // The T4 slips, as part 2 of the form lists them: the pensionable
     // earnings (box 26, else box 14) and the contributions (boxes 16 and 17).
@@ -470,12 +470,12 @@ constexpr int kResourceRows = 10;
 const FieldSpec kT1229Fields[] = {
     QM_ROWS("resources.#.name", CField::String, kResourceRows),
     QM_ROWS("resources.#.tax_shelter_id", CField::String, kResourceRows),
-    QM_ROWS("resources.#.exploration", CField::Float, kResourceRows),     // Canadian exploration expenses
-    QM_ROWS("resources.#.development", CField::Float, kResourceRows),     // Canadian development expenses
-    QM_ROWS("resources.#.oil_gas_property", CField::Float, kResourceRows),
-    QM_ROWS("resources.#.foreign", CField::Float, kResourceRows),         // foreign resource expenses
-    QM_ROWS("resources.#.depletion", CField::Float, kResourceRows),
-    QM_ROWS("resources.#.itc_expenditures", CField::Float, kResourceRows), // flow-through mining expenditures
+    QM_AMT_ROWS("resources.#.exploration", kResourceRows),     // Canadian exploration expenses
+    QM_AMT_ROWS("resources.#.development", kResourceRows),     // Canadian development expenses
+    QM_AMT_ROWS("resources.#.oil_gas_property", kResourceRows),
+    QM_AMT_ROWS("resources.#.foreign", kResourceRows),         // foreign resource expenses
+    QM_AMT_ROWS("resources.#.depletion", kResourceRows),
+    QM_AMT_ROWS("resources.#.itc_expenditures", kResourceRows), // flow-through mining expenditures
     QM_AMT("exploration_pool_start"),
     QM_AMT("development_pool_start"),
     QM_AMT("oil_gas_pool_start"),
@@ -496,10 +496,10 @@ const FieldSpec kT1170Fields[] = {
     QM_ROWS("gifts.#.description", CField::String, kGifts),
     QM_ROWS("gifts.#.kind", CField::Int, kGifts),        // 0 listed securities, 1 ecologically sensitive land, 2 other
     QM_ROWS("gifts.#.date", CField::Date, kGifts),
-    QM_ROWS("gifts.#.proceeds", CField::Float, kGifts),  // fair market value
-    QM_ROWS("gifts.#.adjusted_cost_base", CField::Float, kGifts),
-    QM_ROWS("gifts.#.outlays", CField::Float, kGifts),
-    QM_ROWS("gifts.#.advantage", CField::Float, kGifts),
+    QM_AMT_ROWS("gifts.#.proceeds", kGifts),  // fair market value
+    QM_AMT_ROWS("gifts.#.adjusted_cost_base", kGifts),
+    QM_AMT_ROWS("gifts.#.outlays", kGifts),
+    QM_AMT_ROWS("gifts.#.advantage", kGifts),
     QM_CALC_ROWS("gifts.#.gain", kGifts),
     QM_CALC_ROWS("gifts.#.eligible_gain", kGifts),           // the part with a zero inclusion rate
     QM_CALC("total_gain"),
@@ -588,7 +588,7 @@ constexpr int kExemptEmployers = 5;
 
 const FieldSpec kRC383Fields[] = {
     QM_ROWS("employers.#.name", CField::String, kExemptEmployers),
-    QM_ROWS("employers.#.exempt_income", CField::Float, kExemptEmployers),
+    QM_AMT_ROWS("employers.#.exempt_income", kExemptEmployers),
     QM_ROWS("employers.#.is_elected", CField::Bool, kExemptEmployers),
     QM_AMT("58750"),                    // exempt employment income elected for contributions
     QM_AMT("58810"),                    // exempt self-employment income elected for contributions
@@ -601,9 +601,9 @@ constexpr int kJurisdictions = TaxData_T2203::kJurisdictions;
 
 const FieldSpec kT2203Fields[] = {
     QM_ROWS("provinces.#.province", CField::Int, kJurisdictions),     // 0 outside Canada
-    QM_ROWS("provinces.#.gross_revenue", CField::Float, kJurisdictions),
-    QM_ROWS("provinces.#.salaries_wages", CField::Float, kJurisdictions),
-    QM_ROWS("provinces.#.business_income", CField::Float, kJurisdictions),
+    QM_AMT_ROWS("provinces.#.gross_revenue", kJurisdictions),
+    QM_AMT_ROWS("provinces.#.salaries_wages", kJurisdictions),
+    QM_AMT_ROWS("provinces.#.business_income", kJurisdictions),
     QM_CALC_ROWS("provinces.#.percent", kJurisdictions),
     QM_CALC_ROWS("provinces.#.taxable_income", kJurisdictions),
     QM_CALC_ROWS("provinces.#.tax", kJurisdictions),

@@ -41,8 +41,8 @@ const FieldSpec kT1ADJFields[] = {
     QM_DATE("date"),
     QM_ROWS("adjustments.#.line", CField::String, kAdjustments),    // line number of the return or schedule
     QM_ROWS("adjustments.#.description", CField::String, kAdjustments),
-    QM_ROWS("adjustments.#.previous_amount", CField::Float, kAdjustments),
-    QM_ROWS("adjustments.#.change", CField::Float, kAdjustments),   // increase, or a decrease when negative
+    QM_AMT_ROWS("adjustments.#.previous_amount", kAdjustments),
+    QM_SIGNED_ROWS("adjustments.#.change", kAdjustments),   // increase, or a decrease when negative
     QM_CALC_ROWS("adjustments.#.revised_amount", kAdjustments),
     QM_STR("explanation"),
 };
@@ -314,51 +314,51 @@ const FieldSpec kT1135Fields[] = {
     QM_BOOL("simplified_dealer"),
     QM_ROWS("simplified_countries.#.country", CField::String, kForeignProperties),
     QM_AMT("simplified_income"),
-    QM_AMT("simplified_gain"),
+    QM_SIGNED("simplified_gain"),
     // Part B – Detailed reporting method, by category.
     QM_ROWS("funds.#.description", CField::String, kForeignProperties),       // name of the bank or other entity
     QM_ROWS("funds.#.country", CField::String, kForeignProperties),
-    QM_ROWS("funds.#.max_cost", CField::Float, kForeignProperties),
-    QM_ROWS("funds.#.cost_year_end", CField::Float, kForeignProperties),
-    QM_ROWS("funds.#.income", CField::Float, kForeignProperties),
-    QM_ROWS("funds.#.gain", CField::Float, kForeignProperties),
+    QM_AMT_ROWS("funds.#.max_cost", kForeignProperties),
+    QM_AMT_ROWS("funds.#.cost_year_end", kForeignProperties),
+    QM_AMT_ROWS("funds.#.income", kForeignProperties),
+    QM_SIGNED_ROWS("funds.#.gain", kForeignProperties),
     QM_ROWS("shares.#.description", CField::String, kForeignProperties),      // name of the corporation
     QM_ROWS("shares.#.country", CField::String, kForeignProperties),
-    QM_ROWS("shares.#.max_cost", CField::Float, kForeignProperties),
-    QM_ROWS("shares.#.cost_year_end", CField::Float, kForeignProperties),
-    QM_ROWS("shares.#.income", CField::Float, kForeignProperties),
-    QM_ROWS("shares.#.gain", CField::Float, kForeignProperties),
+    QM_AMT_ROWS("shares.#.max_cost", kForeignProperties),
+    QM_AMT_ROWS("shares.#.cost_year_end", kForeignProperties),
+    QM_AMT_ROWS("shares.#.income", kForeignProperties),
+    QM_SIGNED_ROWS("shares.#.gain", kForeignProperties),
     QM_ROWS("debts.#.description", CField::String, kForeignProperties),       // indebtedness owed by non-residents
     QM_ROWS("debts.#.country", CField::String, kForeignProperties),
-    QM_ROWS("debts.#.max_cost", CField::Float, kForeignProperties),
-    QM_ROWS("debts.#.cost_year_end", CField::Float, kForeignProperties),
-    QM_ROWS("debts.#.income", CField::Float, kForeignProperties),
-    QM_ROWS("debts.#.gain", CField::Float, kForeignProperties),
+    QM_AMT_ROWS("debts.#.max_cost", kForeignProperties),
+    QM_AMT_ROWS("debts.#.cost_year_end", kForeignProperties),
+    QM_AMT_ROWS("debts.#.income", kForeignProperties),
+    QM_SIGNED_ROWS("debts.#.gain", kForeignProperties),
     QM_ROWS("trusts.#.description", CField::String, kForeignProperties),      // name of the trust
     QM_ROWS("trusts.#.country", CField::String, kForeignProperties),
-    QM_ROWS("trusts.#.max_cost", CField::Float, kForeignProperties),
-    QM_ROWS("trusts.#.cost_year_end", CField::Float, kForeignProperties),
-    QM_ROWS("trusts.#.income", CField::Float, kForeignProperties),
-    QM_ROWS("trusts.#.capital_received", CField::Float, kForeignProperties),
-    QM_ROWS("trusts.#.gain", CField::Float, kForeignProperties),
+    QM_AMT_ROWS("trusts.#.max_cost", kForeignProperties),
+    QM_AMT_ROWS("trusts.#.cost_year_end", kForeignProperties),
+    QM_AMT_ROWS("trusts.#.income", kForeignProperties),
+    QM_AMT_ROWS("trusts.#.capital_received", kForeignProperties),
+    QM_SIGNED_ROWS("trusts.#.gain", kForeignProperties),
     QM_ROWS("real_property.#.description", CField::String, kForeignProperties),
     QM_ROWS("real_property.#.country", CField::String, kForeignProperties),
-    QM_ROWS("real_property.#.max_cost", CField::Float, kForeignProperties),
-    QM_ROWS("real_property.#.cost_year_end", CField::Float, kForeignProperties),
-    QM_ROWS("real_property.#.income", CField::Float, kForeignProperties),
-    QM_ROWS("real_property.#.gain", CField::Float, kForeignProperties),
+    QM_AMT_ROWS("real_property.#.max_cost", kForeignProperties),
+    QM_AMT_ROWS("real_property.#.cost_year_end", kForeignProperties),
+    QM_AMT_ROWS("real_property.#.income", kForeignProperties),
+    QM_SIGNED_ROWS("real_property.#.gain", kForeignProperties),
     QM_ROWS("other_property.#.description", CField::String, kForeignProperties),
     QM_ROWS("other_property.#.country", CField::String, kForeignProperties),
-    QM_ROWS("other_property.#.max_cost", CField::Float, kForeignProperties),
-    QM_ROWS("other_property.#.cost_year_end", CField::Float, kForeignProperties),
-    QM_ROWS("other_property.#.income", CField::Float, kForeignProperties),
-    QM_ROWS("other_property.#.gain", CField::Float, kForeignProperties),
+    QM_AMT_ROWS("other_property.#.max_cost", kForeignProperties),
+    QM_AMT_ROWS("other_property.#.cost_year_end", kForeignProperties),
+    QM_AMT_ROWS("other_property.#.income", kForeignProperties),
+    QM_SIGNED_ROWS("other_property.#.gain", kForeignProperties),
     QM_ROWS("dealer_accounts.#.description", CField::String, kForeignProperties),  // name of the dealer or trust company
     QM_ROWS("dealer_accounts.#.country", CField::String, kForeignProperties),
-    QM_ROWS("dealer_accounts.#.max_cost", CField::Float, kForeignProperties),      // highest fair market value
-    QM_ROWS("dealer_accounts.#.cost_year_end", CField::Float, kForeignProperties), // fair market value at year end
-    QM_ROWS("dealer_accounts.#.income", CField::Float, kForeignProperties),
-    QM_ROWS("dealer_accounts.#.gain", CField::Float, kForeignProperties),
+    QM_AMT_ROWS("dealer_accounts.#.max_cost", kForeignProperties),      // highest fair market value
+    QM_AMT_ROWS("dealer_accounts.#.cost_year_end", kForeignProperties), // fair market value at year end
+    QM_AMT_ROWS("dealer_accounts.#.income", kForeignProperties),
+    QM_SIGNED_ROWS("dealer_accounts.#.gain", kForeignProperties),
     // What the agency's statement carries besides the properties.
     QM_STR("functional_currency"),      // the functional currency code; blank for Canadian dollars
     QM_INT_INIT("self_employment_code", "2"),   // an individual reporter: 1 self-employed, 2 not
@@ -393,7 +393,7 @@ const FieldSpec kT2038Fields[] = {
     QM_CALC("qualified_property_credit"),
     QM_ROWS("apprentices.#.name", CField::String, kApprentices),
     QM_ROWS("apprentices.#.sin", CField::String, kApprentices),
-    QM_ROWS("apprentices.#.salary", CField::Float, kApprentices),
+    QM_AMT_ROWS("apprentices.#.salary", kApprentices),
     QM_CALC_ROWS("apprentices.#.credit", kApprentices),
     QM_CALC("apprenticeship_credit"),
     QM_AMT("mining_expenditures"),      // flow-through mining expenditures

@@ -52,8 +52,8 @@ const FieldSpec kSch2Fields[] = {
     QM_AMT("35700"),    // disability amount, from the spouse's line 31600
     QM_AMT("36000"),    // tuition amount the spouse designated to you (their Schedule 11)
     QM_CALC("transferable_total"),       // lines 35200 to 36000
-    QM_AMT("spouse_taxable_income"),     // the spouse's line 26000, or their tax divided by 15%
-    QM_AMT("spouse_credits_used"),       // the spouse's own credits ahead of these amounts
+    QM_SIGNED("spouse_taxable_income"),     // the spouse's line 26000, or their tax divided by 15%
+    QM_SIGNED("spouse_credits_used"),       // the spouse's own credits ahead of these amounts
     QM_CALC("35100"),   // the spouse's adjusted taxable income
     QM_CALC("32600"),   // amounts transferred from the spouse
 };
@@ -63,12 +63,12 @@ constexpr int kShareRows = CTaxData_Schedule_3::kShareRows;
 
 const FieldSpec kSch3Fields[] = {
     // 1. Qualified small business corporation shares
-    QM_ROWS("qsbc_shares.#.number", CField::Float, 10),
+    QM_AMT_ROWS("qsbc_shares.#.number", 10),
     QM_ROWS("qsbc_shares.#.description", CField::String, 10),   // name of corporation and class of shares
     QM_ROWS("qsbc_shares.#.year_of_acquisition", CField::Int, 10),
-    QM_ROWS("qsbc_shares.#.proceeds", CField::Float, 10),
-    QM_ROWS("qsbc_shares.#.adjusted_cost_base", CField::Float, 10),
-    QM_ROWS("qsbc_shares.#.outlays", CField::Float, 10),
+    QM_AMT_ROWS("qsbc_shares.#.proceeds", 10),
+    QM_AMT_ROWS("qsbc_shares.#.adjusted_cost_base", 10),
+    QM_AMT_ROWS("qsbc_shares.#.outlays", 10),
     QM_CALC_ROWS("qsbc_shares.#.gain", 10),
     QM_CALC("10699"),   // total proceeds
     QM_CALC("10700"),   // gain (or loss)
@@ -77,9 +77,9 @@ const FieldSpec kSch3Fields[] = {
     QM_ROWS("farm_fishing.#.description", CField::String, 10),  // address or legal description
     QM_ROWS("farm_fishing.#.province", CField::String, 10),
     QM_ROWS("farm_fishing.#.year_of_acquisition", CField::Int, 10),
-    QM_ROWS("farm_fishing.#.proceeds", CField::Float, 10),
-    QM_ROWS("farm_fishing.#.adjusted_cost_base", CField::Float, 10),
-    QM_ROWS("farm_fishing.#.outlays", CField::Float, 10),
+    QM_AMT_ROWS("farm_fishing.#.proceeds", 10),
+    QM_AMT_ROWS("farm_fishing.#.adjusted_cost_base", 10),
+    QM_AMT_ROWS("farm_fishing.#.outlays", 10),
     QM_CALC_ROWS("farm_fishing.#.gain", 10),
     QM_CALC("10999"),   // total proceeds
     QM_CALC("11000"),   // gain (or loss)
@@ -87,9 +87,9 @@ const FieldSpec kSch3Fields[] = {
     QM_ROWS("farm_fishing_foreclosures.#.description", CField::String, 5),
     QM_ROWS("farm_fishing_foreclosures.#.province", CField::String, 5),
     QM_ROWS("farm_fishing_foreclosures.#.year_of_acquisition", CField::Int, 5),
-    QM_ROWS("farm_fishing_foreclosures.#.proceeds", CField::Float, 5),
-    QM_ROWS("farm_fishing_foreclosures.#.adjusted_cost_base", CField::Float, 5),
-    QM_ROWS("farm_fishing_foreclosures.#.outlays", CField::Float, 5),
+    QM_AMT_ROWS("farm_fishing_foreclosures.#.proceeds", 5),
+    QM_AMT_ROWS("farm_fishing_foreclosures.#.adjusted_cost_base", 5),
+    QM_AMT_ROWS("farm_fishing_foreclosures.#.outlays", 5),
     QM_CALC_ROWS("farm_fishing_foreclosures.#.gain", 5),
     QM_CALC("12399"),   // total proceeds
     QM_CALC("12400"),   // gain (or loss)
@@ -97,12 +97,12 @@ const FieldSpec kSch3Fields[] = {
     // 3. Publicly traded shares, mutual fund units, deferral of eligible small
     //    business corporation shares, and other shares. The auto-fill adds a
     //    row per downloaded T5008 slip and marks it.
-    QM_ROWS("shares.#.number", CField::Float, kShareRows),
+    QM_AMT_ROWS("shares.#.number", kShareRows),
     QM_ROWS("shares.#.description", CField::String, kShareRows),   // name of fund or corporation and class of shares
     QM_ROWS("shares.#.year_of_acquisition", CField::Int, kShareRows),
-    QM_ROWS("shares.#.proceeds", CField::Float, kShareRows),
-    QM_ROWS("shares.#.adjusted_cost_base", CField::Float, kShareRows),
-    QM_ROWS("shares.#.outlays", CField::Float, kShareRows),
+    QM_AMT_ROWS("shares.#.proceeds", kShareRows),
+    QM_AMT_ROWS("shares.#.adjusted_cost_base", kShareRows),
+    QM_AMT_ROWS("shares.#.outlays", kShareRows),
     QM_CALC_ROWS("shares.#.gain", kShareRows),
     QM_ROWS("shares.#.auto_filled", CField::Bool, kShareRows),
     QM_INT("shares_count"),         // rows in use
@@ -114,21 +114,21 @@ const FieldSpec kSch3Fields[] = {
     QM_ROWS("real_estate.#.description", CField::String, 10),   // address or legal description
     QM_ROWS("real_estate.#.province", CField::String, 10),
     QM_ROWS("real_estate.#.year_of_acquisition", CField::Int, 10),
-    QM_ROWS("real_estate.#.proceeds", CField::Float, 10),
-    QM_ROWS("real_estate.#.adjusted_cost_base", CField::Float, 10),
-    QM_ROWS("real_estate.#.outlays", CField::Float, 10),
+    QM_AMT_ROWS("real_estate.#.proceeds", 10),
+    QM_AMT_ROWS("real_estate.#.adjusted_cost_base", 10),
+    QM_AMT_ROWS("real_estate.#.outlays", 10),
     QM_CALC_ROWS("real_estate.#.gain", 10),
     QM_CALC("13599"),   // total proceeds
     QM_CALC("13800"),   // gain (or loss)
 
     // 5. Bonds, debentures, promissory notes, and other similar properties
-    QM_ROWS("bonds.#.face_value", CField::Float, 10),
+    QM_AMT_ROWS("bonds.#.face_value", 10),
     QM_ROWS("bonds.#.maturity_date", CField::Date, 10),
     QM_ROWS("bonds.#.description", CField::String, 10),         // name of issuer
     QM_ROWS("bonds.#.year_of_acquisition", CField::Int, 10),
-    QM_ROWS("bonds.#.proceeds", CField::Float, 10),
-    QM_ROWS("bonds.#.adjusted_cost_base", CField::Float, 10),
-    QM_ROWS("bonds.#.outlays", CField::Float, 10),
+    QM_AMT_ROWS("bonds.#.proceeds", 10),
+    QM_AMT_ROWS("bonds.#.adjusted_cost_base", 10),
+    QM_AMT_ROWS("bonds.#.outlays", 10),
     QM_CALC_ROWS("bonds.#.gain", 10),
     QM_CALC("15199"),   // total proceeds
     QM_CALC("15300"),   // gain (or loss)
@@ -137,9 +137,9 @@ const FieldSpec kSch3Fields[] = {
     QM_ROWS("other_foreclosures.#.description", CField::String, 5),
     QM_ROWS("other_foreclosures.#.province", CField::String, 5),
     QM_ROWS("other_foreclosures.#.year_of_acquisition", CField::Int, 5),
-    QM_ROWS("other_foreclosures.#.proceeds", CField::Float, 5),
-    QM_ROWS("other_foreclosures.#.adjusted_cost_base", CField::Float, 5),
-    QM_ROWS("other_foreclosures.#.outlays", CField::Float, 5),
+    QM_AMT_ROWS("other_foreclosures.#.proceeds", 5),
+    QM_AMT_ROWS("other_foreclosures.#.adjusted_cost_base", 5),
+    QM_AMT_ROWS("other_foreclosures.#.outlays", 5),
     QM_CALC_ROWS("other_foreclosures.#.gain", 5),
     QM_CALC("15499"),   // total proceeds
     QM_CALC("15500"),   // gain (or loss)
@@ -147,18 +147,18 @@ const FieldSpec kSch3Fields[] = {
     // 7. Personal-use property: gains only
     QM_ROWS("personal_use.#.description", CField::String, 10),
     QM_ROWS("personal_use.#.year_of_acquisition", CField::Int, 10),
-    QM_ROWS("personal_use.#.proceeds", CField::Float, 10),
-    QM_ROWS("personal_use.#.adjusted_cost_base", CField::Float, 10),
-    QM_ROWS("personal_use.#.outlays", CField::Float, 10),
+    QM_AMT_ROWS("personal_use.#.proceeds", 10),
+    QM_AMT_ROWS("personal_use.#.adjusted_cost_base", 10),
+    QM_AMT_ROWS("personal_use.#.outlays", 10),
     QM_CALC_ROWS("personal_use.#.gain", 10),
     QM_CALC("15800"),   // gain only
 
     // 8. Listed personal property: its losses only reduce its gains
     QM_ROWS("listed_personal.#.description", CField::String, 10),
     QM_ROWS("listed_personal.#.year_of_acquisition", CField::Int, 10),
-    QM_ROWS("listed_personal.#.proceeds", CField::Float, 10),
-    QM_ROWS("listed_personal.#.adjusted_cost_base", CField::Float, 10),
-    QM_ROWS("listed_personal.#.outlays", CField::Float, 10),
+    QM_AMT_ROWS("listed_personal.#.proceeds", 10),
+    QM_AMT_ROWS("listed_personal.#.adjusted_cost_base", 10),
+    QM_AMT_ROWS("listed_personal.#.outlays", 10),
     QM_CALC_ROWS("listed_personal.#.gain", 10),
     QM_AMT("unapplied_lpp_losses"),     // listed-personal-property losses of other years
     QM_CALC("15900"),   // net gain only
@@ -170,7 +170,7 @@ const FieldSpec kSch3Fields[] = {
     QM_INT("17900"),    // the box ticked: 1, 2 or 3
     QM_ROWS("principal_residence.#.description", CField::String, CTaxData_Schedule_3::kPrincipalResidenceRows),   // address
     QM_ROWS("principal_residence.#.year_of_acquisition", CField::Int, CTaxData_Schedule_3::kPrincipalResidenceRows),
-    QM_ROWS("principal_residence.#.proceeds", CField::Float, CTaxData_Schedule_3::kPrincipalResidenceRows),
+    QM_AMT_ROWS("principal_residence.#.proceeds", CTaxData_Schedule_3::kPrincipalResidenceRows),
 
     // Totals
     QM_AMT("16100"),    // capital gains deferral from eligible small business corporation shares
@@ -188,18 +188,18 @@ const FieldSpec kSch3Fields[] = {
 const FieldSpec kSch4Fields[] = {
     // Taxable amount of dividends from taxable Canadian corporations
     QM_ROWS("dividends.#.payer", CField::String, 20),
-    QM_ROWS("dividends.#.eligible_amount", CField::Float, 20),   // taxable amount of eligible dividends
-    QM_ROWS("dividends.#.other_amount", CField::Float, 20),      // taxable amount of other dividends
+    QM_AMT_ROWS("dividends.#.eligible_amount", 20),   // taxable amount of eligible dividends
+    QM_AMT_ROWS("dividends.#.other_amount", 20),      // taxable amount of other dividends
     QM_CALC("12010"),   // taxable amount of dividends other than eligible dividends
     QM_CALC("12000"),   // taxable amount of all dividends
     // Interest and other investment income
     QM_ROWS("interest.#.payer", CField::String, 20),
-    QM_ROWS("interest.#.amount", CField::Float, 20),
+    QM_AMT_ROWS("interest.#.amount", 20),
     QM_ROWS("interest.#.foreign", CField::Bool, 20),
     QM_CALC("12100"),   // interest and other investment income
     // Carrying charges, interest expenses, and other expenses
     QM_ROWS("carrying_charges.#.description", CField::String, 20),
-    QM_ROWS("carrying_charges.#.amount", CField::Float, 20),
+    QM_AMT_ROWS("carrying_charges.#.amount", 20),
     QM_CALC("22100"),   // carrying charges, interest expenses, and other expenses
     // What the slips give: the T5 payers (interest, taxable dividends) with
     // what does not fit the rows, and the totals of all slips.
@@ -244,7 +244,7 @@ const FieldSpec kSch5Fields[] = {
     QM_ROWS("caregiver_dependants.#.relationship", CField::String, 5),
     QM_ROWS("caregiver_dependants.#.birth_date", CField::Date, 5),
     QM_ROWS("caregiver_dependants.#.address", CField::String, 5),
-    QM_ROWS("caregiver_dependants.#.net_income", CField::Float, 5),
+    QM_AMT_ROWS("caregiver_dependants.#.net_income", 5),
     QM_CALC_ROWS("caregiver_dependants.#.amount", 5),
     QM_CALC("30450"),
 
@@ -280,7 +280,7 @@ const FieldSpec kSch6Fields[] = {
     QM_CALC("self_employment_income"),
     QM_CALC("spouse_self_employment_income"),
     QM_AMT("38107"),                     // tax-exempt working income
-    QM_AMT("spouse_38107"),
+    QM_SIGNED("spouse_38107"),
     QM_CALC("38108"),                    // working income
     QM_CALC("spouse_38108"),
     QM_CALC("family_working_income"),
@@ -289,7 +289,7 @@ const FieldSpec kSch6Fields[] = {
     QM_CALC("net_income"),               // line 23600
     QM_CALC("spouse_net_income"),
     QM_AMT("38109"),                     // tax-exempt income
-    QM_AMT("spouse_38109"),
+    QM_SIGNED("spouse_38109"),
     QM_CALC("uccb_rdsp_repayments"),     // lines 21300 and the RDSP income repayment
     QM_CALC("spouse_uccb_rdsp_repayments"),
     QM_CALC("uccb_rdsp_income"),         // lines 11700 and 12500
@@ -313,8 +313,8 @@ const FieldSpec kSch7Fields[] = {
     QM_ROWS("contributions.#.issuer", CField::String, 20),
     QM_ROWS("contributions.#.receipt_number", CField::String, 20),
     QM_ROWS("contributions.#.spousal", CField::Bool, 20),        // to the spouse's RRSP or SPP
-    QM_ROWS("contributions.#.amount_2021", CField::Float, 20),   // paid March 2 to December 31, 2021
-    QM_ROWS("contributions.#.amount_2022", CField::Float, 20),   // paid January 1 to March 1, 2022
+    QM_AMT_ROWS("contributions.#.amount_2021", 20),   // paid March 2 to December 31, 2021
+    QM_AMT_ROWS("contributions.#.amount_2022", 20),   // paid January 1 to March 1, 2022
     QM_ROWS("contributions.#.auto_filled", CField::Bool, 20),
 
     // Part A: contributions
@@ -337,7 +337,7 @@ const FieldSpec kSch7Fields[] = {
     QM_AMT("deduction_requested"),       // what is to be deducted this year, when less than allowed
     QM_CALC("20800"),                    // RRSP deduction
     // A tax-planning deduction that replaces line 20800 while it is set (0 included).
-    QM_AMT("planned_deduction"),
+    QM_SIGNED("planned_deduction"),
     QM_BOOL("deduction_planned"),
     // Part D: unused contributions carried forward
     QM_CALC("unused_contributions_carried_forward"),
@@ -390,7 +390,7 @@ const FieldSpec kSch9Fields[] = {
     QM_ROWS("donations.#.name", CField::String, TaxData_Sch9::kDonationRows),   // qualified donee
     QM_ROWS("donations.#.registration_number", CField::String, TaxData_Sch9::kDonationRows),
     QM_ROWS("donations.#.date", CField::Date, TaxData_Sch9::kDonationRows),
-    QM_ROWS("donations.#.amount", CField::Float, TaxData_Sch9::kDonationRows),   // eligible amount of the gift
+    QM_AMT_ROWS("donations.#.amount", TaxData_Sch9::kDonationRows),   // eligible amount of the gift
     QM_ROWS("donations.#.cultural_or_ecological", CField::Bool, TaxData_Sch9::kDonationRows),
     // Totals of the gifts of you and of your spouse that the general
     // interview gives instead of receipts.
@@ -403,9 +403,9 @@ const FieldSpec kSch9Fields[] = {
     QM_CALC("34000"),   // allowable charitable donations and government gifts
     QM_CALC("34200"),   // eligible amount of cultural and ecological gifts
     QM_CALC("34900"),   // donations and gifts credit
-    QM_AMT("shared_donations"),         // a couple's joint gifts given to this spouse by the optimiser
+    QM_SIGNED("shared_donations"),         // a couple's joint gifts given to this spouse by the optimiser
     // A tax-planning total that replaces the eligible donations while it is set (0 included).
-    QM_AMT("planned_donations"),
+    QM_SIGNED("planned_donations"),
     QM_BOOL("donations_planned"),
     QM_AMT("33700"),   // gifts of capital property: the capital gain designated (Schedule 3)
     QM_AMT("33900"),   // gifts of certified cultural or ecological property: the gain
@@ -440,7 +440,7 @@ const FieldSpec kSch12Fields[] = {
     QM_ROWS("expenses.#.supplier", CField::String, 20),
     QM_ROWS("expenses.#.supplier_gst_number", CField::String, 20),
     QM_ROWS("expenses.#.date", CField::Date, 20),
-    QM_ROWS("expenses.#.amount", CField::Float, 20),
+    QM_AMT_ROWS("expenses.#.amount", 20),
     QM_CALC("total_expenses"),
     QM_AMT("claimed_by_others"),            // part of the same expenses claimed by another person
     QM_CALC("31285"),                       // at most 10,000
@@ -468,9 +468,9 @@ const FieldSpec kSch14Fields[] = {
 const FieldSpec kSch1AFields[] = {
     QM_STR("spouse_sin"),
     QM_AMT("taxable_income"),
-    QM_AMT("spouse_taxable_income"),
-    QM_AMT("adjusted_taxable_income"),
-    QM_AMT("spouse_adjusted_taxable_income"),
+    QM_SIGNED("spouse_taxable_income"),
+    QM_SIGNED("adjusted_taxable_income"),
+    QM_SIGNED("spouse_adjusted_taxable_income"),
     QM_AMT("notional_tax"),
     QM_AMT("42300"),                        // family tax cut
 };
@@ -502,8 +502,8 @@ const FieldSpec kSchCFields[] = {
     // schedule lists them (old age security pension, CPP or QPP benefits,
     // other pensions, RRSP, PRPP and RRIF payments, death benefits, EI
     // benefits, retiring allowances, and the others).
-    QM_ROWS("section217_income.#.amount", CField::Float, 14),
-    QM_ROWS("section217_income.#.tax_rate", CField::Float, 14),   // non-resident tax rate, per cent
+    QM_AMT_ROWS("section217_income.#.amount", 14),
+    QM_AMT_ROWS("section217_income.#.tax_rate", 14),   // non-resident tax rate, per cent
     QM_CALC_ROWS("section217_income.#.tax", 14),                   // non-resident tax withheld at that rate
     QM_CALC("total_section217_income"),
     QM_CALC("total_non_resident_tax"),

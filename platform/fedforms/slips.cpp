@@ -80,7 +80,7 @@ const FieldSpec kT4Fields[] = {
     QM_AMT("75"),                            // pre-1990 past service contributions while not a contributor
     QM_AMT("77"),                            // workers' compensation benefits repaid to the employer
     QM_AMT("78"),                            // fishers - gross income
-    QM_AMT("79"),                            // fishers - net partnership amount
+    QM_SIGNED("79"),                            // fishers - net partnership amount
     QM_AMT("80"),                            // fishers - shareperson amount
     QM_AMT("81"),                            // placement or employment agency workers - gross income
     QM_AMT("82"),                            // taxi and passenger-vehicle drivers - gross income
@@ -208,7 +208,7 @@ const FieldSpec kT4RSPFields[] = {
     QM_AMT("25"),                            // LLP withdrawal
     QM_AMT("26"),                            // amounts deemed received on deregistration
     QM_AMT("27"),                            // HBP withdrawal
-    QM_AMT("28"),                            // other income or deductions (negative for deductions)
+    QM_SIGNED("28"),                            // other income or deductions (negative for deductions)
     QM_AMT("30"),                            // income tax deducted
     QM_AMT("34"),                            // amounts deemed received on death
     QM_AMT("35"),                            // transfers on breakdown of marriage or common-law partnership
@@ -256,7 +256,7 @@ const FieldSpec kT4RIFFields[] = {
     QM_AMT("16"),                            // taxable amounts
     QM_AMT("18"),                            // amounts deemed received on death
     QM_AMT("20"),                            // amounts deemed received on deregistration
-    QM_AMT("22"),                            // other income or deductions (negative for deductions)
+    QM_SIGNED("22"),                            // other income or deductions (negative for deductions)
     QM_AMT("24"),                            // excess amount
     QM_BOOL("spousal_plan"),                 // box 26, contributor spouse or common-law partner
     QM_AMT("28"),                            // income tax deducted
@@ -315,7 +315,7 @@ const FieldSpec kT3Fields[] = {
     QM_AMT("39"),                            // dividend tax credit for dividends other than eligible dividends
     QM_AMT("40"),                            // investment cost or expenditures
     QM_AMT("41"),                            // investment tax credit
-    QM_AMT("42"),                            // amount resulting in cost base adjustment
+    QM_SIGNED("42"),                            // amount resulting in cost base adjustment
     QM_AMT("45"),                            // other credits
     QM_AMT("46"),                            // pension income qualifying for an eligible annuity for a minor
     QM_AMT("47"),                            // retiring allowance qualifying for transfer to an RPP or RRSP
@@ -357,38 +357,38 @@ const FieldSpec kT5013Fields[] = {
     QM_STR("recipient_sin"),                 // box 006, partner's identification number
     QM_STR("tax_shelter_number"),
     QM_STR("205"),                           // functional currency code
-    QM_AMT("010"),                           // total limited partner business income (loss)
-    QM_AMT("020"),                           // total business income (loss)
-    QM_AMT("030"),                           // total capital gains (losses)
+    QM_SIGNED("010"),                           // total limited partner business income (loss)
+    QM_SIGNED("020"),                           // total business income (loss)
+    QM_SIGNED("030"),                           // total capital gains (losses)
     QM_AMT("040"),                           // capital cost allowance
     // Limited partner's net income (loss).
-    QM_AMT("101"),                           // farming income (loss)
+    QM_SIGNED("101"),                           // farming income (loss)
     QM_AMT("102"),                           // agricultural income stabilization
-    QM_AMT("103"),                           // fishing income (loss)
-    QM_AMT("104"),                           // business income (loss)
+    QM_SIGNED("103"),                           // fishing income (loss)
+    QM_SIGNED("104"),                           // business income (loss)
     QM_AMT("105"),                           // at-risk amount
-    QM_AMT("106"),                           // adjusted at-risk amount
-    QM_AMT("107"),                           // rental income (loss)
+    QM_SIGNED("106"),                           // adjusted at-risk amount
+    QM_SIGNED("107"),                           // rental income (loss)
     QM_AMT("108"),                           // loss available for carryforward
     QM_AMT("109"),                           // previous loss carryforward eligible in the current year
     QM_AMT("113"),                           // return of capital
     // Canadian and foreign net business income (loss).
     QM_AMT("114"),                           // other income
     QM_AMT("115"),
-    QM_AMT("116"),                           // business income (loss)
+    QM_SIGNED("116"),                           // business income (loss)
     QM_AMT("118"),                           // gross business income
     QM_AMT("119"),                           // foreign business income
-    QM_AMT("120"),                           // professional income (loss)
+    QM_SIGNED("120"),                           // professional income (loss)
     QM_AMT("121"),                           // gross professional income
-    QM_AMT("122"),                           // commission income (loss)
+    QM_SIGNED("122"),                           // commission income (loss)
     QM_AMT("123"),                           // gross commission income
-    QM_AMT("124"),                           // farming income (loss)
+    QM_SIGNED("124"),                           // farming income (loss)
     QM_AMT("125"),                           // gross farming income
-    QM_AMT("126"),                           // fishing income (loss)
+    QM_SIGNED("126"),                           // fishing income (loss)
     QM_AMT("127"),                           // gross fishing income
     // Canadian and foreign investments and carrying charges.
-    QM_AMT("110"),                           // Canadian and foreign net rental income (loss)
-    QM_AMT("111"),                           // foreign net rental income (loss)
+    QM_SIGNED("110"),                           // Canadian and foreign net rental income (loss)
+    QM_SIGNED("111"),                           // foreign net rental income (loss)
     QM_AMT("117"),                           // gross Canadian and foreign rental income
     QM_AMT("128"),                           // interest from Canadian sources
     QM_AMT("129"),                           // actual amount of dividends other than eligible dividends
@@ -450,10 +450,10 @@ const FieldSpec kT4PSFields[] = {
     QM_AMT("30"),                            // actual amount of eligible dividends
     QM_AMT("31"),                            // taxable amount of eligible dividends
     QM_AMT("32"),                            // dividend tax credit for eligible dividends
-    QM_AMT("34"),                            // capital gains or losses
+    QM_SIGNED("34"),                            // capital gains or losses
     QM_AMT("35"),                            // other employment income
     QM_AMT("36"),                            // total amount forfeited due to withdrawal from the plan
-    QM_AMT("37"),                            // foreign capital gains or losses
+    QM_SIGNED("37"),                            // foreign capital gains or losses
     QM_AMT("38"),                            // foreign non-business income tax
     QM_BOOL("specified_employee"),           // box 39
     QM_AMT("40"),                            // foreign non-business income
@@ -541,9 +541,9 @@ const FieldSpec kT2202Fields[] = {
     // Session lines: boxes 19 to 23.
     QM_ROWS("sessions.#.from", CField::String, TaxData_Slip_T2202::kSessions),   // YYYY-MM
     QM_ROWS("sessions.#.to", CField::String, TaxData_Slip_T2202::kSessions),
-    QM_ROWS("sessions.#.months_part_time", CField::Float, TaxData_Slip_T2202::kSessions),
-    QM_ROWS("sessions.#.months_full_time", CField::Float, TaxData_Slip_T2202::kSessions),
-    QM_ROWS("sessions.#.fees", CField::Float, TaxData_Slip_T2202::kSessions),
+    QM_AMT_ROWS("sessions.#.months_part_time", TaxData_Slip_T2202::kSessions),
+    QM_AMT_ROWS("sessions.#.months_full_time", TaxData_Slip_T2202::kSessions),
+    QM_AMT_ROWS("sessions.#.fees", TaxData_Slip_T2202::kSessions),
     QM_AMT("24"),                            // total number of months part-time
     QM_AMT("25"),                            // total number of months full-time
     QM_AMT("26"),                            // total eligible tuition fees

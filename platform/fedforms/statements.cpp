@@ -58,8 +58,8 @@ const FieldSpec kInternetFields[] = {
 const FieldSpec kPartnerFields[] = {
     QM_ROWS("partners.#.name", CField::String, kPartners),
     QM_ROWS("partners.#.address", CField::String, kPartners),
-    QM_ROWS("partners.#.share", CField::Float, kPartners),      // share of net income (loss)
-    QM_ROWS("partners.#.percent", CField::Float, kPartners),
+    QM_SIGNED_ROWS("partners.#.share", kPartners),      // share of net income (loss)
+    QM_AMT_ROWS("partners.#.percent", kPartners),
     QM_AMT("9931"),                     // total business liabilities
     QM_AMT("9932"),                     // drawings in the year
     QM_AMT("9933"),                     // capital contributions in the year
@@ -68,7 +68,7 @@ const FieldSpec kPartnerFields[] = {
 // Other amounts deductible from your share of net partnership income (loss).
 const FieldSpec kPartnerDeductionFields[] = {
     QM_ROWS("partnership_deductions.#.description", CField::String, kPartnerDeductions),
-    QM_ROWS("partnership_deductions.#.amount", CField::Float, kPartnerDeductions),
+    QM_AMT_ROWS("partnership_deductions.#.amount", kPartnerDeductions),
     QM_CALC("9943"),
 };
 
@@ -124,44 +124,44 @@ const FieldSpec kHomeFields[] = {
 const FieldSpec kCcaFields[] = {
     QM_ROWS("cca.#.class", CField::String, kCcaClasses),         // "1", "10.1", "14.1", ...
     QM_ROWS("cca.#.description", CField::String, kCcaClasses),
-    QM_ROWS("cca.#.ucc_start", CField::Float, kCcaClasses),      // UCC at the start of the year
-    QM_ROWS("cca.#.additions", CField::Float, kCcaClasses),      // cost of additions
-    QM_ROWS("cca.#.additions_aiip", CField::Float, kCcaClasses), // additions of AIIP or zero-emission vehicles
-    QM_ROWS("cca.#.dispositions", CField::Float, kCcaClasses),   // proceeds of dispositions
+    QM_AMT_ROWS("cca.#.ucc_start", kCcaClasses),      // UCC at the start of the year
+    QM_AMT_ROWS("cca.#.additions", kCcaClasses),      // cost of additions
+    QM_AMT_ROWS("cca.#.additions_aiip", kCcaClasses), // additions of AIIP or zero-emission vehicles
+    QM_AMT_ROWS("cca.#.dispositions", kCcaClasses),   // proceeds of dispositions
     QM_CALC_ROWS("cca.#.ucc_after", kCcaClasses),                    // UCC after additions and dispositions
     QM_CALC_ROWS("cca.#.aiip_proceeds", kCcaClasses),
     QM_CALC_ROWS("cca.#.aiip_adjustment", kCcaClasses),
     QM_CALC_ROWS("cca.#.half_year_adjustment", kCcaClasses),
     QM_CALC_ROWS("cca.#.base", kCcaClasses),                         // base amount for CCA
-    QM_ROWS("cca.#.rate", CField::Float, kCcaClasses),           // percent
+    QM_AMT_ROWS("cca.#.rate", kCcaClasses),           // percent
     QM_ROWS("cca.#.claim_reduced", CField::Bool, kCcaClasses),   // claim less than the full allowance
-    QM_ROWS("cca.#.claim_amount", CField::Float, kCcaClasses),   // the smaller claim
+    QM_AMT_ROWS("cca.#.claim_amount", kCcaClasses),   // the smaller claim
     QM_CALC_ROWS("cca.#.cca", kCcaClasses),
     QM_CALC_ROWS("cca.#.recapture", kCcaClasses),
     QM_CALC_ROWS("cca.#.terminal_loss", kCcaClasses),
     QM_CALC_ROWS("cca.#.ucc_end", kCcaClasses),
     QM_ROWS("equipment_additions.#.class", CField::String, kAssetRows),
     QM_ROWS("equipment_additions.#.description", CField::String, kAssetRows),
-    QM_ROWS("equipment_additions.#.cost", CField::Float, kAssetRows),
-    QM_ROWS("equipment_additions.#.personal_part", CField::Float, kAssetRows),
+    QM_AMT_ROWS("equipment_additions.#.cost", kAssetRows),
+    QM_AMT_ROWS("equipment_additions.#.personal_part", kAssetRows),
     QM_CALC_ROWS("equipment_additions.#.business_part", kAssetRows),
     QM_CALC("9925"),
     QM_ROWS("building_additions.#.class", CField::String, kAssetRows),
     QM_ROWS("building_additions.#.description", CField::String, kAssetRows),
-    QM_ROWS("building_additions.#.cost", CField::Float, kAssetRows),
-    QM_ROWS("building_additions.#.personal_part", CField::Float, kAssetRows),
+    QM_AMT_ROWS("building_additions.#.cost", kAssetRows),
+    QM_AMT_ROWS("building_additions.#.personal_part", kAssetRows),
     QM_CALC_ROWS("building_additions.#.business_part", kAssetRows),
     QM_CALC("9927"),
     QM_ROWS("equipment_dispositions.#.class", CField::String, kAssetRows),
     QM_ROWS("equipment_dispositions.#.description", CField::String, kAssetRows),
-    QM_ROWS("equipment_dispositions.#.proceeds", CField::Float, kAssetRows),
-    QM_ROWS("equipment_dispositions.#.personal_part", CField::Float, kAssetRows),
+    QM_AMT_ROWS("equipment_dispositions.#.proceeds", kAssetRows),
+    QM_AMT_ROWS("equipment_dispositions.#.personal_part", kAssetRows),
     QM_CALC_ROWS("equipment_dispositions.#.business_part", kAssetRows),
     QM_CALC("9926"),
     QM_ROWS("building_dispositions.#.class", CField::String, kAssetRows),
     QM_ROWS("building_dispositions.#.description", CField::String, kAssetRows),
-    QM_ROWS("building_dispositions.#.proceeds", CField::Float, kAssetRows),
-    QM_ROWS("building_dispositions.#.personal_part", CField::Float, kAssetRows),
+    QM_AMT_ROWS("building_dispositions.#.proceeds", kAssetRows),
+    QM_AMT_ROWS("building_dispositions.#.personal_part", kAssetRows),
     QM_CALC_ROWS("building_dispositions.#.business_part", kAssetRows),
     QM_CALC("9928"),
     QM_AMT("9923"),                     // total cost of all land additions
@@ -176,16 +176,16 @@ constexpr int kCoOwners = 4;
 const FieldSpec kT776Fields[] = {
     QM_ROWS("co_owners.#.name", CField::String, kCoOwners),
     QM_ROWS("co_owners.#.address", CField::String, kCoOwners),
-    QM_ROWS("co_owners.#.share", CField::Float, kCoOwners),      // share of net income (loss)
-    QM_ROWS("co_owners.#.percent", CField::Float, kCoOwners),
+    QM_SIGNED_ROWS("co_owners.#.share", kCoOwners),      // share of net income (loss)
+    QM_AMT_ROWS("co_owners.#.percent", kCoOwners),
     QM_ROWS("properties.#.address", CField::String, kRentalProperties),
     QM_ROWS("properties.#.city", CField::String, kRentalProperties),
     QM_ROWS("properties.#.province", CField::String, kRentalProperties),
     QM_ROWS("properties.#.postal_code", CField::String, kRentalProperties),
     QM_ROWS("properties.#.units", CField::Int, kRentalProperties),
     QM_ROWS("properties.#.is_co_owned", CField::Bool, kRentalProperties),
-    QM_ROWS("properties.#.percent", CField::Float, kRentalProperties),     // your percentage of ownership
-    QM_ROWS("properties.#.gross_rents", CField::Float, kRentalProperties),
+    QM_AMT_ROWS("properties.#.percent", kRentalProperties),     // your percentage of ownership
+    QM_AMT_ROWS("properties.#.gross_rents", kRentalProperties),
     QM_CALC("8141"),                    // total gross rents
     QM_AMT("8230"),                     // other related income
     QM_CALC("8299"),                    // gross rental income
@@ -212,7 +212,7 @@ const FieldSpec kT776Fields[] = {
     QM_CALC("9948"),                    // terminal loss
     QM_CALC("9936"),                    // capital cost allowance
     QM_CALC("9946"),                    // net income (loss)
-    QM_AMT("partner_share"),            // your share of line 9946, or the T5013 amount
+    QM_SIGNED("partner_share"),            // your share of line 9946, or the T5013 amount
     QM_AMT("partner_other_expenses"),
     QM_CALC("net_income"),              // your net income (loss)
     QM_CALC("12599"),                   // gross rental income for the return
@@ -268,7 +268,7 @@ const FieldSpec kT1163Fields[] = {
     QM_STR("preparer_address"),
     // Income: commodity sales and program payments, by the guide's codes.
     QM_ROWS("commodity_income.#.code", CField::Int, kCommodityRows),
-    QM_ROWS("commodity_income.#.amount", CField::Float, kCommodityRows),
+    QM_AMT_ROWS("commodity_income.#.amount", kCommodityRows),
     QM_CALC("9950"),                    // total commodity sales and program payments
     QM_AMT("9540"),                     // other program payments
     QM_AMT("9544"),                     // business risk management and disaster assistance payments
@@ -287,7 +287,7 @@ const FieldSpec kT1163Fields[] = {
     QM_CALC("9959"),                    // gross farming income
     // Expenses: commodity purchases and repayments of program benefits, by code.
     QM_ROWS("commodity_purchases.#.code", CField::Int, kCommodityRows),
-    QM_ROWS("commodity_purchases.#.amount", CField::Float, kCommodityRows),
+    QM_AMT_ROWS("commodity_purchases.#.amount", kCommodityRows),
     QM_CALC("9960"),                    // total commodity purchases and repayments
     // Allowable expenses.
     QM_AMT("9661"),                     // containers and twine
@@ -328,16 +328,16 @@ const FieldSpec kT1163Fields[] = {
     QM_AMT("9827"),                     // purchases of commodities resold
     QM_AMT("9829"),                     // motor vehicle interest and leasing costs
     QM_CALC("9936"),                    // capital cost allowance
-    QM_AMT("9937"),                     // mandatory inventory adjustment of the previous year
-    QM_AMT("9938"),                     // optional inventory adjustment of the previous year
+    QM_SIGNED("9937"),                     // mandatory inventory adjustment of the previous year
+    QM_SIGNED("9938"),                     // optional inventory adjustment of the previous year
     QM_AMT("other_non_allowable_expenses"),
     QM_CALC("non_allowable_expenses_total"),
     QM_CALC("9968"),                    // total expenses
     QM_CALC("9969"),                    // net income (loss) before adjustments
     QM_AMT("9940"),                     // other deductions
-    QM_AMT("9941"),                     // optional inventory adjustment of the year
-    QM_AMT("9942"),                     // mandatory inventory adjustment of the year
-    QM_AMT("partnership_share"),        // your share, or the amount of your T5013 slip
+    QM_SIGNED("9941"),                     // optional inventory adjustment of the year
+    QM_SIGNED("9942"),                     // mandatory inventory adjustment of the year
+    QM_SIGNED("partnership_share"),        // your share, or the amount of your T5013 slip
     QM_CALC("9944"),                    // net income (loss) after adjustments
     QM_CALC("9945"),                    // business-use-of-home expenses
     QM_CALC("9946"),                    // your net income (loss)
@@ -346,11 +346,11 @@ const FieldSpec kT1163Fields[] = {
     // Productive capacity, inventory, and receivables and payables.
     QM_ROWS("production.#.code", CField::Int, kProductionRows),
     QM_ROWS("production.#.description", CField::String, kProductionRows),
-    QM_ROWS("production.#.quantity", CField::Float, kProductionRows),
+    QM_AMT_ROWS("production.#.quantity", kProductionRows),
     QM_ROWS("inventory.#.code", CField::Int, kProductionRows),
-    QM_ROWS("inventory.#.quantity_start", CField::Float, kProductionRows),
-    QM_ROWS("inventory.#.quantity_end", CField::Float, kProductionRows),
-    QM_ROWS("inventory.#.value_end", CField::Float, kProductionRows),
+    QM_AMT_ROWS("inventory.#.quantity_start", kProductionRows),
+    QM_AMT_ROWS("inventory.#.quantity_end", kProductionRows),
+    QM_AMT_ROWS("inventory.#.value_end", kProductionRows),
     QM_AMT("receivables_start"),
     QM_AMT("receivables_end"),
     QM_AMT("payables_start"),
@@ -421,19 +421,19 @@ const FieldSpec kT2042Fields[] = {
     QM_AMT("9814"),                     // salaries, wages and benefits
     QM_CALC("9819"),                    // motor vehicle expenses (from the chart)
     QM_AMT("9820"),                     // small tools
-    QM_AMT("9937"),                     // mandatory inventory adjustment of the previous year
-    QM_AMT("9938"),                     // optional inventory adjustment of the previous year
+    QM_SIGNED("9937"),                     // mandatory inventory adjustment of the previous year
+    QM_SIGNED("9938"),                     // optional inventory adjustment of the previous year
     QM_CALC("9936"),                    // capital cost allowance
     QM_AMT("9790"),                     // other expenses
     QM_STR("other_expenses_description"),
     QM_CALC("9898"),                    // total farm expenses
     QM_CALC("9899"),                    // net income (loss) before adjustments
     // Part 5 – Your net income (loss).
-    QM_AMT("9941"),                     // optional inventory adjustment of the year
-    QM_AMT("9942"),                     // mandatory inventory adjustment of the year
+    QM_SIGNED("9941"),                     // optional inventory adjustment of the year
+    QM_SIGNED("9942"),                     // mandatory inventory adjustment of the year
     QM_CALC("9944"),                    // net farm income (loss) after adjustments
     QM_CALC("line_5A"),                 // your share of line 9944
-    QM_AMT("t5013_share"),              // the amount of your T5013 slip, when a partner
+    QM_SIGNED("t5013_share"),              // the amount of your T5013 slip, when a partner
     QM_CALC("net_income_after_adjustments"),
     QM_CALC("9946"),                    // your net income (loss)
     QM_CALC("14099"),                   // gross farming income for the return
@@ -482,7 +482,7 @@ const FieldSpec kT2121Fields[] = {
     QM_CALC("9368"),                    // total expenses
     QM_CALC("9369"),                    // net income (loss) before adjustments
     QM_CALC("line_5A"),                 // your share of line 9369
-    QM_AMT("t5013_share"),              // the amount of your T5013 slip, when a partner
+    QM_SIGNED("t5013_share"),              // the amount of your T5013 slip, when a partner
     QM_CALC("net_income_after_adjustments"),
     QM_CALC("9946"),                    // your net income (loss)
     QM_CALC("14299"),                   // gross fishing income for the return
@@ -545,7 +545,7 @@ const FieldSpec kT2125Fields[] = {
     QM_CALC("9369"),                    // net income (loss) before adjustments
     // Part 5 – Your net income (loss).
     QM_CALC("line_5A"),                 // your share of line 9369
-    QM_AMT("t5013_share"),              // the amount of your T5013 slip, when a partner
+    QM_SIGNED("t5013_share"),              // the amount of your T5013 slip, when a partner
     QM_AMT("9974"),                     // GST/HST rebate for partners received in the year
     QM_CALC("net_income_after_adjustments"),
     QM_CALC("9946"),                    // your net income (loss)
@@ -603,43 +603,43 @@ const FieldSpec kT5013Fields[] = {
     QM_ROWS("partnerships.#.002", CField::String, kSections),      // partner code
     QM_ROWS("partnerships.#.003", CField::String, kSections),      // country code
     QM_ROWS("partnerships.#.004", CField::String, kSections),      // recipient type
-    QM_ROWS("partnerships.#.005", CField::Float, kSections),       // partner's share (%) of the partnership
+    QM_AMT_ROWS("partnerships.#.005", kSections),       // partner's share (%) of the partnership
     QM_ROWS("partnerships.#.tax_shelter_id", CField::String, kSections),
     QM_ROWS("partnerships.#.industry_code", CField::Int, kSections),
     QM_ROWS("partnerships.#.business_postal_code", CField::String, kSections),
     QM_ROWS("partnerships.#.fiscal_period_start", CField::Date, kSections),
     QM_ROWS("partnerships.#.fiscal_period_end", CField::Date, kSections),
-    QM_ROWS("partnerships.#.010", CField::Float, kSections),
-    QM_ROWS("partnerships.#.101", CField::Float, kSections),
-    QM_ROWS("partnerships.#.102", CField::Float, kSections),
-    QM_ROWS("partnerships.#.103", CField::Float, kSections),
-    QM_ROWS("partnerships.#.104", CField::Float, kSections),
-    QM_ROWS("partnerships.#.105", CField::Float, kSections),
-    QM_ROWS("partnerships.#.106", CField::Float, kSections),
-    QM_ROWS("partnerships.#.107", CField::Float, kSections),
-    QM_ROWS("partnerships.#.108", CField::Float, kSections),
-    QM_ROWS("partnerships.#.109", CField::Float, kSections),
-    QM_ROWS("partnerships.#.113", CField::Float, kSections),
-    QM_ROWS("partnerships.#.020", CField::Float, kSections),
-    QM_ROWS("partnerships.#.114", CField::Float, kSections),
-    QM_ROWS("partnerships.#.116", CField::Float, kSections),
-    QM_ROWS("partnerships.#.118", CField::Float, kSections),
-    QM_ROWS("partnerships.#.119", CField::Float, kSections),
-    QM_ROWS("partnerships.#.120", CField::Float, kSections),
-    QM_ROWS("partnerships.#.121", CField::Float, kSections),
-    QM_ROWS("partnerships.#.122", CField::Float, kSections),
-    QM_ROWS("partnerships.#.123", CField::Float, kSections),
-    QM_ROWS("partnerships.#.124", CField::Float, kSections),
-    QM_ROWS("partnerships.#.125", CField::Float, kSections),
-    QM_ROWS("partnerships.#.126", CField::Float, kSections),
-    QM_ROWS("partnerships.#.127", CField::Float, kSections),
-    QM_ROWS("partnerships.#.110", CField::Float, kSections),
-    QM_ROWS("partnerships.#.111", CField::Float, kSections),
-    QM_ROWS("partnerships.#.117", CField::Float, kSections),
-    QM_ROWS("partnerships.#.030", CField::Float, kSections),
-    QM_ROWS("partnerships.#.040", CField::Float, kSections),
-    QM_ROWS("partnerships.#.9943", CField::Float, kSections),
-    QM_ROWS("partnerships.#.9945", CField::Float, kSections),
+    QM_AMT_ROWS("partnerships.#.010", kSections),
+    QM_AMT_ROWS("partnerships.#.101", kSections),
+    QM_AMT_ROWS("partnerships.#.102", kSections),
+    QM_AMT_ROWS("partnerships.#.103", kSections),
+    QM_AMT_ROWS("partnerships.#.104", kSections),
+    QM_AMT_ROWS("partnerships.#.105", kSections),
+    QM_AMT_ROWS("partnerships.#.106", kSections),
+    QM_AMT_ROWS("partnerships.#.107", kSections),
+    QM_AMT_ROWS("partnerships.#.108", kSections),
+    QM_AMT_ROWS("partnerships.#.109", kSections),
+    QM_AMT_ROWS("partnerships.#.113", kSections),
+    QM_AMT_ROWS("partnerships.#.020", kSections),
+    QM_AMT_ROWS("partnerships.#.114", kSections),
+    QM_AMT_ROWS("partnerships.#.116", kSections),
+    QM_AMT_ROWS("partnerships.#.118", kSections),
+    QM_AMT_ROWS("partnerships.#.119", kSections),
+    QM_AMT_ROWS("partnerships.#.120", kSections),
+    QM_AMT_ROWS("partnerships.#.121", kSections),
+    QM_AMT_ROWS("partnerships.#.122", kSections),
+    QM_AMT_ROWS("partnerships.#.123", kSections),
+    QM_AMT_ROWS("partnerships.#.124", kSections),
+    QM_AMT_ROWS("partnerships.#.125", kSections),
+    QM_AMT_ROWS("partnerships.#.126", kSections),
+    QM_AMT_ROWS("partnerships.#.127", kSections),
+    QM_AMT_ROWS("partnerships.#.110", kSections),
+    QM_AMT_ROWS("partnerships.#.111", kSections),
+    QM_AMT_ROWS("partnerships.#.117", kSections),
+    QM_AMT_ROWS("partnerships.#.030", kSections),
+    QM_AMT_ROWS("partnerships.#.040", kSections),
+    QM_AMT_ROWS("partnerships.#.9943", kSections),
+    QM_AMT_ROWS("partnerships.#.9945", kSections),
     QM_CALC_ROWS("partnerships.#.9946", kSections),                    // your net income (loss)
 };
 
@@ -707,8 +707,8 @@ const FieldSpec kTL2Fields[] = {
     QM_ROWS("trips.#.return_time", CField::String, kTrips),
     QM_ROWS("trips.#.location", CField::String, kTrips),
     QM_ROWS("trips.#.meals", CField::Int, kTrips),
-    QM_ROWS("trips.#.meals_cost", CField::Float, kTrips),          // detailed method
-    QM_ROWS("trips.#.lodging", CField::Float, kTrips),
+    QM_AMT_ROWS("trips.#.meals_cost", kTrips),          // detailed method
+    QM_AMT_ROWS("trips.#.lodging", kTrips),
     QM_INT("meal_method"),              // 0 simplified, 1 detailed
     QM_CALC("meals_total"),
     QM_CALC("meals_claim"),             // deductible part of the meals
@@ -744,14 +744,14 @@ const FieldSpec kT2091Fields[] = {
     QM_ROWS("properties.#.is_farm", CField::Bool, kResidences),
     QM_ROWS("properties.#.farm_method", CField::Int, kResidences),            // 0 exempt gain, 1 principal residence option
     QM_ROWS("properties.#.land_over_half_hectare", CField::Bool, kResidences),
-    QM_ROWS("properties.#.proceeds", CField::Float, kResidences),
-    QM_ROWS("properties.#.adjusted_cost_base", CField::Float, kResidences),
-    QM_ROWS("properties.#.outlays", CField::Float, kResidences),
+    QM_AMT_ROWS("properties.#.proceeds", kResidences),
+    QM_AMT_ROWS("properties.#.adjusted_cost_base", kResidences),
+    QM_AMT_ROWS("properties.#.outlays", kResidences),
     QM_ROWS("properties.#.designated_from", CField::Int, kResidences),        // first year designated
     QM_ROWS("properties.#.designated_to", CField::Int, kResidences),          // last year designated
     QM_ROWS("properties.#.years_designated", CField::Int, kResidences),
     QM_ROWS("properties.#.years_owned", CField::Int, kResidences),            // years owned after 1971
-    QM_ROWS("properties.#.reduction_1994", CField::Float, kResidences),       // reduction for the 1994 capital gains election
+    QM_AMT_ROWS("properties.#.reduction_1994", kResidences),       // reduction for the 1994 capital gains election
     QM_CALC_ROWS("properties.#.gain_before_exemption", kResidences),
     QM_CALC_ROWS("properties.#.exemption", kResidences),
     QM_CALC_ROWS("properties.#.gain", kResidences),

@@ -33,8 +33,8 @@ const FieldSpec kT1159Fields[] = {
 
     // ---- the NR4 slips for the rents
     QM_ROWS("nr4_slips.#.payer_name", CField::String, 10),
-    QM_ROWS("nr4_slips.#.gross_rent", CField::Float, 10),
-    QM_ROWS("nr4_slips.#.tax_withheld", CField::Float, 10),
+    QM_AMT_ROWS("nr4_slips.#.gross_rent", 10),
+    QM_AMT_ROWS("nr4_slips.#.tax_withheld", 10),
 
     // ---- income
     QM_CALC("12599"),                   // gross rental income (T776)

@@ -44,16 +44,16 @@ const FieldSpec kT1IdentityFields[] = {
     QM_STR("spouse_sin"),
     QM_DATE("spouse_birth_date"),
     QM_DATE("spouse_date_of_entry"),    // the spouse's date of entry into Canada
-    QM_AMT("spouse_net_income"),        // the spouse's line 23600
-    QM_AMT("spouse_uccb"),              // the spouse's line 11700
-    QM_AMT("spouse_uccb_repayment"),    // the spouse's line 21300
-    QM_AMT("spouse_rdsp_income"),       // the spouse's line 12500
-    QM_AMT("spouse_rdsp_repayment"),    // the spouse's RDSP income repayment (part of their line 23200)
-    QM_AMT("spouse_taxable_income"),    // the spouse's line 26000
-    QM_AMT("spouse_total_income"),      // the spouse's line 15000
-    QM_AMT("spouse_split_income"),      // the spouse's split income (their T1206)
-    QM_AMT("spouse_social_benefits_repayment"),  // the spouse's line 23500
-    QM_AMT("spouse_working_income"),    // the spouse's employment income (lines 10100 and 10400)
+    QM_SIGNED("spouse_net_income"),        // the spouse's line 23600
+    QM_SIGNED("spouse_uccb"),              // the spouse's line 11700
+    QM_SIGNED("spouse_uccb_repayment"),    // the spouse's line 21300
+    QM_SIGNED("spouse_rdsp_income"),       // the spouse's line 12500
+    QM_SIGNED("spouse_rdsp_repayment"),    // the spouse's RDSP income repayment (part of their line 23200)
+    QM_SIGNED("spouse_taxable_income"),    // the spouse's line 26000
+    QM_SIGNED("spouse_total_income"),      // the spouse's line 15000
+    QM_SIGNED("spouse_split_income"),      // the spouse's split income (their T1206)
+    QM_SIGNED("spouse_social_benefits_repayment"),  // the spouse's line 23500
+    QM_SIGNED("spouse_working_income"),    // the spouse's employment income (lines 10100 and 10400)
     // Amounts from spousal or common-law partner plans (T2205), filled by the
     // coupled exchange: the income adjustment, and the pension amounts by age.
     QM_CALC("spousal_plan_income_adjustment"),
@@ -106,15 +106,15 @@ const FieldSpec kT1IdentityFields[] = {
     QM_ROWS("medical_expenses.#.patient", CField::Int, 30),
     QM_ROWS("medical_expenses.#.description", CField::String, 30),
     QM_ROWS("medical_expenses.#.date", CField::Date, 30),
-    QM_ROWS("medical_expenses.#.amount", CField::Float, 30),
+    QM_AMT_ROWS("medical_expenses.#.amount", 30),
     // A couple's joint interest and capital gains given to this spouse (or
     // taken away) by the optimiser, beside what the person's own slips show.
-    QM_AMT("shared_interest"),
-    QM_AMT("shared_capital_gains"),
+    QM_SIGNED("shared_interest"),
+    QM_SIGNED("shared_capital_gains"),
     // What-if amounts of the tax-planning copy, added to lines 13000 and
     // 23200 beside what the user typed there.
-    QM_AMT("planned_income"),
-    QM_AMT("planned_deduction"),
+    QM_SIGNED("planned_income"),
+    QM_SIGNED("planned_deduction"),
     // Filled by the provincial library: its non-refundable credits.
     QM_CALC("provincial_credits"),
     QM_INT("online_mail"),              // 1: registers for the agency's online mail with the email address
@@ -180,8 +180,8 @@ const FieldSpec kT1IdentityFields[] = {
     QM_STR("yukon_settlement_number"),  // the Yukon First Nation settlement
     QM_ANSWER("deceased_beneficiary_election"),
     QM_ANSWER("post_bankrupt"),         // a return for the months after a bankruptcy
-    QM_AMT("post_bankrupt_net_income"),
-    QM_AMT("post_bankrupt_adjusted_net_income"),
+    QM_SIGNED("post_bankrupt_net_income"),
+    QM_SIGNED("post_bankrupt_adjusted_net_income"),
     QM_ANSWER("fiscal_period_revocation"),
     // Supporting amounts, by the agency's field codes.
     QM_AMT("5354"),                     // limited-partnership losses of other years
@@ -254,6 +254,39 @@ bool isBlank(CString text)
 }
 
 } // namespace
+
+const char* const TaxData_T1New::kBirthDateText = "The date of birth must be between 1900-01-01 and 2021-12-31.";
+
+bool TaxData_T1New::isPossibleBirthDate(const QDate& date)
+{
+    return date >= QDate(1900, 1, 1) && date <= QDate(kTaxYear, 12, 31);
+}
+
+bool TaxData_T1New::AcceptsValue(const CField& field, const QVariant& value, CString* why) const
+{
+    if (field.GetType() != CField::Date) return TableForm::AcceptsValue(field, value, why);
+    const QDate date = value.toDate();
+    if (!date.isValid()) return true;   // no date given: Validate asks for the ones needed
+    const CString& name = field.GetName();
+    const char* refusal = nullptr;
+    if (name == "birth_date") {
+        const QDate death = getDate("date_of_death");
+        if (!isPossibleBirthDate(date))
+            refusal = "The date of birth on page 1 of T1 must be between 1900-01-01 and 2021-12-31.";
+        else if (death.isValid() && death < date)
+            refusal = "The date of birth on page 1 of T1 cannot be after the date of death.";
+    } else if (name == "spouse_birth_date") {
+        if (!isPossibleBirthDate(date))
+            refusal = "Your spouse's date of birth on page 1 of T1 must be between 1900-01-01 and 2021-12-31.";
+    } else if (name == "date_of_death") {
+        const QDate birth = getDate("birth_date");
+        if (date.year() != kTaxYear || (birth.isValid() && date < birth))
+            refusal = "The date of death on page 1 of T1 must be in 2021 and not before the date of birth.";
+    }
+    if (!refusal) return true;
+    if (why) *why = refusal;
+    return false;
+}
 
 int TaxData_T1New::Validate(unsigned char, std::list<CString>& messages)
 {

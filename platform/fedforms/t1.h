@@ -32,6 +32,11 @@ public:
     void CarryToNewYear(bool withData) override;
     // The identification the agency needs to accept the return.
     int Validate(unsigned char flag, std::list<CString>& messages) override;
+    // Besides the amounts' signs: a birth date from 1900-01-01 to the end of
+    // the tax year, and a date of death within the tax year, not before birth.
+    bool AcceptsValue(const CField& field, const QVariant& value, CString* why) const override;
+    static bool isPossibleBirthDate(const QDate& date);
+    static const char* const kBirthDateText;
 
     static const STRUCT_TAX_STAIRS_JURISDICTION m_taxStairs;
 

@@ -29,10 +29,18 @@ struct FieldSpec
 #define QM_INT(name) FieldSpec{name, CField::Int}
 #define QM_BOOL(name) FieldSpec{name, CField::Bool}
 #define QM_DATE(name) FieldSpec{name, CField::Date}
-#define QM_AMT(name) FieldSpec{name, CField::Float}
+// An amount the agency's line never holds below zero (a deduction, a credit,
+// a payment, most slip boxes): a negative one is refused as it is typed,
+// imported or downloaded, and reported by validation.
+#define QM_AMT(name) FieldSpec{name, CField::Float, nullptr, 0, CField::NonNegative}
+// An amount that may be negative: a loss, a net amount, an adjustment.
+#define QM_SIGNED(name) FieldSpec{name, CField::Float}
 #define QM_CALC(name) FieldSpec{name, CField::Float, nullptr, 0, CField::Calculated}
 #define QM_INT_INIT(name, initial) FieldSpec{name, CField::Int, initial}
 #define QM_ROWS(name, type, rows) FieldSpec{name, type, nullptr, rows}
+// Columns of amounts of a repeated entry, as QM_AMT and QM_SIGNED.
+#define QM_AMT_ROWS(name, rows) FieldSpec{name, CField::Float, nullptr, rows, CField::NonNegative}
+#define QM_SIGNED_ROWS(name, rows) FieldSpec{name, CField::Float, nullptr, rows}
 // A column of a repeated entry that the calculation fills.
 #define QM_CALC_ROWS(name, rows) FieldSpec{name, CField::Float, nullptr, rows, CField::Calculated}
 // A yes/no answer: 0 yes, 1 no, 2 not answered (the start), so that an

@@ -43,11 +43,11 @@ const FieldSpec kDependantFields[] = {
     QM_ROWS("dependants.#.last_name", CField::String, CWizData_Dependant::kDependants),
     QM_ROWS("dependants.#.birth_date", CField::Date, CWizData_Dependant::kDependants),
     QM_ROWS("dependants.#.relationship", CField::Int, CWizData_Dependant::kDependants),
-    QM_ROWS("dependants.#.net_income", CField::Float, CWizData_Dependant::kDependants),
+    QM_AMT_ROWS("dependants.#.net_income", CWizData_Dependant::kDependants),
     QM_ROWS("dependants.#.infirm", CField::Int, CWizData_Dependant::kDependants),
     QM_ROWS("dependants.#.sin", CField::String, CWizData_Dependant::kDependants),
     QM_ROWS("dependants.#.address", CField::String, CWizData_Dependant::kDependants),
-    QM_ROWS("dependants.#.months", CField::Float, CWizData_Dependant::kDependants),   // months lived with the person
+    QM_AMT_ROWS("dependants.#.months", CWizData_Dependant::kDependants),   // months lived with the person
 };
 
 const FieldSpec kMedExpFields[] = {
@@ -65,12 +65,12 @@ const FieldSpec kMedExpFields[] = {
     QM_ROWS("expenses.#.patient", CField::Int, CWizData_MedExp::kExpenses),    // CWizData_MedExp::Patient
     QM_ROWS("expenses.#.description", CField::String, CWizData_MedExp::kExpenses),
     QM_ROWS("expenses.#.date", CField::Date, CWizData_MedExp::kExpenses),
-    QM_ROWS("expenses.#.amount", CField::Float, CWizData_MedExp::kExpenses),
+    QM_AMT_ROWS("expenses.#.amount", CWizData_MedExp::kExpenses),
 };
 
 const FieldSpec kRRSPContribFields[] = {
     QM_ROWS("contributions.#.issuer", CField::String, TaxData_RRSPContrib::kContributions),
-    QM_ROWS("contributions.#.amount", CField::Float, TaxData_RRSPContrib::kContributions),
+    QM_AMT_ROWS("contributions.#.amount", TaxData_RRSPContrib::kContributions),
     QM_ROWS("contributions.#.period", CField::Int, TaxData_RRSPContrib::kContributions),   // TaxData_RRSPContrib::Period
     QM_ROWS("contributions.#.spousal", CField::Bool, TaxData_RRSPContrib::kContributions),
     // What Schedule 7 takes.

@@ -22,6 +22,7 @@ public:
     // Attribute bits a field may carry.
     enum Attribute : unsigned {
         Calculated = 0x1,   // filled by the calculation, never entered by the user
+        NonNegative = 0x2,  // an amount the agency's line never holds below zero
     };
 
     explicit CField(const CString& name) : m_name(name) {}
@@ -34,6 +35,9 @@ public:
     unsigned GetAttributes() const { return m_attributes; }
     void SetAttributes(unsigned attributes) { m_attributes = attributes; }
     bool IsCalculated() const { return m_attributes & Calculated; }
+    // False for the amounts that cannot be negative (deductions, credits,
+    // payments, most slip boxes); every other field may hold any value.
+    bool MayBeNegative() const { return !(m_attributes & NonNegative); }
 
     virtual QVariant GetVariant() const = 0;
     // False, and the value unchanged, when `value` cannot be read as this type.

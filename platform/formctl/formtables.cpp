@@ -424,6 +424,12 @@ bool IsProvinceSupported(int province)
     return province >= P_AB && province <= P_YT;
 }
 
+bool HasProvincialLibrary(int province)
+{
+    const ProvInfo* info = provInfo(province);
+    return IsProvinceSupported(province) && info && info->libFile && *info->libFile;
+}
+
 int getProvince(const char* code)
 {
     if (!code)

@@ -99,5 +99,8 @@ bool IsFormMandatory(unsigned char edition, int province, int type);
 int getFormProv(int type);
 // The provinces and territories (1 to 13).
 bool IsProvinceSupported(int province);
+// A jurisdiction whose tax the program works out: it has a provincial library
+// (every province and territory but Quebec).
+bool HasProvincialLibrary(int province);
 // The province of an agency province code ("ON", "qc"); 0 when unknown.
 int getProvince(const char* code);

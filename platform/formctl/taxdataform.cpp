@@ -1,6 +1,7 @@
 #include "taxdataform.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextStream>
 #include <QXmlStreamWriter>
@@ -236,6 +237,60 @@ const char* CTaxData_Form::entryMarkOf(const CString&) const
     return nullptr;
 }
 int CTaxData_Form::Validate(unsigned char, std::list<CString>&) { return 0; }
+
+CString CTaxData_Form::fieldCaption(const CField& field) const
+{
+    // A repeated entry's column is laid out once, as "gifts.#.amount".
+    QString name = field.GetName().toQString();
+    static const QRegularExpression rowPart(QStringLiteral("\\.(\\d+)\\."));
+    const QRegularExpressionMatch row = rowPart.match(name);
+    const QString pattern = row.hasMatch() ? QString(name).replace(row.capturedStart(), row.capturedLength(),
+                                                                   QStringLiteral(".#."))
+                                           : name;
+    const char* number = nullptr;
+    const char* label = nullptr;
+    for (const LayoutTable& part : m_layout)
+        for (int i = 0; i < part.count; ++i) {
+            const LayoutRow& r = part.rows[i];
+            if (!r.field || pattern != QLatin1String(r.field)) continue;
+            number = r.number;
+            label = r.label;
+        }
+    const QString digits = number ? QString::fromUtf8(number) : name;
+    bool numeric = !digits.isEmpty();
+    for (const QChar c : digits) numeric = numeric && c.isDigit();
+    if (numeric) return CString((m_itemKind == FROM_SLIP ? QStringLiteral("box ") : QStringLiteral("line ")) + digits);
+    QString caption = QStringLiteral("\"%1\"").arg(label ? QString::fromUtf8(label) : name);
+    if (row.hasMatch() && label) caption += QStringLiteral(", row ") + row.captured(1);
+    return CString(caption);
+}
+
+bool CTaxData_Form::AcceptsValue(const CField& field, const QVariant& value, CString* why) const
+{
+    if (field.GetType() != CField::Float || field.MayBeNegative()) return true;
+    if (value.toDouble() > -kAmountThatCounts) return true;
+    if (why) {
+        QString caption = fieldCaption(field).toQString();
+        caption[0] = caption[0].toUpper();
+        // The slip's code ("T4") rather than its title: the message names the box.
+        const SlipInfo* slip = m_itemKind == FROM_SLIP ? slipInfo(m_type) : nullptr;
+        const QString item = slip ? QString::fromUtf8(slip->shortName) : GetDisplayName().toQString();
+        *why = CString(QStringLiteral("%1 of %2 cannot be negative.").arg(caption, item));
+    }
+    return false;
+}
+
+void CTaxData_Form::dropRefusedValues(std::list<CString>* why)
+{
+    for (CField* f : m_fields.all()) {
+        CString reason;
+        if (f->GetType() != CField::Float || f->IsCalculated() || AcceptsValue(*f, f->GetVariant(), &reason))
+            continue;
+        f->Reset();
+        if (why) why->push_back(reason);
+    }
+}
+
 int CTaxData_Form::WriteFreeData(unsigned char, NetfileGenObjParamStru&) { return 0; }
 void CTaxData_Form::SetDependantInfo(DependantInfoStruct* dependants) { m_dependants = dependants; }
 

@@ -127,6 +127,18 @@ public:
     virtual const char* entryMarkOf(const CString& field) const;
     // Appends the object's own validation messages; non-zero when it added any.
     virtual int Validate(unsigned char flag, std::list<CString>& messages);
+    // Whether `value` may stand in `field`: false, with `why` naming the
+    // line, for a negative amount in a line that cannot hold one (and for
+    // what a class's own entry rules refuse, such as an impossible date).
+    // The pages refuse such a value as it is typed; validation reports it;
+    // the prior-year import and the auto-fill do not take it.
+    virtual bool AcceptsValue(const CField& field, const QVariant& value, CString* why) const;
+    // "line 20800" or "box 14" for a numbered line, else its label in quotes.
+    CString fieldCaption(const CField& field) const;
+    // Puts every amount AcceptsValue refuses back to its start, appending
+    // the refusals to `why` when given. For amounts that come from outside
+    // (last year's file, a download), never from the user's typing.
+    void dropRefusedValues(std::list<CString>* why = nullptr);
     // Writes the object's lines of the electronic return; 0 on success.
     virtual int WriteFreeData(unsigned char mode, NetfileGenObjParamStru& param);
     // Hands the object the family's dependants record (not owned).

@@ -26,6 +26,7 @@
 #include "prompt.h"
 #include "t1.h"
 #include "taxdataform.h"
+#include "taxformpage.h"
 
 using namespace EditorTest;
 
@@ -135,6 +136,9 @@ private slots:
     void changeProvince_data();
     void changeProvince();
     void provinceChangeKeepsTheShownFormSelected();
+    void changeProvinceOffersOnlyJurisdictionsWithALibrary();
+    void t1ProvinceBoxMovesTheReturn_data();
+    void t1ProvinceBoxMovesTheReturn();
     void deCouple_data();
     void deCouple();
 
@@ -688,6 +692,70 @@ void FormReturnCommandsTest::changeProvince()
     QCOMPARE(data->taxpayer()->getMainProvince(), taxpayerAfter);
     QCOMPARE(data->spouse()->getMainProvince(), spouseAfter);
     QCOMPARE(editor->folderView()->formsRoot()->childCount(), int(data->taxpayer()->forms().size()) - 1);
+}
+
+void FormReturnCommandsTest::changeProvinceOffersOnlyJurisdictionsWithALibrary()
+{
+    Prompt::Scripted prompts;
+    Form_Return* editor = open(kSingle);
+    QVERIFY(editor);
+    QList<int> offered;
+    whenModal([&](QDialog* dialog) {
+        auto* wizard = qobject_cast<QWizard*>(dialog);
+        QVERIFY(wizard);
+        auto* combo = wizard->currentPage()->findChild<QComboBox*>("fld_NewTaxProv");
+        for (int i = 0; i < combo->count(); ++i) offered << combo->itemData(i).toInt();
+        wizard->reject();
+    });
+    trigger("actionChange_Tax_Province");
+    // No Quebec (11), no non-resident choices: the program works no return out for them.
+    QCOMPARE(offered, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13}));
+    QCOMPARE(prompts.texts(), QStringList());
+    QCOMPARE(editor->familyData()->taxpayer()->getMainProvince(), 9);
+}
+
+void FormReturnCommandsTest::t1ProvinceBoxMovesTheReturn_data()
+{
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<int>("after");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("British Columbia") << 2 << 2 << QStringList();
+    QTest::newRow("Quebec") << 11 << 9
+                            << QStringList{"This program cannot work out a return for Quebec: the tax province "
+                                           "stays Ontario."};
+    QTest::newRow("the blank choice") << 0 << 9
+                                      << QStringList{"A return needs its province or territory of residence: the "
+                                                     "tax province stays Ontario."};
+}
+
+void FormReturnCommandsTest::t1ProvinceBoxMovesTheReturn()
+{
+    QFETCH(int, chosen);
+    QFETCH(int, after);
+    QFETCH(QStringList, texts);
+    Prompt::Scripted prompts;
+    // The T1's pages as the program draws them, for this test only.
+    installTaxFormPages();
+    struct NoPages { ~NoPages() { CTaxData_Form::setPageMaker(nullptr); } } noPagesAfter;
+    Form_Return* editor = open(kSingle);
+    QVERIFY(editor);
+    IndividualTaxData* taxpayer = editor->familyData()->taxpayer();
+    QVERIFY(selectForm(editor, FormType::T1));
+    QComboBox* box = nullptr;
+    for (BaseTaxPage* page : editor->pages())
+        if (auto* p = qobject_cast<TaxFormPage*>(page))
+            if (auto* combo = qobject_cast<QComboBox*>(p->editorOf(QStringLiteral("province")))) box = combo;
+    QVERIFY(box);
+    box->setCurrentIndex(box->findData(chosen));
+    emit box->activated(box->currentIndex());   // the user's pick from the list
+    QCOMPARE(prompts.texts(), texts);
+    QCOMPARE(taxpayer->getMainProvince(), after);
+    QCOMPARE(taxpayer->t1()->getInt("province"), after);
+    QCOMPARE(box->currentData().toInt(), after);
+    // The province in force has its 428 (BC428 is form 41, ON428 form 24).
+    const int provincial = after == 2 ? 41 : 24;
+    QVERIFY(formOf(taxpayer, provincial));
+    QVERIFY(taxpayer->t1()->getFloat("42800") > 0.0);
 }
 
 void FormReturnCommandsTest::provinceChangeKeepsTheShownFormSelected()

@@ -27,6 +27,7 @@ namespace {
 struct Answers
 {
     QString first, last;
+    QString sin = QStringLiteral("046454286");
     int province = 0;
     int status = -1;
     QString spouseFirst, spouseLast, spouseSin;
@@ -36,7 +37,6 @@ struct Answers
     bool everyBox = false;
     bool cancelAtEnd = false;
     int spouseProvinceShown = -1;   // -1: the taxpayer's
-    QStringList told;                // what the pages say
 };
 
 enum { kTaxpayerPage, kSpousePage, kSchedulePage };
@@ -112,6 +112,7 @@ void NewReturnInterviewTest::interview_data()
 {
     QTest::addColumn<Answers>("answers");
     QTest::addColumn<int>("keptOn"); // the page Next or Finish cannot leave, -1 none
+    QTest::addColumn<QString>("message");  // what Next says when it cannot leave
 
     Answers single;
     single.first = "Ann";
@@ -126,59 +127,97 @@ void NewReturnInterviewTest::interview_data()
 
     Answers a = single;
     a.first = "   ";
-    QTest::newRow("first name of blanks") << a << int(kTaxpayerPage);
+    QTest::newRow("first name of blanks") << a << int(kTaxpayerPage) << "Please enter the first name.";
     a = single;
     a.province = 0;
-    QTest::newRow("no province") << a << int(kTaxpayerPage);
+    QTest::newRow("no province") << a << int(kTaxpayerPage)
+                                 << "Please choose the tax province (residence on Dec. 31 of the tax year).";
+    a.last = QString();
+    QTest::newRow("no province, no last name")
+        << a << int(kTaxpayerPage)
+        << "Please enter the last name.\nPlease choose the tax province (residence on Dec. 31 of the tax year).";
+    a = single;
+    a.province = 11;
+    QTest::newRow("Quebec") << a << int(kTaxpayerPage)
+                            << "This program cannot work out a return for Quebec. Please choose another province "
+                               "or territory.";
     a = married;
     a.spouseLast = "  ";
-    QTest::newRow("blank spouse name") << a << int(kSpousePage);
-    QTest::newRow("single") << single << -1;
-    QTest::newRow("married") << married << -1;
+    QTest::newRow("blank spouse name") << a << int(kSpousePage) << "Please enter the last name.";
+    const QString nineDigits = QStringLiteral("A social insurance number has nine digits.");
+    const QString sinText = QStringLiteral(
+        "Social Insurance Number \"%1\": %2 Correct it, or leave it empty to enter it later.");
+    a = single;
+    a.sin = "046454286123";
+    QTest::newRow("12-digit S.I.N.") << a << int(kTaxpayerPage) << sinText.arg(a.sin, nineDigits);
+    a.sin = "04645428";
+    QTest::newRow("8-digit S.I.N.") << a << int(kTaxpayerPage) << sinText.arg(a.sin, nineDigits);
+    a.sin = "046454287";
+    QTest::newRow("S.I.N. failing its check digit")
+        << a << int(kTaxpayerPage)
+        << sinText.arg(a.sin, QStringLiteral("The social insurance number fails its check digit."));
+    a.sin = QString();
+    QTest::newRow("empty S.I.N., given later") << a << -1 << QString();
+    a.sin = "046 454 286";
+    QTest::newRow("valid S.I.N. typed grouped") << a << -1 << QString();
+    a = married;
+    a.spouseSin = "13069254";
+    QTest::newRow("8-digit spouse's S.I.N.") << a << int(kSpousePage) << sinText.arg(a.spouseSin, nineDigits);
+    a = single;
+    a.birth = QDate(1899, 12, 31);
+    QTest::newRow("born before 1900") << a << int(kTaxpayerPage)
+                                      << "The date of birth must be between 1900-01-01 and 2021-12-31.";
+    a.birth = QDate(2022, 1, 1);
+    QTest::newRow("born after the tax year") << a << int(kTaxpayerPage)
+                                             << "The date of birth must be between 1900-01-01 and 2021-12-31.";
+    a.birth = QDate(1900, 1, 1);
+    QTest::newRow("born on the first day allowed") << a << -1 << QString();
+    QTest::newRow("single") << single << -1 << QString();
+    QTest::newRow("married") << married << -1 << QString();
     a = single;
     a.status = -1;
-    QTest::newRow("no status") << a << -1;
+    QTest::newRow("no status") << a << -1 << QString();
     a = married;
     a.everyBox = true;
-    QTest::newRow("every box, married") << a << -1;
+    QTest::newRow("every box, married") << a << -1 << QString();
     a = single;
     a.everyBox = true;
-    QTest::newRow("every box, single") << a << -1;
+    QTest::newRow("every box, single") << a << -1 << QString();
     a = married;
     a.status = 1;
     a.coupled = true;
     a.spouseProvince = 2;
-    QTest::newRow("coupled") << a << -1;
+    QTest::newRow("coupled") << a << -1 << QString();
     a.nonResident = true;
-    QTest::newRow("non-resident spouse") << a << -1;
+    QTest::newRow("non-resident spouse") << a << -1 << QString();
     // A non-resident taxpayer's spouse gets no non-resident code in a
     // province box that cannot show it: the page asks for a province.
     a = married;
     a.province = 14;
     a.coupled = true;
     a.spouseProvinceShown = 0;
-    a.told = QStringList{PpgNewReturnBasic_Spouse::provinceMissingText()};
-    QTest::newRow("non-resident taxpayer, coupled spouse without a province") << a << int(kSpousePage);
-    a.told.clear();
+    QTest::newRow("non-resident taxpayer, coupled spouse without a province")
+        << a << int(kSpousePage) << PpgNewReturnBasic_Spouse::provinceMissingText();
     a.spouseProvince = 10;
-    QTest::newRow("non-resident taxpayer, coupled spouse in a province") << a << -1;
+    QTest::newRow("non-resident taxpayer, coupled spouse in a province") << a << -1 << QString();
     a = married;
     a.province = 16;
     a.spouseProvinceShown = 0;
     a.nonResident = true;
-    QTest::newRow("non-resident taxpayer and spouse") << a << -1;
+    QTest::newRow("non-resident taxpayer and spouse") << a << -1 << QString();
     a = single;
     a.birth = QDate(1961, 7, 14);
-    QTest::newRow("changed birth date") << a << -1;
+    QTest::newRow("changed birth date") << a << -1 << QString();
     a = married;
     a.cancelAtEnd = true;
-    QTest::newRow("cancel") << a << -1;
+    QTest::newRow("cancel") << a << -1 << QString();
 }
 
 void NewReturnInterviewTest::interview()
 {
     QFETCH(Answers, answers);
     QFETCH(int, keptOn);
+    QFETCH(QString, message);
     Prompt::Scripted prompts;
     std::unique_ptr<MainWindow> window(MainWindow::getInstance(nullptr));
     QList<int> visited;
@@ -197,12 +236,15 @@ void NewReturnInterviewTest::interview()
         QCOMPARE(wizard->currentId(), int(kTaxpayerPage));
         type(wizard, "fld_FirstName", answers.first);
         type(wizard, "fld_LastName", answers.last);
-        type(wizard, "fld_sin", "046454286");
+        type(wizard, "fld_sin", answers.sin);
         if (answers.birth.isValid()) setDate(wizard, "fld_dob", answers.birth);
         choose(wizard, "fld_TaxPronv", answers.province);
         if (answers.status >= 0) click(wizard, qPrintable(QStringLiteral("fld_MaritalStatus%1").arg(answers.status)));
         press(wizard, QWizard::NextButton);
         if (keptOn == kTaxpayerPage) {
+            QCOMPARE(wizard->currentId(), keptOn);
+            // Next again, after the message: the page still stays.
+            press(wizard, QWizard::NextButton);
             QCOMPARE(wizard->currentId(), keptOn);
             return;
         }
@@ -233,7 +275,11 @@ void NewReturnInterviewTest::interview()
     });
     window->findChild<QAction*>("actionNew")->trigger();
     QVERIFY(shown);
-    QCOMPARE(prompts.texts(), answers.told);
+    // Once for each Next that could not leave the page.
+    QStringList said;
+    if (!message.isEmpty()) said << message;
+    if (keptOn == kTaxpayerPage) said << message;
+    QCOMPARE(prompts.texts(), said);
 
     Form_Return* editor = shownEditor(window.get());
     if (keptOn >= 0 || answers.cancelAtEnd) {
@@ -250,6 +296,7 @@ void NewReturnInterviewTest::interview()
     TaxData_T1New* t1 = data->taxpayer()->t1();
     QVERIFY(t1);
     QCOMPARE(t1->getString("first_name"), CString(answers.first));
+    QCOMPARE(t1->getString("sin"), CString(answers.sin));
     QCOMPARE(t1->getInt("province"), answers.province);
     QCOMPARE(t1->getInt("marital_status"), answers.status);
     QCOMPARE(t1->getDate("birth_date"), answers.birth.isValid() ? answers.birth : QDate(1980, 1, 1));

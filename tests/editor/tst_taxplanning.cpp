@@ -223,7 +223,8 @@ void TaxPlanningTest::maximumTextIsReadAsAWholeAmount_data()
     QTest::newRow("letters") << "abc" << "0" << 0;
     QTest::newRow("cents") << "1200.7" << "1201" << 1200;
     QTest::newRow("thousands comma") << "1,500" << "1500" << 1500;
-    QTest::newRow("decimal comma is no amount") << "1234,56" << "0" << 0;
+    QTest::newRow("decimal comma") << "1234,56" << "1235" << 1234;
+    QTest::newRow("comma before four digits is no amount") << "1,2345" << "0" << 0;
     QTest::newRow("beyond any return") << "1e13" << "0" << 0;
 }
 

@@ -468,6 +468,7 @@ void TestAutoFill::fillEdgeCases_data()
     QTest::newRow("HBP 0.008 and LLP 0 write nothing but the mark") << "hbp";
     QTest::newRow("T1204 82 1000 and 84 250 give 1250") << "t1204";
     QTest::newRow("an amount beyond any return reads as nothing") << "absurd";
+    QTest::newRow("a negative amount where the line holds none is not taken") << "negative";
 }
 
 void TestAutoFill::fillEdgeCases()
@@ -513,6 +514,20 @@ void TestAutoFill::fillEdgeCases()
         QCOMPARE(p.t1()->getFloat("carryforward_hbp_balance"), 77.0);
         QCOMPARE(p.GetWizData(2, false)->getFloat("hbp_balance"), 77.0);
         QVERIFY(p.t1()->isAutoFilled());
+    } else if (kind == "negative") {
+        auto* t4 = addSlip<TaxSlipT4>(data);
+        t4->employerName = "Maple Logistics Inc.";
+        t4->setBox("14", "52000.00");
+        t4->setBox("22", "-7100.50");
+        data.summary.InstalmentAmount = "-1200.00";
+        p.t1()->setFloat("47600", 300.0);
+        const int before = int(p.slips().size());
+        p.AutoFillReturn(data, &o);
+        QCOMPARE(int(p.slips().size()), before + 1);
+        const CTaxData_Form* slip = p.slips().back()->object;
+        QCOMPARE(slip->getFloat("14"), 52000.0);
+        QCOMPARE(slip->getFloat("22"), 0.0);
+        QCOMPARE(p.t1()->getFloat("47600"), 300.0);
     } else if (kind == "absurd") {
         auto* t1204 = addSlip<TaxSlipT1204>(data);
         t1204->setOwnBox("82", "1e300");

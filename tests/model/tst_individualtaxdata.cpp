@@ -427,11 +427,17 @@ void IndividualTaxDataTest::validationGathersTheProvincialMessages()
     person.GetFormData(on428, true)->setFloat("unused_tuition_carried_forward", -5);
     std::list<_STRUCT_FORM_VALIDATE_INFO*> items{nullptr};   // entries already there are kept
     // The list's size afterwards: the entry there before, the T1's own
-    // (no identification) and the return's.
-    QCOMPARE(person.Validate(2, items), 3);
-    QCOMPARE(int(items.size()), 3);
+    // (no identification), the ON428's own (its amount cannot be negative)
+    // and the return's.
+    QCOMPARE(person.Validate(2, items), 4);
+    QCOMPARE(int(items.size()), 4);
     QVERIFY(items.front() == nullptr);
     delete *std::next(items.begin());
+    const _STRUCT_FORM_VALIDATE_INFO* own428 = *std::next(items.begin(), 2);
+    QCOMPARE(own428->type, on428);
+    QCOMPARE(int(own428->messages.size()), 1);
+    QVERIFY(own428->messages.front().toQString().endsWith(QLatin1String("cannot be negative.")));
+    delete own428;
     const _STRUCT_FORM_VALIDATE_INFO* entry = items.back();
     QCOMPARE(int(entry->kind), int(_STRUCT_FORM_VALIDATE_INFO::Return));
     QCOMPARE(int(entry->messages.size()), 1);

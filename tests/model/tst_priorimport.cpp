@@ -92,6 +92,7 @@ private slots:
     void init() { setCurrentEdition(2); }
     void options_data();
     void options();
+    void negativeAmountsAreNotCarried();
     void carriedT1MAmount_data();
     void carriedT1MAmount();
     void makeCoupled_data();
@@ -196,6 +197,38 @@ void PriorImportTest::options()
         QCOMPARE(t4->getFloat("14"), slipAmountsKept ? 48000.0 : 0.0);
     }
     QCOMPARE(int(read.notes().size()), notes);
+}
+
+// Last year's file may hold a negative amount on a line that cannot hold
+// one: it does not come into this year's return; the signed ones do.
+void PriorImportTest::negativeAmountsAreNotCarried()
+{
+    CFamilyTaxData last(MULTIPROV_MODE_NEW);
+    newTaxpayer(last, MARITAL_SINGLE);
+    IndividualTaxData& person = *last.taxpayer();
+    CTaxData_Form* sch9 = addForm(person, kSch9);
+    sch9->setFloat("donations.1.amount", 300.0);
+    sch9->setFloat("donations.2.amount", -50.0);
+    CTaxData_Form* slip = person.NewSlipData(kT4, -1, 0)->object;
+    slip->setString("payer_name", "Acme");
+    slip->setFloat("14", 48000.0);
+    slip->setFloat("22", -10.0);
+    slip->setFloat("79", -20.0);   // fishers' net partnership amount: a loss is one
+    QTemporaryDir dir;
+    const QString path = writeLastYearFile(last, dir);
+    QVERIFY(!path.isEmpty());
+    std::unique_ptr<CFamilyTaxData> family = readFile(path);
+    QVERIFY(family);
+    STRUCT_IMPORT_LASTYEAR_PARAM param = importOptions(false, true, true, true);
+    family->Build2003DataTo2004(&param);
+    IndividualTaxData& read = *family->taxpayer();
+    QCOMPARE(read.GetFormData(kSch9, false)->getFloat("donations.1.amount"), 300.0);
+    QCOMPARE(read.GetFormData(kSch9, false)->getFloat("donations.2.amount"), 0.0);
+    QCOMPARE(int(read.slips().size()), 1);
+    const CTaxData_Form* t4 = read.slips().front()->object;
+    QCOMPARE(t4->getFloat("14"), 48000.0);
+    QCOMPARE(t4->getFloat("22"), 0.0);
+    QCOMPARE(t4->getFloat("79"), -20.0);
 }
 
 void PriorImportTest::carriedT1MAmount_data()

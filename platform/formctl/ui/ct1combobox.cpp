@@ -26,6 +26,14 @@ void CT1ComboBox::LoadProvs()
         addItem(QString::fromUtf8(Global_Provs_Info[p].displayText), p);
 }
 
+void CT1ComboBox::LoadProvsWithLibrary()
+{
+    clear();
+    addItem(QString(), 0);
+    for (int p = 1; p <= 13; ++p)
+        if (HasProvincialLibrary(p)) addItem(QString::fromUtf8(Global_Provs_Info[p].displayText), p);
+}
+
 void CT1ComboBox::LoadProvsWithNonResident()
 {
     LoadProvs();

@@ -16,6 +16,8 @@ public:
     void LoadProvs();
     // The same, followed by the non-resident choices (codes above 13).
     void LoadProvsWithNonResident();
+    // Only the jurisdictions whose tax the program works out (no Quebec).
+    void LoadProvsWithLibrary();
     // Selects the item whose data equals `code`; none when no item has it.
     void SetCurSelData(int code);
     // The forms a user may add in `edition` (1 EFILE, 2 NETFILE) to a return

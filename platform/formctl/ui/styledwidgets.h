@@ -27,8 +27,8 @@ public:
     explicit StyledCheckBox(QWidget* parent = nullptr);
 };
 
-// An amount: shown with two decimals, read in the C locale whatever the
-// user's locale ("1234.56"; blanks, '$' and thousands commas are ignored).
+// An amount: shown with two decimals, read by readTypedAmount whatever the
+// user's locale.
 class DoubleLineEdit : public QLineEdit
 {
     Q_OBJECT
@@ -41,7 +41,10 @@ public:
     bool readValue(double* out) const;
 };
 
-// An amount as typed ("$1,234.56"; a blank reads as 0): false, and `out`
-// untouched, when it is no number, its commas do not group thousands, or it
-// is beyond any return.
+// An amount as typed ("$1,234.56", "1 234,56"; a blank reads as 0): a comma
+// before the last one or two digits is the decimal mark, a comma before
+// three digits groups thousands. False, and `out` untouched, when it is no
+// number, its commas are neither, or it is beyond any return.
 bool readTypedAmount(const QString& typed, double* out);
+// What a page says of a typed text readTypedAmount refuses.
+QString unreadableAmountText(const QString& typed);

@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolTip>
 
 #include "ct1combobox.h"
 #include "fields.h"
@@ -497,9 +498,8 @@ bool TaxFormPage::commit(QWidget* w, bool emitCalc)
     case Kind::Amount: {
         double amount = 0.0;
         if (!static_cast<DoubleLineEdit*>(w)->readValue(&amount)) {
-            // Not an amount: keep the field and show its value again.
-            showValue(w, b);
-            QApplication::beep();
+            // Not an amount: the field keeps its value, and the page says why.
+            refuse(w, b, unreadableAmountText(static_cast<QLineEdit*>(w)->text()));
             return false;
         }
         // The amount kept is the one shown: to the cent.
@@ -524,8 +524,8 @@ bool TaxFormPage::commit(QWidget* w, bool emitCalc)
         bool ok = false;
         const QDate d = readDate(static_cast<QLineEdit*>(w)->text(), &ok);
         if (!ok) {
-            showValue(w, b);
-            QApplication::beep();
+            refuse(w, b, QStringLiteral("\"%1\" is not a date. Type it as yyyy/mm/dd.")
+                             .arg(static_cast<QLineEdit*>(w)->text().trimmed()));
             return false;
         }
         value = d;
@@ -539,6 +539,12 @@ bool TaxFormPage::commit(QWidget* w, bool emitCalc)
         break;
     }
     }
+    CString why;
+    if (!form()->AcceptsValue(*f, value, &why)) {
+        refuse(w, b, why.toQString());
+        return false;
+    }
+    clearRefusal(w);
     // Where a blank box differs from an entered 0, typing into it or
     // clearing it changes its mark of entry.
     bool markChanged = false;
@@ -561,6 +567,33 @@ bool TaxFormPage::commit(QWidget* w, bool emitCalc)
     if (b.table >= 0) growTable(b.table);
     if (emitCalc) emit signalCalc(form(), f);
     return true;
+}
+
+void TaxFormPage::refuse(QWidget* w, const Binding& b, const QString& why)
+{
+    // The field keeps its value; the message stays on the field until a
+    // value it takes replaces it.
+    showValue(w, b);
+    w->setToolTip(why);
+    w->setProperty("refused", true);
+    w->setStyleSheet(QStringLiteral("border: 1px solid #C00000;"));
+    QToolTip::showText(w->mapToGlobal(QPoint(0, w->height())), why, w);
+    QApplication::beep();
+}
+
+void TaxFormPage::clearRefusal(QWidget* w)
+{
+    if (!w->property("refused").toBool()) return;
+    w->setProperty("refused", false);
+    w->setToolTip(QString());
+    w->setStyleSheet(QString());
+    QToolTip::hideText();
+}
+
+QString TaxFormPage::refusalShown(const QString& fieldName) const
+{
+    QWidget* w = editorOf(fieldName);
+    return w && w->property("refused").toBool() ? w->toolTip() : QString();
 }
 
 void TaxFormPage::onEdited()

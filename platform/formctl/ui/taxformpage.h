@@ -45,6 +45,8 @@ public:
     QPushButton* actionButton(int number) const;
     // The rows a table shows now.
     int tableRowsShown(const QString& group) const;
+    // The message the field shows for a value it refused, empty for none.
+    QString refusalShown(const QString& fieldName) const;
 
 private:
     enum class Kind { Amount, Text, Lines, Number, Check, Date, Choice };
@@ -73,6 +75,9 @@ private:
     void showValue(QWidget* w, const Binding& b);
     // Writes the widget's value into its field; true when the field changed.
     bool commit(QWidget* w, bool emitCalc);
+    // Shows the field's value again with `why` on the field.
+    void refuse(QWidget* w, const Binding& b, const QString& why);
+    void clearRefusal(QWidget* w);
     void onEdited();
 
     bool eventFilter(QObject* watched, QEvent* event) override;

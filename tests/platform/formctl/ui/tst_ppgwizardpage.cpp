@@ -253,6 +253,7 @@ void PpgWizardPageTest::typedTextWritesField_data()
     QTest::newRow("count with thousands comma") << "fld_Count" << "1,234" << QVariant(1234) << "1234";
     QTest::newRow("amount") << "fld_Amount" << "250.5" << QVariant(250.5) << "250.50";
     QTest::newRow("amount with dollar sign") << "fld_Amount" << "$999.99" << QVariant(999.99) << "999.99";
+    QTest::newRow("amount with a decimal comma") << "fld_Amount" << "12,5" << QVariant(12.5) << "12.50";
     QTest::newRow("amount at cap") << "fld_Amount" << "1000" << QVariant(1000.0) << "1000.00";
 }
 
@@ -303,7 +304,7 @@ void PpgWizardPageTest::unreadableTypedValueKeepsTheField_data()
     QTest::newRow("amount with letters") << "fld_Amount" << "12abc" << QVariant(75.0) << "75.00";
     QTest::newRow("amount infinite") << "fld_Amount" << "-inf" << QVariant(75.0) << "75.00";
     QTest::newRow("amount beyond any return") << "fld_Amount" << "-1e19" << QVariant(75.0) << "75.00";
-    QTest::newRow("amount with a decimal comma") << "fld_Amount" << "12,5" << QVariant(75.0) << "75.00";
+    QTest::newRow("amount with a comma before four digits") << "fld_Amount" << "1,2345" << QVariant(75.0) << "75.00";
     QTest::newRow("count with letters") << "fld_Count" << "abc" << QVariant(7) << "7";
     QTest::newRow("count beyond any whole number") << "fld_Count" << "99999999999" << QVariant(7) << "7";
     QTest::newRow("count far beyond") << "fld_Count" << "-1e300" << QVariant(7) << "7";

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "fields.h"
+#include "styledwidgets.h"
 #include "taxdataform.h"
 #include "taxformevents.h"
 
@@ -275,6 +276,10 @@ void TaxFormPageTest::typedLineWritesItsFieldOnce_data()
     QTest::newRow("amount with thousands commas") << "12100" << "1,234,567.89" << QVariant(1234567.89)
                                                  << "1234567.89";
     QTest::newRow("amount blank is zero") << "13000" << "" << QVariant() << "0.00";
+    QTest::newRow("decimal comma") << "10100" << "1234,56" << QVariant(1234.56) << "1234.56";
+    QTest::newRow("decimal comma, one digit") << "10100" << "12,3" << QVariant(12.3) << "12.30";
+    QTest::newRow("blanks grouping, decimal comma") << "12100" << "1 234 567,89" << QVariant(1234567.89)
+                                                    << "1234567.89";
     QTest::newRow("text") << "name" << "Marie-Ève" << QVariant(QStringLiteral("Marie-Ève")) << "Marie-Ève";
     QTest::newRow("int") << "count" << "3" << QVariant(3) << "3";
 }
@@ -314,10 +319,11 @@ void TaxFormPageTest::unreadableAmountIsRefused_data()
     QTest::newRow("infinity") << "inf";
     QTest::newRow("a trillion") << "1000000000000";
     QTest::newRow("beyond any return, negative") << "-1e19";
-    QTest::newRow("decimal comma") << "1234,56";
     QTest::newRow("comma in the cents") << "1,234.5,6";
-    QTest::newRow("comma grouping two digits") << "12,34";
     QTest::newRow("comma grouping four digits") << "1,2345";
+    QTest::newRow("commas grouping and decimal") << "1,234,56";
+    QTest::newRow("point grouping, decimal comma") << "1.234,56";
+    QTest::newRow("comma before nothing") << "1234,";
 }
 
 void TaxFormPageTest::unreadableAmountIsRefused()
@@ -333,6 +339,12 @@ void TaxFormPageTest::unreadableAmountIsRefused()
     QCOMPARE(m_form->getFloat("10100"), 500.0);
     QCOMPARE(edit->text(), QStringLiteral("500.00"));
     QCOMPARE(spy.count(), 0);
+    // Never silently: the field says what it refused, until it takes a value.
+    QCOMPARE(p->refusalShown("10100"), unreadableAmountText(typed));
+    focusAndType(edit, "12");
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QCOMPARE(m_form->getFloat("10100"), 12.0);
+    QCOMPARE(p->refusalShown("10100"), QString());
 }
 
 void TaxFormPageTest::numberLineLeftBlankOrHalfTyped_data()
