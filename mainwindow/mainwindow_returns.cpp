@@ -199,10 +199,14 @@ void MainWindow::on_actionImport_Prior_Year_s_Return_triggered()
         delete data;
         return;
     }
-    MyWaitCursor wait;
-    data->Build2003DataTo2004(&options);
-    data->Calculate(-1, nullptr);
-    _presentAReturn(-1, nullptr, data);
+    {
+        MyWaitCursor wait;
+        data->Build2003DataTo2004(&options);
+        data->Calculate(-1, nullptr);
+        _presentAReturn(-1, nullptr, data);
+    }
+    const QString leftOut = data->takeLeftOutAmountsText(QStringLiteral("last year's return"));
+    if (!leftOut.isEmpty()) TabWndApp::gAppInformation(leftOut, this);
 }
 
 void MainWindow::on_actionCouple_Returns_2to1_triggered()

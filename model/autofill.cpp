@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <QStringList>
+
 #include "autofill/dataafr.h"
 #include "autofill/taxslip.h"
 #include "autofill/tddtaxdata.h"
@@ -431,7 +433,7 @@ int IndividualTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* option
             m_slips.push_back(item);
             downloaded->copyToSlipData(object);
             // A box that holds no negative amount takes none from a download either.
-            object->dropRefusedValues();
+            object->dropRefusedValues(&m_leftOutAmounts);
             object->setAutoFilled(true);
         }
         if (type == SlipType::T1204) {
@@ -628,6 +630,26 @@ SharedSlipLink* linkFor(std::vector<SharedSlipLink>& links, ENUMTYPE_SLIP type, 
 }
 
 }   // namespace
+
+std::list<CString> IndividualTaxData::takeLeftOutAmounts()
+{
+    std::list<CString> out;
+    out.swap(m_leftOutAmounts);
+    return out;
+}
+
+QString CFamilyTaxData::takeLeftOutAmountsText(const QString& source)
+{
+    QStringList lines;
+    for (IndividualTaxData* person : {taxpayer(), spouse()}) {
+        if (!person) continue;
+        for (const CString& why : person->takeLeftOutAmounts()) lines << why.toQString();
+    }
+    if (lines.isEmpty()) return QString();
+    return QStringLiteral("These amounts of %1 were left out, since their lines take no negative amount; enter "
+                          "them again if the figure is right:\n%2")
+        .arg(source, lines.join(QLatin1Char('\n')));
+}
 
 int CFamilyTaxData::AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* options)
 {

@@ -173,6 +173,9 @@ public:
     // Fills the current person's return from the download, then calculates
     // the whole family. 0, or -1 without a current person.
     int AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* options);
+    // Both persons' amounts that the last import or auto-fill left out, with
+    // the text that tells the user which; empty when none was.
+    QString takeLeftOutAmountsText(const QString& source);
 
     // ---- optimiser
     // Moves the shareable amounts between the spouses so that their combined

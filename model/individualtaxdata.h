@@ -346,6 +346,10 @@ public:
     // not added to. No options: nothing is done. 0.
     int AutoFillReturn(TDDTaxDataOnePerson& data, DataAFR* options);
 
+    // The amounts the last import or auto-fill left out because their line
+    // takes no negative amount, one text each naming the line; taken once.
+    std::list<CString> takeLeftOutAmounts();
+
     // ---- The electronic return; defined in the efile library, which every
     // caller of these links. The mode is 1 for EFILE, 2 for NETFILE.
     // The whole return as the agency's XML; the first file is not used.
@@ -417,6 +421,7 @@ private:
     void freeWizardItems();
 
     double m_carriedT1MAmount = 0.0;
+    std::list<CString> m_leftOutAmounts;
     CMultiProvsTaxMgr m_provMgr;
     ENUMTYPE_PROVINCE m_mainProvince = 0;
     int m_fileVersion = kFileVersion;

@@ -58,7 +58,7 @@ void IndividualTaxData::Build2003DataTo2004(STRUCT_IMPORT_LASTYEAR_PARAM* param)
             const bool withData = param->copyData || (IsSFDForm(type) && param->includeSFD);
             form->CarryToNewYear(withData);
             // Last year's file may hold a negative amount where no line takes one.
-            form->dropRefusedValues();
+            form->dropRefusedValues(&m_leftOutAmounts);
         }
     }
     // Removing a form may take a related one with it; one already gone is skipped.
@@ -75,7 +75,7 @@ void IndividualTaxData::Build2003DataTo2004(STRUCT_IMPORT_LASTYEAR_PARAM* param)
     if (param->keepForms) {
         for (STRUCT_SLIPDATA_ITEM_2004* item : m_slips) {
             item->object->CarryToNewYear(param->copyData);
-            item->object->dropRefusedValues();
+            item->object->dropRefusedValues(&m_leftOutAmounts);
         }
     } else {
         while (!m_slips.empty()) RemoveSlipData(m_slips.front()->object);

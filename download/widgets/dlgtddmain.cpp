@@ -267,6 +267,8 @@ void DlgTDDMain::autoFill(int id, DataAFR& options)
         QString status;
         m_editor->refreshReturnStatus(status);
     }
+    const QString leftOut = m_editor->familyData()->takeLeftOutAmountsText(QStringLiteral("the downloaded tax data"));
+    if (!leftOut.isEmpty()) TabWndApp::gAppInformation(leftOut, this);
     accept();
 }
 

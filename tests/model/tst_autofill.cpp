@@ -528,6 +528,9 @@ void TestAutoFill::fillEdgeCases()
         QCOMPARE(slip->getFloat("14"), 52000.0);
         QCOMPARE(slip->getFloat("22"), 0.0);
         QCOMPARE(p.t1()->getFloat("47600"), 300.0);
+        // The box left out is named once to the user, then forgotten.
+        QCOMPARE(p.takeLeftOutAmounts(), std::list<CString>{CString("Box 22 of T4 cannot be negative.")});
+        QVERIFY(p.takeLeftOutAmounts().empty());
     } else if (kind == "absurd") {
         auto* t1204 = addSlip<TaxSlipT1204>(data);
         t1204->setOwnBox("82", "1e300");

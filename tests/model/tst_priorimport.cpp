@@ -229,6 +229,13 @@ void PriorImportTest::negativeAmountsAreNotCarried()
     QCOMPARE(t4->getFloat("14"), 48000.0);
     QCOMPARE(t4->getFloat("22"), 0.0);
     QCOMPARE(t4->getFloat("79"), -20.0);
+    // What was left out is told once, line by line; the signed box is not in it.
+    const QString told = family->takeLeftOutAmountsText(QStringLiteral("last year's return"));
+    QVERIFY2(told.startsWith(QStringLiteral("These amounts of last year's return were left out")), qPrintable(told));
+    QVERIFY2(told.contains(QStringLiteral("\nBox 22 of T4 cannot be negative.")), qPrintable(told));
+    QVERIFY2(told.contains(QStringLiteral("row 2 of Schedule 9 cannot be negative.")), qPrintable(told));
+    QCOMPARE(told.count(QLatin1Char('\n')), 2);
+    QVERIFY(family->takeLeftOutAmountsText(QStringLiteral("last year's return")).isEmpty());
 }
 
 void PriorImportTest::carriedT1MAmount_data()
