@@ -72,8 +72,9 @@ QString noProvincialLibraryText(ENUMTYPE_PROVINCE wanted, ENUMTYPE_PROVINCE kept
 
 QString Form_Return::removeHoldingAmountsText(const QString& itemName)
 {
-    return QStringLiteral("%1 holds amounts that will be taken out of the return. Do you want to remove it?")
-        .arg(itemName);
+    // The item's name may hold typed text: it never opens the message, which
+    // would then be read as markup.
+    return QStringLiteral("Remove %1? It holds amounts that will be taken out of the return.").arg(itemName);
 }
 
 CTaxData_Form* Form_Return::selectedObject(int kind) const
