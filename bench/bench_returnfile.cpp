@@ -53,6 +53,10 @@ void read(benchmark::State& state, const QString& path, int expected)
     for (auto _ : state) {
         int result = 0;
         CFamilyTaxData* family = CFamilyTaxData::serializeFromFile(CString(path), result);
+        if (!family) {
+            state.SkipWithError("the return file could not be opened");
+            break;
+        }
         if (result != expected) state.SkipWithError("unexpected reading result");
         family->FreeData();
         delete family;

@@ -27,7 +27,8 @@ bool blank(const CStringField* field)
 // What a person page still needs before it is left, one line per answer,
 // checked by the T1's own rules: a S.I.N. that was typed must pass the
 // T1's check (an empty one may be given later), a birth date must be
-// possible. Empty when the page may be left.
+// possible. An empty `noProvinceText` asks for no province. Empty when the
+// page may be left.
 QStringList missingAnswers(const CStringField* first, const CStringField* last, const CIntField* province,
                            const CStringField* sin, const CDateField* birth, const QString& noProvinceText)
 {
@@ -35,7 +36,7 @@ QStringList missingAnswers(const CStringField* first, const CStringField* last, 
     if (blank(first)) missing << QStringLiteral("Please enter the first name.");
     if (blank(last)) missing << QStringLiteral("Please enter the last name.");
     const int chosen = province->GetValue();
-    if (chosen == 0)
+    if (chosen == 0 && !noProvinceText.isEmpty())
         missing << noProvinceText;
     else if (IsProvinceSupported(chosen) && !HasProvincialLibrary(chosen))
         missing << QStringLiteral("This program cannot work out a return for %1. Please choose another province "
@@ -122,16 +123,6 @@ void PpgNewReturnBasic_Spouse::AssociateFormData()
             [this](int state) { onNonResidentToggled(state == Qt::Checked); });
 }
 
-namespace {
-// The spouse's combo offers the provinces and territories only: a
-// non-resident code is no province to live in, and a coupled spouse given
-// one would be made a non-resident in silence.
-bool isProvince(int code)
-{
-    return code >= 1 && code <= 13;
-}
-} // namespace
-
 QString PpgNewReturnBasic_Spouse::provinceMissingText()
 {
     return QStringLiteral("Please choose the spouse's province or territory of residence, or tick \"Spouse is a "
@@ -141,7 +132,10 @@ QString PpgNewReturnBasic_Spouse::provinceMissingText()
 void PpgNewReturnBasic_Spouse::initializePage()
 {
     const int taxpayerProvince = m_answers->fld_TaxPronv->GetValue();
-    m_answers->fld_TaxPronvSpouse->SetValue(isProvince(taxpayerProvince) ? taxpayerProvince : 0);
+    // The spouse's combo offers the provinces and territories only: a
+    // non-resident code is no province to live in, and a coupled spouse given
+    // one would be made a non-resident in silence.
+    m_answers->fld_TaxPronvSpouse->SetValue(IsProvinceSupported(taxpayerProvince) ? taxpayerProvince : 0);
     PpgWizardPage::initializePage();
     ui->fld_TaxPronvSpouse->SetCurSelData(m_answers->fld_TaxPronvSpouse->GetValue());
     onNonResidentToggled(ui->fld_SpouseNonResident->isChecked());
@@ -150,12 +144,12 @@ void PpgNewReturnBasic_Spouse::initializePage()
 bool PpgNewReturnBasic_Spouse::validatePage()
 {
     PpgWizardPage::validatePage();
-    QStringList missing = missingAnswers(m_answers->fld_FirstNameSpouse, m_answers->fld_LastNameSpouse,
-                                         m_answers->fld_TaxPronvSpouse, m_answers->fld_sinSpouse,
-                                         m_answers->fld_dobSpouse, provinceMissingText());
     // A spouse living outside Canada answers the province with the tick.
-    if (m_answers->fld_SpouseNonResident->GetValue()) missing.removeAll(provinceMissingText());
-    return pageComplete(missing, this);
+    const QString noProvince = m_answers->fld_SpouseNonResident->GetValue() ? QString() : provinceMissingText();
+    return pageComplete(missingAnswers(m_answers->fld_FirstNameSpouse, m_answers->fld_LastNameSpouse,
+                                       m_answers->fld_TaxPronvSpouse, m_answers->fld_sinSpouse,
+                                       m_answers->fld_dobSpouse, noProvince),
+                        this);
 }
 
 void PpgNewReturnBasic_Spouse::onNonResidentToggled(bool nonResident)

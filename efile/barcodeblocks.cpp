@@ -54,7 +54,7 @@ void fillIdentity(SFDBarcodeFixedData& r, const TableForm& form, const Identity&
         r.item06.SetValueRightPadding(code, '0');
     else
         r.item06.SetValue(code);
-    r.item07.SetValueLeftPadding(GetRawPhoneStr(form.getString("owner_sin"), true), '0');
+    r.item07.SetValueLeftPadding(sinDigits(form.getString("owner_sin")), '0');
     r.item08.SetValueRightPadding(form.getString(id.name), ' ');
     r.item09.SetValueRightPadding(form.getString(id.address), ' ');
     r.item10.SetValueRightPadding(GetRawPostcode(form.getString(id.postal)), ' ');

@@ -115,8 +115,9 @@ void MainWindow::actionOpenReturn()
 
 void MainWindow::openReturnFile(QString& path)
 {
-    // A second editor of the same file would save over the first one's edits.
-    if (showOpenReturn(path)) return;
+    // A second editor of the same file would save over the first one's edits;
+    // a return already open is shown even when no more can be opened.
+    if (showOpenReturn(path) || !canOpenMoreReturn()) return;
     int result = ReturnFile::kCannotOpen;
     CFamilyTaxData* data = nullptr;
     {
@@ -309,11 +310,9 @@ int MainWindow::doSaveReturn(Form_Return* editor, bool askNewName)
 
 bool MainWindow::saveReturnAs(Form_Return* editor)
 {
-    QString path;
-    if (!editor || !chooseFileSaveName(editor->familyData(), path)) return false;
-    QFileInfo file(path);
-    editor->setFilepath(&file);
-    return doSaveReturn(editor, false) != 1;
+    // Through the one save road, which refuses a file another editor holds;
+    // only a return without a file comes here, so it has one only once saved.
+    return editor && doSaveReturn(editor, true) != 1 && editor->hasFileToSave();
 }
 
 bool MainWindow::chooseFileSaveName(CFamilyTaxData* data, QString& path)

@@ -91,11 +91,9 @@ void ViewIntroduction::closeEvent(QCloseEvent* event)
 
 void ViewIntroduction::openListed(const QModelIndex& row)
 {
-    QString path = entries()->getFilePath(row);
-    // A return already open is shown, even with two returns open.
-    if (!path.isEmpty() && m_mainWnd->showOpenReturn(path)) return;
-    if (!m_mainWnd->canOpenMoreReturn()) return;
     if (!row.isValid()) return;
+    // The window shows a return already open, even with two returns open.
+    QString path = entries()->getFilePath(row);
     m_mainWnd->openReturnFile(path);
 }
 

@@ -240,9 +240,8 @@ void CProvinceTaxManager::ExchangeDataBeforeCalc(bool /*coupled*/, int /*step*/,
 // Both spouses' returns compare the same two numbers the other way round.
 bool CProvinceTaxManager::isFirstOfCouple(const TaxData_T1New* t1)
 {
-    // Both spouses' returns compare the same two numbers the other way round.
-    const QByteArray ownSin = sinDigits(t1->getString("sin")).bytes().trimmed();
-    const QByteArray spouseSin = sinDigits(t1->getString("spouse_sin")).bytes().trimmed();
+    const QByteArray ownSin = sinDigits(t1->getString("sin")).bytes();
+    const QByteArray spouseSin = sinDigits(t1->getString("spouse_sin")).bytes();
     return spouseSin.isEmpty() || ownSin <= spouseSin;
 }
 

@@ -23,9 +23,9 @@ public final class NoBarcodeReason
     static String why(ReturnItem t1)
     {
         if (t1 == null) return "it has no T1";
-        String sin = t1.text("sin").replace(" ", "");
+        String sin = t1.text("sin").replaceAll("[ -]", "");
         if (sin.isEmpty()) return "the T1 has no social insurance number";
-        if (sin.equalsIgnoreCase("000000000")) return "its social insurance number is 000 000 000";
+        if (sin.equals("000000000")) return "its social insurance number is 000 000 000";
         if (!passesCheck(sin)) return "its social insurance number is not a valid one (nine digits that pass the check digit)";
         if (sin.startsWith("0")) return "its social insurance number begins with 0";
         if (yearOf(t1, "date_of_departure") == TAX_YEAR)
@@ -38,8 +38,6 @@ public final class NoBarcodeReason
     /** Nine digits whose weighted sum (every second digit doubled) ends in 0. */
     static boolean passesCheck(String sin)
     {
-        if (sin.length() == 11 && (sin.charAt(3) == '-') && sin.charAt(7) == '-')
-            sin = sin.substring(0, 3) + sin.substring(4, 7) + sin.substring(8);
         if (sin.length() != 9) return false;
         int sum = 0;
         for (int i = 0; i < 9; ++i) {

@@ -177,8 +177,12 @@ public class ReportMaker
     static boolean wholeReturnPrints(ReturnItem form, ReturnFile.Person p)
     {
         if (form.type != T2203) return true;
-        for (int n = 1; n <= 100; ++n) {
+        // Rows as the printed table reads them: up to 1000, ending after row 20
+        // at the first row the file does not hold.
+        for (int n = 1; n <= 1000; ++n) {
             String row = "provinces." + n + ".";
+            if (n > 20 && !form.values.containsKey(row + "province")
+                && !form.values.containsKey(row + "business_income")) break;
             if (Math.abs(form.amount(row + "business_income")) < 0.009) continue;
             if ((int) form.amount(row + "province") != p.province) return true;
         }
