@@ -13,6 +13,7 @@
 
 #include "basetaxpage.h"
 #include "slips.h"
+#include "statements.h"
 #include "styledwidgets.h"
 #include "t1.h"
 #include "taxformpage.h"
@@ -78,6 +79,7 @@ private slots:
     void amountTexts();
     void negativeAmounts_data();
     void negativeAmounts();
+    void statementLossesTaken();
     void birthAndDeathDates_data();
     void birthAndDeathDates();
 };
@@ -161,6 +163,22 @@ void EntryRefusalsTest::negativeAmounts()
     item->dropRefusedValues(&dropped);
     QCOMPARE(item->getFloat(name.constData()), message.isEmpty() ? -1.0 : 0.0);
     QCOMPARE(dropped.size(), size_t(message.isEmpty() ? 0 : 1));
+}
+
+// The T5013 statement's income (loss) columns take a loss, as the slip's
+// boxes do; an amount column that cannot be negative still refuses one.
+void EntryRefusalsTest::statementLossesTaken()
+{
+    CTaxData_T5013 statement;
+    statement.setFloat("partnerships.1.104", -1200.0);
+    statement.setFloat("partnerships.1.010", -300.0);
+    statement.setFloat("partnerships.1.005", -50.0);   // the partner's share (%)
+    std::list<CString> dropped;
+    statement.dropRefusedValues(&dropped);
+    QCOMPARE(statement.getFloat("partnerships.1.104"), -1200.0);
+    QCOMPARE(statement.getFloat("partnerships.1.010"), -300.0);
+    QCOMPARE(statement.getFloat("partnerships.1.005"), 0.0);
+    QCOMPARE(dropped.size(), size_t(1));
 }
 
 void EntryRefusalsTest::birthAndDeathDates_data()
